@@ -1,0 +1,122 @@
+#include "text_codec.h"
+
+namespace rvnos {
+namespace {
+
+constexpr char32_t kReplacement = 0xFFFD;
+
+void appendUtf8(std::string& out, char32_t cp) {
+    if (cp > 0x10FFFF) cp = kReplacement;
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+// Length of the UTF-8 sequence that starts with lead byte b, 0 when b cannot start one.
+int sequenceLength(unsigned char b) {
+    if (b < 0x80) return 1;
+    if (b >= 0xC2 && b <= 0xDF) return 2;
+    if (b >= 0xE0 && b <= 0xEF) return 3;
+    if (b >= 0xF0 && b <= 0xF4) return 4;
+    return 0;
+}
+
+// Code point of the sequence at bytes[i] of length len, or kReplacement when malformed.
+char32_t decodeSequence(std::string_view bytes, std::size_t i, int len) {
+    auto lead = static_cast<unsigned char>(bytes[i]);
+    char32_t cp = len == 1 ? lead : lead & (0x7F >> len);
+    for (int k = 1; k < len; ++k) {
+        auto b = static_cast<unsigned char>(bytes[i + k]);
+        if ((b & 0xC0) != 0x80) return kReplacement;
+        cp = (cp << 6) | (b & 0x3F);
+    }
+    static constexpr char32_t kMinimum[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (cp < kMinimum[len] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return kReplacement;
+    return cp;
+}
+
+}  // namespace
+
+std::string toUtf8(std::wstring_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (wchar_t ch : text) appendUtf8(out, static_cast<char32_t>(ch));
+    return out;
+}
+
+std::wstring fromUtf8(std::string_view bytes) {
+    std::wstring out;
+    out.reserve(bytes.size());
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        int len = sequenceLength(static_cast<unsigned char>(bytes[i]));
+        if (len == 0 || i + len > bytes.size()) {
+            out += static_cast<wchar_t>(kReplacement);
+            ++i;
+            continue;
+        }
+        char32_t cp = decodeSequence(bytes, i, len);
+        out += static_cast<wchar_t>(cp);
+        i += cp == kReplacement ? 1 : static_cast<std::size_t>(len);
+    }
+    return out;
+}
+
+std::u16string toUtf16(std::wstring_view text) {
+    std::u16string out;
+    out.reserve(text.size());
+    for (wchar_t ch : text) {
+        auto cp = static_cast<char32_t>(ch);
+        if (cp > 0x10FFFF) cp = kReplacement;
+        if (cp >= 0x10000) {
+            cp -= 0x10000;
+            out += static_cast<char16_t>(0xD800 + (cp >> 10));
+            out += static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
+        } else {
+            out += static_cast<char16_t>(cp);
+        }
+    }
+    return out;
+}
+
+std::wstring fromUtf16(std::u16string_view units) {
+    std::wstring out;
+    out.reserve(units.size());
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        char32_t u = units[i];
+        bool high = u >= 0xD800 && u <= 0xDBFF;
+        if (high && i + 1 < units.size() && units[i + 1] >= 0xDC00 && units[i + 1] <= 0xDFFF) {
+            u = 0x10000 + ((u - 0xD800) << 10) + (units[i + 1] - 0xDC00);
+            ++i;
+        }
+        out += static_cast<wchar_t>(u);
+    }
+    return out;
+}
+
+int compareUtf16(std::wstring_view a, std::wstring_view b) {
+    std::u16string ua = toUtf16(a);
+    std::u16string ub = toUtf16(b);
+    int c = ua.compare(ub);
+    return c < 0 ? -1 : (c > 0 ? 1 : 0);
+}
+
+std::size_t utf16Length(std::wstring_view text) {
+    std::size_t n = 0;
+    for (wchar_t ch : text) n += static_cast<char32_t>(ch) >= 0x10000 ? 2 : 1;
+    return n;
+}
+
+}  // namespace rvnos

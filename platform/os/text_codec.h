@@ -1,0 +1,29 @@
+// Conversions between the wide text the host and the plug-in work in (wchar_t, one code point
+// per unit on this platform) and the byte encodings that files and the terminal use.
+// This is the stand-in for the operating system's WideCharToMultiByte / MultiByteToWideChar.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace rvnos {
+
+// UTF-8 bytes of a wide text. Code points that cannot be encoded become U+FFFD.
+std::string toUtf8(std::wstring_view text);
+
+// Wide text of UTF-8 bytes. Malformed sequences become U+FFFD, one per bad byte.
+std::wstring fromUtf8(std::string_view bytes);
+
+// UTF-16 code units of a wide text (code points above U+FFFF become surrogate pairs).
+std::u16string toUtf16(std::wstring_view text);
+
+// Wide text of UTF-16 code units; an unpaired surrogate is kept as its own code unit value.
+std::wstring fromUtf16(std::u16string_view units);
+
+// Ordinal comparison of two texts by their UTF-16 code units: negative, zero or positive.
+int compareUtf16(std::wstring_view a, std::wstring_view b);
+
+// Number of UTF-16 code units the text needs.
+std::size_t utf16Length(std::wstring_view text);
+
+}  // namespace rvnos

@@ -1,0 +1,36 @@
+#include "text_codec.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(TextCodec, Utf8RoundTripsAllPlanes) {
+    std::wstring text = L"Portata l/s \u00e8 \u20ac \U0001F4A7";
+    EXPECT_EQ(rvnos::fromUtf8(rvnos::toUtf8(text)), text);
+    EXPECT_EQ(rvnos::toUtf8(L"\u00e8"), "\xC3\xA8");
+}
+
+TEST(TextCodec, MalformedUtf8BecomesReplacementCharacters) {
+    EXPECT_EQ(rvnos::fromUtf8("a\xFF" "b"), L"a\uFFFDb");
+    EXPECT_EQ(rvnos::fromUtf8("\xC3"), L"\uFFFD");            // truncated sequence
+    EXPECT_EQ(rvnos::fromUtf8("\xC0\xAF"), L"\uFFFD\uFFFD");  // overlong form
+}
+
+TEST(TextCodec, Utf16UsesSurrogatePairsAboveTheBasicPlane) {
+    std::u16string units = rvnos::toUtf16(L"A\U0001F4A7");
+    ASSERT_EQ(units.size(), 3u);
+    EXPECT_EQ(units[1], 0xD83D);
+    EXPECT_EQ(units[2], 0xDCA7);
+    EXPECT_EQ(rvnos::fromUtf16(units), L"A\U0001F4A7");
+    EXPECT_EQ(rvnos::utf16Length(L"A\U0001F4A7"), 3u);
+}
+
+TEST(TextCodec, OrdinalUtf16OrderPutsSupplementaryBelowHighBmp) {
+    // U+FF01 is above the surrogates, U+1F4A7 is encoded with them: UTF-16 order puts it first.
+    EXPECT_LT(rvnos::compareUtf16(L"\U0001F4A7", L"\uFF01"), 0);
+    EXPECT_LT(rvnos::compareUtf16(L"A", L"a"), 0);
+    EXPECT_EQ(rvnos::compareUtf16(L"N1", L"N1"), 0);
+    EXPECT_GT(rvnos::compareUtf16(L"N10", L"N1"), 0);
+}
+
+}  // namespace
