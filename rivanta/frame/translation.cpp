@@ -1,0 +1,18 @@
+#include "frame/translation.h"
+
+#include "frame/translator_state.h"
+
+#include <algorithm>
+#include <cwchar>
+
+std::wstring TranslateText(std::wstring_view text) {
+    constexpr std::size_t kBufferUnits = 1024;
+    std::wstring copy(text.substr(0, kBufferUnits - 1));
+    const TranslatorState& state = translatorState();
+    if (!state.translateMessage) return copy;
+    wchar_t buffer[kBufferUnits] = {};
+    std::copy(copy.begin(), copy.end(), buffer);
+    state.translateMessage(buffer, state.applicationName.c_str(), state.extension.c_str());
+    buffer[kBufferUnits - 1] = L'\0';
+    return std::wstring(buffer);
+}
