@@ -1,0 +1,142 @@
+#include "file_search.h"
+#include "last_error.h"
+#include "temp_folder.h"
+#include "temp_path.h"
+#include "text_codec.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Sets an environment variable for one test and puts the old value back.
+class ScopedEnvironment {
+public:
+    ScopedEnvironment(const char* name, const char* value) : name_(name) {
+        if (const char* old = std::getenv(name)) old_ = old;
+        if (value) setenv(name, value, 1); else unsetenv(name);
+    }
+    ~ScopedEnvironment() {
+        if (old_) setenv(name_, old_->c_str(), 1); else unsetenv(name_);
+    }
+
+private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+std::wstring tempPathWithBuffer(DWORD length) {
+    std::wstring buffer(length, L'#');
+    const DWORD written = GetTempPathW(length, buffer.data());
+    return written < length ? buffer.substr(0, written) : L"<" + std::to_wstring(written) + L">";
+}
+
+TEST(OsTempPath, FollowsTmpdirAndEndsWithSeparator) {
+    {
+        ScopedEnvironment tmpdir("TMPDIR", "/var/tmp/rivanta");
+        EXPECT_EQ(tempPathWithBuffer(MAX_PATH), L"/var/tmp/rivanta/");
+    }
+    {
+        ScopedEnvironment tmpdir("TMPDIR", "/var/tmp/");
+        EXPECT_EQ(tempPathWithBuffer(MAX_PATH), L"/var/tmp/");
+    }
+    {
+        ScopedEnvironment tmpdir("TMPDIR", "");
+        EXPECT_EQ(tempPathWithBuffer(MAX_PATH), L"/tmp/");
+    }
+    ScopedEnvironment tmpdir("TMPDIR", nullptr);
+    EXPECT_EQ(tempPathWithBuffer(MAX_PATH), L"/tmp/");
+}
+
+TEST(OsTempPath, HonoursTheBufferSize) {
+    ScopedEnvironment tmpdir("TMPDIR", "/tmp");
+    // "/tmp/" needs 6 units with its terminator: 5 are too few and leave the buffer untouched.
+    std::wstring small(5, L'#');
+    EXPECT_EQ(GetTempPathW(5, small.data()), 6u);
+    EXPECT_EQ(small, L"#####");
+    EXPECT_EQ(GetTempPathW(0, nullptr), 6u);
+    EXPECT_EQ(tempPathWithBuffer(6), L"/tmp/");
+}
+
+TEST(OsTempPath, FailsWithZeroForADirectoryLongerThanAPath) {
+    const std::string longFolder = "/" + std::string(300, 'd');
+    ScopedEnvironment tmpdir("TMPDIR", longFolder.c_str());
+    wchar_t buffer[MAX_PATH + 1];
+    EXPECT_EQ(GetTempPathW(MAX_PATH + 1, buffer), 0u);
+}
+
+TEST(OsWildcard, StarAndQuestionMarkIgnoringCase) {
+    EXPECT_TRUE(rvnos::matchesWildcard(L"*.pzz", L"Fogna.PZZ"));
+    EXPECT_TRUE(rvnos::matchesWildcard(L"*", L""));
+    EXPECT_TRUE(rvnos::matchesWildcard(L"a*b*c", L"aXXbYYbc"));
+    EXPECT_TRUE(rvnos::matchesWildcard(L"rete?.dat", L"rete1.dat"));
+    EXPECT_FALSE(rvnos::matchesWildcard(L"rete?.dat", L"rete.dat"));
+    EXPECT_FALSE(rvnos::matchesWildcard(L"*.pzz", L"a.pzz.bak"));
+    EXPECT_FALSE(rvnos::matchesWildcard(L"a*b", L"a"));
+    EXPECT_TRUE(rvnos::matchesWildcard(L"**?", L"x"));
+}
+
+std::vector<std::wstring> search(const std::wstring& pattern) {
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW found;
+    HANDLE handle = FindFirstFileW(pattern.c_str(), &found);
+    if (handle == INVALID_HANDLE_VALUE) return names;
+    do {
+        names.push_back(found.cFileName);
+    } while (FindNextFileW(handle, &found));
+    EXPECT_EQ(GetLastError(), ERROR_NO_MORE_FILES);
+    EXPECT_TRUE(FindClose(handle));
+    return names;
+}
+
+TEST(OsFileSearch, ListsMatchesSortedWithSizeAndAttributes) {
+    rvntest::TempFolder folder;
+    folder.write("b.pzz", "12345");
+    folder.write("a.pzz", "");
+    folder.write("notes.txt", "x");
+    folder.write("sub.pzz/inside", "");
+    const std::wstring base = rvnos::fromUtf8(folder.path().string()) + L"/";
+
+    EXPECT_EQ(search(base + L"*.pzz"), (std::vector<std::wstring>{L"a.pzz", L"b.pzz", L"sub.pzz"}));
+    EXPECT_EQ(search(base + L"?.PZZ"), (std::vector<std::wstring>{L"a.pzz", L"b.pzz"}));
+
+    WIN32_FIND_DATAW found;
+    HANDLE handle = FindFirstFileW((base + L"b.pzz").c_str(), &found);
+    ASSERT_NE(handle, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(found.nFileSizeLow, 5u);
+    EXPECT_EQ(found.nFileSizeHigh, 0u);
+    EXPECT_EQ(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY, 0u);
+    EXPECT_NE(found.ftLastWriteTime.dwHighDateTime, 0u);
+    FindClose(handle);
+
+    handle = FindFirstFileW((base + L"sub.*").c_str(), &found);
+    ASSERT_NE(handle, INVALID_HANDLE_VALUE);
+    EXPECT_NE(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY, 0u);
+    FindClose(handle);
+}
+
+TEST(OsFileSearch, NoMatchAndMissingFolderAreReportedApart) {
+    rvntest::TempFolder folder;
+    const std::wstring base = rvnos::fromUtf8(folder.path().string());
+    WIN32_FIND_DATAW found;
+    EXPECT_EQ(FindFirstFileW((base + L"/*.pzz").c_str(), &found), INVALID_HANDLE_VALUE);
+    EXPECT_EQ(GetLastError(), ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(FindFirstFileW((base + L"/missing/*.pzz").c_str(), &found), INVALID_HANDLE_VALUE);
+    EXPECT_EQ(GetLastError(), ERROR_PATH_NOT_FOUND);
+    EXPECT_EQ(FindFirstFileW(L"", &found), INVALID_HANDLE_VALUE);
+    EXPECT_FALSE(FindNextFileW(INVALID_HANDLE_VALUE, &found));
+    EXPECT_FALSE(FindClose(INVALID_HANDLE_VALUE));
+}
+
+TEST(OsFileSearch, KeepsNonAsciiNames) {
+    rvntest::TempFolder folder;
+    folder.write("Citt\xC3\xA0.pzz", "");
+    const std::wstring base = rvnos::fromUtf8(folder.path().string()) + L"/";
+    EXPECT_EQ(search(base + L"*.pzz"), std::vector<std::wstring>{L"Citt\u00e0.pzz"});
+}
+
+}  // namespace
