@@ -29,6 +29,13 @@ using HWND = HWND__*;
 struct HMENU__;
 using HMENU = HMENU__*;
 
+struct RECT {
+    LONG left;
+    LONG top;
+    LONG right;
+    LONG bottom;
+};
+
 // A function found in a module; callers cast it to the function's real type.
 using FARPROC = void (*)();
 

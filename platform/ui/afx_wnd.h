@@ -1,0 +1,75 @@
+// Windows: a window has a class name, a text, a style, a control id and child windows in creation
+// order, and may carry a menu. CWnd is the class-library wrapper a plug-in works with; the Win32
+// functions below reach the same windows by handle. A handle of a destroyed window is refused.
+#pragma once
+
+#include "win_types.h"
+
+#include <memory>
+#include <string>
+
+class CMenu;
+
+inline constexpr UINT GW_HWNDFIRST = 0;
+inline constexpr UINT GW_HWNDLAST = 1;
+inline constexpr UINT GW_HWNDNEXT = 2;
+inline constexpr UINT GW_HWNDPREV = 3;
+inline constexpr UINT GW_OWNER = 4;
+inline constexpr UINT GW_CHILD = 5;
+
+inline constexpr DWORD WS_CHILD = 0x40000000;
+inline constexpr DWORD WS_VISIBLE = 0x10000000;
+inline constexpr DWORD WS_DISABLED = 0x08000000;
+
+class CWnd {
+public:
+    CWnd();
+    virtual ~CWnd();
+    CWnd(const CWnd&) = delete;
+    CWnd& operator=(const CWnd&) = delete;
+
+    // Creates the window; with a parent it becomes that window's child with the control id.
+    virtual BOOL Create(LPCWSTR className, LPCWSTR windowName, DWORD style, const RECT& rect, CWnd* parent, UINT id);
+    // Destroys the window and its children; the CWnd objects stay, without a window.
+    virtual BOOL DestroyWindow();
+
+    HWND GetSafeHwnd() const { return m_hWnd; }
+    // The CWnd of a window handle; nullptr for a null or destroyed handle.
+    static CWnd* FromHandle(HWND window);
+
+    CWnd* GetParent() const;
+    CWnd* GetDlgItem(int id) const;
+    int GetDlgCtrlID() const;
+    int SetDlgCtrlID(int id);
+    // GW_CHILD: the first child; GW_HWNDNEXT/GW_HWNDPREV: the next/previous sibling; GW_HWNDFIRST/
+    // GW_HWNDLAST: the first/last sibling; GW_OWNER: the parent.
+    CWnd* GetWindow(UINT command) const;
+    CWnd* GetTopWindow() const { return GetWindow(GW_CHILD); }
+    CWnd* GetNextWindow(UINT command = GW_HWNDNEXT) const { return GetWindow(command); }
+
+    void SetWindowText(LPCWSTR text);
+    int GetWindowText(LPWSTR buffer, int maxCount) const;
+    void GetWindowText(std::wstring& text) const;
+    int GetWindowTextLength() const;
+    DWORD GetStyle() const;
+
+    CMenu* GetMenu() const;
+    BOOL SetMenu(CMenu* menu);
+
+    HWND m_hWnd = nullptr;
+
+private:
+    std::unique_ptr<HWND__> window_;
+};
+
+BOOL IsWindow(HWND window);
+HWND GetParent(HWND window);
+HWND GetDlgItem(HWND parent, int id);
+int GetDlgCtrlID(HWND window);
+HWND GetWindow(HWND window, UINT command);
+int GetWindowTextW(HWND window, LPWSTR buffer, int maxCount);
+int GetWindowTextLengthW(HWND window);
+BOOL SetWindowTextW(HWND window, LPCWSTR text);
+int GetClassNameW(HWND window, LPWSTR buffer, int maxCount);
+HMENU GetMenu(HWND window);
+BOOL SetMenu(HWND window, HMENU menu);

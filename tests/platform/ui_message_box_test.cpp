@@ -1,0 +1,104 @@
+#include "afx_message_box.h"
+#include "input_queue.h"
+#include "input_source.h"
+#include "message_box.h"
+#include "temp_folder.h"
+#include "transcript.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using rvnhost::Transcript;
+using rvnhost::TranscriptKind;
+
+class UiMessageBox : public ::testing::Test {
+protected:
+    void SetUp() override { Transcript::instance().clear(); }
+};
+
+TEST_F(UiMessageBox, AnswersComeFromTheInputSource) {
+    rvntest::QueuedInput input({L"yes", L"NO", L"c", L"ok", L"Cancel", L"retry"});
+    EXPECT_EQ(MessageBoxW(nullptr, L"Salvare?", L"Messaggio Dati Rete", MB_YESNO | MB_ICONQUESTION), IDYES);
+    EXPECT_EQ(MessageBoxW(nullptr, L"Salvare?", L"Messaggio Dati Rete", MB_YESNO), IDNO);
+    EXPECT_EQ(MessageBoxW(nullptr, L"Salvare?", L"Messaggio Dati Rete", MB_YESNOCANCEL), IDCANCEL);
+    EXPECT_EQ(MessageBoxW(nullptr, L"Continuare?", L"Titolo", MB_OKCANCEL), IDOK);
+    EXPECT_EQ(MessageBoxW(nullptr, L"Continuare?", L"Titolo", MB_OKCANCEL), IDCANCEL);
+    EXPECT_EQ(MessageBoxW(nullptr, L"Riprovare?", L"Titolo", MB_RETRYCANCEL), IDRETRY);
+    EXPECT_FALSE(input.ranOut());
+}
+
+TEST_F(UiMessageBox, ReturnChoosesTheDefaultButton) {
+    rvntest::QueuedInput input({L"", L"", L"  ", L""});
+    EXPECT_EQ(MessageBoxW(nullptr, L"t", L"c", MB_YESNO), IDYES);
+    EXPECT_EQ(MessageBoxW(nullptr, L"t", L"c", MB_YESNO | MB_DEFBUTTON2), IDNO);
+    EXPECT_EQ(MessageBoxW(nullptr, L"t", L"c", MB_YESNOCANCEL | MB_DEFBUTTON3), IDCANCEL);
+    EXPECT_EQ(MessageBoxW(nullptr, L"t", L"c", MB_OK), IDOK);
+}
+
+TEST_F(UiMessageBox, AnAnswerNotOfferedIsAskedAgain) {
+    // "cancel" is no answer to a yes/no question; "maybe" is no answer at all.
+    rvntest::QueuedInput input({L"maybe", L"*Cancel*", L"n"});
+    EXPECT_EQ(MessageBoxW(nullptr, L"Eliminare la rete?", L"Messaggio", MB_YESNO | MB_ICONWARNING), IDNO);
+    EXPECT_EQ(input.remaining(), 0u);
+    EXPECT_TRUE(Transcript::instance().contains(L"Answer with one of: Yes/No"));
+    // Escape on a box with OK alone is its OK.
+    input.push(L"ESC");
+    EXPECT_EQ(MessageBoxW(nullptr, L"Fatto.", L"Messaggio", MB_OK), IDOK);
+}
+
+TEST_F(UiMessageBox, RecordsCaptionIconAndTextOnTheTranscript) {
+    rvntest::QueuedInput input({L"", L"", L"", L"", L""});
+    MessageBoxW(nullptr, L"Impossibile aprire il file.", L"Messaggio Archivio Materiali", MB_OK | MB_ICONERROR);
+    MessageBoxW(nullptr, L"Attenzione", L"W", MB_ICONWARNING);
+    MessageBoxW(nullptr, L"Info", L"I", MB_ICONINFORMATION);
+    MessageBoxW(nullptr, L"Senza icona", nullptr, MB_OK);
+    AfxMessageBox(L"Da MFC", MB_ICONQUESTION | MB_YESNO);
+
+    std::vector<std::wstring> boxes;
+    for (const auto& entry : Transcript::instance().entries()) {
+        if (entry.kind == TranscriptKind::MessageBox) boxes.push_back(entry.text);
+    }
+    EXPECT_EQ(boxes, (std::vector<std::wstring>{
+                         L"[error] Messaggio Archivio Materiali: Impossibile aprire il file.",
+                         L"[warning] W: Attenzione",
+                         L"[information] I: Info",
+                         L"Error: Senza icona",
+                         L"[question] Rivanta: Da MFC",
+                     }));
+    EXPECT_EQ(Transcript::instance().textOf(TranscriptKind::Prompt), L"OK <OK>: OK <OK>: OK <OK>: OK <OK>: Yes/No <Yes>: ");
+}
+
+TEST_F(UiMessageBox, WithoutInputTheBoxIsClosedAndTheErrorRecorded) {
+    rvntest::QueuedInput input;
+    EXPECT_EQ(MessageBoxW(nullptr, L"?", L"c", MB_YESNOCANCEL), IDCANCEL);
+    EXPECT_EQ(MessageBoxW(nullptr, L"?", L"c", MB_YESNO), IDNO);
+    EXPECT_EQ(MessageBoxW(nullptr, L"?", L"c", MB_OK), IDOK);
+    EXPECT_TRUE(input.ranOut());
+    EXPECT_NE(Transcript::instance().textOf(TranscriptKind::Error).find(L"for the prompt \"Yes/No <Yes>:\""),
+              std::wstring::npos);
+}
+
+TEST(UiInputSource, ScriptLinesInOrderWithoutLineEnds) {
+    rvntest::TempFolder folder;
+    const auto path = folder.write("answers.scr", "\xEF\xBB\xBF" "first\r\nsecond\n\nlast");
+    auto script = std::make_unique<rvnhost::ScriptInput>();
+    std::wstring reason;
+    ASSERT_TRUE(script->open(path.wstring(), reason));
+    auto previous = rvnhost::setCurrentInput(std::move(script));
+    EXPECT_EQ(rvnhost::readAnswer(L"a: "), L"first");
+    EXPECT_EQ(rvnhost::readAnswer(L"b: "), L"second");
+    rvnhost::pushBackAnswer(L"pushed");
+    EXPECT_EQ(rvnhost::readAnswer(L"c: "), L"pushed");
+    EXPECT_EQ(rvnhost::readAnswer(L"d: "), L"");
+    EXPECT_EQ(rvnhost::readAnswer(L"e: "), L"last");
+    EXPECT_EQ(rvnhost::readAnswer(L"\nf: "), std::nullopt);
+    EXPECT_TRUE(Transcript::instance().contains(L"answers.scr\" for the prompt \"f:\""));
+    rvnhost::setCurrentInput(std::move(previous));
+
+    rvnhost::ScriptInput missing;
+    EXPECT_FALSE(missing.open(L"/nonexistent/x.scr", reason));
+    EXPECT_NE(reason.find(L"/nonexistent/x.scr"), std::wstring::npos);
+}
+
+}  // namespace
