@@ -1,0 +1,68 @@
+// Every fixed text of the topology report, the iteration log and the import, in one place.
+// Texts that are shown pass through TranslateText where they are written; separator lines and
+// the node line of the report are written as they stand.
+#pragma once
+
+#include <string_view>
+
+namespace rvntext {
+
+// Both reports.
+inline constexpr std::wstring_view kNoNetworkDictionary = L"Impossibile recuperare il dizionario delle reti\n";
+
+// Topology report.
+inline constexpr std::wstring_view kCheckTitle =
+    L"============================================================\nRETE:  ";
+inline constexpr std::wstring_view kCheckRule = L"\n------------------------------------------------------------\n";
+inline constexpr std::wstring_view kCheckClosing = L"============================================================\n";
+inline constexpr std::wstring_view kNone = L"Nessuno\n";
+inline constexpr std::wstring_view kIsolatedTitle = L"NODI ISOLATI:\n";
+inline constexpr std::wstring_view kIsolatedNode = L"Il nodo %s e' isolato\n";
+inline constexpr std::wstring_view kSameEndsTitle = L"RAMI CON UGUALE NODO INIZIALE E FINALE:\n";
+inline constexpr std::wstring_view kBothUnnamed = L"Il ramo %d ha entrambi i nodi senza nome";
+inline constexpr std::wstring_view kBothUnnamedTail = L" o con lo stesso nome errato\n";
+inline constexpr std::wstring_view kSameEnds = L"Il ramo %d ha nodo di entrata e di uscita eguali: %s\n";
+inline constexpr std::wstring_view kRepeatedPairsTitle = L"RAMI AFFERENTI SULLE STESSE COPPIE DI NODI:\n";
+inline constexpr std::wstring_view kRepeatedPair = L"I rami %d  e %d afferisono agli stessi indici nodali: %s e %s\n";
+inline constexpr std::wstring_view kWrongBranchIndicesTitle = L"RAMI CON INDICI NODALI ERRATI:\n";
+inline constexpr std::wstring_view kWrongEndIndex = L"Il ramo %d ha nodo di arrivo con indice errato: %s\n";
+inline constexpr std::wstring_view kNoEndIndex = L"Il ramo %d ha nodo di arrivo senza indice\n";
+inline constexpr std::wstring_view kWrongStartIndex = L"Il ramo %d ha nodo di partenza con indice errato: %s\n";
+inline constexpr std::wstring_view kNoStartIndex = L"Il ramo %d ha nodo di partenza senza indice\n";
+inline constexpr std::wstring_view kWrongTankIndicesTitle = L"SERBATOI CON INDICI NODALI ERRATI:\n";
+inline constexpr std::wstring_view kWrongTankIndex = L"Il serbatoio %d afferisce su un nodo con indice errato: %s\n";
+inline constexpr std::wstring_view kNoTankIndex = L"Il serbatoio %d non ha l'indice del nodo associato\n";
+inline constexpr std::wstring_view kNodeBranchesTitle = L"AFFERENZE NODALI:\n";
+inline constexpr std::wstring_view kNodeLine = L"Nodo %s\n";
+inline constexpr std::wstring_view kLeavingBranches = L"  partono  i rami: ";
+inline constexpr std::wstring_view kArrivingBranches = L"  arrivano i rami: ";
+inline constexpr std::wstring_view kListSeparator = L", ";
+
+// Iteration log.
+inline constexpr std::wstring_view kLogTitle = L"================================================\nRETE:  ";
+inline constexpr std::wstring_view kLogRule = L"------------------------------------------------\n";
+inline constexpr std::wstring_view kLogClosing = L"================================================\n";
+inline constexpr std::wstring_view kLogColumns = L"    N  Nodo   Errore Q    Npar   Narr   Errore H\n";
+inline constexpr std::wstring_view kLogUnits = L"               [m3/s]                     [m]\n";
+inline constexpr std::wstring_view kIterationLimit = L"Limite iterazioni (%d) insufficiente per otte-\n";
+inline constexpr std::wstring_view kIterationLimitTail = L"nere le tolleranze richieste\n";
+inline constexpr std::wstring_view kFlowErrorSummary = L"Errore max in Q pari a %lf nel nodo %s\n";
+inline constexpr std::wstring_view kHeadErrorSummary = L"Errore max in H pari a %lf nel ramo %s-%s\n";
+inline constexpr std::wstring_view kNotPositiveDefinite = L"Matrice NON definita positiva: c[%d][%d] <= 0.0\n";
+inline constexpr std::wstring_view kUnresolvedIndices =
+    L"Indici nodali non risolti: eseguire prima la verifica topologica della rete\n";
+
+// Import of Portavia files.
+inline constexpr std::wstring_view kLengthNotPositive = L"La lunghezza del ramo %d NON e' POSITIVA\n\n";
+inline constexpr std::wstring_view kRoughnessNotPositive = L"La scabrezza del ramo %d NON e' POSITIVA\n\n";
+inline constexpr std::wstring_view kDiameterNotPositive = L"Il diametro del ramo %d NON e' POSITIVO\n\n";
+inline constexpr std::wstring_view kContinueImport = L"Proseguire con l'IMPORTAZIONE dei dati?";
+inline constexpr std::wstring_view kImportTitle = L"Messaggio Dati Rete";
+inline constexpr std::wstring_view kPortaviaNotOpened = L"Impossibile aprire il file %s";
+inline constexpr std::wstring_view kPortaviaShortHeader =
+    L"Impossibile importare il file %s: e' piu' corto della sua intestazione (%d byte su 164)";
+inline constexpr std::wstring_view kPortaviaShortRecords =
+    L"Impossibile importare il file %s: i suoi %d byte non contengono i %d nodi, %d rami e %d serbatoi annunciati";
+inline constexpr std::wstring_view kPortaviaAbandoned = L"Importazione del file %s annullata";
+
+}  // namespace rvntext

@@ -1,0 +1,48 @@
+// A small JSON reader for results files: values, arrays, objects (members in file order).
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+class TzRvnJson {
+public:
+    enum class Kind { null, boolean, number, string, array, object };
+
+    TzRvnJson() = default;
+
+    Kind kind() const { return kind_; }
+    bool boolean() const { return boolean_; }
+    double number() const { return number_; }
+    const std::wstring& string() const { return string_; }
+    const std::vector<TzRvnJson>& items() const { return items_; }
+    const std::vector<std::pair<std::string, TzRvnJson>>& members() const { return members_; }
+
+    // The member named key of an object; null when there is none.
+    const TzRvnJson* find(std::string_view key) const;
+    // A number, or a string that spells a non-finite one ("inf", "-inf", "nan"); else nothing.
+    std::optional<double> asNumber() const;
+
+    static TzRvnJson makeNull() { return TzRvnJson(); }
+    static TzRvnJson makeBoolean(bool value);
+    static TzRvnJson makeNumber(double value);
+    static TzRvnJson makeString(std::wstring value);
+    static TzRvnJson makeArray(std::vector<TzRvnJson> items);
+    static TzRvnJson makeObject(std::vector<std::pair<std::string, TzRvnJson>> members);
+
+private:
+    explicit TzRvnJson(Kind kind) : kind_(kind) {}
+
+    Kind kind_ = Kind::null;
+    bool boolean_ = false;
+    double number_ = 0;
+    std::wstring string_;
+    std::vector<TzRvnJson> items_;
+    std::vector<std::pair<std::string, TzRvnJson>> members_;
+};
+
+// Parses UTF-8 JSON text (the literals Infinity, -Infinity and NaN are accepted too). Returns
+// false with a description in error when the text is not JSON or nests deeper than 64 levels.
+bool ParseJson(std::string_view text, TzRvnJson& value, std::string& error);

@@ -1,0 +1,167 @@
+#include "analysis/topology_check.h"
+
+#include "analysis/analysis_texts.h"
+#include "analysis/text_format.h"
+#include "frame/translation.h"
+#include "network/name_index.h"
+
+#include <vector>
+
+namespace {
+
+using Lines = std::vector<std::wstring>;
+
+// Writes a section: its title, then its lines or "Nessuno". Returns whether it had findings.
+bool writeSection(TzRvnReportStream& report, std::wstring_view title, const Lines& lines) {
+    report.write(TranslateText(title));
+    if (lines.empty()) report.write(TranslateText(rvntext::kNone));
+    for (const std::wstring& line : lines) report.write(line);
+    return !lines.empty();
+}
+
+bool validIndex(int index, int nodeCount) { return index >= 1 && index <= nodeCount; }
+
+int number(std::size_t position) { return static_cast<int>(position) + 1; }
+
+Lines isolatedNodes(const TzRvnNetworkData& network) {
+    std::vector<bool> connected(network.nodes().size(), false);
+    for (const TzRvnEdge& edge : network.edges()) {
+        if (edge.excluded) continue;
+        if (validIndex(edge.startIndex, network.numNodes())) connected[edge.startIndex - 1] = true;
+        if (validIndex(edge.endIndex, network.numNodes())) connected[edge.endIndex - 1] = true;
+    }
+    Lines lines;
+    for (std::size_t i = 0; i < connected.size(); ++i) {
+        if (!connected[i]) lines.push_back(FormatTranslated(rvntext::kIsolatedNode, {network.nodes()[i].name.view()}));
+    }
+    return lines;
+}
+
+Lines sameStartAndEnd(const TzRvnNetworkData& network) {
+    Lines lines;
+    for (std::size_t k = 0; k < network.edges().size(); ++k) {
+        const TzRvnEdge& edge = network.edges()[k];
+        if (edge.excluded) continue;
+        if (edge.startIndex == 0 && edge.endIndex == 0) {
+            lines.push_back(FormatTranslated(rvntext::kBothUnnamed, {number(k)}) +
+                            TranslateText(rvntext::kBothUnnamedTail));
+        }
+        if (edge.startIndex == edge.endIndex) {
+            lines.push_back(FormatTranslated(rvntext::kSameEnds, {number(k), edge.startNode.view()}));
+        }
+    }
+    return lines;
+}
+
+bool samePair(const TzRvnEdge& a, const TzRvnEdge& b) {
+    return (a.startIndex == b.startIndex && a.endIndex == b.endIndex) ||
+           (a.startIndex == b.endIndex && a.endIndex == b.startIndex);
+}
+
+Lines repeatedPairs(const TzRvnNetworkData& network) {
+    const std::vector<TzRvnEdge>& edges = network.edges();
+    Lines lines;
+    for (std::size_t a = 0; a + 1 < edges.size(); ++a) {
+        if (edges[a].excluded) continue;
+        for (std::size_t b = a + 1; b < edges.size(); ++b) {
+            if (edges[b].excluded || !samePair(edges[a], edges[b])) continue;
+            lines.push_back(FormatTranslated(rvntext::kRepeatedPair, {number(a), number(b), edges[a].startNode.view(),
+                                                                      edges[a].endNode.view()}));
+        }
+    }
+    return lines;
+}
+
+// The line for a node end of a branch whose index is wrong, if it is.
+void checkEnd(Lines& lines, int k, int index, const TzRvnName& name, int nodeCount, std::wstring_view wrongText,
+              std::wstring_view unnamedText) {
+    if (validIndex(index, nodeCount)) return;
+    if (name.empty()) {
+        lines.push_back(FormatTranslated(unnamedText, {k}));
+    } else {
+        lines.push_back(FormatTranslated(wrongText, {k, name.view()}));
+    }
+}
+
+Lines wrongBranchIndices(const TzRvnNetworkData& network) {
+    Lines lines;
+    for (std::size_t k = 0; k < network.edges().size(); ++k) {
+        const TzRvnEdge& edge = network.edges()[k];
+        if (edge.excluded) continue;
+        checkEnd(lines, number(k), edge.endIndex, edge.endNode, network.numNodes(), rvntext::kWrongEndIndex,
+                 rvntext::kNoEndIndex);
+        checkEnd(lines, number(k), edge.startIndex, edge.startNode, network.numNodes(), rvntext::kWrongStartIndex,
+                 rvntext::kNoStartIndex);
+    }
+    return lines;
+}
+
+Lines wrongTankIndices(const TzRvnNetworkData& network) {
+    Lines lines;
+    for (std::size_t t = 0; t < network.tanks().size(); ++t) {
+        const TzRvnTank& tank = network.tanks()[t];
+        checkEnd(lines, number(t), tank.nodeIndex, tank.nodeName, network.numNodes(), rvntext::kWrongTankIndex,
+                 rvntext::kNoTankIndex);
+    }
+    return lines;
+}
+
+// "  partono  i rami: 1, 4\n" and the like; nothing for an empty list.
+std::wstring branchList(std::wstring_view label, const std::vector<int>& branches) {
+    if (branches.empty()) return {};
+    std::wstring line = TranslateText(label);
+    for (std::size_t i = 0; i < branches.size(); ++i) {
+        if (i > 0) line += TranslateText(rvntext::kListSeparator);
+        line += std::to_wstring(branches[i]);
+    }
+    return line + L"\n";
+}
+
+void writeNodeBranches(const TzRvnNetworkData& network, TzRvnReportStream& report) {
+    std::vector<std::vector<int>> leaving(network.nodes().size());
+    std::vector<std::vector<int>> arriving(network.nodes().size());
+    for (std::size_t k = 0; k < network.edges().size(); ++k) {
+        const TzRvnEdge& edge = network.edges()[k];
+        if (edge.excluded) continue;
+        leaving[edge.startIndex - 1].push_back(number(k));
+        arriving[edge.endIndex - 1].push_back(number(k));
+    }
+    report.write(TranslateText(rvntext::kNodeBranchesTitle));
+    for (std::size_t i = 0; i < network.nodes().size(); ++i) {
+        report.write(FormatText(rvntext::kNodeLine, {network.nodes()[i].name.view()}));
+        report.write(branchList(rvntext::kLeavingBranches, leaving[i]));
+        report.write(branchList(rvntext::kArrivingBranches, arriving[i]));
+    }
+}
+
+}  // namespace
+
+void ResolveNodeIndices(TzRvnNetworkData& network) {
+    TzRvnNameIndex index;
+    for (std::size_t i = 0; i < network.nodes().size(); ++i) index.insert(network.nodes()[i].name, number(i));
+    for (TzRvnEdge& edge : network.edges()) {
+        edge.startIndex = index.lookup(edge.startNode.view());
+        edge.endIndex = index.lookup(edge.endNode.view());
+    }
+    for (TzRvnTank& tank : network.tanks()) tank.nodeIndex = index.lookup(tank.nodeName.view());
+}
+
+int CheckTopology(TzRvnNetworkData& network, const std::optional<std::wstring>& networkName,
+                  TzRvnReportStream& report) {
+    report.write(TranslateText(rvntext::kCheckTitle));
+    if (!networkName) {
+        report.write(TranslateText(rvntext::kNoNetworkDictionary));
+        return 0;
+    }
+    report.write(*networkName);
+    report.write(rvntext::kCheckRule);
+    ResolveNodeIndices(network);
+    bool failed = writeSection(report, rvntext::kIsolatedTitle, isolatedNodes(network));
+    failed |= writeSection(report, rvntext::kSameEndsTitle, sameStartAndEnd(network));
+    writeSection(report, rvntext::kRepeatedPairsTitle, repeatedPairs(network));
+    failed |= writeSection(report, rvntext::kWrongBranchIndicesTitle, wrongBranchIndices(network));
+    failed |= writeSection(report, rvntext::kWrongTankIndicesTitle, wrongTankIndices(network));
+    if (!failed) writeNodeBranches(network, report);
+    report.write(rvntext::kCheckClosing);
+    return failed ? 0 : 1;
+}

@@ -1,0 +1,50 @@
+// The records of a network's nodes, branches ("rami") and tanks ("serbatoi"). Values are SI (m,
+// m3/s, m/m); the results of the last calculation live in the records themselves.
+#pragma once
+
+#include "dbid.h"
+#include "network/name_field.h"
+#include "network/note_text.h"
+
+#include <cstdint>
+
+// A result not computed yet; displays show it empty.
+inline constexpr double NO_RESULT = -1e10;
+
+struct TzRvnNode {
+    AcDbObjectId entityId;            // block reference in the schema, null when none
+    TzRvnName name;                   // "Nome/Numero"
+    double demand = 0.0;              // m3/s drawn off; positive leaves the network
+    double elevation = 0.0;           // m, "Quota"
+    TzRvnNote note;
+    double head = NO_RESULT;          // m, result
+    double pressureHead = NO_RESULT;  // m, head minus elevation, result
+};
+
+struct TzRvnEdge {
+    AcDbObjectId entityId;      // polyline in the schema, null when none
+    std::int32_t startIndex = 0;  // 1-based node position set by the topology check, 0 = unresolved
+    std::int32_t endIndex = 0;
+    TzRvnName startNode;        // "Np"
+    TzRvnName endNode;          // "Na"
+    std::int32_t excluded = 0;  // 1 = takes no part in the calculation
+    double length = 0.0;        // m
+    double diameter = 0.0;      // m
+    double roughness = 0.0;     // m, absolute
+    double csi = 0.0;           // coefficient of local losses
+    TzRvnNote note;
+    double flow = NO_RESULT;           // m3/s, positive from start to end node
+    double velocity = NO_RESULT;       // m/s, sign of the flow
+    double reynolds = NO_RESULT;
+    double frictionSlope = NO_RESULT;  // m/m, sign of the flow
+    double headLoss = NO_RESULT;       // m, sign of the flow
+};
+
+struct TzRvnTank {
+    AcDbObjectId entityId;        // block reference in the schema, null when none
+    std::int32_t nodeIndex = 0;   // 1-based node position set by the topology check, 0 = unresolved
+    TzRvnName nodeName;           // "Nn"
+    double head = 0.0;            // m, the fixed water level ("Piezometrica")
+    TzRvnNote note;
+    double flow = NO_RESULT;      // m3/s delivered into the network, result
+};

@@ -1,0 +1,50 @@
+#include "network/materials.h"
+
+#include "network/file_handle.h"
+#include "network/number_text.h"
+#include "network/text_lines.h"
+#include "text_codec.h"
+
+namespace {
+
+constexpr std::size_t kLineBuffer = 128;
+constexpr int kDecimals = 10;
+
+}  // namespace
+
+std::vector<CMateriale>& MaterialList() {
+    static std::vector<CMateriale> list;
+    return list;
+}
+
+void ReadMaterialsText(std::string_view utf8, std::vector<CMateriale>& list) {
+    const std::vector<std::wstring> lines = SplitInputLines(utf8, kLineBuffer);
+    list.clear();
+    for (std::size_t k = 0; k + 1 < lines.size(); k += 2) {
+        list.push_back({std::wstring(StripLineEnd(lines[k])), LeadingDouble(StripLineEnd(lines[k + 1]))});
+    }
+}
+
+std::string MaterialsFileText(const std::vector<CMateriale>& list) {
+    std::string text;
+    for (const CMateriale& material : list) {
+        text += rvnos::toUtf8(material.name) + "\n" + FixedText(material.roughness, kDecimals) + "\n";
+    }
+    return text;
+}
+
+int LoadMaterials(const std::wstring& path, std::vector<CMateriale>& list) {
+    TzRvnFile file = OpenFile(path, "r+");
+    if (!file) return 0;
+    std::string bytes;
+    if (!ReadAllBytes(file.get(), bytes)) return 0;
+    ReadMaterialsText(bytes, list);
+    return 1;
+}
+
+int SaveMaterials(const std::wstring& path, const std::vector<CMateriale>& list) {
+    TzRvnFile file = OpenFile(path, "w");
+    if (!file) return 0;
+    bool written = WriteAllBytes(file.get(), MaterialsFileText(list));
+    return CloseFile(file) && written ? 1 : 0;
+}

@@ -1,0 +1,35 @@
+// The materials archive "rvnmateriali.dat": pipe materials with their absolute roughness, two
+// lines per material (the name, then the roughness in metres as "%.10Lf"), no header.
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
+
+inline constexpr wchar_t kMaterialsFileName[] = L"rvnmateriali.dat";
+
+struct CMateriale {
+    std::wstring name;
+    double roughness = 0.0;  // m
+
+    bool operator==(const CMateriale&) const = default;
+};
+
+// The process-wide material list, in file order; it lives as long as the plug-in.
+std::vector<CMateriale>& MaterialList();
+
+// Replaces list by the materials of an archive's text: lines of at most 127 characters without
+// their line ends, odd lines names, even lines roughness read as _wtof; a last name without its
+// value line is ignored.
+void ReadMaterialsText(std::string_view utf8, std::vector<CMateriale>& list);
+
+// The archive's text for list (UTF-8, "\n" line ends).
+std::string MaterialsFileText(const std::vector<CMateriale>& list);
+
+// Opens path in mode "r+" and replaces list by its materials; 0 (list unchanged) when the file
+// cannot be opened or read.
+int LoadMaterials(const std::wstring& path, std::vector<CMateriale>& list);
+
+// Creates or truncates path (mode "w") and writes list; 0 on failure.
+int SaveMaterials(const std::wstring& path, const std::vector<CMateriale>& list);

@@ -1,0 +1,23 @@
+#include "network/name_field.h"
+
+#include "text_codec.h"
+
+#include <algorithm>
+
+bool FitsNameField(std::wstring_view text) {
+    return text.find(L'\0') == std::wstring_view::npos && rvnos::utf16Length(text) <= TzRvnName::kMaxUnits;
+}
+
+std::optional<TzRvnName> TzRvnName::from(std::wstring_view text) {
+    TzRvnName name;
+    if (!name.assign(text)) return std::nullopt;
+    return name;
+}
+
+bool TzRvnName::assign(std::wstring_view text) {
+    if (!FitsNameField(text)) return false;
+    chars_.fill(L'\0');
+    std::copy(text.begin(), text.end(), chars_.begin());
+    length_ = text.size();
+    return true;
+}

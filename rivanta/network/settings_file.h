@@ -1,0 +1,33 @@
+// The settings file "rvnsetup.par": 21 lines, one field of TzRvnSettings per line in field order,
+// integers as "%d", reals as "%.10Lf", values in SI.
+#pragma once
+
+#include "network/settings.h"
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+inline constexpr wchar_t kSettingsFileName[] = L"rvnsetup.par";
+
+// Fills settings from the text of a settings file. Line k sets field k (lines of at most 150
+// characters, each cut at its first line feed and carriage return; integers read as _wtoi, reals
+// as _wtof, 0 when no number leads). Fields without a line keep their values; lines after the
+// 21st are ignored.
+void ReadSettingsText(std::string_view utf8, TzRvnSettings& settings);
+
+// Reads the rest of an open file as ReadSettingsText does; 0 on a read error, else 1.
+int ReadSettingsFile(std::FILE* file, TzRvnSettings& settings);
+
+// The 21 lines of the file (UTF-8, "\n" line ends).
+std::string SettingsFileText(const TzRvnSettings& settings);
+
+// Writes the 21 lines to an open file; 0 when they could not all be written, else 1.
+int WriteSettingsFile(std::FILE* file, const TzRvnSettings& settings);
+
+// Opens path in mode "r+" (the file must exist and be writable) and reads it; 0 when the file
+// cannot be opened or read, settings then unchanged.
+int LoadSettingsFile(const std::wstring& path, TzRvnSettings& settings);
+
+// Creates or truncates path (mode "w") and writes the settings; 0 on failure.
+int SaveSettingsFile(const std::wstring& path, const TzRvnSettings& settings);
