@@ -3,8 +3,12 @@
 // a handle names it inside its drawing file and survives saving and reopening.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <string>
+
+#include "AdAChar.h"
 
 class AcDbDatabase;
 class AcDbStub;
@@ -13,8 +17,13 @@ class AcDbHandle {
 public:
     AcDbHandle() = default;
     explicit AcDbHandle(std::uint64_t value) : value_(value) {}
+    // A handle from its hexadecimal text ("1F"); the null handle when the text is not hexadecimal.
+    explicit AcDbHandle(const ACHAR* hexText);
     std::uint64_t value() const { return value_; }
     bool isNull() const { return value_ == 0; }
+    // Upper-case hexadecimal text without leading zeros ("0" for the null handle).
+    std::wstring text() const;
+    void getIntoAsciiBuffer(ACHAR* buffer, std::size_t bufferSize) const;
     bool operator==(const AcDbHandle&) const = default;
     auto operator<=>(const AcDbHandle&) const = default;
 
@@ -35,6 +44,7 @@ public:
     AcDbDatabase* database() const;
     AcDbHandle handle() const;
     bool isErased() const;
+    // True when the id names an object present in its database.
     bool isValid() const;
 
     bool operator==(const AcDbObjectId&) const = default;
@@ -42,4 +52,30 @@ public:
 
 private:
     AcDbStub* stub_ = nullptr;
+};
+
+// The four kinds of reference an object files: ownership (the owner saves and copies what it
+// owns) and pointers, each hard (keeps the target alive) or soft.
+class AcDbHardOwnershipId : public AcDbObjectId {
+public:
+    AcDbHardOwnershipId() = default;
+    AcDbHardOwnershipId(const AcDbObjectId& id) : AcDbObjectId(id) {}
+};
+
+class AcDbSoftOwnershipId : public AcDbObjectId {
+public:
+    AcDbSoftOwnershipId() = default;
+    AcDbSoftOwnershipId(const AcDbObjectId& id) : AcDbObjectId(id) {}
+};
+
+class AcDbHardPointerId : public AcDbObjectId {
+public:
+    AcDbHardPointerId() = default;
+    AcDbHardPointerId(const AcDbObjectId& id) : AcDbObjectId(id) {}
+};
+
+class AcDbSoftPointerId : public AcDbObjectId {
+public:
+    AcDbSoftPointerId() = default;
+    AcDbSoftPointerId(const AcDbObjectId& id) : AcDbObjectId(id) {}
 };

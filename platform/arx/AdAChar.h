@@ -1,0 +1,4 @@
+// The host's character type: all text of the interface is wide.
+#pragma once
+
+using ACHAR = wchar_t;
