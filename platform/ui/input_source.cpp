@@ -33,6 +33,21 @@ std::wstring promptForMessage(std::wstring_view prompt) {
     return first == std::wstring::npos ? L"" : text.substr(first, last - first + 1);
 }
 
+// Shows the prompt and reads the next line, pushed-back text first; the line goes on the transcript.
+std::optional<std::wstring> readLineAfterPrompt(std::wstring_view prompt) {
+    Transcript& transcript = Transcript::instance();
+    transcript.add(TranscriptKind::Prompt, std::wstring(prompt));
+    std::optional<std::wstring> line;
+    if (!pushedBack().empty()) {
+        line = std::move(pushedBack().front());
+        pushedBack().pop_front();
+    } else {
+        line = currentInput().nextLine();
+    }
+    if (line) transcript.add(TranscriptKind::Input, *line);
+    return line;
+}
+
 }  // namespace
 
 std::optional<std::wstring> TerminalInput::nextLine() {
@@ -87,23 +102,15 @@ std::unique_ptr<InputSource> setCurrentInput(std::unique_ptr<InputSource> source
 }
 
 std::optional<std::wstring> readAnswer(std::wstring_view prompt) {
-    Transcript& transcript = Transcript::instance();
-    transcript.add(TranscriptKind::Prompt, std::wstring(prompt));
-    std::optional<std::wstring> answer;
-    if (!pushedBack().empty()) {
-        answer = std::move(pushedBack().front());
-        pushedBack().pop_front();
-    } else {
-        answer = currentInput().nextLine();
-    }
+    std::optional<std::wstring> answer = readLineAfterPrompt(prompt);
     if (!answer) {
-        transcript.add(TranscriptKind::Error, L"No more input in " + currentInput().description() +
-                                                  L" for the prompt \"" + promptForMessage(prompt) + L"\"");
-        return std::nullopt;
+        Transcript::instance().add(TranscriptKind::Error, L"No more input in " + currentInput().description() +
+                                                              L" for the prompt \"" + promptForMessage(prompt) + L"\"");
     }
-    transcript.add(TranscriptKind::Input, *answer);
     return answer;
 }
+
+std::optional<std::wstring> readCommandLine(std::wstring_view prompt) { return readLineAfterPrompt(prompt); }
 
 void pushBackAnswer(std::wstring text) { pushedBack().push_front(std::move(text)); }
 

@@ -70,6 +70,9 @@ std::unique_ptr<InputSource> setCurrentInput(std::unique_ptr<InputSource> source
 // Text pushed back is read first. nullopt when the source has no more; the error then recorded
 // names the source and the prompt left unanswered.
 std::optional<std::wstring> readAnswer(std::wstring_view prompt);
+// Reads a command at the command prompt: as readAnswer, but a source without more input ends the
+// session normally, with no error recorded.
+std::optional<std::wstring> readCommandLine(std::wstring_view prompt);
 // Puts text back to be the next answer read (the rest of a line after a space that ended an input).
 void pushBackAnswer(std::wstring text);
 // Forgets text pushed back (a cancelled command drops the rest of its line).

@@ -49,9 +49,9 @@ std::size_t defaultIndex(UINT type, std::size_t buttonCount) {
 }
 
 std::wstring answerPrompt(const std::vector<Button>& buttons, std::size_t defaultButton) {
-    std::wstring prompt;
+    std::wstring prompt = L"\n";
     for (const Button& button : buttons) {
-        if (!prompt.empty()) prompt += L'/';
+        if (prompt.size() > 1) prompt += L'/';
         prompt += button.caption;
     }
     return prompt + L" <" + buttons[defaultButton].caption + L">: ";
@@ -127,6 +127,6 @@ int MessageBoxW(HWND, LPCWSTR text, LPCWSTR caption, UINT type) {
         if (isCancelWord(answer) && cancelAnswer(buttons) != 0) return cancelAnswer(buttons);
         if (const int chosen = buttonNamed(buttons, answer)) return chosen;
         rvnhost::Transcript::instance().add(rvnhost::TranscriptKind::CommandLine,
-                                            L"\nAnswer with one of: " + prompt.substr(0, prompt.find(L" <")));
+                                            L"\nAnswer with one of: " + prompt.substr(1, prompt.find(L" <") - 1));
     }
 }

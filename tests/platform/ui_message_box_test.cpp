@@ -66,7 +66,7 @@ TEST_F(UiMessageBox, RecordsCaptionIconAndTextOnTheTranscript) {
                          L"Error: Senza icona",
                          L"[question] Rivanta: Da MFC",
                      }));
-    EXPECT_EQ(Transcript::instance().textOf(TranscriptKind::Prompt), L"OK <OK>: OK <OK>: OK <OK>: OK <OK>: Yes/No <Yes>: ");
+    EXPECT_EQ(Transcript::instance().textOf(TranscriptKind::Prompt), L"\nOK <OK>: \nOK <OK>: \nOK <OK>: \nOK <OK>: \nYes/No <Yes>: ");
 }
 
 TEST_F(UiMessageBox, WithoutInputTheBoxIsClosedAndTheErrorRecorded) {
