@@ -15,9 +15,13 @@ constexpr double kWideHeadError = 10.0;
 
 std::u16string units(std::string_view ascii) { return std::u16string(ascii.begin(), ascii.end()); }
 
-// Pads line with blanks to cut units, cuts it there, pads it to width.
+bool isHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
+
+// Pads line with blanks to cut units, cuts it there, pads it to width. A character whose
+// surrogate pair the cut splits becomes a blank, so the column stays where it is.
 void padAndCut(std::u16string& line, std::size_t cut, std::size_t width) {
     line.resize(cut, u' ');
+    if (isHighSurrogate(line.back())) line.back() = u' ';
     line.resize(width, u' ');
 }
 

@@ -13,7 +13,8 @@ void WriteLogTitle(TzRvnReportStream& report, std::wstring_view networkName);
 // The line of one iteration: "%5d  " with it and the flow-error node, padded to 12 columns and
 // cut there, padded to 14; "%lf    " with the flow error; the head-error branch's start node,
 // padded and cut at 31, padded to 33; its end node, padded and cut at 38, padded to 39; the head
-// error as " %lf" below 10.0, else "%lf". Columns count UTF-16 code units.
+// error as " %lf" below 10.0, else "%lf". Columns count UTF-16 code units; a character cut in
+// half becomes a blank.
 std::wstring IterationLine(int iteration, std::wstring_view node, double flowError, std::wstring_view startNode,
                            std::wstring_view endNode, double headError);
 

@@ -1,0 +1,63 @@
+// The results file: shape, exact numbers, non-finite values, and the reader that compares it.
+#include "analysis/json_reader.h"
+#include "analysis/results_json.h"
+#include "network_builder.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+TzRvnJson parse(const std::string& text) {
+    TzRvnJson value;
+    std::string error;
+    EXPECT_TRUE(ParseJson(text, value, error)) << error;
+    return value;
+}
+
+TEST(ResultsJson, WritesEveryResultSoThatItReadsBackExactly) {
+    TzRvnNetworkData network = rvntest::NetworkBuilder().node(L"N\"1\u00e8").node(L"2").branch(L"N\"1\u00e8", L"2").tank(L"2", 5).build();
+    network.nodes()[0].head = 0.1 + 0.2;
+    network.edges()[0].flow = std::numeric_limits<double>::infinity();
+    network.edges()[0].velocity = -std::numeric_limits<double>::infinity();
+    network.edges()[0].reynolds = std::numeric_limits<double>::quiet_NaN();
+    network.tanks()[0].flow = 1e-300;
+
+    const TzRvnJson json = parse(ResultsJson(network, 1, 0));
+    EXPECT_EQ(json.find("check")->number(), 1);
+    EXPECT_EQ(json.find("calc")->number(), 0);
+    const TzRvnJson& node = json.find("nodes")->items()[0];
+    EXPECT_EQ(node.find("name")->string(), L"N\"1\u00e8");
+    EXPECT_EQ(node.find("head")->number(), 0.1 + 0.2);
+    EXPECT_EQ(node.find("pressureHead")->number(), NO_RESULT);
+    const TzRvnJson& branch = json.find("branches")->items()[0];
+    EXPECT_EQ(branch.find("endNode")->string(), L"2");
+    EXPECT_EQ(branch.find("flow")->string(), L"inf");
+    EXPECT_EQ(branch.find("velocity")->string(), L"-inf");
+    EXPECT_EQ(branch.find("reynolds")->string(), L"nan");
+    EXPECT_TRUE(std::isnan(*branch.find("reynolds")->asNumber()));
+    EXPECT_EQ(json.find("tanks")->items()[0].find("flow")->number(), 1e-300);
+    EXPECT_EQ(json.find("tanks")->items()[0].find("nodeName")->string(), L"2");
+}
+
+TEST(JsonReader, ReadsEscapesAndRefusesMalformedText) {
+    const TzRvnJson json = parse(R"({"a": [true, null, -1.5e3, "\u00e8\ud83d\udca7\n"], "b": {}, "c": NaN})");
+    EXPECT_EQ(json.find("a")->items()[2].number(), -1500);
+    EXPECT_EQ(json.find("a")->items()[3].string(), L"\u00e8\U0001F4A7\n");
+    EXPECT_TRUE(json.find("a")->items()[0].boolean());
+    EXPECT_EQ(json.find("b")->kind(), TzRvnJson::Kind::object);
+    EXPECT_TRUE(std::isnan(json.find("c")->number()));
+    EXPECT_EQ(json.find("d"), nullptr);
+
+    TzRvnJson value;
+    std::string error;
+    for (const char* bad : {"", "{", "[1,", "{\"a\" 1}", "\"open", "[1] 2", "{\"a\": tru}", "\"\\x\""}) {
+        EXPECT_FALSE(ParseJson(bad, value, error)) << bad;
+        EXPECT_FALSE(error.empty());
+    }
+    EXPECT_FALSE(ParseJson(std::string(100000, '['), value, error));
+}
+
+}  // namespace

@@ -1,0 +1,74 @@
+// The calculation run: check, then the solver, and what the summary of a run learns from it.
+#include "analysis/run_calculation.h"
+#include "network_builder.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+using rvntest::NetworkBuilder;
+
+TEST(RunCalculation, AFailingCheckNeverOpensTheCalculationReport) {
+    TzRvnNetworkData network = NetworkBuilder().node(L"1").node(L"2").tank(L"1", 10).build();
+    TzRvnStringReport checkReport;
+    bool opened = false;
+    TzRvnRunOutcome outcome = RunCalculation(network, L"rete", checkReport, [&]() -> TzRvnReportStream* {
+        opened = true;
+        return nullptr;
+    });
+    EXPECT_EQ(outcome.check, 0);
+    EXPECT_EQ(outcome.calc, 0);
+    EXPECT_FALSE(opened);
+    EXPECT_FALSE(checkReport.text().empty());
+}
+
+TEST(RunCalculation, AReportThatCannotBeOpenedLeavesTheRecordsAlone) {
+    TzRvnNetworkData network = NetworkBuilder().node(L"1").node(L"2", 0.001).branch(L"1", L"2").tank(L"1", 10).build();
+    TzRvnStringReport checkReport;
+    TzRvnRunOutcome outcome = RunCalculation(network, L"rete", checkReport, [] { return nullptr; });
+    EXPECT_EQ(outcome.check, 1);
+    EXPECT_EQ(outcome.calc, 0);
+    EXPECT_FALSE(outcome.calcReportOpened);
+    EXPECT_EQ(network.nodes()[1].head, NO_RESULT);
+}
+
+TEST(RunCalculation, ReportsIterationsAndExtremeHeads) {
+    TzRvnNetworkData network =
+        NetworkBuilder().node(L"1").node(L"2", 0.001).node(L"3", 0.001).branch(L"1", L"2").branch(L"2", L"3").tank(L"1", 10).build();
+    TzRvnStringReport checkReport;
+    TzRvnStringReport calcReport;
+    TzRvnRunOutcome outcome = RunCalculation(network, L"rete", checkReport, [&] { return &calcReport; });
+    EXPECT_EQ(outcome.calc, 1);
+    EXPECT_TRUE(outcome.converged);
+    EXPECT_GE(outcome.iterations, 2);
+    EXPECT_EQ(outcome.maxHead, 10);
+    EXPECT_EQ(outcome.minHead, network.nodes()[2].head);
+    EXPECT_LT(outcome.minHead, network.nodes()[1].head);
+    EXPECT_TRUE(outcome.nodesWithoutTank.empty());
+}
+
+TEST(RunCalculation, NamesTheNodesNoTankFeedsWhenThePivotFails) {
+    TzRvnNetworkData network = NetworkBuilder()
+                                   .node(L"1").node(L"2", 0.001).node(L"3", 0.001).node(L"4").node(L"5")
+                                   .branch(L"1", L"2").branch(L"3", L"4").branch(L"4", L"5").excludedBranch(L"2", L"3")
+                                   .tank(L"1", 40).build();
+    TzRvnStringReport checkReport;
+    TzRvnStringReport calcReport;
+    TzRvnRunOutcome outcome = RunCalculation(network, L"rete", checkReport, [&] { return &calcReport; });
+    EXPECT_EQ(outcome.check, 1);
+    EXPECT_EQ(outcome.calc, 0);
+    EXPECT_GE(outcome.failedPivot, 2);
+    EXPECT_EQ(outcome.nodesWithoutTank, (std::vector<int>{2, 3, 4}));
+}
+
+TEST(RunCalculation, FindsTheBranchesWhoseResultsHoldNaN) {
+    TzRvnNetworkData network = NetworkBuilder().node(L"1").node(L"2").branch(L"1", L"2").branch(L"1", L"2").branch(L"2", L"1").build();
+    network.edges()[1].reynolds = std::numeric_limits<double>::quiet_NaN();
+    network.edges()[2].headLoss = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(BranchesWithNaN(network), (std::vector<int>{1}));
+}
+
+}  // namespace

@@ -1,0 +1,147 @@
+// The solver on small networks with known answers, its limits and its aborts.
+#include "analysis/friction.h"
+#include "analysis/run_calculation.h"
+#include "analysis/solver.h"
+#include "analysis/topology_check.h"
+#include "network_builder.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+using rvntest::NetworkBuilder;
+
+// Checks (which resolves the node indices) and solves; returns the solver's outcome.
+TzRvnSolverOutcome checkAndSolve(TzRvnNetworkData& network, TzRvnStringReport& log) {
+    TzRvnStringReport checkReport;
+    EXPECT_EQ(CheckTopology(network, L"rete", checkReport), 1);
+    return SolveNetwork(network, L"rete", log);
+}
+
+// Converged Colebrook-White friction factor of a branch carrying flow q, f = 1/x^2.
+double colebrookFactor(const TzRvnEdge& edge, double q, double viscosity) {
+    const double reynolds = std::fabs(q) / (M_PI / 4 * edge.diameter * edge.diameter) * edge.diameter / viscosity;
+    double x = 6;
+    for (int i = 0; i < 100; ++i) x = -2 * std::log10(2.51 * x / reynolds + edge.roughness / (3.71 * edge.diameter));
+    return 1 / (x * x);
+}
+
+TEST(Solver, TwoNodesMatchTheAnalyticAnswer) {
+    const double demand = 0.002;
+    TzRvnNetworkData network =
+        NetworkBuilder().node(L"1", 0, 50).node(L"2", demand, 30).branch(L"1", L"2", 250, 0.1, 5e-4, 1.5).tank(L"1", 100).build();
+    TzRvnStringReport log;
+    const TzRvnSolverOutcome outcome = checkAndSolve(network, log);
+    ASSERT_EQ(outcome.result, 1);
+    EXPECT_TRUE(outcome.converged);
+
+    const TzRvnEdge& edge = network.edges()[0];
+    const double f = colebrookFactor(edge, demand, network.settings().viscosity);
+    const double g = 9.81;
+    const double r = 8 / (g * M_PI * M_PI) * (f * edge.length / std::pow(edge.diameter, 5) + edge.csi / std::pow(edge.diameter, 4));
+    EXPECT_NEAR(edge.flow, demand, 1e-5);
+    EXPECT_NEAR(network.tanks()[0].flow, demand, 1e-5);
+    EXPECT_NEAR(network.nodes()[1].head, 100 - r * demand * demand, 1e-3);
+    EXPECT_EQ(network.nodes()[0].head, 100);
+    EXPECT_DOUBLE_EQ(network.nodes()[1].pressureHead, network.nodes()[1].head - 30);
+    EXPECT_NEAR(edge.velocity, demand / (M_PI / 4 * 0.01), 1e-4);
+    EXPECT_NEAR(edge.headLoss, 100 - network.nodes()[1].head, 1e-3);
+    EXPECT_DOUBLE_EQ(edge.frictionSlope, edge.headLoss / 250);
+}
+
+TEST(Solver, ABranchDrawnAgainstTheFlowGetsNegativeResultsAndAPositiveReynolds) {
+    TzRvnNetworkData network = NetworkBuilder().node(L"1").node(L"2", 0.003).branch(L"2", L"1").tank(L"1", 60).build();
+    TzRvnStringReport log;
+    ASSERT_EQ(checkAndSolve(network, log).result, 1);
+    const TzRvnEdge& edge = network.edges()[0];
+    EXPECT_NEAR(edge.flow, -0.003, 1e-5);
+    EXPECT_LT(edge.velocity, 0);
+    EXPECT_LT(edge.headLoss, 0);
+    EXPECT_LT(edge.frictionSlope, 0);
+    EXPECT_GT(edge.reynolds, 0);
+}
+
+TEST(Solver, AnIterationLimitOfOneAlwaysEndsWithTheLimitMessage) {
+    TzRvnNetworkData network = NetworkBuilder().maxIterations(1).node(L"1").node(L"2", 0.001).branch(L"1", L"2").tank(L"1", 50).build();
+    TzRvnStringReport log;
+    const TzRvnSolverOutcome outcome = checkAndSolve(network, log);
+    EXPECT_EQ(outcome.result, 1);
+    EXPECT_FALSE(outcome.converged);
+    EXPECT_EQ(outcome.iterations, 1);
+    EXPECT_NE(log.text().find(L"Limite iterazioni (1) insufficiente per otte-\nnere le tolleranze richieste\n"),
+              std::wstring::npos);
+    EXPECT_NE(network.nodes()[1].head, NO_RESULT);
+}
+
+TEST(Solver, ALimitBelowOneCalculatesNothing) {
+    TzRvnNetworkData network = NetworkBuilder().maxIterations(0).node(L"1").node(L"2", 0.001).branch(L"1", L"2").tank(L"1", 50).build();
+    TzRvnStringReport log;
+    EXPECT_EQ(checkAndSolve(network, log).result, 0);
+    EXPECT_NE(log.text().find(L"Limite iterazioni (0)"), std::wstring::npos);
+    EXPECT_EQ(network.nodes()[1].head, NO_RESULT);
+}
+
+TEST(Solver, TwoTanksOnOneNodeGiveTheLaterLevelAndTheEarlierTankTheSupply) {
+    TzRvnNetworkData network =
+        NetworkBuilder().node(L"1").node(L"2", 0.004).branch(L"1", L"2").tank(L"1", 75).tank(L"1", 80).build();
+    TzRvnStringReport log;
+    const TzRvnSolverOutcome outcome = checkAndSolve(network, log);
+    ASSERT_EQ(outcome.result, 1);
+    EXPECT_EQ(network.nodes()[0].head, 80);
+    EXPECT_EQ(network.tanks()[1].flow, 0);
+    EXPECT_NEAR(network.tanks()[0].flow, network.edges()[0].flow, 1e-12);
+}
+
+TEST(Solver, APartWithoutTankAbortsAtThePivotAndChangesNoRecord) {
+    TzRvnNetworkData network = NetworkBuilder()
+                                   .node(L"1").node(L"2", 0.001).node(L"3", 0.001).node(L"4")
+                                   .branch(L"1", L"2").branch(L"3", L"4").tank(L"1", 40).build();
+    TzRvnStringReport log;
+    const TzRvnSolverOutcome outcome = checkAndSolve(network, log);
+    EXPECT_EQ(outcome.result, 0);
+    EXPECT_GE(outcome.failedPivot, 2);
+    const std::wstring pivotLine = L"Matrice NON definita positiva: c[" + std::to_wstring(outcome.failedPivot) + L"][" +
+                                   std::to_wstring(outcome.failedPivot) + L"] <= 0.0\n";
+    EXPECT_TRUE(log.text().ends_with(pivotLine)) << "log ends differently";
+    for (const TzRvnNode& node : network.nodes()) EXPECT_EQ(node.head, NO_RESULT);
+    EXPECT_EQ(network.edges()[0].flow, NO_RESULT);
+    EXPECT_EQ(NodesWithoutTank(network), (std::vector<int>{2, 3}));
+}
+
+TEST(Solver, AnExcludedBranchTakesNoPartAndGetsZeroResults) {
+    TzRvnNetworkData network = NetworkBuilder()
+                                   .node(L"1").node(L"2", 0.002)
+                                   .branch(L"1", L"2").excludedBranch(L"2", L"1").tank(L"1", 40).build();
+    TzRvnStringReport log;
+    ASSERT_EQ(checkAndSolve(network, log).result, 1);
+    EXPECT_NEAR(network.edges()[0].flow, 0.002, 1e-5);
+    const TzRvnEdge& excluded = network.edges()[1];
+    EXPECT_EQ(excluded.flow, 0);
+    EXPECT_EQ(excluded.velocity, 0);
+    EXPECT_EQ(excluded.reynolds, 0);
+    EXPECT_EQ(excluded.frictionSlope, 0);
+    EXPECT_EQ(excluded.headLoss, 0);
+}
+
+TEST(Solver, AZeroLengthGivesAnInfiniteFrictionSlope) {
+    TzRvnNetworkData network = NetworkBuilder().node(L"1").node(L"2", 0.002).branch(L"1", L"2", 0.0, 0.1, 1e-4, 2.0).tank(L"1", 40).build();
+    TzRvnStringReport log;
+    ASSERT_EQ(checkAndSolve(network, log).result, 1);
+    EXPECT_TRUE(std::isinf(network.edges()[0].frictionSlope));
+    EXPECT_TRUE(BranchesWithNaN(network).empty());
+}
+
+TEST(Solver, RefusesWithoutNameOrWithoutResolvedIndices) {
+    TzRvnNetworkData network = NetworkBuilder().node(L"1").node(L"2", 0.002).branch(L"1", L"2").tank(L"1", 40).build();
+    TzRvnStringReport noName;
+    EXPECT_EQ(Calculate(network, std::nullopt, noName), 0);
+    EXPECT_EQ(noName.text(),
+              L"================================================\nRETE:  Impossibile recuperare il dizionario delle reti\n");
+    TzRvnStringReport unresolved;
+    EXPECT_EQ(Calculate(network, L"rete", unresolved), 0);
+    EXPECT_EQ(network.nodes()[1].head, NO_RESULT);
+}
+
+}  // namespace

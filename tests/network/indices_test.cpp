@@ -1,0 +1,53 @@
+// The sorted lookup arrays by node name and by insertion point.
+#include "network/name_index.h"
+#include "network/position_index.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TzRvnName name(std::wstring_view text) { return *TzRvnName::from(text); }
+
+TEST(NameIndex, FirstIndexOfANameWinsAndMissingNamesGiveZero) {
+    TzRvnNameIndex index;
+    EXPECT_EQ(index.lookup(L"A"), 0);
+    index.insert(name(L"B"), 1);
+    index.insert(name(L"A"), 2);
+    index.insert(name(L"B"), 3);
+    index.insert(name(L"b"), 4);
+    EXPECT_EQ(index.lookup(L"B"), 1);
+    EXPECT_EQ(index.lookup(L"A"), 2);
+    EXPECT_EQ(index.lookup(L"b"), 4);
+    EXPECT_EQ(index.lookup(L"C"), 0);
+    EXPECT_EQ(index.lookup(L""), 0);
+}
+
+TEST(NameIndex, OrdersByUtf16CodeUnitsNotByCodePoints) {
+    // U+FF21 comes after the surrogate pair of U+1F4A7 in UTF-16 order, before it by code point.
+    TzRvnNameIndex index;
+    index.insert(name(L"\uFF21"), 1);
+    index.insert(name(L"\U0001F4A7"), 2);
+    index.insert(name(L"Z"), 3);
+    ASSERT_EQ(index.entries().size(), 3u);
+    EXPECT_EQ(index.entries()[0].name.view(), L"Z");
+    EXPECT_EQ(index.entries()[1].name.view(), L"\U0001F4A7");
+    EXPECT_EQ(index.entries()[2].name.view(), L"\uFF21");
+    EXPECT_EQ(index.lookup(L"\uFF21"), 1);
+    EXPECT_EQ(index.lookup(L"\U0001F4A7"), 2);
+}
+
+TEST(PositionIndex, PointsWithinAThousandthOnEveryAxisAreOneKey) {
+    TzRvnPositionIndex index;
+    EXPECT_EQ(index.lookup(AcGePoint3d(0, 0, 0)).view(), L"--");
+    index.insert(AcGePoint3d(10, 5, 0), name(L"N1"));
+    index.insert(AcGePoint3d(10.0009, 4.9995, 0.0005), name(L"N2"));
+    index.insert(AcGePoint3d(10, 5.002, 0), name(L"N3"));
+    index.insert(AcGePoint3d(2, 100, 0), name(L"N4"));
+    ASSERT_EQ(index.entries().size(), 3u);
+    EXPECT_EQ(index.entries()[0].name.view(), L"N4");
+    EXPECT_EQ(index.lookup(AcGePoint3d(10.0005, 5.0005, 0)).view(), L"N1");
+    EXPECT_EQ(index.lookup(AcGePoint3d(10, 5.002, 0.0009)).view(), L"N3");
+    EXPECT_EQ(index.lookup(AcGePoint3d(10, 5, 0.01)).view(), L"--");
+}
+
+}  // namespace

@@ -1,0 +1,40 @@
+// The materials archive: two lines per material, read and written.
+#include "network/materials.h"
+#include "test_files.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(MaterialsArchive, ReadsPairsOfLinesAndLosesALastNameWithoutValue) {
+    std::vector<CMateriale> list = {{L"vecchio", 1.0}};
+    ReadMaterialsText("Ghisa nuova\r\n0.0002600000\r\nPVC\n0.0000015 m\nAcciaio\n", list);
+    ASSERT_EQ(list.size(), 2u);
+    EXPECT_EQ(list[0], (CMateriale{L"Ghisa nuova", 0.00026}));
+    EXPECT_EQ(list[1], (CMateriale{L"PVC", 1.5e-6}));
+}
+
+TEST(MaterialsArchive, ALongNameGoesOnAsTheNextLine) {
+    std::vector<CMateriale> list;
+    ReadMaterialsText(std::string(127, 'x') + "y\n0.001\n", list);
+    ASSERT_EQ(list.size(), 1u);
+    EXPECT_EQ(list[0].name, std::wstring(127, L'x'));
+    EXPECT_EQ(list[0].roughness, 0.0);
+}
+
+TEST(MaterialsArchive, SavesAndLoadsByPath) {
+    rvntest::ScratchDir dir;
+    const std::wstring path = (dir / "rvnmateriali.dat").wstring();
+    std::vector<CMateriale> list = {{L"Calcestruzzo", 1.0}};
+    EXPECT_EQ(LoadMaterials(path, list), 0);
+    EXPECT_EQ(list.size(), 1u);
+
+    const std::vector<CMateriale> saved = {{L"Acciaio inox \u00e8", 0.0005}, {L"Ghisa", 0.00026}};
+    ASSERT_EQ(SaveMaterials(path, saved), 1);
+    EXPECT_EQ(rvntest::readBytes(dir / "rvnmateriali.dat"),
+              "Acciaio inox \xC3\xA8\n0.0005000000\nGhisa\n0.0002600000\n");
+    ASSERT_EQ(LoadMaterials(path, list), 1);
+    EXPECT_EQ(list, saved);
+}
+
+}  // namespace
