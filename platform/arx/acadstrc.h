@@ -23,6 +23,7 @@ enum ErrorStatus {
     eDuplicateKey = 23,
     eInvalidIndex = 24,
     eAlreadyInDb = 26,
+    eInvalidAdsName = 31,
     eInvalidSymbolTableName = 32,
     eInvalidKey = 33,
     eWrongObjectType = 34,

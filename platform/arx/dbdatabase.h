@@ -83,6 +83,8 @@ public:
     Acad::ErrorStatus setHeaderIds(const HeaderIds& ids);
     void setHandseed(AcDbHandle seed);
 
+    // True for the tables and the named-object dictionary, which cannot be erased.
+    bool isHeaderObject(AcDbObjectId id) const;
     // Every object of the database in handle order, erased ones included (for writers and checks).
     std::vector<AcDbObjectId> allObjectIds() const;
     // The databases alive in the process, oldest first.

@@ -46,6 +46,11 @@ public:
     Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
     Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
 
+protected:
+    // Erasing a dictionary erases the objects it owns (and unerasing brings them back).
+    Acad::ErrorStatus subErase(bool erasing) override;
+
+public:
     struct Entry {
         std::wstring key;
         AcDbObjectId id;

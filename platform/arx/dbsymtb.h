@@ -30,6 +30,10 @@ public:
 protected:
     AcDbSymbolTableRecord() = default;
     const std::wstring& nameText() const { return name_; }
+    // DXF of a record class: 100 (its subclass marker), 2 (the name), 70 (its flags); reading
+    // checks the marker (eBadDxfSequence) and takes the name and the flags.
+    Acad::ErrorStatus dxfOutNameAndFlags(AcDbDxfFiler* filer, const ACHAR* subclass, Adesk::Int16 flags) const;
+    Acad::ErrorStatus dxfInNameAndFlags(AcDbDxfFiler* filer, const ACHAR* subclass, Adesk::Int16& flags);
 
 private:
     friend class AcDbSymbolTable;
@@ -95,6 +99,11 @@ public:
     AcDbObjectId findRecord(const std::wstring& name, bool includeErased) const;
     // The records in the order they were added, erased ones included.
     const std::vector<AcDbObjectId>& recordIds() const { return records_; }
+    // The name of any record, read by the host without opening it (empty for no record).
+    static std::wstring recordName(AcDbObjectId id);
+    // For the drawing readers: takes in a record read from a file (already in this table's
+    // database); eWrongObjectType, eDuplicateRecordName as for add.
+    Acad::ErrorStatus attachRecord(AcDbObjectId record);
 
 protected:
     AcDbSymbolTable() = default;
@@ -177,6 +186,9 @@ public:
                                   bool skipErased = true) const;
     // The entities in the order they were appended, erased ones included.
     const std::vector<AcDbObjectId>& entityIds() const { return entities_; }
+    // For the drawing readers: takes in an entity read from a file (already in this block's
+    // database): eNotAnEntity, eWrongDatabase, eDuplicateKey when it is here already.
+    Acad::ErrorStatus attachEntity(AcDbObjectId entity);
 
     Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
     Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;

@@ -1,0 +1,6 @@
+#include "dbapserv.h"
+
+AcDbHostApplicationServices* acdbHostApplicationServices() {
+    static AcDbHostApplicationServices services;
+    return &services;
+}
