@@ -16,3 +16,15 @@ std::wstring TranslateText(std::wstring_view text) {
     buffer[kBufferUnits - 1] = L'\0';
     return std::wstring(buffer);
 }
+
+void TranslateDialog(CWnd* window) {
+    const TranslatorState& state = translatorState();
+    if (state.translateDialog && window) {
+        state.translateDialog(window, state.applicationName.c_str(), state.extension.c_str());
+    }
+}
+
+void TranslateMenu(CMenu* menu) {
+    const TranslatorState& state = translatorState();
+    if (state.translateMenu && menu) state.translateMenu(menu);
+}

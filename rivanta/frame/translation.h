@@ -1,10 +1,20 @@
-// Message translation: every text shown to the user passes through TranslateText. Without the
-// optional translator library every operation is the identity.
+// Message translation: every text shown to the user passes through TranslateText, every dialog
+// through TranslateDialog. Without the optional translator library every operation is the identity.
 #pragma once
 
 #include <string>
 #include <string_view>
 
+class CMenu;
+class CWnd;
+
 // Translates a copy of the text (at most 1023 characters) and returns it; each call returns a
 // string of its own, so a caption and a message stay distinct.
 std::wstring TranslateText(std::wstring_view text);
+
+// Translates the texts of a dialog window and its controls; the first thing of every dialog's
+// initialisation.
+void TranslateDialog(CWnd* window);
+
+// Translates the item texts of a menu and its popups.
+void TranslateMenu(CMenu* menu);

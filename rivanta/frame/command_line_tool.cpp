@@ -1,0 +1,54 @@
+#include "frame/command_line_tool.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+namespace {
+
+constexpr int kUsageError = 2;
+
+bool isHelpRequest(std::string_view argument) { return argument == "--help" || argument == "-h"; }
+
+void listTools(const std::vector<TzRvnTool>& tools, std::ostream& out) {
+    if (tools.empty()) {
+        out << "The Rivanta plug-in has no command-line tools in this build.\n";
+        return;
+    }
+    std::size_t width = 0;
+    for (const TzRvnTool& tool : tools) width = std::max(width, std::strlen(tool.name));
+    out << "Tools of the Rivanta plug-in (rivanta TOOL --help for their options):\n";
+    for (const TzRvnTool& tool : tools) {
+        out << "  " << tool.name << std::string(width - std::strlen(tool.name) + 2, ' ') << tool.summary << '\n';
+    }
+}
+
+const TzRvnTool* findTool(const std::vector<TzRvnTool>& tools, std::string_view name) {
+    for (const TzRvnTool& tool : tools) {
+        if (name == tool.name) return &tool;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+const std::vector<TzRvnTool>& commandLineTools() {
+    // One line per tool: {name, function, summary}.
+    static const std::vector<TzRvnTool> tools = {};
+    return tools;
+}
+
+int RunCommandLineTool(const std::vector<TzRvnTool>& tools, int argc, const char* const* argv, std::ostream& out,
+                       std::ostream& err) {
+    if (argc < 1 || argv == nullptr || argv[0] == nullptr || isHelpRequest(argv[0])) {
+        listTools(tools, out);
+        return 0;
+    }
+    if (const TzRvnTool* tool = findTool(tools, argv[0])) return tool->run(argc, argv);
+    err << "rivanta: unknown tool '" << argv[0] << "'\n";
+    if (std::any_of(argv + 1, argv + argc, [](const char* argument) { return argument && isHelpRequest(argument); })) {
+        listTools(tools, out);
+    }
+    return kUsageError;
+}
