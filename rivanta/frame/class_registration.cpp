@@ -1,6 +1,8 @@
 #include "frame/class_registration.h"
 
-// The plug-in has no runtime class of its own yet; each one added gets a line in both functions.
-void RegisterPluginClasses() {}
+#include "network/network_class.h"
 
-void UnregisterPluginClasses() {}
+// Each class of the plug-in gets a line in both functions.
+void RegisterPluginClasses() { RegisterNetworkClass(); }
+
+void UnregisterPluginClasses() { RemoveNetworkClass(); }

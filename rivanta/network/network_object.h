@@ -1,0 +1,80 @@
+// The network object of the drawing: one per network, kept in the dictionary "TZ-RVN" of the
+// named-object dictionary under the network's name. It holds the plain network record and hands
+// it to the topology check, the solver and the filing.
+//
+// Readers need the object open for read and setters open for write, as the host's open discipline
+// demands; a new object not yet in a database is both. A reader of an object that is not open for
+// read answers as an empty network (0, a new record, default settings); a setter of an object
+// that is not open for write changes nothing and answers eNotOpenForWrite.
+#pragma once
+
+#include "analysis/report_stream.h"
+#include "analysis/solver.h"
+#include "dbmain.h"
+#include "network/network_data.h"
+
+#include <optional>
+#include <string>
+
+class TzRvnNetwork : public AcDbObject {
+public:
+    ACRX_DECLARE_MEMBERS(TzRvnNetwork);
+
+    // An empty network: no elements, the settings as a new settings record.
+    explicit TzRvnNetwork(bool hasSchema = false);
+    // A network holding data (an imported or rebuilt network, before it joins the drawing).
+    explicit TzRvnNetwork(TzRvnNetworkData data);
+    ~TzRvnNetwork() override;
+
+    // Element counts.
+    int numNodes() const;
+    int numEdges() const;
+    int numTanks() const;
+    // Set a count: elements beyond n are dropped, new ones are new records.
+    Acad::ErrorStatus setNumNodes(int n);
+    Acad::ErrorStatus setNumEdges(int n);
+    Acad::ErrorStatus setNumTanks(int n);
+
+    // Elements in display units; i is 0-based and below the count (see TzRvnNetworkData).
+    TzRvnNode getNode(int i) const;
+    Acad::ErrorStatus setNode(int i, const TzRvnNode& node);
+    TzRvnEdge getEdge(int i) const;
+    Acad::ErrorStatus setEdge(int i, const TzRvnEdge& edge);
+    TzRvnTank getTank(int i) const;
+    Acad::ErrorStatus setTank(int i, const TzRvnTank& tank);
+
+    TzRvnSettings getSettings() const;
+    Acad::ErrorStatus setSettings(const TzRvnSettings& settings);
+    bool hasSchema() const;
+
+    // The largest node head, never below 0.0; the smallest, from 1e10 down (NO_RESULT when a node
+    // has no result).
+    double maxHead() const;
+    double minHead() const;
+
+    // The whole record in SI units, copied out (needs read) or replaced (needs write).
+    Acad::ErrorStatus getData(TzRvnNetworkData& data) const;
+    Acad::ErrorStatus setData(const TzRvnNetworkData& data);
+
+    // Checks the topology into stream, with the network's name read from its owner dictionary;
+    // resolves the node indices of branches and tanks. 1 when the network passes; 0 when it fails,
+    // when its dictionary cannot be opened or when the object is not open for read.
+    int CheckTopology(TzRvnReportStream& stream);
+    // Calculates the network into stream (the iteration log), storing the results in its records.
+    // 1 when the calculation ran to its end; 0 when it was aborted or the object is not open for
+    // write. outcome, when given, receives the solver's account of the run.
+    int Calculate(TzRvnReportStream& stream, TzRvnSolverOutcome* outcome = nullptr);
+
+    // Filing of the network in the drawing: its DWG item sequence and its DXF groups.
+    Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
+    Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;
+    Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+    Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
+
+private:
+    // The network's key in its owner dictionary; nullopt when that dictionary cannot be opened or
+    // does not hold the network.
+    std::optional<std::wstring> nameInOwner() const;
+
+    TzRvnNetworkData data_;
+};

@@ -1,0 +1,393 @@
+// The network's DWG item sequence, checked item by item against a hand-written expectation, its
+// reading back (round trips, versions, damaged sequences) and its DXF groups.
+#include "dwg_memory_filer.h"
+#include "dxf_memory_filer.h"
+#include "netobj_support.h"
+#include "network/network_filing.h"
+#include "text_codec.h"
+
+#include <sstream>
+#include <vector>
+
+namespace {
+
+using rvnhost::MemoryDwgFiler;
+using rvnhost::MemoryDxfFiler;
+using rvntest::name;
+using rvntest::sampleNetwork;
+
+std::vector<std::wstring> lines(const std::wstring& text) {
+    std::vector<std::wstring> result;
+    std::wistringstream in(text);
+    for (std::wstring line; std::getline(in, line);) result.push_back(line);
+    return result;
+}
+
+void expectSameItems(const MemoryDwgFiler& expected, const MemoryDwgFiler& actual) {
+    const std::vector<std::wstring> want = lines(expected.dump());
+    const std::vector<std::wstring> got = lines(actual.dump());
+    for (std::size_t i = 0; i < std::max(want.size(), got.size()); ++i) {
+        const std::wstring w = i < want.size() ? want[i] : L"(nothing)";
+        const std::wstring g = i < got.size() ? got[i] : L"(nothing)";
+        EXPECT_EQ(rvnos::toUtf8(w), rvnos::toUtf8(g)) << "item " << i;
+    }
+}
+
+// What every object files before its own items.
+void writeBaseItems(MemoryDwgFiler& filer) {
+    AcDbObject plain;
+    ASSERT_EQ(Acad::eOk, plain.dwgOutFields(&filer));
+}
+
+void writeText(MemoryDwgFiler& filer, Adesk::UInt8 prefix, const wchar_t* text) {
+    filer.writeUInt8(prefix);
+    filer.writeString(text);
+}
+
+MemoryDwgFiler filed(const TzRvnNetwork& network, AcDb::FilerType type = AcDb::kFileFiler) {
+    MemoryDwgFiler filer(type);
+    EXPECT_EQ(Acad::eOk, network.dwgOutFields(&filer));
+    filer.rewind();
+    return filer;
+}
+
+TzRvnNetworkData dataOf(const TzRvnNetwork& network) {
+    TzRvnNetworkData data;
+    EXPECT_EQ(Acad::eOk, network.getData(data));
+    return data;
+}
+
+TEST(NetworkDwgFiling, WritesTheItemSequenceOfNodesBranchesTanksNotesAndEmptyNames) {
+    const TzRvnNetwork network(sampleNetwork());
+    MemoryDwgFiler expected;
+    writeBaseItems(expected);
+    expected.writeInt16(1);
+    // Settings: units, fluid, controls (flows in l/s), material (roughness in mm), thresholds, colours.
+    for (Adesk::Int16 unit : {1, 2, 2, 1, 0}) expected.writeInt16(unit);
+    expected.writeDouble(1.004e-6);
+    expected.writeDouble(1.0);
+    expected.writeInt16(100);
+    expected.writeDouble(1e-7 / 0.001);
+    expected.writeDouble(0.001);
+    expected.writeDouble(1e-5 / 0.001);
+    expected.writeInt16(2);
+    expected.writeDouble(0.0001 / 0.001);
+    for (double threshold : {0.1, 1.0, 0.1, 1.0}) expected.writeDouble(threshold);
+    for (Adesk::Int32 colour : {100, 200, 300, -1}) expected.writeInt32(colour);
+    // Nodes: name, demand, elevation, note, head, pressure head.
+    expected.writeInt32(3);
+    writeText(expected, 2, L"N1");
+    expected.writeDouble(0.0);
+    expected.writeDouble(40.0);
+    writeText(expected, 8, L"sorgente");
+    expected.writeDouble(75.0);
+    expected.writeDouble(35.0);
+    expected.writeUInt8(0);
+    expected.writeDouble(0.002);
+    expected.writeDouble(0.0);
+    expected.writeUInt8(0);
+    expected.writeDouble(NO_RESULT);
+    expected.writeDouble(NO_RESULT);
+    writeText(expected, 2, L"N3");
+    expected.writeDouble(0.0015);
+    expected.writeDouble(20.0);
+    writeText(expected, 5, L"valle");
+    expected.writeDouble(NO_RESULT);
+    expected.writeDouble(NO_RESULT);
+    // Branches: ends, excluded, L, D, roughness, csi, note, five results; all SI.
+    expected.writeInt32(2);
+    writeText(expected, 2, L"N1");
+    writeText(expected, 2, L"N3");
+    expected.writeBoolean(false);
+    for (double value : {120.0, 0.11, 0.0001, 2.5}) expected.writeDouble(value);
+    writeText(expected, 12, L"ramo \u00e8 nuovo");
+    for (double value : {0.0035, 0.368, 40345.0, 0.0021, 0.252}) expected.writeDouble(value);
+    writeText(expected, 2, L"N3");
+    writeText(expected, 2, L"N1");
+    expected.writeBoolean(true);
+    for (double value : {10.0, 0.05, 0.0, 0.0}) expected.writeDouble(value);
+    expected.writeUInt8(0);
+    for (int i = 0; i < 5; ++i) expected.writeDouble(NO_RESULT);
+    // Tanks: node name, level, note, flow.
+    expected.writeInt32(2);
+    writeText(expected, 2, L"N1");
+    expected.writeDouble(75.0);
+    writeText(expected, 14, L"serbatoio alto");
+    expected.writeDouble(0.0035);
+    writeText(expected, 2, L"N3");
+    expected.writeDouble(60.0);
+    expected.writeUInt8(0);
+    expected.writeDouble(NO_RESULT);
+    expected.writeBoolean(true);
+
+    expectSameItems(expected, filed(network));
+}
+
+TEST(NetworkDwgFiling, AnEmptyNetworkFilesVersionSettingsThreeZeroCountsAndTheSchemaFlag) {
+    const TzRvnNetwork network;
+    MemoryDwgFiler base;
+    writeBaseItems(base);
+    const MemoryDwgFiler filer = filed(network);
+    const auto& items = filer.items();
+    ASSERT_EQ(base.items().size() + 26, items.size());
+    const std::vector<std::wstring> all = lines(filer.dump());
+    const std::size_t first = base.items().size();
+    EXPECT_EQ(L"Int16 1", all[first]);
+    EXPECT_EQ(L"Int32 0", all[first + 22]);
+    EXPECT_EQ(L"Int32 0", all[first + 23]);
+    EXPECT_EQ(L"Int32 0", all[first + 24]);
+    EXPECT_EQ(L"Boolean 0", all[first + 25]);
+}
+
+TEST(NetworkDwgFiling, ReadsBackNamesDataNotesAndResultsButNoDerivedIndices) {
+    AcDbDatabase db;
+    TzRvnNetworkData original = sampleNetwork();
+    original.nodes()[0].entityId = db.clayer();
+    const TzRvnNetwork network(original);
+    MemoryDwgFiler filer = filed(network);
+    TzRvnNetwork reread;
+    ASSERT_EQ(Acad::eOk, reread.dwgInFields(&filer));
+    const TzRvnNetworkData data = dataOf(reread);
+
+    EXPECT_EQ(original.settings(), data.settings());
+    EXPECT_TRUE(data.hasSchema());
+    ASSERT_EQ(3, data.numNodes());
+    EXPECT_TRUE(data.nodes()[0].entityId.isNull());
+    EXPECT_EQ(L"sorgente", data.nodes()[0].note.text());
+    EXPECT_TRUE(data.nodes()[1].name.empty());
+    EXPECT_FALSE(data.nodes()[1].note.has());
+    EXPECT_EQ(L"N3", data.nodes()[2].name.str());
+    EXPECT_EQ(L"valle", data.nodes()[2].note.text());
+    EXPECT_EQ(NO_RESULT, data.nodes()[2].head);
+    EXPECT_EQ(35.0, data.nodes()[0].pressureHead);
+
+    ASSERT_EQ(2, data.numEdges());
+    EXPECT_EQ(0, data.edges()[0].startIndex);
+    EXPECT_EQ(0, data.edges()[0].endIndex);
+    EXPECT_EQ(L"ramo \u00e8 nuovo", data.edges()[0].note.text());
+    EXPECT_EQ(0.252, data.edges()[0].headLoss);
+    EXPECT_EQ(1, data.edges()[1].excluded);
+    EXPECT_FALSE(data.edges()[1].note.has());
+
+    ASSERT_EQ(2, data.numTanks());
+    EXPECT_EQ(0, data.tanks()[0].nodeIndex);
+    EXPECT_EQ(L"serbatoio alto", data.tanks()[0].note.text());
+    EXPECT_FALSE(data.tanks()[1].note.has());
+    EXPECT_EQ(L"N3", data.tanks()[1].nodeName.str());
+}
+
+TEST(NetworkDwgFiling, FlowControlsTravelInTheDisplayUnitAndComeBackInSI) {
+    TzRvnNetworkData data;
+    TzRvnSettings settings;
+    settings.flowUnit = 1;
+    settings.roughnessUnit = 1;
+    settings.flowTolerance = 1e-4;
+    settings.minBranchFlow = 2e-6;
+    settings.defaultRoughness = 0.0002;
+    data.setSettings(settings);
+    const TzRvnNetwork network(data);
+    MemoryDwgFiler filer = filed(network);
+    MemoryDwgFiler base;
+    writeBaseItems(base);
+    const std::size_t version = base.items().size();
+    EXPECT_DOUBLE_EQ(0.1, std::get<double>(filer.items()[version + 11].value));
+    EXPECT_DOUBLE_EQ(0.002, std::get<double>(filer.items()[version + 9].value));
+    EXPECT_DOUBLE_EQ(0.02, std::get<double>(filer.items()[version + 13].value));
+
+    TzRvnNetwork reread;
+    ASSERT_EQ(Acad::eOk, reread.dwgInFields(&filer));
+    EXPECT_DOUBLE_EQ(1e-4, reread.getSettings().flowTolerance);
+    EXPECT_DOUBLE_EQ(2e-6, reread.getSettings().minBranchFlow);
+    EXPECT_DOUBLE_EQ(0.0002, reread.getSettings().defaultRoughness);
+}
+
+TEST(NetworkDwgFiling, ALongNoteKeepsANonZeroPrefixAndRoundTrips) {
+    TzRvnNetworkData data;
+    data.setNumNodes(1);
+    const std::wstring longNote(300, L'x');
+    data.nodes()[0].note.set(longNote);
+    const TzRvnNetwork network(data);
+    MemoryDwgFiler filer = filed(network);
+    const std::vector<std::wstring> all = lines(filer.dump());
+    EXPECT_NE(all.end(), std::find(all.begin(), all.end(), L"UInt8 255"));
+    TzRvnNetwork reread;
+    ASSERT_EQ(Acad::eOk, reread.dwgInFields(&filer));
+    EXPECT_EQ(longNote, dataOf(reread).nodes()[0].note.text());
+}
+
+// A sequence written by hand: the base items, the version, then what follows.
+MemoryDwgFiler sequenceWithVersion(Adesk::Int16 version) {
+    MemoryDwgFiler filer;
+    writeBaseItems(filer);
+    filer.writeInt16(version);
+    return filer;
+}
+
+TEST(NetworkDwgFiling, ALaterVersionAsksToBeKeptAsAProxyAndReadsNothingMore) {
+    MemoryDwgFiler filer = sequenceWithVersion(2);
+    filer.writeInt16(1);
+    filer.rewind();
+    TzRvnNetwork network(sampleNetwork());
+    EXPECT_EQ(Acad::eMakeMeProxy, network.dwgInFields(&filer));
+    EXPECT_EQ(filer.items().size() - 1, filer.position());
+    EXPECT_EQ(3, network.numNodes());
+}
+
+TEST(NetworkDwgFiling, AnEarlierVersionReadsNothingMoreAndKeepsTheObject) {
+    MemoryDwgFiler filer = sequenceWithVersion(0);
+    filer.rewind();
+    TzRvnNetwork network(sampleNetwork());
+    EXPECT_EQ(Acad::eOk, network.dwgInFields(&filer));
+    EXPECT_EQ(3, network.numNodes());
+}
+
+// Items 3 to 23 of settings that are all zero.
+void writeZeroSettings(MemoryDwgFiler& filer) {
+    for (int unit = 0; unit < 5; ++unit) filer.writeInt16(0);
+    for (int fluid = 0; fluid < 2; ++fluid) filer.writeDouble(0.0);
+    filer.writeInt16(0);
+    for (int control = 0; control < 3; ++control) filer.writeDouble(0.0);
+    filer.writeInt16(0);
+    for (int value = 0; value < 5; ++value) filer.writeDouble(0.0);
+    for (int colour = 0; colour < 4; ++colour) filer.writeInt32(0);
+}
+
+TEST(NetworkDwgFiling, ADamagedSequenceAnswersTheFilerErrorAndLeavesTheObjectAsItWas) {
+    MemoryDwgFiler truncated = filed(TzRvnNetwork(sampleNetwork()));
+    truncated.truncate(truncated.items().size() - 3);
+    TzRvnNetwork network;
+    network.setNumNodes(1);
+    EXPECT_EQ(Acad::eEndOfFile, network.dwgInFields(&truncated));
+    EXPECT_EQ(1, network.numNodes());
+    EXPECT_EQ(0, network.numEdges());
+
+    MemoryDwgFiler tooLong = sequenceWithVersion(1);
+    writeZeroSettings(tooLong);
+    tooLong.writeInt32(1);
+    writeText(tooLong, 16, L"NomeDiSediciCar!");
+    tooLong.rewind();
+    EXPECT_EQ(Acad::eDwgObjectImproperlyRead, network.dwgInFields(&tooLong));
+    EXPECT_EQ(1, network.numNodes());
+    EXPECT_TRUE(network.getNode(0).name.empty());
+}
+
+TEST(NetworkDwgFiling, ANegativeCountIsAnImproperlyReadObject) {
+    MemoryDwgFiler damaged = sequenceWithVersion(1);
+    writeZeroSettings(damaged);
+    damaged.writeInt32(0);
+    damaged.writeInt32(-5);
+    damaged.writeInt32(0);
+    damaged.writeBoolean(false);
+    damaged.rewind();
+    TzRvnNetwork network(sampleNetwork());
+    EXPECT_EQ(Acad::eDwgObjectImproperlyRead, network.dwgInFields(&damaged));
+    EXPECT_EQ(2, network.numEdges());
+
+    MemoryDwgFiler valid = sequenceWithVersion(1);
+    writeZeroSettings(valid);
+    for (int count = 0; count < 3; ++count) valid.writeInt32(0);
+    valid.writeBoolean(false);
+    valid.rewind();
+    EXPECT_EQ(Acad::eOk, network.dwgInFields(&valid));
+    EXPECT_EQ(0, network.numEdges());
+}
+
+class NetworkFilingInDrawing : public rvntest::DrawingTest {
+protected:
+    AcDbObjectId addSample() {
+        AcDbObjectId id;
+        EXPECT_EQ(Acad::eOk, AddNetwork(&db, L"Rete", std::make_unique<TzRvnNetwork>(sampleNetwork()), id));
+        return id;
+    }
+};
+
+TEST_F(NetworkFilingInDrawing, AWblockCloneFilerCarriesTheOwnerAfterTheVersion) {
+    TzRvnOpenObject<TzRvnNetwork> network(addSample(), AcDb::kForRead);
+    ASSERT_TRUE(network.isOpen());
+    MemoryDwgFiler base;
+    writeBaseItems(base);
+    MemoryDwgFiler clone = filed(*network, AcDb::kWblockCloneFiler);
+    const std::size_t version = base.items().size();
+    EXPECT_EQ(MemoryDwgFiler::ItemType::HardPointerId, clone.items()[version + 1].type);
+    EXPECT_EQ(network->ownerId(), std::get<AcDbObjectId>(clone.items()[version + 1].value));
+    EXPECT_EQ(filed(*network).items().size() + 1, clone.items().size());
+
+    TzRvnNetwork copy;
+    EXPECT_EQ(Acad::eOk, copy.dwgInFields(&clone));
+    EXPECT_EQ(clone.items().size(), clone.position());
+    EXPECT_EQ(3, copy.numNodes());
+    EXPECT_EQ(2, copy.numTanks());
+}
+
+TEST_F(NetworkFilingInDrawing, FilingNeedsTheOpenModeItChanges) {
+    const AcDbObjectId id = addSample();
+    TzRvnOpenObject<TzRvnNetwork> reader(id, AcDb::kForRead);
+    ASSERT_TRUE(reader.isOpen());
+    MemoryDwgFiler filer = filed(*reader);
+    EXPECT_EQ(Acad::eNotOpenForWrite, reader->dwgInFields(&filer));
+    MemoryDxfFiler dxf;
+    EXPECT_EQ(Acad::eNotOpenForWrite, reader->dxfInFields(&dxf));
+    TzRvnNetwork* network = reader.get();
+    reader.close();
+    MemoryDwgFiler unused;
+    EXPECT_EQ(Acad::eNotOpenForRead, network->dwgOutFields(&unused));
+    EXPECT_EQ(Acad::eNotOpenForRead, network->dxfOutFields(&dxf));
+    EXPECT_TRUE(unused.items().empty());
+}
+
+TEST_F(NetworkFilingInDrawing, DxfCarriesTheSubclassMarkerAndTheVersionOnly) {
+    const AcDbObjectId id = addSample();
+    TzRvnOpenObject<TzRvnNetwork> network(id, AcDb::kForRead);
+    MemoryDxfFiler filer;
+    ASSERT_EQ(Acad::eOk, network->dxfOutFields(&filer));
+    const std::vector<std::wstring> groups = lines(filer.dump());
+    ASSERT_GE(groups.size(), 2u);
+    EXPECT_EQ(L"100 TzRvnNetwork", groups[groups.size() - 2]);
+    EXPECT_EQ(L"70 1", groups.back());
+
+    filer.rewind();
+    TzRvnNetwork reread(sampleNetwork());
+    EXPECT_EQ(Acad::eOk, reread.dxfInFields(&filer));
+    EXPECT_TRUE(filer.atEOF());
+    TzRvnNetwork fresh;
+    filer.rewind();
+    EXPECT_EQ(Acad::eOk, fresh.dxfInFields(&filer));
+    EXPECT_EQ(0, fresh.numNodes());
+}
+
+TEST(NetworkDxfFiling, AnswersFiftyTwoWithoutTheMarkerAndFiftyWithoutTheVersionGroup) {
+    MemoryDxfFiler noMarker;
+    noMarker.writeString(AcDb::kDxfSubclass, L"AcDbDictionary");
+    noMarker.rewind();
+    TzRvnNetwork network;
+    EXPECT_EQ(Acad::eBadDxfSequence, network.dxfInFields(&noMarker));
+
+    MemoryDxfFiler wrongGroup;
+    wrongGroup.writeString(AcDb::kDxfSubclass, kNetworkSubclassMarker);
+    wrongGroup.writeDouble(AcDb::kDxfReal, 2.5);
+    wrongGroup.rewind();
+    EXPECT_EQ(Acad::eInvalidDxfCode, network.dxfInFields(&wrongGroup));
+    EXPECT_EQ(Acad::eInvalidDxfCode, wrongGroup.filerStatus());
+    EXPECT_STREQ(L"\nError: expected group code 70", wrongGroup.errorMessage());
+    wrongGroup.resetFilerStatus();
+    resbuf next{};
+    ASSERT_EQ(Acad::eOk, wrongGroup.readItem(&next));
+    EXPECT_EQ(AcDb::kDxfReal, next.restype);
+
+    MemoryDxfFiler markerOnly;
+    markerOnly.writeString(AcDb::kDxfSubclass, kNetworkSubclassMarker);
+    markerOnly.rewind();
+    EXPECT_EQ(Acad::eInvalidDxfCode, network.dxfInFields(&markerOnly));
+    EXPECT_STREQ(L"\nError: expected group code 70", markerOnly.errorMessage());
+}
+
+TEST(NetworkDxfFiling, ALaterVersionAsksToBeKeptAsAProxy) {
+    MemoryDxfFiler filer;
+    filer.writeString(AcDb::kDxfSubclass, kNetworkSubclassMarker);
+    filer.writeInt16(AcDb::kDxfInt16, 2);
+    filer.rewind();
+    TzRvnNetwork network;
+    EXPECT_EQ(Acad::eMakeMeProxy, network.dxfInFields(&filer));
+}
+
+}  // namespace

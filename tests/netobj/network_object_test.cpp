@@ -1,0 +1,167 @@
+// The network object: its operations under the host's open discipline, and the topology check and
+// calculation that read the network's name from its dictionary.
+#include "analysis/analysis_texts.h"
+#include "netobj_support.h"
+
+namespace {
+
+using rvntest::name;
+using rvntest::sampleNetwork;
+
+TEST(NetworkObject, ElementOperationsConvertBetweenDisplayUnitsAndSI) {
+    TzRvnNetwork network;
+    TzRvnSettings settings;
+    settings.flowUnit = 1;
+    settings.diameterUnit = 2;
+    ASSERT_EQ(Acad::eOk, network.setSettings(settings));
+    ASSERT_EQ(Acad::eOk, network.setNumNodes(2));
+    ASSERT_EQ(Acad::eOk, network.setNumEdges(1));
+    ASSERT_EQ(Acad::eOk, network.setNumTanks(1));
+
+    TzRvnNode node;
+    node.name = name(L"A");
+    node.demand = 5.0;
+    ASSERT_EQ(Acad::eOk, network.setNode(1, node));
+    TzRvnEdge edge;
+    edge.diameter = 110.0;
+    edge.excluded = 7;
+    ASSERT_EQ(Acad::eOk, network.setEdge(0, edge));
+    TzRvnTank tank;
+    tank.nodeName = name(L"A");
+    tank.head = 12.0;
+    ASSERT_EQ(Acad::eOk, network.setTank(0, tank));
+
+    TzRvnNetworkData data;
+    ASSERT_EQ(Acad::eOk, network.getData(data));
+    EXPECT_DOUBLE_EQ(0.005, data.nodes()[1].demand);
+    EXPECT_DOUBLE_EQ(0.11, data.edges()[0].diameter);
+    EXPECT_EQ(1, data.edges()[0].excluded);
+    EXPECT_DOUBLE_EQ(5.0, network.getNode(1).demand);
+    EXPECT_DOUBLE_EQ(110.0, network.getEdge(0).diameter);
+    EXPECT_EQ(L"A", network.getTank(0).nodeName.str());
+    EXPECT_EQ(NO_RESULT, network.getNode(0).head);
+    EXPECT_EQ(NO_RESULT, network.minHead());
+    EXPECT_EQ(0.0, network.maxHead());
+    EXPECT_FALSE(network.hasSchema());
+}
+
+class NetworkInDrawing : public rvntest::DrawingTest {
+protected:
+    AcDbObjectId add(const wchar_t* key, TzRvnNetworkData data) {
+        AcDbObjectId id;
+        EXPECT_EQ(Acad::eOk, AddNetwork(&db, key, std::make_unique<TzRvnNetwork>(std::move(data)), id));
+        return id;
+    }
+};
+
+TEST_F(NetworkInDrawing, ReadersNeedAReadOpenAndSettersAWriteOpen) {
+    const AcDbObjectId id = add(L"Rete", sampleNetwork());
+    TzRvnOpenObject<TzRvnNetwork> reader(id, AcDb::kForRead);
+    ASSERT_TRUE(reader.isOpen());
+    EXPECT_EQ(3, reader->numNodes());
+    EXPECT_EQ(2, reader->numEdges());
+    EXPECT_EQ(2, reader->numTanks());
+    EXPECT_TRUE(reader->hasSchema());
+    EXPECT_EQ(75.0, reader->maxHead());
+    EXPECT_EQ(Acad::eNotOpenForWrite, reader->setNumNodes(0));
+    EXPECT_EQ(Acad::eNotOpenForWrite, reader->setNode(0, TzRvnNode()));
+    EXPECT_EQ(Acad::eNotOpenForWrite, reader->setEdge(0, TzRvnEdge()));
+    EXPECT_EQ(Acad::eNotOpenForWrite, reader->setTank(0, TzRvnTank()));
+    EXPECT_EQ(Acad::eNotOpenForWrite, reader->setSettings(TzRvnSettings()));
+    EXPECT_EQ(Acad::eNotOpenForWrite, reader->setData(TzRvnNetworkData()));
+    EXPECT_EQ(L"N1", reader->getNode(0).name.str());
+    EXPECT_EQ(1, reader->getSettings().flowUnit);
+
+    TzRvnNetwork* closed = reader.get();
+    reader.close();
+    EXPECT_EQ(0, closed->numNodes());
+    EXPECT_TRUE(closed->getNode(0).name.empty());
+    EXPECT_FALSE(closed->hasSchema());
+    TzRvnNetworkData data;
+    EXPECT_EQ(Acad::eNotOpenForRead, closed->getData(data));
+    EXPECT_EQ(0, data.numNodes());
+}
+
+TEST_F(NetworkInDrawing, TheTopologyCheckNamesTheNetworkByItsDictionaryKey) {
+    const AcDbObjectId id = add(L"Acquedotto", sampleNetwork());
+    TzRvnOpenObject<TzRvnNetwork> network(id, AcDb::kForRead);
+    TzRvnStringReport report;
+    EXPECT_EQ(0, network->CheckTopology(report));
+    EXPECT_EQ(0, report.text().find(std::wstring(rvntext::kCheckTitle) + L"Acquedotto" +
+                                    std::wstring(rvntext::kCheckRule)));
+    EXPECT_NE(std::wstring::npos, report.text().find(L"Il nodo  e' isolato\n"));
+    TzRvnNetworkData data;
+    network->getData(data);
+    EXPECT_EQ(3, data.edges()[0].endIndex);
+}
+
+TEST_F(NetworkInDrawing, WithoutItsDictionaryTheCheckAndTheCalculationStopAfterTheTitle) {
+    TzRvnNetwork loose(sampleNetwork());
+    TzRvnStringReport check;
+    EXPECT_EQ(0, loose.CheckTopology(check));
+    EXPECT_EQ(std::wstring(rvntext::kCheckTitle) + std::wstring(rvntext::kNoNetworkDictionary), check.text());
+    TzRvnStringReport log;
+    EXPECT_EQ(0, loose.Calculate(log));
+    EXPECT_EQ(std::wstring(rvntext::kLogTitle) + std::wstring(rvntext::kNoNetworkDictionary), log.text());
+
+    const AcDbObjectId id = add(L"Rete", sampleNetwork());
+    TzRvnOpenObject<TzRvnNetwork> network(id, AcDb::kForRead);
+    TzRvnOpenObject<AcDbDictionary> ownerHeld(network->ownerId(), AcDb::kForWrite);
+    ASSERT_TRUE(ownerHeld.isOpen());
+    TzRvnStringReport blocked;
+    EXPECT_EQ(0, network->CheckTopology(blocked));
+    EXPECT_EQ(std::wstring(rvntext::kCheckTitle) + std::wstring(rvntext::kNoNetworkDictionary), blocked.text());
+}
+
+// Two nodes joined by one branch, a tank on the first, a demand at the second.
+TzRvnNetworkData twoNodes() {
+    TzRvnNetworkData network;
+    TzRvnSettings settings;
+    settings.viscosity = 1.004e-6;
+    settings.initialVelocity = 1.0;
+    settings.maxIterations = 100;
+    settings.minBranchFlow = 1e-7;
+    settings.headTolerance = 0.001;
+    settings.flowTolerance = 1e-5;
+    network.setSettings(settings);
+    network.setNumNodes(2);
+    network.nodes()[0].name = name(L"1");
+    network.nodes()[0].elevation = 40.0;
+    network.nodes()[1].name = name(L"2");
+    network.nodes()[1].demand = 0.002;
+    network.setNumEdges(1);
+    network.edges()[0].startNode = name(L"1");
+    network.edges()[0].endNode = name(L"2");
+    network.edges()[0].length = 100.0;
+    network.edges()[0].diameter = 0.1;
+    network.edges()[0].roughness = 0.0001;
+    network.setNumTanks(1);
+    network.tanks()[0].nodeName = name(L"1");
+    network.tanks()[0].head = 75.0;
+    return network;
+}
+
+TEST_F(NetworkInDrawing, TheCalculationNeedsAWriteOpenAndStoresItsResults) {
+    const AcDbObjectId id = add(L"Due", twoNodes());
+    {
+        TzRvnOpenObject<TzRvnNetwork> reader(id, AcDb::kForRead);
+        TzRvnStringReport check, log;
+        EXPECT_EQ(1, reader->CheckTopology(check));
+        EXPECT_EQ(0, reader->Calculate(log));
+        EXPECT_TRUE(log.text().empty());
+    }
+    TzRvnOpenObject<TzRvnNetwork> network(id, AcDb::kForWrite);
+    TzRvnStringReport check, log;
+    ASSERT_EQ(1, network->CheckTopology(check));
+    TzRvnSolverOutcome outcome;
+    ASSERT_EQ(1, network->Calculate(log, &outcome));
+    EXPECT_TRUE(outcome.converged);
+    EXPECT_GT(outcome.iterations, 1);
+    EXPECT_EQ(0, log.text().find(std::wstring(rvntext::kLogTitle) + L"Due\n"));
+    EXPECT_NEAR(0.002, network->getEdge(0).flow, 1e-9);
+    EXPECT_NEAR(0.002, network->getTank(0).flow, 1e-9);
+    EXPECT_EQ(75.0, network->maxHead());
+    EXPECT_LT(network->minHead(), 75.0);
+}
+
+}  // namespace
