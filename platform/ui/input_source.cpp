@@ -7,6 +7,8 @@
 #include <fstream>
 #include <iostream>
 
+#include <unistd.h>
+
 namespace rvnhost {
 
 namespace {
@@ -57,6 +59,8 @@ std::optional<std::wstring> TerminalInput::nextLine() {
     if (!std::getline(std::cin, line)) return std::nullopt;
     return withoutLineEnd(std::move(line));
 }
+
+bool TerminalInput::isInteractive() const { return isatty(STDIN_FILENO) != 0; }
 
 bool ScriptInput::open(const std::wstring& path, std::wstring& reason) {
     std::ifstream file(rvnos::toUtf8(path), std::ios::binary);

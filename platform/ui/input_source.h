@@ -23,11 +23,12 @@ public:
     virtual std::wstring description() const = 0;
 };
 
-// A person typing at the terminal (standard input, UTF-8).
+// A person typing at the terminal (standard input, UTF-8). Input piped from another program is
+// read the same way but is not interactive: nobody sees it typed.
 class TerminalInput : public InputSource {
 public:
     std::optional<std::wstring> nextLine() override;
-    bool isInteractive() const override { return true; }
+    bool isInteractive() const override;
     std::wstring description() const override { return L"the terminal"; }
 };
 

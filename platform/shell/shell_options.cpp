@@ -1,0 +1,104 @@
+#include "shell_options.h"
+
+#include "text_codec.h"
+
+#include <string_view>
+
+namespace rvnshell {
+
+namespace {
+
+// A subcommand of the host and its line in --help.
+struct Subcommand {
+    const wchar_t* usage;
+    const wchar_t* description;
+};
+
+constexpr Subcommand kSubcommands[] = {
+    {L"(none)", L"an interactive command line on a new empty drawing"},
+    {L"run SCRIPT", L"plays a script: each line is a command, or an answer to the prompt of the running command"},
+    {L"JOB [ARGS...]", L"any other name is a job of the plug-in, handed to it with its arguments (e.g. calc FILE)"},
+};
+
+struct Option {
+    const wchar_t* usage;
+    const wchar_t* description;
+};
+
+constexpr Option kOptions[] = {
+    {L"--program-folder DIR", L"the program folder (settings, archives, blocks); default: the examples/ folder of the source tree"},
+    {L"-h, --help", L"shows this help"},
+};
+
+std::wstring padded(std::wstring text, std::size_t width) {
+    if (text.size() < width) text.append(width - text.size(), L' ');
+    return text + L"  ";
+}
+
+}  // namespace
+
+ShellOptions parseArguments(int argc, const char* const* argv) {
+    ShellOptions options;
+    int at = 1;
+    for (; at < argc; ++at) {
+        const std::string_view argument = argv[at];
+        if (argument == "-h" || argument == "--help") {
+            options.mode = ShellMode::Help;
+            return options;
+        }
+        if (argument == "--program-folder") {
+            if (at + 1 >= argc) {
+                options.error = L"--program-folder needs a folder";
+                return options;
+            }
+            options.programFolder = rvnos::fromUtf8(argv[++at]);
+            continue;
+        }
+        if (argument.starts_with("-")) {
+            options.error = L"unknown option \"" + rvnos::fromUtf8(argument) + L"\"";
+            return options;
+        }
+        break;
+    }
+    if (at >= argc) return options;
+    if (std::string_view(argv[at]) == "run") {
+        if (at + 2 != argc) {
+            options.error = L"run needs exactly one script file";
+            return options;
+        }
+        options.mode = ShellMode::Script;
+        options.scriptPath = rvnos::fromUtf8(argv[at + 1]);
+        return options;
+    }
+    options.mode = ShellMode::Tool;
+    options.toolArguments.assign(argv + at, argv + argc);
+    return options;
+}
+
+std::wstring usageText() {
+    std::wstring text =
+        L"Usage: rivanta [OPTIONS] [run SCRIPT | JOB [ARGS...]]\n"
+        L"\n"
+        L"The CAD host with the Rivanta plug-in: it starts with a new empty drawing, loads the plug-in\n"
+        L"module Rivanta.arx and runs commands typed at \"Command: \" or read from a script.\n"
+        L"\n"
+        L"Commands:\n";
+    for (const Subcommand& subcommand : kSubcommands) {
+        text += L"  " + padded(subcommand.usage, 20) + subcommand.description + L"\n";
+    }
+    text += L"\nOptions:\n";
+    for (const Option& option : kOptions) text += L"  " + padded(option.usage, 20) + option.description + L"\n";
+    text +=
+        L"\n"
+        L"At the command line: HELP, COMMANDS (the commands the plug-in registered), QUIT.\n"
+        L"\n"
+        L"Environment:\n"
+        L"  RIVANTA_PLUGIN        the plug-in module to load; default: Rivanta.arx beside this program,\n"
+        L"                        else in ../lib/rivanta/\n"
+        L"\n"
+        L"Exit status: 0 success; 1 a command or the script failed; 2 a malformed command line, a\n"
+        L"script or plug-in that cannot be loaded, or a job the plug-in does not know.\n";
+    return text;
+}
+
+}  // namespace rvnshell

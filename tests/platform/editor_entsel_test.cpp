@@ -1,0 +1,122 @@
+#include "acedads.h"
+#include "dbapserv.h"
+#include "dbmain.h"
+#include "dbsymtb.h"
+#include "editor_state.h"
+#include "input_queue.h"
+#include "open_object_guard.h"
+#include "sysvars.h"
+#include "transcript.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+namespace {
+
+// An entity of no particular kind, enough to be selected.
+class PlainEntity : public AcDbEntity {};
+
+// Finds the one entity it knows within a unit of its point.
+class PointPicker : public rvnhost::EntityPicker {
+public:
+    PointPicker(AcDbObjectId entity, AcGePoint3d at) : entity_(entity), at_(at) {}
+    AcDbObjectId entityAt(const AcGePoint3d& point) override {
+        return point.distanceTo(at_) <= 1.0 ? entity_ : AcDbObjectId();
+    }
+    AcGePoint3d pointOn(AcDbObjectId) override { return at_; }
+
+private:
+    AcDbObjectId entity_;
+    AcGePoint3d at_;
+};
+
+class EditorEntSel : public rvntest::OpenObjectCheckedTest {
+protected:
+    void SetUp() override {
+        previous_ = acdbHostApplicationServices()->workingDatabase();
+        acdbHostApplicationServices()->setWorkingDatabase(&database_);
+        AcDbBlockTable* blocks = nullptr;
+        ASSERT_EQ(database_.getSymbolTable(blocks, AcDb::kForRead), Acad::eOk);
+        AcDbBlockTableRecord* modelSpace = nullptr;
+        ASSERT_EQ(blocks->getAt(ACDB_MODEL_SPACE, modelSpace, AcDb::kForWrite), Acad::eOk);
+        blocks->close();
+        auto* entity = new PlainEntity;
+        ASSERT_EQ(modelSpace->appendAcDbEntity(entity_, entity), Acad::eOk);
+        entity->close();
+        modelSpace->close();
+        rvnhost::Transcript::instance().clear();
+    }
+    void TearDown() override {
+        rvnhost::EditorState::instance().setPicker(nullptr);
+        acdbHostApplicationServices()->setWorkingDatabase(previous_);
+        OpenObjectCheckedTest::TearDown();
+    }
+
+    std::wstring handleText(AcDbObjectId id) const {
+        wchar_t text[32];
+        std::swprintf(text, 32, L"#%llX", static_cast<unsigned long long>(id.handle().value()));
+        return text;
+    }
+
+    AcDbDatabase database_;
+    AcDbDatabase* previous_ = nullptr;
+    AcDbObjectId entity_;
+};
+
+TEST_F(EditorEntSel, AnEntityNamedByItsHandle) {
+    rvntest::QueuedInput input({handleText(entity_)});
+    ads_name name;
+    ads_point point = {9.0, 9.0, 9.0};
+    ASSERT_EQ(acedEntSel(L"\nSeleziona il ramo: ", name, point), RTNORM);
+    AcDbObjectId selected;
+    ASSERT_EQ(acdbGetObjectId(selected, name), Acad::eOk);
+    EXPECT_EQ(selected, entity_);
+    EXPECT_EQ(point[X], 0.0);
+    EXPECT_TRUE(rvnhost::Transcript::instance().contains(L"Seleziona il ramo: "));
+}
+
+TEST_F(EditorEntSel, HandlesOfNoEntityFindNothing) {
+    rvntest::QueuedInput input({L"#FFFF", handleText(database_.namedObjectsDictionaryId())});
+    ads_name name;
+    ads_point point;
+    EXPECT_EQ(acedEntSel(nullptr, name, point), RTERROR);
+    EXPECT_EQ(rvnhost::integerVariable(L"ERRNO", 0), 7);
+    EXPECT_TRUE(rvnhost::Transcript::instance().contains(L"No entity with handle FFFF."));
+    EXPECT_EQ(acedEntSel(nullptr, name, point), RTERROR);
+    EXPECT_TRUE(rvnhost::Transcript::instance().contains(L"Select object: "));
+}
+
+TEST_F(EditorEntSel, PointsGoToThePicker) {
+    rvntest::QueuedInput input({L"5,5", L"5.5,5"});
+    ads_name name;
+    ads_point point;
+    EXPECT_EQ(acedEntSel(nullptr, name, point), RTERROR);
+    EXPECT_EQ(rvnhost::integerVariable(L"ERRNO", 0), 7);
+    rvnhost::EditorState::instance().setPicker(std::make_unique<PointPicker>(entity_, AcGePoint3d(5.0, 5.0, 0.0)));
+    ASSERT_EQ(acedEntSel(nullptr, name, point), RTNORM);
+    EXPECT_EQ(point[X], 5.5);
+    AcDbObjectId selected;
+    acdbGetObjectId(selected, name);
+    EXPECT_EQ(selected, entity_);
+}
+
+TEST_F(EditorEntSel, ReturnKeywordsAndCancel) {
+    rvntest::QueuedInput input({L"", L"Esci", L"*Cancel*", L"garbage"});
+    ads_name name;
+    ads_point point;
+    EXPECT_EQ(acedEntSel(nullptr, name, point), RTERROR);
+    EXPECT_EQ(rvnhost::integerVariable(L"ERRNO", 0), 52);
+    acedInitGet(0, L"Esci");
+    EXPECT_EQ(acedEntSel(nullptr, name, point), RTKWORD);
+    ACHAR keyword[16];
+    ASSERT_EQ(acedGetInput(keyword), RTNORM);
+    EXPECT_STREQ(keyword, L"Esci");
+    EXPECT_EQ(acedEntSel(nullptr, name, point), RTCAN);
+    // Text that is neither a point, a handle nor a keyword is asked again, until the input ends.
+    EXPECT_EQ(acedEntSel(nullptr, name, point), RTCAN);
+    EXPECT_TRUE(input.ranOut());
+    EXPECT_TRUE(rvnhost::Transcript::instance().contains(L"Select an object, or give its handle as #handle."));
+}
+
+}  // namespace

@@ -1,0 +1,163 @@
+#include "acedads.h"
+#include "acutads.h"
+#include "editor_printf.h"
+#include "editor_state.h"
+#include "input_queue.h"
+#include "transcript.h"
+#include "zaf_acad_mgr.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using rvnhost::Transcript;
+using rvnhost::TranscriptKind;
+
+class EditorPrompts : public ::testing::Test {
+protected:
+    void SetUp() override { Transcript::instance().clear(); }
+};
+
+std::wstring keyword() {
+    ACHAR text[ACED_MAX_INPUT];
+    return acedGetInput(text) == RTNORM ? text : L"<none>";
+}
+
+TEST_F(EditorPrompts, PointsReturnCancelAndKeywords) {
+    rvntest::QueuedInput input({L"10,20", L"@5,5,1", L"", L"*Cancel*", L"Rete", L"Nodo"});
+    ads_point point;
+    ASSERT_EQ(acedGetPoint(nullptr, L"\nPunto: ", point), RTNORM);
+    EXPECT_EQ(point[X], 10.0);
+    EXPECT_EQ(point[Y], 20.0);
+    ASSERT_EQ(acedGetPoint(point, L"\nPunto successivo: ", point), RTNORM);
+    EXPECT_EQ(point[X], 15.0);
+    EXPECT_EQ(point[Z], 1.0);
+    EXPECT_EQ(acedGetPoint(nullptr, L"\nPunto: ", point), RTNONE);
+    EXPECT_EQ(acedGetPoint(nullptr, L"\nPunto: ", point), RTCAN);
+    EXPECT_EQ(keyword(), L"<none>");
+
+    acedInitGet(RSG_OTHER, nullptr);
+    EXPECT_EQ(acedGetPoint(nullptr, L"\nPunto o nome rete: ", point), RTKWORD);
+    EXPECT_EQ(keyword(), L"Rete");
+    ACHAR viaMaker[ZafAcadMgr::kBufferLength];
+    EXPECT_EQ(ZafAcadMgr::zaf_acedGetInput(viaMaker), RTNORM);
+    EXPECT_STREQ(viaMaker, L"Rete");
+
+    acedInitGet(0, L"Nodo Serbatoio");
+    EXPECT_EQ(acedGetPoint(nullptr, L"\n[Nodo/Serbatoio]: ", point), RTKWORD);
+    EXPECT_EQ(keyword(), L"Nodo");
+    EXPECT_FALSE(input.ranOut());
+}
+
+TEST_F(EditorPrompts, UnmatchedTextIsAskedAgainAndFlagsLastOneCall) {
+    rvntest::QueuedInput input({L"Rete", L"", L"1,1", L"Rete"});
+    ads_point point;
+    acedInitGet(RSG_NONULL, L"Nodo");
+    ASSERT_EQ(acedGetPoint(nullptr, L"\nPunto: ", point), RTNORM);
+    EXPECT_EQ(input.remaining(), 1u);
+    EXPECT_NE(Transcript::instance().textOf(TranscriptKind::CommandLine).find(L"Point or option keyword required."),
+              std::wstring::npos);
+    // The flags and keywords of acedInitGet were for that call only.
+    Transcript::instance().clear();
+    EXPECT_EQ(acedGetPoint(nullptr, L"\nPunto: ", point), RTCAN);
+    EXPECT_TRUE(input.ranOut());
+    EXPECT_TRUE(Transcript::instance().contains(L"No more input in the test's input queue for the prompt \"Punto:\""));
+}
+
+TEST_F(EditorPrompts, ReturnUnderNoNullAndOtherGivesAnEmptyKeyword) {
+    rvntest::QueuedInput input({L""});
+    ads_point point;
+    acedInitGet(RSG_NONULL | RSG_OTHER, nullptr);
+    EXPECT_EQ(acedGetPoint(nullptr, L"\nPunto: ", point), RTKWORD);
+    EXPECT_EQ(keyword(), L"");
+}
+
+TEST_F(EditorPrompts, IntegersAndRealsWithTheirFlags) {
+    rvntest::QueuedInput input({L"abc", L"40000", L"0", L"-3", L"12", L"2.5", L"1e-3", L"", L"Tutti"});
+    int integer = 0;
+    acedInitGet(RSG_NOZERO | RSG_NONEG, nullptr);
+    ASSERT_EQ(acedGetInt(L"\nNumero: ", &integer), RTNORM);
+    EXPECT_EQ(integer, 12);
+    const std::wstring messages = Transcript::instance().textOf(TranscriptKind::CommandLine);
+    EXPECT_NE(messages.find(L"Requires an integer value."), std::wstring::npos);
+    EXPECT_NE(messages.find(L"Requires an integer between -32768 and 32767."), std::wstring::npos);
+    EXPECT_NE(messages.find(L"Value must be nonzero."), std::wstring::npos);
+    EXPECT_NE(messages.find(L"Value must be positive."), std::wstring::npos);
+
+    ads_real real = 0.0;
+    ASSERT_EQ(acedGetReal(L"\nQuota: ", &real), RTNORM);
+    EXPECT_EQ(real, 2.5);
+    ASSERT_EQ(acedGetReal(L"\nQuota: ", &real), RTNORM);
+    EXPECT_EQ(real, 0.001);
+    EXPECT_EQ(acedGetReal(L"\nQuota: ", &real), RTNONE);
+    acedInitGet(0, L"Tutti");
+    EXPECT_EQ(acedGetInt(L"\nNumero o [Tutti]: ", &integer), RTKWORD);
+    EXPECT_EQ(keyword(), L"Tutti");
+    EXPECT_EQ(integer, 12);
+}
+
+TEST_F(EditorPrompts, StringsEndAtABlankUnlessBlanksAreAllowed) {
+    rvntest::QueuedInput input({L"Rete uno", L"Rete  due tre", L"", L"esc", L"0123456789"});
+    ACHAR text[64];
+    ASSERT_EQ(acedGetString(1, L"\nNome: ", text), RTNORM);
+    EXPECT_STREQ(text, L"Rete uno");
+    ASSERT_EQ(acedGetString(0, L"\nNome: ", text), RTNORM);
+    EXPECT_STREQ(text, L"Rete");
+    // The rest of the line answers the next prompt, as a blank ends an answer.
+    ASSERT_EQ(ZafAcadMgr::zaf_acedGetString(1, L"\nNome: ", text, 64), RTNORM);
+    EXPECT_STREQ(text, L"due tre");
+    ASSERT_EQ(acedGetString(0, L"\nNome: ", text), RTNORM);
+    EXPECT_STREQ(text, L"");
+    EXPECT_EQ(acedGetString(0, L"\nNome: ", text), RTCAN);
+    ACHAR small[5];
+    EXPECT_EQ(acedGetString(0, L"\nNome: ", small), RTINPUTTRUNCATED);
+    EXPECT_STREQ(small, L"0123");
+}
+
+TEST_F(EditorPrompts, KeywordPrompts) {
+    rvntest::QueuedInput input({L"forse", L"s", L"", L"qualsiasi cosa"});
+    ACHAR answer[32];
+    acedInitGet(0, L"S\u00ec No _ Yes No");
+    ASSERT_EQ(acedGetKword(L"\n[S\u00ec/No]: ", answer), RTNORM);
+    EXPECT_STREQ(answer, L"Yes");
+    EXPECT_TRUE(Transcript::instance().contains(L"Invalid option keyword."));
+    acedInitGet(0, L"Si No");
+    EXPECT_EQ(acedGetKword(L"\n[Si/No] <Si>: ", answer), RTNONE);
+    acedInitGet(RSG_OTHER, L"Si No");
+    ASSERT_EQ(acedGetKword(L"\nTesto: ", answer), RTNORM);
+    EXPECT_STREQ(answer, L"qualsiasi cosa");
+}
+
+TEST_F(EditorPrompts, PromptsAndAnswersGoOnTheTranscript) {
+    rvntest::QueuedInput input({L"3"});
+    int value = 0;
+    acedGetInt(L"\nQuanti? ", &value);
+    const auto& entries = Transcript::instance().entries();
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0].kind, TranscriptKind::Prompt);
+    EXPECT_EQ(entries[0].text, L"\nQuanti? ");
+    EXPECT_EQ(entries[1].kind, TranscriptKind::Input);
+    EXPECT_EQ(entries[1].text, L"3");
+}
+
+TEST_F(EditorPrompts, PrintfTakesTheHostsWideConversions) {
+    EXPECT_EQ(rvnhost::platformFormat(L"%s %c %hs %S %ls %5.2f %% %I64d %-10s"),
+              L"%ls %lc %s %s %ls %5.2f %% %lld %-10ls");
+    EXPECT_EQ(rvnhost::platformFormat(L"100%"), L"100%");
+    const wchar_t* name = L"N\u00f2do";
+    EXPECT_EQ(acutPrintf(L"\nNodo %s (%d) %c %.3f %hs", name, 12, L'x', 1.5, "narrow"), 30);
+    EXPECT_EQ(Transcript::instance().textOf(TranscriptKind::CommandLine), L"\nNodo N\u00f2do (12) x 1.500 narrow");
+    Transcript::instance().clear();
+    const std::wstring longText(5000, L'a');
+    EXPECT_EQ(acutPrintf(L"%s", longText.c_str()), 5000);
+    EXPECT_EQ(Transcript::instance().textOf(TranscriptKind::CommandLine), longText);
+}
+
+TEST_F(EditorPrompts, MakersFormatIsTheDrawingsFormat) {
+    ACHAR text[ZafAcadMgr::kBufferLength];
+    ASSERT_EQ(ZafAcadMgr::zaf_acdbRToS(0.125, 2, 2, text), RTNORM);
+    EXPECT_STREQ(text, L"0.13");
+    EXPECT_EQ(ZafAcadMgr::zaf_acdbRToS(1.0, 5, 2, text), RTERROR);
+}
+
+}  // namespace

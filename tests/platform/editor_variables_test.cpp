@@ -1,0 +1,222 @@
+#include "acedads.h"
+#include "acutmem.h"
+#include "dbapserv.h"
+#include "dbmain.h"
+#include "dbsymtb.h"
+#include "lisp_symbols.h"
+#include "sysvars.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+// A working drawing for one test, with a second layer and text style to switch to.
+class EditorVariables : public ::testing::Test {
+protected:
+    void SetUp() override {
+        previous_ = acdbHostApplicationServices()->workingDatabase();
+        acdbHostApplicationServices()->setWorkingDatabase(&database_);
+        addRecord<AcDbLayerTable, AcDbLayerTableRecord>(L"TZ-RV-RETE1");
+        addRecord<AcDbTextStyleTable, AcDbTextStyleTableRecord>(L"TZ-TESTI");
+    }
+    void TearDown() override { acdbHostApplicationServices()->setWorkingDatabase(previous_); }
+
+    template <class Table, class Record>
+    void addRecord(const wchar_t* name) {
+        Table* table = nullptr;
+        ASSERT_EQ(database_.getSymbolTable(table, AcDb::kForWrite), Acad::eOk);
+        auto* record = new Record;
+        record->setName(name);
+        ASSERT_EQ(table->add(record), Acad::eOk);
+        record->close();
+        table->close();
+    }
+
+    static std::wstring stringVariable(const wchar_t* name) {
+        resbuf value{};
+        if (acedGetVar(name, &value) != RTNORM || value.restype != RTSTR) return L"<none>";
+        std::wstring text = value.resval.rstring;
+        acutDelString(value.resval.rstring);
+        return text;
+    }
+
+    static int setString(const wchar_t* name, const wchar_t* text) {
+        resbuf value{};
+        value.restype = RTSTR;
+        std::wstring copy = text;
+        value.resval.rstring = copy.data();
+        return acedSetVar(name, &value);
+    }
+
+    static int setShort(const wchar_t* name, int number) {
+        resbuf value{};
+        value.restype = RTSHORT;
+        value.resval.rint = static_cast<short>(number);
+        return acedSetVar(name, &value);
+    }
+
+    AcDbDatabase database_;
+    AcDbDatabase* previous_ = nullptr;
+};
+
+TEST_F(EditorVariables, LuprecLivesInTheDrawing) {
+    resbuf value{};
+    ASSERT_EQ(acedGetVar(L"LUPREC", &value), RTNORM);
+    EXPECT_EQ(value.restype, RTSHORT);
+    EXPECT_EQ(value.resval.rint, 4);
+    EXPECT_EQ(setShort(L"luprec", 6), RTNORM);
+    EXPECT_EQ(database_.luprec(), 6);
+    EXPECT_EQ(setShort(L"LUPREC", 9), RTERROR);
+    EXPECT_EQ(database_.luprec(), 6);
+    EXPECT_EQ(setString(L"LUPREC", L"2"), RTERROR);
+}
+
+TEST_F(EditorVariables, LayerAndTextStyleByName) {
+    EXPECT_EQ(stringVariable(L"CLAYER"), L"0");
+    EXPECT_EQ(setString(L"CLAYER", L"TZ-RV-RETE1"), RTNORM);
+    EXPECT_EQ(stringVariable(L"clayer"), L"TZ-RV-RETE1");
+    EXPECT_EQ(setString(L"CLAYER", L"NO-SUCH-LAYER"), RTERROR);
+    EXPECT_EQ(stringVariable(L"CLAYER"), L"TZ-RV-RETE1");
+
+    EXPECT_EQ(stringVariable(L"TEXTSTYLE"), L"Standard");
+    EXPECT_EQ(setString(L"TEXTSTYLE", L"TZ-TESTI"), RTNORM);
+    EXPECT_EQ(stringVariable(L"TEXTSTYLE"), L"TZ-TESTI");
+}
+
+TEST_F(EditorVariables, TextSizeTakesPositiveReals) {
+    resbuf value{};
+    value.restype = RTREAL;
+    value.resval.rreal = 2.5;
+    EXPECT_EQ(acedSetVar(L"TEXTSIZE", &value), RTNORM);
+    value.resval.rreal = -1.0;
+    EXPECT_EQ(acedSetVar(L"TEXTSIZE", &value), RTERROR);
+    resbuf read{};
+    ASSERT_EQ(acedGetVar(L"TEXTSIZE", &read), RTNORM);
+    EXPECT_EQ(read.restype, RTREAL);
+    EXPECT_EQ(read.resval.rreal, 2.5);
+    EXPECT_EQ(setShort(L"TEXTSIZE", 3), RTNORM);
+    EXPECT_EQ(database_.textsize(), 3.0);
+}
+
+TEST_F(EditorVariables, HostVariablesAndUnknownNames) {
+    EXPECT_EQ(setShort(L"ERRNO", 52), RTNORM);
+    EXPECT_EQ(rvnhost::integerVariable(L"ERRNO", -1), 52);
+    resbuf value{};
+    EXPECT_EQ(acedGetVar(L"NOSUCHVAR", &value), RTERROR);
+    EXPECT_EQ(setShort(L"NOSUCHVAR", 1), RTERROR);
+    EXPECT_EQ(acedGetVar(nullptr, &value), RTERROR);
+
+    resbuf initial{};
+    initial.restype = RTREAL;
+    initial.resval.rreal = 1.5;
+    rvnhost::defineHostVariable(L"TZDISQR", initial);
+    ASSERT_EQ(acedGetVar(L"tzdisqr", &value), RTNORM);
+    EXPECT_EQ(value.resval.rreal, 1.5);
+    EXPECT_EQ(setString(L"TZDISQR", L"x"), RTERROR);
+    EXPECT_EQ(setShort(L"TZDISQR", 4), RTNORM);
+    ASSERT_EQ(acedGetVar(L"TZDISQR", &value), RTNORM);
+    EXPECT_EQ(value.restype, RTREAL);
+    EXPECT_EQ(value.resval.rreal, 4.0);
+}
+
+TEST(EditorVariablesWithoutDrawing, DrawingVariablesAnswerError) {
+    AcDbDatabase* previous = acdbHostApplicationServices()->workingDatabase();
+    acdbHostApplicationServices()->setWorkingDatabase(nullptr);
+    resbuf value{};
+    EXPECT_EQ(acedGetVar(L"LUPREC", &value), RTERROR);
+    EXPECT_EQ(acedGetVar(L"CLAYER", &value), RTERROR);
+    ACHAR text[16];
+    EXPECT_EQ(acdbRToS(1.25, -1, -1, text), RTNORM);
+    EXPECT_STREQ(text, L"1.2500");
+    acdbHostApplicationServices()->setWorkingDatabase(previous);
+}
+
+class LispSymbolsTest : public ::testing::Test {
+protected:
+    void SetUp() override { rvnhost::LispSymbols::instance().clear(); }
+    void TearDown() override { rvnhost::LispSymbols::instance().clear(); }
+};
+
+TEST_F(LispSymbolsTest, ScalarsRoundTripAndNamesIgnoreCase) {
+    resbuf* text = acutBuildList(RTSTR, L"/opt/rivanta/examples/", 0);
+    EXPECT_EQ(acedPutSym(L"tz-cpath", text), RTNORM);
+    acutRelRb(text);
+    resbuf* read = nullptr;
+    ASSERT_EQ(acedGetSym(L"TZ-CPATH", &read), RTNORM);
+    ASSERT_NE(read, nullptr);
+    EXPECT_EQ(read->restype, RTSTR);
+    EXPECT_STREQ(read->resval.rstring, L"/opt/rivanta/examples/");
+    EXPECT_EQ(read->rbnext, nullptr);
+    acutRelRb(read);
+
+    resbuf* real = acutBuildList(RTREAL, 2.5, 0);
+    resbuf* integer = acutBuildList(RTSHORT, 7, 0);
+    resbuf* big = acutBuildList(RTLONG, 100000, 0);
+    EXPECT_EQ(acedPutSym(L"r", real), RTNORM);
+    EXPECT_EQ(acedPutSym(L"i", integer), RTNORM);
+    EXPECT_EQ(acedPutSym(L"l", big), RTNORM);
+    acutRelRb(real);
+    acutRelRb(integer);
+    acutRelRb(big);
+    ASSERT_EQ(acedGetSym(L"R", &read), RTNORM);
+    EXPECT_EQ(read->resval.rreal, 2.5);
+    acutRelRb(read);
+    ASSERT_EQ(acedGetSym(L"I", &read), RTNORM);
+    EXPECT_EQ(read->restype, RTSHORT);
+    EXPECT_EQ(read->resval.rint, 7);
+    acutRelRb(read);
+    ASSERT_EQ(acedGetSym(L"L", &read), RTNORM);
+    EXPECT_EQ(read->resval.rlong, 100000);
+    acutRelRb(read);
+}
+
+TEST_F(LispSymbolsTest, ListsOfPointsAndOfStrings) {
+    const ads_point p1 = {1.0, 2.0, 3.0};
+    const ads_point p2 = {4.0, 5.0, 6.0};
+    resbuf* points = acutBuildList(RTLB, RT3DPOINT, p1, RT3DPOINT, p2, RTLE, 0);
+    ASSERT_EQ(acedPutSym(L"P1", points), RTNORM);
+    acutRelRb(points);
+    resbuf* names = acutBuildList(RTLB, RTSTR, L"N1", RTSTR, L"N2", RTLE, 0);
+    ASSERT_EQ(acedPutSym(L"NOMI", names), RTNORM);
+    acutRelRb(names);
+
+    resbuf* read = nullptr;
+    ASSERT_EQ(acedGetSym(L"p1", &read), RTNORM);
+    std::vector<short> types;
+    for (resbuf* item = read; item; item = item->rbnext) types.push_back(item->restype);
+    EXPECT_EQ(types, (std::vector<short>{RTLB, RT3DPOINT, RT3DPOINT, RTLE}));
+    EXPECT_EQ(read->rbnext->rbnext->resval.rpoint[Z], 6.0);
+    acutRelRb(read);
+
+    ASSERT_EQ(acedGetSym(L"nomi", &read), RTNORM);
+    EXPECT_STREQ(read->rbnext->resval.rstring, L"N1");
+    EXPECT_STREQ(read->rbnext->rbnext->resval.rstring, L"N2");
+    acutRelRb(read);
+}
+
+TEST_F(LispSymbolsTest, UnboundNilAndRefusedValues) {
+    resbuf* read = reinterpret_cast<resbuf*>(0x1);
+    EXPECT_EQ(acedGetSym(L"never-set", &read), RTNORM);
+    EXPECT_EQ(read, nullptr);
+
+    rvnhost::putLispString(L"x", L"value");
+    EXPECT_TRUE(rvnhost::LispSymbols::instance().isBound(L"X"));
+    resbuf* nil = acutBuildList(RTNIL, 0);
+    EXPECT_EQ(acedPutSym(L"x", nil), RTNORM);
+    acutRelRb(nil);
+    EXPECT_EQ(acedGetSym(L"x", &read), RTNORM);
+    EXPECT_EQ(read, nullptr);
+
+    resbuf* unbalanced = acutBuildList(RTLB, RTSHORT, 1, 0);
+    EXPECT_EQ(acedPutSym(L"bad", unbalanced), RTERROR);
+    acutRelRb(unbalanced);
+    resbuf* xdata = acutBuildList(1000, L"not lisp", 0);
+    EXPECT_EQ(acedPutSym(L"bad", xdata), RTERROR);
+    acutRelRb(xdata);
+    EXPECT_EQ(acedPutSym(L"bad", nullptr), RTERROR);
+    EXPECT_FALSE(rvnhost::LispSymbols::instance().isBound(L"bad"));
+}
+
+}  // namespace
