@@ -4,9 +4,13 @@
 
 #include <algorithm>
 
-bool FitsNameField(std::wstring_view text) {
+namespace {
+
+bool fitsNameField(std::wstring_view text) {
     return text.find(L'\0') == std::wstring_view::npos && rvnos::utf16Length(text) <= TzRvnName::kMaxUnits;
 }
+
+}  // namespace
 
 std::optional<TzRvnName> TzRvnName::from(std::wstring_view text) {
     TzRvnName name;
@@ -15,7 +19,7 @@ std::optional<TzRvnName> TzRvnName::from(std::wstring_view text) {
 }
 
 bool TzRvnName::assign(std::wstring_view text) {
-    if (!FitsNameField(text)) return false;
+    if (!fitsNameField(text)) return false;
     chars_.fill(L'\0');
     std::copy(text.begin(), text.end(), chars_.begin());
     length_ = text.size();

@@ -33,6 +33,3 @@ private:
     std::array<wchar_t, kMaxUnits + 1> chars_{};
     std::size_t length_ = 0;
 };
-
-// True when text fits in a name field (see TzRvnName::assign).
-bool FitsNameField(std::wstring_view text);

@@ -14,7 +14,6 @@ public:
     const std::wstring& text() const { return text_; }
     // Replaces the note; an empty text removes it.
     void set(std::wstring_view text) { text_.assign(text); }
-    void clear() { text_.clear(); }
 
     bool operator==(const TzRvnNote&) const = default;
 

@@ -64,6 +64,16 @@ TEST(RunCalculation, NamesTheNodesNoTankFeedsWhenThePivotFails) {
     EXPECT_EQ(outcome.nodesWithoutTank, (std::vector<int>{2, 3, 4}));
 }
 
+TEST(RunCalculation, AnEmptyNetworkPassesAndConvergesWithNothingToStore) {
+    TzRvnNetworkData network = NetworkBuilder().build();
+    TzRvnStringReport checkReport;
+    TzRvnStringReport calcReport;
+    TzRvnRunOutcome outcome = RunCalculation(network, L"vuota", checkReport, [&] { return &calcReport; });
+    EXPECT_EQ(outcome.calc, 1);
+    EXPECT_TRUE(calcReport.text().ends_with(L"Errore max in H pari a 0.000000 nel ramo -\n"
+                                            L"================================================\n"));
+}
+
 TEST(RunCalculation, FindsTheBranchesWhoseResultsHoldNaN) {
     TzRvnNetworkData network = NetworkBuilder().node(L"1").node(L"2").branch(L"1", L"2").branch(L"1", L"2").branch(L"2", L"1").build();
     network.edges()[1].reynolds = std::numeric_limits<double>::quiet_NaN();
