@@ -52,6 +52,22 @@ inline constexpr std::wstring_view kNotPositiveDefinite = L"Matrice NON definita
 inline constexpr std::wstring_view kUnresolvedIndices =
     L"Indici nodali non risolti: eseguire prima la verifica topologica della rete\n";
 
+// Messages that close a calculation run, and its report files.
+inline constexpr std::wstring_view kCheckReportName = L"rvncheck.tmp";
+inline constexpr std::wstring_view kCalcReportName = L"rvncalcr.tmp";
+inline constexpr std::wstring_view kRunTitle = L"Messaggio Dati Rete";
+inline constexpr std::wstring_view kNoTempDirectory = L"Impossibile recuperare la directory dei files temporanei";
+inline constexpr std::wstring_view kCheckReportNotCreated =
+    L"Impossibile inizializzare il file dei messaggi\nper ispezionare la congruenza topologica della\nrete idraulica";
+inline constexpr std::wstring_view kCalcReportNotCreated =
+    L"Impossibile inizializzare il file dei messaggi\nper il calcolo della rete idraulica";
+inline constexpr std::wstring_view kCheckFailed = L"Incongruenze sui dati: Vedi ";
+inline constexpr std::wstring_view kCheckFailedTail = L"Impossibile avviare il calcolo della rete";
+inline constexpr std::wstring_view kCalcAborted = L"Incongruenze sul calcolo: Vedi ";
+inline constexpr std::wstring_view kCalcAbortedTail = L"Calcolo della rete  *** ABORTITO ***";
+inline constexpr std::wstring_view kCalcDone = L"  Calcolo della rete TERMINATO  \n\n";
+inline constexpr std::wstring_view kCalcDoneReport = L"  Tabulato del calcolo in:      \n";
+
 // Import of Portavia files.
 inline constexpr std::wstring_view kLengthNotPositive = L"La lunghezza del ramo %d NON e' POSITIVA\n\n";
 inline constexpr std::wstring_view kRoughnessNotPositive = L"La scabrezza del ramo %d NON e' POSITIVA\n\n";

@@ -1,5 +1,6 @@
 // The calculation run: check, then the solver, and what the summary of a run learns from it.
 #include "analysis/run_calculation.h"
+#include "analysis/run_messages.h"
 #include "network_builder.h"
 
 #include <gtest/gtest.h>
@@ -79,6 +80,15 @@ TEST(RunCalculation, FindsTheBranchesWhoseResultsHoldNaN) {
     network.edges()[1].reynolds = std::numeric_limits<double>::quiet_NaN();
     network.edges()[2].headLoss = std::numeric_limits<double>::infinity();
     EXPECT_EQ(BranchesWithNaN(network), (std::vector<int>{1}));
+}
+
+TEST(RunMessages, QuoteTheReportPaths) {
+    EXPECT_EQ(CheckFailedMessage(L"/tmp/rvncheck.tmp"),
+              L"Incongruenze sui dati: Vedi \"/tmp/rvncheck.tmp\"\nImpossibile avviare il calcolo della rete");
+    EXPECT_EQ(CalcAbortedMessage(L"/tmp/rvncalcr.tmp"),
+              L"Incongruenze sul calcolo: Vedi \"/tmp/rvncalcr.tmp\"\nCalcolo della rete  *** ABORTITO ***");
+    EXPECT_EQ(CalcDoneMessage(L"/tmp/rvncalcr.tmp"),
+              L"  Calcolo della rete TERMINATO  \n\n  Tabulato del calcolo in:      \n  \"/tmp/rvncalcr.tmp\"");
 }
 
 }  // namespace
