@@ -29,11 +29,23 @@ resbuf** append(resbuf** tail, resbuf* item) {
     return &item->rbnext;
 }
 
-resbuf* stringItem(int code, const ACHAR* text) { return acutBuildList(code, text != nullptr ? text : L"", 0); }
+resbuf* stringItem(int code, const ACHAR* text) {
+    resbuf* item = acutNewRb(code);
+    acutNewString(text != nullptr ? text : L"", item->resval.rstring);
+    return item;
+}
 
-resbuf* shortItem(int code, int value) { return acutBuildList(code, value, 0); }
+resbuf* shortItem(int code, int value) {
+    resbuf* item = acutNewRb(code);
+    item->resval.rint = static_cast<short>(value);
+    return item;
+}
 
-resbuf* realItem(int code, double value) { return acutBuildList(code, value, 0); }
+resbuf* realItem(int code, double value) {
+    resbuf* item = acutNewRb(code);
+    item->resval.rreal = value;
+    return item;
+}
 
 void appendLayerData(resbuf** tail, const AcDbLayerTableRecord& layer) {
     int flags = (layer.isFrozen() ? 1 : 0) | (layer.VPDFLT() ? 2 : 0) | (layer.isLocked() ? 4 : 0);
@@ -44,9 +56,11 @@ void appendLayerData(resbuf** tail, const AcDbLayerTableRecord& layer) {
 
 void appendBlockData(resbuf** tail, const AcDbBlockTableRecord& block) {
     tail = append(tail, shortItem(70, block.isAnonymous() ? 1 : 0));
-    AcGePoint3d origin = block.origin();
-    ads_point point = {origin.x, origin.y, origin.z};
-    append(tail, acutBuildList(10, point, 0));
+    resbuf* origin = acutNewRb(10);
+    origin->resval.rpoint[X] = block.origin().x;
+    origin->resval.rpoint[Y] = block.origin().y;
+    origin->resval.rpoint[Z] = block.origin().z;
+    append(tail, origin);
 }
 
 void appendStyleData(resbuf** tail, const AcDbTextStyleTableRecord& style) {

@@ -11,9 +11,11 @@ RVN_DEFINE_BUILTIN_MEMBERS(AcDbObject)
 
 AcDbObject::AcDbObject() = default;
 
+// Only the database deletes its objects; anyone else deleting one leaves a dangling id behind.
 AcDbObject::~AcDbObject() {
-    if (stub_ != nullptr) acrx_abort(L"%ls with handle %ls deleted while in a database", isA()->name(),
-                                     AcDbHandle(stub_->handle).text().c_str());
+    if (stub_ != nullptr) {
+        acrx_abort(L"Object with handle %ls deleted while in a database", AcDbHandle(stub_->handle).text().c_str());
+    }
 }
 
 AcDbObjectId AcDbObject::objectId() const { return AcDbObjectId(stub_); }

@@ -37,7 +37,7 @@ Acad::ErrorStatus AcDbObject::dxfOutFields(AcDbDxfFiler* filer) const {
 }
 
 // Reads 5 (the handle, which the reader has already used to place the object), application groups
-// (102 ... 102, not kept), and 330 (the owner).
+// (102 ... 102, not kept), and 330 (the owner, taken when it is an object of the same database).
 Acad::ErrorStatus AcDbObject::dxfInFields(AcDbDxfFiler* filer) {
     Acad::ErrorStatus status = assertWriteEnabled();
     if (status != Acad::eOk) return status;
@@ -50,7 +50,8 @@ Acad::ErrorStatus AcDbObject::dxfInFields(AcDbDxfFiler* filer) {
             continue;
         } else if (group.restype == AcDb::kDxfSoftPointerId) {
             AcDbObjectId owner;
-            if (acdbGetObjectId(owner, group.resval.rlname) == Acad::eOk) ownerId_ = owner;
+            bool known = acdbGetObjectId(owner, group.resval.rlname) == Acad::eOk;
+            if (known && (database() == nullptr || owner.database() == database())) ownerId_ = owner;
         } else if (group.restype != AcDb::kDxfHandle) {
             filer->pushBackItem();
             break;

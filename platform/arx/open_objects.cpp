@@ -53,4 +53,10 @@ int reportOpenObjects(const std::wstring& context, const AcDbDatabase& database)
     return report(context, openObjects(database));
 }
 
+int closeOpenObjects() {
+    std::vector<OpenObject> open = openObjects();
+    for (const OpenObject& object : open) ObjectAccess::forceClose(*ObjectAccess::peek(object.id));
+    return static_cast<int>(open.size());
+}
+
 }  // namespace rvnhost

@@ -28,5 +28,7 @@ std::wstring describeOpenObject(const OpenObject& object);
 // found at the end of `context`, then closes it. Returns how many there were.
 int reportOpenObjects(const std::wstring& context);
 int reportOpenObjects(const std::wstring& context, const AcDbDatabase& database);
+// Closes every open object of every live database without a report; returns how many there were.
+int closeOpenObjects();
 
 }  // namespace rvnhost

@@ -1,0 +1,186 @@
+// Dictionaries: the operations the plug-in's network dictionary relies on.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "acutmem.h"
+#include "dbdict.h"
+#include "open_object_guard.h"
+
+namespace {
+
+class DbDictTest : public rvntest::OpenObjectCheckedTest {
+protected:
+    // Adds a new empty dictionary under key in the named-object dictionary; returns its id.
+    AcDbObjectId addEntry(const ACHAR* key) {
+        AcDbDictionary* named = nullptr;
+        EXPECT_EQ(Acad::eOk, db.getNamedObjectsDictionary(named, AcDb::kForWrite));
+        auto* entry = new AcDbDictionary;
+        AcDbObjectId id;
+        EXPECT_EQ(Acad::eOk, named->setAt(key, entry, id));
+        entry->close();
+        named->close();
+        return id;
+    }
+    std::vector<std::wstring> keys(AcRx::DictIterType order) {
+        AcDbDictionary* named = nullptr;
+        db.getNamedObjectsDictionary(named, AcDb::kForRead);
+        std::vector<std::wstring> found;
+        AcDbDictionaryIterator* iterator = named->newIterator(order);
+        for (; !iterator->done(); iterator->next()) found.push_back(iterator->name());
+        delete iterator;
+        named->close();
+        return found;
+    }
+    AcDbDatabase db;
+};
+
+TEST_F(DbDictTest, EntriesAreFoundByKeyWithoutRegardToCase) {
+    AcDbObjectId id = addEntry(L"TZ-RVN");
+    AcDbDictionary* named = nullptr;
+    ASSERT_EQ(Acad::eOk, db.getNamedObjectsDictionary(named, AcDb::kForRead));
+    AcDbObjectId found;
+    EXPECT_EQ(Acad::eOk, named->getAt(L"tz-rvn", found));
+    EXPECT_EQ(id, found);
+    EXPECT_EQ(Acad::eKeyNotFound, named->getAt(L"TZ-RVN2", found));
+    EXPECT_TRUE(found.isNull());
+    EXPECT_TRUE(named->has(L"Tz-Rvn"));
+    EXPECT_TRUE(named->has(id));
+    EXPECT_FALSE(named->has(L"other"));
+    EXPECT_EQ(1u, named->numEntries());
+
+    AcDbObject* opened = nullptr;
+    ASSERT_EQ(Acad::eOk, named->getAt(L"TZ-RVN", opened, AcDb::kForWrite));
+    EXPECT_EQ(named->objectId(), opened->ownerId());
+    opened->close();
+    EXPECT_EQ(Acad::eKeyNotFound, named->getAt(L"missing", opened, AcDb::kForRead));
+    EXPECT_EQ(nullptr, opened);
+
+    std::wstring name;
+    EXPECT_EQ(Acad::eOk, named->nameAt(id, name));
+    EXPECT_EQ(L"TZ-RVN", name);
+    ACHAR* copy = nullptr;
+    EXPECT_EQ(Acad::eOk, named->nameAt(id, copy));
+    EXPECT_STREQ(L"TZ-RVN", copy);
+    acutDelString(copy);
+    EXPECT_EQ(nullptr, copy);
+    EXPECT_EQ(Acad::eKeyNotFound, named->nameAt(named->objectId(), name));
+    named->close();
+}
+
+TEST_F(DbDictTest, SetAtReplacesAndErasesTheOldEntry) {
+    AcDbObjectId first = addEntry(L"Rete");
+    AcDbObjectId second = addEntry(L"RETE");
+    EXPECT_NE(first, second);
+    EXPECT_TRUE(first.isErased());
+    EXPECT_FALSE(second.isErased());
+    EXPECT_EQ(std::vector<std::wstring>{L"RETE"}, keys(AcRx::kDictSorted));
+}
+
+TEST_F(DbDictTest, SetAtRefusesWhatTheHostRefuses) {
+    AcDbDictionary* named = nullptr;
+    ASSERT_EQ(Acad::eOk, db.getNamedObjectsDictionary(named, AcDb::kForRead));
+    auto* entry = new AcDbDictionary;
+    AcDbObjectId id;
+    EXPECT_EQ(Acad::eNotOpenForWrite, named->setAt(L"A", entry, id));
+    ASSERT_EQ(Acad::eOk, named->upgradeOpen());
+    EXPECT_EQ(Acad::eInvalidKey, named->setAt(L"", entry, id));
+    EXPECT_EQ(Acad::eNullObjectPointer, named->setAt(L"A", nullptr, id));
+    EXPECT_EQ(Acad::eInvalidInput, named->setAt(L"Self", named, id));
+    AcDbDatabase other;
+    AcDbDictionary* foreign = nullptr;
+    ASSERT_EQ(Acad::eOk, other.getNamedObjectsDictionary(foreign, AcDb::kForWrite));
+    EXPECT_EQ(Acad::eWrongDatabase, named->setAt(L"A", foreign, id));
+    foreign->close();
+    named->close();
+    EXPECT_TRUE(entry->objectId().isNull());
+
+    auto* loose = new AcDbDictionary;
+    EXPECT_EQ(Acad::eNoDatabase, loose->setAt(L"A", entry, id));
+    delete loose;
+    delete entry;
+}
+
+TEST_F(DbDictTest, IterationIsSortedOrInTheOrderOfAddition) {
+    for (const ACHAR* key : {L"b", L"C", L"a"}) addEntry(key);
+    EXPECT_EQ((std::vector<std::wstring>{L"a", L"b", L"C"}), keys(AcRx::kDictSorted));
+    EXPECT_EQ((std::vector<std::wstring>{L"b", L"C", L"a"}), keys(AcRx::kDictCollated));
+
+    AcDbDictionary* named = nullptr;
+    db.getNamedObjectsDictionary(named, AcDb::kForRead);
+    AcDbObjectId cId;
+    named->getAt(L"C", cId);
+    AcDbDictionaryIterator* iterator = named->newIterator();
+    named->close();
+    EXPECT_TRUE(iterator->setPosition(cId));
+    EXPECT_STREQ(L"C", iterator->name());
+    AcDbObject* object = nullptr;
+    EXPECT_EQ(Acad::eOk, iterator->getObject(object, AcDb::kForRead));
+    EXPECT_EQ(cId, object->objectId());
+    object->close();
+    EXPECT_FALSE(iterator->next());
+    EXPECT_TRUE(iterator->done());
+    EXPECT_EQ(nullptr, iterator->name());
+    EXPECT_EQ(Acad::eInvalidIndex, iterator->getObject(object, AcDb::kForRead));
+    EXPECT_FALSE(iterator->setPosition(db.namedObjectsDictionaryId()));
+    delete iterator;
+    EXPECT_EQ(nullptr, named->newIterator());
+}
+
+TEST_F(DbDictTest, RemoveAndRenameKeepTheObject) {
+    AcDbObjectId id = addEntry(L"Old");
+    addEntry(L"Taken");
+    AcDbDictionary* named = nullptr;
+    ASSERT_EQ(Acad::eOk, db.getNamedObjectsDictionary(named, AcDb::kForWrite));
+    EXPECT_EQ(Acad::eDuplicateKey, named->setName(L"old", L"TAKEN"));
+    EXPECT_EQ(Acad::eKeyNotFound, named->setName(L"nothing", L"New"));
+    EXPECT_EQ(Acad::eOk, named->setName(L"old", L"New"));
+    EXPECT_FALSE(named->has(L"Old"));
+    AcDbObjectId removed;
+    EXPECT_EQ(Acad::eOk, named->remove(L"NEW", removed));
+    EXPECT_EQ(id, removed);
+    EXPECT_EQ(Acad::eKeyNotFound, named->remove(L"NEW"));
+    EXPECT_EQ(Acad::eKeyNotFound, named->remove(id));
+    AcDbObjectId taken;
+    named->getAt(L"Taken", taken);
+    EXPECT_EQ(Acad::eOk, named->remove(taken));
+    EXPECT_EQ(0u, named->numEntries());
+    named->close();
+
+    AcDbObject* object = nullptr;
+    ASSERT_EQ(Acad::eOk, acdbOpenObject(object, id, AcDb::kForRead));
+    EXPECT_TRUE(object->ownerId().isNull());
+    EXPECT_FALSE(object->isErased());
+    object->close();
+}
+
+TEST_F(DbDictTest, ErasedEntriesAreNotFoundAndErasingADictionaryErasesItsEntries) {
+    AcDbObjectId outer = addEntry(L"Outer");
+    AcDbDictionary* dictionary = nullptr;
+    ASSERT_EQ(Acad::eOk, acdbOpenObject(dictionary, outer, AcDb::kForWrite));
+    auto* inner = new AcDbDictionary;
+    AcDbObjectId innerId;
+    ASSERT_EQ(Acad::eOk, dictionary->setAt(L"Inner", inner, innerId));
+    EXPECT_EQ(Acad::eOk, inner->erase());
+    inner->close();
+    EXPECT_FALSE(dictionary->has(L"Inner"));
+    EXPECT_EQ(0u, dictionary->numEntries());
+    AcDbObject* object = nullptr;
+    EXPECT_EQ(Acad::eKeyNotFound, dictionary->getAt(L"Inner", object, AcDb::kForRead));
+
+    ASSERT_EQ(Acad::eOk, acdbOpenObject(inner, innerId, AcDb::kForWrite, true));
+    inner->erase(false);
+    inner->close();
+    EXPECT_TRUE(dictionary->has(L"Inner"));
+    EXPECT_EQ(Acad::eOk, dictionary->erase());
+    dictionary->close();
+    EXPECT_TRUE(innerId.isErased());
+
+    AcDbDictionary* named = nullptr;
+    db.getNamedObjectsDictionary(named, AcDb::kForRead);
+    EXPECT_FALSE(named->has(L"Outer"));
+    named->close();
+}
+
+}  // namespace

@@ -1,0 +1,319 @@
+// Filing through the in-memory DWG and DXF filers: the item sequences objects produce, round trips,
+// and how the filers answer truncated or mistyped input.
+#include <gtest/gtest.h>
+
+#include "acutmem.h"
+#include "dbdict.h"
+#include "dbsymtb.h"
+#include "dwg_memory_filer.h"
+#include "dxf_memory_filer.h"
+#include "open_object_guard.h"
+
+namespace {
+
+using rvnhost::MemoryDwgFiler;
+using rvnhost::MemoryDxfFiler;
+
+TEST(DbDwgFiler, ReadsBackWhatWasWrittenInOrder) {
+    MemoryDwgFiler filer;
+    filer.writeInt16(1);
+    filer.writeString(L"Nodo");
+    filer.writeDouble(0.125);
+    filer.writeBoolean(true);
+    filer.writeUInt8(200);
+    filer.writePoint3d(AcGePoint3d(1, 2, 3));
+    EXPECT_EQ(L"Int16 1\nString \"Nodo\"\nDouble 0.125\nBoolean 1\nUInt8 200\nPoint3d 1,2,3\n", filer.dump());
+
+    filer.rewind();
+    Adesk::Int16 version = 0;
+    std::wstring name;
+    double value = 0;
+    Adesk::Boolean flag = false;
+    Adesk::UInt8 length = 0;
+    AcGePoint3d point;
+    EXPECT_EQ(Acad::eOk, filer.readInt16(&version));
+    EXPECT_EQ(Acad::eOk, filer.readString(name));
+    EXPECT_EQ(Acad::eOk, filer.readDouble(&value));
+    EXPECT_EQ(Acad::eOk, filer.readBoolean(&flag));
+    EXPECT_EQ(Acad::eOk, filer.readUInt8(&length));
+    EXPECT_EQ(Acad::eOk, filer.readPoint3d(&point));
+    EXPECT_EQ(1, version);
+    EXPECT_EQ(L"Nodo", name);
+    EXPECT_EQ(0.125, value);
+    EXPECT_TRUE(flag);
+    EXPECT_EQ(200, length);
+    EXPECT_EQ(AcGePoint3d(1, 2, 3), point);
+}
+
+TEST(DbDwgFiler, ReadingPastTheEndSetsTheStatusAndStaysSet) {
+    MemoryDwgFiler filer;
+    filer.writeInt32(7);
+    filer.writeInt32(8);
+    filer.truncate(1);
+    filer.rewind();
+    Adesk::Int32 value = -1;
+    EXPECT_EQ(Acad::eOk, filer.readInt32(&value));
+    EXPECT_EQ(Acad::eEndOfFile, filer.readInt32(&value));
+    EXPECT_EQ(0, value);
+    std::wstring text = L"left over";
+    EXPECT_EQ(Acad::eEndOfFile, filer.readString(text));
+    EXPECT_TRUE(text.empty());
+    EXPECT_EQ(Acad::eEndOfFile, filer.filerStatus());
+    EXPECT_EQ(Acad::eEndOfFile, filer.writeInt16(1));
+    filer.resetFilerStatus();
+    EXPECT_EQ(Acad::eOk, filer.filerStatus());
+}
+
+TEST(DbDwgFiler, ReadingAnItemAsAnotherTypeIsRefused) {
+    MemoryDwgFiler filer;
+    filer.writeInt16(5);
+    filer.writeBool(true);
+    filer.writeBytes("abc", 3);
+    filer.rewind();
+    Adesk::Int32 wide = -1;
+    EXPECT_EQ(Acad::eDwgObjectImproperlyRead, filer.readInt32(&wide));
+    EXPECT_EQ(0, wide);
+    EXPECT_EQ(0u, filer.position());
+
+    filer.rewind();
+    Adesk::Int16 narrow = 0;
+    Adesk::Boolean notBool = true;
+    filer.readInt16(&narrow);
+    EXPECT_EQ(Acad::eDwgObjectImproperlyRead, filer.readBoolean(&notBool));
+    EXPECT_FALSE(notBool);
+
+    filer.rewind();
+    bool flag = false;
+    char bytes[4] = {};
+    filer.readInt16(&narrow);
+    filer.readBool(&flag);
+    EXPECT_EQ(Acad::eDwgObjectImproperlyRead, filer.readBytes(bytes, 4));
+    EXPECT_STREQ("", bytes);
+}
+
+TEST(DbDwgFiler, BinaryChunksStringsAndIdsKeepTheirValue) {
+    AcDbDatabase db;
+    MemoryDwgFiler filer(AcDb::kUndoFiler, &db);
+    EXPECT_EQ(AcDb::kUndoFiler, filer.filerType());
+    EXPECT_EQ(&db, filer.database());
+    char data[] = {'\x01', '\xFF'};
+    filer.writeBChunk(ads_binary{2, data});
+    filer.writeHardPointerId(db.clayer());
+    filer.writeString(nullptr);
+    filer.writeAcDbHandle(AcDbHandle(0x2A));
+    EXPECT_EQ(L"BChunk 01FF\nHardPointerId " + db.clayer().handle().text() + L"\nString \"\"\nHandle 2A\n", filer.dump());
+
+    filer.rewind();
+    ads_binary chunk{};
+    filer.readBChunk(&chunk);
+    ASSERT_EQ(2, chunk.clen);
+    EXPECT_EQ('\xFF', chunk.buf[1]);
+    delete[] chunk.buf;
+    AcDbHardPointerId id;
+    filer.readHardPointerId(&id);
+    EXPECT_EQ(db.clayer(), id);
+    ACHAR* text = nullptr;
+    EXPECT_EQ(Acad::eOk, filer.readString(&text));
+    EXPECT_STREQ(L"", text);
+    acutDelString(text);
+    AcDbSoftPointerId wrong;
+    EXPECT_EQ(Acad::eDwgObjectImproperlyRead, filer.readSoftPointerId(&wrong));
+}
+
+class DbObjectFilingTest : public rvntest::OpenObjectCheckedTest {
+protected:
+    AcDbObjectId addLayer(const ACHAR* name) {
+        AcDbLayerTable* table = nullptr;
+        db.getSymbolTable(table, AcDb::kForWrite);
+        auto* layer = new AcDbLayerTableRecord;
+        layer->setName(name);
+        AcDbObjectId id;
+        table->add(id, layer);
+        layer->setColorIndex(3);
+        layer->setIsOff(true);
+        layer->setIsFrozen(true);
+        layer->close();
+        table->close();
+        return id;
+    }
+    AcDbDatabase db;
+};
+
+TEST_F(DbObjectFilingTest, ALayerFilesItsOwnerXDataAndProperties) {
+    AcDbObjectId id = addLayer(L"TZ-RV-Rete");
+    AcDbLayerTableRecord* layer = nullptr;
+    acdbOpenObject(layer, id, AcDb::kForWrite);
+    resbuf* xdata = acutBuildList(1001, L"ACAD", 1000, L"commento", 1070, 4, 0);
+    ASSERT_EQ(Acad::eOk, layer->setXData(xdata));
+    acutRelRb(xdata);
+    layer->downgradeOpen();
+
+    MemoryDwgFiler filer(AcDb::kFileFiler);
+    ASSERT_EQ(Acad::eOk, layer->dwgOutFields(&filer));
+    layer->close();
+    std::wstring table = db.layerTableId().handle().text();
+    std::wstring linetype = db.continuousLinetype().handle().text();
+    EXPECT_EQ(L"SoftPointerId " + table + L"\nInt32 1\nString \"ACAD\"\nInt32 2\nInt16 1000\nString \"commento\"\n"
+              L"Int16 1070\nInt16 4\nString \"TZ-RV-Rete\"\nInt16 1\nInt16 -3\nHardPointerId " + linetype + L"\n",
+              filer.dump());
+
+    AcDbLayerTableRecord copy;
+    filer.rewind();
+    ASSERT_EQ(Acad::eOk, copy.dwgInFields(&filer));
+    std::wstring name;
+    copy.getName(name);
+    EXPECT_EQ(L"TZ-RV-Rete", name);
+    EXPECT_EQ(3, copy.colorIndex());
+    EXPECT_TRUE(copy.isOff());
+    EXPECT_TRUE(copy.isFrozen());
+    EXPECT_FALSE(copy.isLocked());
+    EXPECT_EQ(db.continuousLinetype(), copy.linetypeObjectId());
+    EXPECT_EQ(db.layerTableId(), copy.ownerId());
+    resbuf* copied = copy.xData(L"ACAD");
+    ASSERT_NE(nullptr, copied);
+    EXPECT_STREQ(L"commento", copied->rbnext->resval.rstring);
+    acutRelRb(copied);
+}
+
+TEST_F(DbObjectFilingTest, ACopyKeepsItsOwnerAndATruncatedReadReportsIt) {
+    AcDbObjectId id = addLayer(L"Tagliato");
+    AcDbLayerTableRecord* layer = nullptr;
+    acdbOpenObject(layer, id, AcDb::kForRead);
+    MemoryDwgFiler filer(AcDb::kCopyFiler);
+    layer->dwgOutFields(&filer);
+    EXPECT_EQ(Acad::eNotOpenForWrite, layer->dwgInFields(&filer));
+    layer->close();
+    EXPECT_EQ(Acad::eNotOpenForRead, layer->dwgOutFields(&filer));
+
+    AcDbLayerTableRecord copy;
+    filer.rewind();
+    ASSERT_EQ(Acad::eOk, copy.dwgInFields(&filer));
+    EXPECT_TRUE(copy.ownerId().isNull());
+
+    filer.truncate(filer.items().size() - 1);
+    filer.rewind();
+    AcDbLayerTableRecord cut;
+    EXPECT_EQ(Acad::eEndOfFile, cut.dwgInFields(&filer));
+    EXPECT_EQ(7, cut.colorIndex());
+}
+
+TEST_F(DbObjectFilingTest, ADictionaryFilesItsEntries) {
+    AcDbDictionary* named = nullptr;
+    db.getNamedObjectsDictionary(named, AcDb::kForWrite);
+    auto* entry = new AcDbDictionary;
+    AcDbObjectId entryId;
+    named->setAt(L"TZ-RVN", entry, entryId);
+    entry->close();
+    named->downgradeOpen();
+    MemoryDwgFiler filer(AcDb::kFileFiler);
+    named->dwgOutFields(&filer);
+    named->close();
+
+    AcDbDictionary copy;
+    filer.rewind();
+    ASSERT_EQ(Acad::eOk, copy.dwgInFields(&filer));
+    AcDbObjectId found;
+    EXPECT_EQ(Acad::eOk, copy.getAt(L"TZ-RVN", found));
+    EXPECT_EQ(entryId, found);
+}
+
+TEST_F(DbObjectFilingTest, DxfCarriesTheCommonGroupsTheSubclassDataAndTheXData) {
+    AcDbObjectId id = addLayer(L"TZ-RV-Dxf");
+    AcDbLayerTableRecord* layer = nullptr;
+    acdbOpenObject(layer, id, AcDb::kForWrite);
+    resbuf* xdata = acutBuildList(1001, L"ACAD", 1000, L"x", 0);
+    layer->setXData(xdata);
+    acutRelRb(xdata);
+    MemoryDxfFiler filer(AcDb::kFileFiler, &db);
+    ASSERT_EQ(Acad::eOk, layer->dxfOut(&filer));
+    layer->close();
+    EXPECT_EQ(L"5 " + id.handle().text() + L"\n330 " + db.layerTableId().handle().text() +
+                  L"\n100 AcDbSymbolTableRecord\n100 AcDbLayerTableRecord\n2 TZ-RV-Dxf\n70 1\n62 -3\n6 Continuous\n"
+                  L"1001 ACAD\n1000 x\n",
+              filer.dump());
+
+    AcDbDatabase other;
+    AcDbLayerTable* table = nullptr;
+    other.getSymbolTable(table, AcDb::kForWrite);
+    auto* read = new AcDbLayerTableRecord;
+    read->setName(L"Provvisorio");
+    table->add(read);
+    table->close();
+    filer.rewind();
+    ASSERT_EQ(Acad::eOk, read->dxfIn(&filer));
+    std::wstring name;
+    read->getName(name);
+    EXPECT_EQ(L"TZ-RV-Dxf", name);
+    EXPECT_TRUE(read->isOff());
+    EXPECT_EQ(3, read->colorIndex());
+    EXPECT_EQ(other.continuousLinetype(), read->linetypeObjectId());
+    resbuf* copied = read->xData(L"ACAD");
+    ASSERT_NE(nullptr, copied);
+    EXPECT_STREQ(L"x", copied->rbnext->resval.rstring);
+    acutRelRb(copied);
+    read->close();
+}
+
+TEST_F(DbObjectFilingTest, DxfReadingChecksTheSubclassMarkers) {
+    MemoryDxfFiler filer;
+    filer.writeString(AcDb::kDxfSubclass, L"AcDbSymbolTableRecord");
+    filer.writeString(AcDb::kDxfSubclass, L"AcDbLayerTableRecord");
+    filer.writeInt16(AcDb::kDxfInt16, 0);
+    filer.rewind();
+    AcDbLayerTableRecord layer;
+    EXPECT_EQ(Acad::eMissingDxfField, layer.dxfInFields(&filer));
+    EXPECT_STREQ(L"\nError: expected group code 2", filer.errorMessage());
+
+    MemoryDxfFiler other;
+    other.writeString(AcDb::kDxfSubclass, L"AcDbDictionary");
+    other.rewind();
+    EXPECT_EQ(Acad::eBadDxfSequence, layer.dxfInFields(&other));
+}
+
+TEST(DbDxfFiler, GroupsAreCheckedAgainstTheirCodes) {
+    MemoryDxfFiler filer;
+    EXPECT_EQ(Acad::eInvalidDxfCode, filer.writeInt16(AcDb::kDxfText, 3));
+    EXPECT_EQ(Acad::eInvalidDxfCode, filer.filerStatus());
+    EXPECT_STREQ(L"\nError: group code 1 cannot carry this value", filer.errorMessage());
+    EXPECT_EQ(Acad::eInvalidDxfCode, filer.writeString(AcDb::kDxfText, L"blocked"));
+    filer.resetFilerStatus();
+    EXPECT_EQ(Acad::eOk, filer.writeString(AcDb::kDxfText, L"ok"));
+    resbuf unknown{};
+    unknown.restype = 1200;
+    EXPECT_EQ(Acad::eInvalidDxfCode, filer.writeItem(unknown));
+    EXPECT_EQ(1u, filer.size());
+}
+
+TEST(DbDxfFiler, ReadPushBackAndEnd) {
+    MemoryDxfFiler filer;
+    filer.writeString(AcDb::kDxfSubclass, L"TzRvnNetwork");
+    filer.writeInt16(AcDb::kDxfInt16, 1);
+    filer.writeDouble(AcDb::kDxfReal, 0.5);
+    filer.writeBool(AcDb::kDxfBool, true);
+    filer.writePoint3d(AcDb::kDxfXCoord, AcGePoint3d(1, 2, 3));
+    filer.writeInt32(AcDb::kDxfInt32, 123456);
+    EXPECT_EQ(L"100 TzRvnNetwork\n70 1\n40 0.5\n290 1\n10 1,2,3\n90 123456\n", filer.dump());
+    filer.rewind();
+
+    EXPECT_FALSE(filer.atSubclassData(L"Other"));
+    EXPECT_TRUE(filer.atSubclassData(L"TzRvnNetwork"));
+    resbuf group{};
+    ASSERT_EQ(Acad::eOk, filer.readItem(&group));
+    EXPECT_EQ(70, group.restype);
+    EXPECT_EQ(1, group.resval.rint);
+    EXPECT_EQ(Acad::eOk, filer.pushBackItem());
+    EXPECT_EQ(Acad::eInvalidInput, filer.pushBackItem());
+    ASSERT_EQ(Acad::eOk, filer.readItem(&group));
+    EXPECT_EQ(70, group.restype);
+    for (int i = 0; i < 4; ++i) filer.readItem(&group);
+    EXPECT_EQ(123456, group.resval.rlong);
+    EXPECT_TRUE(filer.atEOF());
+    EXPECT_TRUE(filer.atObjectEnd());
+    EXPECT_EQ(Acad::eEndOfFile, filer.readItem(&group));
+    EXPECT_EQ(Acad::eEndOfFile, filer.filerStatus());
+
+    EXPECT_EQ(Acad::eBadDxfSequence, filer.setError(Acad::eBadDxfSequence, L"\nError: expected group code %d", 70));
+    EXPECT_STREQ(L"\nError: expected group code 70", filer.errorMessage());
+}
+
+}  // namespace

@@ -1,0 +1,127 @@
+// Handles: allocation order, the handle seed, lookup, reserved handles, and entity names.
+#include <gtest/gtest.h>
+
+#include "dbdict.h"
+#include "dbsymtb.h"
+#include "open_object_guard.h"
+
+namespace {
+
+class DbHandleTest : public rvntest::OpenObjectCheckedTest {
+protected:
+    AcDbDatabase db;
+};
+
+AcDbObjectId addClosed(AcDbDatabase& db, AcDbObject* object) {
+    AcDbObjectId id;
+    EXPECT_EQ(Acad::eOk, db.addAcDbObject(id, object));
+    object->close();
+    return id;
+}
+
+TEST_F(DbHandleTest, HandlesIncreaseFromTheSeedAndFindTheirObjects) {
+    AcDbHandle seed = db.handseed();
+    AcDbObjectId first = addClosed(db, new AcDbDictionary);
+    AcDbObjectId second = addClosed(db, new AcDbDictionary);
+    EXPECT_EQ(seed, first.handle());
+    EXPECT_EQ(seed.value() + 1, second.handle().value());
+    EXPECT_EQ(seed.value() + 2, db.handseed().value());
+
+    AcDbObjectId found;
+    EXPECT_EQ(Acad::eOk, db.getAcDbObjectId(found, false, second.handle()));
+    EXPECT_EQ(second, found);
+    EXPECT_EQ(&db, found.database());
+    EXPECT_TRUE(found.isValid());
+    EXPECT_EQ(Acad::eUnknownHandle, db.getAcDbObjectId(found, false, db.handseed()));
+    EXPECT_TRUE(found.isNull());
+    EXPECT_EQ(Acad::eNullHandle, db.getAcDbObjectId(found, false, AcDbHandle()));
+}
+
+TEST_F(DbHandleTest, TheDefaultDrawingHasDistinctHandlesBelowTheSeed) {
+    std::vector<AcDbObjectId> all = db.allObjectIds();
+    ASSERT_GE(all.size(), 14u);
+    for (std::size_t i = 1; i < all.size(); ++i) EXPECT_LT(all[i - 1].handle(), all[i].handle());
+    EXPECT_LT(all.back().handle(), db.handseed());
+}
+
+TEST_F(DbHandleTest, AReaderPlacesObjectsUnderTheirFileHandles) {
+    AcDbObjectId reserved;
+    ASSERT_EQ(Acad::eOk, db.getAcDbObjectId(reserved, true, AcDbHandle(0x400)));
+    EXPECT_FALSE(reserved.isValid());
+    EXPECT_EQ(0x401u, db.handseed().value());
+    AcDbObject* nothing = nullptr;
+    EXPECT_EQ(Acad::eUnknownHandle, acdbOpenObject(nothing, reserved, AcDb::kForRead));
+
+    auto* dictionary = new AcDbDictionary;
+    AcDbObjectId placed;
+    ASSERT_EQ(Acad::eOk, db.addAcDbObjectWithHandle(placed, dictionary, AcDbHandle(0x400)));
+    dictionary->close();
+    EXPECT_EQ(reserved, placed);
+    EXPECT_TRUE(reserved.isValid());
+
+    auto* another = new AcDbDictionary;
+    EXPECT_EQ(Acad::eHandleInUse, db.addAcDbObjectWithHandle(placed, another, AcDbHandle(0x400)));
+    EXPECT_EQ(Acad::eNullHandle, db.addAcDbObjectWithHandle(placed, another, AcDbHandle()));
+    delete another;
+
+    db.setHandseed(AcDbHandle(0x100));
+    EXPECT_EQ(0x401u, db.handseed().value());
+    db.setHandseed(AcDbHandle(0x900));
+    EXPECT_EQ(0x900u, addClosed(db, new AcDbDictionary).handle().value());
+}
+
+TEST_F(DbHandleTest, HeaderIdsMustBelongToTheDatabase) {
+    AcDbDatabase empty(false);
+    EXPECT_TRUE(empty.allObjectIds().empty());
+    EXPECT_TRUE(empty.namedObjectsDictionaryId().isNull());
+    AcDbDatabase::HeaderIds foreign = db.headerIds();
+    EXPECT_EQ(Acad::eWrongDatabase, empty.setHeaderIds(foreign));
+
+    AcDbDatabase::HeaderIds own{};
+    own.namedObjects = addClosed(empty, new AcDbDictionary);
+    ASSERT_EQ(Acad::eOk, empty.setHeaderIds(own));
+    AcDbDictionary* dictionary = nullptr;
+    EXPECT_EQ(Acad::eOk, empty.getNamedObjectsDictionary(dictionary, AcDb::kForRead));
+    dictionary->close();
+    AcDbLayerTable* layers = nullptr;
+    EXPECT_EQ(Acad::eNullObjectId, empty.getSymbolTable(layers, AcDb::kForRead));
+}
+
+TEST(DbHandleText, HandlesReadAndWriteAsHexadecimal) {
+    EXPECT_EQ(L"1F", AcDbHandle(0x1F).text());
+    EXPECT_EQ(L"0", AcDbHandle().text());
+    EXPECT_EQ(0xABCDu, AcDbHandle(L"abcd").value());
+    EXPECT_TRUE(AcDbHandle(L"12G").isNull());
+    EXPECT_TRUE(AcDbHandle(L"").isNull());
+    EXPECT_TRUE(AcDbHandle(L"12345678901234567").isNull());
+    ACHAR buffer[3];
+    AcDbHandle(0x12345).getIntoAsciiBuffer(buffer, 3);
+    EXPECT_STREQ(L"12", buffer);
+}
+
+TEST_F(DbHandleTest, EntityNamesLeadBackToTheirObjects) {
+    AcDbObjectId id = addClosed(db, new AcDbDictionary);
+    ads_name name;
+    ASSERT_EQ(Acad::eOk, acdbGetAdsName(name, id));
+    AcDbObjectId back;
+    EXPECT_EQ(Acad::eOk, acdbGetObjectId(back, name));
+    EXPECT_EQ(id, back);
+
+    ads_name stale = {name[0], name[1] + 16};
+    EXPECT_EQ(Acad::eInvalidAdsName, acdbGetObjectId(back, stale));
+    ads_name unknown = {0x7FFFFF, name[1]};
+    EXPECT_EQ(Acad::eUnknownHandle, acdbGetObjectId(back, unknown));
+    EXPECT_EQ(Acad::eNullObjectId, acdbGetAdsName(name, AcDbObjectId::kNull));
+}
+
+TEST(DbHandleLife, DatabasesAreKnownWhileTheyLive) {
+    std::size_t before = AcDbDatabase::liveDatabases().size();
+    {
+        AcDbDatabase db;
+        EXPECT_EQ(before + 1, AcDbDatabase::liveDatabases().size());
+        EXPECT_EQ(&db, AcDbDatabase::liveDatabases().back());
+    }
+    EXPECT_EQ(before, AcDbDatabase::liveDatabases().size());
+}
+
+}  // namespace

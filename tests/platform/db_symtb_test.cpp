@@ -1,0 +1,338 @@
+// Symbol tables of a drawing: the default content, adding and finding records, layer properties,
+// blocks holding entities, the drawing's header values and the C interface's table search.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "acdbads.h"
+#include "acutmem.h"
+#include "dbapserv.h"
+#include "dbsymtb.h"
+#include "open_object_guard.h"
+
+namespace {
+
+class TestEntity : public AcDbEntity {};
+
+class DbSymbolTableTest : public rvntest::OpenObjectCheckedTest {
+protected:
+    // Adds a layer with that name; returns the status of the add.
+    Acad::ErrorStatus addLayer(const ACHAR* name, AcDbObjectId* id = nullptr) {
+        AcDbLayerTable* table = nullptr;
+        EXPECT_EQ(Acad::eOk, db.getSymbolTable(table, AcDb::kForWrite));
+        auto* layer = new AcDbLayerTableRecord;
+        Acad::ErrorStatus status = layer->setName(name);
+        AcDbObjectId added;
+        if (status == Acad::eOk) status = table->add(added, layer);
+        if (status == Acad::eOk) layer->close();
+        else delete layer;
+        table->close();
+        if (id != nullptr) *id = added;
+        return status;
+    }
+    template <class Table>
+    std::vector<std::wstring> names() {
+        Table* table = nullptr;
+        db.getSymbolTable(table, AcDb::kForRead);
+        AcDbSymbolTableIterator* iterator = nullptr;
+        table->newIterator(iterator);
+        table->close();
+        std::vector<std::wstring> found;
+        for (; !iterator->done(); iterator->step()) {
+            AcDbSymbolTableRecord* record = nullptr;
+            iterator->getRecord(record, AcDb::kForRead);
+            std::wstring name;
+            record->getName(name);
+            record->close();
+            found.push_back(name);
+        }
+        delete iterator;
+        return found;
+    }
+    AcDbDatabase db;
+};
+
+TEST_F(DbSymbolTableTest, ANewDrawingHasTheHostsRecords) {
+    EXPECT_EQ((std::vector<std::wstring>{L"*Model_Space", L"*Paper_Space"}), names<AcDbBlockTable>());
+    EXPECT_EQ(std::vector<std::wstring>{L"0"}, names<AcDbLayerTable>());
+    EXPECT_EQ((std::vector<std::wstring>{L"ByBlock", L"ByLayer", L"Continuous"}), names<AcDbLinetypeTable>());
+    EXPECT_EQ(std::vector<std::wstring>{L"Standard"}, names<AcDbTextStyleTable>());
+    EXPECT_EQ(std::vector<std::wstring>{L"ACAD"}, names<AcDbRegAppTable>());
+
+    AcDbLinetypeTable* linetypes = nullptr;
+    ASSERT_EQ(Acad::eOk, db.getSymbolTable(linetypes, AcDb::kForRead));
+    AcDbObjectId continuous;
+    EXPECT_EQ(Acad::eOk, linetypes->getIdAt(L"CONTINUOUS", continuous));
+    EXPECT_EQ(db.continuousLinetype(), continuous);
+    linetypes->close();
+    EXPECT_EQ(4, db.luprec());
+    EXPECT_EQ(2, db.lunits());
+}
+
+TEST_F(DbSymbolTableTest, RecordsAreAddedOnceAndFoundWithoutRegardToCase) {
+    AcDbObjectId id;
+    ASSERT_EQ(Acad::eOk, addLayer(L"TZ-RV-Rete1", &id));
+    EXPECT_EQ(Acad::eDuplicateRecordName, addLayer(L"tz-rv-rete1"));
+    EXPECT_EQ(Acad::eInvalidSymbolTableName, addLayer(L"a<b"));
+    EXPECT_EQ(Acad::eInvalidSymbolTableName, addLayer(L""));
+
+    AcDbLayerTable* table = nullptr;
+    ASSERT_EQ(Acad::eOk, db.getSymbolTable(table, AcDb::kForRead));
+    EXPECT_TRUE(table->has(L"TZ-RV-RETE1"));
+    EXPECT_TRUE(table->has(id));
+    AcDbObjectId found;
+    EXPECT_EQ(Acad::eKeyNotFound, table->getAt(L"TZ-RV-Rete2", found));
+    AcDbLayerTableRecord* layer = nullptr;
+    ASSERT_EQ(Acad::eOk, table->getAt(L"tz-rv-rete1", layer, AcDb::kForWrite));
+    EXPECT_EQ(table->objectId(), layer->ownerId());
+    EXPECT_EQ(db.continuousLinetype(), layer->linetypeObjectId());
+    EXPECT_EQ(Acad::eDuplicateRecordName, layer->setName(L"0"));
+    EXPECT_EQ(Acad::eOk, layer->setName(L"Renamed"));
+    layer->close();
+    EXPECT_TRUE(table->has(L"renamed"));
+    table->close();
+}
+
+TEST_F(DbSymbolTableTest, TablesTakeOnlyTheirOwnKindOfRecord) {
+    AcDbLayerTable* layers = nullptr;
+    ASSERT_EQ(Acad::eOk, db.getSymbolTable(layers, AcDb::kForWrite));
+    auto* layer = new AcDbLayerTableRecord;
+    EXPECT_EQ(Acad::eInvalidSymbolTableName, layers->add(layer));
+    layer->setName(L"Layer");
+    AcDbObjectId id;
+    ASSERT_EQ(Acad::eOk, layers->add(id, layer));
+    EXPECT_EQ(Acad::eAlreadyInDb, layers->add(layer));
+    EXPECT_EQ(Acad::eDuplicateRecordName, layers->attachRecord(id));
+    layer->close();
+    layers->close();
+
+    AcDbTextStyleTable* styles = nullptr;
+    ASSERT_EQ(Acad::eOk, db.getSymbolTable(styles, AcDb::kForWrite));
+    EXPECT_EQ(Acad::eWrongObjectType, styles->attachRecord(id));
+    AcDbDatabase other;
+    EXPECT_EQ(Acad::eWrongDatabase, styles->attachRecord(other.textstyle()));
+    styles->close();
+}
+
+TEST_F(DbSymbolTableTest, LayerPropertiesAreKeptAndChecked) {
+    AcDbObjectId id;
+    ASSERT_EQ(Acad::eOk, addLayer(L"TZ-RV-Off", &id));
+    AcDbLayerTableRecord* layer = nullptr;
+    ASSERT_EQ(Acad::eOk, acdbOpenObject(layer, id, AcDb::kForWrite));
+    EXPECT_EQ(7, layer->colorIndex());
+    EXPECT_EQ(Acad::eBadColorIndex, layer->setColorIndex(0));
+    EXPECT_EQ(Acad::eBadColorIndex, layer->setColorIndex(256));
+    EXPECT_EQ(Acad::eOk, layer->setColorIndex(5));
+    EXPECT_EQ(Acad::eOk, layer->setIsFrozen(true));
+    EXPECT_EQ(Acad::eOk, layer->setIsOff(true));
+    EXPECT_EQ(Acad::eOk, layer->setIsLocked(true));
+    EXPECT_EQ(Acad::eOk, layer->setVPDFLT(true));
+    EXPECT_EQ(Acad::eInvalidInput, layer->setLinetypeObjectId(db.clayer()));
+    EXPECT_EQ(Acad::eOk, layer->setLinetypeObjectId(db.byLayerLinetype()));
+    layer->close();
+
+    ASSERT_EQ(Acad::eOk, acdbOpenObject(layer, id, AcDb::kForRead));
+    EXPECT_EQ(5, layer->colorIndex());
+    EXPECT_TRUE(layer->isFrozen() && layer->isOff() && layer->isLocked() && layer->VPDFLT());
+    EXPECT_EQ(db.byLayerLinetype(), layer->linetypeObjectId());
+    layer->close();
+}
+
+TEST_F(DbSymbolTableTest, HeaderValuesTakeOnlyValidValues) {
+    AcDbObjectId layer;
+    ASSERT_EQ(Acad::eOk, addLayer(L"Current", &layer));
+    EXPECT_EQ(Acad::eOk, db.setClayer(layer));
+    EXPECT_EQ(layer, db.clayer());
+    EXPECT_EQ(Acad::eInvalidInput, db.setClayer(db.continuousLinetype()));
+    EXPECT_EQ(Acad::eInvalidInput, db.setClayer(AcDbObjectId::kNull));
+    AcDbDatabase other;
+    EXPECT_EQ(Acad::eInvalidInput, db.setClayer(other.clayer()));
+
+    AcDbLayerTableRecord* record = nullptr;
+    ASSERT_EQ(Acad::eOk, acdbOpenObject(record, layer, AcDb::kForWrite));
+    EXPECT_EQ(Acad::eCannotBeErasedByCaller, record->erase());
+    record->close();
+
+    EXPECT_EQ(Acad::eOk, db.setLuprec(6));
+    EXPECT_EQ(6, db.luprec());
+    EXPECT_EQ(Acad::eInvalidInput, db.setLuprec(9));
+    EXPECT_EQ(Acad::eInvalidInput, db.setLuprec(-1));
+    EXPECT_EQ(Acad::eInvalidInput, db.setLunits(0));
+    EXPECT_EQ(Acad::eOk, db.setTextsize(2.5));
+    EXPECT_DOUBLE_EQ(2.5, db.textsize());
+    EXPECT_EQ(Acad::eInvalidInput, db.setTextsize(0.0));
+    EXPECT_EQ(Acad::eInvalidInput, db.setTextstyle(db.clayer()));
+}
+
+TEST_F(DbSymbolTableTest, IteratorsWalkBothWaysAndSkipErasedRecords) {
+    AcDbObjectId a, b;
+    addLayer(L"A", &a);
+    addLayer(L"B", &b);
+    AcDbLayerTableRecord* record = nullptr;
+    ASSERT_EQ(Acad::eOk, acdbOpenObject(record, a, AcDb::kForWrite));
+    record->erase();
+    record->close();
+    EXPECT_EQ((std::vector<std::wstring>{L"0", L"B"}), names<AcDbLayerTable>());
+
+    AcDbLayerTable* table = nullptr;
+    db.getSymbolTable(table, AcDb::kForRead);
+    AcDbObjectId erased;
+    EXPECT_EQ(Acad::eKeyNotFound, table->getAt(L"A", erased));
+    EXPECT_EQ(Acad::eOk, table->getAt(L"A", erased, true));
+    EXPECT_EQ(a, erased);
+    AcDbLayerTableIterator* iterator = nullptr;
+    ASSERT_EQ(Acad::eOk, table->newIterator(iterator, false, false));
+    table->close();
+    AcDbObjectId id;
+    iterator->getRecordId(id);
+    EXPECT_EQ(b, id);
+    iterator->step(false, false);
+    iterator->getRecordId(id);
+    EXPECT_EQ(a, id);
+    EXPECT_EQ(Acad::eOk, iterator->seek(b));
+    AcDbLayerTableRecord* layer = nullptr;
+    EXPECT_EQ(Acad::eOk, iterator->getRecord(layer, AcDb::kForRead));
+    layer->close();
+    iterator->step();
+    EXPECT_TRUE(iterator->done());
+    EXPECT_EQ(Acad::eInvalidIndex, iterator->getRecordId(id));
+    EXPECT_EQ(Acad::eKeyNotFound, iterator->seek(db.blockTableId()));
+    delete iterator;
+}
+
+TEST_F(DbSymbolTableTest, BlocksHoldEntitiesAndAnonymousBlocksAreNumbered) {
+    AcDbBlockTable* blocks = nullptr;
+    ASSERT_EQ(Acad::eOk, db.getSymbolTable(blocks, AcDb::kForWrite));
+    AcDbBlockTableRecord* model = nullptr;
+    ASSERT_EQ(Acad::eOk, blocks->getAt(ACDB_MODEL_SPACE, model, AcDb::kForWrite));
+    EXPECT_TRUE(model->isLayout());
+    EXPECT_FALSE(model->isAnonymous());
+    auto* entity = new TestEntity;
+    AcDbObjectId entityId;
+    ASSERT_EQ(Acad::eOk, model->appendAcDbEntity(entityId, entity));
+    EXPECT_EQ(db.clayer(), entity->layerId());
+    EXPECT_EQ(model->objectId(), entity->ownerId());
+    EXPECT_EQ(Acad::eAlreadyInDb, model->appendAcDbEntity(entity));
+    entity->close();
+    EXPECT_EQ(Acad::eCannotBeErasedByCaller, model->erase());
+
+    AcDbBlockTableRecordIterator* iterator = nullptr;
+    ASSERT_EQ(Acad::eOk, model->newIterator(iterator));
+    AcDbEntity* first = nullptr;
+    ASSERT_EQ(Acad::eOk, iterator->getEntity(first, AcDb::kForRead));
+    EXPECT_EQ(entityId, first->objectId());
+    first->close();
+    iterator->step();
+    EXPECT_TRUE(iterator->done());
+    delete iterator;
+    model->close();
+
+    std::vector<std::wstring> anonymous;
+    for (int i = 0; i < 2; ++i) {
+        auto* block = new AcDbBlockTableRecord;
+        block->setName(L"*U");
+        ASSERT_EQ(Acad::eOk, blocks->add(block));
+        EXPECT_TRUE(block->isAnonymous());
+        std::wstring name;
+        block->getName(name);
+        anonymous.push_back(name);
+        block->close();
+    }
+    EXPECT_EQ((std::vector<std::wstring>{L"*U1", L"*U2"}), anonymous);
+    blocks->close();
+}
+
+TEST_F(DbSymbolTableTest, ErasingABlockErasesItsEntities) {
+    AcDbBlockTable* blocks = nullptr;
+    ASSERT_EQ(Acad::eOk, db.getSymbolTable(blocks, AcDb::kForWrite));
+    auto* block = new AcDbBlockTableRecord;
+    block->setName(L"TZ-RV-NODO");
+    block->setOrigin(AcGePoint3d(1, 2, 3));
+    ASSERT_EQ(Acad::eOk, blocks->add(block));
+    blocks->close();
+    auto* entity = new TestEntity;
+    AcDbObjectId entityId;
+    block->appendAcDbEntity(entityId, entity);
+    entity->close();
+    EXPECT_EQ(AcGePoint3d(1, 2, 3), block->origin());
+    EXPECT_EQ(Acad::eOk, block->erase());
+    block->close();
+    EXPECT_TRUE(entityId.isErased());
+}
+
+TEST_F(DbSymbolTableTest, EntitiesTakeLayersByNameOrId) {
+    AcDbObjectId layer;
+    addLayer(L"TZ-RV-Rete", &layer);
+    AcDbDatabase* previous = acdbHostApplicationServices()->workingDatabase();
+    TestEntity loose;
+    EXPECT_EQ(nullptr, loose.layer());
+    acdbHostApplicationServices()->setWorkingDatabase(nullptr);
+    EXPECT_EQ(Acad::eNoDatabase, loose.setLayer(L"TZ-RV-Rete"));
+    acdbHostApplicationServices()->setWorkingDatabase(&db);
+    EXPECT_EQ(Acad::eKeyNotFound, loose.setLayer(L"Missing"));
+    EXPECT_EQ(Acad::eOk, loose.setLayer(L"tz-rv-rete"));
+    EXPECT_EQ(layer, loose.layerId());
+    ACHAR* name = loose.layer();
+    EXPECT_STREQ(L"TZ-RV-Rete", name);
+    acutDelString(name);
+    loose.setDatabaseDefaults();
+    EXPECT_EQ(db.clayer(), loose.layerId());
+    EXPECT_EQ(Acad::eInvalidInput, loose.setLayer(db.continuousLinetype()));
+    acdbHostApplicationServices()->setWorkingDatabase(previous);
+}
+
+TEST_F(DbSymbolTableTest, TheCInterfaceSearchesAndRegistersInTheWorkingDatabase) {
+    AcDbDatabase* previous = acdbHostApplicationServices()->workingDatabase();
+    acdbHostApplicationServices()->setWorkingDatabase(&db);
+
+    EXPECT_EQ(nullptr, acdbTblSearch(L"APPID", L"TZ-SCHEMA_RETE-RVN", 0));
+    EXPECT_EQ(RTNORM, acdbRegApp(L"TZ-SCHEMA_RETE-RVN"));
+    EXPECT_EQ(RTERROR, acdbRegApp(L"tz-schema_rete-rvn"));
+    EXPECT_EQ(RTERROR, acdbRegApp(L"bad;name"));
+    resbuf* app = acdbTblSearch(L"appid", L"TZ-SCHEMA_RETE-RVN", 0);
+    ASSERT_NE(nullptr, app);
+    EXPECT_EQ(0, app->restype);
+    EXPECT_STREQ(L"APPID", app->resval.rstring);
+    EXPECT_EQ(2, app->rbnext->restype);
+    EXPECT_STREQ(L"TZ-SCHEMA_RETE-RVN", app->rbnext->resval.rstring);
+    acutRelRb(app);
+
+    AcDbObjectId layerId;
+    addLayer(L"Spento", &layerId);
+    AcDbLayerTableRecord* layer = nullptr;
+    acdbOpenObject(layer, layerId, AcDb::kForWrite);
+    layer->setColorIndex(3);
+    layer->setIsOff(true);
+    layer->close();
+    resbuf* found = acdbTblSearch(L"LAYER", L"spento", 0);
+    ASSERT_NE(nullptr, found);
+    std::vector<int> codes;
+    for (resbuf* item = found; item != nullptr; item = item->rbnext) codes.push_back(item->restype);
+    EXPECT_EQ((std::vector<int>{0, 2, 70, 62, 6}), codes);
+    EXPECT_EQ(-3, found->rbnext->rbnext->rbnext->resval.rint);
+    EXPECT_STREQ(L"Continuous", found->rbnext->rbnext->rbnext->rbnext->resval.rstring);
+    acutRelRb(found);
+
+    resbuf* block = acdbTblSearch(L"BLOCK", L"*MODEL_SPACE", 0);
+    ASSERT_NE(nullptr, block);
+    acutRelRb(block);
+    EXPECT_EQ(nullptr, acdbTblSearch(L"BLOCK", L"TZ-FINATT", 0));
+    EXPECT_EQ(nullptr, acdbTblSearch(L"VIEW", L"x", 0));
+
+    acdbHostApplicationServices()->setWorkingDatabase(previous);
+}
+
+TEST(DbSymbolNames, ValidNamesFollowTheHostsRule) {
+    EXPECT_EQ(RTNORM, acdbSNValid(L"TZ-RV-Rete 1", 0));
+    EXPECT_EQ(RTNORM, acdbSNValid(L"a|b", 0));
+    EXPECT_EQ(RTERROR, acdbSNValid(L"a|b", 1));
+    for (const ACHAR* bad : {L"", L"a<b", L"a>b", L"a/b", L"a\\b", L"a\"b", L"a:b", L"a;b", L"a?b", L"a*b",
+                             L"a,b", L"a=b", L"a`b", L"a\tb"}) {
+        EXPECT_EQ(RTERROR, acdbSNValid(bad, 0)) << rvnos::toUtf8(bad);
+    }
+    EXPECT_EQ(RTERROR, acdbSNValid(std::wstring(256, L'x').c_str(), 0));
+    EXPECT_EQ(RTERROR, acdbSNValid(nullptr, 0));
+}
+
+}  // namespace

@@ -1,0 +1,165 @@
+// The document manager: documents and their drawings, the current document, and the
+// notifications its reactors receive.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "acdocman.h"
+#include "dbapserv.h"
+#include "dbmain.h"
+#include "open_object_guard.h"
+
+namespace {
+
+// Records every notification as "event:title".
+class RecordingReactor : public AcApDocManagerReactor {
+public:
+    void documentCreated(AcApDocument* d) override { add(L"created", d); }
+    void documentToBeDestroyed(AcApDocument* d) override { add(L"toBeDestroyed", d); }
+    void documentDestroyed(const ACHAR* fileName) override { events.push_back(std::wstring(L"destroyed:") + fileName); }
+    void documentBecameCurrent(AcApDocument* d) override { add(L"current", d); }
+    void documentToBeActivated(AcApDocument* d) override { add(L"toBeActivated", d); }
+    void documentToBeDeactivated(AcApDocument* d) override { add(L"toBeDeactivated", d); }
+    void documentActivated(AcApDocument* d) override { add(L"activated", d); }
+
+    std::vector<std::wstring> events;
+
+private:
+    void add(const wchar_t* event, AcApDocument* document) {
+        events.push_back(std::wstring(event) + L":" + document->docTitle());
+    }
+};
+
+// A reactor that stops listening when it is told of an activation.
+class OneShotReactor : public AcApDocManagerReactor {
+public:
+    void documentActivated(AcApDocument*) override {
+        ++count;
+        acDocManager->removeReactor(this);
+    }
+    int count = 0;
+};
+
+class DocManagerTest : public rvntest::OpenObjectCheckedTest {
+protected:
+    void SetUp() override {
+        previousCurrent = manager->curDocument();
+        manager->addReactor(&reactor);
+    }
+    void TearDown() override {
+        manager->removeReactor(&reactor);
+        for (AcApDocument* document : opened) {
+            if (manager->document(document->database()) == document) manager->closeDocument(document);
+        }
+        if (previousCurrent != nullptr) manager->activateDocument(previousCurrent);
+        rvntest::OpenObjectCheckedTest::TearDown();
+    }
+    AcApDocument* open(const std::wstring& fileName) {
+        AcApDocument* document = manager->addDocument(std::make_unique<AcDbDatabase>(), fileName);
+        opened.push_back(document);
+        return document;
+    }
+    AcApDocManager* manager = acDocManagerPtr();
+    RecordingReactor reactor;
+    AcApDocument* previousCurrent = nullptr;
+    std::vector<AcApDocument*> opened;
+};
+
+TEST_F(DocManagerTest, ANewDocumentIsCreatedActivatedAndMadeCurrent) {
+    AcApDocument* first = open(L"/disegni/rete.dwg");
+    EXPECT_STREQ(L"rete.dwg", first->docTitle());
+    EXPECT_STREQ(L"/disegni/rete.dwg", first->fileName());
+    EXPECT_EQ(first, manager->curDocument());
+    EXPECT_EQ(first, manager->mdiActiveDocument());
+    EXPECT_EQ(first->database(), acdbHostApplicationServices()->workingDatabase());
+    EXPECT_EQ(first, manager->document(first->database()));
+    std::vector<std::wstring> expected{L"created:rete.dwg", L"toBeActivated:rete.dwg", L"current:rete.dwg",
+                                       L"activated:rete.dwg"};
+    if (previousCurrent != nullptr) {
+        expected.insert(expected.begin() + 1, std::wstring(L"toBeDeactivated:") + previousCurrent->docTitle());
+    }
+    EXPECT_EQ(expected, reactor.events);
+}
+
+TEST_F(DocManagerTest, ActivationSwitchesTheCurrentDocumentInOrder) {
+    AcApDocument* first = open(L"uno.dwg");
+    AcApDocument* second = open(L"due.dwg");
+    reactor.events.clear();
+    EXPECT_EQ(Acad::eOk, manager->activateDocument(first));
+    EXPECT_EQ((std::vector<std::wstring>{L"toBeDeactivated:due.dwg", L"toBeActivated:uno.dwg", L"current:uno.dwg",
+                                         L"activated:uno.dwg"}),
+              reactor.events);
+    reactor.events.clear();
+    EXPECT_EQ(Acad::eOk, manager->activateDocument(first));
+    EXPECT_TRUE(reactor.events.empty());
+
+    EXPECT_EQ(Acad::eOk, manager->setCurDocument(second));
+    EXPECT_EQ(second, manager->curDocument());
+    EXPECT_EQ(first, manager->mdiActiveDocument());
+    EXPECT_EQ(second->database(), acdbHostApplicationServices()->workingDatabase());
+    EXPECT_EQ(std::vector<std::wstring>{L"current:due.dwg"}, reactor.events);
+    EXPECT_EQ(Acad::eInvalidInput, manager->activateDocument(nullptr));
+}
+
+TEST_F(DocManagerTest, ClosingTheCurrentDocumentActivatesTheOneActiveBeforeIt) {
+    AcApDocument* first = open(L"uno.dwg");
+    AcApDocument* second = open(L"due.dwg");
+    AcApDocument* third = open(L"tre.dwg");
+    manager->activateDocument(first);
+    manager->activateDocument(third);
+    reactor.events.clear();
+
+    EXPECT_EQ(Acad::eOk, manager->closeDocument(third));
+    EXPECT_EQ((std::vector<std::wstring>{L"toBeDestroyed:tre.dwg", L"toBeActivated:uno.dwg", L"current:uno.dwg",
+                                         L"activated:uno.dwg", L"destroyed:tre.dwg"}),
+              reactor.events);
+    EXPECT_EQ(first, manager->curDocument());
+    EXPECT_EQ(nullptr, manager->document(nullptr));
+    EXPECT_EQ(Acad::eInvalidInput, manager->closeDocument(third));
+
+    reactor.events.clear();
+    EXPECT_EQ(Acad::eOk, manager->closeDocument(second));
+    EXPECT_EQ((std::vector<std::wstring>{L"toBeDestroyed:due.dwg", L"destroyed:due.dwg"}), reactor.events);
+    EXPECT_EQ(first, manager->curDocument());
+}
+
+TEST_F(DocManagerTest, TheIteratorListsTheOpenDocumentsInOrder) {
+    int before = manager->documentCount();
+    AcApDocument* first = open(L"uno.dwg");
+    AcApDocument* second = open(L"due.dwg");
+    EXPECT_EQ(before + 2, manager->documentCount());
+    std::vector<AcApDocument*> listed;
+    AcApDocumentIterator* iterator = manager->newAcApDocumentIterator();
+    for (; !iterator->done(); iterator->step()) listed.push_back(iterator->document());
+    EXPECT_EQ(nullptr, iterator->document());
+    delete iterator;
+    ASSERT_EQ(static_cast<std::size_t>(before + 2), listed.size());
+    EXPECT_EQ(first, listed[before]);
+    EXPECT_EQ(second, listed[before + 1]);
+}
+
+TEST_F(DocManagerTest, NewDrawingsAreNumberedAndHoldADefaultDrawing) {
+    ASSERT_EQ(Acad::eOk, manager->appContextNewDocument(nullptr));
+    AcApDocument* made = manager->curDocument();
+    opened.push_back(made);
+    std::wstring title = made->docTitle();
+    EXPECT_EQ(0u, title.find(L"Drawing"));
+    EXPECT_EQ(L".dwg", title.substr(title.size() - 4));
+    EXPECT_FALSE(made->database()->namedObjectsDictionaryId().isNull());
+}
+
+TEST_F(DocManagerTest, AReactorRemovedDuringANotificationIsNotToldAgain) {
+    OneShotReactor oneShot;
+    manager->addReactor(&oneShot);
+    manager->addReactor(&oneShot);
+    open(L"uno.dwg");
+    open(L"due.dwg");
+    EXPECT_EQ(1, oneShot.count);
+    manager->removeReactor(&reactor);
+    AcApDocument* third = open(L"tre.dwg");
+    EXPECT_EQ(L"activated:due.dwg", reactor.events.back());
+    EXPECT_EQ(third, manager->curDocument());
+}
+
+}  // namespace
