@@ -16,8 +16,8 @@ struct Subcommand {
 
 constexpr Subcommand kSubcommands[] = {
     {L"(none)", L"an interactive command line on a new empty drawing"},
-    {L"run SCRIPT", L"plays a script: each line is a command, or an answer to the prompt of the running command"},
-    {L"JOB [ARGS...]", L"any other name is a job of the plug-in, handed to it with its arguments (e.g. calc FILE)"},
+    {L"run SCRIPT", L"plays a script: each line is a command or an answer to a prompt"},
+    {L"JOB [ARGS...]", L"a job of the plug-in, handed to it with its arguments (e.g. calc FILE)"},
 };
 
 struct Option {
@@ -26,7 +26,8 @@ struct Option {
 };
 
 constexpr Option kOptions[] = {
-    {L"--program-folder DIR", L"the program folder (settings, archives, blocks); default: the examples/ folder of the source tree"},
+    {L"--program-folder DIR", L"the program folder (settings, archives, blocks), set as \"tz-cpath\";\n"
+                              L"                        default: the examples/ folder of the sources"},
     {L"-h, --help", L"shows this help"},
 };
 

@@ -4,7 +4,7 @@
 #include "dbsymtb.h"
 #include "editor_state.h"
 #include "input_queue.h"
-#include "open_object_guard.h"
+#include "open_objects.h"
 #include "sysvars.h"
 #include "transcript.h"
 
@@ -31,7 +31,7 @@ private:
     AcGePoint3d at_;
 };
 
-class EditorEntSel : public rvntest::OpenObjectCheckedTest {
+class EditorEntSel : public ::testing::Test {
 protected:
     void SetUp() override {
         previous_ = acdbHostApplicationServices()->workingDatabase();
@@ -50,7 +50,8 @@ protected:
     void TearDown() override {
         rvnhost::EditorState::instance().setPicker(nullptr);
         acdbHostApplicationServices()->setWorkingDatabase(previous_);
-        OpenObjectCheckedTest::TearDown();
+        // Selecting opens the entity to check it; it must be closed again.
+        EXPECT_TRUE(rvnhost::openObjects(database_).empty());
     }
 
     std::wstring handleText(AcDbObjectId id) const {
