@@ -47,7 +47,7 @@ TEST_F(Translator, LoadedFromThePluginFolderTranslatesAndIsFreedAtUnload) {
     const std::wstring caption = TranslateText(L"Messaggio Dati Rete");
     const std::wstring message = TranslateText(L"\nImpossibile aprire la rete");
     EXPECT_EQ(caption, L"[Messaggio Dati Rete]");
-    EXPECT_EQ(message, L"[\nImpossibile aprire la rete]");
+    EXPECT_EQ(message, L"\n[Impossibile aprire la rete]");
     EXPECT_NE(translatorLog().find(L"TraduciMessaggioVoid(Rivanta,.arx);"), std::wstring::npos);
     EXPECT_TRUE(messageBoxes().empty());
 

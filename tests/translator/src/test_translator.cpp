@@ -1,10 +1,12 @@
 // A translator library for the tests, built as TZTranslatorDll.dll: every text it translates comes
-// back in square brackets, so that a translated text is told from an untranslated one at a glance.
+// back in square brackets (after its leading line ends), so that a translated text is told from an
+// untranslated one at a glance.
 // Each call is written to a log the tests read through RvnTranslatorLog.
 // A variant built with RVN_OMIT_FUNCTION=n lacks the n-th of the seven required functions.
 #include "afx_menu.h"
 #include "afx_wnd.h"
 
+#include <algorithm>
 #include <cwchar>
 #include <string>
 
@@ -18,7 +20,10 @@ std::wstring callLog;
 
 void logCall(const std::wstring& call) { callLog += call + L";"; }
 
-std::wstring bracketed(const std::wstring& text) { return L"[" + text + L"]"; }
+std::wstring bracketed(const std::wstring& text) {
+    const std::size_t start = std::min(text.find_first_not_of(L'\n'), text.size());
+    return text.substr(0, start) + L"[" + text.substr(start) + L"]";
+}
 
 void translateWindow(CWnd* window) {
     std::wstring text;

@@ -1,0 +1,135 @@
+// The module Rivanta.arx as the host sees it: loaded by path, its exports found by name, told it is
+// loaded and unloaded; then the host program running a script with it.
+#include "acdocman.h"
+#include "aced.h"
+#include "afx_resources.h"
+#include "frame/command_table.h"
+#include "input_queue.h"
+#include "module_loader.h"
+#include "plugin_folder.h"
+#include "rxdefs.h"
+#include "rxregsvc.h"
+#include "test_files.h"
+#include "text_codec.h"
+#include "transcript.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+namespace {
+
+using rvnhost::Transcript;
+using rvnhost::TranscriptKind;
+
+const std::filesystem::path kModule = std::filesystem::path(RVN_BIN_DIR) / "Rivanta.arx";
+const std::filesystem::path kHost = std::filesystem::path(RVN_BIN_DIR) / "rivanta";
+
+bool inResourceChain(HMODULE module) {
+    const auto order = rvnhost::resourceSearchOrder();
+    return std::find(order.begin(), order.end(), module) != order.end();
+}
+
+TEST(Module, ExportsItsEntryPointsAndCommandsAndLoadsAndUnloads) {
+    HMODULE module = LoadLibraryW(rvnos::fromUtf8(kModule.string()).c_str());
+    ASSERT_NE(module, nullptr) << rvnos::toUtf8(rvnos::lastLoadError());
+    // Attached: an extension module in the resource chain.
+    EXPECT_TRUE(inResourceChain(module));
+
+    auto apiVersion = reinterpret_cast<int (*)()>(GetProcAddress(module, "acrxGetApiVersion"));
+    ASSERT_NE(apiVersion, nullptr);
+    EXPECT_EQ(apiVersion(), 0x160000);
+    EXPECT_NE(GetProcAddress(module, "rivantaRunTool"), nullptr);
+    for (const TzRvnCommand& command : commandTable()) {
+        const std::string name = rvnos::toUtf8(command.name);
+        EXPECT_NE(GetProcAddress(module, name.c_str()), nullptr) << name;
+    }
+
+    using EntryPoint = AcRx::AppRetCode (*)(AcRx::AppMsgCode, void*);
+    auto entryPoint = reinterpret_cast<EntryPoint>(GetProcAddress(module, "acrxEntryPoint"));
+    ASSERT_NE(entryPoint, nullptr);
+    acDocManagerPtr()->appContextNewDocument(nullptr);
+    Transcript::instance().clear();
+    {
+        // No translator lies beside the built module: its message box is answered.
+        rvntest::QueuedInput answers({L"ok"});
+        EXPECT_EQ(entryPoint(AcRx::kInitAppMsg, module), AcRx::kRetOK);
+    }
+    EXPECT_TRUE(Transcript::instance().contains(L"Error while loading " + rvnos::fromUtf8(RVN_BIN_DIR) +
+                                                L"/TZTranslatorDll.dll"));
+    ASSERT_NE(acedRegCmds->lookupGlobalCmd(L"RamoRet"), nullptr);
+    EXPECT_EQ(acedRegCmds->invoke(L"RamoRet"), Acad::eOk);
+    EXPECT_TRUE(Transcript::instance().contains(L"\nRamoRet: non ancora disponibile in questa versione"));
+
+    EXPECT_EQ(entryPoint(AcRx::kUnloadAppMsg, module), AcRx::kRetOK);
+    EXPECT_EQ(acedRegCmds->lookupGlobalCmd(L"RamoRet"), nullptr);
+    EXPECT_TRUE(FreeLibrary(module));
+    acrxDynamicLinker->forgetApplication(module);
+    // The module is an extension module exactly while it is in the process. (The loader keeps a
+    // module holding unique symbols loaded until the process ends.)
+    const bool stillLoaded = GetModuleHandleW(rvnos::fromUtf8(kModule.string()).c_str()) != nullptr;
+    EXPECT_EQ(inResourceChain(module), stillLoaded);
+    acDocManagerPtr()->closeDocument(acDocManagerPtr()->curDocument());
+    EXPECT_TRUE(Transcript::instance().textOf(TranscriptKind::Leak).empty());
+}
+
+struct HostRun {
+    int status;
+    std::string output;
+};
+
+// Runs the host program with the module and a script; standard output and error together.
+HostRun runHost(const std::filesystem::path& plugin, const std::filesystem::path& script) {
+    const std::string command = "RIVANTA_PLUGIN='" + plugin.string() + "' '" + kHost.string() + "' run '" +
+                                script.string() + "' 2>&1";
+    HostRun run{-1, {}};
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) return run;
+    char chunk[4096];
+    for (std::size_t got; (got = std::fread(chunk, 1, sizeof chunk, pipe)) > 0;) run.output.append(chunk, got);
+    const int status = pclose(pipe);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+class HostProgram : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(std::filesystem::exists(kHost));
+        std::filesystem::copy_file(kModule, folder.path() / "Rivanta.arx");
+    }
+    std::filesystem::path plugin() const { return folder.path() / "Rivanta.arx"; }
+
+    rvntest::TempFolder folder;
+};
+
+TEST_F(HostProgram, ListsTheCommandsAndRunsOneWithTheTranslatorBesideThePlugin) {
+    std::filesystem::copy_file(rvntest::translatorVariant("complete"), folder.path() / "TZTranslatorDll.dll");
+    const auto script = folder.write("demo.scr", "COMMANDS\nCalcRet\nTubaRet\nQUIT\n");
+
+    const HostRun run = runHost(plugin(), script);
+    EXPECT_EQ(run.status, 0) << run.output;
+    for (const TzRvnCommand& command : commandTable()) {
+        EXPECT_NE(run.output.find("ASDK_CMD  " + rvnos::toUtf8(command.name)), std::string::npos) << run.output;
+    }
+    EXPECT_NE(run.output.find("\n[CalcRet: non ancora disponibile in questa versione]"), std::string::npos);
+    EXPECT_NE(run.output.find("\n[TubaRet: non ancora disponibile in questa versione]"), std::string::npos);
+    EXPECT_EQ(run.output.find("Error while loading"), std::string::npos);
+    EXPECT_EQ(run.output.find("still open"), std::string::npos) << run.output;
+}
+
+TEST_F(HostProgram, WithoutTheTranslatorTheLoadIsReportedAndCommandsStillRun) {
+    const auto script = folder.write("demo.scr", "ok\nSerbRet\nQUIT\n");
+    const HostRun run = runHost(plugin(), script);
+    EXPECT_EQ(run.status, 0) << run.output;
+    EXPECT_NE(run.output.find("Error while loading " + folder.path().string() + "/TZTranslatorDll.dll"),
+              std::string::npos)
+        << run.output;
+    EXPECT_NE(run.output.find("\nSerbRet: non ancora disponibile in questa versione"), std::string::npos) << run.output;
+}
+
+}  // namespace
