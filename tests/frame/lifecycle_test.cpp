@@ -89,8 +89,8 @@ TEST_F(Lifecycle, LoadingRegistersTheCommandsAndUnloadingRemovesTheGroup) {
     EXPECT_EQ(currentDocState()->document(), drawing);
     EXPECT_EQ(currentDatabase(), drawing->database());
 
-    EXPECT_EQ(acedRegCmds->invoke(L"calcret"), Acad::eOk);
-    EXPECT_EQ(commandLineText(), L"\n[CalcRet: non ancora disponibile in questa versione]");
+    EXPECT_EQ(acedRegCmds->invoke(L"testret"), Acad::eOk);
+    EXPECT_EQ(commandLineText(), L"\n[TestRet: non ancora disponibile in questa versione]");
 
     // A second registration finds the names taken and says so.
     Transcript::instance().clear();
@@ -162,10 +162,10 @@ TEST_F(Lifecycle, WithoutTheTranslatorTheLoadStopsAndTheFirstCommandCompletesIt)
     EXPECT_FALSE(DocumentStatesStarted());
     EXPECT_EQ(registeredCommands().size(), commandTable().size());
 
-    EXPECT_EQ(acedRegCmds->invoke(L"NodoRet"), Acad::eOk);
+    EXPECT_EQ(acedRegCmds->invoke(L"TubaRet"), Acad::eOk);
     EXPECT_TRUE(DocumentStatesStarted());
     EXPECT_EQ(currentDatabase(), drawing->database());
-    EXPECT_EQ(commandLineText(), L"\nNodoRet: non ancora disponibile in questa versione");
+    EXPECT_EQ(commandLineText(), L"\nTubaRet: non ancora disponibile in questa versione");
 }
 
 TEST_F(Lifecycle, UnloadingWithoutACommandStackLeavesTheGroupAndFinishesTheRest) {
