@@ -6,6 +6,7 @@
 #include "name_compare.h"
 #include "open_objects.h"
 #include "transcript.h"
+#include "undo_history.h"
 
 RVN_DEFINE_BUILTIN_MEMBERS(AcEdCommand)
 RVN_DEFINE_BUILTIN_MEMBERS(AcEdCommandStack)
@@ -124,6 +125,7 @@ Acad::ErrorStatus AcEdCommandStack::invoke(const ACHAR* name) {
     }
     std::wstring commandName = rvnhost::foldedName(command->globalName());
     AcRxFunctionPtr function = command->functionAddr();
+    rvnhost::UndoMark undoMark(*command);
     ++running_;
     function();
     --running_;

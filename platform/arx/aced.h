@@ -23,6 +23,7 @@ using AcRxFunctionPtr = void (*)();
 #define ACRX_CMD_NOPAPERSPACE 0x00000040
 #define ACRX_CMD_NOINTERNALLOCK 0x00000100
 #define ACRX_CMD_SESSION 0x00200000
+#define ACRX_CMD_NO_UNDO_MARKER 0x01000000
 
 class AcEdCommand : public AcRxObject {
 public:

@@ -8,6 +8,7 @@
 #include "dbstub.h"
 #include "dbsymtb.h"
 #include "object_access.h"
+#include "undo_history.h"
 
 RVN_DEFINE_BUILTIN_MEMBERS(AcDbDatabase)
 
@@ -28,6 +29,7 @@ AcDbDatabase::AcDbDatabase(bool buildDefault, bool) {
 // Objects are deleted newest first; each is detached from its slot first, since deleting a
 // resident object is a fault of its owner.
 AcDbDatabase::~AcDbDatabase() {
+    rvnhost::undoForgetDatabase(this);
     for (auto stub = stubs_.rbegin(); stub != stubs_.rend(); ++stub) {
         AcDbObject* object = (*stub)->object;
         if (object == nullptr) continue;
@@ -61,6 +63,7 @@ Acad::ErrorStatus AcDbDatabase::attach(AcDbObjectId& id, AcDbObject* object, AcD
     stub->object = object;
     rvnhost::ObjectAccess::attach(*object, stub);
     id = AcDbObjectId(stub);
+    rvnhost::undoNoteAdded(id);
     return Acad::eOk;
 }
 

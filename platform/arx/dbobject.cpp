@@ -5,6 +5,7 @@
 #include "dbdatabase.h"
 #include "dbstub.h"
 #include "object_access.h"
+#include "undo_history.h"
 #include "xdata_store.h"
 
 RVN_DEFINE_BUILTIN_MEMBERS(AcDbObject)
@@ -68,6 +69,7 @@ Acad::ErrorStatus AcDbObject::upgradeOpen() {
     case AcDb::kForRead:
         if (openCount_ > 1) return Acad::eHadMultipleReaders;
         openMode_ = AcDb::kForWrite;
+        rvnhost::undoNoteOpenedForWrite(*this);
         return Acad::eOk;
     default: return Acad::eNotOpenForRead;
     }

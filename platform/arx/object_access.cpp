@@ -2,6 +2,7 @@
 
 #include "dbobject.h"
 #include "dbstub.h"
+#include "undo_history.h"
 
 namespace rvnhost {
 
@@ -27,6 +28,7 @@ Acad::ErrorStatus ObjectAccess::open(AcDbObject& object, AcDb::OpenMode mode) {
     if (object.openCount_ == 0) {
         object.openMode_ = mode;
         object.openCount_ = 1;
+        if (mode == AcDb::kForWrite) undoNoteOpenedForWrite(object);
         return Acad::eOk;
     }
     if (mode == AcDb::kForWrite || object.openMode_ == AcDb::kForWrite) {
@@ -58,7 +60,9 @@ void ObjectAccess::setOwner(AcDbObject& object, AcDbObjectId owner) { object.own
 AcDbObject* ObjectAccess::peek(AcDbObjectId id) { return id.isNull() ? nullptr : id.stub()->object; }
 
 void ObjectAccess::markErased(AcDbObjectId id, bool erased) {
-    if (!id.isNull()) id.stub()->erased = erased;
+    if (id.isNull()) return;
+    undoNoteEraseMark(id);
+    id.stub()->erased = erased;
 }
 
 }  // namespace rvnhost

@@ -1,0 +1,43 @@
+#include "drawing_file.h"
+
+#include <vector>
+
+#include "drawing_file_io.h"
+#include "drawing_reader.h"
+#include "drawing_writer.h"
+
+namespace rvnhost {
+
+namespace {
+
+std::wstring sentence(const wchar_t* verb, const std::wstring& path, const std::wstring& reason) {
+    return std::wstring(verb) + L" \"" + path + L"\": " + reason + L".";
+}
+
+}  // namespace
+
+Acad::ErrorStatus saveDrawingFile(AcDbDatabase& database, const std::wstring& path, std::wstring& message) {
+    std::vector<unsigned char> bytes;
+    std::wstring reason;
+    Acad::ErrorStatus status = writeDrawing(database, bytes, reason);
+    if (status == Acad::eOk && !replaceFile(path, bytes, reason)) status = Acad::eCantOpenFile;
+    message = status == Acad::eOk ? std::wstring() : sentence(L"Cannot save", path, reason);
+    return status;
+}
+
+Acad::ErrorStatus readDrawingFile(const std::wstring& path, AcDbDatabase& database, std::wstring& message) {
+    std::vector<unsigned char> bytes;
+    std::wstring reason;
+    Acad::ErrorStatus status = readWholeFile(path, bytes, reason) ? readDrawing(bytes, database, reason)
+                                                                  : Acad::eCantOpenFile;
+    message = status == Acad::eOk ? std::wstring() : sentence(L"Cannot open", path, reason);
+    return status;
+}
+
+std::unique_ptr<AcDbDatabase> openDrawingFile(const std::wstring& path, std::wstring& message) {
+    auto database = std::make_unique<AcDbDatabase>(false, true);
+    if (readDrawingFile(path, *database, message) != Acad::eOk) return nullptr;
+    return database;
+}
+
+}  // namespace rvnhost

@@ -1,0 +1,125 @@
+// Reading files that are not whole drawings: truncated, bit-flipped, empty, foreign, newer or
+// inconsistent ones are refused with a clear message, and nothing else is touched.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "drawing_format.h"
+#include "drawing_samples.h"
+#include "dwg_bytes.h"
+#include "open_object_guard.h"
+#include "text_codec.h"
+
+namespace {
+
+using namespace rvntest;
+
+// Offsets in the file: the magic, the version (UInt16), the header length (UInt32), then the
+// header's items, each a tag byte and its value: the handle seed, the named-object dictionary,
+// the block table, the layer table...
+constexpr std::size_t kVersionOffset = 8;
+constexpr std::size_t kHeaderItems = 14;
+constexpr std::size_t kNamedObjectsHandle = kHeaderItems + 9 + 1;
+constexpr std::size_t kLayerTableHandle = kHeaderItems + 3 * 9 + 1;
+
+void fixChecksum(std::vector<unsigned char>& bytes) {
+    std::uint32_t crc = rvnhost::crc32(std::span(bytes).first(bytes.size() - 4));
+    for (int i = 0; i < 4; ++i) bytes[bytes.size() - 4 + i] = static_cast<unsigned char>(crc >> (8 * i));
+}
+
+class DrawingDamage : public OpenObjectCheckedTest {
+protected:
+    void SetUp() override {
+        sample = makeSampleDrawing();
+        saved = saveToBytes(*sample.database);
+        inventory = objectInventory(*sample.database);
+    }
+    void TearDown() override {
+        EXPECT_EQ(inventory, objectInventory(*sample.database)) << "the open drawing must stay as it was";
+        OpenObjectCheckedTest::TearDown();
+    }
+
+    // The reading's message; empty when the bytes were read.
+    std::string refusal(const std::vector<unsigned char>& bytes) {
+        std::wstring message;
+        auto database = openFromBytes(bytes, message);
+        EXPECT_EQ(database == nullptr, !message.empty());
+        return rvnos::toUtf8(message);
+    }
+
+    SampleDrawing sample;
+    std::vector<unsigned char> saved;
+    std::vector<std::wstring> inventory;
+};
+
+TEST_F(DrawingDamage, EveryTruncationIsRefused) {
+    for (std::size_t length = 0; length < saved.size(); ++length) {
+        std::vector<unsigned char> cut(saved.begin(), saved.begin() + static_cast<std::ptrdiff_t>(length));
+        std::string message = refusal(cut);
+        ASSERT_FALSE(message.empty()) << "cut at " << length;
+        if (length >= rvnhost::drawing_format::kMagic.size()) {
+            EXPECT_TRUE(message.find("truncated") != std::string::npos || message.find("damaged") != std::string::npos)
+                << "cut at " << length << ": " << message;
+        }
+    }
+}
+
+TEST_F(DrawingDamage, EveryFlippedBitIsCaughtByTheChecksum) {
+    for (std::size_t at = 0; at < saved.size(); ++at) {
+        std::vector<unsigned char> flipped = saved;
+        flipped[at] ^= static_cast<unsigned char>(1u << (at % 8));
+        ASSERT_FALSE(refusal(flipped).empty()) << "bit flipped in byte " << at;
+    }
+    std::vector<unsigned char> body = saved;
+    body[body.size() / 2] ^= 0x10;
+    EXPECT_EQ("the file is damaged (its checksum does not match)", refusal(body));
+}
+
+TEST_F(DrawingDamage, EmptyAndForeignFilesAreNotDrawings) {
+    EXPECT_EQ("it is not a drawing file", refusal({}));
+    const std::string text = "0\nSECTION\n2\nHEADER\n";
+    EXPECT_EQ("it is not a drawing file", refusal({text.begin(), text.end()}));
+    std::vector<unsigned char> png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13};
+    EXPECT_EQ("it is not a drawing file", refusal(png));
+}
+
+TEST_F(DrawingDamage, ANewerFormatIsRefusedByName) {
+    std::vector<unsigned char> newer = saved;
+    newer[kVersionOffset] = 2;
+    fixChecksum(newer);
+    EXPECT_EQ("it was written in a newer drawing format (version 2)", refusal(newer));
+}
+
+TEST_F(DrawingDamage, AHeaderNamingTheWrongObjectsIsRefused) {
+    std::vector<unsigned char> swapped = saved;
+    std::copy_n(saved.begin() + kNamedObjectsHandle, 8, swapped.begin() + kLayerTableHandle);
+    fixChecksum(swapped);
+    EXPECT_EQ("the file is damaged (its header does not name the drawing's tables and records)", refusal(swapped));
+}
+
+TEST_F(DrawingDamage, DataAfterTheEndIsRefused) {
+    std::vector<unsigned char> longer = saved;
+    longer.insert(longer.end() - 4, {0, 0, 0, 0});
+    fixChecksum(longer);
+    EXPECT_EQ("it holds data after its end", refusal(longer));
+}
+
+// Any byte of a file with a correct checksum may still be wrong: reading never crashes, and
+// whatever it accepts is a drawing the host can work on and save again.
+TEST_F(DrawingDamage, AlteredBytesWithAValidChecksumNeverLeadTheReaderAstray) {
+    for (std::size_t at = rvnhost::drawing_format::kMagic.size(); at + 4 < saved.size(); ++at) {
+        for (unsigned char value : {0x00, 0x01, 0x7F, 0xFF}) {
+            std::vector<unsigned char> altered = saved;
+            altered[at] = value;
+            fixChecksum(altered);
+            std::wstring message;
+            auto database = openFromBytes(altered, message);
+            if (database != nullptr) {
+                objectInventory(*database);
+                saveToBytes(*database);
+            }
+        }
+    }
+}
+
+}  // namespace

@@ -1,0 +1,97 @@
+// Drawing files on disk: saving replaces a file only once the whole drawing is written, and
+// opening a file that is missing or not a drawing says so.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sys/stat.h>
+
+#include "drawing_file.h"
+#include "drawing_samples.h"
+#include "open_object_guard.h"
+#include "test_files.h"
+#include "text_codec.h"
+
+namespace {
+
+using namespace rvntest;
+namespace fs = std::filesystem;
+
+class DrawingFiles : public OpenObjectCheckedTest {
+protected:
+    std::wstring pathOf(const std::string& name) { return rvnos::fromUtf8((folder / name).string()); }
+
+    std::vector<std::string> folderEntries() {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(folder.path())) names.push_back(entry.path().filename());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    ScratchDir folder;
+    SampleDrawing sample = makeSampleDrawing();
+};
+
+TEST_F(DrawingFiles, SavesAndOpensAFileLeavingNoTemporaryFileBehind) {
+    std::wstring message;
+    ASSERT_EQ(Acad::eOk, rvnhost::saveDrawingFile(*sample.database, pathOf("rete.dwg"), message));
+    EXPECT_TRUE(message.empty());
+    EXPECT_EQ(std::vector<std::string>{"rete.dwg"}, folderEntries());
+    auto reopened = rvnhost::openDrawingFile(pathOf("rete.dwg"), message);
+    ASSERT_NE(nullptr, reopened) << rvnos::toUtf8(message);
+    EXPECT_EQ(objectInventory(*sample.database), objectInventory(*reopened));
+}
+
+TEST_F(DrawingFiles, SavingOverAFileKeepsItsPermissions) {
+    writeBytes(folder / "rete.dwg", "old content");
+    ASSERT_EQ(0, ::chmod((folder / "rete.dwg").c_str(), 0640));
+    std::wstring message;
+    ASSERT_EQ(Acad::eOk, rvnhost::saveDrawingFile(*sample.database, pathOf("rete.dwg"), message));
+    struct stat info {};
+    ASSERT_EQ(0, ::stat((folder / "rete.dwg").c_str(), &info));
+    EXPECT_EQ(0640u, info.st_mode & 0777);
+    EXPECT_NE("old content", readBytes(folder / "rete.dwg"));
+}
+
+// The rename at the end fails when a folder has the name; what was there stays, and the
+// temporary file written beside it goes.
+TEST_F(DrawingFiles, AFailedSaveLeavesWhatWasThereAndNoTemporaryFile) {
+    fs::create_directory(folder / "rete.dwg");
+    writeBytes(folder / "rete.dwg" / "dentro.txt", "old content");
+    std::wstring message;
+    EXPECT_NE(Acad::eOk, rvnhost::saveDrawingFile(*sample.database, pathOf("rete.dwg"), message));
+    EXPECT_EQ("Cannot save \"" + (folder / "rete.dwg").string() + "\": Is a directory.", rvnos::toUtf8(message));
+    EXPECT_EQ("old content", readBytes(folder / "rete.dwg" / "dentro.txt"));
+    EXPECT_EQ(std::vector<std::string>{"rete.dwg"}, folderEntries());
+}
+
+TEST_F(DrawingFiles, SavingIntoAMissingFolderSaysSo) {
+    std::wstring message;
+    EXPECT_NE(Acad::eOk, rvnhost::saveDrawingFile(*sample.database, pathOf("manca/rete.dwg"), message));
+    EXPECT_EQ("Cannot save \"" + (folder / "manca/rete.dwg").string() + "\": No such file or directory.",
+              rvnos::toUtf8(message));
+}
+
+TEST_F(DrawingFiles, OpeningWhatIsNoDrawingSaysWhy) {
+    std::wstring message;
+    EXPECT_EQ(nullptr, rvnhost::openDrawingFile(pathOf("assente.dwg"), message));
+    EXPECT_EQ("Cannot open \"" + (folder / "assente.dwg").string() + "\": No such file or directory.",
+              rvnos::toUtf8(message));
+
+    EXPECT_EQ(nullptr, rvnhost::openDrawingFile(rvnos::fromUtf8(folder.path().string()), message));
+    EXPECT_NE(std::string::npos, rvnos::toUtf8(message).find(": it is not a file.")) << rvnos::toUtf8(message);
+
+    writeBytes(folder / "vuoto.dwg", "");
+    EXPECT_EQ(nullptr, rvnhost::openDrawingFile(pathOf("vuoto.dwg"), message));
+    EXPECT_NE(std::string::npos, rvnos::toUtf8(message).find(": it is not a drawing file.")) << rvnos::toUtf8(message);
+}
+
+TEST_F(DrawingFiles, ReadingIntoADatabaseThatHoldsADrawingIsRefused) {
+    std::wstring message;
+    ASSERT_EQ(Acad::eOk, rvnhost::saveDrawingFile(*sample.database, pathOf("rete.dwg"), message));
+    AcDbDatabase full;
+    std::size_t before = full.allObjectIds().size();
+    EXPECT_EQ(Acad::eInvalidInput, rvnhost::readDrawingFile(pathOf("rete.dwg"), full, message));
+    EXPECT_EQ(before, full.allObjectIds().size());
+}
+
+}  // namespace

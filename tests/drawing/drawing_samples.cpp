@@ -1,0 +1,143 @@
+#include "drawing_samples.h"
+
+#include <gtest/gtest.h>
+
+#include "acutmem.h"
+#include "adscodes.h"
+#include "dbdict.h"
+#include "dbsymtb.h"
+#include "drawing_reader.h"
+#include "drawing_writer.h"
+#include "editor_open_object.h"
+#include "test_marker.h"
+#include "text_codec.h"
+
+using rvnhost::OpenedObject;
+
+namespace rvntest {
+
+namespace {
+
+template <class Table, class Record>
+AcDbObjectId addRecord(AcDbDatabase& database, Record* record) {
+    Table* opened = nullptr;
+    database.getSymbolTable(opened, AcDb::kForWrite);
+    OpenedObject<Table> table(opened);
+    AcDbObjectId id;
+    EXPECT_EQ(Acad::eOk, table->add(id, record));
+    record->close();
+    return id;
+}
+
+AcDbObjectId addLinetype(AcDbDatabase& database) {
+    auto* linetype = new AcDbLinetypeTableRecord;
+    linetype->setName(kSampleLinetype);
+    linetype->setComments(L"Tratto __ __ __");
+    return addRecord<AcDbLinetypeTable>(database, linetype);
+}
+
+AcDbObjectId addLayer(AcDbDatabase& database, AcDbObjectId linetype) {
+    auto* layer = new AcDbLayerTableRecord;
+    layer->setName(kSampleLayer);
+    layer->setColorIndex(3);
+    layer->setIsFrozen(true);
+    layer->setLinetypeObjectId(linetype);
+    return addRecord<AcDbLayerTable>(database, layer);
+}
+
+void addTextStyleAndBlock(AcDbDatabase& database) {
+    auto* style = new AcDbTextStyleTableRecord;
+    style->setName(kSampleStyle);
+    style->setTextSize(0.25);
+    style->setFileName(L"romans.shx");
+    addRecord<AcDbTextStyleTable>(database, style);
+    auto* block = new AcDbBlockTableRecord;
+    block->setName(kSampleBlock);
+    block->setOrigin(AcGePoint3d(1.5, -2.0, 0.25));
+    addRecord<AcDbBlockTable>(database, block);
+}
+
+void addXData(AcDbDatabase& database, AcDbObjectId layerId) {
+    auto* app = new AcDbRegAppTableRecord;
+    app->setName(kSampleApp);
+    addRecord<AcDbRegAppTable>(database, app);
+    ads_point point = {10.0, 20.0, 30.0};
+    resbuf* xdata = acutBuildList(AcDb::kDxfRegAppName, kSampleApp, AcDb::kDxfXdAsciiString, L"Rete1",
+                                  AcDb::kDxfXdInteger16, 7, AcDb::kDxfXdReal, 2.5, AcDb::kDxfXdXCoord, point, 0);
+    OpenedObject<AcDbLayerTableRecord> layer(layerId, AcDb::kForWrite);
+    EXPECT_EQ(Acad::eOk, layer->setXData(xdata));
+    acutRelRb(xdata);
+}
+
+AcDbObjectId addDictionary(AcDbDatabase& database) {
+    AcDbDictionary* opened = nullptr;
+    database.getNamedObjectsDictionary(opened, AcDb::kForWrite);
+    OpenedObject<AcDbDictionary> named(opened);
+    auto* dictionary = new AcDbDictionary;
+    AcDbObjectId id;
+    EXPECT_EQ(Acad::eOk, named->setAt(kSampleDictionary, dictionary, id));
+    dictionary->close();
+    return id;
+}
+
+}  // namespace
+
+AcDbObjectId addMarker(AcDbObjectId dictionaryId, const wchar_t* key, const wchar_t* label, double value,
+                       AcDbObjectId target) {
+    OpenedObject<AcDbDictionary> dictionary(dictionaryId, AcDb::kForWrite);
+    auto* marker = new RvnTestMarker;
+    marker->label = label;
+    marker->value = value;
+    marker->target = target;
+    AcDbObjectId id;
+    EXPECT_EQ(Acad::eOk, dictionary->setAt(key, marker, id));
+    marker->close();
+    return id;
+}
+
+SampleDrawing makeSampleDrawing() {
+    registerMarkerClass();
+    SampleDrawing sample;
+    sample.database = std::make_unique<AcDbDatabase>();
+    AcDbDatabase& database = *sample.database;
+    sample.layer = addLayer(database, addLinetype(database));
+    addTextStyleAndBlock(database);
+    addXData(database, sample.layer);
+    sample.dictionary = addDictionary(database);
+    sample.marker = addMarker(sample.dictionary, kSampleMarkerKey, kSampleLabel, 12.5, sample.layer);
+    EXPECT_EQ(Acad::eOk, database.setClayer(sample.layer));
+    EXPECT_EQ(Acad::eOk, database.setLuprec(6));
+    EXPECT_EQ(Acad::eOk, database.setTextsize(0.35));
+    return sample;
+}
+
+std::vector<unsigned char> saveToBytes(AcDbDatabase& database) {
+    std::vector<unsigned char> bytes;
+    std::wstring message;
+    EXPECT_EQ(Acad::eOk, rvnhost::writeDrawing(database, bytes, message)) << rvnos::toUtf8(message);
+    return bytes;
+}
+
+std::unique_ptr<AcDbDatabase> openFromBytes(const std::vector<unsigned char>& bytes, std::wstring& message) {
+    auto database = std::make_unique<AcDbDatabase>(false, true);
+    if (rvnhost::readDrawing(bytes, *database, message) != Acad::eOk) return nullptr;
+    return database;
+}
+
+std::vector<std::wstring> objectInventory(AcDbDatabase& database) {
+    std::vector<std::wstring> inventory;
+    for (AcDbObjectId id : database.allObjectIds()) {
+        if (id.isErased()) continue;
+        OpenedObject<AcDbObject> object(id, AcDb::kForRead);
+        inventory.push_back(id.handle().text() + L" " + (object ? object->isA()->name() : L"?"));
+    }
+    return inventory;
+}
+
+AcDbObjectId idOf(AcDbDatabase& database, AcDbObjectId sameHandleElsewhere) {
+    AcDbObjectId id;
+    database.getAcDbObjectId(id, false, sameHandleElsewhere.handle());
+    return id;
+}
+
+}  // namespace rvntest

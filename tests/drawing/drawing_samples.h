@@ -1,0 +1,47 @@
+// Drawings for the filing tests: a sample with tables, layers, a linetype, a text style, a block,
+// dictionaries, extended data and a custom marker object; and saving and opening through bytes.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "dbmain.h"
+
+namespace rvntest {
+
+inline constexpr wchar_t kSampleLayer[] = L"TZ-RV-Rete1";
+inline constexpr wchar_t kSampleLinetype[] = L"TRATTO";
+inline constexpr wchar_t kSampleApp[] = L"TZ-SCHEMA_RETE-RVN";
+inline constexpr wchar_t kSampleStyle[] = L"TZ-TESTO";
+inline constexpr wchar_t kSampleBlock[] = L"TZ-RV-NODO";
+inline constexpr wchar_t kSampleDictionary[] = L"TZ-TEST";
+inline constexpr wchar_t kSampleMarkerKey[] = L"Primo";
+inline constexpr wchar_t kSampleLabel[] = L"Nodo \u00e8 \U0001D11E";
+
+struct SampleDrawing {
+    std::unique_ptr<AcDbDatabase> database;
+    AcDbObjectId layer;       // kSampleLayer: colour 3, frozen, linetype kSampleLinetype, xdata of kSampleApp
+    AcDbObjectId dictionary;  // kSampleDictionary in the named-object dictionary
+    AcDbObjectId marker;      // kSampleMarkerKey in it: label kSampleLabel, value 12.5, target the layer
+};
+
+// Also registers the marker class. The current layer is kSampleLayer, luprec 6, textsize 0.35.
+SampleDrawing makeSampleDrawing();
+
+// Adds a marker to the dictionary under key; the marker's id.
+AcDbObjectId addMarker(AcDbObjectId dictionary, const wchar_t* key, const wchar_t* label, double value,
+                       AcDbObjectId target = AcDbObjectId());
+
+// The drawing as file bytes (a test failure when it cannot be written).
+std::vector<unsigned char> saveToBytes(AcDbDatabase& database);
+// A new database from file bytes; null with the message when it cannot be read.
+std::unique_ptr<AcDbDatabase> openFromBytes(const std::vector<unsigned char>& bytes, std::wstring& message);
+
+// "handle class" of every object saved with the drawing, in handle order.
+std::vector<std::wstring> objectInventory(AcDbDatabase& database);
+
+// The id, in database, of the object with the handle that sameHandleElsewhere has (null when none).
+AcDbObjectId idOf(AcDbDatabase& database, AcDbObjectId sameHandleElsewhere);
+
+}  // namespace rvntest
