@@ -1,5 +1,7 @@
 #include "frame/command_line_tool.h"
 
+#include "analysis/calc_tool.h"
+
 #include <algorithm>
 #include <cstring>
 #include <string>
@@ -35,7 +37,9 @@ const TzRvnTool* findTool(const std::vector<TzRvnTool>& tools, std::string_view 
 
 const std::vector<TzRvnTool>& commandLineTools() {
     // One line per tool: {name, function, summary}.
-    static const std::vector<TzRvnTool> tools = {};
+    static const std::vector<TzRvnTool> tools = {
+        {"calc", &RunCalcTool, "import a Portavia network file, check and calculate it, write its reports and results"},
+    };
     return tools;
 }
 

@@ -1,7 +1,6 @@
 #include "network/network_dictionary.h"
 
 #include "dbdict.h"
-#include "network/name_field.h"
 
 namespace {
 
@@ -47,7 +46,7 @@ Acad::ErrorStatus openNetworksForWrite(AcDbDatabase* database, OpenDictionary& n
 
 }  // namespace
 
-bool IsNetworkName(std::wstring_view name) { return !name.empty() && TzRvnName::from(name).has_value(); }
+bool IsNetworkName(std::wstring_view name) { return !name.empty() && name.find(L'\0') == std::wstring_view::npos; }
 
 Acad::ErrorStatus FindNetwork(AcDbDatabase* database, std::wstring_view name, AcDbObjectId& id) {
     id.setNull();

@@ -1,7 +1,7 @@
 // The dictionary of networks: "TZ-RVN" in the drawing's named-object dictionary, each entry a
 // network under its name. Every operation opens and closes what it touches before it returns.
-// A network name is 1 to 15 characters (UTF-16 code units); other names are refused with
-// eInvalidKey and touch nothing.
+// A network name is any non-empty text without a zero character (the name fields of the records
+// hold node names, not this key); other names are refused with eInvalidKey and touch nothing.
 #pragma once
 
 #include "dbmain.h"

@@ -1,0 +1,48 @@
+#include "analysis/calc_import.h"
+
+#include "analysis/analysis_texts.h"
+#include "analysis/calc_texts.h"
+#include "analysis/text_format.h"
+#include "frame/translation.h"
+#include "input_source.h"
+#include "message_box.h"
+#include "network/network_dictionary.h"
+#include "text_codec.h"
+
+namespace {
+
+std::wstring_view firstLine(std::wstring_view text) { return text.substr(0, text.find(L'\n')); }
+
+}  // namespace
+
+TzRvnImportAnswers::TzRvnImportAnswers(TzRvnImportAnswer answer, bool onTerminal, std::ostream& err)
+    : answer_(answer), onTerminal_(onTerminal), err_(err) {}
+
+bool TzRvnImportAnswers::operator()(const std::wstring& question) {
+    if (answer_ != TzRvnImportAnswer::ask) {
+        const bool yes = answer_ == TzRvnImportAnswer::yes;
+        err_ << rvnos::toUtf8(firstLine(question)) << (yes ? " -> yes (--yes)\n" : " -> no (--no)\n");
+        return yes;
+    }
+    if (onTerminal_) return askOnTerminal(question);
+    err_ << rvnos::toUtf8(firstLine(question)) << " -> refused: no terminal to ask (answer with --yes or --no)\n";
+    refusedUnasked_ = true;
+    return false;
+}
+
+// The box reads its answer from the terminal for as long as it is shown.
+bool TzRvnImportAnswers::askOnTerminal(const std::wstring& question) const {
+    auto previous = rvnhost::setCurrentInput(std::make_unique<rvnhost::TerminalInput>());
+    const int answer =
+        MessageBoxW(nullptr, question.c_str(), TranslateText(rvntext::kImportTitle).c_str(), MB_YESNO | MB_ICONQUESTION);
+    rvnhost::setCurrentInput(std::move(previous));
+    return answer == IDYES;
+}
+
+std::wstring AddImportedNetwork(AcDbDatabase* database, const std::wstring& name, TzRvnNetworkData network,
+                                const std::wstring& path, AcDbObjectId& id) {
+    if (!IsNetworkName(name)) return FormatTranslated(rvntext::kNotANetworkName, {std::wstring_view(path), std::wstring_view(name)});
+    const Acad::ErrorStatus status = AddNetwork(database, name, std::make_unique<TzRvnNetwork>(std::move(network)), id);
+    if (status != Acad::eOk) return FormatTranslated(rvntext::kNetworkNotAdded, {std::wstring_view(name), int(status)});
+    return {};
+}

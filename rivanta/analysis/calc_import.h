@@ -1,0 +1,36 @@
+// The import of a Portavia file by the tool "rivanta calc": the file is read whole into a plain
+// network first, and added to the drawing only once it has been imported.
+#pragma once
+
+#include "analysis/calc_options.h"
+#include "analysis/portavia_reader.h"
+#include "dbmain.h"
+
+#include <ostream>
+#include <string>
+
+// Answers the import's yes/no questions: by --yes or --no when given (the question and the answer
+// are told on err); else on a terminal by the user, through the host's message box answered from
+// the terminal; elsewhere the question is refused.
+class TzRvnImportAnswers {
+public:
+    TzRvnImportAnswers(TzRvnImportAnswer answer, bool onTerminal, std::ostream& err);
+
+    bool operator()(const std::wstring& question);
+    // True when a question was refused because nobody could be asked.
+    bool refusedUnasked() const { return refusedUnasked_; }
+
+private:
+    bool askOnTerminal(const std::wstring& question) const;
+
+    TzRvnImportAnswer answer_;
+    bool onTerminal_;
+    std::ostream& err_;
+    bool refusedUnasked_ = false;
+};
+
+// Adds an imported network to the drawing under name (see AddNetwork). Empty on success, else the
+// message for the user (translated): a name that cannot be a network name, or a drawing that
+// refuses the network.
+std::wstring AddImportedNetwork(AcDbDatabase* database, const std::wstring& name, TzRvnNetworkData network,
+                                const std::wstring& path, AcDbObjectId& id);

@@ -1,0 +1,34 @@
+// The command line of the tool "rivanta calc":
+//     calc FILE.ptv [--out DIR] [--results FILE.json] [--yes|--no] [--verbose]
+//     calc DRAWING --network NAME [--save] [--out DIR] [--results FILE.json] [--verbose]
+#pragma once
+
+#include <string>
+#include <vector>
+
+// How the import's yes/no questions are answered.
+enum class TzRvnImportAnswer {
+    ask,  // on a terminal the user is asked; elsewhere the question is refused
+    yes,
+    no,
+};
+
+struct TzRvnCalcOptions {
+    bool help = false;
+    std::wstring input;         // the .ptv file, or the drawing with --network
+    std::wstring networkName;   // empty: input is a .ptv file to import
+    bool save = false;          // write the drawing back after the calculation
+    std::wstring outFolder;     // empty: the temporary directory
+    std::wstring resultsPath;   // empty: outFolder/results.json with --out, else no results file
+    TzRvnImportAnswer answer = TzRvnImportAnswer::ask;
+    bool verbose = false;
+    std::wstring error;         // set when the arguments are not usable
+
+    bool importsPortaviaFile() const { return networkName.empty(); }
+};
+
+// Reads the arguments that follow the tool's name (UTF-8, as the program received them).
+TzRvnCalcOptions ParseCalcOptions(const std::vector<std::string>& arguments);
+
+// The text of "rivanta calc --help".
+std::wstring CalcUsageText();

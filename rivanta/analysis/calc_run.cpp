@@ -1,0 +1,53 @@
+#include "analysis/calc_run.h"
+
+#include "analysis/analysis_texts.h"
+#include "analysis/report_stream.h"
+#include "host/open_object.h"
+#include "network/network_object.h"
+
+namespace {
+
+// The check into its report; the run's status when it cannot go on to the calculation.
+bool checkInto(TzRvnNetwork& network, const std::wstring& path, TzRvnCalcRun& run) {
+    TzRvnFileReport report(path);
+    if (!report.isOpen()) {
+        run.status = TzRvnCalcStatus::checkReportNotCreated;
+        return false;
+    }
+    run.check = network.CheckTopology(report);
+    if (!report.close()) {
+        run.status = TzRvnCalcStatus::checkReportNotWritten;
+        return false;
+    }
+    if (!run.check) run.status = TzRvnCalcStatus::checkFailed;
+    return run.check == 1;
+}
+
+void calculateInto(TzRvnNetwork& network, const std::wstring& path, TzRvnCalcRun& run) {
+    TzRvnFileReport report(path);
+    if (!report.isOpen()) {
+        run.status = TzRvnCalcStatus::calcReportNotCreated;
+        return;
+    }
+    run.calc = network.Calculate(report, &run.solver);
+    if (!report.close()) {
+        run.status = TzRvnCalcStatus::calcReportNotWritten;
+        return;
+    }
+    run.status = run.calc ? TzRvnCalcStatus::calculated : TzRvnCalcStatus::aborted;
+}
+
+}  // namespace
+
+TzRvnCalcFiles CalcFilesIn(const std::wstring& folder) {
+    return {folder + std::wstring(rvntext::kCheckReportName), folder + std::wstring(rvntext::kCalcReportName)};
+}
+
+TzRvnCalcRun RunNetworkCalculation(AcDbObjectId networkId, const TzRvnCalcFiles& files) {
+    TzRvnCalcRun run;
+    TzRvnOpenObject<TzRvnNetwork> network(networkId, AcDb::kForWrite);
+    if (!network.isOpen()) return run;
+    if (checkInto(*network, files.checkReport, run)) calculateInto(*network, files.calcReport, run);
+    network->getData(run.network);
+    return run;
+}

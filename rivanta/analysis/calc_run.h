@@ -1,0 +1,42 @@
+// The calculation run on a network of the drawing, as the "Calcolo" button orders it: the network
+// opened for write, the topology check into rvncheck.tmp, and when it passes the calculation into
+// rvncalcr.tmp; the network is closed on every path. A failing check leaves an earlier
+// rvncalcr.tmp untouched.
+#pragma once
+
+#include "analysis/solver.h"
+#include "dbmain.h"
+#include "network/network_data.h"
+
+#include <string>
+
+struct TzRvnCalcFiles {
+    std::wstring checkReport;  // full path of rvncheck.tmp
+    std::wstring calcReport;   // full path of rvncalcr.tmp
+};
+
+// The two reports in folder, which ends with a path separator.
+TzRvnCalcFiles CalcFilesIn(const std::wstring& folder);
+
+enum class TzRvnCalcStatus {
+    calculated,             // the calculation ran to its end and stored its results
+    networkNotOpened,       // the network could not be opened for write
+    checkReportNotCreated,  // rvncheck.tmp could not be created
+    checkReportNotWritten,  // rvncheck.tmp lost some of its text
+    checkFailed,            // the topology check found errors
+    calcReportNotCreated,   // rvncalcr.tmp could not be created
+    calcReportNotWritten,   // rvncalcr.tmp lost some of its text
+    aborted,                // the calculation stopped without results
+};
+
+struct TzRvnCalcRun {
+    TzRvnCalcStatus status = TzRvnCalcStatus::networkNotOpened;
+    int check = 0;  // 1 when the topology check passed
+    int calc = 0;   // 1 when the calculation ran to its end
+    TzRvnSolverOutcome solver;
+    // The network after the run: node indices resolved by the check, results when calculated.
+    TzRvnNetworkData network;
+};
+
+// Checks and calculates the network with that id, writing the reports to files.
+TzRvnCalcRun RunNetworkCalculation(AcDbObjectId networkId, const TzRvnCalcFiles& files);

@@ -1,0 +1,127 @@
+#include "analysis/calc_tool.h"
+
+#include "analysis/calc_import.h"
+#include "analysis/calc_options.h"
+#include "analysis/calc_run.h"
+#include "analysis/calc_summary.h"
+#include "analysis/analysis_texts.h"
+#include "analysis/results_json.h"
+#include "frame/document_states.h"
+#include "frame/plugin_lifecycle.h"
+#include "frame/translation.h"
+#include "network/materials.h"
+#include "temp_path.h"
+#include "text_codec.h"
+
+#include <filesystem>
+#include <functional>
+#include <iostream>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kCalculated = 0;
+constexpr int kNotCalculated = 1;
+constexpr int kWrongArguments = 2;
+// The buffer the temporary directory is asked into, as the dialog's run has it.
+constexpr DWORD kTempPathBuffer = 255;
+
+void print(std::ostream& stream, const std::wstring& text) {
+    stream << rvnos::toUtf8(text);
+    stream.flush();
+}
+
+int notCalculated(const std::wstring& message) {
+    print(std::cerr, message + L"\n");
+    return kNotCalculated;
+}
+
+void progress(const TzRvnCalcOptions& options, const std::wstring& step) {
+    if (options.verbose) print(std::cerr, step + L"\n");
+}
+
+// The folder of the reports, ending with a separator: DIR of --out (made when missing), else the
+// temporary directory. Empty, with the message, when there is none.
+std::wstring reportFolder(const TzRvnCalcOptions& options, std::wstring& message) {
+    if (options.outFolder.empty()) {
+        wchar_t buffer[kTempPathBuffer];
+        const DWORD length = GetTempPathW(kTempPathBuffer, buffer);
+        if (length == 0 || length >= kTempPathBuffer) message = TranslateText(rvntext::kNoTempDirectory);
+        return message.empty() ? std::wstring(buffer, length) : L"";
+    }
+    const fs::path folder(rvnos::toUtf8(options.outFolder));
+    std::error_code error;
+    fs::create_directories(folder, error);
+    if (!fs::is_directory(folder, error)) {
+        message = L"rivanta calc: cannot make the folder \"" + options.outFolder + L"\"";
+        return L"";
+    }
+    return options.outFolder.back() == L'/' ? options.outFolder : options.outFolder + L"/";
+}
+
+// --results FILE, else results.json in the folder of --out, else none.
+std::wstring resultsPathFor(const TzRvnCalcOptions& options, const std::wstring& folder) {
+    if (!options.resultsPath.empty()) return options.resultsPath;
+    return options.outFolder.empty() ? L"" : folder + L"results.json";
+}
+
+// Checks and calculates the network added under name, then tells the outcome.
+int calculateNetwork(const TzRvnCalcOptions& options, const std::wstring& name, AcDbObjectId id,
+                     const std::wstring& folder) {
+    const TzRvnCalcFiles files = CalcFilesIn(folder);
+    progress(options, L"Checking and calculating network \"" + name + L"\" into " + folder);
+    const TzRvnCalcRun run = RunNetworkCalculation(id, files);
+    const std::wstring results = resultsPathFor(options, folder);
+    const bool resultsWritten = results.empty() || WriteResultsJsonFile(results, run.network, run.check, run.calc);
+    print(std::cout, CalcSummary(name, run, files, resultsWritten ? results : L""));
+    if (run.status != TzRvnCalcStatus::calculated) print(std::cerr, CalcRunMessage(run, files) + L"\n");
+    const std::wstring diagnosis = CalcDiagnosis(run);
+    print(std::cerr, diagnosis);
+    if (!resultsWritten) print(std::cerr, L"rivanta calc: cannot write the results to \"" + results + L"\"\n");
+    const bool usable = run.status == TzRvnCalcStatus::calculated && diagnosis.empty() && resultsWritten;
+    return usable ? kCalculated : kNotCalculated;
+}
+
+// The .ptv file read whole, then added to the current drawing as a new network and calculated.
+int calculatePortaviaFile(const TzRvnCalcOptions& options) {
+    progress(options, L"Importing \"" + options.input + L"\"");
+    TzRvnImportAnswers answers(options.answer, isatty(STDIN_FILENO) != 0, std::cerr);
+    TzRvnNetworkData network;
+    const TzRvnImportResult imported = ImportPortaviaFile(options.input, MaterialList(), std::ref(answers), network);
+    if (imported.status != TzRvnImportStatus::imported) return notCalculated(imported.message);
+    std::wstring message;
+    const std::wstring folder = reportFolder(options, message);
+    if (folder.empty()) return notCalculated(message);
+    AcDbDatabase* database = currentDatabase();
+    if (database == nullptr) return notCalculated(L"rivanta calc: the plug-in has no current drawing");
+    const std::wstring name = PortaviaNetworkName(options.input);
+    AcDbObjectId id;
+    message = AddImportedNetwork(database, name, std::move(network), options.input, id);
+    if (!message.empty()) return notCalculated(message);
+    return calculateNetwork(options, name, id, folder);
+}
+
+}  // namespace
+
+int RunCalcTool(int argc, const char* const* argv) {
+    const std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
+    const TzRvnCalcOptions options = ParseCalcOptions(arguments);
+    if (options.help) {
+        print(std::cout, CalcUsageText());
+        return kCalculated;
+    }
+    if (!options.error.empty()) {
+        print(std::cerr, L"rivanta calc: " + options.error + L"\nTry \"rivanta calc --help\".\n");
+        return kWrongArguments;
+    }
+    if (!options.importsPortaviaFile()) {
+        return notCalculated(L"rivanta calc: calculating a network of a saved drawing is not available: "
+                             L"this host cannot open drawing files yet");
+    }
+    // The tool runs also when the load stopped at the translator: it then starts the plug-in's
+    // services itself and its texts stay untranslated.
+    if (!DocumentStatesStarted()) StartPluginServices();
+    return calculatePortaviaFile(options);
+}

@@ -1,0 +1,242 @@
+// "rivanta calc" end to end: the built host program imports every shared calculation case, checks
+// and calculates it, and leaves its reports (byte for byte) and results (to 1e-9) where asked;
+// failing checks, aborted calculations, refused imports and bad arguments end with a clear message
+// and a non-zero status, and no object is ever left open.
+#include "analysis/json_reader.h"
+#include "calc_program.h"
+#include "results_compare.h"
+#include "test_files.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+namespace fs = std::filesystem;
+using rvntest::quoted;
+using rvntest::runCalc;
+
+const fs::path kCasesDir = fs::path(RVN_TEST_DATA) / "cases" / "calc";
+
+fs::path casePtv(const std::string& name) { return kCasesDir / (name + ".ptv"); }
+fs::path expected(const std::string& name, const char* file) { return kCasesDir / (name + ".expected") / file; }
+
+std::vector<std::string> caseNames() {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(kCasesDir)) {
+        if (entry.path().extension() == ".ptv") names.push_back(entry.path().stem().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TzRvnJson parse(const std::string& text) {
+    TzRvnJson value;
+    std::string error;
+    EXPECT_TRUE(ParseJson(text, value, error)) << error;
+    return value;
+}
+
+void expectSameResults(const fs::path& expectedFile, const fs::path& actualFile) {
+    ASSERT_TRUE(fs::exists(actualFile)) << actualFile;
+    std::vector<std::string> differences;
+    rvntest::compareJson(parse(rvntest::readBytes(expectedFile)), parse(rvntest::readBytes(actualFile)), "results",
+                         differences);
+    for (const std::string& difference : differences) ADD_FAILURE() << difference;
+}
+
+void expectNothingLeftOpen(const rvntest::ProgramRun& run) {
+    EXPECT_EQ(std::string::npos, run.output.find("left open")) << run.output;
+}
+
+// The extreme heads as the summary shows them: 4 decimals, the new drawing's linear format.
+std::string headLine(const TzRvnJson& results) {
+    double highest = 0.0;
+    double lowest = 1e10;
+    for (const TzRvnJson& node : results.find("nodes")->items()) {
+        highest = std::max(highest, node.find("head")->number());
+        lowest = std::min(lowest, node.find("head")->number());
+    }
+    char line[96];
+    std::snprintf(line, sizeof line, "H max %.4f, H min %.4f\n", highest, lowest);
+    return line;
+}
+
+std::string iterationLine(const TzRvnJson& entry) {
+    const std::string count = std::to_string(static_cast<int>(entry.find("iterations")->number()));
+    return entry.find("converged")->boolean()
+               ? "Converged after " + count + " iterations\n"
+               : "Stopped at the iteration limit after " + count + " iterations, tolerances not met\n";
+}
+
+class SharedCase : public testing::TestWithParam<std::string> {};
+
+TEST_P(SharedCase, LeavesTheExpectedReportsAndResultsInTheOutputFolder) {
+    const std::string name = GetParam();
+    rvntest::ScratchDir scratch;
+    const fs::path out = scratch / "out";
+    const rvntest::ProgramRun run = runCalc(quoted(casePtv(name)) + " --out " + quoted(out) + " --yes");
+    expectNothingLeftOpen(run);
+    if (fs::exists(expected(name, "REJECTED"))) {
+        EXPECT_NE(0, run.status) << run.output;
+        EXPECT_NE(std::string::npos, run.output.find("Impossibile importare il file")) << run.output;
+        EXPECT_TRUE(!fs::exists(out) || fs::is_empty(out));
+        return;
+    }
+    EXPECT_EQ(rvntest::readBytes(expected(name, "rvncheck.tmp")), rvntest::readBytes(out / "rvncheck.tmp"));
+    if (fs::exists(expected(name, "rvncalcr.tmp"))) {
+        EXPECT_EQ(rvntest::readBytes(expected(name, "rvncalcr.tmp")), rvntest::readBytes(out / "rvncalcr.tmp"));
+    } else {
+        EXPECT_FALSE(fs::exists(out / "rvncalcr.tmp"));
+    }
+    expectSameResults(expected(name, "results.json"), out / "results.json");
+
+    const TzRvnJson manifest = parse(rvntest::readBytes(kCasesDir / "MANIFEST.json"));
+    const TzRvnJson* entry = manifest.find(name);
+    ASSERT_NE(nullptr, entry);
+    const bool calculated = entry->find("calc")->number() == 1;
+    EXPECT_EQ(calculated ? 0 : 1, run.status) << run.output;
+    EXPECT_NE(std::string::npos, run.output.find("Network \"" + name + "\": nodes ")) << run.output;
+    if (calculated) {
+        EXPECT_NE(std::string::npos, run.output.find(iterationLine(*entry))) << run.output;
+        const TzRvnJson results = parse(rvntest::readBytes(expected(name, "results.json")));
+        EXPECT_NE(std::string::npos, run.output.find(headLine(results))) << run.output;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Calc, SharedCase, testing::ValuesIn(caseNames()),
+                         [](const testing::TestParamInfo<std::string>& info) { return info.param; });
+
+TEST(CalcTool, TellsTheSummaryOfACalculatedNetwork) {
+    rvntest::ScratchDir scratch;
+    const rvntest::ProgramRun run = runCalc(quoted(casePtv("e01_two_nodes_tank")) + " --out " + quoted(scratch.path()));
+    EXPECT_EQ(0, run.status);
+    const std::string folder = scratch.path().string();
+    const std::string summary = "Network \"e01_two_nodes_tank\": nodes 2, branches 1, tanks 1\n"
+                                "H max 100.0000, H min 99.7167\n"
+                                "Converged after 3 iterations\n"
+                                "Topology report: \"" + folder + "/rvncheck.tmp\"\n"
+                                "Calculation report: \"" + folder + "/rvncalcr.tmp\"\n"
+                                "Results: \"" + folder + "/results.json\"\n";
+    EXPECT_NE(std::string::npos, run.output.find(summary)) << run.output;
+}
+
+TEST(CalcTool, AFailingCheckShowsTheDialogsMessageAndLeavesAnEarlierCalculationReport) {
+    rvntest::ScratchDir scratch;
+    const std::string out = " --out " + quoted(scratch.path());
+    ASSERT_EQ(0, runCalc(quoted(casePtv("e01_two_nodes_tank")) + out).status);
+    const rvntest::ProgramRun failed = runCalc(quoted(casePtv("e06_isolated_nodes")) + out);
+    EXPECT_EQ(1, failed.status);
+    const std::string message = "Incongruenze sui dati: Vedi \"" + (scratch / "rvncheck.tmp").string() +
+                                "\"\nImpossibile avviare il calcolo della rete\n";
+    EXPECT_NE(std::string::npos, failed.output.find(message)) << failed.output;
+    EXPECT_EQ(rvntest::readBytes(expected("e06_isolated_nodes", "rvncheck.tmp")),
+              rvntest::readBytes(scratch / "rvncheck.tmp"));
+    EXPECT_EQ(rvntest::readBytes(expected("e01_two_nodes_tank", "rvncalcr.tmp")),
+              rvntest::readBytes(scratch / "rvncalcr.tmp"));
+    expectSameResults(expected("e06_isolated_nodes", "results.json"), scratch / "results.json");
+
+    ASSERT_EQ(0, runCalc(quoted(casePtv("e03_reversed_branches")) + out).status);
+    EXPECT_EQ(rvntest::readBytes(expected("e03_reversed_branches", "rvncheck.tmp")),
+              rvntest::readBytes(scratch / "rvncheck.tmp"));
+    EXPECT_EQ(rvntest::readBytes(expected("e03_reversed_branches", "rvncalcr.tmp")),
+              rvntest::readBytes(scratch / "rvncalcr.tmp"));
+}
+
+TEST(CalcTool, AnAbortedCalculationNamesTheNodesNoTankFeeds) {
+    rvntest::ScratchDir scratch;
+    const rvntest::ProgramRun run =
+        runCalc(quoted(casePtv("e11_component_without_tank")) + " --out " + quoted(scratch.path()));
+    EXPECT_EQ(1, run.status);
+    const std::string message = "Incongruenze sul calcolo: Vedi \"" + (scratch / "rvncalcr.tmp").string() +
+                                "\"\nCalcolo della rete  *** ABORTITO ***\nNodes that no tank feeds: 4, 5\n";
+    EXPECT_NE(std::string::npos, run.output.find(message)) << run.output;
+}
+
+TEST(CalcTool, ResultsThatAreNotNumbersNameTheirBranches) {
+    rvntest::ScratchDir scratch;
+    const rvntest::PortaviaBytes file(2, {{1, 2, 100.0, 0.0001, 0.0}}, 1, 50.0);
+    const fs::path ptv = scratch / "diametro.ptv";
+    rvntest::writeBytes(ptv, file.bytes());
+    const rvntest::ProgramRun run = runCalc(quoted(ptv) + " --yes --out " + quoted(scratch / "out"));
+    EXPECT_EQ(1, run.status) << run.output;
+    EXPECT_NE(std::string::npos, run.output.find("Il diametro del ramo 1 NON e' POSITIVO -> yes (--yes)")) << run.output;
+    EXPECT_NE(std::string::npos, run.output.find("Branches whose results are not numbers: 1 (1-2)\n")) << run.output;
+    const TzRvnJson results = parse(rvntest::readBytes(scratch / "out" / "results.json"));
+    EXPECT_TRUE(std::isnan(*results.find("branches")->items()[0].find("flow")->asNumber()));
+}
+
+TEST(CalcTool, TheImportsQuestionIsRefusedWithoutATerminalUnlessAnswered) {
+    rvntest::ScratchDir scratch;
+    const fs::path out = scratch / "out";
+    for (const std::string answer : {"", " --no"}) {
+        const rvntest::ProgramRun run = runCalc(quoted(casePtv("e16_roughness_zero")) + answer + " --out " + quoted(out));
+        EXPECT_EQ(1, run.status);
+        EXPECT_NE(std::string::npos, run.output.find("La scabrezza del ramo 3 NON e' POSITIVA")) << run.output;
+        EXPECT_NE(std::string::npos, run.output.find("annullata")) << run.output;
+        EXPECT_FALSE(fs::exists(out));
+    }
+    const rvntest::ProgramRun refused = runCalc(quoted(casePtv("e16_roughness_zero")));
+    EXPECT_NE(std::string::npos, refused.output.find("no terminal to ask (answer with --yes or --no)"));
+}
+
+TEST(CalcTool, WithoutOutputFolderTheReportsGoToTheTemporaryDirectory) {
+    rvntest::ScratchDir scratch;
+    const fs::path results = scratch / "altrove" / "risultati.json";
+    fs::create_directories(results.parent_path());
+    const rvntest::ProgramRun run = runCalc(quoted(casePtv("e03_reversed_branches")) + " --results " + quoted(results),
+                                            "TMPDIR=" + quoted(scratch.path()));
+    EXPECT_EQ(0, run.status) << run.output;
+    EXPECT_EQ(rvntest::readBytes(expected("e03_reversed_branches", "rvncalcr.tmp")),
+              rvntest::readBytes(scratch / "rvncalcr.tmp"));
+    EXPECT_TRUE(fs::exists(scratch / "rvncheck.tmp"));
+    expectSameResults(expected("e03_reversed_branches", "results.json"), results);
+    EXPECT_FALSE(fs::exists(scratch / "results.json"));
+
+    fs::remove(results);
+    EXPECT_EQ(0, runCalc(quoted(casePtv("e01_two_nodes_tank")), "TMPDIR=" + quoted(scratch.path())).status);
+    EXPECT_FALSE(fs::exists(results));
+    EXPECT_FALSE(fs::exists(scratch / "results.json"));
+}
+
+TEST(CalcTool, BadArgumentsAndUnreadableFilesEndWithAClearLine) {
+    rvntest::ScratchDir scratch;
+    const rvntest::ProgramRun none = runCalc("");
+    EXPECT_EQ(2, none.status);
+    EXPECT_NE(std::string::npos, none.output.find("rivanta calc: no file to calculate\nTry \"rivanta calc --help\".\n"));
+    const rvntest::ProgramRun unknown = runCalc(quoted(casePtv("e01_two_nodes_tank")) + " --fast");
+    EXPECT_EQ(2, unknown.status);
+    EXPECT_NE(std::string::npos, unknown.output.find("unknown option --fast"));
+    const rvntest::ProgramRun help = runCalc("--help");
+    EXPECT_EQ(0, help.status);
+    EXPECT_NE(std::string::npos, help.output.find("Usage: rivanta calc FILE.ptv"));
+
+    const fs::path missing = scratch / "manca.ptv";
+    const rvntest::ProgramRun absent = runCalc(quoted(missing) + " --out " + quoted(scratch / "out"));
+    EXPECT_EQ(1, absent.status);
+    EXPECT_NE(std::string::npos, absent.output.find("Impossibile aprire il file " + missing.string()));
+    const rvntest::ProgramRun folder = runCalc(quoted(scratch.path()));
+    EXPECT_EQ(1, folder.status);
+    EXPECT_NE(std::string::npos, folder.output.find("Impossibile aprire il file"));
+
+    const fs::path shortFile = scratch / "corto.ptv";
+    rvntest::writeBytes(shortFile, rvntest::readBytes(casePtv("e01_two_nodes_tank")).substr(0, 100));
+    const rvntest::ProgramRun truncated = runCalc(quoted(shortFile) + " --out " + quoted(scratch / "out"));
+    EXPECT_EQ(1, truncated.status);
+    EXPECT_NE(std::string::npos, truncated.output.find("e' piu' corto della sua intestazione (100 byte su 164)"));
+    EXPECT_FALSE(fs::exists(scratch / "out"));
+
+    rvntest::writeBytes(scratch / "file", "not a folder");
+    const rvntest::ProgramRun blocked = runCalc(quoted(casePtv("e01_two_nodes_tank")) + " --out " + quoted(scratch / "file"));
+    EXPECT_EQ(1, blocked.status);
+    EXPECT_NE(std::string::npos, blocked.output.find("cannot make the folder"));
+
+    const rvntest::ProgramRun drawing = runCalc("progetto.dwg --network Rete");
+    EXPECT_EQ(1, drawing.status);
+    EXPECT_NE(std::string::npos, drawing.output.find("not available"));
+    for (const auto* run : {&absent, &truncated, &blocked, &drawing}) expectNothingLeftOpen(*run);
+}
+
+}  // namespace
