@@ -78,7 +78,9 @@ TEST_F(DbOpenTest, MethodsAnswerTheModeTheyNeed) {
     ASSERT_EQ(Acad::eOk, table->getAt(L"0", layer, AcDb::kForRead));
     EXPECT_EQ(Acad::eNotOpenForWrite, layer->setColorIndex(3));
     EXPECT_EQ(Acad::eNotOpenForWrite, layer->setName(L"Other"));
-    EXPECT_EQ(Acad::eNotOpenForWrite, table->add(new AcDbLayerTableRecord));
+    AcDbLayerTableRecord refused;
+    refused.setName(L"Refused");
+    EXPECT_EQ(Acad::eNotOpenForWrite, table->add(&refused));
     layer->close();
     table->close();
     const ACHAR* name = nullptr;

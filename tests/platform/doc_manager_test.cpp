@@ -50,10 +50,18 @@ protected:
     void TearDown() override {
         manager->removeReactor(&reactor);
         for (AcApDocument* document : opened) {
-            if (manager->document(document->database()) == document) manager->closeDocument(document);
+            if (isOpen(document)) manager->closeDocument(document);
         }
         if (previousCurrent != nullptr) manager->activateDocument(previousCurrent);
         rvntest::OpenObjectCheckedTest::TearDown();
+    }
+    // Compares pointers only: a closed document must not be touched.
+    bool isOpen(const AcApDocument* document) const {
+        AcApDocumentIterator* iterator = manager->newAcApDocumentIterator();
+        bool found = false;
+        for (; !iterator->done() && !found; iterator->step()) found = iterator->document() == document;
+        delete iterator;
+        return found;
     }
     AcApDocument* open(const std::wstring& fileName) {
         AcApDocument* document = manager->addDocument(std::make_unique<AcDbDatabase>(), fileName);
