@@ -1,5 +1,6 @@
 #include "analysis/calc_tool.h"
 
+#include "analysis/calc_drawing.h"
 #include "analysis/calc_import.h"
 #include "analysis/calc_options.h"
 #include "analysis/calc_run.h"
@@ -10,6 +11,7 @@
 #include "frame/plugin_lifecycle.h"
 #include "frame/translation.h"
 #include "network/materials.h"
+#include "network/network_dictionary.h"
 #include "temp_path.h"
 #include "text_codec.h"
 
@@ -67,12 +69,14 @@ std::wstring resultsPathFor(const TzRvnCalcOptions& options, const std::wstring&
     return options.outFolder.empty() ? L"" : folder + L"results.json";
 }
 
-// Checks and calculates the network added under name, then tells the outcome.
+// Checks and calculates the network under name, then tells the outcome; calculated tells whether
+// results were stored.
 int calculateNetwork(const TzRvnCalcOptions& options, const std::wstring& name, AcDbObjectId id,
-                     const std::wstring& folder) {
+                     const std::wstring& folder, bool& calculated) {
     const TzRvnCalcFiles files = CalcFilesIn(folder);
     progress(options, L"Checking and calculating network \"" + name + L"\" into " + folder);
     const TzRvnCalcRun run = RunNetworkCalculation(id, files);
+    calculated = run.status == TzRvnCalcStatus::calculated;
     const std::wstring results = resultsPathFor(options, folder);
     const bool resultsWritten = results.empty() || WriteResultsJsonFile(results, run.network, run.check, run.calc);
     print(std::cout, CalcSummary(name, run, files, resultsWritten ? results : L""));
@@ -94,13 +98,37 @@ int calculatePortaviaFile(const TzRvnCalcOptions& options) {
     std::wstring message;
     const std::wstring folder = reportFolder(options, message);
     if (folder.empty()) return notCalculated(message);
-    AcDbDatabase* database = currentDatabase();
-    if (database == nullptr) return notCalculated(L"rivanta calc: the plug-in has no current drawing");
+    TzRvnToolDrawing drawing;
+    if (!drawing.create()) return notCalculated(L"rivanta calc: the host made no new drawing");
     const std::wstring name = PortaviaNetworkName(options.input);
     AcDbObjectId id;
-    message = AddImportedNetwork(database, name, std::move(network), options.input, id);
+    message = AddImportedNetwork(drawing.database(), name, std::move(network), options.input, id);
     if (!message.empty()) return notCalculated(message);
-    return calculateNetwork(options, name, id, folder);
+    bool calculated = false;
+    return calculateNetwork(options, name, id, folder, calculated);
+}
+
+// The network of a saved drawing, calculated; with --save the drawing is written back once the
+// results are stored.
+int calculateDrawingNetwork(const TzRvnCalcOptions& options) {
+    progress(options, L"Opening \"" + options.input + L"\"");
+    std::wstring message;
+    TzRvnToolDrawing drawing;
+    if (!drawing.open(options.input, message)) return notCalculated(L"rivanta calc: " + message);
+    AcDbObjectId id;
+    if (FindNetwork(drawing.database(), options.networkName, id) != Acad::eOk) {
+        return notCalculated(MissingNetworkMessage(drawing.database(), options.input, options.networkName));
+    }
+    const std::wstring folder = reportFolder(options, message);
+    if (folder.empty()) return notCalculated(message);
+    bool calculated = false;
+    const int status = calculateNetwork(options, options.networkName, id, folder, calculated);
+    if (!options.save) return status;
+    if (!calculated) return notCalculated(L"Drawing not saved: the network has no new results");
+    message = drawing.save(options.input);
+    if (!message.empty()) return notCalculated(message);
+    print(std::cout, L"Saved \"" + options.input + L"\"\n");
+    return status;
 }
 
 }  // namespace
@@ -116,12 +144,8 @@ int RunCalcTool(int argc, const char* const* argv) {
         print(std::cerr, L"rivanta calc: " + options.error + L"\nTry \"rivanta calc --help\".\n");
         return kWrongArguments;
     }
-    if (!options.importsPortaviaFile()) {
-        return notCalculated(L"rivanta calc: calculating a network of a saved drawing is not available: "
-                             L"this host cannot open drawing files yet");
-    }
     // The tool runs also when the load stopped at the translator: it then starts the plug-in's
     // services itself and its texts stay untranslated.
     if (!DocumentStatesStarted()) StartPluginServices();
-    return calculatePortaviaFile(options);
+    return options.importsPortaviaFile() ? calculatePortaviaFile(options) : calculateDrawingNetwork(options);
 }

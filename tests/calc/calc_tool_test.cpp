@@ -233,9 +233,9 @@ TEST(CalcTool, BadArgumentsAndUnreadableFilesEndWithAClearLine) {
     EXPECT_EQ(1, blocked.status);
     EXPECT_NE(std::string::npos, blocked.output.find("cannot make the folder"));
 
-    const rvntest::ProgramRun drawing = runCalc("progetto.dwg --network Rete");
+    const rvntest::ProgramRun drawing = runCalc(quoted(scratch / "progetto.dwg") + " --network Rete");
     EXPECT_EQ(1, drawing.status);
-    EXPECT_NE(std::string::npos, drawing.output.find("not available"));
+    EXPECT_NE(std::string::npos, drawing.output.find("rivanta calc: Cannot open")) << drawing.output;
     for (const auto* run : {&absent, &truncated, &blocked, &drawing}) expectNothingLeftOpen(*run);
 }
 

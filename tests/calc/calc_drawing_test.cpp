@@ -1,0 +1,110 @@
+// "rivanta calc DRAWING --network NAME": a network of a saved drawing calculated by the built host
+// program, its reports where asked, and the drawing written back with --save only.
+#include "analysis/portavia_reader.h"
+#include "calc_program.h"
+#include "drawing_file.h"
+#include "network/network_class.h"
+#include "network/network_dictionary.h"
+#include "open_object_guard.h"
+#include "results_compare.h"
+#include "test_files.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+using rvntest::quoted;
+using rvntest::runCalc;
+
+const std::string kCase = "e01_two_nodes_tank";
+const fs::path kCasesDir = fs::path(RVN_TEST_DATA) / "cases" / "calc";
+
+fs::path expected(const char* file) { return kCasesDir / (kCase + ".expected") / file; }
+
+TzRvnJson parse(const std::string& text) {
+    TzRvnJson value;
+    std::string error;
+    EXPECT_TRUE(ParseJson(text, value, error)) << error;
+    return value;
+}
+
+class CalcDrawing : public rvntest::OpenObjectCheckedTest {
+protected:
+    void SetUp() override {
+        RegisterNetworkClass();
+        AcDbDatabase db;
+        TzRvnNetworkData network;
+        const auto yes = [](const std::wstring&) { return true; };
+        const std::string bytes = rvntest::readBytes(kCasesDir / (kCase + ".ptv"));
+        ASSERT_EQ(TzRvnImportStatus::imported, ReadPortaviaBytes(bytes, L"e01", {}, yes, network).status);
+        AcDbObjectId id;
+        ASSERT_EQ(Acad::eOk, AddNetwork(&db, rvnos::fromUtf8(kCase), std::make_unique<TzRvnNetwork>(network), id));
+        std::wstring message;
+        ASSERT_EQ(Acad::eOk, rvnhost::saveDrawingFile(db, drawing().wstring(), message)) << rvnos::toUtf8(message);
+    }
+
+    fs::path drawing() const { return scratch / "rete.dwg"; }
+
+    // The network as the saved drawing holds it now.
+    TzRvnNetworkData savedNetwork() {
+        std::wstring message;
+        std::unique_ptr<AcDbDatabase> db = rvnhost::openDrawingFile(drawing().wstring(), message);
+        TzRvnNetworkData data;
+        EXPECT_NE(nullptr, db) << rvnos::toUtf8(message);
+        if (db == nullptr) return data;
+        TzRvnOpenObject<TzRvnNetwork> network;
+        EXPECT_EQ(Acad::eOk, OpenNetwork(db.get(), rvnos::fromUtf8(kCase), AcDb::kForRead, network));
+        if (network.isOpen()) network->getData(data);
+        return data;
+    }
+
+    rvntest::ScratchDir scratch;
+};
+
+TEST_F(CalcDrawing, CalculatesTheNamedNetworkAndSavesItsResultsWithSave) {
+    const std::string before = rvntest::readBytes(drawing());
+    const fs::path out = scratch / "out";
+    const rvntest::ProgramRun run =
+        runCalc(quoted(drawing()) + " --network " + kCase + " --out " + quoted(out));
+    EXPECT_EQ(0, run.status) << run.output;
+    EXPECT_EQ(rvntest::readBytes(expected("rvncheck.tmp")), rvntest::readBytes(out / "rvncheck.tmp"));
+    EXPECT_EQ(rvntest::readBytes(expected("rvncalcr.tmp")), rvntest::readBytes(out / "rvncalcr.tmp"));
+    EXPECT_EQ(before, rvntest::readBytes(drawing()));
+    EXPECT_EQ(NO_RESULT, savedNetwork().nodes()[1].head);
+
+    const rvntest::ProgramRun saved =
+        runCalc(quoted(drawing()) + " --network " + kCase + " --save --out " + quoted(out));
+    EXPECT_EQ(0, saved.status) << saved.output;
+    EXPECT_NE(std::string::npos, saved.output.find("Saved \"" + drawing().string() + "\"")) << saved.output;
+    EXPECT_EQ(std::string::npos, saved.output.find("left open")) << saved.output;
+    const TzRvnJson results = parse(rvntest::readBytes(expected("results.json")));
+    const TzRvnNetworkData network = savedNetwork();
+    ASSERT_EQ(2, network.numNodes());
+    for (int i = 0; i < 2; ++i) {
+        const double head = results.find("nodes")->items()[static_cast<std::size_t>(i)].find("head")->number();
+        EXPECT_TRUE(rvntest::numbersMatch(head, network.nodes()[static_cast<std::size_t>(i)].head));
+    }
+    const double flow = results.find("branches")->items()[0].find("flow")->number();
+    EXPECT_TRUE(rvntest::numbersMatch(flow, network.edges()[0].flow));
+}
+
+TEST_F(CalcDrawing, AMissingNetworkOrAFileThatIsNoDrawingIsToldAndNothingWritten) {
+    const std::string before = rvntest::readBytes(drawing());
+    const rvntest::ProgramRun missing =
+        runCalc(quoted(drawing()) + " --network Nessuna --save --out " + quoted(scratch / "out"));
+    EXPECT_EQ(1, missing.status);
+    EXPECT_NE(std::string::npos, missing.output.find("has no network \"Nessuna\" (its networks: \"" + kCase + "\")"))
+        << missing.output;
+    EXPECT_FALSE(fs::exists(scratch / "out"));
+    EXPECT_EQ(before, rvntest::readBytes(drawing()));
+
+    const fs::path notDrawing = scratch / "testo.dwg";
+    rvntest::writeBytes(notDrawing, "just text\n");
+    const rvntest::ProgramRun unreadable = runCalc(quoted(notDrawing) + " --network " + kCase);
+    EXPECT_EQ(1, unreadable.status);
+    EXPECT_NE(std::string::npos, unreadable.output.find("rivanta calc: ")) << unreadable.output;
+    EXPECT_EQ("just text\n", rvntest::readBytes(notDrawing));
+}
+
+}  // namespace
