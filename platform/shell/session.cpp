@@ -2,6 +2,7 @@
 
 #include "acdocman.h"
 #include "command_line.h"
+#include "drawing_commands.h"
 #include "input_source.h"
 #include "lisp_symbols.h"
 #include "module_loader.h"
@@ -64,11 +65,13 @@ void closeAllDocuments() {
 // The work of the run, between loading the plug-in and unloading it.
 int runWithPlugin(const ShellOptions& options, PluginModule& plugin, const TranscriptEcho& echo) {
     if (options.mode == ShellMode::Tool) {
+        if (const std::optional<int> status = runHostJob(options.toolArguments)) return *status;
         if (!plugin.isLoaded()) return kUsageError;
         const std::optional<int> status = plugin.runTool(options.toolArguments);
         if (!status) printError(L"unknown command \"" + rvnos::fromUtf8(options.toolArguments[0]) + L"\"");
         return status.value_or(kUsageError);
     }
+    if (!options.drawingPath.empty() && !openStartDrawing(options.drawingPath)) return kFailure;
     CommandLine commandLine;
     commandLine.run();
     const bool failed = commandLine.failures() > 0 || echo.problems() > 0;
@@ -114,12 +117,16 @@ int runSession(const ShellOptions& options) {
         rvnhost::putLispString(L"tz-cpath", programFolder);
     }
     int status = kSuccess;
+    registerDrawingCommands();
     {
         PluginModule plugin;
         plugin.load(pluginPath(hostFolder));
         status = runWithPlugin(options, plugin, echo);
+        // Documents close before the plug-in unloads, as the host does at quit: objects of the
+        // plug-in's classes are deleted while their code is still mapped.
+        closeAllDocuments();
     }
-    closeAllDocuments();
+    removeDrawingCommands();
     echo.finish();
     rvnhost::Transcript::instance().setEcho(nullptr);
     rvnhost::setCurrentInput(std::move(previousInput));
