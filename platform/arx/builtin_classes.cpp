@@ -59,6 +59,7 @@ void registerBuiltInClasses(AcRxClassRegistry& registry) {
     for (const BuiltIn& builtIn : kBuiltIns) {
         registry.addBuiltIn(builtIn.name, builtIn.parent, builtIn.constructor, builtIn.dxfName);
     }
+    registerEntityClasses(registry);
 }
 
 }  // namespace rvnhost

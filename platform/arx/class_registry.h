@@ -28,6 +28,8 @@ private:
 };
 
 namespace rvnhost {
-// Registers the host's own classes (builtin_classes.cpp).
+// Registers the host's own classes (builtin_classes.cpp), its entities among them
+// (db_entity_classes.cpp).
 void registerBuiltInClasses(AcRxClassRegistry& registry);
+void registerEntityClasses(AcRxClassRegistry& registry);
 }  // namespace rvnhost

@@ -3,6 +3,7 @@
 #include <cwchar>
 
 #include "builtin_class.h"
+#include "db_entity_owned.h"
 #include "dbsymtb.h"
 #include "name_compare.h"
 #include "object_access.h"
@@ -39,6 +40,7 @@ Acad::ErrorStatus AcDbBlockTableRecord::appendAcDbEntity(AcDbObjectId& id, AcDbE
     if (status != Acad::eOk) return status;
     ObjectAccess::setOwner(*entity, objectId());
     entities_.push_back(id);
+    rvnhost::joinSubentitiesToDatabase(*entity);
     return Acad::eOk;
 }
 

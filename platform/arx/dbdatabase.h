@@ -42,6 +42,24 @@ public:
                                       Adesk::UInt32 xRefId = 0);
     AcDbHandle handseed() const { return AcDbHandle(handseed_); }
 
+    // Reads a drawing file (docs/drawing-format.md) into this database, which must have been built
+    // empty (buildDefaultDrawing false): eInvalidInput otherwise. eCantOpenFile, eNotADwgFile,
+    // eBadDwgHeader, eDwgCRCError, eEndOfFile or eDwgNeedsRecovery when the file cannot be read;
+    // the database is then to be discarded.
+    Acad::ErrorStatus readDwgFile(const ACHAR* fileName);
+    // Saves the database as a drawing file; a file already there is replaced only once the whole
+    // drawing is written.
+    Acad::ErrorStatus saveAs(const ACHAR* fileName);
+
+    // Copies the model space of source into a new block definition named blockName (its
+    // entities, and the layers, linetypes, text styles, blocks and registered applications they
+    // use that this database lacks; same-named ones of this database are used as they are).
+    // eDuplicateRecordName when the name is taken, eInvalidInput for a bad name or source,
+    // eWasOpenedForWrite and the like when a source object cannot be read; on failure nothing
+    // of the copy stays. The source is left unchanged.
+    Acad::ErrorStatus insert(AcDbObjectId& blockId, const ACHAR* blockName, AcDbDatabase* source,
+                             bool preserveSourceDatabase = true);
+
     Acad::ErrorStatus getNamedObjectsDictionary(AcDbDictionary*& dictionary, AcDb::OpenMode mode) const;
     AcDbObjectId namedObjectsDictionaryId() const { return namedObjects_; }
 

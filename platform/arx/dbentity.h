@@ -1,7 +1,15 @@
-// Entities: the objects of a drawing that are drawn. Each lies on a layer.
+// Entities: the objects of a drawing that are drawn. Each lies on a layer and has a colour and a
+// linetype, which may defer to the layer's ("BYLAYER") or to the block reference's ("BYBLOCK").
 #pragma once
 
 #include "dbobject.h"
+
+class AcDbExtents;
+class AcGeMatrix3d;
+
+namespace rvnhost {
+struct EntityGeometry;
+}
 
 class AcDbEntity : public AcDbObject {
 public:
@@ -14,8 +22,30 @@ public:
     // when there is no such layer. Both need the entity open for write.
     Acad::ErrorStatus setLayer(const ACHAR* newLayer, bool doSubents = true, bool allowHiddenLayer = false);
     Acad::ErrorStatus setLayer(AcDbObjectId newLayer, bool doSubents = true, bool allowHiddenLayer = false);
-    // Takes the database's current layer (the working database when db is null).
+
+    // 0 BYBLOCK, 1 to 255 a colour, 256 BYLAYER (eBadColorIndex otherwise).
+    Adesk::UInt16 colorIndex() const { return colorIndex_; }
+    Acad::ErrorStatus setColorIndex(Adesk::UInt16 color, bool doSubents = true);
+    // The linetype's name as a new string (free it with acutDelString); "ByLayer" without one.
+    ACHAR* linetype() const;
+    AcDbObjectId linetypeId() const { return linetypeId_; }
+    // By name or id, in the entity's database: eKeyNotFound (eInvalidInput) when there is none.
+    Acad::ErrorStatus setLinetype(const ACHAR* newLinetype, bool doSubents = true);
+    Acad::ErrorStatus setLinetype(AcDbObjectId newLinetype, bool doSubents = true);
+    // Takes the layer, colour and linetype of another entity (of the same database).
+    Acad::ErrorStatus setPropertiesFrom(const AcDbEntity* other, bool doSubents = true);
+    // Takes the database's current layer, and linetype BYLAYER when it has none (the working
+    // database when db is null). A new entity's colour is BYLAYER already.
     void setDatabaseDefaults(AcDbDatabase* db = nullptr);
+
+    // The box, parallel to the world axes, that holds the entity's geometry: eInvalidExtents for an
+    // entity without geometry. Needs the entity open for read.
+    Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const;
+    // Moves, turns or scales the entity: eNotApplicable when the entity cannot follow the matrix
+    // (a shear, or a scaling it cannot take). Needs the entity open for write.
+    Acad::ErrorStatus transformBy(const AcGeMatrix3d& xform);
+    // Shows the entity now: the host records it in its draw list (db_entity_draw.h).
+    Acad::ErrorStatus draw();
 
     Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
     Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;
@@ -24,7 +54,13 @@ public:
 
 protected:
     AcDbEntity() = default;
+    virtual Acad::ErrorStatus subGetGeomExtents(AcDbExtents& extents) const;
+    virtual Acad::ErrorStatus subTransformBy(const AcGeMatrix3d& xform);
 
 private:
+    friend struct rvnhost::EntityGeometry;
+
     AcDbObjectId layerId_;
+    AcDbObjectId linetypeId_;
+    Adesk::UInt16 colorIndex_ = 256;
 };

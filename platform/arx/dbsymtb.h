@@ -177,9 +177,12 @@ public:
     bool isAnonymous() const;
     // "*Model_Space" and "*Paper_Space".
     bool isLayout() const;
+    // True when the block holds an attribute definition that is not erased.
+    bool hasAttributeDefinitions() const;
 
     // Adds a new entity to the database and to this block (the entity is then open for write:
-    // close it). An entity without a layer takes the database's current layer.
+    // close it). An entity without a layer takes the database's current layer; what a complex
+    // entity holds (vertices, attributes) joins the database with it.
     Acad::ErrorStatus appendAcDbEntity(AcDbObjectId& id, AcDbEntity* entity);
     Acad::ErrorStatus appendAcDbEntity(AcDbEntity* entity);
     Acad::ErrorStatus newIterator(AcDbBlockTableRecordIterator*& iterator, bool atBeginning = true,

@@ -2,8 +2,11 @@
 
 #include <memory>
 
+#include "db_entity_owned.h"
 #include "dbdict.h"
+#include "dbents_vertex.h"
 #include "dbsymtb.h"
+#include "drawing_read_guard.h"
 #include "object_access.h"
 
 namespace rvnhost {
@@ -78,6 +81,27 @@ bool blockIsConsistent(const AcDbBlockTableRecord& block) {
     return true;
 }
 
+// What a complex entity owns: entities it accepts (vertices of its kind, attributes) and its
+// sequence end.
+bool subentitiesAreConsistent(const ComplexEntity& owner) {
+    for (AcDbObjectId id : owner.subentityList().fileOrder()) {
+        const AcDbEntity* entity = AcDbEntity::cast(ObjectAccess::peek(id));
+        if (entity == nullptr || (AcDbSequenceEnd::cast(entity) == nullptr && !owner.acceptsSubentity(*entity))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool entityIsConsistent(const AcDbEntity& entity) {
+    if (!isNullOr(entity.layerId(), AcDbLayerTableRecord::desc()) ||
+        !isNullOr(entity.linetypeId(), AcDbLinetypeTableRecord::desc())) {
+        return false;
+    }
+    const auto* complex = dynamic_cast<const ComplexEntity*>(&entity);
+    return complex == nullptr || subentitiesAreConsistent(*complex);
+}
+
 // The references every object of a host class holds, each to the right kind of object.
 bool objectIsConsistent(const AcDbObject& object) {
     if (const auto* table = AcDbSymbolTable::cast(&object)) return tableIsConsistent(*table);
@@ -86,7 +110,7 @@ bool objectIsConsistent(const AcDbObject& object) {
     if (const auto* layer = AcDbLayerTableRecord::cast(&object)) {
         return isNullOr(layer->linetypeObjectId(), AcDbLinetypeTableRecord::desc());
     }
-    if (const auto* entity = AcDbEntity::cast(&object)) return isNullOr(entity->layerId(), AcDbLayerTableRecord::desc());
+    if (const auto* entity = AcDbEntity::cast(&object)) return entityIsConsistent(*entity);
     return true;
 }
 
@@ -98,7 +122,8 @@ Acad::ErrorStatus checkDrawing(AcDbDatabase& database, std::wstring& message) {
         return Acad::eDwgNeedsRecovery;
     }
     for (AcDbObjectId id : database.allObjectIds()) {
-        if (!objectIsConsistent(*ObjectAccess::peek(id))) {
+        ReadableObject object(id);
+        if (object.get() == nullptr || !objectIsConsistent(*object.get())) {
             message = L"the file is damaged (object " + id.handle().text() + L" is inconsistent)";
             return Acad::eDwgNeedsRecovery;
         }

@@ -41,3 +41,13 @@ std::unique_ptr<AcDbDatabase> openDrawingFile(const std::wstring& path, std::wst
 }
 
 }  // namespace rvnhost
+
+Acad::ErrorStatus AcDbDatabase::readDwgFile(const ACHAR* fileName) {
+    std::wstring message;
+    return fileName != nullptr ? rvnhost::readDrawingFile(fileName, *this, message) : Acad::eInvalidInput;
+}
+
+Acad::ErrorStatus AcDbDatabase::saveAs(const ACHAR* fileName) {
+    std::wstring message;
+    return fileName != nullptr ? rvnhost::saveDrawingFile(*this, fileName, message) : Acad::eInvalidInput;
+}

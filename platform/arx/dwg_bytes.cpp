@@ -7,8 +7,8 @@
 
 namespace rvnhost {
 
-void ByteWriter::unsigned_(std::uint64_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) out_.push_back(static_cast<unsigned char>(value >> (8 * i)));
+void ByteWriter::unsignedOf(std::uint64_t value, std::size_t bytes) {
+    for (std::size_t i = 0; i < bytes; ++i) out_.push_back(static_cast<unsigned char>(value >> (8 * i)));
 }
 
 void ByteWriter::f64(double value) { u64(std::bit_cast<std::uint64_t>(value)); }
@@ -25,7 +25,7 @@ void ByteWriter::patchU32(std::size_t offset, std::uint32_t value) {
     for (int i = 0; i < 4; ++i) out_[offset + i] = static_cast<unsigned char>(value >> (8 * i));
 }
 
-bool ByteReader::unsigned_(std::uint64_t& value, std::size_t bytes) {
+bool ByteReader::unsignedOf(std::size_t bytes, std::uint64_t& value) {
     if (remaining() < bytes) return false;
     value = 0;
     for (std::size_t i = 0; i < bytes; ++i) value |= std::uint64_t(bytes_[position_ + i]) << (8 * i);
@@ -33,32 +33,26 @@ bool ByteReader::unsigned_(std::uint64_t& value, std::size_t bytes) {
     return true;
 }
 
-bool ByteReader::u8(std::uint8_t& value) {
+namespace {
+
+template <class Unsigned>
+bool readAs(ByteReader& in, Unsigned& value) {
     std::uint64_t read = 0;
-    if (!unsigned_(read, 1)) return false;
-    value = static_cast<std::uint8_t>(read);
+    if (!in.unsignedOf(sizeof(Unsigned), read)) return false;
+    value = static_cast<Unsigned>(read);
     return true;
 }
 
-bool ByteReader::u16(std::uint16_t& value) {
-    std::uint64_t read = 0;
-    if (!unsigned_(read, 2)) return false;
-    value = static_cast<std::uint16_t>(read);
-    return true;
-}
+}  // namespace
 
-bool ByteReader::u32(std::uint32_t& value) {
-    std::uint64_t read = 0;
-    if (!unsigned_(read, 4)) return false;
-    value = static_cast<std::uint32_t>(read);
-    return true;
-}
-
-bool ByteReader::u64(std::uint64_t& value) { return unsigned_(value, 8); }
+bool ByteReader::u8(std::uint8_t& value) { return readAs(*this, value); }
+bool ByteReader::u16(std::uint16_t& value) { return readAs(*this, value); }
+bool ByteReader::u32(std::uint32_t& value) { return readAs(*this, value); }
+bool ByteReader::u64(std::uint64_t& value) { return unsignedOf(8, value); }
 
 bool ByteReader::f64(double& value) {
     std::uint64_t bits = 0;
-    if (!unsigned_(bits, 8)) return false;
+    if (!unsignedOf(8, bits)) return false;
     value = std::bit_cast<double>(bits);
     return true;
 }
@@ -81,12 +75,6 @@ bool ByteReader::raw(std::size_t count, std::span<const unsigned char>& bytes) {
     if (remaining() < count) return false;
     bytes = bytes_.subspan(position_, count);
     position_ += count;
-    return true;
-}
-
-bool ByteReader::peek(std::uint8_t& value) const {
-    if (atEnd()) return false;
-    value = bytes_[position_];
     return true;
 }
 

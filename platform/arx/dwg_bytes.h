@@ -15,10 +15,12 @@ class ByteWriter {
 public:
     explicit ByteWriter(std::vector<unsigned char>& out) : out_(out) {}
 
-    void u8(std::uint8_t value) { out_.push_back(value); }
-    void u16(std::uint16_t value) { unsigned_(value, 2); }
-    void u32(std::uint32_t value) { unsigned_(value, 4); }
-    void u64(std::uint64_t value) { unsigned_(value, 8); }
+    // The low `bytes` bytes of value (1 to 8).
+    void unsignedOf(std::uint64_t value, std::size_t bytes);
+    void u8(std::uint8_t value) { unsignedOf(value, 1); }
+    void u16(std::uint16_t value) { unsignedOf(value, 2); }
+    void u32(std::uint32_t value) { unsignedOf(value, 4); }
+    void u64(std::uint64_t value) { unsignedOf(value, 8); }
     void f64(double value);
     // UTF-16LE code units followed by a zero unit. A text holding U+0000 ends there.
     void utf16z(const std::wstring& text);
@@ -28,7 +30,6 @@ public:
     void patchU32(std::size_t offset, std::uint32_t value);
 
 private:
-    void unsigned_(std::uint64_t value, int bytes);
     std::vector<unsigned char>& out_;
 };
 
@@ -38,6 +39,8 @@ class ByteReader {
 public:
     explicit ByteReader(std::span<const unsigned char> bytes) : bytes_(bytes) {}
 
+    // An unsigned integer of `bytes` bytes (1 to 8).
+    bool unsignedOf(std::size_t bytes, std::uint64_t& value);
     bool u8(std::uint8_t& value);
     bool u16(std::uint16_t& value);
     bool u32(std::uint32_t& value);
@@ -46,15 +49,11 @@ public:
     bool utf16z(std::wstring& text);
     // The next count bytes, as a view into the range.
     bool raw(std::size_t count, std::span<const unsigned char>& bytes);
-    // The next byte without consuming it.
-    bool peek(std::uint8_t& value) const;
 
-    std::size_t position() const { return position_; }
     std::size_t remaining() const { return bytes_.size() - position_; }
     bool atEnd() const { return position_ == bytes_.size(); }
 
 private:
-    bool unsigned_(std::uint64_t& value, std::size_t bytes);
     std::span<const unsigned char> bytes_;
     std::size_t position_ = 0;
 };

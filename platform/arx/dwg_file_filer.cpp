@@ -43,15 +43,7 @@ Acad::ErrorStatus DwgFileFiler::readItem(DwgItemTag tag, Read read) {
 
 template <class Unsigned>
 Acad::ErrorStatus DwgFileFiler::writeUnsigned(DwgItemTag tag, Unsigned value) {
-    if (beginWrite(tag)) {
-        ByteWriter out(*out_);
-        switch (sizeof(Unsigned)) {
-        case 1: out.u8(static_cast<std::uint8_t>(value)); break;
-        case 2: out.u16(static_cast<std::uint16_t>(value)); break;
-        case 4: out.u32(static_cast<std::uint32_t>(value)); break;
-        default: out.u64(value); break;
-        }
-    }
+    if (beginWrite(tag)) ByteWriter(*out_).unsignedOf(value, sizeof(Unsigned));
     return status_;
 }
 
@@ -60,15 +52,9 @@ Acad::ErrorStatus DwgFileFiler::readUnsigned(DwgItemTag tag, Integer* value) {
     *value = 0;
     return readItem(tag, [&](ByteReader& in) {
         std::uint64_t read = 0;
-        bool ok = false;
-        switch (sizeof(Integer)) {
-        case 1: { std::uint8_t v = 0; ok = in.u8(v); read = v; break; }
-        case 2: { std::uint16_t v = 0; ok = in.u16(v); read = v; break; }
-        case 4: { std::uint32_t v = 0; ok = in.u32(v); read = v; break; }
-        default: ok = in.u64(read); break;
-        }
-        if (ok) *value = static_cast<Integer>(read);
-        return ok;
+        if (!in.unsignedOf(sizeof(Integer), read)) return false;
+        *value = static_cast<Integer>(read);
+        return true;
     });
 }
 

@@ -1,0 +1,41 @@
+#include "dxf_file.h"
+
+#include <span>
+#include <vector>
+
+#include "drawing_file_io.h"
+#include "dxf_drawing_reader.h"
+#include "dxf_drawing_writer.h"
+
+namespace rvnhost {
+
+namespace {
+
+std::wstring sentence(const wchar_t* verb, const std::wstring& path, const std::wstring& reason) {
+    return std::wstring(verb) + L" \"" + path + L"\": " + reason + L".";
+}
+
+}  // namespace
+
+Acad::ErrorStatus saveDxfFile(AcDbDatabase& database, const std::wstring& path, std::wstring& message) {
+    std::string text;
+    std::wstring reason;
+    Acad::ErrorStatus status = writeDxf(database, text, reason);
+    auto bytes = std::span(reinterpret_cast<const unsigned char*>(text.data()), text.size());
+    if (status == Acad::eOk && !replaceFile(path, bytes, reason)) status = Acad::eCantOpenFile;
+    message = status == Acad::eOk ? std::wstring() : sentence(L"Cannot write", path, reason);
+    return status;
+}
+
+std::unique_ptr<AcDbDatabase> openDxfFile(const std::wstring& path, std::wstring& message) {
+    std::vector<unsigned char> bytes;
+    std::wstring reason;
+    auto database = std::make_unique<AcDbDatabase>(false, true);
+    bool read = readWholeFile(path, bytes, reason) &&
+                readDxf({reinterpret_cast<const char*>(bytes.data()), bytes.size()}, *database, reason) == Acad::eOk;
+    if (read) return database;
+    message = sentence(L"Cannot open", path, reason);
+    return nullptr;
+}
+
+}  // namespace rvnhost

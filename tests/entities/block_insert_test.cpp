@@ -1,0 +1,208 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "acutmem.h"
+#include "db_entity_owned.h"
+#include "drawing_fixture.h"
+#include "object_access.h"
+
+namespace {
+
+using rvnhost::ObjectAccess;
+
+// A drawing like a node block file: a layer, a text style, an application, a nested block and
+// model space holding a line with extended data, a 3D polyline, a reference with an attribute and
+// a text.
+class BlockInsert : public enttest::DrawingTest {
+protected:
+    void SetUp() override {
+        DrawingTest::SetUp();
+        acdbHostApplicationServices()->setWorkingDatabase(&source_);
+        fillSource();
+        acdbHostApplicationServices()->setWorkingDatabase(&db_);
+    }
+
+    template <class Table, class Record>
+    AcDbObjectId addRecord(AcDbDatabase& database, Record* record, const ACHAR* name) {
+        record->setName(name);
+        Table* table = nullptr;
+        EXPECT_EQ(database.getSymbolTable(table, AcDb::kForWrite), Acad::eOk);
+        AcDbObjectId id;
+        EXPECT_EQ(table->add(id, record), Acad::eOk);
+        record->close();
+        table->close();
+        return id;
+    }
+
+    AcDbObjectId appendTo(AcDbDatabase& database, const ACHAR* block, AcDbEntity* entity) {
+        AcDbBlockTable* blocks = nullptr;
+        database.getSymbolTable(blocks, AcDb::kForRead);
+        AcDbBlockTableRecord* record = nullptr;
+        EXPECT_EQ(blocks->getAt(block, record, AcDb::kForWrite), Acad::eOk);
+        blocks->close();
+        AcDbObjectId id;
+        EXPECT_EQ(record->appendAcDbEntity(id, entity), Acad::eOk);
+        entity->close();
+        record->close();
+        return id;
+    }
+
+    void fillSource() {
+        auto* layer = new AcDbLayerTableRecord;
+        layer->setColorIndex(3);
+        addRecord<AcDbLayerTable>(source_, layer, L"TZ-RV-SIMBOLI");
+        auto* style = new AcDbTextStyleTableRecord;
+        style->setXScale(0.8);
+        sourceStyle_ = addRecord<AcDbTextStyleTable>(source_, style, L"RVN");
+        addRecord<AcDbRegAppTable>(source_, new AcDbRegAppTableRecord, L"TZ-APP");
+        auto* inner = new AcDbBlockTableRecord;
+        addRecord<AcDbBlockTable>(source_, inner, L"INTERNO");
+        appendTo(source_, L"INTERNO", new AcDbPoint({0.5, 0.5, 0.0}));
+
+        auto* line = new AcDbLine({-1.0, 0.0, 0.0}, {1.0, 0.0, 0.0});
+        line->setLayer(L"TZ-RV-SIMBOLI");
+        resbuf* data = acutBuildList(AcDb::kDxfRegAppName, L"TZ-APP", AcDb::kDxfXdAsciiString, L"simbolo", 0);
+        EXPECT_EQ(line->setXData(data), Acad::eOk);
+        acutRelRb(data);
+        sourceLine_ = appendTo(source_, ACDB_MODEL_SPACE, line);
+        appendTo(source_, ACDB_MODEL_SPACE,
+                 new AcDb3dPolyline(AcDb::k3dSimplePoly, {{0.0, 0.0, 0.0}, {0.0, 1.0, 0.0}, {1.0, 1.0, 1.0}}));
+        auto* reference = new AcDbBlockReference({2.0, 0.0, 0.0}, blockOf(source_, L"INTERNO"));
+        reference->appendAttribute(new AcDbAttribute({2.0, 1.0, 0.0}, L"valore", L"TAG"));
+        appendTo(source_, ACDB_MODEL_SPACE, reference);
+        appendTo(source_, ACDB_MODEL_SPACE, new AcDbText({0.0, -1.0, 0.0}, L"Nodo", sourceStyle_));
+    }
+
+    static AcDbObjectId blockOf(AcDbDatabase& database, const ACHAR* name) {
+        const auto* blocks = AcDbSymbolTable::cast(ObjectAccess::peek(database.blockTableId()));
+        return blocks->findRecord(name, false);
+    }
+    static AcDbObjectId layerOf(AcDbDatabase& database, const ACHAR* name) {
+        const auto* layers = AcDbSymbolTable::cast(ObjectAccess::peek(database.layerTableId()));
+        return layers->findRecord(name, false);
+    }
+
+    std::vector<AcDbObjectId> entitiesOf(AcDbObjectId block) {
+        AcDbBlockTableRecord* record = nullptr;
+        EXPECT_EQ(acdbOpenObject(record, block, AcDb::kForRead), Acad::eOk);
+        std::vector<AcDbObjectId> live;
+        for (AcDbObjectId id : record->entityIds()) {
+            if (!id.isErased()) live.push_back(id);
+        }
+        record->close();
+        return live;
+    }
+
+    AcDbDatabase source_;
+    AcDbObjectId sourceStyle_;
+    AcDbObjectId sourceLine_;
+};
+
+TEST_F(BlockInsert, ModelSpaceBecomesABlockWithWhatItUses) {
+    const std::size_t objectsBefore = source_.allObjectIds().size();
+    AcDbObjectId block;
+    ASSERT_EQ(db_.insert(block, L"TZ-RV-NODO", &source_), Acad::eOk);
+    EXPECT_EQ(block, blockOf(db_, L"TZ-RV-NODO"));
+    const std::vector<AcDbObjectId> entities = entitiesOf(block);
+    ASSERT_EQ(entities.size(), 4u);
+    for (AcDbObjectId id : entities) EXPECT_EQ(id.database(), &db_);
+
+    AcDbLine* line = nullptr;
+    ASSERT_EQ(acdbOpenObject(line, entities[0], AcDb::kForRead), Acad::eOk);
+    EXPECT_EQ(line->ownerId(), block);
+    EXPECT_EQ(line->endPoint(), AcGePoint3d(1.0, 0.0, 0.0));
+    EXPECT_EQ(line->layerId(), layerOf(db_, L"TZ-RV-SIMBOLI"));
+    resbuf* data = line->xData(L"TZ-APP");
+    ASSERT_NE(data, nullptr);
+    EXPECT_STREQ(data->rbnext->resval.rstring, L"simbolo");
+    acutRelRb(data);
+    line->close();
+    AcDbLayerTableRecord* layer = nullptr;
+    ASSERT_EQ(acdbOpenObject(layer, layerOf(db_, L"TZ-RV-SIMBOLI"), AcDb::kForRead), Acad::eOk);
+    EXPECT_EQ(layer->colorIndex(), 3);
+    EXPECT_EQ(layer->linetypeObjectId(), db_.continuousLinetype());
+    layer->close();
+
+    const std::vector<AcDbObjectId> vertices = rvnhost::subentitiesOf(entities[1]);
+    ASSERT_EQ(vertices.size(), 4u);
+    AcDb3dPolyline* polyline = nullptr;
+    ASSERT_EQ(acdbOpenObject(polyline, entities[1], AcDb::kForRead), Acad::eOk);
+    AcDb3dPolylineVertex* vertex = nullptr;
+    ASSERT_EQ(polyline->openVertex(vertex, vertices[2], AcDb::kForRead), Acad::eOk);
+    EXPECT_EQ(vertex->position(), AcGePoint3d(1.0, 1.0, 1.0));
+    EXPECT_EQ(vertex->ownerId(), entities[1]);
+    EXPECT_EQ(vertex->database(), &db_);
+    vertex->close();
+    polyline->close();
+
+    AcDbBlockReference* reference = nullptr;
+    ASSERT_EQ(acdbOpenObject(reference, entities[2], AcDb::kForRead), Acad::eOk);
+    EXPECT_EQ(reference->blockTableRecord(), blockOf(db_, L"INTERNO"));
+    EXPECT_EQ(entitiesOf(reference->blockTableRecord()).size(), 1u);
+    const std::vector<AcDbObjectId> attributes = rvnhost::subentitiesOf(entities[2]);
+    ASSERT_EQ(attributes.size(), 2u);
+    AcDbAttribute* attribute = nullptr;
+    ASSERT_EQ(reference->openAttribute(attribute, attributes[0], AcDb::kForRead), Acad::eOk);
+    EXPECT_STREQ(attribute->textStringConst(), L"valore");
+    attribute->close();
+    reference->close();
+
+    AcDbText* text = nullptr;
+    ASSERT_EQ(acdbOpenObject(text, entities[3], AcDb::kForRead), Acad::eOk);
+    AcDbTextStyleTableRecord* style = nullptr;
+    ASSERT_EQ(acdbOpenObject(style, text->textStyle(), AcDb::kForRead), Acad::eOk);
+    EXPECT_EQ(style->database(), &db_);
+    EXPECT_EQ(style->xScale(), 0.8);
+    style->close();
+    text->close();
+
+    EXPECT_EQ(source_.allObjectIds().size(), objectsBefore);
+    EXPECT_EQ(entitiesOf(blockOf(source_, ACDB_MODEL_SPACE)).size(), 4u);
+}
+
+TEST_F(BlockInsert, RecordsOfTheSameNameAreUsedAsTheyAre) {
+    auto* own = new AcDbLayerTableRecord;
+    own->setColorIndex(5);
+    const AcDbObjectId ownLayer = addRecord<AcDbLayerTable>(db_, own, L"tz-rv-simboli");
+    AcDbObjectId block;
+    ASSERT_EQ(db_.insert(block, L"NODO", &source_), Acad::eOk);
+    AcDbEntity* line = nullptr;
+    ASSERT_EQ(acdbOpenObject(line, entitiesOf(block)[0], AcDb::kForRead), Acad::eOk);
+    EXPECT_EQ(line->layerId(), ownLayer);
+    line->close();
+    AcDbLayerTableRecord* layer = nullptr;
+    ASSERT_EQ(acdbOpenObject(layer, ownLayer, AcDb::kForRead), Acad::eOk);
+    EXPECT_EQ(layer->colorIndex(), 5);
+    layer->close();
+    // The inserted block can be referenced like any other.
+    const AcDbObjectId reference = append(new AcDbBlockReference({10.0, 0.0, 0.0}, block));
+    AcDbEntity* entity = nullptr;
+    ASSERT_EQ(acdbOpenObject(entity, reference, AcDb::kForRead), Acad::eOk);
+    AcDbExtents extents;
+    ASSERT_EQ(entity->getGeomExtents(extents), Acad::eOk);
+    EXPECT_EQ(extents.minPoint().x, 9.0);
+    entity->close();
+}
+
+TEST_F(BlockInsert, AFailedInsertLeavesTheDrawingAsItWas) {
+    AcDbObjectId block;
+    EXPECT_EQ(db_.insert(block, L"", &source_), Acad::eInvalidInput);
+    EXPECT_EQ(db_.insert(block, L"X", nullptr), Acad::eInvalidInput);
+    EXPECT_EQ(db_.insert(block, L"X", &db_), Acad::eInvalidInput);
+    EXPECT_EQ(db_.insert(block, L"*Model_Space", &source_), Acad::eInvalidInput);
+    addBlock(L"PRESENTE");
+    EXPECT_EQ(db_.insert(block, L"presente", &source_), Acad::eDuplicateRecordName);
+
+    AcDbObject* busy = nullptr;
+    ASSERT_EQ(acdbOpenObject(busy, sourceLine_, AcDb::kForWrite), Acad::eOk);
+    EXPECT_EQ(db_.insert(block, L"NODO", &source_), Acad::eWasOpenedForWrite);
+    busy->close();
+    EXPECT_TRUE(block.isNull());
+    EXPECT_TRUE(blockOf(db_, L"NODO").isNull());
+    EXPECT_TRUE(layerOf(db_, L"TZ-RV-SIMBOLI").isNull());
+    ASSERT_EQ(db_.insert(block, L"NODO", &source_), Acad::eOk);
+    EXPECT_FALSE(layerOf(db_, L"TZ-RV-SIMBOLI").isNull());
+}
+
+}  // namespace

@@ -1,0 +1,337 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "db_entity_dxf.h"
+#include "drawing_fixture.h"
+#include "dwg_memory_filer.h"
+#include "dxf_memory_filer.h"
+
+namespace {
+
+using rvnhost::MemoryDwgFiler;
+using rvnhost::MemoryDxfFiler;
+
+class EntityFiling : public enttest::DrawingTest {
+protected:
+    // Files source and reads the sequence into copy; every item must be read.
+    static void dwgRoundTrip(const AcDbObject& source, AcDbObject& copy) {
+        MemoryDwgFiler filer(AcDb::kCopyFiler);
+        ASSERT_EQ(source.dwgOutFields(&filer), Acad::eOk);
+        filer.rewind();
+        ASSERT_EQ(copy.dwgInFields(&filer), Acad::eOk) << rvnos::toUtf8(filer.dump());
+        EXPECT_EQ(filer.position(), filer.items().size());
+    }
+    // The DXF groups of the object after its handle (5) and owner (330).
+    std::wstring groups(const AcDbObject& object) {
+        MemoryDxfFiler filer(AcDb::kFileFiler, &db_);
+        EXPECT_EQ(object.dxfOutFields(&filer), Acad::eOk);
+        const std::wstring dump = filer.dump();
+        std::size_t start = 0;
+        for (int line = 0; line < 2; ++line) start = dump.find(L'\n', start) + 1;
+        return dump.substr(start);
+    }
+    Acad::ErrorStatus dxfRoundTrip(const AcDbObject& source, AcDbObject& copy) {
+        MemoryDxfFiler filer(AcDb::kFileFiler, &db_);
+        EXPECT_EQ(source.dxfOutFields(&filer), Acad::eOk);
+        filer.rewind();
+        const Acad::ErrorStatus status = copy.dxfInFields(&filer);
+        EXPECT_TRUE(filer.atEOF());
+        return status;
+    }
+    // A DXF filer holding the common groups of an entity on layer "0", then the given ones.
+    template <class Write>
+    std::unique_ptr<MemoryDxfFiler> entityGroups(Write write) {
+        auto filer = std::make_unique<MemoryDxfFiler>(AcDb::kFileFiler, &db_);
+        filer->writeString(AcDb::kDxfSubclass, L"AcDbEntity");
+        filer->writeString(AcDb::kDxfLayerName, L"0");
+        write(*filer);
+        filer->rewind();
+        return filer;
+    }
+};
+
+TEST_F(EntityFiling, LinesAndPointsWithTheirEntityProperties) {
+    AcDbLine line({1.0, 2.0, 3.0}, {4.0, 5.0, 6.0});
+    line.setLayer(L"0");
+    EXPECT_EQ(groups(line), L"100 AcDbEntity\n8 0\n100 AcDbLine\n10 1,2,3\n11 4,5,6\n");
+    line.setColorIndex(1);
+    line.setLinetype(L"Continuous");
+    line.setThickness(2.0);
+    line.setNormal({0.0, 0.0, -2.0});
+    EXPECT_EQ(groups(line),
+              L"100 AcDbEntity\n8 0\n6 Continuous\n62 1\n100 AcDbLine\n39 2\n10 1,2,3\n11 4,5,6\n210 0,0,-1\n");
+    AcDbLine copy;
+    dwgRoundTrip(line, copy);
+    EXPECT_EQ(copy.endPoint(), AcGePoint3d(4.0, 5.0, 6.0));
+    EXPECT_EQ(copy.normal(), AcGeVector3d(0.0, 0.0, -1.0));
+    EXPECT_EQ(copy.colorIndex(), 1);
+    EXPECT_EQ(copy.linetypeId(), db_.continuousLinetype());
+    EXPECT_EQ(copy.layerId(), db_.clayer());
+    AcDbLine fromDxf;
+    ASSERT_EQ(dxfRoundTrip(line, fromDxf), Acad::eOk);
+    EXPECT_EQ(fromDxf.startPoint(), AcGePoint3d(1.0, 2.0, 3.0));
+    EXPECT_EQ(fromDxf.thickness(), 2.0);
+    EXPECT_EQ(fromDxf.linetypeId(), db_.continuousLinetype());
+
+    AcDbPoint point({1.0, 2.0, 3.0});
+    point.setLayer(L"0");
+    point.setEcsRotation(0.5);
+    EXPECT_EQ(groups(point), L"100 AcDbEntity\n8 0\n100 AcDbPoint\n10 1,2,3\n50 0.5\n");
+    AcDbPoint pointCopy;
+    dwgRoundTrip(point, pointCopy);
+    EXPECT_EQ(pointCopy.position(), AcGePoint3d(1.0, 2.0, 3.0));
+    EXPECT_EQ(pointCopy.ecsRotation(), 0.5);
+}
+
+TEST_F(EntityFiling, TextsAttributeDefinitionsAndAttributes) {
+    AcDbText text({1.0, 2.0, 0.0}, L"Ciao", AcDbObjectId(), 0.5, 0.25);
+    text.setLayer(L"0");
+    EXPECT_EQ(groups(text), L"100 AcDbEntity\n8 0\n100 AcDbText\n10 1,2,0\n40 0.5\n1 Ciao\n50 0.25\n7 Standard\n"
+                            L"100 AcDbText\n");
+    text.setHorizontalMode(AcDb::kTextCenter);
+    text.setVerticalMode(AcDb::kTextVertMid);
+    text.setAlignmentPoint({3.0, 2.0, 0.0});
+    text.setWidthFactor(0.75);
+    EXPECT_EQ(groups(text), L"100 AcDbEntity\n8 0\n100 AcDbText\n10 1,2,0\n40 0.5\n1 Ciao\n50 0.25\n41 0.75\n"
+                            L"7 Standard\n72 1\n11 3,2,0\n100 AcDbText\n73 2\n");
+    AcDbText copy;
+    dwgRoundTrip(text, copy);
+    EXPECT_STREQ(copy.textStringConst(), L"Ciao");
+    EXPECT_EQ(copy.verticalMode(), AcDb::kTextVertMid);
+    EXPECT_EQ(copy.alignmentPoint(), AcGePoint3d(3.0, 2.0, 0.0));
+    AcDbText fromDxf;
+    ASSERT_EQ(dxfRoundTrip(text, fromDxf), Acad::eOk);
+    EXPECT_EQ(fromDxf.horizontalMode(), AcDb::kTextCenter);
+    EXPECT_EQ(fromDxf.verticalMode(), AcDb::kTextVertMid);
+    EXPECT_EQ(fromDxf.widthFactor(), 0.75);
+    EXPECT_EQ(fromDxf.rotation(), 0.25);
+    EXPECT_EQ(fromDxf.textStyle(), db_.textstyle());
+
+    AcDbAttributeDefinition definition({0.0, 0.0, 0.0}, L"-", L"NODE_01", L"Nome");
+    definition.setLayer(L"0");
+    definition.setHeight(0.5);
+    definition.setInvisible(true);
+    definition.setFieldLength(15);
+    EXPECT_EQ(groups(definition), L"100 AcDbEntity\n8 0\n100 AcDbText\n10 0,0,0\n40 0.5\n1 -\n7 Standard\n"
+                                  L"100 AcDbAttributeDefinition\n3 Nome\n2 NODE_01\n70 1\n73 15\n");
+    AcDbAttributeDefinition definitionCopy;
+    dwgRoundTrip(definition, definitionCopy);
+    EXPECT_STREQ(definitionCopy.promptConst(), L"Nome");
+    EXPECT_TRUE(definitionCopy.isInvisible());
+    AcDbAttributeDefinition definitionFromDxf;
+    ASSERT_EQ(dxfRoundTrip(definition, definitionFromDxf), Acad::eOk);
+    EXPECT_STREQ(definitionFromDxf.tagConst(), L"NODE_01");
+    EXPECT_EQ(definitionFromDxf.fieldLength(), 15);
+
+    AcDbAttribute attribute({2.0, 0.0, 0.0}, L"N1", L"NODE_01");
+    attribute.setLayer(L"0");
+    attribute.setHeight(0.5);
+    attribute.setVerticalMode(AcDb::kTextTop);
+    attribute.setAlignmentPoint({2.0, 1.0, 0.0});
+    EXPECT_EQ(groups(attribute), L"100 AcDbEntity\n8 0\n100 AcDbText\n10 2,0,0\n40 0.5\n1 N1\n7 Standard\n"
+                                 L"11 2,1,0\n100 AcDbAttribute\n2 NODE_01\n70 0\n74 3\n");
+    AcDbAttribute attributeFromDxf;
+    ASSERT_EQ(dxfRoundTrip(attribute, attributeFromDxf), Acad::eOk);
+    EXPECT_STREQ(attributeFromDxf.textStringConst(), L"N1");
+    EXPECT_EQ(attributeFromDxf.verticalMode(), AcDb::kTextTop);
+    AcDbAttribute attributeCopy;
+    dwgRoundTrip(attribute, attributeCopy);
+    EXPECT_STREQ(attributeCopy.tagConst(), L"NODE_01");
+}
+
+TEST_F(EntityFiling, BlockReferencesAndTheirAttributes) {
+    const AcDbObjectId block = addBlock(L"B");
+    auto* reference = new AcDbBlockReference({1.0, 2.0, 3.0}, block);
+    reference->setRotation(0.5);
+    reference->setScaleFactors(AcGeScale3d(2.0));
+    reference->setLayer(L"0");
+    EXPECT_EQ(groups(*reference), L"100 AcDbEntity\n8 0\n100 AcDbBlockReference\n2 B\n10 1,2,3\n41 2\n42 2\n43 2\n"
+                                  L"50 0.5\n");
+    reference->appendAttribute(new AcDbAttribute({1.0, 0.0, 0.0}, L"x", L"T"));
+    const AcDbObjectId id = append(reference);
+    AcDbBlockReference* opened = nullptr;
+    ASSERT_EQ(acdbOpenObject(opened, id, AcDb::kForRead), Acad::eOk);
+    EXPECT_NE(groups(*opened).find(L"100 AcDbBlockReference\n66 1\n2 B\n"), std::wstring::npos);
+    AcDbBlockReference copy;
+    dwgRoundTrip(*opened, copy);
+    EXPECT_EQ(copy.blockTableRecord(), block);
+    EXPECT_EQ(copy.scaleFactors(), AcGeScale3d(2.0));
+    EXPECT_EQ(rvnhost::subentitiesOf(id), copy.subentityList().fileOrder());
+    AcDbBlockReference fromDxf;
+    ASSERT_EQ(dxfRoundTrip(*opened, fromDxf), Acad::eOk);
+    EXPECT_EQ(fromDxf.blockTableRecord(), block);
+    EXPECT_EQ(fromDxf.position(), AcGePoint3d(1.0, 2.0, 3.0));
+    EXPECT_EQ(fromDxf.rotation(), 0.5);
+    opened->close();
+}
+
+TEST_F(EntityFiling, PolylinesAndVertices) {
+    const AcDbObjectId id = append(new AcDb3dPolyline(AcDb::k3dSimplePoly, {{1.0, 2.0, 3.0}, {4.0, 5.0, 6.0}}, true));
+    const std::vector<AcDbObjectId> owned = rvnhost::subentitiesOf(id);
+    AcDb3dPolyline* polyline = nullptr;
+    ASSERT_EQ(acdbOpenObject(polyline, id, AcDb::kForWrite), Acad::eOk);
+    EXPECT_EQ(groups(*polyline), L"100 AcDbEntity\n8 0\n100 AcDb3dPolyline\n66 1\n10 0,0,0\n70 9\n");
+    AcDb3dPolyline copy;
+    dwgRoundTrip(*polyline, copy);
+    EXPECT_TRUE(copy.isClosed());
+    EXPECT_EQ(copy.subentityList().fileOrder(), owned);
+    polyline->setPolyType(AcDb::k3dCubicSplinePoly);
+    EXPECT_EQ(groups(*polyline), L"100 AcDbEntity\n8 0\n100 AcDb3dPolyline\n66 1\n10 0,0,0\n70 13\n75 6\n");
+    AcDb3dPolyline fromDxf;
+    ASSERT_EQ(dxfRoundTrip(*polyline, fromDxf), Acad::eOk);
+    EXPECT_EQ(fromDxf.polyType(), AcDb::k3dCubicSplinePoly);
+    EXPECT_TRUE(fromDxf.isClosed());
+    AcDb3dPolylineVertex* vertex = nullptr;
+    ASSERT_EQ(polyline->openVertex(vertex, owned[0], AcDb::kForRead), Acad::eOk);
+    EXPECT_EQ(groups(*vertex), L"100 AcDbEntity\n8 0\n100 AcDbVertex\n100 AcDb3dPolylineVertex\n10 1,2,3\n70 48\n");
+    AcDb3dPolylineVertex vertexCopy;
+    dwgRoundTrip(*vertex, vertexCopy);
+    EXPECT_EQ(vertexCopy.position(), AcGePoint3d(1.0, 2.0, 3.0));
+    EXPECT_EQ(vertexCopy.vertexType(), AcDb::k3dControlVertex);
+    vertex->close();
+    polyline->close();
+    AcDbSequenceEnd* end = nullptr;
+    ASSERT_EQ(acdbOpenObject(end, owned.back(), AcDb::kForRead), Acad::eOk);
+    EXPECT_EQ(groups(*end), L"100 AcDbEntity\n8 0\n");
+    end->close();
+
+    AcDb2dPolyline flat(AcDb::k2dSimplePoly, {}, 2.0, true);
+    flat.setLayer(L"0");
+    EXPECT_EQ(groups(flat), L"100 AcDbEntity\n8 0\n100 AcDb2dPolyline\n66 1\n10 0,0,2\n70 1\n");
+    AcDb2dVertex flatVertex({1.0, 1.0, 2.0}, 0.5);
+    flatVertex.setLayer(L"0");
+    EXPECT_EQ(groups(flatVertex), L"100 AcDbEntity\n8 0\n100 AcDbVertex\n100 AcDb2dVertex\n10 1,1,2\n42 0.5\n70 0\n");
+    AcDb2dVertex flatVertexCopy;
+    ASSERT_EQ(dxfRoundTrip(flatVertex, flatVertexCopy), Acad::eOk);
+    EXPECT_EQ(flatVertexCopy.bulge(), 0.5);
+    AcDb2dPolyline flatCopy;
+    dwgRoundTrip(flat, flatCopy);
+    EXPECT_EQ(flatCopy.elevation(), 2.0);
+
+    AcDbPolyline light;
+    light.setLayer(L"0");
+    light.addVertexAt(0, {0.0, 0.0}, 0.5);
+    light.addVertexAt(1, {1.0, 0.0});
+    light.setElevation(5.0);
+    light.setClosed(true);
+    EXPECT_EQ(groups(light), L"100 AcDbEntity\n8 0\n100 AcDbPolyline\n90 2\n70 1\n43 0\n38 5\n10 0,0,0\n42 0.5\n"
+                             L"10 1,0,0\n");
+    light.setWidthsAt(1, 0.5, 0.25);
+    AcDbPolyline lightFromDxf;
+    ASSERT_EQ(dxfRoundTrip(light, lightFromDxf), Acad::eOk);
+    double start = 0.0, endWidth = 0.0, bulge = 0.0;
+    lightFromDxf.getWidthsAt(1, start, endWidth);
+    lightFromDxf.getBulgeAt(0, bulge);
+    EXPECT_EQ(start, 0.5);
+    EXPECT_EQ(endWidth, 0.25);
+    EXPECT_EQ(bulge, 0.5);
+    EXPECT_EQ(lightFromDxf.elevation(), 5.0);
+    AcDbPolyline lightCopy;
+    dwgRoundTrip(light, lightCopy);
+    EXPECT_EQ(lightCopy.numVerts(), 2u);
+    EXPECT_TRUE(lightCopy.isClosed());
+}
+
+TEST_F(EntityFiling, ACutOrDamagedSequenceIsRefusedAndChangesNothing) {
+    AcDbLine line({1.0, 1.0, 1.0}, {2.0, 2.0, 2.0});
+    MemoryDwgFiler filer(AcDb::kCopyFiler);
+    line.dwgOutFields(&filer);
+    filer.truncate(filer.items().size() - 2);
+    AcDbLine target({7.0, 7.0, 7.0}, {8.0, 8.0, 8.0});
+    filer.rewind();
+    EXPECT_EQ(target.dwgInFields(&filer), Acad::eEndOfFile);
+    EXPECT_EQ(target.startPoint(), AcGePoint3d(7.0, 7.0, 7.0));
+
+    // A polyline claiming a negative number of vertices.
+    MemoryDwgFiler crafted(AcDb::kCopyFiler);
+    AcDb3dPolyline().AcDbCurve::dwgOutFields(&crafted);
+    crafted.writeInt16(0);
+    crafted.writeBool(false);
+    crafted.writeInt32(-4);
+    crafted.rewind();
+    AcDb3dPolyline polyline;
+    EXPECT_EQ(polyline.dwgInFields(&crafted), Acad::eDwgObjectImproperlyRead);
+
+    MemoryDwgFiler badText(AcDb::kCopyFiler);
+    AcDbText text({0.0, 0.0, 0.0}, L"t");
+    text.dwgOutFields(&badText);
+    badText.truncate(badText.items().size() - 1);
+    badText.rewind();
+    AcDbText textTarget({5.0, 5.0, 5.0}, L"kept");
+    EXPECT_EQ(textTarget.dwgInFields(&badText), Acad::eEndOfFile);
+    EXPECT_STREQ(textTarget.textStringConst(), L"kept");
+}
+
+TEST_F(EntityFiling, MalformedDxfGroupsAreRefusedWithAMessage) {
+    auto noTag = entityGroups([](MemoryDxfFiler& f) {
+        f.writeString(AcDb::kDxfSubclass, L"AcDbText");
+        f.writePoint3d(AcDb::kDxfXCoord, AcGePoint3d::kOrigin);
+        f.writeDouble(AcDb::kDxfTxtSize, 1.0);
+        f.writeString(AcDb::kDxfSubclass, L"AcDbAttribute");
+    });
+    AcDbAttribute attribute;
+    EXPECT_EQ(attribute.dxfInFields(noTag.get()), Acad::eMissingDxfField);
+    EXPECT_NE(std::wstring(noTag->errorMessage()).find(L"tag"), std::wstring::npos);
+
+    auto unknownBlock = entityGroups([](MemoryDxfFiler& f) {
+        f.writeString(AcDb::kDxfSubclass, L"AcDbBlockReference");
+        f.writeString(AcDb::kDxfSymbolTableName, L"NESSUNO");
+    });
+    AcDbBlockReference reference;
+    EXPECT_EQ(reference.dxfInFields(unknownBlock.get()), Acad::eKeyNotFound);
+    EXPECT_NE(std::wstring(unknownBlock->errorMessage()).find(L"NESSUNO"), std::wstring::npos);
+
+    auto widthFirst = entityGroups([](MemoryDxfFiler& f) {
+        f.writeString(AcDb::kDxfSubclass, L"AcDbPolyline");
+        f.writeDouble(AcDb::kDxfReal, 1.0);
+    });
+    AcDbPolyline light;
+    EXPECT_EQ(light.dxfInFields(widthFirst.get()), Acad::eBadDxfSequence);
+
+    auto flatText = entityGroups([](MemoryDxfFiler& f) {
+        f.writeString(AcDb::kDxfSubclass, L"AcDbText");
+        f.writeDouble(AcDb::kDxfTxtSize, 0.0);
+    });
+    AcDbText text;
+    EXPECT_EQ(text.dxfInFields(flatText.get()), Acad::eInvalidInput);
+
+    auto wrongClass = entityGroups([](MemoryDxfFiler& f) { f.writeString(AcDb::kDxfSubclass, L"AcDbCircle"); });
+    AcDbLine line;
+    EXPECT_EQ(line.dxfInFields(wrongClass.get()), Acad::eBadDxfSequence);
+}
+
+TEST_F(EntityFiling, DxfNamesGiveTheClasses) {
+    EXPECT_EQ(rvnhost::dxfEntityClass(L"POLYLINE", 8), AcDb3dPolyline::desc());
+    EXPECT_EQ(rvnhost::dxfEntityClass(L"POLYLINE", 1), AcDb2dPolyline::desc());
+    EXPECT_EQ(rvnhost::dxfEntityClass(L"POLYLINE", 64), nullptr);
+    EXPECT_EQ(rvnhost::dxfEntityClass(L"VERTEX", 32), AcDb3dPolylineVertex::desc());
+    EXPECT_EQ(rvnhost::dxfEntityClass(L"VERTEX", 0), AcDb2dVertex::desc());
+    EXPECT_EQ(rvnhost::dxfEntityClass(L"INSERT", 0), AcDbBlockReference::desc());
+    EXPECT_EQ(rvnhost::dxfEntityClass(L"LWPOLYLINE", 0), AcDbPolyline::desc());
+    EXPECT_EQ(rvnhost::dxfEntityClass(L"SEQEND", 0), AcDbSequenceEnd::desc());
+    EXPECT_EQ(rvnhost::dxfEntityClass(L"CIRCLE", 0), nullptr);
+    EXPECT_TRUE(rvnhost::isPlanarPointGroup(L"LWPOLYLINE", 10));
+    EXPECT_FALSE(rvnhost::isPlanarPointGroup(L"LINE", 10));
+    std::unique_ptr<AcRxObject> made(AcDbAttribute::desc()->create());
+    EXPECT_NE(AcDbAttribute::cast(made.get()), nullptr);
+    EXPECT_TRUE(AcDbAttribute::desc()->isDerivedFrom(AcDbText::desc()));
+    EXPECT_TRUE(AcDb3dPolyline::desc()->isDerivedFrom(AcDbCurve::desc()));
+}
+
+TEST_F(EntityFiling, SubentitiesReadFromAFileJoinTheirOwner) {
+    const AcDbObjectId polylineId = append(new AcDb3dPolyline);
+    auto* loose = new AcDb3dPolylineVertex({1.0, 0.0, 0.0});
+    const AcDbObjectId looseId = append(loose);
+    auto* flat = new AcDb2dVertex({0.0, 0.0, 0.0});
+    const AcDbObjectId flatId = append(flat);
+    EXPECT_EQ(rvnhost::attachSubentity(polylineId, flatId), Acad::eWrongObjectType);
+    ASSERT_EQ(rvnhost::attachSubentity(polylineId, looseId), Acad::eOk);
+    EXPECT_EQ(rvnhost::attachSubentity(polylineId, looseId), Acad::eDuplicateKey);
+    EXPECT_EQ(rvnhost::attachSubentity(looseId, flatId), Acad::eNotApplicable);
+    const std::vector<AcDbObjectId> owned = rvnhost::subentitiesOf(polylineId);
+    ASSERT_EQ(owned.size(), 2u);
+    EXPECT_EQ(owned[0], looseId);
+}
+
+}  // namespace

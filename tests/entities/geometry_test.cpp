@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+#include "dbpl_path.h"
+#include "gelineseg3d.h"
+#include "gemat3d.h"
+#include "gespline.h"
+
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+
+void expectPoint(const AcGePoint3d& actual, double x, double y, double z) {
+    EXPECT_NEAR(actual.x, x, 1e-12);
+    EXPECT_NEAR(actual.y, y, 1e-12);
+    EXPECT_NEAR(actual.z, z, 1e-12);
+}
+
+TEST(Matrices, ComposeRightToLeftAndLeaveVectorsUnmoved) {
+    const AcGeMatrix3d m = AcGeMatrix3d::translation({1.0, 2.0, 3.0}) *
+                           AcGeMatrix3d::rotation(kPi / 2.0, AcGeVector3d::kZAxis) * AcGeMatrix3d::scaling(2.0);
+    expectPoint(m * AcGePoint3d(1.0, 0.0, 0.0), 1.0, 4.0, 3.0);
+    const AcGeVector3d v = m * AcGeVector3d(1.0, 0.0, 0.0);
+    expectPoint(AcGePoint3d(v.x, v.y, v.z), 0.0, 2.0, 0.0);
+    AcGeMatrix3d built;
+    built.setToScaling(2.0).preMultBy(AcGeMatrix3d::rotation(kPi / 2.0, AcGeVector3d::kZAxis));
+    built.preMultBy(AcGeMatrix3d::translation({1.0, 2.0, 3.0}));
+    EXPECT_TRUE(built.isEqualTo(m));
+    EXPECT_EQ(m.translation(), AcGeVector3d(1.0, 2.0, 3.0));
+    EXPECT_NEAR(m.scale(), 2.0, 1e-12);
+}
+
+TEST(Matrices, RotateAboutAnAxisThroughACentre) {
+    expectPoint(AcGeMatrix3d::rotation(kPi, AcGeVector3d::kZAxis, {1.0, 1.0, 0.0}) * AcGePoint3d(2.0, 1.0, 5.0), 0.0,
+                1.0, 5.0);
+    // A third of a turn about the diagonal takes each axis to the next.
+    const AcGeMatrix3d turn = AcGeMatrix3d::rotation(2.0 * kPi / 3.0, {1.0, 1.0, 1.0});
+    expectPoint(turn * AcGePoint3d(1.0, 0.0, 0.0), 0.0, 1.0, 0.0);
+    expectPoint(turn * AcGePoint3d(0.0, 1.0, 0.0), 0.0, 0.0, 1.0);
+    AcGePoint3d moved(0.0, 0.0, 1.0);
+    expectPoint(moved.transformBy(turn), 1.0, 0.0, 0.0);
+}
+
+TEST(Matrices, InverseUndoesAndASingularMatrixHasNone) {
+    const AcGeMatrix3d m = AcGeMatrix3d::translation({5.0, -2.0, 1.0}) *
+                           AcGeMatrix3d::rotation(0.3, {0.2, 0.5, 1.0}) *
+                           AcGeMatrix3d::scaling(AcGeScale3d(2.0, 3.0, 0.5));
+    EXPECT_TRUE((m * m.inverse()).isEqualTo(AcGeMatrix3d::kIdentity));
+    EXPECT_NEAR(m.det(), 3.0, 1e-12);
+    const AcGeMatrix3d flat = AcGeMatrix3d::scaling(AcGeScale3d(1.0, 1.0, 0.0));
+    EXPECT_TRUE(flat.isSingular());
+    AcGeMatrix3d untouched = AcGeMatrix3d::translation({9.0, 9.0, 9.0});
+    EXPECT_FALSE(flat.inverse(untouched, 1e-12));
+    EXPECT_EQ(untouched.translation(), AcGeVector3d(9.0, 9.0, 9.0));
+    EXPECT_TRUE(flat.inverse().isEqualTo(flat));
+    EXPECT_TRUE(m.transpose().transpose().isEqualTo(m));
+}
+
+TEST(Matrices, CoordinateSystemsAndTheArbitraryAxisRule) {
+    AcGeMatrix3d frame;
+    frame.setCoordSystem({10.0, 0.0, 0.0}, AcGeVector3d::kYAxis, -AcGeVector3d::kXAxis, AcGeVector3d::kZAxis);
+    expectPoint(frame * AcGePoint3d(1.0, 2.0, 3.0), 8.0, 1.0, 3.0);
+    AcGePoint3d origin;
+    AcGeVector3d x, y, z;
+    frame.getCoordSystem(origin, x, y, z);
+    EXPECT_EQ(origin, AcGePoint3d(10.0, 0.0, 0.0));
+    EXPECT_EQ(x, AcGeVector3d::kYAxis);
+
+    const AcGeMatrix3d align = AcGeMatrix3d::alignCoordSys(
+        {10.0, 0.0, 0.0}, AcGeVector3d::kYAxis, -AcGeVector3d::kXAxis, AcGeVector3d::kZAxis, AcGePoint3d::kOrigin,
+        AcGeVector3d::kXAxis, AcGeVector3d::kYAxis, AcGeVector3d::kZAxis);
+    expectPoint(align * AcGePoint3d(8.0, 1.0, 3.0), 1.0, 2.0, 3.0);
+
+    EXPECT_TRUE(AcGeMatrix3d::planeToWorld(AcGeVector3d::kZAxis).isEqualTo(AcGeMatrix3d::kIdentity));
+    // Normal X: the plane's X axis is world Z x normal = world Y, its Y axis world Z.
+    const AcGeMatrix3d side = AcGeMatrix3d::planeToWorld(AcGeVector3d::kXAxis);
+    expectPoint(side * AcGePoint3d(1.0, 2.0, 3.0), 3.0, 1.0, 2.0);
+    expectPoint(AcGeMatrix3d::worldToPlane(AcGeVector3d::kXAxis) * AcGePoint3d(3.0, 1.0, 2.0), 1.0, 2.0, 3.0);
+    // Near the Z axis the world Y axis is used instead.
+    EXPECT_TRUE(arbitraryXAxis({0.01, 0.0, 1.0}).isEqualTo(AcGeVector3d::kYAxis.crossProduct({0.01, 0.0, 1.0}).normal()));
+}
+
+TEST(Vectors, AnglesProductsAndNormals) {
+    EXPECT_NEAR(AcGeVector3d::kXAxis.angleTo(-AcGeVector3d::kYAxis), kPi / 2.0, 1e-15);
+    EXPECT_NEAR(AcGeVector3d::kXAxis.angleTo(-AcGeVector3d::kYAxis, AcGeVector3d::kZAxis), 3.0 * kPi / 2.0, 1e-15);
+    EXPECT_EQ(AcGeVector3d::kXAxis.crossProduct(AcGeVector3d::kYAxis), AcGeVector3d::kZAxis);
+    EXPECT_EQ(AcGeVector3d(3.0, 0.0, 4.0).normal(), AcGeVector3d(0.6, 0.0, 0.8));
+    EXPECT_EQ(AcGeVector3d().normal(), AcGeVector3d());
+    EXPECT_TRUE(AcGeVector3d(2.0, 2.0, 0.0).isParallelTo({-1.0, -1.0, 0.0}));
+    EXPECT_FALSE(AcGeVector3d(2.0, 2.0, 0.0).isParallelTo({1.0, 0.0, 0.0}));
+}
+
+TEST(Segments, IsOnWithinTheToleranceAndOnlyBetweenTheEnds) {
+    const AcGeLineSeg3d segment({0.0, 0.0, 0.0}, {10.0, 0.0, 0.0});
+    AcGeTol tolerance;
+    tolerance.setEqualPoint(0.001);
+    EXPECT_TRUE(segment.isOn({5.0, 0.0005, 0.0}, tolerance));
+    EXPECT_FALSE(segment.isOn({5.0, 0.002, 0.0}, tolerance));
+    EXPECT_TRUE(segment.isOn({10.0005, 0.0, 0.0}, tolerance));
+    EXPECT_FALSE(segment.isOn({11.0, 0.0, 0.0}, tolerance));
+    EXPECT_TRUE(AcGeLine3d({0.0, 0.0, 0.0}, AcGeVector3d::kXAxis).isOn({11.0, 0.0, 0.0}, tolerance));
+    // The global tolerance is the library's own: 1e-10.
+    EXPECT_EQ(AcGeContext::gTol.equalPoint(), 1e-10);
+    EXPECT_TRUE(segment.isOn({3.0, 1e-11, 0.0}));
+    EXPECT_FALSE(segment.isOn({3.0, 1e-9, 0.0}));
+    expectPoint(segment.closestPointTo({-4.0, 3.0, 0.0}), 0.0, 0.0, 0.0);
+    EXPECT_NEAR(segment.distanceTo({4.0, 3.0, 4.0}), 5.0, 1e-15);
+    EXPECT_TRUE(AcGeLineSeg3d({1.0, 1.0, 1.0}, {1.0, 1.0, 1.0}).isOn({1.0, 1.0, 1.0}));
+}
+
+TEST(Curves, SplinesRunFromTheFirstControlPointToTheLast) {
+    const std::vector<AcGePoint3d> control{{0.0, 0.0, 0.0}, {1.0, 2.0, 0.0}, {3.0, 2.0, 1.0}, {4.0, 0.0, 0.0}};
+    const auto cubic = rvnhost::sampleBSpline(control, 3, false, 8);
+    ASSERT_EQ(cubic.size(), 9u);
+    EXPECT_EQ(cubic.front(), control.front());
+    EXPECT_EQ(cubic.back(), control.back());
+    expectPoint(cubic[4], 2.0, 1.5, 0.375);  // the middle of a single cubic Bezier span
+    const auto closed = rvnhost::sampleBSpline(control, 2, true, 4);
+    EXPECT_EQ(closed.size(), 4u * 4u + 1u);
+    EXPECT_EQ(closed.back(), closed.front());
+    EXPECT_EQ(rvnhost::sampleBSpline({{0.0, 0.0, 0.0}, {1.0, 0.0, 0.0}}, 3, false).size(), 2u);
+}
+
+TEST(Curves, BulgedSegmentsAreArcs) {
+    // Bulge 1 is a half circle, counter-clockwise from the start: below the chord here.
+    const auto path = rvnhost::bulgedPath({{{0.0, 0.0}, 1.0}, {{2.0, 0.0}, 0.0}}, false, 5.0);
+    ASSERT_EQ(path.size(), 17u);
+    expectPoint(path.front(), 0.0, 0.0, 5.0);
+    expectPoint(path[8], 1.0, -1.0, 5.0);
+    expectPoint(path.back(), 2.0, 0.0, 5.0);
+    for (const AcGePoint3d& point : path) EXPECT_NEAR(point.distanceTo({1.0, 0.0, 5.0}), 1.0, 1e-12);
+    const auto square = rvnhost::bulgedPath({{{0.0, 0.0}}, {{1.0, 0.0}}, {{1.0, 1.0}}}, true, 0.0);
+    ASSERT_EQ(square.size(), 4u);
+    EXPECT_EQ(square.back(), square.front());
+}
+
+}  // namespace

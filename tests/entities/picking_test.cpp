@@ -1,0 +1,151 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <numbers>
+
+#include "acedads.h"
+#include "drawing_fixture.h"
+#include "editor_state.h"
+#include "input_queue.h"
+#include "pick.h"
+#include "sysvars.h"
+#include "ucs.h"
+
+namespace {
+
+class Picking : public enttest::DrawingTest {
+protected:
+    void SetUp() override {
+        DrawingTest::SetUp();
+        rvnhost::installDrawingPicker();
+        setPickBox(rvnhost::kDefaultPickBox);
+        network_ = addLayer(L"TZ-RV-Rete");
+        addLayer(L"Spento", true, false);
+        addLayer(L"Gelato", false, true);
+    }
+    void TearDown() override {
+        rvnhost::setWorldUcs();
+        setPickBox(rvnhost::kDefaultPickBox);
+        DrawingTest::TearDown();
+    }
+
+    static void setPickBox(double size) {
+        resbuf value{};
+        value.restype = RTREAL;
+        value.resval.rreal = size;
+        EXPECT_EQ(acedSetVar(L"PICKBOX", &value), RTNORM);
+    }
+
+    // What acedEntSel makes of one typed answer: the entity (null when nothing) and the pick point.
+    AcDbObjectId pick(const std::wstring& answer, AcGePoint3d* picked = nullptr) {
+        rvntest::QueuedInput input({answer});
+        ads_name name;
+        ads_point point;
+        if (acedEntSel(L"\nSelezionare un elemento della rete:", name, point) != RTNORM) return AcDbObjectId();
+        AcDbObjectId id;
+        EXPECT_EQ(acdbGetObjectId(id, name), Acad::eOk);
+        if (picked != nullptr) *picked = AcGePoint3d(point[X], point[Y], point[Z]);
+        return id;
+    }
+
+    template <class T>
+    T* onLayer(T* entity, const ACHAR* layer) {
+        entity->setLayer(layer);
+        return entity;
+    }
+
+    // A node: a small cross with an attribute whose definition lies at (0.6, 0.3), turned by 90
+    // degrees and inserted at (100, 50, 10).
+    AcDbObjectId insertNode() {
+        const AcDbObjectId block = addBlock(L"TZ-RV-NODO");
+        append(new AcDbLine({-0.2, 0.0, 0.0}, {0.2, 0.0, 0.0}), block);
+        append(new AcDbAttributeDefinition({0.6, 0.3, 0.0}, L"", L"NODE_01", L""), block);
+        auto* node = onLayer(new AcDbBlockReference({100.0, 50.0, 10.0}, block), L"TZ-RV-Rete");
+        node->setRotation(std::numbers::pi / 2.0);
+        auto* attribute = new AcDbAttribute;
+        AcDbAttributeDefinition definition({0.6, 0.3, 0.0}, L"N1", L"NODE_01", L"");
+        attribute->setAttributeFromBlock(&definition, node->blockTransform());
+        node->appendAttribute(attribute);
+        return append(node);
+    }
+
+    AcDbObjectId network_;
+};
+
+TEST_F(Picking, TheAttributeOfANodeOrItsInsertionPointPicksTheNode) {
+    const AcDbObjectId node = insertNode();
+    // The attribute at (0.6, 0.3) turned by 90 degrees: (-0.3, 0.6) from the insertion point.
+    EXPECT_EQ(pick(L"99.7,50.6"), node);
+    AcGePoint3d picked;
+    EXPECT_EQ(pick(L"100,50", &picked), node);
+    EXPECT_EQ(picked, AcGePoint3d(100.0, 50.0, 0.0));
+    EXPECT_EQ(pick(L"98,50"), AcDbObjectId());
+    EXPECT_EQ(rvnhost::integerVariable(L"ERRNO", 0), 7);
+}
+
+TEST_F(Picking, APolylineIsPickedOnItsSegmentsAndNotBetweenThem) {
+    const AcDbObjectId branch = append(onLayer(
+        new AcDb3dPolyline(AcDb::k3dSimplePoly, {{0.0, 0.0, 5.0}, {10.0, 0.0, 5.0}, {10.0, 10.0, 7.0}}), L"TZ-RV-Rete"));
+    EXPECT_EQ(pick(L"10,5"), branch);
+    EXPECT_EQ(pick(L"3,0.2"), branch);
+    EXPECT_EQ(pick(L"5,5"), AcDbObjectId());
+    setPickBox(0.01);
+    EXPECT_EQ(pick(L"3,0.2"), AcDbObjectId());
+    resbuf negative{};
+    negative.restype = RTREAL;
+    negative.resval.rreal = -1.0;
+    EXPECT_EQ(acedSetVar(L"PICKBOX", &negative), RTERROR);
+    EXPECT_EQ(rvnhost::pickBox(), 0.01);
+}
+
+TEST_F(Picking, EntitiesOnOffOrFrozenLayersAreNotPicked) {
+    append(onLayer(new AcDbLine({20.0, 0.0, 0.0}, {30.0, 0.0, 0.0}), L"Spento"));
+    append(onLayer(new AcDbLine({20.0, 5.0, 0.0}, {30.0, 5.0, 0.0}), L"Gelato"));
+    EXPECT_EQ(pick(L"25,0"), AcDbObjectId());
+    EXPECT_EQ(pick(L"25,5"), AcDbObjectId());
+    const AcDbObjectId below = append(onLayer(new AcDbLine({20.0, 0.0, 0.0}, {30.0, 0.0, 0.0}), L"TZ-RV-Rete"));
+    EXPECT_EQ(pick(L"25,0"), below);
+}
+
+TEST_F(Picking, TheEntityDrawnLastWins) {
+    const AcDbObjectId branch = append(new AcDb3dPolyline(AcDb::k3dSimplePoly, {{0.0, 0.0, 0.0}, {10.0, 0.0, 0.0}}));
+    const AcDbObjectId line = append(new AcDbLine({5.0, -1.0, 0.0}, {5.0, 1.0, 0.0}));
+    EXPECT_EQ(pick(L"5,0"), line);
+    AcDbEntity* entity = nullptr;
+    ASSERT_EQ(acdbOpenObject(entity, line, AcDb::kForWrite), Acad::eOk);
+    entity->erase();
+    entity->close();
+    EXPECT_EQ(pick(L"5,0"), branch);
+}
+
+TEST_F(Picking, TextsPointsAndPlanarPolylines) {
+    const AcDbObjectId text = append(new AcDbText({40.0, 0.0, 0.0}, L"Nodo 12"));
+    const AcDbObjectId spot = append(new AcDbPoint({50.0, 0.0, 3.0}));
+    auto* light = new AcDbPolyline;
+    light->addVertexAt(0, {60.0, 0.0}, 1.0);
+    light->addVertexAt(1, {62.0, 0.0});
+    const AcDbObjectId arc = append(light);
+    auto* flat = new AcDb2dPolyline(AcDb::k2dSimplePoly, {{70.0, 0.0, 0.0}, {80.0, 0.0, 0.0}});
+    const AcDbObjectId polyline = append(flat);
+    EXPECT_EQ(pick(L"40.1,0.1"), text);
+    EXPECT_EQ(pick(L"41,0.1"), AcDbObjectId());
+    EXPECT_EQ(pick(L"50,0"), spot);
+    EXPECT_EQ(pick(L"61,-1"), arc);
+    EXPECT_EQ(pick(L"61,0"), AcDbObjectId());
+    EXPECT_EQ(pick(L"75,0"), polyline);
+}
+
+TEST_F(Picking, PointsAreTypedInTheCurrentUcsAndHandlesStillName) {
+    const AcDbObjectId branch = append(new AcDb3dPolyline(AcDb::k3dSimplePoly, {{110.0, 0.0, 0.0}, {110.0, 10.0, 0.0}}));
+    ASSERT_TRUE(rvnhost::setCurrentUcs({100.0, 0.0, 0.0}, AcGeVector3d::kYAxis, -AcGeVector3d::kXAxis));
+    // The world point (110, 5) is (5, -10) in this UCS.
+    EXPECT_EQ(pick(L"5,-10"), branch);
+    EXPECT_EQ(pick(L"110,5"), AcDbObjectId());
+    wchar_t handle[32];
+    std::swprintf(handle, 32, L"#%ls", branch.handle().text().c_str());
+    AcGePoint3d picked;
+    EXPECT_EQ(pick(handle, &picked), branch);
+    EXPECT_NEAR(picked.distanceTo({0.0, -10.0, 0.0}), 0.0, 1e-12);
+}
+
+}  // namespace

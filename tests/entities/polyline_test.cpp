@@ -1,0 +1,268 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "acutmem.h"
+#include "db_entity_draw.h"
+#include "db_entity_owned.h"
+#include "drawing_fixture.h"
+#include "object_access.h"
+
+namespace {
+
+class Polylines : public enttest::DrawingTest {
+protected:
+    // The positions of the vertices the polyline's iterator walks, opened through the polyline.
+    std::vector<AcGePoint3d> vertexPositions(AcDbObjectId polylineId) {
+        std::vector<AcGePoint3d> positions;
+        AcDb3dPolyline* polyline = nullptr;
+        EXPECT_EQ(acdbOpenObject(polyline, polylineId, AcDb::kForRead), Acad::eOk);
+        std::unique_ptr<AcDbObjectIterator> vertices(polyline->vertexIterator());
+        for (; !vertices->done(); vertices->step()) {
+            AcDb3dPolylineVertex* vertex = nullptr;
+            EXPECT_EQ(polyline->openVertex(vertex, vertices->objectId(), AcDb::kForRead), Acad::eOk);
+            positions.push_back(vertex->position());
+            vertex->close();
+        }
+        polyline->close();
+        return positions;
+    }
+};
+
+TEST_F(Polylines, ABranchGrowsVertexByVertexWithDataOnEachVertex) {
+    registerApplication(L"TZ-C-TOZARI");
+    const AcDbObjectId layer = addLayer(L"TZ-RV-Rete");
+    auto* branch = new AcDb3dPolyline;
+    ASSERT_EQ(branch->setLayer(L"TZ-RV-Rete"), Acad::eOk);
+    const AcDbObjectId branchId = append(branch);
+
+    AcDb3dPolyline* polyline = nullptr;
+    ASSERT_EQ(acdbOpenObject(polyline, branchId, AcDb::kForWrite), Acad::eOk);
+    EXPECT_EQ(polyline->polyType(), AcDb::k3dSimplePoly);
+    std::vector<AcDbObjectId> vertexIds;
+    for (const AcGePoint3d& point : {AcGePoint3d(0.0, 0.0, 10.0), AcGePoint3d(5.0, 0.0, 10.0), AcGePoint3d(5.0, 5.0, 9.0)}) {
+        auto* vertex = new AcDb3dPolylineVertex(point);
+        AcDbObjectId id;
+        ASSERT_EQ(polyline->appendVertex(id, vertex), Acad::eOk);
+        EXPECT_TRUE(vertex->isWriteEnabled());
+        resbuf* data = acutBuildList(AcDb::kDxfRegAppName, L"TZ-C-TOZARI", AcDb::kDxfXdInteger16,
+                                     static_cast<int>(vertexIds.size()), 0);
+        EXPECT_EQ(vertex->setXData(data), Acad::eOk);
+        acutRelRb(data);
+        EXPECT_EQ(vertex->ownerId(), branchId);
+        EXPECT_EQ(vertex->layerId(), layer);
+        vertex->close();
+        vertexIds.push_back(id);
+    }
+    polyline->close();
+
+    EXPECT_EQ(vertexPositions(branchId),
+              (std::vector<AcGePoint3d>{{0.0, 0.0, 10.0}, {5.0, 0.0, 10.0}, {5.0, 5.0, 9.0}}));
+    ASSERT_EQ(acdbOpenObject(polyline, branchId, AcDb::kForRead), Acad::eOk);
+    AcDb3dPolylineVertex* vertex = nullptr;
+    ASSERT_EQ(polyline->openVertex(vertex, vertexIds[2], AcDb::kForWrite), Acad::eOk);
+    resbuf* data = vertex->xData(L"TZ-C-TOZARI");
+    ASSERT_NE(data, nullptr);
+    EXPECT_EQ(data->rbnext->resval.rint, 2);
+    acutRelRb(data);
+    EXPECT_EQ(vertex->setPosition({5.0, 5.0, 10.0}), Acad::eOk);
+    vertex->close();
+    AcGePoint3d end;
+    EXPECT_EQ(polyline->getEndPoint(end), Acad::eOk);
+    EXPECT_EQ(end, AcGePoint3d(5.0, 5.0, 10.0));
+    const std::vector<AcDbObjectId> filed = rvnhost::subentitiesOf(branchId);
+    ASSERT_EQ(filed.size(), 4u);
+    EXPECT_TRUE(AcDbSequenceEnd::cast(rvnhost::ObjectAccess::peek(filed.back())) != nullptr);
+    polyline->close();
+}
+
+TEST_F(Polylines, VerticesAppendedBeforeThePolylineJoinsTheDrawingJoinWithIt) {
+    auto* made = new AcDb3dPolyline(AcDb::k3dSimplePoly, AcGePoint3dArray{{0.0, 0.0, 0.0}, {3.0, 4.0, 0.0}}, true);
+    std::unique_ptr<AcDbObjectIterator> held(made->vertexIterator());
+    ASSERT_FALSE(held->done());
+    EXPECT_TRUE(held->objectId().isNull());
+    ASSERT_NE(held->entity(), nullptr);
+    held.reset();
+    const AcDbObjectId id = append(made);
+    EXPECT_EQ(vertexPositions(id), (std::vector<AcGePoint3d>{{0.0, 0.0, 0.0}, {3.0, 4.0, 0.0}}));
+    AcDb3dPolyline* polyline = nullptr;
+    ASSERT_EQ(acdbOpenObject(polyline, id, AcDb::kForRead), Acad::eOk);
+    EXPECT_TRUE(polyline->isClosed());
+    EXPECT_EQ(polyline->pathPoints().size(), 3u);
+    AcDbSequenceEnd* end = nullptr;
+    ASSERT_EQ(polyline->openSequenceEnd(end, AcDb::kForRead), Acad::eOk);
+    EXPECT_EQ(end->ownerId(), id);
+    end->close();
+    polyline->close();
+}
+
+TEST_F(Polylines, VerticesOfAnotherPolylineAreNotOpenedAndErasedOnesAreSkipped) {
+    const AcDbObjectId first = append(new AcDb3dPolyline(AcDb::k3dSimplePoly, {{0.0, 0.0, 0.0}, {1.0, 0.0, 0.0}, {2.0, 0.0, 0.0}}));
+    const AcDbObjectId second = append(new AcDb3dPolyline(AcDb::k3dSimplePoly, {{9.0, 9.0, 0.0}, {8.0, 9.0, 0.0}}));
+    const std::vector<AcDbObjectId> firstVertices = rvnhost::subentitiesOf(first);
+    AcDb3dPolyline* polyline = nullptr;
+    ASSERT_EQ(acdbOpenObject(polyline, second, AcDb::kForRead), Acad::eOk);
+    AcDb3dPolylineVertex* vertex = nullptr;
+    EXPECT_EQ(polyline->openVertex(vertex, firstVertices[0], AcDb::kForRead), Acad::eInvalidInput);
+    EXPECT_EQ(vertex, nullptr);
+    polyline->close();
+
+    AcDbObject* middle = nullptr;
+    ASSERT_EQ(acdbOpenObject(middle, firstVertices[1], AcDb::kForWrite), Acad::eOk);
+    ASSERT_EQ(middle->erase(), Acad::eOk);
+    middle->close();
+    EXPECT_EQ(vertexPositions(first), (std::vector<AcGePoint3d>{{0.0, 0.0, 0.0}, {2.0, 0.0, 0.0}}));
+
+    ASSERT_EQ(acdbOpenObject(polyline, first, AcDb::kForWrite), Acad::eOk);
+    ASSERT_EQ(polyline->erase(), Acad::eOk);
+    polyline->close();
+    EXPECT_TRUE(firstVertices[0].isErased());
+    EXPECT_TRUE(firstVertices.back().isErased());
+    ASSERT_EQ(acdbOpenObject(polyline, first, AcDb::kForWrite, true), Acad::eOk);
+    ASSERT_EQ(polyline->erase(false), Acad::eOk);
+    polyline->close();
+    EXPECT_FALSE(firstVertices[0].isErased());
+}
+
+TEST_F(Polylines, SplineFitTypesMakeControlPointsAndACurveThroughTheEnds) {
+    const AcDbObjectId id =
+        append(new AcDb3dPolyline(AcDb::k3dSimplePoly, {{0.0, 0.0, 0.0}, {1.0, 2.0, 0.0}, {3.0, 2.0, 1.0}, {4.0, 0.0, 0.0}}));
+    AcDb3dPolyline* polyline = nullptr;
+    ASSERT_EQ(acdbOpenObject(polyline, id, AcDb::kForWrite), Acad::eOk);
+    EXPECT_EQ(polyline->setPolyType(static_cast<AcDb::Poly3dType>(7)), Acad::eInvalidInput);
+    ASSERT_EQ(polyline->convertToPolyType(AcDb::k3dCubicSplinePoly), Acad::eOk);
+    const AcGePoint3dArray curve = polyline->pathPoints();
+    EXPECT_EQ(curve.size(), 9u);
+    EXPECT_EQ(curve.back(), AcGePoint3d(4.0, 0.0, 0.0));
+    std::unique_ptr<AcDbObjectIterator> vertices(polyline->vertexIterator());
+    AcDb3dPolylineVertex* vertex = nullptr;
+    ASSERT_EQ(polyline->openVertex(vertex, vertices->objectId(), AcDb::kForRead), Acad::eOk);
+    EXPECT_EQ(vertex->vertexType(), AcDb::k3dControlVertex);
+    vertex->close();
+    ASSERT_EQ(polyline->straighten(), Acad::eOk);
+    EXPECT_EQ(polyline->pathPoints().size(), 4u);
+    ASSERT_EQ(polyline->openVertex(vertex, vertices->objectId(), AcDb::kForRead), Acad::eOk);
+    EXPECT_EQ(vertex->vertexType(), AcDb::k3dSimpleVertex);
+    // A vertex open elsewhere keeps the polyline's type as it was.
+    EXPECT_EQ(polyline->setPolyType(AcDb::k3dQuadSplinePoly), Acad::eWasOpenedForRead);
+    EXPECT_EQ(polyline->polyType(), AcDb::k3dSimplePoly);
+    vertex->close();
+    polyline->close();
+}
+
+TEST_F(Polylines, MovingExtentsAndDrawing) {
+    const AcDbObjectId id = append(new AcDb3dPolyline(AcDb::k3dSimplePoly, {{0.0, 0.0, 1.0}, {4.0, -2.0, 3.0}}));
+    AcDbEntity* entity = nullptr;
+    ASSERT_EQ(acdbOpenObject(entity, id, AcDb::kForWrite), Acad::eOk);
+    ASSERT_EQ(entity->transformBy(AcGeMatrix3d::translation({10.0, 0.0, 0.0})), Acad::eOk);
+    AcDbExtents extents;
+    ASSERT_EQ(entity->getGeomExtents(extents), Acad::eOk);
+    EXPECT_EQ(extents.minPoint(), AcGePoint3d(10.0, -2.0, 1.0));
+    EXPECT_EQ(extents.maxPoint(), AcGePoint3d(14.0, 0.0, 3.0));
+    rvnhost::DrawList::instance().clear();
+    EXPECT_EQ(entity->draw(), Acad::eOk);
+    EXPECT_EQ(rvnhost::DrawList::instance().count(id), 1);
+    EXPECT_EQ(rvnhost::DrawList::instance().entries().front().className, L"AcDb3dPolyline");
+    ASSERT_EQ(entity->erase(), Acad::eOk);
+    EXPECT_EQ(entity->draw(), Acad::eWasErased);
+    entity->close();
+    EXPECT_TRUE(rvnhost::subentitiesOf(id).empty());
+}
+
+TEST_F(Polylines, TwoDimensionalPolylinesLieInTheirPlaneWithArcs) {
+    auto* made = new AcDb2dPolyline(AcDb::k2dSimplePoly, {}, 2.0);
+    made->appendVertex(new AcDb2dVertex({0.0, 0.0, 2.0}, 1.0));
+    made->appendVertex(new AcDb2dVertex({2.0, 0.0, 2.0}, 0.0, 0.5, 0.25));
+    const AcDbObjectId id = append(made);
+    AcDb2dPolyline* polyline = nullptr;
+    ASSERT_EQ(acdbOpenObject(polyline, id, AcDb::kForWrite), Acad::eOk);
+    AcDbExtents extents;
+    ASSERT_EQ(polyline->getGeomExtents(extents), Acad::eOk);
+    EXPECT_NEAR(extents.minPoint().y, -1.0, 1e-12);
+    EXPECT_NEAR(extents.maxPoint().z, 2.0, 1e-12);
+    std::unique_ptr<AcDbObjectIterator> vertices(polyline->vertexIterator());
+    vertices->step();
+    AcDb2dVertex* vertex = nullptr;
+    ASSERT_EQ(polyline->openVertex(vertex, vertices->objectId(), AcDb::kForRead), Acad::eOk);
+    EXPECT_EQ(vertex->startWidth(), 0.5);
+    EXPECT_EQ(polyline->vertexPosition(*vertex), AcGePoint3d(2.0, 0.0, 2.0));
+    vertex->close();
+    // A turn about the normal keeps it planar; a stretch in one direction cannot.
+    EXPECT_EQ(polyline->transformBy(AcGeMatrix3d::scaling(AcGeScale3d(2.0, 1.0, 1.0))), Acad::eCannotScaleNonUniformly);
+    ASSERT_EQ(polyline->transformBy(AcGeMatrix3d::rotation(std::acos(-1.0), AcGeVector3d::kXAxis)), Acad::eOk);
+    EXPECT_NEAR(polyline->normal().z, -1.0, 1e-12);
+    EXPECT_NEAR(polyline->pathPoints().back().distanceTo({2.0, 0.0, -2.0}), 0.0, 1e-12);
+    polyline->close();
+}
+
+TEST_F(Polylines, LightweightPolylinesHoldTheirVertices) {
+    auto* polyline = new AcDbPolyline;
+    EXPECT_EQ(polyline->addVertexAt(1, {0.0, 0.0}), Acad::eInvalidIndex);
+    polyline->addVertexAt(0, {0.0, 0.0});
+    polyline->addVertexAt(1, {4.0, 0.0}, 1.0);
+    polyline->addVertexAt(1, {2.0, 0.0});
+    polyline->setElevation(3.0);
+    EXPECT_EQ(polyline->numVerts(), 3u);
+    AcGePoint3d world;
+    ASSERT_EQ(polyline->getPointAt(1, world), Acad::eOk);
+    EXPECT_EQ(world, AcGePoint3d(2.0, 0.0, 3.0));
+    EXPECT_EQ(polyline->getPointAt(3, world), Acad::eInvalidIndex);
+    AcGeLineSeg3d segment;
+    ASSERT_EQ(polyline->getLineSegAt(0, segment), Acad::eOk);
+    EXPECT_EQ(segment.endPoint(), AcGePoint3d(2.0, 0.0, 3.0));
+    EXPECT_EQ(polyline->getLineSegAt(2, segment), Acad::eNotApplicable);
+    EXPECT_TRUE(polyline->hasBulges());
+    double width = -1.0;
+    EXPECT_EQ(polyline->getConstantWidth(width), Acad::eOk);
+    EXPECT_EQ(polyline->setWidthsAt(0, 0.1, 0.2), Acad::eOk);
+    EXPECT_EQ(polyline->getConstantWidth(width), Acad::eNotApplicable);
+    EXPECT_EQ(polyline->setWidthsAt(0, -0.1, 0.2), Acad::eInvalidInput);
+    ASSERT_EQ(polyline->setConstantWidth(0.3), Acad::eOk);
+    EXPECT_EQ(polyline->getConstantWidth(width), Acad::eOk);
+    EXPECT_EQ(width, 0.3);
+    EXPECT_EQ(polyline->removeVertexAt(2), Acad::eOk);
+    EXPECT_FALSE(polyline->hasBulges());
+    const AcDbObjectId id = append(polyline);
+    AcDbPolyline* opened = nullptr;
+    ASSERT_EQ(acdbOpenObject(opened, id, AcDb::kForRead), Acad::eOk);
+    EXPECT_EQ(opened->setClosed(true), Acad::eNotOpenForWrite);
+    opened->close();
+}
+
+TEST_F(Polylines, LinesPointsAndEntityProperties) {
+    const AcDbObjectId layer = addLayer(L"Pozzetti");
+    auto* line = new AcDbLine({0.0, 0.0, 0.0}, {3.0, 4.0, 0.0});
+    EXPECT_EQ(line->setColorIndex(257), Acad::eBadColorIndex);
+    EXPECT_EQ(line->setColorIndex(1), Acad::eOk);
+    EXPECT_EQ(line->setLinetype(L"Nessuno"), Acad::eKeyNotFound);
+    EXPECT_EQ(line->setLinetype(L"CONTINUOUS"), Acad::eOk);
+    EXPECT_EQ(line->setLayer(layer), Acad::eOk);
+    const AcDbObjectId lineId = append(line);
+    auto* point = new AcDbPoint({1.0, 1.0, 1.0});
+    const AcDbObjectId pointId = append(point);
+
+    AcDbLine* openedLine = nullptr;
+    AcDbPoint* openedPoint = nullptr;
+    ASSERT_EQ(acdbOpenObject(openedLine, lineId, AcDb::kForRead), Acad::eOk);
+    ASSERT_EQ(acdbOpenObject(openedPoint, pointId, AcDb::kForWrite), Acad::eOk);
+    EXPECT_EQ(openedPoint->layerId(), db_.clayer());
+    EXPECT_EQ(openedPoint->colorIndex(), 256);
+    ACHAR* linetype = openedPoint->linetype();
+    EXPECT_STREQ(linetype, L"ByLayer");
+    acutDelString(linetype);
+    ASSERT_EQ(openedPoint->setPropertiesFrom(openedLine), Acad::eOk);
+    EXPECT_EQ(openedPoint->layerId(), layer);
+    EXPECT_EQ(openedPoint->colorIndex(), 1);
+    linetype = openedPoint->linetype();
+    EXPECT_STREQ(linetype, L"Continuous");
+    acutDelString(linetype);
+    AcDbExtents extents;
+    ASSERT_EQ(openedLine->getGeomExtents(extents), Acad::eOk);
+    EXPECT_EQ(extents.maxPoint(), AcGePoint3d(3.0, 4.0, 0.0));
+    EXPECT_EQ(openedPoint->transformBy(AcGeMatrix3d::scaling(2.0)), Acad::eOk);
+    EXPECT_EQ(openedPoint->position(), AcGePoint3d(2.0, 2.0, 2.0));
+    openedPoint->close();
+    openedLine->close();
+}
+
+}  // namespace

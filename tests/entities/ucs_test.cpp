@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "aced.h"
+#include "acedads.h"
+#include "drawing_fixture.h"
+#include "input_queue.h"
+#include "sysvars.h"
+#include "transcript.h"
+#include "ucs.h"
+
+namespace {
+
+class Ucs : public enttest::DrawingTest {
+protected:
+    void TearDown() override {
+        rvnhost::setWorldUcs();
+        DrawingTest::TearDown();
+    }
+
+    static AcGePoint3d variablePoint(const ACHAR* name) {
+        resbuf value{};
+        EXPECT_EQ(acedGetVar(name, &value), RTNORM);
+        EXPECT_EQ(value.restype, RT3DPOINT);
+        return {value.resval.rpoint[X], value.resval.rpoint[Y], value.resval.rpoint[Z]};
+    }
+    static void expectNear(const AcGePoint3d& actual, const AcGePoint3d& expected) {
+        EXPECT_NEAR(actual.distanceTo(expected), 0.0, 1e-12) << actual.x << "," << actual.y << "," << actual.z;
+    }
+    static void runUcs(std::vector<std::wstring> answers) {
+        rvntest::QueuedInput input(std::move(answers));
+        EXPECT_EQ(acedRegCmds->invoke(L"UCS"), Acad::eOk);
+        EXPECT_EQ(input.remaining(), 0u);
+        EXPECT_FALSE(input.ranOut());
+    }
+};
+
+TEST_F(Ucs, PointsAndDisplacementsBetweenUcsAndWorld) {
+    AcGeMatrix3d matrix = AcGeMatrix3d::translation({1.0, 1.0, 1.0});
+    ASSERT_TRUE(acdbUcsMatrix(matrix));
+    EXPECT_TRUE(matrix.isEqualTo(AcGeMatrix3d::kIdentity));
+    ASSERT_TRUE(rvnhost::setCurrentUcs({10.0, 0.0, 0.0}, AcGeVector3d::kYAxis, {-1.0, 0.5, 0.0}));
+    EXPECT_EQ(rvnhost::currentUcs().yAxis, -AcGeVector3d::kXAxis);
+    ads_point point = {1.0, 2.0, 3.0};
+    ASSERT_TRUE(acdbUcs2Wcs(point, point, false));
+    expectNear({point[X], point[Y], point[Z]}, {8.0, 1.0, 3.0});
+    ASSERT_TRUE(acdbWcs2Ucs(point, point, false));
+    expectNear({point[X], point[Y], point[Z]}, {1.0, 2.0, 3.0});
+    ads_point displacement = {1.0, 0.0, 0.0};
+    acdbUcs2Wcs(displacement, displacement, true);
+    expectNear({displacement[X], displacement[Y], displacement[Z]}, {0.0, 1.0, 0.0});
+    ASSERT_TRUE(acdbUcsMatrix(matrix));
+    expectNear(matrix * AcGePoint3d(1.0, 2.0, 3.0), {8.0, 1.0, 3.0});
+
+    EXPECT_FALSE(rvnhost::setCurrentUcs(AcGePoint3d::kOrigin, AcGeVector3d::kXAxis, {2.0, 0.0, 0.0}));
+    expectNear(rvnhost::currentUcs().origin, {10.0, 0.0, 0.0});
+    acdbHostApplicationServices()->setWorkingDatabase(nullptr);
+    EXPECT_FALSE(acdbUcsMatrix(matrix));
+    EXPECT_TRUE(acdbUcsMatrix(matrix, &db_));
+}
+
+TEST_F(Ucs, TheCommandSetsTheUcsFromThreePointsAndGoesBackToTheWorld) {
+    runUcs({L"10,0,0", L"10,1", L""});
+    expectNear(variablePoint(L"UCSORG"), {10.0, 0.0, 0.0});
+    expectNear(variablePoint(L"UCSXDIR"), {0.0, 1.0, 0.0});
+    expectNear(variablePoint(L"UCSYDIR"), {-1.0, 0.0, 0.0});
+    EXPECT_EQ(rvnhost::integerVariable(L"WORLDUCS", -1), 0);
+    // Points at the prompts are UCS points: the new origin is the world point (10, 5, 0).
+    runUcs({L"5,0", L"", L""});
+    expectNear(rvnhost::currentUcs().origin, {10.0, 5.0, 0.0});
+    expectNear(variablePoint(L"UCSXDIR"), {0.0, 1.0, 0.0});
+    runUcs({L""});
+    EXPECT_EQ(rvnhost::integerVariable(L"WORLDUCS", -1), 1);
+    runUcs({L"1,1", L"1,1", L""});
+    EXPECT_TRUE(rvnhost::Transcript::instance().contains(L"The points do not define a coordinate system."));
+    EXPECT_TRUE(rvnhost::isWorldUcs());
+    resbuf value{};
+    value.restype = RT3DPOINT;
+    EXPECT_EQ(acedSetVar(L"UCSORG", &value), RTERROR);
+}
+
+TEST_F(Ucs, TheCommandTurnsAboutZAndGoesBackByKeyword) {
+    runUcs({L"Z", L""});
+    expectNear(variablePoint(L"UCSXDIR"), {0.0, 1.0, 0.0});
+    runUcs({L"z", L"not an angle", L"-90"});
+    expectNear(variablePoint(L"UCSXDIR"), {1.0, 0.0, 0.0});
+    EXPECT_TRUE(rvnhost::Transcript::instance().contains(L"Requires valid numeric angle"));
+    runUcs({L"Z", L"45"});
+    EXPECT_FALSE(rvnhost::isWorldUcs());
+    runUcs({L"World"});
+    EXPECT_TRUE(rvnhost::isWorldUcs());
+    runUcs({L"*Cancel*"});
+    EXPECT_TRUE(rvnhost::isWorldUcs());
+}
+
+}  // namespace
