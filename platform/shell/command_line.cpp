@@ -74,6 +74,7 @@ void CommandLine::showHelp() const {
     showLine(L"Type a command name and answer its prompts; \"*Cancel*\" or ESC cancels a prompt.");
     showLine(L"HELP      shows this text");
     showLine(L"COMMANDS  lists the commands of the loaded applications");
+    showLine(L"OPEN, SAVE, SAVEAS  open and save drawing files; UNDO undoes the last commands");
     showLine(L"QUIT      ends the session");
 }
 

@@ -1,5 +1,6 @@
 #include "shell_options.h"
 
+#include "drawing_commands.h"
 #include "text_codec.h"
 
 #include <string_view>
@@ -16,7 +17,9 @@ struct Subcommand {
 
 constexpr Subcommand kSubcommands[] = {
     {L"(none)", L"an interactive command line on a new empty drawing"},
+    {L"DRAWING", L"opens the drawing (a .dwg file) instead, for the command line or the script"},
     {L"run SCRIPT", L"plays a script: each line is a command or an answer to a prompt"},
+    {L"dxfout DRAWING OUT", L"writes the drawing as a DXF file (AutoCAD 2000)"},
     {L"JOB [ARGS...]", L"a job of the plug-in, handed to it with its arguments (e.g. calc FILE)"},
 };
 
@@ -28,6 +31,7 @@ struct Option {
 constexpr Option kOptions[] = {
     {L"--program-folder DIR", L"the program folder (settings, archives, blocks), set as \"tz-cpath\";\n"
                               L"                        default: the examples/ folder of the sources"},
+    {L"--open DRAWING", L"opens the drawing at start (any file name)"},
     {L"-h, --help", L"shows this help"},
 };
 
@@ -55,12 +59,21 @@ ShellOptions parseArguments(int argc, const char* const* argv) {
             options.programFolder = rvnos::fromUtf8(argv[++at]);
             continue;
         }
+        if (argument == "--open") {
+            if (at + 1 >= argc) {
+                options.error = L"--open needs a drawing";
+                return options;
+            }
+            options.drawingPath = rvnos::fromUtf8(argv[++at]);
+            continue;
+        }
         if (argument.starts_with("-")) {
             options.error = L"unknown option \"" + rvnos::fromUtf8(argument) + L"\"";
             return options;
         }
         break;
     }
+    if (at < argc && isDrawingFileName(argv[at])) options.drawingPath = rvnos::fromUtf8(argv[at++]);
     if (at >= argc) return options;
     if (std::string_view(argv[at]) == "run") {
         if (at + 2 != argc) {
@@ -78,7 +91,7 @@ ShellOptions parseArguments(int argc, const char* const* argv) {
 
 std::wstring usageText() {
     std::wstring text =
-        L"Usage: rivanta [OPTIONS] [run SCRIPT | JOB [ARGS...]]\n"
+        L"Usage: rivanta [OPTIONS] [DRAWING] [run SCRIPT | dxfout DRAWING OUT | JOB [ARGS...]]\n"
         L"\n"
         L"The CAD host with the Rivanta plug-in: it starts with a new empty drawing, loads the plug-in\n"
         L"module Rivanta.arx and runs commands typed at \"Command: \" or read from a script.\n"
@@ -91,7 +104,8 @@ std::wstring usageText() {
     for (const Option& option : kOptions) text += L"  " + padded(option.usage, 20) + option.description + L"\n";
     text +=
         L"\n"
-        L"At the command line: HELP, COMMANDS (the commands the plug-in registered), QUIT.\n"
+        L"At the command line: HELP, COMMANDS (the commands the plug-in registered), QUIT;\n"
+        L"OPEN, SAVE, SAVEAS (drawing files) and UNDO (the last commands).\n"
         L"\n"
         L"Environment:\n"
         L"  RIVANTA_PLUGIN        the plug-in module to load; default: Rivanta.arx beside this program,\n"

@@ -14,6 +14,7 @@ struct ShellOptions {
     // A job handed to the plug-in: its name first, then its arguments, as given.
     std::vector<std::string> toolArguments;
     std::wstring programFolder;  // empty: the one found beside the build or the installation
+    std::wstring drawingPath;    // the drawing to open at start; empty: a new empty drawing
     std::wstring error;          // set when the command line is malformed
 };
 

@@ -31,6 +31,7 @@ class DrawingDamage : public OpenObjectCheckedTest {
 protected:
     void SetUp() override {
         sample = makeSampleDrawing();
+        addSampleEntities(sample);
         saved = saveToBytes(*sample.database);
         inventory = objectInventory(*sample.database);
     }

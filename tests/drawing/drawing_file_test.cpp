@@ -94,4 +94,14 @@ TEST_F(DrawingFiles, ReadingIntoADatabaseThatHoldsADrawingIsRefused) {
     EXPECT_EQ(before, full.allObjectIds().size());
 }
 
+TEST_F(DrawingFiles, TheDatabaseSavesAndReadsItselfAsTheHostDoes) {
+    ASSERT_EQ(Acad::eOk, sample.database->saveAs(pathOf("rete.dwg").c_str()));
+    AcDbDatabase read(false, true);
+    ASSERT_EQ(Acad::eOk, read.readDwgFile(pathOf("rete.dwg").c_str()));
+    EXPECT_EQ(objectInventory(*sample.database), objectInventory(read));
+    AcDbDatabase missing(false, true);
+    EXPECT_EQ(Acad::eCantOpenFile, missing.readDwgFile(pathOf("assente.dwg").c_str()));
+    EXPECT_EQ(Acad::eInvalidInput, missing.readDwgFile(nullptr));
+}
+
 }  // namespace

@@ -4,7 +4,11 @@
 
 #include "acutmem.h"
 #include "adscodes.h"
+#include "db3dpl.h"
+#include "dbattr.h"
+#include "dbblkref.h"
 #include "dbdict.h"
+#include "dbline.h"
 #include "dbsymtb.h"
 #include "drawing_reader.h"
 #include "drawing_writer.h"
@@ -109,6 +113,52 @@ SampleDrawing makeSampleDrawing() {
     EXPECT_EQ(Acad::eOk, database.setLuprec(6));
     EXPECT_EQ(Acad::eOk, database.setTextsize(0.35));
     return sample;
+}
+
+AcDbObjectId blockNamed(AcDbDatabase& database, const wchar_t* name) {
+    AcDbBlockTable* opened = nullptr;
+    database.getSymbolTable(opened, AcDb::kForRead);
+    OpenedObject<AcDbBlockTable> blocks(opened);
+    AcDbObjectId id;
+    if (blocks) blocks->getAt(name, id);
+    return id;
+}
+
+namespace {
+
+AcDbObjectId append(AcDbDatabase& database, const wchar_t* block, AcDbEntity* entity) {
+    OpenedObject<AcDbBlockTableRecord> record(blockNamed(database, block), AcDb::kForWrite);
+    AcDbObjectId id;
+    EXPECT_EQ(Acad::eOk, record->appendAcDbEntity(id, entity));
+    entity->close();
+    return id;
+}
+
+}  // namespace
+
+SampleEntities addSampleEntities(SampleDrawing& sample) {
+    AcDbDatabase& database = *sample.database;
+    SampleEntities entities;
+    entities.line = append(database, ACDB_MODEL_SPACE, new AcDbLine(AcGePoint3d(0, 0, 0), AcGePoint3d(10, 5, 1)));
+    ads_point point = {1.0, 2.0, 3.0};
+    resbuf* xdata = acutBuildList(AcDb::kDxfRegAppName, kSampleApp, AcDb::kDxfXdAsciiString, L"ramo",
+                                  AcDb::kDxfXdWorldXCoord, point, 0);
+    EXPECT_EQ(Acad::eOk, OpenedObject<AcDbLine>(entities.line, AcDb::kForWrite)->setXData(xdata));
+    acutRelRb(xdata);
+    AcGePoint3dArray vertices = {AcGePoint3d(0, 0, 100), AcGePoint3d(50, 0, 99.5), AcGePoint3d(50, 40, 99)};
+    entities.polyline = append(database, ACDB_MODEL_SPACE, new AcDb3dPolyline(AcDb::k3dSimplePoly, vertices));
+    auto* definition = new AcDbAttributeDefinition;
+    definition->setTag(L"NODE_01");
+    definition->setPrompt(L"Nome");
+    append(database, kSampleBlock, definition);
+    entities.reference = append(database, ACDB_MODEL_SPACE,
+                                new AcDbBlockReference(AcGePoint3d(50, 40, 99), blockNamed(database, kSampleBlock)));
+    OpenedObject<AcDbBlockReference> reference(entities.reference, AcDb::kForWrite);
+    auto* attribute = new AcDbAttribute(AcGePoint3d(50, 40, 99), L"N1", L"NODE_01");
+    AcDbObjectId attributeId;
+    EXPECT_EQ(Acad::eOk, reference->appendAttribute(attributeId, attribute));
+    attribute->close();
+    return entities;
 }
 
 std::vector<unsigned char> saveToBytes(AcDbDatabase& database) {

@@ -29,6 +29,18 @@ struct SampleDrawing {
 // Also registers the marker class. The current layer is kSampleLayer, luprec 6, textsize 0.35.
 SampleDrawing makeSampleDrawing();
 
+struct SampleEntities {
+    AcDbObjectId line;       // in model space, with extended data of kSampleApp
+    AcDbObjectId polyline;   // a 3D polyline of three vertices in model space
+    AcDbObjectId reference;  // a reference of kSampleBlock in model space, with an attribute "NODE_01"
+};
+
+// Adds the entities to the sample, and an attribute definition "NODE_01" to kSampleBlock.
+SampleEntities addSampleEntities(SampleDrawing& sample);
+
+// The id of the block named name (null when none).
+AcDbObjectId blockNamed(AcDbDatabase& database, const wchar_t* name);
+
 // Adds a marker to the dictionary under key; the marker's id.
 AcDbObjectId addMarker(AcDbObjectId dictionary, const wchar_t* key, const wchar_t* label, double value,
                        AcDbObjectId target = AcDbObjectId());

@@ -1,0 +1,161 @@
+#include "drawing_commands.h"
+
+#include <cctype>
+#include <filesystem>
+
+#include "acdocman.h"
+#include "acedads.h"
+#include "aced.h"
+#include "dbapserv.h"
+#include "drawing_file.h"
+#include "dxf_file.h"
+#include "text_codec.h"
+#include "transcript.h"
+#include "undo_history.h"
+
+namespace rvnshell {
+
+namespace {
+
+constexpr wchar_t kGroup[] = L"ACAD_MAIN";
+constexpr int kSuccess = 0;
+constexpr int kFailure = 1;
+constexpr int kUsageError = 2;
+
+void showLine(const std::wstring& text) {
+    rvnhost::Transcript::instance().add(rvnhost::TranscriptKind::CommandLine, L"\n" + text);
+}
+
+void showError(const std::wstring& text) { rvnhost::Transcript::instance().add(rvnhost::TranscriptKind::Error, text); }
+
+// Paths are kept absolute, so that a drawing with a folder in its name is one that has a file.
+std::wstring absolutePath(const std::wstring& path) {
+    std::error_code ignored;
+    std::filesystem::path absolute = std::filesystem::absolute(rvnos::toUtf8(path), ignored);
+    return rvnos::fromUtf8(absolute.lexically_normal().string());
+}
+
+bool hasFile(const AcApDocument& document) { return std::wstring(document.fileName()).find(L'/') != std::wstring::npos; }
+
+// A file name typed at the prompt; the default on Return; empty when cancelled.
+std::wstring askFileName(const std::wstring& prompt, const std::wstring& fallback) {
+    ACHAR answer[ACED_MAX_INPUT + 1] = L"";
+    int result = acedGetString(1, prompt.c_str(), answer);
+    if (result == RTINPUTTRUNCATED) showError(L"The file name is too long.");
+    if (result != RTNORM) return L"";
+    return answer[0] != L'\0' ? answer : fallback;
+}
+
+bool saveDocument(AcApDocument& document, const std::wstring& path) {
+    std::wstring message;
+    if (rvnhost::saveDrawingFile(*document.database(), path, message) != Acad::eOk) {
+        showError(message);
+        return false;
+    }
+    document.setFileName(path);
+    showLine(L"Saved \"" + path + L"\".");
+    return true;
+}
+
+void saveAsCommand() {
+    AcApDocument* document = acDocManagerPtr()->curDocument();
+    if (document == nullptr) return;
+    std::wstring path = askFileName(L"\nSave drawing as <" + std::wstring(document->fileName()) + L">: ",
+                                    document->fileName());
+    if (!path.empty()) saveDocument(*document, absolutePath(path));
+}
+
+void saveCommand() {
+    AcApDocument* document = acDocManagerPtr()->curDocument();
+    if (document == nullptr) return;
+    if (hasFile(*document)) {
+        saveDocument(*document, document->fileName());
+    } else {
+        saveAsCommand();
+    }
+}
+
+void openCommand() {
+    std::wstring path = askFileName(L"\nDrawing to open: ", L"");
+    if (!path.empty()) openDrawingDocument(path);
+}
+
+// The number of commands to undo (Return: the last one).
+void undoCommand() {
+    int count = 1;
+    int result = acedGetInt(L"\nNumber of commands to undo <1>: ", &count);
+    if (result == RTNONE) count = 1;
+    else if (result != RTNORM) return;
+    AcDbDatabase* database = acdbHostApplicationServices()->workingDatabase();
+    for (int undone = 0; undone < count; ++undone) {
+        std::wstring name;
+        Acad::ErrorStatus status = rvnhost::undoLastCommand(database, name);
+        if (status == Acad::eNotApplicable) {
+            showLine(L"Nothing to undo.");
+            return;
+        }
+        if (status != Acad::eOk) {
+            showError(L"The command cannot be undone while an object it changed is open.");
+            return;
+        }
+        showLine(L"Undone: " + name);
+    }
+}
+
+}  // namespace
+
+void registerDrawingCommands() {
+    const Adesk::Int32 flags = ACRX_CMD_MODAL | ACRX_CMD_NO_UNDO_MARKER;
+    acedRegCmds->addCommand(kGroup, L"OPEN", L"OPEN", flags, openCommand);
+    acedRegCmds->addCommand(kGroup, L"SAVE", L"SAVE", flags, saveCommand);
+    acedRegCmds->addCommand(kGroup, L"SAVEAS", L"SAVEAS", flags, saveAsCommand);
+    acedRegCmds->addCommand(kGroup, L"UNDO", L"UNDO", flags, undoCommand);
+}
+
+void removeDrawingCommands() { acedRegCmds->removeGroup(kGroup); }
+
+bool openDrawingDocument(const std::wstring& path) {
+    std::wstring message;
+    std::wstring absolute = absolutePath(path);
+    std::unique_ptr<AcDbDatabase> database = rvnhost::openDrawingFile(absolute, message);
+    if (database == nullptr) {
+        showError(message);
+        return false;
+    }
+    acDocManagerPtr()->addDocument(std::move(database), absolute);
+    showLine(L"Opened \"" + absolute + L"\".");
+    return true;
+}
+
+bool isDrawingFileName(const std::string& argument) {
+    if (argument.size() <= 4) return false;
+    std::string extension = argument.substr(argument.size() - 4);
+    for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return extension == ".dwg";
+}
+
+bool openStartDrawing(const std::wstring& path) {
+    AcApDocument* empty = acDocManagerPtr()->curDocument();
+    if (!openDrawingDocument(path)) return false;
+    if (empty != nullptr) acDocManagerPtr()->closeDocument(empty);
+    return true;
+}
+
+std::optional<int> runHostJob(const std::vector<std::string>& arguments) {
+    if (arguments.empty() || arguments[0] != "dxfout") return std::nullopt;
+    if (arguments.size() != 3) {
+        showError(L"Usage: rivanta dxfout DRAWING OUT.dxf");
+        return kUsageError;
+    }
+    std::wstring message;
+    std::wstring output = rvnos::fromUtf8(arguments[2]);
+    std::unique_ptr<AcDbDatabase> database = rvnhost::openDrawingFile(rvnos::fromUtf8(arguments[1]), message);
+    if (database == nullptr || rvnhost::saveDxfFile(*database, output, message) != Acad::eOk) {
+        showError(message);
+        return kFailure;
+    }
+    showLine(L"Wrote \"" + output + L"\".");
+    return kSuccess;
+}
+
+}  // namespace rvnshell

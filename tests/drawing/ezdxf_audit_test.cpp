@@ -1,0 +1,75 @@
+// The DXF files of the host read by an independent library: ezdxf (Debian's python3-ezdxf) audits
+// a drawing with layers, extended data, entities and custom objects and finds no error. Without ezdxf the
+// test is skipped, unless RVN_REQUIRE_EZDXF is set (as in CI), which makes it fail.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+
+#include "drawing_samples.h"
+#include "dxf_file.h"
+#include "network/network_class.h"
+#include "network/network_dictionary.h"
+#include "open_object_guard.h"
+#include "test_files.h"
+#include "text_codec.h"
+
+namespace {
+
+using namespace rvntest;
+
+std::string pythonWithEzdxf() {
+    for (const char* candidate : {"/usr/bin/python3", "python3"}) {
+        std::string probe = std::string(candidate) + " -c 'import ezdxf' >/dev/null 2>&1";
+        if (std::system(probe.c_str()) == 0) return candidate;
+    }
+    return "";
+}
+
+// The output of a command and its exit status.
+std::pair<std::string, int> run(const std::string& command) {
+    std::string output;
+    FILE* pipe = popen((command + " 2>&1").c_str(), "r");
+    if (pipe == nullptr) return {"cannot run " + command, -1};
+    std::array<char, 4096> buffer{};
+    while (std::size_t count = std::fread(buffer.data(), 1, buffer.size(), pipe)) output.append(buffer.data(), count);
+    int status = pclose(pipe);
+    return {output, WIFEXITED(status) ? WEXITSTATUS(status) : -1};
+}
+
+class EzdxfAudit : public OpenObjectCheckedTest {};
+
+TEST_F(EzdxfAudit, FindsNoErrorInADrawingWithLayersExtendedDataEntitiesAndCustomObjects) {
+    std::string python = pythonWithEzdxf();
+    if (python.empty()) {
+        if (std::getenv("RVN_REQUIRE_EZDXF") != nullptr) FAIL() << "python3-ezdxf is needed (scripts/setup-deps.sh)";
+        GTEST_SKIP() << "python3-ezdxf is not installed";
+    }
+    SampleDrawing sample = makeSampleDrawing();
+    SampleEntities entities = addSampleEntities(sample);
+    RegisterNetworkClass();
+    AcDbObjectId network;
+    ASSERT_EQ(Acad::eOk, CreateNetwork(sample.database.get(), L"Rete1", true, network));
+    ScratchDir folder;
+    std::wstring message;
+    std::wstring path = rvnos::fromUtf8((folder / "sample.dxf").string());
+    ASSERT_EQ(Acad::eOk, rvnhost::saveDxfFile(*sample.database, path, message)) << rvnos::toUtf8(message);
+
+    std::string marker = rvnos::toUtf8(sample.marker.handle().text());
+    std::string networkHandle = rvnos::toUtf8(network.handle().text());
+    std::string polyline = rvnos::toUtf8(entities.polyline.handle().text());
+    std::string reference = rvnos::toUtf8(entities.reference.handle().text());
+    auto [output, status] = run(python + " " + RVN_SOURCE_DIR "/tests/drawing/ezdxf_check.py " +
+                                (folder / "sample.dxf").string() + " " + marker + " " + networkHandle + " " +
+                                polyline + " " + reference);
+    EXPECT_EQ(0, status) << output;
+    EXPECT_EQ(std::string::npos, output.find("error:")) << output;
+    EXPECT_NE(std::string::npos, output.find(marker + ": RVNTESTMARKER\n")) << output;
+    EXPECT_NE(std::string::npos, output.find(networkHandle + ": RVNNETWORK\n")) << output;
+    EXPECT_NE(std::string::npos, output.find(polyline + ": POLYLINE\n")) << output;
+    EXPECT_NE(std::string::npos, output.find(reference + ": INSERT\n")) << output;
+    EXPECT_NE(std::string::npos, output.find("layer TZ-RV-Rete1 colour 3 xdata TZ-SCHEMA_RETE-RVN\n")) << output;
+}
+
+}  // namespace
