@@ -5,14 +5,11 @@
 namespace {
 
 void clearRows(const TzRvnNetworkData& network, TzRvnHydraulicState& state) {
-    for (int i = 0; i < network.numNodes(); ++i) {
-        state.residual[i] = -network.nodes()[i].demand;
-        state.matrix.clearRow(i);
-    }
+    for (int i = 0; i < network.numNodes(); ++i) state.residual[i] = -network.nodes()[i].demand;
+    state.matrix->clear();
 }
 
 void addBranches(const TzRvnNetworkData& network, TzRvnHydraulicState& state) {
-    TzRvnDenseMatrix& a = state.matrix;
     for (std::size_t k = 0; k < network.edges().size(); ++k) {
         const TzRvnEdge& edge = network.edges()[k];
         if (edge.excluded) continue;
@@ -20,10 +17,7 @@ void addBranches(const TzRvnNetworkData& network, TzRvnHydraulicState& state) {
         const int e = edge.endIndex - 1;
         const double c = 1 / (std::fabs(state.flow[k]) * state.resistance[k]);
         state.conductance[k] = c;
-        a[s][e] -= c;
-        a[e][s] -= c;
-        a[s][s] += c;
-        a[e][e] += c;
+        state.matrix->addBranch(static_cast<int>(k), s, e, c);
         state.residual[e] += state.flow[k];
         state.residual[s] -= state.flow[k];
     }
@@ -34,18 +28,11 @@ void setRightHandSide(const TzRvnNetworkData& network, TzRvnHydraulicState& stat
 }
 
 void fixTankHeads(const TzRvnNetworkData& network, TzRvnHydraulicState& state) {
-    TzRvnDenseMatrix& a = state.matrix;
     for (std::size_t t = 0; t < network.tanks().size(); ++t) {
         const int n = network.tanks()[t].nodeIndex - 1;
-        const double level = network.tanks()[t].head;
         state.tankFlow[t] = -state.residual[n];
         state.residual[n] = 0;
-        for (int i = 0; i < network.numNodes(); ++i) {
-            state.rhs[i] -= level * a[i][n];
-            a[i][n] = 0;
-            a[n][i] = 0;
-        }
-        a[n][n] = 1;
+        state.matrix->fixHead(n, network.tanks()[t].head, state.rhs);
     }
     for (const TzRvnTank& tank : network.tanks()) state.rhs[tank.nodeIndex - 1] = tank.head;
 }

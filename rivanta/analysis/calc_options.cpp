@@ -31,12 +31,32 @@ bool setAnswer(TzRvnImportAnswer answer, TzRvnCalcOptions& options) {
     return true;
 }
 
+// The factorisation named by --solver's value; false (with the error set) for another name.
+bool takeSolver(const std::vector<std::string>& arguments, std::size_t& at, TzRvnCalcOptions& options) {
+    std::wstring name;
+    if (!takeValue(arguments, at, name, options)) return false;
+    const std::pair<std::wstring_view, TzRvnFactorisation> kinds[] = {
+        {L"dense", TzRvnFactorisation::dense},
+        {L"exact", TzRvnFactorisation::exact},
+        {L"ordered", TzRvnFactorisation::ordered},
+    };
+    for (const auto& [kindName, kind] : kinds) {
+        if (name == kindName) {
+            options.factorisation = kind;
+            return true;
+        }
+    }
+    options.error = L"--solver takes dense, exact or ordered, not \"" + name + L"\"";
+    return false;
+}
+
 // One argument (and its value); false when the arguments are not usable.
 bool readArgument(const std::vector<std::string>& arguments, std::size_t& at, TzRvnCalcOptions& options) {
     const std::string_view argument = arguments[at];
     if (argument == "--out") return takeValue(arguments, at, options.outFolder, options);
     if (argument == "--results") return takeValue(arguments, at, options.resultsPath, options);
     if (argument == "--network") return takeValue(arguments, at, options.networkName, options);
+    if (argument == "--solver") return takeSolver(arguments, at, options);
     if (argument == "--yes") return setAnswer(TzRvnImportAnswer::yes, options);
     if (argument == "--no") return setAnswer(TzRvnImportAnswer::no, options);
     if (argument == "--save" || argument == "--verbose") {
@@ -84,8 +104,9 @@ TzRvnCalcOptions ParseCalcOptions(const std::vector<std::string>& arguments) {
 }
 
 std::wstring CalcUsageText() {
-    return L"Usage: rivanta calc FILE.ptv [--out DIR] [--results FILE.json] [--yes|--no] [--verbose]\n"
-           L"       rivanta calc DRAWING --network NAME [--save] [--out DIR] [--results FILE.json] [--verbose]\n"
+    return L"Usage: rivanta calc FILE.ptv [--out DIR] [--results FILE.json] [--yes|--no] [--solver KIND] [--verbose]\n"
+           L"       rivanta calc DRAWING --network NAME [--save] [--out DIR] [--results FILE.json] [--solver KIND]\n"
+           L"                    [--verbose]\n"
            L"\n"
            L"Imports a Portavia network file into a new network of a new drawing (or takes the network NAME\n"
            L"of a saved drawing), checks its topology and calculates it. The topology report rvncheck.tmp and\n"
@@ -97,7 +118,11 @@ std::wstring CalcUsageText() {
            L"                       without them they are asked on a terminal and refused elsewhere\n"
            L"  --network NAME       the network of the drawing to calculate\n"
            L"  --save               save the drawing with the results\n"
-           L"  --verbose            tell each step as it starts\n"
+           L"  --solver KIND        how each step's linear system is factorised: exact (the default: sparse,\n"
+           L"                       in the network's node order, the dense results bit for bit), ordered\n"
+           L"                       (sparse, nodes reordered to reduce fill: fast whatever the numbering,\n"
+           L"                       results within rounding) or dense (the full matrix, for reference)\n"
+           L"  --verbose            tell each step as it starts, and the factor's non-zero count\n"
            L"  -h, --help           show this help\n"
            L"\n"
            L"Exit status: 0 calculated; 1 not calculated (import refused, check failed, calculation aborted\n"

@@ -1,7 +1,9 @@
 // The command line of the tool "rivanta calc":
-//     calc FILE.ptv [--out DIR] [--results FILE.json] [--yes|--no] [--verbose]
-//     calc DRAWING --network NAME [--save] [--out DIR] [--results FILE.json] [--verbose]
+//     calc FILE.ptv [--out DIR] [--results FILE.json] [--yes|--no] [--solver KIND] [--verbose]
+//     calc DRAWING --network NAME [--save] [--out DIR] [--results FILE.json] [--solver KIND] [--verbose]
 #pragma once
+
+#include "analysis/sparse_system.h"
 
 #include <string>
 #include <vector>
@@ -21,6 +23,7 @@ struct TzRvnCalcOptions {
     std::wstring outFolder;     // empty: the temporary directory
     std::wstring resultsPath;   // empty: outFolder/results.json with --out, else no results file
     TzRvnImportAnswer answer = TzRvnImportAnswer::ask;
+    TzRvnFactorisation factorisation = TzRvnFactorisation::exact;
     bool verbose = false;
     std::wstring error;         // set when the arguments are not usable
 

@@ -23,13 +23,14 @@ bool checkInto(TzRvnNetwork& network, const std::wstring& path, TzRvnCalcRun& ru
     return run.check == 1;
 }
 
-void calculateInto(TzRvnNetwork& network, const std::wstring& path, TzRvnCalcRun& run) {
+void calculateInto(TzRvnNetwork& network, const std::wstring& path, TzRvnFactorisation factorisation,
+                   TzRvnCalcRun& run) {
     TzRvnFileReport report(path);
     if (!report.isOpen()) {
         run.status = TzRvnCalcStatus::calcReportNotCreated;
         return;
     }
-    run.calc = network.Calculate(report, &run.solver);
+    run.calc = network.Calculate(report, &run.solver, factorisation);
     if (!report.close()) {
         run.status = TzRvnCalcStatus::calcReportNotWritten;
         return;
@@ -43,11 +44,12 @@ TzRvnCalcFiles CalcFilesIn(const std::wstring& folder) {
     return {folder + std::wstring(rvntext::kCheckReportName), folder + std::wstring(rvntext::kCalcReportName)};
 }
 
-TzRvnCalcRun RunNetworkCalculation(AcDbObjectId networkId, const TzRvnCalcFiles& files) {
+TzRvnCalcRun RunNetworkCalculation(AcDbObjectId networkId, const TzRvnCalcFiles& files,
+                                   TzRvnFactorisation factorisation) {
     TzRvnCalcRun run;
     TzRvnOpenObject<TzRvnNetwork> network(networkId, AcDb::kForWrite);
     if (!network.isOpen()) return run;
-    if (checkInto(*network, files.checkReport, run)) calculateInto(*network, files.calcReport, run);
+    if (checkInto(*network, files.checkReport, run)) calculateInto(*network, files.calcReport, factorisation, run);
     network->getData(run.network);
     return run;
 }

@@ -39,4 +39,5 @@ struct TzRvnCalcRun {
 };
 
 // Checks and calculates the network with that id, writing the reports to files.
-TzRvnCalcRun RunNetworkCalculation(AcDbObjectId networkId, const TzRvnCalcFiles& files);
+TzRvnCalcRun RunNetworkCalculation(AcDbObjectId networkId, const TzRvnCalcFiles& files,
+                                   TzRvnFactorisation factorisation = TzRvnFactorisation::exact);

@@ -8,14 +8,14 @@ std::size_t count(int n) { return static_cast<std::size_t>(n); }
 
 }  // namespace
 
-TzRvnHydraulicState::TzRvnHydraulicState(const TzRvnNetworkData& network)
+TzRvnHydraulicState::TzRvnHydraulicState(const TzRvnNetworkData& network, TzRvnFactorisation factorisation)
     : residual(count(network.numNodes())),
       rhs(count(network.numNodes())),
       resistance(count(network.numEdges())),
       conductance(count(network.numEdges())),
       flow(count(network.numEdges())),
       tankFlow(count(network.numTanks())),
-      matrix(network.numNodes()) {}
+      matrix(MakeSystemMatrix(network, factorisation)) {}
 
 void InitialiseFlows(const TzRvnNetworkData& network, TzRvnHydraulicState& state) {
     const TzRvnSettings& settings = network.settings();

@@ -2,13 +2,15 @@
 // matrix, and the elements named in the log for the largest errors.
 #pragma once
 
-#include "analysis/dense_matrix.h"
+#include "analysis/sparse_system.h"
 #include "network/network_data.h"
 
+#include <memory>
 #include <vector>
 
 struct TzRvnHydraulicState {
-    explicit TzRvnHydraulicState(const TzRvnNetworkData& network);
+    // The system matrix needs the node indices of a passed topology check.
+    TzRvnHydraulicState(const TzRvnNetworkData& network, TzRvnFactorisation factorisation);
 
     std::vector<double> residual;     // per node: inflow - outflow - demand
     std::vector<double> rhs;          // per node: right-hand side, then the heads
@@ -16,7 +18,7 @@ struct TzRvnHydraulicState {
     std::vector<double> conductance;  // per branch: c = 1 / (|Q| R)
     std::vector<double> flow;         // per branch: Q
     std::vector<double> tankFlow;     // per tank: supply into the network
-    TzRvnDenseMatrix matrix;
+    std::unique_ptr<TzRvnSystemMatrix> matrix;
     int flowErrorNode = 0;     // 0-based node of the largest continuity error
     int headErrorBranch = 0;   // 0-based branch of the largest head error
 };

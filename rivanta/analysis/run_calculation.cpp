@@ -64,14 +64,15 @@ std::vector<int> BranchesWithNaN(const TzRvnNetworkData& network) {
 }
 
 TzRvnRunOutcome RunCalculation(TzRvnNetworkData& network, const std::optional<std::wstring>& networkName,
-                               TzRvnReportStream& checkReport, const TzRvnReportOpener& openCalcReport) {
+                               TzRvnReportStream& checkReport, const TzRvnReportOpener& openCalcReport,
+                               TzRvnFactorisation factorisation) {
     TzRvnRunOutcome outcome;
     outcome.check = CheckTopology(network, networkName, checkReport);
     if (!outcome.check) return outcome;
     TzRvnReportStream* calcReport = openCalcReport();
     if (calcReport == nullptr) return outcome;
     outcome.calcReportOpened = true;
-    const TzRvnSolverOutcome solved = SolveNetwork(network, networkName, *calcReport);
+    const TzRvnSolverOutcome solved = SolveNetwork(network, networkName, *calcReport, factorisation);
     outcome.calc = solved.result;
     outcome.iterations = solved.iterations;
     outcome.converged = solved.converged;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "analysis/report_stream.h"
+#include "analysis/sparse_system.h"
 #include "network/network_data.h"
 
 #include <functional>
@@ -28,9 +29,10 @@ struct TzRvnRunOutcome {
 using TzRvnReportOpener = std::function<TzRvnReportStream*()>;
 
 // Checks network into checkReport and, when it passes, calculates it into the report that
-// openCalcReport gives. networkName as for CheckTopology.
+// openCalcReport gives, with the factorisation asked. networkName as for CheckTopology.
 TzRvnRunOutcome RunCalculation(TzRvnNetworkData& network, const std::optional<std::wstring>& networkName,
-                               TzRvnReportStream& checkReport, const TzRvnReportOpener& openCalcReport);
+                               TzRvnReportStream& checkReport, const TzRvnReportOpener& openCalcReport,
+                               TzRvnFactorisation factorisation = TzRvnFactorisation::exact);
 
 // The 0-based nodes that no tank reaches through branches not excluded (indices as resolved by
 // the topology check).

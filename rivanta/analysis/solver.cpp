@@ -82,7 +82,7 @@ void iterate(const TzRvnNetworkData& network, TzRvnHydraulicState& state, TzRvnR
     for (int it = 1; it <= settings.maxIterations; ++it) {
         outcome.iterations = it;
         flowError = AssembleSystem(network, state);
-        const int pivot = CholeskySolve(state.matrix, state.rhs);
+        const int pivot = state.matrix->solve(state.rhs);
         if (pivot != kCholeskySolved) {
             outcome.failedPivot = pivot;
             WritePivotFailure(report, pivot);
@@ -105,7 +105,7 @@ void iterate(const TzRvnNetworkData& network, TzRvnHydraulicState& state, TzRvnR
 }  // namespace
 
 TzRvnSolverOutcome SolveNetwork(TzRvnNetworkData& network, const std::optional<std::wstring>& networkName,
-                                TzRvnReportStream& report) {
+                                TzRvnReportStream& report, TzRvnFactorisation factorisation) {
     TzRvnSolverOutcome outcome;
     if (!networkName) {
         report.write(TranslateText(rvntext::kLogTitle));
@@ -122,7 +122,8 @@ TzRvnSolverOutcome SolveNetwork(TzRvnNetworkData& network, const std::optional<s
         WriteLimitMessage(report, limit);
         return outcome;
     }
-    TzRvnHydraulicState state(network);
+    TzRvnHydraulicState state(network, factorisation);
+    outcome.factorEntries = state.matrix->factorEntries();
     InitialiseFlows(network, state);
     double flowError = 0;
     double headError = 0;

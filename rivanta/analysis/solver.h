@@ -1,9 +1,10 @@
 // The hydraulic solver: steady state of a pressure-pipe network by the nodal method (heads
-// unknown, Darcy-Weisbach with Colebrook-White friction, Newton linearisation, dense Cholesky
-// solve, tanks as fixed heads). It relies on the node indices the topology check writes.
+// unknown, Darcy-Weisbach with Colebrook-White friction, Newton linearisation, Cholesky solve,
+// tanks as fixed heads). It relies on the node indices the topology check writes.
 #pragma once
 
 #include "analysis/report_stream.h"
+#include "analysis/sparse_system.h"
 #include "network/network_data.h"
 
 #include <optional>
@@ -14,6 +15,7 @@ struct TzRvnSolverOutcome {
     int iterations = 0;      // iterations run (the failing one included when aborted)
     bool converged = false;  // false when it stopped at the iteration limit or aborted
     int failedPivot = -1;    // 0-based row of the non-positive pivot, -1 when none
+    long long factorEntries = 0;  // entries of the factor stored, 0 when nothing was calculated
 };
 
 // Calculates network, writing the iteration log to report. networkName is the network's key in
@@ -22,8 +24,10 @@ struct TzRvnSolverOutcome {
 // of the two friction phases, or up to maxIterations in all; then stores the results into the
 // records. It aborts, changing no record, at a non-positive pivot, when the node indices are not
 // those of a passed topology check, and when maxIterations is below 1 (after the limit message).
+// factorisation chooses how each step's linear system is solved.
 TzRvnSolverOutcome SolveNetwork(TzRvnNetworkData& network, const std::optional<std::wstring>& networkName,
-                                TzRvnReportStream& report);
+                                TzRvnReportStream& report,
+                                TzRvnFactorisation factorisation = TzRvnFactorisation::exact);
 
 // SolveNetwork's result alone: 1 when the calculation ran to its end, else 0.
 int Calculate(TzRvnNetworkData& network, const std::optional<std::wstring>& networkName,

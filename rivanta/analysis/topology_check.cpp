@@ -5,6 +5,8 @@
 #include "frame/translation.h"
 #include "network/name_index.h"
 
+#include <algorithm>
+#include <compare>
 #include <vector>
 
 namespace {
@@ -53,21 +55,44 @@ Lines sameStartAndEnd(const TzRvnNetworkData& network) {
     return lines;
 }
 
-bool samePair(const TzRvnEdge& a, const TzRvnEdge& b) {
-    return (a.startIndex == b.startIndex && a.endIndex == b.endIndex) ||
-           (a.startIndex == b.endIndex && a.endIndex == b.startIndex);
+// A branch's pair of node indices in either direction, as a sort key followed by its position.
+struct PairKey {
+    int low = 0;
+    int high = 0;
+    std::size_t branch = 0;
+
+    auto operator<=>(const PairKey&) const = default;
+};
+
+// Every (a, b) with a < b of branches taking part that join the same pair of nodes, in the order
+// of a then b: the branches sorted by their pair, each run of equal pairs giving its pairs.
+std::vector<std::pair<std::size_t, std::size_t>> samePairBranches(const std::vector<TzRvnEdge>& edges) {
+    std::vector<PairKey> keys;
+    for (std::size_t k = 0; k < edges.size(); ++k) {
+        if (edges[k].excluded) continue;
+        keys.push_back({std::min(edges[k].startIndex, edges[k].endIndex),
+                        std::max(edges[k].startIndex, edges[k].endIndex), k});
+    }
+    std::sort(keys.begin(), keys.end());
+    std::vector<std::pair<std::size_t, std::size_t>> pairs;
+    for (std::size_t first = 0; first < keys.size();) {
+        std::size_t end = first + 1;
+        while (end < keys.size() && keys[end].low == keys[first].low && keys[end].high == keys[first].high) ++end;
+        for (std::size_t a = first; a < end; ++a) {
+            for (std::size_t b = a + 1; b < end; ++b) pairs.emplace_back(keys[a].branch, keys[b].branch);
+        }
+        first = end;
+    }
+    std::sort(pairs.begin(), pairs.end());
+    return pairs;
 }
 
 Lines repeatedPairs(const TzRvnNetworkData& network) {
     const std::vector<TzRvnEdge>& edges = network.edges();
     Lines lines;
-    for (std::size_t a = 0; a + 1 < edges.size(); ++a) {
-        if (edges[a].excluded) continue;
-        for (std::size_t b = a + 1; b < edges.size(); ++b) {
-            if (edges[b].excluded || !samePair(edges[a], edges[b])) continue;
-            lines.push_back(FormatTranslated(rvntext::kRepeatedPair, {number(a), number(b), edges[a].startNode.view(),
-                                                                      edges[a].endNode.view()}));
-        }
+    for (const auto& [a, b] : samePairBranches(edges)) {
+        lines.push_back(FormatTranslated(rvntext::kRepeatedPair, {number(a), number(b), edges[a].startNode.view(),
+                                                                  edges[a].endNode.view()}));
     }
     return lines;
 }
@@ -137,8 +162,11 @@ void writeNodeBranches(const TzRvnNetworkData& network, TzRvnReportStream& repor
 }  // namespace
 
 void ResolveNodeIndices(TzRvnNetworkData& network) {
+    std::vector<TzRvnNameIndex::Entry> entries;
+    entries.reserve(network.nodes().size());
+    for (std::size_t i = 0; i < network.nodes().size(); ++i) entries.push_back({network.nodes()[i].name, number(i)});
     TzRvnNameIndex index;
-    for (std::size_t i = 0; i < network.nodes().size(); ++i) index.insert(network.nodes()[i].name, number(i));
+    index.assign(std::move(entries));
     for (TzRvnEdge& edge : network.edges()) {
         edge.startIndex = index.lookup(edge.startNode.view());
         edge.endIndex = index.lookup(edge.endNode.view());

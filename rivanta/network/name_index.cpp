@@ -18,6 +18,14 @@ void TzRvnNameIndex::insert(const TzRvnName& name, std::int32_t index) {
     entries_.insert(at, Entry{name, index});
 }
 
+void TzRvnNameIndex::assign(std::vector<Entry> entries) {
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const Entry& a, const Entry& b) { return rvnos::compareUtf16(a.name.view(), b.name.view()) < 0; });
+    auto sameName = [](const Entry& a, const Entry& b) { return a.name == b.name; };
+    entries.erase(std::unique(entries.begin(), entries.end(), sameName), entries.end());
+    entries_ = std::move(entries);
+}
+
 std::int32_t TzRvnNameIndex::lookup(std::wstring_view name) const {
     auto at = std::lower_bound(entries_.begin(), entries_.end(), name, entryBefore);
     if (at == entries_.end() || at->name.view() != name) return 0;

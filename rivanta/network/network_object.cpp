@@ -111,9 +111,10 @@ int TzRvnNetwork::CheckTopology(TzRvnReportStream& stream) {
     return ::CheckTopology(data_, nameInOwner(), stream);
 }
 
-int TzRvnNetwork::Calculate(TzRvnReportStream& stream, TzRvnSolverOutcome* outcome) {
+int TzRvnNetwork::Calculate(TzRvnReportStream& stream, TzRvnSolverOutcome* outcome,
+                            TzRvnFactorisation factorisation) {
     if (assertWriteEnabled() != Acad::eOk) return 0;
-    const TzRvnSolverOutcome solved = SolveNetwork(data_, nameInOwner(), stream);
+    const TzRvnSolverOutcome solved = SolveNetwork(data_, nameInOwner(), stream, factorisation);
     if (outcome != nullptr) *outcome = solved;
     return solved.result;
 }

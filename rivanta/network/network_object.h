@@ -63,7 +63,8 @@ public:
     // Calculates the network into stream (the iteration log), storing the results in its records.
     // 1 when the calculation ran to its end; 0 when it was aborted or the object is not open for
     // write. outcome, when given, receives the solver's account of the run.
-    int Calculate(TzRvnReportStream& stream, TzRvnSolverOutcome* outcome = nullptr);
+    int Calculate(TzRvnReportStream& stream, TzRvnSolverOutcome* outcome = nullptr,
+                  TzRvnFactorisation factorisation = TzRvnFactorisation::exact);
 
     // Filing of the network in the drawing: its DWG item sequence and its DXF groups.
     Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;

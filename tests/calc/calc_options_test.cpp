@@ -18,6 +18,9 @@ TEST(CalcOptions, ReadsThePortaviaFormWithAllItsOptions) {
     EXPECT_EQ(TzRvnImportAnswer::no, options.answer);
     EXPECT_TRUE(options.verbose);
     EXPECT_FALSE(options.save);
+    EXPECT_EQ(TzRvnFactorisation::exact, options.factorisation);
+    EXPECT_EQ(TzRvnFactorisation::dense, parse({"a.ptv", "--solver", "dense"}).factorisation);
+    EXPECT_EQ(TzRvnFactorisation::ordered, parse({"--solver", "ordered", "a.ptv"}).factorisation);
 
     const TzRvnCalcOptions plain = parse({"citt\xc3\xa0.ptv"});
     EXPECT_TRUE(plain.error.empty());
@@ -49,6 +52,8 @@ TEST(CalcOptions, RefusesArgumentsItCannotUse) {
         {{"a.ptv", "--out", "x", "--out", "y"}, L"--out is given twice"},
         {{"a.ptv", "--yes", "--no"}, L"--yes and --no exclude each other"},
         {{"a.ptv", "--fast"}, L"unknown option --fast"},
+        {{"a.ptv", "--solver"}, L"--solver needs a value"},
+        {{"a.ptv", "--solver", "Dense"}, L"--solver takes dense, exact or ordered, not \"Dense\""},
         {{"a.ptv", "b.ptv"}, L"one file at a time: \"b.ptv\" follows \"a.ptv\""},
         {{"a.ptv", "--save"}, L"--save needs --network NAME (it writes a drawing back)"},
         {{"a.dwg", "--network", "N", "--yes"}, L"--yes and --no answer the questions of a .ptv import, not of a drawing"},

@@ -123,6 +123,23 @@ TEST(CalcTool, TellsTheSummaryOfACalculatedNetwork) {
     EXPECT_NE(std::string::npos, run.output.find(summary)) << run.output;
 }
 
+TEST(CalcTool, EachSolverCalculatesAndVerboseTellsTheFactorsNonZeros) {
+    const std::string ptv = quoted(casePtv("e03_reversed_branches"));
+    const std::string expectedReport = rvntest::readBytes(expected("e03_reversed_branches", "rvncalcr.tmp"));
+    for (const std::string solver : {"dense", "exact", "ordered"}) {
+        rvntest::ScratchDir scratch;
+        const rvntest::ProgramRun run = runCalc(ptv + " --solver " + solver + " --verbose --out " + quoted(scratch.path()));
+        EXPECT_EQ(0, run.status) << solver << run.output;
+        EXPECT_NE(std::string::npos, run.output.find("Factor of the system: ")) << run.output;
+        expectSameResults(expected("e03_reversed_branches", "results.json"), scratch.path() / "results.json");
+        if (solver != "ordered") {
+            EXPECT_EQ(expectedReport, rvntest::readBytes(scratch.path() / "rvncalcr.tmp")) << solver;
+        }
+    }
+    const rvntest::ProgramRun quiet = runCalc(ptv + " --solver ordered --results /dev/null");
+    EXPECT_EQ(std::string::npos, quiet.output.find("Factor of the system")) << quiet.output;
+}
+
 TEST(CalcTool, AFailingCheckShowsTheDialogsMessageAndLeavesAnEarlierCalculationReport) {
     rvntest::ScratchDir scratch;
     const std::string out = " --out " + quoted(scratch.path());

@@ -1,0 +1,100 @@
+#include "analysis/sparse_factor_system.h"
+
+#include "analysis/cholesky.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+std::size_t at(int i) { return static_cast<std::size_t>(i); }
+
+std::vector<int> inverseOf(const std::vector<int>& order) {
+    std::vector<int> inverse(order.size());
+    for (std::size_t p = 0; p < order.size(); ++p) inverse[at(order[p])] = static_cast<int>(p);
+    return inverse;
+}
+
+// The branches taking part as pairs of factor positions.
+std::vector<std::pair<int, int>> positionLinks(const TzRvnNetworkData& network, const std::vector<int>& positionOf) {
+    std::vector<std::pair<int, int>> links;
+    links.reserve(network.edges().size());
+    for (const TzRvnEdge& edge : network.edges()) {
+        if (edge.excluded) continue;
+        const int s = edge.startIndex - 1;
+        const int e = edge.endIndex - 1;
+        links.emplace_back(positionOf.empty() ? s : positionOf[at(s)], positionOf.empty() ? e : positionOf[at(e)]);
+    }
+    return links;
+}
+
+}  // namespace
+
+TzRvnSparseSystem::TzRvnSparseSystem(const TzRvnNetworkData& network, std::vector<int> order)
+    : order_(std::move(order)),
+      positionOf_(inverseOf(order_)),
+      factor_(FactorPattern(network.numNodes(), positionLinks(network, positionOf_))),
+      branches_(network.edges().size()) {
+    const TzRvnFactorPattern& pattern = factor_.pattern();
+    for (std::size_t k = 0; k < network.edges().size(); ++k) {
+        const TzRvnEdge& edge = network.edges()[k];
+        if (edge.excluded) continue;
+        const int s = position(edge.startIndex - 1);
+        const int e = position(edge.endIndex - 1);
+        branches_[k] = {pattern.find(std::max(s, e), std::min(s, e)), pattern.diagonal(s), pattern.diagonal(e)};
+    }
+}
+
+int TzRvnSparseSystem::position(int node) const { return order_.empty() ? node : positionOf_[at(node)]; }
+
+int TzRvnSparseSystem::node(int position) const { return order_.empty() ? position : order_[at(position)]; }
+
+void TzRvnSparseSystem::clear() { std::fill(factor_.values().begin(), factor_.values().end(), 0.0); }
+
+// The matrix is symmetric and both of its off-diagonal entries take the same operations, so the
+// lower one stands for both.
+void TzRvnSparseSystem::addBranch(int k, int, int, double c) {
+    const BranchPlaces& places = branches_[at(k)];
+    std::vector<double>& value = factor_.values();
+    value[places.offDiagonal] -= c;
+    value[places.start] += c;
+    value[places.end] += c;
+}
+
+// Only the rows whose entry in column n is stored can hold a value other than +0.0 there; the
+// others take rhs[i] -= level * 0.0, which changes rhs[i] only when that product is not +0.0 (a
+// negative or not finite level), and then they are swept too.
+void TzRvnSparseSystem::fixHead(int n, double level, std::vector<double>& rhs) {
+    const TzRvnFactorPattern& pattern = factor_.pattern();
+    std::vector<double>& value = factor_.values();
+    const int p = position(n);
+    const double zeroProduct = level * 0.0;
+    const bool sweepOthers = zeroProduct != 0.0 || std::signbit(zeroProduct);
+    std::vector<char> stored(sweepOthers ? rhs.size() : 0, 0);
+    auto eliminate = [&](std::size_t entry, int rowPosition) {
+        const int i = node(rowPosition);
+        rhs[at(i)] -= level * value[entry];
+        value[entry] = 0;
+        if (sweepOthers) stored[at(i)] = 1;
+    };
+    for (std::size_t r = pattern.rowStart[at(p)]; r < pattern.rowStart[at(p) + 1]; ++r) {
+        eliminate(pattern.rowEntry[r], pattern.rowColumn[r]);
+    }
+    for (std::size_t e = pattern.diagonal(p); e < pattern.columnStart[at(p) + 1]; ++e) eliminate(e, pattern.row[e]);
+    for (std::size_t i = 0; i < stored.size(); ++i) {
+        if (!stored[i]) rhs[i] -= zeroProduct;
+    }
+    value[pattern.diagonal(p)] = 1;
+}
+
+int TzRvnSparseSystem::solve(std::vector<double>& b) {
+    if (order_.empty()) return factor_.solve(b);
+    ordered_.resize(b.size());
+    for (std::size_t p = 0; p < order_.size(); ++p) ordered_[p] = b[at(order_[p])];
+    const int pivot = factor_.solve(ordered_);
+    if (pivot != kCholeskySolved) return node(pivot);
+    for (std::size_t p = 0; p < order_.size(); ++p) b[at(order_[p])] = ordered_[p];
+    return kCholeskySolved;
+}
+
+long long TzRvnSparseSystem::factorEntries() const { return static_cast<long long>(factor_.pattern().entries()); }

@@ -1,0 +1,35 @@
+// The sparse system: the matrix kept on the places of its factor's pattern, in the network's node
+// order (exact) or in a given elimination order.
+#pragma once
+
+#include "analysis/sparse_cholesky.h"
+#include "analysis/sparse_system.h"
+
+class TzRvnSparseSystem : public TzRvnSystemMatrix {
+public:
+    // order[p] is the node eliminated p-th; empty for the network's own node order.
+    TzRvnSparseSystem(const TzRvnNetworkData& network, std::vector<int> order);
+
+    void clear() override;
+    void addBranch(int k, int s, int e, double c) override;
+    void fixHead(int n, double level, std::vector<double>& rhs) override;
+    int solve(std::vector<double>& b) override;
+    long long factorEntries() const override;
+
+private:
+    // The places of a branch's three entries in the factor's values.
+    struct BranchPlaces {
+        std::size_t offDiagonal = 0;
+        std::size_t start = 0;
+        std::size_t end = 0;
+    };
+
+    int position(int node) const;
+    int node(int position) const;
+
+    std::vector<int> order_;
+    std::vector<int> positionOf_;  // inverse of order_
+    TzRvnSparseFactor factor_;
+    std::vector<BranchPlaces> branches_;
+    std::vector<double> ordered_;  // right-hand side in elimination order
+};

@@ -1,0 +1,108 @@
+#include "random_networks.h"
+
+#include "analysis/topology_check.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <numeric>
+#include <string>
+
+namespace rvntest {
+
+namespace {
+
+double uniform(std::mt19937& random, double low, double high) {
+    return std::uniform_real_distribution<double>(low, high)(random);
+}
+
+int pick(std::mt19937& random, int count) { return std::uniform_int_distribution<int>(0, count - 1)(random); }
+
+bool chance(std::mt19937& random, double p) { return std::bernoulli_distribution(p)(random); }
+
+TzRvnSettings settings(std::mt19937& random) {
+    TzRvnSettings s;
+    s.setFluid(0, 1.004e-6);
+    s.initialVelocity = uniform(random, 0.3, 1.5);
+    s.maxIterations = 1 + pick(random, 40);
+    s.minBranchFlow = chance(random, 0.2) ? 0.0 : 1e-7;
+    s.headTolerance = 1e-4;
+    s.flowTolerance = 1e-6;
+    return s;
+}
+
+double demand(std::mt19937& random) {
+    const int kind = pick(random, 10);
+    if (kind == 0) return 0.0;
+    if (kind == 1) return -uniform(random, 0.0, 0.005);
+    return uniform(random, 0.0, 0.01);
+}
+
+double level(std::mt19937& random, bool odd) {
+    if (odd && chance(random, 0.3)) {
+        const double odds[] = {-25.0, 0.0, -0.0, std::numeric_limits<double>::infinity(),
+                               std::numeric_limits<double>::quiet_NaN()};
+        return odds[pick(random, 5)];
+    }
+    return uniform(random, 40.0, 120.0);
+}
+
+void addBranch(TzRvnNetworkData& network, const std::vector<int>& name, int a, int b, std::mt19937& random) {
+    if (chance(random, 0.5)) std::swap(a, b);
+    TzRvnEdge edge;
+    edge.startNode = *TzRvnName::from(std::to_wstring(name[static_cast<std::size_t>(a)]));
+    edge.endNode = *TzRvnName::from(std::to_wstring(name[static_cast<std::size_t>(b)]));
+    const double diameters[] = {0.05, 0.08, 0.1, 0.15, 0.2, 0.3};
+    edge.diameter = diameters[pick(random, 6)];
+    edge.length = uniform(random, 5.0, 800.0);
+    edge.roughness = uniform(random, 1e-5, 1e-3);
+    edge.csi = chance(random, 0.2) ? uniform(random, 0.0, 5.0) : 0.0;
+    edge.excluded = chance(random, 0.08) ? 1 : 0;
+    network.edges().push_back(edge);
+}
+
+void addTank(TzRvnNetworkData& network, int nodeName, double head) {
+    TzRvnTank tank;
+    tank.nodeName = *TzRvnName::from(std::to_wstring(nodeName));
+    tank.head = head;
+    network.tanks().push_back(tank);
+}
+
+}  // namespace
+
+TzRvnNetworkData RandomNetwork(std::mt19937& random, const RandomNetworkShape& shape) {
+    const int n = shape.minNodes + pick(random, shape.maxNodes - shape.minNodes + 1);
+    std::vector<int> name(static_cast<std::size_t>(n));
+    std::iota(name.begin(), name.end(), 1);
+    std::shuffle(name.begin(), name.end(), random);
+    TzRvnNetworkData network;
+    network.setSettings(settings(random));
+    for (int i = 0; i < n; ++i) {
+        TzRvnNode node;
+        node.name = *TzRvnName::from(std::to_wstring(i + 1));
+        node.demand = demand(random);
+        node.elevation = uniform(random, 0.0, 30.0);
+        network.nodes().push_back(node);
+    }
+    // A split point past which the tree edges are cut, so that part may get no tank.
+    const int cut = shape.unfedParts && chance(random, 0.3) ? 1 + pick(random, n) : n;
+    for (int i = 1; i < n; ++i) {
+        if (i != cut) addBranch(network, name, i, pick(random, i), random);
+    }
+    const int extra = pick(random, n + 1);
+    for (int k = 0; k < extra; ++k) {
+        const int a = pick(random, n);
+        const int b = pick(random, n);
+        if (a != b) addBranch(network, name, a, b, random);
+        if (a != b && chance(random, 0.1)) addBranch(network, name, a, b, random);
+    }
+    const int tanks = 1 + pick(random, 4);
+    for (int t = 0; t < tanks; ++t) {
+        const int node = t > 0 && chance(random, 0.2) ? name[0] : name[static_cast<std::size_t>(pick(random, n))];
+        addTank(network, node, level(random, shape.oddLevels));
+    }
+    ResolveNodeIndices(network);
+    return network;
+}
+
+}  // namespace rvntest

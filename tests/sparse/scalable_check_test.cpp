@@ -1,0 +1,96 @@
+// The topology check's repeated-pair section and the name index built at once, against the plain
+// definitions: every pair of branches compared, every name inserted in turn.
+#include "analysis/analysis_texts.h"
+#include "analysis/text_format.h"
+#include "analysis/topology_check.h"
+#include "network/name_index.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+namespace {
+
+// The section as its definition reads: each a < b of branches taking part, compared.
+std::wstring repeatedPairsByEveryPair(const TzRvnNetworkData& network) {
+    std::wstring lines;
+    const std::vector<TzRvnEdge>& edges = network.edges();
+    for (std::size_t a = 0; a < edges.size(); ++a) {
+        for (std::size_t b = a + 1; b < edges.size(); ++b) {
+            const TzRvnEdge& x = edges[a];
+            const TzRvnEdge& y = edges[b];
+            if (x.excluded || y.excluded) continue;
+            const bool same = (x.startIndex == y.startIndex && x.endIndex == y.endIndex) ||
+                              (x.startIndex == y.endIndex && x.endIndex == y.startIndex);
+            if (!same) continue;
+            lines += FormatText(rvntext::kRepeatedPair, {static_cast<int>(a) + 1, static_cast<int>(b) + 1,
+                                                          x.startNode.view(), x.endNode.view()});
+        }
+    }
+    return lines.empty() ? std::wstring(rvntext::kNone) : lines;
+}
+
+// The lines of the report between the repeated-pairs title and the next section.
+std::wstring repeatedPairsSection(const std::wstring& report) {
+    const std::size_t start = report.find(rvntext::kRepeatedPairsTitle) + rvntext::kRepeatedPairsTitle.size();
+    return report.substr(start, report.find(rvntext::kWrongBranchIndicesTitle) - start);
+}
+
+TzRvnNetworkData randomNetwork(std::mt19937& random) {
+    TzRvnNetworkData network;
+    const int nodes = 1 + static_cast<int>(random() % 8);
+    for (int i = 1; i <= nodes; ++i) {
+        TzRvnNode node;
+        node.name = *TzRvnName::from(std::to_wstring(i));
+        network.nodes().push_back(node);
+    }
+    const int branches = static_cast<int>(random() % 25);
+    for (int k = 0; k < branches; ++k) {
+        TzRvnEdge edge;
+        // Names beyond the nodes are unknown and resolve to 0.
+        edge.startNode = *TzRvnName::from(std::to_wstring(1 + random() % (nodes + 2)));
+        edge.endNode = *TzRvnName::from(std::to_wstring(1 + random() % (nodes + 2)));
+        edge.excluded = random() % 6 == 0 ? 1 : 0;
+        network.edges().push_back(edge);
+    }
+    return network;
+}
+
+TEST(ScalableCheck, RepeatedPairsAsIfEveryPairWereCompared) {
+    std::mt19937 random(3);
+    int withPairs = 0;
+    for (int trial = 0; trial < 300; ++trial) {
+        TzRvnNetworkData network = randomNetwork(random);
+        TzRvnStringReport report;
+        CheckTopology(network, std::wstring(L"R"), report);
+        const std::wstring expected = repeatedPairsByEveryPair(network);
+        ASSERT_EQ(repeatedPairsSection(report.text()), expected) << "trial " << trial;
+        withPairs += expected != rvntext::kNone;
+    }
+    EXPECT_GT(withPairs, 100);
+}
+
+TEST(ScalableCheck, NameIndexBuiltAtOnceAsIfInsertedInTurn) {
+    std::mt19937 random(8);
+    const std::wstring names[] = {L"a", L"A", L"b", L"10", L"9", L"\U0001F600", L"\uFF5E", L"ab"};
+    for (int trial = 0; trial < 100; ++trial) {
+        std::vector<TzRvnNameIndex::Entry> entries;
+        TzRvnNameIndex inTurn;
+        for (int i = 1; i <= static_cast<int>(random() % 20); ++i) {
+            const TzRvnName name = *TzRvnName::from(names[random() % 8]);
+            entries.push_back({name, i});
+            inTurn.insert(name, i);
+        }
+        TzRvnNameIndex atOnce;
+        atOnce.assign(entries);
+        ASSERT_EQ(atOnce.entries().size(), inTurn.entries().size());
+        for (std::size_t e = 0; e < inTurn.entries().size(); ++e) {
+            EXPECT_EQ(atOnce.entries()[e].name, inTurn.entries()[e].name);
+            EXPECT_EQ(atOnce.entries()[e].index, inTurn.entries()[e].index);
+        }
+        for (const std::wstring& name : names) EXPECT_EQ(atOnce.lookup(name), inTurn.lookup(name));
+    }
+}
+
+}  // namespace
