@@ -13,40 +13,49 @@ namespace {
 
 using Field = std::pair<const char*, std::string>;
 
-std::string object(const std::vector<Field>& fields) {
-    std::string out = "{";
+// Appends {"name": value, ...} to out.
+void appendObject(std::string& out, const std::vector<Field>& fields) {
+    out += '{';
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (i > 0) out += ", ";
-        out += std::string("\"") + fields[i].first + "\": " + fields[i].second;
+        out += '"';
+        out += fields[i].first;
+        out += "\": ";
+        out += fields[i].second;
     }
-    return out + "}";
+    out += '}';
 }
 
+// Appends the records as a JSON array to out, one record a line, in time proportional to its size.
 template <typename Record>
-std::string array(const std::vector<Record>& records, const std::function<std::string(const Record&)>& write) {
-    std::string out = "[";
-    for (std::size_t i = 0; i < records.size(); ++i) out += (i > 0 ? ",\n  " : "\n  ") + write(records[i]);
-    return out + (records.empty() ? "]" : "\n ]");
+void appendArray(std::string& out, const std::vector<Record>& records,
+                 const std::function<std::vector<Field>(const Record&)>& fields) {
+    out += '[';
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        out += i > 0 ? ",\n  " : "\n  ";
+        appendObject(out, fields(records[i]));
+    }
+    out += records.empty() ? "]" : "\n ]";
 }
 
-std::string nodeJson(const TzRvnNode& node) {
-    return object({{"name", JsonString(node.name.view())},
-                   {"head", JsonNumber(node.head)},
-                   {"pressureHead", JsonNumber(node.pressureHead)}});
+std::vector<Field> nodeJson(const TzRvnNode& node) {
+    return {{"name", JsonString(node.name.view())},
+            {"head", JsonNumber(node.head)},
+            {"pressureHead", JsonNumber(node.pressureHead)}};
 }
 
-std::string branchJson(const TzRvnEdge& edge) {
-    return object({{"startNode", JsonString(edge.startNode.view())},
-                   {"endNode", JsonString(edge.endNode.view())},
-                   {"flow", JsonNumber(edge.flow)},
-                   {"velocity", JsonNumber(edge.velocity)},
-                   {"reynolds", JsonNumber(edge.reynolds)},
-                   {"frictionSlope", JsonNumber(edge.frictionSlope)},
-                   {"headLoss", JsonNumber(edge.headLoss)}});
+std::vector<Field> branchJson(const TzRvnEdge& edge) {
+    return {{"startNode", JsonString(edge.startNode.view())},
+            {"endNode", JsonString(edge.endNode.view())},
+            {"flow", JsonNumber(edge.flow)},
+            {"velocity", JsonNumber(edge.velocity)},
+            {"reynolds", JsonNumber(edge.reynolds)},
+            {"frictionSlope", JsonNumber(edge.frictionSlope)},
+            {"headLoss", JsonNumber(edge.headLoss)}};
 }
 
-std::string tankJson(const TzRvnTank& tank) {
-    return object({{"nodeName", JsonString(tank.nodeName.view())}, {"flow", JsonNumber(tank.flow)}});
+std::vector<Field> tankJson(const TzRvnTank& tank) {
+    return {{"nodeName", JsonString(tank.nodeName.view())}, {"flow", JsonNumber(tank.flow)}};
 }
 
 void appendEscape(std::string& out, unsigned value) {
@@ -82,10 +91,16 @@ std::string JsonString(std::wstring_view text) {
 }
 
 std::string ResultsJson(const TzRvnNetworkData& network, int check, int calc) {
-    std::string out = "{\n \"check\": " + std::to_string(check) + ",\n \"calc\": " + std::to_string(calc);
-    out += ",\n \"nodes\": " + array<TzRvnNode>(network.nodes(), nodeJson);
-    out += ",\n \"branches\": " + array<TzRvnEdge>(network.edges(), branchJson);
-    out += ",\n \"tanks\": " + array<TzRvnTank>(network.tanks(), tankJson);
+    // Room for every record at once: a long text grown piece by piece is copied again and again.
+    std::string out;
+    out.reserve(128 * network.nodes().size() + 256 * network.edges().size() + 64 * network.tanks().size() + 64);
+    out += "{\n \"check\": " + std::to_string(check) + ",\n \"calc\": " + std::to_string(calc);
+    out += ",\n \"nodes\": ";
+    appendArray<TzRvnNode>(out, network.nodes(), nodeJson);
+    out += ",\n \"branches\": ";
+    appendArray<TzRvnEdge>(out, network.edges(), branchJson);
+    out += ",\n \"tanks\": ";
+    appendArray<TzRvnTank>(out, network.tanks(), tankJson);
     return out + "\n}\n";
 }
 

@@ -11,14 +11,19 @@ std::size_t at(int i) { return static_cast<std::size_t>(i); }
 }  // namespace
 
 TzRvnSparseFactor::TzRvnSparseFactor(TzRvnFactorPattern pattern)
-    : pattern_(std::move(pattern)), values_(pattern_.entries(), 0.0), placeInColumn_(at(pattern_.size), 0) {}
+    : pattern_(std::move(pattern)), values_(pattern_.entries(), 0.0), byRow_(at(pattern_.size), 0.0) {}
 
 // Column k, diagonal included: L[i][k] -= L[i][j] L[k][j] for every column j < k of row k in
-// increasing order, over the rows i >= k of column j.
+// increasing order, over the rows i >= k of column j. The column is worked on spread out by row,
+// where every row of column j at or below k has its place.
 void TzRvnSparseFactor::updateColumn(int k) {
     const TzRvnFactorPattern& p = pattern_;
-    for (std::size_t e = p.columnStart[at(k)]; e < p.columnStart[at(k) + 1]; ++e) placeInColumn_[at(p.row[e])] = e;
+    const std::size_t columnFirst = p.columnStart[at(k)];
+    const std::size_t columnEnd = p.columnStart[at(k) + 1];
+    const int* row = p.row.data();
     double* value = values_.data();
+    double* spread = byRow_.data();
+    for (std::size_t e = columnFirst; e < columnEnd; ++e) spread[row[e]] = value[e];
     for (std::size_t r = p.rowStart[at(k)]; r < p.rowStart[at(k) + 1]; ++r) {
         const std::size_t first = p.rowEntry[r];
         const double lkj = value[first];
@@ -26,9 +31,10 @@ void TzRvnSparseFactor::updateColumn(int k) {
         const std::size_t end = p.columnStart[at(p.rowColumn[r]) + 1];
         for (std::size_t e = first; e < end; ++e) {
             const double lij = value[e];
-            if (lij != 0.0) value[placeInColumn_[at(p.row[e])]] -= lij * lkj;
+            if (lij != 0.0) spread[row[e]] -= lij * lkj;
         }
     }
+    for (std::size_t e = columnFirst; e < columnEnd; ++e) value[e] = spread[row[e]];
 }
 
 void TzRvnSparseFactor::scaleColumn(int k) {

@@ -30,5 +30,5 @@ private:
 
     TzRvnFactorPattern pattern_;
     std::vector<double> values_;
-    std::vector<std::size_t> placeInColumn_;  // per row: its place in the column being updated
+    std::vector<double> byRow_;  // the column being updated, by row
 };
