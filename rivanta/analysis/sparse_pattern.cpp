@@ -60,31 +60,39 @@ void visitRow(int k, const LowerNeighbours& lower, const std::vector<int>& paren
     }
 }
 
-void placeRows(TzRvnFactorPattern& pattern, const LowerNeighbours& lower, const std::vector<int>& parent) {
-    const int n = pattern.size;
-    std::vector<int> mark(at(n), -1);
-    std::vector<std::size_t> next(at(n));
-    for (int j = 0; j < n; ++j) {
-        next[at(j)] = pattern.columnStart[at(j)] + 1;
-        pattern.row[pattern.columnStart[at(j)]] = j;
-    }
-    for (int k = 0; k < n; ++k) {
-        visitRow(k, lower, parent, mark, [&](int j) { pattern.row[next[at(j)]++] = k; });
+// Row k's columns left of the diagonal, each row's in increasing order.
+void findRows(TzRvnFactorPattern& pattern, const LowerNeighbours& lower, const std::vector<int>& parent) {
+    std::vector<int> mark(at(pattern.size), -1);
+    pattern.rowStart.assign(1, 0);
+    pattern.rowColumn.reserve(lower.column.size() * 4);
+    for (int k = 0; k < pattern.size; ++k) {
+        visitRow(k, lower, parent, mark, [&](int j) { pattern.rowColumn.push_back(j); });
+        std::sort(pattern.rowColumn.begin() + static_cast<std::ptrdiff_t>(pattern.rowStart.back()),
+                  pattern.rowColumn.end());
+        pattern.rowStart.push_back(pattern.rowColumn.size());
     }
 }
 
-void buildRowLists(TzRvnFactorPattern& pattern, const std::vector<std::size_t>& rowCount) {
+// The columns from the rows: row k's entries, taken in increasing k, fill each column in
+// increasing row order after its diagonal.
+void placeColumns(TzRvnFactorPattern& pattern) {
     const int n = pattern.size;
-    pattern.rowStart.assign(at(n) + 1, 0);
-    for (std::size_t k = 0; k < at(n); ++k) pattern.rowStart[k + 1] = pattern.rowStart[k] + rowCount[k];
-    pattern.rowColumn.resize(pattern.rowStart.back());
-    pattern.rowEntry.resize(pattern.rowStart.back());
-    std::vector<std::size_t> next(pattern.rowStart.begin(), pattern.rowStart.end() - 1);
+    std::vector<std::size_t> count(at(n), 1);
+    for (const int j : pattern.rowColumn) ++count[at(j)];
+    pattern.columnStart.assign(at(n) + 1, 0);
+    for (std::size_t j = 0; j < at(n); ++j) pattern.columnStart[j + 1] = pattern.columnStart[j] + count[j];
+    pattern.row.resize(pattern.columnStart.back());
+    pattern.rowEntry.resize(pattern.rowColumn.size());
+    std::vector<std::size_t> next(at(n));
     for (int j = 0; j < n; ++j) {
-        for (std::size_t p = pattern.columnStart[at(j)] + 1; p < pattern.columnStart[at(j) + 1]; ++p) {
-            const std::size_t slot = next[at(pattern.row[p])]++;
-            pattern.rowColumn[slot] = j;
-            pattern.rowEntry[slot] = p;
+        pattern.row[pattern.columnStart[at(j)]] = j;
+        next[at(j)] = pattern.columnStart[at(j)] + 1;
+    }
+    for (int k = 0; k < n; ++k) {
+        for (std::size_t r = pattern.rowStart[at(k)]; r < pattern.rowStart[at(k) + 1]; ++r) {
+            const std::size_t entry = next[at(pattern.rowColumn[r])]++;
+            pattern.row[entry] = k;
+            pattern.rowEntry[r] = entry;
         }
     }
 }
@@ -101,22 +109,7 @@ TzRvnFactorPattern FactorPattern(int n, const std::vector<std::pair<int, int>>& 
     TzRvnFactorPattern pattern;
     pattern.size = std::max(n, 0);
     const LowerNeighbours lower = lowerNeighbours(pattern.size, links);
-    const std::vector<int> parent = eliminationTree(pattern.size, lower);
-    std::vector<std::size_t> columnCount(at(pattern.size), 1);
-    std::vector<std::size_t> rowCount(at(pattern.size), 0);
-    std::vector<int> mark(at(pattern.size), -1);
-    for (int k = 0; k < pattern.size; ++k) {
-        visitRow(k, lower, parent, mark, [&](int j) {
-            ++columnCount[at(j)];
-            ++rowCount[at(k)];
-        });
-    }
-    pattern.columnStart.assign(at(pattern.size) + 1, 0);
-    for (std::size_t j = 0; j < at(pattern.size); ++j) {
-        pattern.columnStart[j + 1] = pattern.columnStart[j] + columnCount[j];
-    }
-    pattern.row.resize(pattern.columnStart.back());
-    placeRows(pattern, lower, parent);
-    buildRowLists(pattern, rowCount);
+    findRows(pattern, lower, eliminationTree(pattern.size, lower));
+    placeColumns(pattern);
     return pattern;
 }

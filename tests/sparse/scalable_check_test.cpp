@@ -4,6 +4,7 @@
 #include "analysis/text_format.h"
 #include "analysis/topology_check.h"
 #include "network/name_index.h"
+#include "text_codec.h"
 
 #include <gtest/gtest.h>
 
@@ -69,6 +70,18 @@ TEST(ScalableCheck, RepeatedPairsAsIfEveryPairWereCompared) {
         withPairs += expected != rvntext::kNone;
     }
     EXPECT_GT(withPairs, 100);
+}
+
+// Code-unit order of UTF-16, surrogate pairs included, against the order of the converted texts.
+TEST(ScalableCheck, NamesCompareAsTheirUtf16Units) {
+    const std::wstring names[] = {L"", L"a", L"A", L"ab", L"\U0001F600", L"\U0001F600a", L"\uFF5E", L"\uD7FF",
+                                  L"\U00010000", L"\uE000", L"10", L"9"};
+    for (const std::wstring& a : names) {
+        for (const std::wstring& b : names) {
+            const int expected = rvnos::toUtf16(a).compare(rvnos::toUtf16(b));
+            EXPECT_EQ(rvnos::compareUtf16(a, b), expected < 0 ? -1 : (expected > 0 ? 1 : 0));
+        }
+    }
 }
 
 TEST(ScalableCheck, NameIndexBuiltAtOnceAsIfInsertedInTurn) {
