@@ -26,14 +26,22 @@ void appendObject(std::string& out, const std::vector<Field>& fields) {
     out += '}';
 }
 
-// Appends the records as a JSON array to out, one record a line, in time proportional to its size.
+// Hands a piece of the text on; the piece is emptied for the text that follows.
+using PieceSink = std::function<void(std::string& piece)>;
+
+// A piece is handed on once it holds this many bytes, so that the text of a large network never
+// lies whole in memory on its way to a file.
+constexpr std::size_t kPieceBytes = 1 << 16;
+
+// Appends the records as a JSON array to out, one record a line, handing full pieces to sink.
 template <typename Record>
 void appendArray(std::string& out, const std::vector<Record>& records,
-                 const std::function<std::vector<Field>(const Record&)>& fields) {
+                 const std::function<std::vector<Field>(const Record&)>& fields, const PieceSink& sink) {
     out += '[';
     for (std::size_t i = 0; i < records.size(); ++i) {
         out += i > 0 ? ",\n  " : "\n  ";
         appendObject(out, fields(records[i]));
+        if (out.size() >= kPieceBytes) sink(out);
     }
     out += records.empty() ? "]" : "\n ]";
 }
@@ -90,23 +98,41 @@ std::string JsonString(std::wstring_view text) {
     return out + "\"";
 }
 
-std::string ResultsJson(const TzRvnNetworkData& network, int check, int calc) {
-    // Room for every record at once: a long text grown piece by piece is copied again and again.
+namespace {
+
+// The whole text, in pieces handed to sink in order.
+void writeResultsJson(const TzRvnNetworkData& network, int check, int calc, const PieceSink& sink) {
     std::string out;
-    out.reserve(128 * network.nodes().size() + 256 * network.edges().size() + 64 * network.tanks().size() + 64);
+    out.reserve(kPieceBytes + 512);
     out += "{\n \"check\": " + std::to_string(check) + ",\n \"calc\": " + std::to_string(calc);
     out += ",\n \"nodes\": ";
-    appendArray<TzRvnNode>(out, network.nodes(), nodeJson);
+    appendArray<TzRvnNode>(out, network.nodes(), nodeJson, sink);
     out += ",\n \"branches\": ";
-    appendArray<TzRvnEdge>(out, network.edges(), branchJson);
+    appendArray<TzRvnEdge>(out, network.edges(), branchJson, sink);
     out += ",\n \"tanks\": ";
-    appendArray<TzRvnTank>(out, network.tanks(), tankJson);
-    return out + "\n}\n";
+    appendArray<TzRvnTank>(out, network.tanks(), tankJson, sink);
+    out += "\n}\n";
+    sink(out);
+}
+
+}  // namespace
+
+std::string ResultsJson(const TzRvnNetworkData& network, int check, int calc) {
+    std::string text;
+    writeResultsJson(network, check, calc, [&](std::string& piece) {
+        text += piece;
+        piece.clear();
+    });
+    return text;
 }
 
 int WriteResultsJsonFile(const std::wstring& path, const TzRvnNetworkData& network, int check, int calc) {
     TzRvnFile file = OpenFile(path, "w");
     if (!file) return 0;
-    bool written = WriteAllBytes(file.get(), ResultsJson(network, check, calc));
+    bool written = true;
+    writeResultsJson(network, check, calc, [&](std::string& piece) {
+        written = WriteAllBytes(file.get(), piece) && written;
+        piece.clear();
+    });
     return CloseFile(file) && written ? 1 : 0;
 }
