@@ -135,8 +135,9 @@ Lines wrongTankIndices(const TzRvnNetworkData& network) {
 std::wstring branchList(std::wstring_view label, const std::vector<int>& branches) {
     if (branches.empty()) return {};
     std::wstring line = TranslateText(label);
+    const std::wstring separator = TranslateText(rvntext::kListSeparator);
     for (std::size_t i = 0; i < branches.size(); ++i) {
-        if (i > 0) line += TranslateText(rvntext::kListSeparator);
+        if (i > 0) line += separator;
         line += std::to_wstring(branches[i]);
     }
     return line + L"\n";
