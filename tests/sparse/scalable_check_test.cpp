@@ -4,6 +4,7 @@
 #include "analysis/text_format.h"
 #include "analysis/topology_check.h"
 #include "network/name_index.h"
+#include "network/position_index.h"
 #include "text_codec.h"
 
 #include <gtest/gtest.h>
@@ -103,6 +104,60 @@ TEST(ScalableCheck, NameIndexBuiltAtOnceAsIfInsertedInTurn) {
             EXPECT_EQ(atOnce.entries()[e].index, inTurn.entries()[e].index);
         }
         for (const std::wstring& name : names) EXPECT_EQ(atOnce.lookup(name), inTurn.lookup(name));
+    }
+}
+
+// The position index as one sorted array, each point entered by a binary search and an insert.
+struct OneArrayIndex {
+    std::vector<TzRvnPositionIndex::Entry> entries;
+
+    std::size_t lowerBound(const AcGePoint3d& point) const {
+        return static_cast<std::size_t>(
+            std::lower_bound(entries.begin(), entries.end(), point,
+                             [](const auto& entry, const AcGePoint3d& p) { return ComparePoints(entry.point, p) < 0; }) -
+            entries.begin());
+    }
+    void insert(const AcGePoint3d& point, const TzRvnName& name) {
+        const std::size_t at = lowerBound(point);
+        if (at < entries.size() && ComparePoints(entries[at].point, point) == 0) return;
+        entries.insert(entries.begin() + static_cast<std::ptrdiff_t>(at), {point, name});
+    }
+    std::wstring lookup(const AcGePoint3d& point) const {
+        const std::size_t at = lookupAt(point);
+        return at == entries.size() ? L"--" : std::wstring(entries[at].name.view());
+    }
+    std::size_t lookupAt(const AcGePoint3d& point) const {
+        const std::size_t at = lowerBound(point);
+        return at < entries.size() && ComparePoints(entries[at].point, point) == 0 ? at : entries.size();
+    }
+};
+
+// Thousands of points, many within the tolerance of others on some axes (where the order of the
+// tolerance comparison is not transitive), entered in blocks and in one array alike.
+TEST(ScalableCheck, PositionIndexInBlocksAsInOneArray) {
+    std::mt19937 random(17);
+    std::uniform_int_distribution<int> coarse(0, 60);
+    std::uniform_int_distribution<int> fine(0, 3);
+    auto point = [&] {
+        return AcGePoint3d(coarse(random) * 0.0007 * fine(random) + coarse(random), coarse(random) + 0.0006 * fine(random),
+                           0.0004 * fine(random));
+    };
+    TzRvnPositionIndex blocks;
+    OneArrayIndex array;
+    for (int i = 0; i < 6000; ++i) {
+        const AcGePoint3d p = point();
+        const TzRvnName name = *TzRvnName::from(std::to_wstring(i));
+        blocks.insert(p, name);
+        array.insert(p, name);
+    }
+    ASSERT_GT(array.entries.size(), 1000u);
+    ASSERT_EQ(blocks.entries().size(), array.entries.size());
+    for (std::size_t e = 0; e < array.entries.size(); ++e) {
+        ASSERT_EQ(blocks.entries()[e].name, array.entries[e].name) << e;
+    }
+    for (int i = 0; i < 3000; ++i) {
+        const AcGePoint3d p = point();
+        ASSERT_EQ(std::wstring(blocks.lookup(p).view()), array.lookup(p));
     }
 }
 
