@@ -23,14 +23,14 @@ bool checkInto(TzRvnNetwork& network, const std::wstring& path, TzRvnCalcRun& ru
     return run.check == 1;
 }
 
-void calculateInto(TzRvnNetwork& network, const std::wstring& path, TzRvnFactorisation factorisation,
+void calculateInto(TzRvnNetwork& network, const std::wstring& path, const TzRvnSolverChoice& choice,
                    TzRvnCalcRun& run) {
     TzRvnFileReport report(path);
     if (!report.isOpen()) {
         run.status = TzRvnCalcStatus::calcReportNotCreated;
         return;
     }
-    run.calc = network.Calculate(report, &run.solver, factorisation);
+    run.calc = network.Calculate(report, &run.solver, choice);
     if (!report.close()) {
         run.status = TzRvnCalcStatus::calcReportNotWritten;
         return;
@@ -45,11 +45,11 @@ TzRvnCalcFiles CalcFilesIn(const std::wstring& folder) {
 }
 
 TzRvnCalcRun RunNetworkCalculation(AcDbObjectId networkId, const TzRvnCalcFiles& files,
-                                   TzRvnFactorisation factorisation) {
+                                   const TzRvnSolverChoice& choice) {
     TzRvnCalcRun run;
     TzRvnOpenObject<TzRvnNetwork> network(networkId, AcDb::kForWrite);
     if (!network.isOpen()) return run;
-    if (checkInto(*network, files.checkReport, run)) calculateInto(*network, files.calcReport, factorisation, run);
+    if (checkInto(*network, files.checkReport, run)) calculateInto(*network, files.calcReport, choice, run);
     network->getData(run.network);
     return run;
 }

@@ -40,4 +40,4 @@ struct TzRvnCalcRun {
 
 // Checks and calculates the network with that id, writing the reports to files.
 TzRvnCalcRun RunNetworkCalculation(AcDbObjectId networkId, const TzRvnCalcFiles& files,
-                                   TzRvnFactorisation factorisation = TzRvnFactorisation::exact);
+                                   const TzRvnSolverChoice& choice = {});

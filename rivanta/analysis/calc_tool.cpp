@@ -76,10 +76,11 @@ int calculateNetwork(const TzRvnCalcOptions& options, const std::wstring& name, 
                      const std::wstring& folder, bool& calculated) {
     const TzRvnCalcFiles files = CalcFilesIn(folder);
     progress(options, L"Checking and calculating network \"" + name + L"\" into " + folder);
-    const TzRvnCalcRun run = RunNetworkCalculation(id, files, options.factorisation);
-    if (run.solver.factorEntries > 0) {
-        progress(options, L"Factor of the system: " + std::to_wstring(run.solver.factorEntries) + L" non-zeros");
-    }
+    TzRvnSolverChoice choice(options.factorisation);
+    choice.factorReady = [&](long long entries) {
+        progress(options, L"Factor of the system: " + std::to_wstring(entries) + L" non-zeros");
+    };
+    const TzRvnCalcRun run = RunNetworkCalculation(id, files, choice);
     calculated = run.status == TzRvnCalcStatus::calculated;
     const std::wstring results = resultsPathFor(options, folder);
     const bool resultsWritten = results.empty() || WriteResultsJsonFile(results, run.network, run.check, run.calc);

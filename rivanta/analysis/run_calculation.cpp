@@ -65,14 +65,14 @@ std::vector<int> BranchesWithNaN(const TzRvnNetworkData& network) {
 
 TzRvnRunOutcome RunCalculation(TzRvnNetworkData& network, const std::optional<std::wstring>& networkName,
                                TzRvnReportStream& checkReport, const TzRvnReportOpener& openCalcReport,
-                               TzRvnFactorisation factorisation) {
+                               const TzRvnSolverChoice& choice) {
     TzRvnRunOutcome outcome;
     outcome.check = CheckTopology(network, networkName, checkReport);
     if (!outcome.check) return outcome;
     TzRvnReportStream* calcReport = openCalcReport();
     if (calcReport == nullptr) return outcome;
     outcome.calcReportOpened = true;
-    const TzRvnSolverOutcome solved = SolveNetwork(network, networkName, *calcReport, factorisation);
+    const TzRvnSolverOutcome solved = SolveNetwork(network, networkName, *calcReport, choice);
     outcome.calc = solved.result;
     outcome.iterations = solved.iterations;
     outcome.converged = solved.converged;

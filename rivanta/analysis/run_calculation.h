@@ -29,10 +29,10 @@ struct TzRvnRunOutcome {
 using TzRvnReportOpener = std::function<TzRvnReportStream*()>;
 
 // Checks network into checkReport and, when it passes, calculates it into the report that
-// openCalcReport gives, with the factorisation asked. networkName as for CheckTopology.
+// openCalcReport gives, solving as choice says. networkName as for CheckTopology.
 TzRvnRunOutcome RunCalculation(TzRvnNetworkData& network, const std::optional<std::wstring>& networkName,
                                TzRvnReportStream& checkReport, const TzRvnReportOpener& openCalcReport,
-                               TzRvnFactorisation factorisation = TzRvnFactorisation::exact);
+                               const TzRvnSolverChoice& choice = {});
 
 // The 0-based nodes that no tank reaches through branches not excluded (indices as resolved by
 // the topology check).

@@ -105,7 +105,7 @@ void iterate(const TzRvnNetworkData& network, TzRvnHydraulicState& state, TzRvnR
 }  // namespace
 
 TzRvnSolverOutcome SolveNetwork(TzRvnNetworkData& network, const std::optional<std::wstring>& networkName,
-                                TzRvnReportStream& report, TzRvnFactorisation factorisation) {
+                                TzRvnReportStream& report, const TzRvnSolverChoice& choice) {
     TzRvnSolverOutcome outcome;
     if (!networkName) {
         report.write(TranslateText(rvntext::kLogTitle));
@@ -122,8 +122,9 @@ TzRvnSolverOutcome SolveNetwork(TzRvnNetworkData& network, const std::optional<s
         WriteLimitMessage(report, limit);
         return outcome;
     }
-    TzRvnHydraulicState state(network, factorisation);
+    TzRvnHydraulicState state(network, choice.factorisation);
     outcome.factorEntries = state.matrix->factorEntries();
+    if (choice.factorReady) choice.factorReady(outcome.factorEntries);
     InitialiseFlows(network, state);
     double flowError = 0;
     double headError = 0;

@@ -24,10 +24,9 @@ struct TzRvnSolverOutcome {
 // of the two friction phases, or up to maxIterations in all; then stores the results into the
 // records. It aborts, changing no record, at a non-positive pivot, when the node indices are not
 // those of a passed topology check, and when maxIterations is below 1 (after the limit message).
-// factorisation chooses how each step's linear system is solved.
+// choice says how each step's linear system is solved.
 TzRvnSolverOutcome SolveNetwork(TzRvnNetworkData& network, const std::optional<std::wstring>& networkName,
-                                TzRvnReportStream& report,
-                                TzRvnFactorisation factorisation = TzRvnFactorisation::exact);
+                                TzRvnReportStream& report, const TzRvnSolverChoice& choice = {});
 
 // SolveNetwork's result alone: 1 when the calculation ran to its end, else 0.
 int Calculate(TzRvnNetworkData& network, const std::optional<std::wstring>& networkName,

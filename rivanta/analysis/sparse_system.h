@@ -5,6 +5,7 @@
 
 #include "network/network_data.h"
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -12,6 +13,16 @@ enum class TzRvnFactorisation {
     dense,    // full N x N matrix, the reference
     exact,    // sparse, node order kept: the dense results bit for bit
     ordered,  // sparse, nodes reordered to reduce fill: the same results within rounding
+};
+
+// The factorisation a calculation uses, and who hears of the factor's size.
+struct TzRvnSolverChoice {
+    // A factorisation alone stands for the choice of it (implicit on purpose).
+    TzRvnSolverChoice(TzRvnFactorisation kind = TzRvnFactorisation::exact) : factorisation(kind) {}
+
+    TzRvnFactorisation factorisation;
+    // Told the number of the factor's entries once its pattern is known, before the first step.
+    std::function<void(long long entries)> factorReady;
 };
 
 class TzRvnSystemMatrix {

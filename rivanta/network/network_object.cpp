@@ -112,9 +112,9 @@ int TzRvnNetwork::CheckTopology(TzRvnReportStream& stream) {
 }
 
 int TzRvnNetwork::Calculate(TzRvnReportStream& stream, TzRvnSolverOutcome* outcome,
-                            TzRvnFactorisation factorisation) {
+                            const TzRvnSolverChoice& choice) {
     if (assertWriteEnabled() != Acad::eOk) return 0;
-    const TzRvnSolverOutcome solved = SolveNetwork(data_, nameInOwner(), stream, factorisation);
+    const TzRvnSolverOutcome solved = SolveNetwork(data_, nameInOwner(), stream, choice);
     if (outcome != nullptr) *outcome = solved;
     return solved.result;
 }

@@ -65,7 +65,7 @@ public:
     // 1 when the calculation ran to its end; 0 when it was aborted or the object is not open for
     // write. outcome, when given, receives the solver's account of the run.
     int Calculate(TzRvnReportStream& stream, TzRvnSolverOutcome* outcome = nullptr,
-                  TzRvnFactorisation factorisation = TzRvnFactorisation::exact);
+                  const TzRvnSolverChoice& choice = {});
 
     // Rebuilds the node, branch and tank arrays from the schema on the network layer layerName in
     // the block (model space); needs the object open for write. True without change for a

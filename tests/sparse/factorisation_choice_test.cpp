@@ -141,6 +141,24 @@ TEST(FactorisationChoice, FactorEntriesTellTheFill) {
     EXPECT_LE(ordered, exact);
 }
 
+TEST(FactorisationChoice, TheFactorsSizeIsToldBeforeTheFirstStep) {
+    std::mt19937 random(12);
+    TzRvnNetworkData network = rvntest::RandomNetwork(random, {20, 20, false, false});
+    TzRvnStringReport report;
+    TzRvnSolverChoice choice(TzRvnFactorisation::ordered);
+    long long told = -1;
+    std::wstring logSoFar;
+    choice.factorReady = [&](long long entries) {
+        told = entries;
+        logSoFar = report.text();
+    };
+    const TzRvnSolverOutcome outcome = SolveNetwork(network, std::wstring(L"R"), report, choice);
+    EXPECT_EQ(told, outcome.factorEntries);
+    EXPECT_GE(told, 20);
+    EXPECT_EQ(std::wstring::npos, logSoFar.find(L"\n    1  ")) << "an iteration line came first";
+    EXPECT_NE(std::wstring::npos, report.text().find(L"\n    1  "));
+}
+
 // The tank elimination of both systems on the same assembled matrix, with levels whose product
 // with 0.0 is not +0.0 and right-hand sides holding -0.0.
 TEST(FactorisationChoice, FixedHeadsMoveTheSameBitsIntoTheRightHandSide) {
