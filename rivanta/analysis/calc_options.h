@@ -1,5 +1,6 @@
 // The command line of the tool "rivanta calc":
 //     calc FILE.ptv [--out DIR] [--results FILE.json] [--yes|--no] [--verbose]
+//     calc FILE.inp [--out DIR] [--results FILE.json] [--verbose]
 //     calc DRAWING --network NAME [--save] [--out DIR] [--results FILE.json] [--verbose]
 #pragma once
 
@@ -15,8 +16,8 @@ enum class TzRvnImportAnswer {
 
 struct TzRvnCalcOptions {
     bool help = false;
-    std::wstring input;         // the .ptv file, or the drawing with --network
-    std::wstring networkName;   // empty: input is a .ptv file to import
+    std::wstring input;         // the .ptv or .inp file, or the drawing with --network
+    std::wstring networkName;   // empty: input is a .ptv or .inp file to import
     bool save = false;          // write the drawing back after the calculation
     std::wstring outFolder;     // empty: the temporary directory
     std::wstring resultsPath;   // empty: outFolder/results.json with --out, else no results file
