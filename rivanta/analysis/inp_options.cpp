@@ -10,9 +10,6 @@
 
 namespace {
 
-constexpr double kLowestAccuracy = 1e-5;
-constexpr double kHighestAccuracy = 0.1;
-
 // Options that cannot change a steady-state Darcy-Weisbach solution of a network without
 // patterns, emitters, pumps or valves: pressure units, quality, solver tuning of status checks,
 // the default pattern, pressure-driven parameters (the DDA model is required).
@@ -54,7 +51,7 @@ public:
     }
 
 private:
-    static double clampAccuracy(double value) { return std::clamp(value, kLowestAccuracy, kHighestAccuracy); }
+    static double clampAccuracy(double value) { return std::clamp(value, kInpLowestAccuracy, kInpHighestAccuracy); }
     static int trials(double value) { return value >= 2147483647.0 ? 2147483647 : static_cast<int>(value); }
 
     TzRvnInpRefusal refuse(std::wstring_view reason, std::wstring_view argument = {}) const {

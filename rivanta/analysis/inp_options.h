@@ -9,6 +9,10 @@
 #include "analysis/inp_units.h"
 #include "network/settings.h"
 
+// The range EPANET keeps ACCURACY in.
+inline constexpr double kInpLowestAccuracy = 1e-5;
+inline constexpr double kInpHighestAccuracy = 0.1;
+
 struct TzRvnInpOptions {
     TzRvnInpUnits units;              // UNITS; EPANET's default is GPM
     bool darcyWeisbach = false;       // HEADLOSS D-W was given

@@ -59,6 +59,7 @@ inline constexpr std::wstring_view kInpTankDemand =
     L"il nodo %s porta un serbatoio e una portata, che EPANET non puo' porre su un serbatoio";
 inline constexpr std::wstring_view kInpBranchNodeMissing = L"il ramo %d va al nodo %s, che non esiste";
 inline constexpr std::wstring_view kInpNodeValue = L"il nodo %s ha un valore troppo grande per il file";
+inline constexpr std::wstring_view kInpSettingsValue = L"le tolleranze hanno valori troppo grandi per il file";
 inline constexpr std::wstring_view kInpBranchSameEnds = L"il ramo %d ha lo stesso nodo %s ai due estremi";
 inline constexpr std::wstring_view kInpBranchValue =
     L"il ramo %d ha una lunghezza o un diametro non positivi, o una scabrezza o un Csi negativi, o valori troppo "

@@ -6,10 +6,12 @@
 #include <unordered_map>
 
 #include "analysis/inp_numbers.h"
+#include "analysis/inp_options.h"
 #include "analysis/inp_settings.h"
 #include "analysis/inp_texts.h"
 #include "analysis/inp_units.h"
 #include "analysis/text_format.h"
+#include "frame/translation.h"
 #include "network/file_handle.h"
 #include "text_codec.h"
 
@@ -20,9 +22,6 @@ const TzRvnInpUnits& fileUnits() {
     static const TzRvnInpUnits units = *InpUnitsFor(L"LPS");
     return units;
 }
-
-constexpr double kLowestAccuracy = 1e-5;
-constexpr double kHighestAccuracy = 0.1;
 
 bool isInpName(std::wstring_view name) {
     return !name.empty() && name.front() != L'[' && name.find_first_of(L" \t;\"\r\n") == std::wstring_view::npos;
@@ -119,6 +118,12 @@ bool checkBranches(const TzRvnNetworkData& network, const NodeFacts& facts, std:
     return true;
 }
 
+bool checkSettings(const TzRvnSettings& s, std::wstring& reason) {
+    if (fits(s.headTolerance, fileUnits().length) && fits(s.flowTolerance, fileUnits().flow)) return true;
+    reason = TranslateText(rvntext::kInpSettingsValue);
+    return false;
+}
+
 std::string junctionLine(const TzRvnNode& node) {
     const TzRvnInpUnits& u = fileUnits();
     return " " + rvnos::toUtf8(node.name.view()) + " " + number(node.elevation / u.length) + " " +
@@ -162,9 +167,11 @@ std::string pipeSection(const TzRvnNetworkData& network) {
     return text;
 }
 
+// The options, with the tolerances as HEADERROR and FLOWCHANGE (which an import reads back) and
+// an ACCURACY that is the head tolerance's share of one metre, within EPANET's range.
 std::string optionSection(const TzRvnSettings& s) {
     const TzRvnInpUnits& u = fileUnits();
-    const double accuracy = std::clamp(s.headTolerance, kLowestAccuracy, kHighestAccuracy);
+    const double accuracy = std::clamp(s.headTolerance, kInpLowestAccuracy, kInpHighestAccuracy);
     return "\n[OPTIONS]\n UNITS " + rvnos::toUtf8(u.flowName) + "\n HEADLOSS D-W\n VISCOSITY " +
            number(InpViscosityValue(s.viscosity, u)) + "\n TRIALS " + std::to_string(s.maxIterations) + "\n ACCURACY " +
            number(accuracy) + "\n HEADERROR " + number(s.headTolerance / u.length) + "\n FLOWCHANGE " +
@@ -176,7 +183,7 @@ std::string optionSection(const TzRvnSettings& s) {
 bool InpFileText(const TzRvnNetworkData& network, std::wstring_view title, std::string& text, std::wstring& reason) {
     NodeFacts facts;
     if (!checkNodes(network, facts, reason) || !checkTanks(network, facts, reason) ||
-        !checkBranches(network, facts, reason)) {
+        !checkBranches(network, facts, reason) || !checkSettings(network.settings(), reason)) {
         return false;
     }
     text = "[TITLE]\n" + oneLine(std::wstring(title)) + "\n" + nodeSections(network, facts) + pipeSection(network) +
