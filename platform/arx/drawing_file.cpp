@@ -8,20 +8,12 @@
 
 namespace rvnhost {
 
-namespace {
-
-std::wstring sentence(const wchar_t* verb, const std::wstring& path, const std::wstring& reason) {
-    return std::wstring(verb) + L" \"" + path + L"\": " + reason + L".";
-}
-
-}  // namespace
-
 Acad::ErrorStatus saveDrawingFile(AcDbDatabase& database, const std::wstring& path, std::wstring& message) {
     std::vector<unsigned char> bytes;
     std::wstring reason;
     Acad::ErrorStatus status = writeDrawing(database, bytes, reason);
     if (status == Acad::eOk && !replaceFile(path, bytes, reason)) status = Acad::eCantOpenFile;
-    message = status == Acad::eOk ? std::wstring() : sentence(L"Cannot save", path, reason);
+    message = status == Acad::eOk ? std::wstring() : fileFailure(L"Cannot save", path, reason);
     return status;
 }
 
@@ -30,7 +22,7 @@ Acad::ErrorStatus readDrawingFile(const std::wstring& path, AcDbDatabase& databa
     std::wstring reason;
     Acad::ErrorStatus status = readWholeFile(path, bytes, reason) ? readDrawing(bytes, database, reason)
                                                                   : Acad::eCantOpenFile;
-    message = status == Acad::eOk ? std::wstring() : sentence(L"Cannot open", path, reason);
+    message = status == Acad::eOk ? std::wstring() : fileFailure(L"Cannot open", path, reason);
     return status;
 }
 

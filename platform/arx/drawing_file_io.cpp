@@ -111,4 +111,8 @@ bool replaceFile(const std::wstring& path, std::span<const unsigned char> bytes,
     return true;
 }
 
+std::wstring fileFailure(const wchar_t* verb, const std::wstring& path, const std::wstring& reason) {
+    return std::wstring(verb) + L" \"" + path + L"\": " + reason + L".";
+}
+
 }  // namespace rvnhost

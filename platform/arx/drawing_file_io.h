@@ -16,4 +16,7 @@ bool readWholeFile(const std::wstring& path, std::vector<unsigned char>& bytes, 
 // temporary file is removed, and reason tells what failed.
 bool replaceFile(const std::wstring& path, std::span<const unsigned char> bytes, std::wstring& reason);
 
+// The message of a failed file operation: verb "path": reason.
+std::wstring fileFailure(const wchar_t* verb, const std::wstring& path, const std::wstring& reason);
+
 }  // namespace rvnhost

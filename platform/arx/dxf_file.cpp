@@ -9,21 +9,13 @@
 
 namespace rvnhost {
 
-namespace {
-
-std::wstring sentence(const wchar_t* verb, const std::wstring& path, const std::wstring& reason) {
-    return std::wstring(verb) + L" \"" + path + L"\": " + reason + L".";
-}
-
-}  // namespace
-
 Acad::ErrorStatus saveDxfFile(AcDbDatabase& database, const std::wstring& path, std::wstring& message) {
     std::string text;
     std::wstring reason;
     Acad::ErrorStatus status = writeDxf(database, text, reason);
     auto bytes = std::span(reinterpret_cast<const unsigned char*>(text.data()), text.size());
     if (status == Acad::eOk && !replaceFile(path, bytes, reason)) status = Acad::eCantOpenFile;
-    message = status == Acad::eOk ? std::wstring() : sentence(L"Cannot write", path, reason);
+    message = status == Acad::eOk ? std::wstring() : fileFailure(L"Cannot write", path, reason);
     return status;
 }
 
@@ -34,7 +26,7 @@ std::unique_ptr<AcDbDatabase> openDxfFile(const std::wstring& path, std::wstring
     bool read = readWholeFile(path, bytes, reason) &&
                 readDxf({reinterpret_cast<const char*>(bytes.data()), bytes.size()}, *database, reason) == Acad::eOk;
     if (read) return database;
-    message = sentence(L"Cannot open", path, reason);
+    message = fileFailure(L"Cannot open", path, reason);
     return nullptr;
 }
 

@@ -1,6 +1,6 @@
 // Fuzzing the reader of the settings file "rvnsetup.par": any bytes read as a file give a settings
 // record; writing that record and reading it back gives the same integers, as long as every
-// written line fits the reader's 150 characters (a huge real does not).
+// written line with its line feed fits the reader's 150 characters (a huge real does not).
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -10,12 +10,13 @@
 
 namespace {
 
+// The most characters the reader takes as one line, its line feed included.
 constexpr std::size_t kLongestLine = 150;
 
 bool linesFit(const std::string& text) {
     std::size_t start = 0;
     for (std::size_t end = text.find('\n'); end != std::string::npos; end = text.find('\n', start)) {
-        if (end - start > kLongestLine) return false;
+        if (end + 1 - start > kLongestLine) return false;
         start = end + 1;
     }
     return true;
