@@ -40,7 +40,7 @@ public:
         if (matches(key, L"HEADL")) return readHeadloss();
         if (matches(key, L"VISC")) return readPositive(1, [this](double v) { options_.viscosity = v; });
         if (matches(key, L"ACCU")) return readPositive(1, [this](double v) { options_.accuracy = clampAccuracy(v); });
-        if (matches(key, L"TRIAL")) return readPositive(1, [this](double v) { options_.trials = trials(v); });
+        if (matches(key, L"TRIAL")) return readTrials();
         if (matches(key, L"HEADE")) return readNonNegative(1, [this](double v) { options_.headError = v; });
         if (matches(key, L"FLOWC")) return readNonNegative(1, [this](double v) { options_.flowChange = v; });
         if (matches(key, L"DEMAN")) return readDemandOption();
@@ -76,6 +76,15 @@ private:
         if (auto missing = need(1)) return missing;
         if (upper(line_->tokens[1]) != L"D-W") return refuse(rvntext::kInpHeadloss, line_->tokens[1]);
         options_.darcyWeisbach = true;
+        return std::nullopt;
+    }
+
+    // TRIALS: EPANET keeps the whole part, which must leave at least one iteration.
+    std::optional<TzRvnInpRefusal> readTrials() {
+        double value = 0.0;
+        if (auto refusal = readPositive(1, [&value](double v) { value = v; })) return refusal;
+        if (value < 1.0) return refuse(rvntext::kInpTooFewTrials, line_->tokens[1]);
+        options_.trials = trials(value);
         return std::nullopt;
     }
 

@@ -38,6 +38,7 @@ inline constexpr std::wstring_view kInpMissingValues = L"mancano dei valori";
 inline constexpr std::wstring_view kInpTooManyValues = L"troppi valori";
 inline constexpr std::wstring_view kInpNotANumber = L"valore non numerico %s";
 inline constexpr std::wstring_view kInpNotPositive = L"il valore %s deve essere positivo";
+inline constexpr std::wstring_view kInpTooFewTrials = L"il valore %s non da' nemmeno un'iterazione";
 inline constexpr std::wstring_view kInpNegative = L"il valore %s non puo' essere negativo";
 inline constexpr std::wstring_view kInpLongName = L"il nome %s supera i 15 caratteri";
 inline constexpr std::wstring_view kInpDuplicateNode = L"il nodo %s e' gia' definito";
@@ -59,7 +60,8 @@ inline constexpr std::wstring_view kInpTankDemand =
     L"il nodo %s porta un serbatoio e una portata, che EPANET non puo' porre su un serbatoio";
 inline constexpr std::wstring_view kInpBranchNodeMissing = L"il ramo %d va al nodo %s, che non esiste";
 inline constexpr std::wstring_view kInpNodeValue = L"il nodo %s ha un valore troppo grande per il file";
-inline constexpr std::wstring_view kInpSettingsValue = L"le tolleranze hanno valori troppo grandi per il file";
+inline constexpr std::wstring_view kInpSettingsValue =
+    L"il limite di iterazioni e' sotto 1, o le tolleranze sono troppo grandi per il file";
 inline constexpr std::wstring_view kInpBranchSameEnds = L"il ramo %d ha lo stesso nodo %s ai due estremi";
 inline constexpr std::wstring_view kInpBranchValue =
     L"il ramo %d ha una lunghezza o un diametro non positivi, o una scabrezza o un Csi negativi, o valori troppo "

@@ -119,7 +119,9 @@ bool checkBranches(const TzRvnNetworkData& network, const NodeFacts& facts, std:
 }
 
 bool checkSettings(const TzRvnSettings& s, std::wstring& reason) {
-    if (fits(s.headTolerance, fileUnits().length) && fits(s.flowTolerance, fileUnits().flow)) return true;
+    if (s.maxIterations >= 1 && fits(s.headTolerance, fileUnits().length) && fits(s.flowTolerance, fileUnits().flow)) {
+        return true;
+    }
     reason = TranslateText(rvntext::kInpSettingsValue);
     return false;
 }

@@ -15,7 +15,8 @@
 // (translated), for a network that an input file cannot hold: a node name that is empty, holds
 // blanks, ';' or '"', or is given twice; a tank on a missing node, on a node with a demand or
 // beside another tank; a branch to a missing node or with both ends on one node; a length or
-// diameter not positive, a roughness or Csi negative; a value too large for the file's units.
+// diameter not positive, a roughness or Csi negative; an iteration limit below 1; a value too
+// large for the file's units.
 bool InpFileText(const TzRvnNetworkData& network, std::wstring_view title, std::string& text, std::wstring& reason);
 
 // Writes network to the file at path; empty on success, else the message (translated).

@@ -193,6 +193,13 @@ INSTANTIATE_TEST_SUITE_P(
                       "il ramo 4 va al nodo 8"},
         ExportRefusal{"BranchOnOneNode", [](TzRvnNetworkData& n) { n.edges()[0].endNode = *TzRvnName::from(L"1"); },
                       "il ramo 1 ha lo stesso nodo 1"},
+        ExportRefusal{"NoIteration",
+                      [](TzRvnNetworkData& n) {
+                          TzRvnSettings s = n.settings();
+                          s.maxIterations = 0;
+                          n.setSettings(s);
+                      },
+                      "il limite di iterazioni e' sotto 1"},
         ExportRefusal{"ZeroLength", [](TzRvnNetworkData& n) { n.edges()[2].length = 0.0; },
                       "il ramo 3 ha una lunghezza"}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -61,6 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
                     RefusalCase{"ChezyManning", " HEADLOSS C-M\n", "[OPTIONS]", 9, "C-M"},
                     RefusalCase{"PressureDriven", " DEMAND MODEL PDA\n", "[OPTIONS]", 9, "PDA"},
                     RefusalCase{"UnknownOption", " WHATEVER 3\n", "[OPTIONS]", 9, "opzione sconosciuta WHATEVER"},
+                    RefusalCase{"NoIteration", " TRIALS 0.8\n", "[OPTIONS]", 9, "0.8 non da' nemmeno"},
                     RefusalCase{"UnknownFlowUnit", " UNITS GPS\n", "[OPTIONS]", 9, "GPS"},
                     RefusalCase{"UnknownSection", "\n[JUNCTION]\n", "[JUNCTION]", 10, "sezione sconosciuta"},
                     RefusalCase{"LongName", "[JUNCTIONS]\n Sedici_caratter 1\n Diciassette_cara 1\n", "[JUNCTIONS]", 11,
