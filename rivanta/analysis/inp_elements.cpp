@@ -1,10 +1,10 @@
 #include "analysis/inp_elements.h"
 
-#include <cmath>
-#include <cwctype>
-
 #include "analysis/inp_numbers.h"
 #include "analysis/inp_texts.h"
+
+#include <cmath>
+#include <cwctype>
 
 namespace {
 

@@ -3,13 +3,13 @@
 // time.
 #pragma once
 
+#include "analysis/inp_options.h"
+#include "network/network_data.h"
+
 #include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
-
-#include "analysis/inp_options.h"
-#include "network/network_data.h"
 
 class TzRvnInpElements {
 public:

@@ -1,8 +1,8 @@
 #include "analysis/inp_lines.h"
 
-#include <cwctype>
-
 #include "text_codec.h"
+
+#include <cwctype>
 
 namespace {
 

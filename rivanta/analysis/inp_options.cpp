@@ -1,12 +1,12 @@
 #include "analysis/inp_options.h"
 
-#include <algorithm>
-#include <array>
-#include <cwctype>
-
 #include "analysis/inp_numbers.h"
 #include "analysis/inp_settings.h"
 #include "analysis/inp_texts.h"
+
+#include <algorithm>
+#include <array>
+#include <cwctype>
 
 namespace {
 

@@ -2,12 +2,12 @@
 // depends on them; the options that cannot change its heads and flows are read and left aside.
 #pragma once
 
-#include <optional>
-#include <vector>
-
 #include "analysis/inp_refusal.h"
 #include "analysis/inp_units.h"
 #include "network/settings.h"
+
+#include <optional>
+#include <vector>
 
 // The range EPANET keeps ACCURACY in.
 inline constexpr double kInpLowestAccuracy = 1e-5;

@@ -1,15 +1,15 @@
 #include "analysis/inp_reader.h"
 
-#include <algorithm>
-#include <array>
-#include <cwctype>
-
 #include "analysis/inp_elements.h"
 #include "analysis/inp_lines.h"
 #include "analysis/inp_options.h"
 #include "analysis/inp_texts.h"
 #include "analysis/text_format.h"
 #include "network/file_handle.h"
+
+#include <algorithm>
+#include <array>
+#include <cwctype>
 
 namespace {
 

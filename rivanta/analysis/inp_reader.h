@@ -7,13 +7,13 @@
 // node name of more than 15 characters. Sections without effect on a steady state are skipped.
 #pragma once
 
-#include <string>
-#include <string_view>
-#include <vector>
-
 #include "analysis/portavia_reader.h"
 #include "network/materials.h"
 #include "network/network_data.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
 
 // Reads the text (UTF-8) of an input file into network, replacing it whole only when imported;
 // else the message names fileName, the section and the line. Settings: VISCOSITY, TRIALS,

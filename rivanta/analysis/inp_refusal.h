@@ -1,9 +1,9 @@
 // Why an EPANET input file was refused: the section and line, and the reason (translated).
 #pragma once
 
-#include <string>
-
 #include "analysis/inp_lines.h"
+
+#include <string>
 
 struct TzRvnInpRefusal {
     std::wstring section;  // "[PUMPS]"; "" for the part before the first header

@@ -1,5 +1,8 @@
 #include "analysis/inp_settings.h"
 
+#include "analysis/inp_numbers.h"
+#include "text_codec.h"
+
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -7,9 +10,6 @@
 #include <optional>
 #include <type_traits>
 #include <utility>
-
-#include "analysis/inp_numbers.h"
-#include "text_codec.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 // Values are SI, as the settings hold them.
 #pragma once
 
+#include "network/settings.h"
+
 #include <string>
 #include <string_view>
-
-#include "network/settings.h"
 
 inline constexpr std::wstring_view kInpSettingsMark = L"RIVANTA";
 

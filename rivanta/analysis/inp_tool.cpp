@@ -1,9 +1,5 @@
 #include "analysis/inp_tool.h"
 
-#include <iostream>
-#include <string>
-#include <vector>
-
 #include "analysis/calc_drawing.h"
 #include "analysis/inp_writer.h"
 #include "frame/document_states.h"
@@ -11,6 +7,10 @@
 #include "host/open_object.h"
 #include "network/network_dictionary.h"
 #include "text_codec.h"
+
+#include <iostream>
+#include <string>
+#include <vector>
 
 namespace {
 

@@ -1,10 +1,5 @@
 #include "analysis/inp_writer.h"
 
-#include <algorithm>
-#include <cmath>
-#include <filesystem>
-#include <unordered_map>
-
 #include "analysis/inp_numbers.h"
 #include "analysis/inp_options.h"
 #include "analysis/inp_settings.h"
@@ -14,6 +9,11 @@
 #include "frame/translation.h"
 #include "network/file_handle.h"
 #include "text_codec.h"
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <unordered_map>
 
 namespace {
 

@@ -6,10 +6,10 @@
 // the file back gives the same network.
 #pragma once
 
+#include "network/network_data.h"
+
 #include <string>
 #include <string_view>
-
-#include "network/network_data.h"
 
 // The file's text (UTF-8, "\n" line ends) for network, titled title. False, with the reason
 // (translated), for a network that an input file cannot hold: a node name that is empty, holds

@@ -1,12 +1,12 @@
 // Import of EPANET input files: what every section and option gives the network, in SI units.
+#include "analysis/inp_reader.h"
+#include "analysis/inp_units.h"
+#include "text_codec.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
-
-#include "analysis/inp_reader.h"
-#include "analysis/inp_units.h"
-#include "text_codec.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 // What a network cannot hold is refused, never dropped: every refusal names the file, the section
 // and the line, and leaves the network as it was.
+#include "analysis/inp_reader.h"
+#include "text_codec.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
-
-#include "analysis/inp_reader.h"
-#include "text_codec.h"
 
 namespace {
 

@@ -1,10 +1,6 @@
 // The built host program with EPANET input files: "rivanta calc NET.inp" calculates the same
 // results as the same network given as a Portavia file, and "rivanta inpout" exports a network
 // of a saved drawing that reads back the same.
-#include <gtest/gtest.h>
-
-#include <algorithm>
-
 #include "../calc/calc_program.h"
 #include "analysis/inp_reader.h"
 #include "drawing_file.h"
@@ -14,6 +10,10 @@
 #include "open_object_guard.h"
 #include "results_compare.h"
 #include "test_files.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
