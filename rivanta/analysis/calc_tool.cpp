@@ -4,6 +4,7 @@
 #include "analysis/calc_import.h"
 #include "analysis/calc_options.h"
 #include "analysis/calc_run.h"
+#include "analysis/calc_schema.h"
 #include "analysis/calc_summary.h"
 #include "analysis/inp_reader.h"
 #include "analysis/analysis_texts.h"
@@ -112,8 +113,9 @@ int calculateImportedFile(const TzRvnCalcOptions& options) {
     return calculateNetwork(options, name, id, folder, calculated);
 }
 
-// The network of a saved drawing, calculated; with --save the drawing is written back once the
-// results are stored.
+// The network of a saved drawing, rebuilt from its schema when it is drawn, then calculated; with
+// --save its data go back into the schema and the drawing is written back once the results are
+// stored.
 int calculateDrawingNetwork(const TzRvnCalcOptions& options) {
     progress(options, L"Opening \"" + options.input + L"\"");
     std::wstring message;
@@ -125,11 +127,14 @@ int calculateDrawingNetwork(const TzRvnCalcOptions& options) {
     }
     const std::wstring folder = reportFolder(options, message);
     if (folder.empty()) return notCalculated(message);
+    message = RebuildNetworkFromSchema(drawing.database(), id, options.networkName);
+    if (!message.empty()) return notCalculated(message);
     bool calculated = false;
     const int status = calculateNetwork(options, options.networkName, id, folder, calculated);
     if (!options.save) return status;
     if (!calculated) return notCalculated(L"Drawing not saved: the network has no new results");
-    message = drawing.save(options.input);
+    message = WriteNetworkSchema(id, options.networkName);
+    if (message.empty()) message = drawing.save(options.input);
     if (!message.empty()) return notCalculated(message);
     print(std::cout, L"Saved \"" + options.input + L"\"\n");
     return status;

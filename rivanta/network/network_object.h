@@ -15,6 +15,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 class TzRvnNetwork : public AcDbObject {
 public:
@@ -64,6 +65,16 @@ public:
     // 1 when the calculation ran to its end; 0 when it was aborted or the object is not open for
     // write. outcome, when given, receives the solver's account of the run.
     int Calculate(TzRvnReportStream& stream, TzRvnSolverOutcome* outcome = nullptr);
+
+    // Rebuilds the node, branch and tank arrays from the schema on the network layer layerName in
+    // the block (model space); needs the object open for write. True without change for a
+    // network without a schema; false when the schema cannot be read (the arrays may then be
+    // partly filled).
+    bool ReadNetworkFromSchema(AcDbDatabase* database, AcDbObjectId blockId, std::wstring_view layerName);
+    // Writes the data of the arrays into the schema on the layer "TZ-RV-" + the network's name in
+    // its owner dictionary; needs the object open for read. True without change for a network
+    // without a schema; false when its name or a branch layer cannot be had.
+    bool WriteSchemaFromNetwork() const;
 
     // Filing of the network in the drawing: its DWG item sequence and its DXF groups.
     Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;

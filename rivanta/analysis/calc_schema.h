@@ -1,0 +1,14 @@
+// A drawn network in "rivanta calc": rebuilt from its schema before it is checked and calculated,
+// and its data written back into the schema before the drawing is saved.
+#pragma once
+
+#include "dbmain.h"
+
+#include <string>
+
+// Reads the network with that id again from the schema on its layer, when it has a schema;
+// empty on success (and for a network without schema), else the message.
+std::wstring RebuildNetworkFromSchema(AcDbDatabase* database, AcDbObjectId networkId, const std::wstring& name);
+// Writes the network's data into its schema (nothing for a network without one); empty on
+// success, else the message.
+std::wstring WriteNetworkSchema(AcDbObjectId networkId, const std::wstring& name);

@@ -1,0 +1,242 @@
+// The schema helpers: rounding, layers, program folder, settings, branch data, the network prompt,
+// gathering the schema, locating points and the node names.
+#include "schema_fixture.h"
+
+#include "frame/doc_state.h"
+#include "input_queue.h"
+#include "network/network_dictionary.h"
+#include "schema/branch_data.h"
+#include "schema/collect_schema.h"
+#include "schema/current_settings.h"
+#include "schema/locate_point.h"
+#include "schema/network_plane.h"
+#include "schema/node_names.h"
+#include "schema/program_folder.h"
+#include "schema/rounding.h"
+#include "temp_folder.h"
+#include "dbline.h"
+#include "db3dpl.h"
+#include "acedads.h"
+#include "host/resbuf_list.h"
+#include "schema/open_attribute.h"
+
+namespace {
+
+using schematest::kLayer;
+
+TEST(RoundToDecimals, RoundsDigitByDigitWithAHalfRoundingDown) {
+    EXPECT_DOUBLE_EQ(1.3, RoundToDecimals(1.26, 1));
+    EXPECT_DOUBLE_EQ(1.2, RoundToDecimals(1.25, 1));
+    EXPECT_DOUBLE_EQ(2.0, RoundToDecimals(1.96, 1));
+    EXPECT_DOUBLE_EQ(12.0, RoundToDecimals(12.0, 3));
+    EXPECT_DOUBLE_EQ(3.0, RoundToDecimals(3.4, 0));
+    EXPECT_DOUBLE_EQ(4.0, RoundToDecimals(3.6, 0));
+    EXPECT_NEAR(123.4568, RoundToDecimals(123.45678, 4), 1e-9);
+}
+
+class SchemaHelpers : public schematest::SchemaTest {};
+
+TEST_F(SchemaHelpers, NetworkLayersAreMadeVisibleAndOffLayersHidden) {
+    AcDbObjectId networkLayer, offLayer;
+    ASSERT_EQ(Acad::eOk, GetOrCreateLayer(&db_, kLayer, networkLayer));
+    ASSERT_EQ(Acad::eOk, GetOrCreateOffLayer(&db_, OffLayerName(kLayer), offLayer));
+    ASSERT_EQ(Acad::eOk, EnsureColouredLayer(&db_, kLayer + L"-SN", 7));
+    {
+        TzRvnOpenObject<AcDbLayerTableRecord> layer(networkLayer, AcDb::kForRead);
+        ASSERT_TRUE(layer.isOpen());
+        EXPECT_EQ(7, layer->colorIndex());
+        EXPECT_FALSE(layer->isFrozen() || layer->isOff() || layer->isLocked() || layer->VPDFLT());
+        EXPECT_EQ(db_.continuousLinetype(), layer->linetypeObjectId());
+        TzRvnOpenObject<AcDbLayerTableRecord> off(offLayer, AcDb::kForRead);
+        ASSERT_TRUE(off.isOpen());
+        EXPECT_TRUE(off->isFrozen() && off->isOff());
+    }
+    AcDbObjectId again;
+    ASSERT_EQ(Acad::eOk, GetOrCreateLayer(&db_, kLayer, again));
+    EXPECT_EQ(networkLayer, again);
+    EXPECT_EQ(L"TZ-RV-rete-OFF", OffLayerName(kLayer));
+    EXPECT_TRUE(IsLayerHidden(offLayer));
+    EXPECT_FALSE(IsNetworkLayerName(L"TZ-RV-"));
+    EXPECT_EQ(L"rete", NetworkNameOfLayer(kLayer));
+}
+
+TEST_F(SchemaHelpers, ProgramFolderMessagesTellWhatIsWrong) {
+    std::wstring folder;
+    ASSERT_TRUE(ReadProgramFolder(folder));
+    EXPECT_EQ(schematest::kExamplesFolder, folder);
+
+    resbuf* number = acutBuildList(RTSHORT, 3, 0);
+    acedPutSym(L"tz-cpath", number);
+    acutRelRb(number);
+    EXPECT_FALSE(ReadProgramFolder(folder));
+    EXPECT_NE(std::wstring::npos, shown().find(L"\n'tz-cpath' non di tipo stringa"));
+
+    unsetProgramFolder();
+    EXPECT_FALSE(ReadProgramFolder(folder));
+    EXPECT_NE(std::wstring::npos, shown().find(L"\n'tz-cpath' non inizializzata"));
+}
+
+TEST_F(SchemaHelpers, CurrentSettingsComeFromTheNetworkElseFromTheFile) {
+    TzRvnSettings settings;
+    ASSERT_TRUE(LoadCurrentSettings(&db_, kLayer, settings));
+    EXPECT_EQ(1, settings.flowUnit);  // the examples' rvnsetup.par
+
+    AcDbObjectId id;
+    ASSERT_EQ(Acad::eOk, CreateNetwork(&db_, L"rete", true, id));
+    {
+        TzRvnOpenObject<TzRvnNetwork> network(id, AcDb::kForWrite);
+        TzRvnSettings own;
+        own.flowUnit = 0;
+        own.maxIterations = 7;
+        ASSERT_EQ(Acad::eOk, network->setSettings(own));
+    }
+    ASSERT_TRUE(LoadCurrentSettings(&db_, kLayer, settings));
+    EXPECT_EQ(7, settings.maxIterations);
+
+    rvntest::TempFolder empty;
+    rvnhost::putLispString(L"tz-cpath", rvnos::fromUtf8(empty.path().string()) + L"/");
+    EXPECT_FALSE(LoadCurrentSettings(&db_, L"TZ-RV-altra", settings));
+}
+
+TEST_F(SchemaHelpers, BranchDataRoundTripsAndLosesAnEmptyDescription) {
+    const AcDbObjectId id = addBranch({{0, 0, 0}, {3, 4, 0}}, {5.0, 0.11, 0.0001, 1.5, L"Adduttrice"});
+    TzRvnBranchData data;
+    {
+        TzRvnOpenObject<AcDbEntity> branch(id, AcDb::kForWrite);
+        ASSERT_TRUE(ReadBranchData(*branch, data));
+        EXPECT_EQ(5.0, data.length);
+        EXPECT_EQ(0.11, data.diameter);
+        EXPECT_EQ(0.0001, data.roughness);
+        EXPECT_EQ(1.5, data.csi);
+        EXPECT_EQ(L"Adduttrice", data.note);
+        data.note.clear();
+        ASSERT_EQ(Acad::eOk, WriteBranchData(*branch, data));
+        TzRvnResbufList list(branch->xData(L"TZ-SCHEMA_RETE-RVN"));
+        int items = 0;
+        for (const resbuf* item = list.get(); item != nullptr; item = item->rbnext) {
+            EXPECT_NE(AcDb::kDxfXdAsciiString, item->restype);
+            ++items;
+        }
+        EXPECT_EQ(3, items);
+    }
+    AcDbLine plain({0, 0, 0}, {1, 0, 0});
+    EXPECT_FALSE(ReadBranchData(plain, data));
+}
+
+TEST_F(SchemaHelpers, ANetworkPromptOffersTheCurrentNetworkAndMakesItsLayer) {
+    TzRvnDocState state(nullptr);
+    std::wstring name;
+    AcDbObjectId id;
+    // A layer named exactly like the prefix is no network layer: the whole name is offered.
+    ASSERT_EQ(Acad::eOk, db_.setClayer(layer(L"TZ-RV-")));
+    {
+        rvntest::QueuedInput input({L""});
+        ASSERT_TRUE(AskNetworkPlane(&db_, state, name, id));
+    }
+    EXPECT_TRUE(rvnhost::Transcript::instance().contains(L"\nDigitare il piano della rete <TZ-RV->: "));
+    EXPECT_EQ(L"TZ-RV-TZ-RV-", name);
+    EXPECT_EQ(name, state.currentLayer());
+
+    ASSERT_EQ(Acad::eOk, db_.setClayer(layer(kLayer)));
+    {
+        rvntest::QueuedInput input({L"", L"nuova rete"});
+        ASSERT_TRUE(AskNetworkPlane(&db_, state, name, id));
+        EXPECT_EQ(kLayer, name);
+        ASSERT_TRUE(AskNetworkPlane(&db_, state, name, id));
+    }
+    EXPECT_TRUE(rvnhost::Transcript::instance().contains(L"\nDigitare il piano della rete <rete>: "));
+    EXPECT_EQ(L"TZ-RV-nuova rete", name);
+    EXPECT_EQ(id, layer(L"TZ-RV-nuova rete"));
+    EXPECT_EQ(name, state.currentLayer());
+    {
+        rvntest::QueuedInput cancelled({L"*Cancel*"});
+        EXPECT_FALSE(AskNetworkPlane(&db_, state, name, id));
+    }
+}
+
+TEST_F(SchemaHelpers, FrozenAndOffLayersAreNotGathered) {
+    addNode(L"N1", {0, 0, 10});
+    const AcDbObjectId branch = addBranch({{0, 0, 10}, {10, 0, 10}}, {10, 0.1, 0, 0, L""});
+    const AcDbObjectId offNode = addNode(L"N9", {50, 0, 10}, 0.0, L"", L"TZ-RV-spenta");
+    addBranch({{0, 0, 10}, {10, 5, 10}}, {10, 0.1, 0, 0, L""}, L"TZ-RV-gelata");
+    AcDbObjectId offLayer;
+    ASSERT_EQ(Acad::eOk, GetOrCreateOffLayer(&db_, L"TZ-RV-rete-OFF", offLayer));
+    addBranch({{0, 0, 10}, {10, 5, 10}}, {10, 0.1, 0, 0, L""}, L"TZ-RV-rete-OFF");
+    {
+        TzRvnOpenObject<AcDbLayerTableRecord> off(layer(L"TZ-RV-spenta"), AcDb::kForWrite);
+        off->setIsOff(true);
+        TzRvnOpenObject<AcDbLayerTableRecord> frozen(layer(L"TZ-RV-gelata"), AcDb::kForWrite);
+        frozen->setIsFrozen(true);
+    }
+    const AcDbObjectId line = [&] {
+        AcDbObjectId id;
+        auto* plain = new AcDb3dPolyline(AcDb::k3dSimplePoly, {{0, 0, 0}, {1, 1, 0}});
+        EXPECT_EQ(Acad::eOk, AppendToModelSpace(&db_, plain, id));
+        plain->close();
+        return id;
+    }();
+    TzRvnSchemaLists lists;
+    ASSERT_TRUE(CollectSchema(&db_, modelSpace(), lists));
+    ASSERT_EQ(1u, lists.nodes.size());
+    EXPECT_EQ(AcGePoint3d(0, 0, 10), lists.nodes[0].position);
+    ASSERT_EQ(1u, lists.branches.size());
+    EXPECT_EQ(branch, lists.branches[0]);
+    EXPECT_NE(offNode, lists.nodes[0].id);
+    EXPECT_NE(line, lists.branches[0]);
+}
+
+TEST_F(SchemaHelpers, ADrawingWithoutNodeBlockGathersNoNode) {
+    TzRvnSchemaLists lists;
+    ASSERT_TRUE(CollectSchema(&db_, modelSpace(), lists));
+    EXPECT_TRUE(lists.nodes.empty());
+    EXPECT_TRUE(lists.branches.empty());
+}
+
+TEST_F(SchemaHelpers, LocatingFindsNodesByTheirAttributesThenBranchSegments) {
+    const AcDbObjectId node = addNode(L"N1", {10, 20, 5});
+    addBranch({{10, 20, 5}, {20, 20, 5}, {20, 30, 5}}, {20, 0.1, 0, 0, L""});
+    TzRvnSchemaLists lists;
+    ASSERT_TRUE(CollectSchema(&db_, modelSpace(), lists));
+    AcGePoint3d attributePoint;
+    {
+        TzRvnOpenObject<AcDbBlockReference> reference(node, AcDb::kForRead);
+        const std::vector<AcDbObjectId> ids = AttributeIds(*reference);
+        ASSERT_EQ(5u, ids.size());
+        TzRvnOpenAttribute attribute(*reference, ids[3], AcDb::kForRead);
+        attributePoint = attribute->position();
+    }
+    // A UCS moved by (100, 0, 0): UCS points are WCS points less the origin.
+    const AcGeMatrix3d ucsToWorld = AcGeMatrix3d::translation({100, 0, 0});
+    const AcGeMatrix3d worldToUcs = ucsToWorld.inverse();
+    TzRvnLocatedPoint located;
+    ASSERT_TRUE(LocatePoint(worldToUcs * attributePoint, ucsToWorld, lists, located));
+    EXPECT_EQ(TzRvnPointKind::node, located.kind);
+    EXPECT_EQ(0, located.index);
+    EXPECT_TRUE(located.point.isEqualTo({-90, 20, 5}));
+
+    ASSERT_TRUE(LocatePoint(worldToUcs * AcGePoint3d(20, 25, 5), ucsToWorld, lists, located));
+    EXPECT_EQ(TzRvnPointKind::branch, located.kind);
+    EXPECT_EQ(0, located.index);
+    EXPECT_EQ(1, located.segment);
+
+    ASSERT_TRUE(LocatePoint(worldToUcs * AcGePoint3d(15, 21, 5), ucsToWorld, lists, located));
+    EXPECT_EQ(TzRvnPointKind::free, located.kind);
+}
+
+TEST_F(SchemaHelpers, NodeNamesAreThoseOfTheNetworkLayer) {
+    addNode(L"B", {0, 0, 0});
+    addNode(L"A", {5, 0, 0});
+    addNode(L"X", {9, 0, 0}, 0.0, L"", L"TZ-RV-altra");
+    TzRvnDocState state(nullptr);
+    state.addNodeName(L"vecchio");
+    state.setCurrentLayer(kLayer);
+    TzRvnSchemaLists lists;
+    ASSERT_TRUE(CollectSchema(&db_, modelSpace(), lists));
+    ASSERT_TRUE(RefreshNodeNames(state, lists, layer(kLayer)));
+    ASSERT_EQ(2u, state.nodeNames().size());
+    EXPECT_EQ(L"A", state.nodeNames()[0].str());
+    EXPECT_EQ(L"B", state.nodeNames()[1].str());
+    EXPECT_EQ(kLayer, state.currentLayer());
+}
+
+}  // namespace

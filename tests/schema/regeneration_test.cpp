@@ -1,0 +1,308 @@
+// A network read from its schema and written back into it: branch ends, excluded branches, node
+// elevations, coincident positions, missing blocks, and a drawing saved and opened again.
+#include "schema_fixture.h"
+
+#include "analysis/calc_schema.h"
+#include "db3dpl.h"
+#include "drawing_file.h"
+#include "network/network_dictionary.h"
+#include "schema/node_elevation.h"
+#include "schema/open_attribute.h"
+#include "schema/polyline_vertices.h"
+#include "test_files.h"
+
+namespace {
+
+using schematest::kLayer;
+
+class Regeneration : public schematest::SchemaTest {
+protected:
+    // A network of the layer kLayer, in a drawing that holds both block definitions.
+    AcDbObjectId createNetwork(bool hasSchema = true) {
+        block(kNodeBlock);
+        block(kTankBlock);
+        AcDbObjectId id;
+        EXPECT_EQ(Acad::eOk, CreateNetwork(&db_, L"rete", hasSchema, id));
+        return id;
+    }
+
+    bool read(AcDbObjectId network) {
+        TzRvnOpenObject<TzRvnNetwork> opened(network, AcDb::kForWrite);
+        return opened.isOpen() && opened->ReadNetworkFromSchema(&db_, modelSpace(), kLayer);
+    }
+
+    TzRvnNetworkData data(AcDbObjectId network) {
+        TzRvnNetworkData held;
+        TzRvnOpenObject<TzRvnNetwork> opened(network, AcDb::kForRead);
+        EXPECT_EQ(Acad::eOk, opened->getData(held));
+        return held;
+    }
+
+    // Replaces the network's records and writes them into the schema.
+    bool write(AcDbObjectId network, const TzRvnNetworkData& records) {
+        {
+            TzRvnOpenObject<TzRvnNetwork> opened(network, AcDb::kForWrite);
+            EXPECT_EQ(Acad::eOk, opened->setData(records));
+        }
+        TzRvnOpenObject<TzRvnNetwork> opened(network, AcDb::kForRead);
+        return opened->WriteSchemaFromNetwork();
+    }
+
+    std::vector<AcGePoint3d> vertices(AcDbObjectId branch) {
+        TzRvnOpenObject<AcDb3dPolyline> polyline(branch, AcDb::kForRead);
+        std::vector<TzRvnVertex> read;
+        EXPECT_TRUE(ReadPolylineVertices(*polyline, read));
+        std::vector<AcGePoint3d> points;
+        for (const TzRvnVertex& vertex : read) points.push_back(vertex.position);
+        return points;
+    }
+
+    std::wstring layerOf(AcDbObjectId entity) {
+        TzRvnOpenObject<AcDbEntity> opened(entity, AcDb::kForRead);
+        return LayerName(opened->layerId());
+    }
+
+    // The node's position and the elevations of its attributes.
+    std::vector<double> elevationsOf(AcDbObjectId node) {
+        TzRvnOpenObject<AcDbBlockReference> reference(node, AcDb::kForRead);
+        std::vector<double> z{reference->position().z};
+        for (AcDbObjectId id : AttributeIds(*reference)) {
+            TzRvnOpenAttribute attribute(*reference, id, AcDb::kForRead);
+            z.push_back(attribute->position().z);
+        }
+        return z;
+    }
+
+    void eraseAttribute(AcDbObjectId node, std::size_t position) {
+        TzRvnOpenObject<AcDbBlockReference> reference(node, AcDb::kForRead);
+        TzRvnOpenAttribute attribute(*reference, AttributeIds(*reference)[position], AcDb::kForWrite);
+        ASSERT_EQ(Acad::eOk, attribute->erase());
+    }
+};
+
+TEST_F(Regeneration, NodesBranchesAndTanksAreReadInModelSpaceOrder) {
+    const AcDbObjectId n1 = addNode(L"N1", {0, 0, 10}, 0.002, L"Piazza");
+    addNode(L"N2", {100, 0, 8});
+    const AcDbObjectId nameless = addNode(L"N3", {200, 0, 8});
+    eraseAttribute(nameless, 1);
+    addNode(L"X1", {0, 0, 10}, 0.0, L"", L"TZ-RV-altra");
+    const AcDbObjectId pipe = addBranch({{0, 0, 10}, {50, 20, 10}, {100, 0, 8}}, {120.5, 0.2, 0.0001, 1.5, L"Adduttrice"});
+    addBranch({{100, 0, 8}, {200, 0, 8}}, {100, 0.1, 0.0002, 0, L""});
+    addTank({0, 0, 10}, 95.5);
+    addTank({300, 0, 0}, 80);
+    const AcDbObjectId network = createNetwork();
+    ASSERT_TRUE(read(network)) << rvnos::toUtf8(shown());
+    const TzRvnNetworkData held = data(network);
+    ASSERT_EQ(2, held.numNodes());
+    EXPECT_EQ(n1, held.nodes()[0].entityId);
+    EXPECT_EQ(L"N1", held.nodes()[0].name.str());
+    EXPECT_DOUBLE_EQ(0.002, held.nodes()[0].demand);
+    EXPECT_DOUBLE_EQ(10.0, held.nodes()[0].elevation);
+    EXPECT_EQ(L"Piazza", held.nodes()[0].note.text());
+    EXPECT_FALSE(held.nodes()[1].note.has());
+    ASSERT_EQ(2, held.numEdges());
+    EXPECT_EQ(pipe, held.edges()[0].entityId);
+    EXPECT_EQ(L"N1", held.edges()[0].startNode.str());
+    EXPECT_EQ(L"N2", held.edges()[0].endNode.str());
+    EXPECT_EQ(120.5, held.edges()[0].length);
+    EXPECT_EQ(0.2, held.edges()[0].diameter);
+    EXPECT_EQ(0.0001, held.edges()[0].roughness);
+    EXPECT_EQ(1.5, held.edges()[0].csi);
+    EXPECT_EQ(L"Adduttrice", held.edges()[0].note.text());
+    // The node without "NODE_01" is no node: the branch ending on it ends on none.
+    EXPECT_EQ(L"--", held.edges()[1].endNode.str());
+    ASSERT_EQ(2, held.numTanks());
+    EXPECT_EQ(L"N1", held.tanks()[0].nodeName.str());
+    EXPECT_DOUBLE_EQ(95.5, held.tanks()[0].head);
+    EXPECT_EQ(L"--", held.tanks()[1].nodeName.str());
+}
+
+TEST_F(Regeneration, PositionsCloserThanAThousandthAreOne) {
+    addNode(L"A", {10, 10, 0});
+    addNode(L"B", {10.0005, 10, 0.0009});
+    addNode(L"C", {20, 10, 0});
+    addBranch({{10.0004, 10, 0.0002}, {20.002, 10, 0}}, {10, 0.1, 0, 0, L""});
+    const AcDbObjectId network = createNetwork();
+    ASSERT_TRUE(read(network));
+    const TzRvnNetworkData held = data(network);
+    EXPECT_EQ(3, held.numNodes());
+    EXPECT_EQ(L"A", held.edges()[0].startNode.str());
+    EXPECT_EQ(L"--", held.edges()[0].endNode.str());
+}
+
+TEST_F(Regeneration, ExcludedBranchesMoveToTheOffLayerAndBack) {
+    addNode(L"N1", {0, 0, 0});
+    addNode(L"N2", {10, 0, 0});
+    const AcDbObjectId branch = addBranch({{0, 0, 0}, {10, 0, 0}}, {10, 0.1, 0.0001, 0, L"Chiusa"});
+    const AcDbObjectId network = createNetwork();
+    ASSERT_TRUE(read(network));
+    TzRvnNetworkData records = data(network);
+    records.edges()[0].excluded = 1;
+    records.edges()[0].note.set(L"");
+    ASSERT_TRUE(write(network, records));
+    EXPECT_EQ(L"TZ-RV-rete-OFF", layerOf(branch));
+    AcDbObjectId offLayer;
+    ASSERT_EQ(Acad::eOk, FindLayer(&db_, L"TZ-RV-rete-OFF", offLayer));
+    EXPECT_TRUE(IsLayerHidden(offLayer));
+    ASSERT_TRUE(read(network));
+    records = data(network);
+    EXPECT_EQ(1, records.edges()[0].excluded);
+    EXPECT_FALSE(records.edges()[0].note.has());
+
+    records.edges()[0].excluded = 0;
+    ASSERT_TRUE(write(network, records));
+    EXPECT_EQ(kLayer, layerOf(branch));
+    ASSERT_TRUE(read(network));
+    EXPECT_EQ(0, data(network).edges()[0].excluded);
+}
+
+TEST_F(Regeneration, AChangedElevationIsCarriedToTheNodeItsAttributesAndTheBranchEnds) {
+    const AcDbObjectId node = addNode(L"N1", {0, 0, 10});
+    addNode(L"N2", {10, 0, 10});
+    const AcDbObjectId branch = addBranch({{0, 0, 10}, {5, 5, 10}, {10, 0, 10}}, {15, 0.1, 0, 0, L""});
+    const AcDbObjectId network = createNetwork();
+    ASSERT_TRUE(read(network));
+    TzRvnNetworkData records = data(network);
+    records.nodes()[0].elevation = 12.0;
+    records.nodes()[0].demand = 0.0035;
+    ASSERT_TRUE(write(network, records));
+    EXPECT_EQ(std::vector<double>(6, 12.0), elevationsOf(node));
+    EXPECT_EQ(12.0, LastNodeElevation());
+    const std::vector<AcGePoint3d> points = vertices(branch);
+    EXPECT_EQ(AcGePoint3d(0, 0, 12), points[0]);
+    EXPECT_EQ(AcGePoint3d(5, 5, 10), points[1]);
+    EXPECT_EQ(AcGePoint3d(10, 0, 10), points[2]);
+    ASSERT_TRUE(read(network));
+    records = data(network);
+    EXPECT_DOUBLE_EQ(12.0, records.nodes()[0].elevation);
+    EXPECT_DOUBLE_EQ(0.0035, records.nodes()[0].demand);
+    EXPECT_EQ(L"N1", records.edges()[0].startNode.str());
+}
+
+TEST_F(Regeneration, ApplyingTheLastElevationRereadsTheCurrentNetwork) {
+    const AcDbObjectId node = addNode(L"N1", {0, 0, 10});
+    const AcDbObjectId twin = addNode(L"N1bis", {0, 0, 10});
+    const AcDbObjectId branch = addBranch({{0, 0, 10}, {10, 0, 10}}, {10, 0.1, 0, 0, L""});
+    createNetwork();
+    SetLastNodeElevation(7.5);
+    ASSERT_TRUE(ApplyNodeElevation(&db_, kLayer, {branch}, node, TzRvnElevationMode::rereadCurrentNetwork, nullptr));
+    EXPECT_EQ(std::vector<double>(6, 7.5), elevationsOf(node));
+    EXPECT_EQ(std::vector<double>(6, 7.5), elevationsOf(twin));
+    EXPECT_EQ(7.5, vertices(branch)[0].z);
+
+    // Without a network only the node itself and the branches given move.
+    SetLastNodeElevation(3.0);
+    ASSERT_TRUE(ApplyNodeElevation(&db_, L"TZ-RV-nessuna", {}, node, TzRvnElevationMode::rereadCurrentNetwork, nullptr));
+    EXPECT_EQ(3.0, elevationsOf(node)[0]);
+    EXPECT_EQ(7.5, elevationsOf(twin)[0]);
+    EXPECT_EQ(7.5, vertices(branch)[0].z);
+
+    EXPECT_FALSE(ApplyNodeElevation(&db_, kLayer, {}, AcDbObjectId(), TzRvnElevationMode::givenNetwork, nullptr));
+    EXPECT_EQ(L"\nImpossibile aprire il block reference", shown());
+}
+
+TEST_F(Regeneration, ReadingNeedsBothBlocksAndTheNetworkLayer) {
+    AcDbObjectId network;
+    ASSERT_EQ(Acad::eOk, CreateNetwork(&db_, L"rete", true, network));
+    EXPECT_FALSE(read(network));
+    block(kNodeBlock);
+    layer(kLayer);
+    rvnhost::Transcript::instance().clear();
+    EXPECT_FALSE(read(network));
+    EXPECT_EQ(L"\nNessun serbatoio inserito!", shown());
+    block(kTankBlock);
+    EXPECT_TRUE(read(network));
+}
+
+TEST_F(Regeneration, ANetworkWithoutSchemaIsLeftAlone) {
+    addNode(L"N1", {0, 0, 0});
+    addTank({0, 0, 0}, 50);
+    const AcDbObjectId network = createNetwork(false);
+    ASSERT_TRUE(read(network));
+    EXPECT_EQ(0, data(network).numNodes());
+    TzRvnNetworkData records;
+    records.setNumNodes(1);
+    EXPECT_TRUE(write(network, records));
+}
+
+TEST_F(Regeneration, ASavedDrawingGivesTheSameNetworkWhenOpenedAgain) {
+    addNode(L"N1", {0, 0, 60}, 0.0, L"Partitore");
+    addNode(L"N2", {300, 0, 45.25}, 0.004);
+    addNode(L"N3", {300, 200, 47}, 0.0055, L"Scuola");
+    addBranch({{0, 0, 60}, {150, -30, 60}, {300, 0, 45.25}}, {305.9, 0.2, 0.0001, 1.5, L"Adduttrice"});
+    addBranch({{300, 0, 45.25}, {300, 200, 47}}, {200, 0.15, 0.0001, 0, L""});
+    addTank({0, 0, 60}, 90);
+    const AcDbObjectId network = createNetwork();
+    ASSERT_TRUE(read(network));
+    TzRvnNetworkData records = data(network);
+    records.edges()[1].excluded = 1;
+    ASSERT_TRUE(write(network, records));
+    ASSERT_TRUE(read(network));
+    const TzRvnNetworkData before = data(network);
+
+    rvntest::ScratchDir scratch;
+    const std::wstring path = (scratch / "schema.dwg").wstring();
+    std::wstring message;
+    ASSERT_EQ(Acad::eOk, rvnhost::saveDrawingFile(db_, path, message)) << rvnos::toUtf8(message);
+    std::unique_ptr<AcDbDatabase> reopened = rvnhost::openDrawingFile(path, message);
+    ASSERT_NE(nullptr, reopened) << rvnos::toUtf8(message);
+    AcDbObjectId id;
+    ASSERT_EQ(Acad::eOk, FindNetwork(reopened.get(), L"rete", id));
+    ASSERT_EQ(L"", RebuildNetworkFromSchema(reopened.get(), id, L"rete"));
+    TzRvnNetworkData after;
+    {
+        TzRvnOpenObject<TzRvnNetwork> opened(id, AcDb::kForRead);
+        ASSERT_EQ(Acad::eOk, opened->getData(after));
+    }
+    ASSERT_EQ(before.numNodes(), after.numNodes());
+    ASSERT_EQ(before.numEdges(), after.numEdges());
+    ASSERT_EQ(before.numTanks(), after.numTanks());
+    for (int i = 0; i < before.numNodes(); ++i) {
+        EXPECT_EQ(before.nodes()[i].name, after.nodes()[i].name);
+        EXPECT_EQ(before.nodes()[i].demand, after.nodes()[i].demand);
+        EXPECT_EQ(before.nodes()[i].elevation, after.nodes()[i].elevation);
+        EXPECT_EQ(before.nodes()[i].note, after.nodes()[i].note);
+    }
+    for (int i = 0; i < before.numEdges(); ++i) {
+        const TzRvnEdge& a = before.edges()[i];
+        const TzRvnEdge& b = after.edges()[i];
+        EXPECT_EQ(a.startNode, b.startNode);
+        EXPECT_EQ(a.endNode, b.endNode);
+        EXPECT_EQ(a.excluded, b.excluded);
+        EXPECT_EQ(std::vector<double>({a.length, a.diameter, a.roughness, a.csi}),
+                  std::vector<double>({b.length, b.diameter, b.roughness, b.csi}));
+        EXPECT_EQ(a.note, b.note);
+    }
+    EXPECT_EQ(before.tanks()[0].nodeName, after.tanks()[0].nodeName);
+    EXPECT_EQ(before.tanks()[0].head, after.tanks()[0].head);
+    EXPECT_EQ(1, after.edges()[1].excluded);
+}
+
+TEST_F(Regeneration, TheSampleDrawingHoldsADrawnNetwork) {
+    std::wstring message;
+    std::unique_ptr<AcDbDatabase> sample = rvnhost::openDrawingFile(
+        rvnos::fromUtf8(RVN_SOURCE_DIR) + L"/examples/networks/distretto.dwg", message);
+    ASSERT_NE(nullptr, sample) << rvnos::toUtf8(message);
+    AcDbObjectId id;
+    ASSERT_EQ(Acad::eOk, FindNetwork(sample.get(), L"distretto", id));
+    ASSERT_EQ(L"", RebuildNetworkFromSchema(sample.get(), id, L"distretto"));
+    TzRvnNetworkData held;
+    {
+        TzRvnOpenObject<TzRvnNetwork> opened(id, AcDb::kForRead);
+        ASSERT_EQ(Acad::eOk, opened->getData(held));
+    }
+    EXPECT_TRUE(held.hasSchema());
+    EXPECT_EQ(6, held.numNodes());
+    EXPECT_EQ(7, held.numEdges());
+    EXPECT_EQ(1, held.numTanks());
+    int excluded = 0;
+    for (const TzRvnEdge& edge : held.edges()) {
+        excluded += edge.excluded;
+        EXPECT_NE(L"--", edge.startNode.str());
+        EXPECT_NE(L"--", edge.endNode.str());
+    }
+    EXPECT_EQ(1, excluded);
+    EXPECT_EQ(L"N1", held.tanks()[0].nodeName.str());
+}
+
+}  // namespace

@@ -1,0 +1,105 @@
+// A drawing of the tests' own, made the working drawing, with the examples folder as the program
+// folder and helpers that draw a schema into it. Every test checks that it left no object open.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "acedads.h"
+#include "acutads.h"
+#include "dbapserv.h"
+#include "dbblkref.h"
+#include "dbsymtb.h"
+#include "host/open_object.h"
+#include "lisp_symbols.h"
+#include "network/network_class.h"
+#include "open_object_guard.h"
+#include "schema/model_space.h"
+#include "schema/real_text.h"
+#include "schema/schema_blocks.h"
+#include "schema/schema_entities.h"
+#include "schema/schema_layers.h"
+#include "text_codec.h"
+#include "transcript.h"
+
+#include <string>
+#include <vector>
+
+namespace schematest {
+
+inline const std::wstring kExamplesFolder = rvnos::fromUtf8(RVN_SOURCE_DIR) + L"/examples/";
+inline const std::wstring kLayer = L"TZ-RV-rete";
+
+class SchemaTest : public rvntest::OpenObjectCheckedTest {
+protected:
+    void SetUp() override {
+        RegisterNetworkClass();
+        previous_ = acdbHostApplicationServices()->workingDatabase();
+        acdbHostApplicationServices()->setWorkingDatabase(&db_);
+        rvnhost::putLispString(L"tz-cpath", kExamplesFolder);
+        rvnhost::Transcript::instance().clear();
+    }
+    void TearDown() override {
+        acdbHostApplicationServices()->setWorkingDatabase(previous_);
+        OpenObjectCheckedTest::TearDown();
+    }
+
+    static void unsetProgramFolder() {
+        resbuf* nil = acutBuildList(RTNIL, 0);
+        acedPutSym(L"tz-cpath", nil);
+        acutRelRb(nil);
+    }
+
+    static std::wstring shown() { return rvnhost::Transcript::instance().textOf(rvnhost::TranscriptKind::CommandLine); }
+
+    AcDbObjectId modelSpace() {
+        AcDbObjectId id;
+        EXPECT_EQ(Acad::eOk, ModelSpaceId(&db_, id));
+        return id;
+    }
+
+    AcDbObjectId layer(const std::wstring& name) {
+        AcDbObjectId id;
+        EXPECT_EQ(Acad::eOk, GetOrCreateLayer(&db_, name, id));
+        return id;
+    }
+
+    AcDbObjectId block(const TzRvnSchemaBlock& kind) {
+        AcDbObjectId id;
+        EXPECT_TRUE(EnsureSchemaBlock(&db_, kind, id)) << rvnos::toUtf8(shown());
+        return id;
+    }
+
+    // A node reference with its five attributes, at the elevation of its point.
+    AcDbObjectId addNode(const std::wstring& name, const AcGePoint3d& at, double demand = 0.0,
+                         const std::wstring& note = L"", const std::wstring& onLayer = kLayer) {
+        layer(onLayer);
+        AcDbObjectId id;
+        EXPECT_EQ(Acad::eOk, AppendSchemaReference(&db_, kNodeBlock, block(kNodeBlock), at, 0.0, onLayer,
+                                                   {{L"NODE_00", L"A"}, {L"NODE_01", name},
+                                                    {L"NODE_02", FormatDrawingReal(demand)},
+                                                    {L"NODE_03", FormatDrawingReal(at.z)}, {L"NODE_04", note}},
+                                                   id));
+        return id;
+    }
+
+    AcDbObjectId addTank(const AcGePoint3d& at, double head, const std::wstring& onLayer = kLayer) {
+        layer(onLayer);
+        AcDbObjectId id;
+        EXPECT_EQ(Acad::eOk, AppendSchemaReference(&db_, kTankBlock, block(kTankBlock), at, 0.0, onLayer,
+                                                   {{L"TANK_00", L"D"}, {L"TANK_01", FormatDrawingReal(head)}},
+                                                   id));
+        return id;
+    }
+
+    AcDbObjectId addBranch(const std::vector<AcGePoint3d>& points, const TzRvnBranchData& data,
+                           const std::wstring& onLayer = kLayer) {
+        AcDbObjectId id;
+        EXPECT_EQ(Acad::eOk, AppendBranchPolyline(&db_, points, layer(onLayer), data, id));
+        return id;
+    }
+
+    AcDbDatabase db_;
+    AcDbDatabase* previous_ = nullptr;
+};
+
+}  // namespace schematest
