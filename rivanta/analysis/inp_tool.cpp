@@ -1,6 +1,7 @@
 #include "analysis/inp_tool.h"
 
 #include "analysis/calc_drawing.h"
+#include "analysis/calc_schema.h"
 #include "analysis/inp_writer.h"
 #include "frame/document_states.h"
 #include "frame/plugin_lifecycle.h"
@@ -87,13 +88,19 @@ int exportNetwork(const InpOutOptions& options) {
     std::wstring message;
     TzRvnToolDrawing drawing;
     if (!drawing.open(options.drawing, message)) return notExported(L"rivanta inpout: " + message);
+    AcDbObjectId id;
+    if (FindNetwork(drawing.database(), options.networkName, id) != Acad::eOk) {
+        return notExported(L"rivanta inpout: the drawing \"" + options.drawing + L"\" has no network \"" +
+                           options.networkName + L"\"");
+    }
+    // A drawn network is exported as the drawing shows it, as "rivanta calc" calculates it.
+    message = RebuildNetworkFromSchema(drawing.database(), id, options.networkName);
+    if (!message.empty()) return notExported(message);
     TzRvnNetworkData data;
     {
-        TzRvnOpenObject<TzRvnNetwork> network;
-        if (OpenNetwork(drawing.database(), options.networkName, AcDb::kForRead, network) != Acad::eOk ||
-            network->getData(data) != Acad::eOk) {
-            return notExported(L"rivanta inpout: the drawing \"" + options.drawing + L"\" has no network \"" +
-                               options.networkName + L"\"");
+        TzRvnOpenObject<TzRvnNetwork> network(id, AcDb::kForRead);
+        if (!network.isOpen() || network->getData(data) != Acad::eOk) {
+            return notExported(L"rivanta inpout: the network \"" + options.networkName + L"\" cannot be read");
         }
     }
     message = ExportInpFile(data, options.networkName, options.output);

@@ -128,6 +128,29 @@ TEST_F(InpOut, ExportsTheNetworkOfASavedDrawingThatReadsBackTheSame) {
     EXPECT_EQ(original_.settings().initialVelocity, back.settings().initialVelocity);
 }
 
+TEST(InpOutDrawn, ADrawnNetworkIsExportedAsItsSchemaShowsItAndCalculatesAsTheDrawing) {
+    rvntest::ScratchDir scratch;
+    const fs::path drawing = fs::path(RVN_SOURCE_DIR) / "examples" / "networks" / "distretto.dwg";
+    const fs::path out = scratch / "distretto.inp";
+    const auto run = runRivanta("inpout " + quoted(drawing) + " --network distretto " + quoted(out));
+    ASSERT_EQ(0, run.status) << run.output;
+    TzRvnNetworkData exported;
+    ASSERT_EQ(TzRvnImportStatus::imported, ReadInpText(rvntest::readBytes(out), L"distretto.inp", {}, exported).status);
+    EXPECT_EQ(6, exported.numNodes());
+    EXPECT_EQ(7, exported.numEdges());
+    EXPECT_EQ(1, exported.numTanks());
+    EXPECT_EQ(1, std::count_if(exported.edges().begin(), exported.edges().end(),
+                               [](const TzRvnEdge& edge) { return edge.excluded == 1; }));
+    fs::create_directories(scratch / "dwg");
+    fs::create_directories(scratch / "inp");
+    const auto fromDrawing =
+        runRivanta("calc " + quoted(drawing) + " --network distretto --out " + quoted(scratch / "dwg"));
+    ASSERT_EQ(0, fromDrawing.status) << fromDrawing.output;
+    const auto fromInp = runRivanta("calc " + quoted(out) + " --out " + quoted(scratch / "inp"));
+    ASSERT_EQ(0, fromInp.status) << fromInp.output;
+    expectSameResults(scratch / "dwg" / "results.json", scratch / "inp" / "results.json");
+}
+
 TEST_F(InpOut, AMissingNetworkOrDrawingAndWrongArgumentsAreRefused) {
     const fs::path out = scratch / "x.inp";
     auto run = runRivanta("inpout " + quoted(drawing()) + " --network Sud " + quoted(out));
