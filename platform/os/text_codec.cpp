@@ -1,5 +1,7 @@
 #include "text_codec.h"
 
+#include <optional>
+
 namespace rvnos {
 namespace {
 
@@ -33,17 +35,18 @@ int sequenceLength(unsigned char b) {
     return 0;
 }
 
-// Code point of the sequence at bytes[i] of length len, or kReplacement when malformed.
-char32_t decodeSequence(std::string_view bytes, std::size_t i, int len) {
+// Code point of the sequence at bytes[i] of length len, or nothing when malformed (a well-formed
+// U+FFFD is a code point like any other).
+std::optional<char32_t> decodeSequence(std::string_view bytes, std::size_t i, int len) {
     auto lead = static_cast<unsigned char>(bytes[i]);
     char32_t cp = len == 1 ? lead : lead & (0x7F >> len);
     for (int k = 1; k < len; ++k) {
         auto b = static_cast<unsigned char>(bytes[i + k]);
-        if ((b & 0xC0) != 0x80) return kReplacement;
+        if ((b & 0xC0) != 0x80) return std::nullopt;
         cp = (cp << 6) | (b & 0x3F);
     }
     static constexpr char32_t kMinimum[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (cp < kMinimum[len] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return kReplacement;
+    if (cp < kMinimum[len] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return std::nullopt;
     return cp;
 }
 
@@ -67,9 +70,9 @@ std::wstring fromUtf8(std::string_view bytes) {
             ++i;
             continue;
         }
-        char32_t cp = decodeSequence(bytes, i, len);
-        out += static_cast<wchar_t>(cp);
-        i += cp == kReplacement ? 1 : static_cast<std::size_t>(len);
+        const std::optional<char32_t> cp = decodeSequence(bytes, i, len);
+        out += static_cast<wchar_t>(cp.value_or(kReplacement));
+        i += cp ? static_cast<std::size_t>(len) : 1;
     }
     return out;
 }

@@ -105,10 +105,12 @@ TzRvnCalcOptions ParseCalcOptions(const std::vector<std::string>& arguments) {
 
 std::wstring CalcUsageText() {
     return L"Usage: rivanta calc FILE.ptv [--out DIR] [--results FILE.json] [--yes|--no] [--solver KIND] [--verbose]\n"
+           L"       rivanta calc FILE.inp [--out DIR] [--results FILE.json] [--solver KIND] [--verbose]\n"
            L"       rivanta calc DRAWING --network NAME [--save] [--out DIR] [--results FILE.json] [--solver KIND]\n"
            L"                    [--verbose]\n"
            L"\n"
-           L"Imports a Portavia network file into a new network of a new drawing (or takes the network NAME\n"
+           L"Imports a Portavia network file, or an EPANET input file (.inp, Darcy-Weisbach, without pumps,\n"
+           L"valves, patterns or controls), into a new network of a new drawing (or takes the network NAME\n"
            L"of a saved drawing), checks its topology and calculates it. The topology report rvncheck.tmp and\n"
            L"the calculation report rvncalcr.tmp go to the temporary directory, or to DIR. A network drawn as\n"
            L"a schema is read again from the drawing first.\n"

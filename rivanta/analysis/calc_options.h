@@ -1,5 +1,6 @@
 // The command line of the tool "rivanta calc":
 //     calc FILE.ptv [--out DIR] [--results FILE.json] [--yes|--no] [--solver KIND] [--verbose]
+//     calc FILE.inp [--out DIR] [--results FILE.json] [--solver KIND] [--verbose]
 //     calc DRAWING --network NAME [--save] [--out DIR] [--results FILE.json] [--solver KIND] [--verbose]
 #pragma once
 
@@ -17,8 +18,8 @@ enum class TzRvnImportAnswer {
 
 struct TzRvnCalcOptions {
     bool help = false;
-    std::wstring input;         // the .ptv file, or the drawing with --network
-    std::wstring networkName;   // empty: input is a .ptv file to import
+    std::wstring input;         // the .ptv or .inp file, or the drawing with --network
+    std::wstring networkName;   // empty: input is a .ptv or .inp file to import
     bool save = false;          // write the drawing back after the calculation
     std::wstring outFolder;     // empty: the temporary directory
     std::wstring resultsPath;   // empty: outFolder/results.json with --out, else no results file

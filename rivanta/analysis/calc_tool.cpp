@@ -6,6 +6,7 @@
 #include "analysis/calc_run.h"
 #include "analysis/calc_schema.h"
 #include "analysis/calc_summary.h"
+#include "analysis/inp_reader.h"
 #include "analysis/analysis_texts.h"
 #include "analysis/results_json.h"
 #include "frame/document_states.h"
@@ -93,12 +94,15 @@ int calculateNetwork(const TzRvnCalcOptions& options, const std::wstring& name, 
     return usable ? kCalculated : kNotCalculated;
 }
 
-// The .ptv file read whole, then added to the current drawing as a new network and calculated.
-int calculatePortaviaFile(const TzRvnCalcOptions& options) {
+// The .ptv or .inp file read whole, then added to the current drawing as a new network and
+// calculated.
+int calculateImportedFile(const TzRvnCalcOptions& options) {
     progress(options, L"Importing \"" + options.input + L"\"");
     TzRvnImportAnswers answers(options.answer, isatty(STDIN_FILENO) != 0, std::cerr);
     TzRvnNetworkData network;
-    const TzRvnImportResult imported = ImportPortaviaFile(options.input, MaterialList(), std::ref(answers), network);
+    const TzRvnImportResult imported = IsInpFile(options.input)
+                                           ? ImportInpFile(options.input, MaterialList(), network)
+                                           : ImportPortaviaFile(options.input, MaterialList(), std::ref(answers), network);
     if (imported.status != TzRvnImportStatus::imported) return notCalculated(imported.message);
     std::wstring message;
     const std::wstring folder = reportFolder(options, message);
@@ -156,5 +160,5 @@ int RunCalcTool(int argc, const char* const* argv) {
     // The tool runs also when the load stopped at the translator: it then starts the plug-in's
     // services itself and its texts stay untranslated.
     if (!DocumentStatesStarted()) StartPluginServices();
-    return options.importsPortaviaFile() ? calculatePortaviaFile(options) : calculateDrawingNetwork(options);
+    return options.importsPortaviaFile() ? calculateImportedFile(options) : calculateDrawingNetwork(options);
 }

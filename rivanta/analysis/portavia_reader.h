@@ -19,6 +19,7 @@ enum class TzRvnImportStatus {
     notOpened,   // the file could not be opened or read
     truncated,   // shorter than its header or than its counts announce
     abandoned,   // the user answered no to a question
+    refused,     // the file holds what a network cannot hold, or is malformed
 };
 
 struct TzRvnImportResult {

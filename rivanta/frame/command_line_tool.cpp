@@ -1,6 +1,7 @@
 #include "frame/command_line_tool.h"
 
 #include "analysis/calc_tool.h"
+#include "analysis/inp_tool.h"
 
 #include <algorithm>
 #include <cstring>
@@ -39,6 +40,7 @@ const std::vector<TzRvnTool>& commandLineTools() {
     // One line per tool: {name, function, summary}.
     static const std::vector<TzRvnTool> tools = {
         {"calc", &RunCalcTool, "import a Portavia network file, check and calculate it, write its reports and results"},
+        {"inpout", &RunInpOutTool, "export a network of a saved drawing as an EPANET input file (.inp)"},
     };
     return tools;
 }

@@ -14,6 +14,8 @@ TEST(TextCodec, MalformedUtf8BecomesReplacementCharacters) {
     EXPECT_EQ(rvnos::fromUtf8("a\xFF" "b"), L"a\uFFFDb");
     EXPECT_EQ(rvnos::fromUtf8("\xC3"), L"\uFFFD");            // truncated sequence
     EXPECT_EQ(rvnos::fromUtf8("\xC0\xAF"), L"\uFFFD\uFFFD");  // overlong form
+    // A replacement character written out reads back as one, so that decoding twice changes nothing.
+    EXPECT_EQ(rvnos::fromUtf8(rvnos::toUtf8(rvnos::fromUtf8("x\xCC\xDFy"))), L"x\uFFFD\uFFFDy");
 }
 
 TEST(TextCodec, Utf16UsesSurrogatePairsAboveTheBasicPlane) {

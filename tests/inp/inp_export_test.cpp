@@ -1,0 +1,250 @@
+// Export of a network as an EPANET input file: read back it gives the same network; what an
+// input file cannot hold is refused; numbers keep their decimal point under any locale.
+#include "analysis/inp_reader.h"
+#include "analysis/inp_writer.h"
+#include "test_files.h"
+#include "text_codec.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cmath>
+#include <locale>
+#include <stdexcept>
+
+namespace {
+
+TzRvnNode node(const wchar_t* name, double demand, double elevation, const wchar_t* note = L"") {
+    TzRvnNode n;
+    n.name = *TzRvnName::from(name);
+    n.demand = demand;
+    n.elevation = elevation;
+    n.note.set(note);
+    return n;
+}
+
+TzRvnEdge edge(const wchar_t* start, const wchar_t* end, double length, double diameter, double roughness) {
+    TzRvnEdge e;
+    e.startNode = *TzRvnName::from(start);
+    e.endNode = *TzRvnName::from(end);
+    e.length = length;
+    e.diameter = diameter;
+    e.roughness = roughness;
+    return e;
+}
+
+TzRvnTank tank(const wchar_t* nodeName, double head) {
+    TzRvnTank t;
+    t.nodeName = *TzRvnName::from(nodeName);
+    t.head = head;
+    return t;
+}
+
+// Tanks on the first and fourth nodes, so that the order of nodes alternates in kind.
+TzRvnNetworkData sampleNetwork() {
+    TzRvnNetworkData network;
+    network.nodes() = {node(L"1", 0.0, 102.5, L"serbatoio alto"), node(L"nodoè", 0.00123456789, 87.25),
+                       node(L"3", -0.0004, 80.0, L"pozzo; nota"), node(L"4", 0.0, 70.0), node(L"5", 0.1, 71.5)};
+    network.edges() = {edge(L"1", L"nodoè", 1234.5, 0.1101, 0.00015), edge(L"nodoè", L"3", 300.0, 0.09, 0.0),
+                       edge(L"3", L"4", 50.0, 0.2, 1e-6), edge(L"4", L"5", 10.0, 0.3, 2e-3)};
+    network.edges()[1].csi = 3.75;
+    network.edges()[1].excluded = 1;
+    network.edges()[2].note.set(L"attraversamento");
+    network.tanks() = {tank(L"1", 140.125), tank(L"4", 65.5)};
+    TzRvnSettings s;
+    s.flowUnit = 1;
+    s.diameterUnit = 2;
+    s.roughnessUnit = 1;
+    s.slopeUnit = 1;
+    s.fluidIndex = 0;
+    s.viscosity = 1.004e-6;
+    s.initialVelocity = 0.8;
+    s.maxIterations = 75;
+    s.minBranchFlow = 2e-7;
+    s.headTolerance = 0.0005;
+    s.flowTolerance = 3e-6;
+    s.materialIndex = 2;
+    s.defaultRoughness = 0.0001;
+    s.minPressureHead = 12.0;
+    s.maxPressureHead = 60.0;
+    s.minVelocity = 0.25;
+    s.maxVelocity = 1.75;
+    s.colourLowHead = 1;
+    s.colourHighHead = 2;
+    s.colourLowVelocity = 0xFFFFFF;
+    s.colourHighVelocity = 4;
+    network.setSettings(s);
+    return network;
+}
+
+void expectClose(double expected, double actual, const char* what) {
+    EXPECT_NEAR(expected, actual, std::fabs(expected) * 1e-14) << what;
+}
+
+void expectSameNetwork(const TzRvnNetworkData& a, const TzRvnNetworkData& b) {
+    ASSERT_EQ(a.numNodes(), b.numNodes());
+    ASSERT_EQ(a.numEdges(), b.numEdges());
+    ASSERT_EQ(a.numTanks(), b.numTanks());
+    for (int i = 0; i < a.numNodes(); ++i) {
+        EXPECT_EQ(a.nodes()[i].name, b.nodes()[i].name);
+        expectClose(a.nodes()[i].demand, b.nodes()[i].demand, "demand");
+        expectClose(a.nodes()[i].elevation, b.nodes()[i].elevation, "elevation");
+        EXPECT_EQ(a.nodes()[i].note, b.nodes()[i].note);
+    }
+    for (int i = 0; i < a.numEdges(); ++i) {
+        const TzRvnEdge& x = a.edges()[i];
+        const TzRvnEdge& y = b.edges()[i];
+        EXPECT_EQ(x.startNode, y.startNode);
+        EXPECT_EQ(x.endNode, y.endNode);
+        EXPECT_EQ(x.excluded, y.excluded);
+        expectClose(x.length, y.length, "length");
+        expectClose(x.diameter, y.diameter, "diameter");
+        expectClose(x.roughness, y.roughness, "roughness");
+        expectClose(x.csi, y.csi, "csi");
+        EXPECT_EQ(x.note, y.note);
+    }
+    for (int i = 0; i < a.numTanks(); ++i) {
+        EXPECT_EQ(a.tanks()[i].nodeName, b.tanks()[i].nodeName);
+        expectClose(a.tanks()[i].head, b.tanks()[i].head, "tank head");
+    }
+    const TzRvnSettings& s = a.settings();
+    const TzRvnSettings& t = b.settings();
+    expectClose(s.viscosity, t.viscosity, "viscosity");
+    expectClose(s.headTolerance, t.headTolerance, "head tolerance");
+    expectClose(s.flowTolerance, t.flowTolerance, "flow tolerance");
+    TzRvnSettings exact = t;
+    exact.viscosity = s.viscosity;
+    exact.headTolerance = s.headTolerance;
+    exact.flowTolerance = s.flowTolerance;
+    EXPECT_EQ(s, exact);
+}
+
+TzRvnNetworkData readBack(const std::string& text) {
+    TzRvnNetworkData network;
+    const TzRvnImportResult result = ReadInpText(text, L"back.inp", {}, network);
+    EXPECT_EQ(TzRvnImportStatus::imported, result.status) << rvnos::toUtf8(result.message) << "\n" << text;
+    return network;
+}
+
+std::string exported(const TzRvnNetworkData& network) {
+    std::string text;
+    std::wstring reason;
+    EXPECT_TRUE(InpFileText(network, L"Rete di prova", text, reason)) << rvnos::toUtf8(reason);
+    return text;
+}
+
+TEST(InpExport, ReadBackGivesTheSameNetworkInTheSameOrder) {
+    const TzRvnNetworkData network = sampleNetwork();
+    const std::string text = exported(network);
+    expectSameNetwork(network, readBack(text));
+    // Exporting the imported network again writes the same file.
+    EXPECT_EQ(text, exported(readBack(text)));
+}
+
+TEST(InpExport, WritesEpanetSectionsInLitresPerSecondMetresAndMillimetres) {
+    const std::string text = exported(sampleNetwork());
+    EXPECT_TRUE(text.starts_with("[TITLE]\nRete di prova\n\n[TANKS]\n")) << text;
+    EXPECT_NE(std::string::npos, text.find(" 1 102.5 37.625 37.625 37.625 0 0 ;serbatoio alto\n")) << text;
+    EXPECT_NE(std::string::npos, text.find(" nodoè 87.25 1.23456789\n")) << text;
+    EXPECT_NE(std::string::npos, text.find(" 2 nodoè 3 300 90 0 3.75 Closed\n")) << text;
+    EXPECT_NE(std::string::npos, text.find(" 1 1 nodoè 1234.5 110.1 0.15 0 Open\n")) << text;
+    EXPECT_NE(std::string::npos, text.find(" UNITS LPS\n HEADLOSS D-W\n VISCOSITY 1.004e-06\n TRIALS 75\n")) << text;
+    EXPECT_NE(std::string::npos,
+              text.find(" ACCURACY 5e-04\n HEADERROR 5e-04\n FLOWCHANGE 0.003\n;RIVANTA FLOW_UNIT 1\n"))
+        << text;
+    EXPECT_TRUE(text.ends_with("\n[END]\n"));
+}
+
+struct ExportRefusal {
+    const char* name;
+    void (*spoil)(TzRvnNetworkData&);
+    const char* reason;
+};
+
+class InpExportRefused : public testing::TestWithParam<ExportRefusal> {};
+
+TEST_P(InpExportRefused, WithTheReasonAndWithoutTouchingTheFile) {
+    TzRvnNetworkData network = sampleNetwork();
+    GetParam().spoil(network);
+    rvntest::ScratchDir scratch;
+    const std::filesystem::path path = scratch / "rete.inp";
+    rvntest::writeBytes(path, "old");
+    const std::string message = rvnos::toUtf8(ExportInpFile(network, L"x", path.wstring()));
+    EXPECT_NE(std::string::npos, message.find("Impossibile esportare la rete in " + path.string())) << message;
+    EXPECT_NE(std::string::npos, message.find(GetParam().reason)) << message;
+    EXPECT_EQ("old", rvntest::readBytes(path));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Networks, InpExportRefused,
+    testing::Values(
+        ExportRefusal{"BlankInName", [](TzRvnNetworkData& n) { n.nodes()[2].name = *TzRvnName::from(L"a b"); },
+                      "il nodo 3 ha un nome"},
+        ExportRefusal{"EmptyName", [](TzRvnNetworkData& n) { n.nodes()[4].name = TzRvnName(); }, "il nodo 5"},
+        ExportRefusal{"SameName", [](TzRvnNetworkData& n) { n.nodes()[4].name = *TzRvnName::from(L"3"); },
+                      "i nodi 3 e 5 hanno lo stesso nome 3"},
+        ExportRefusal{"TankOnMissingNode", [](TzRvnNetworkData& n) { n.tanks()[1].nodeName = *TzRvnName::from(L"9"); },
+                      "il serbatoio 2 sta sul nodo 9"},
+        ExportRefusal{"TwoTanksOnANode", [](TzRvnNetworkData& n) { n.tanks().push_back(tank(L"1", 3.0)); },
+                      "il nodo 1 porta piu' di un serbatoio"},
+        ExportRefusal{"TankWithDemand", [](TzRvnNetworkData& n) { n.nodes()[3].demand = 0.001; },
+                      "il nodo 4 porta un serbatoio e una portata"},
+        ExportRefusal{"BranchToMissingNode", [](TzRvnNetworkData& n) { n.edges()[3].endNode = *TzRvnName::from(L"8"); },
+                      "il ramo 4 va al nodo 8"},
+        ExportRefusal{"BranchOnOneNode", [](TzRvnNetworkData& n) { n.edges()[0].endNode = *TzRvnName::from(L"1"); },
+                      "il ramo 1 ha lo stesso nodo 1"},
+        ExportRefusal{"NoIteration",
+                      [](TzRvnNetworkData& n) {
+                          TzRvnSettings s = n.settings();
+                          s.maxIterations = 0;
+                          n.setSettings(s);
+                      },
+                      "il limite di iterazioni e' sotto 1"},
+        ExportRefusal{"ZeroLength", [](TzRvnNetworkData& n) { n.edges()[2].length = 0.0; },
+                      "il ramo 3 ha una lunghezza"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(InpExport, AFileThatCannotBeWrittenIsReported) {
+    const std::string message = rvnos::toUtf8(ExportInpFile(sampleNetwork(), L"x", L"/nonexistent/dir/rete.inp"));
+    EXPECT_EQ("Impossibile scrivere il file /nonexistent/dir/rete.inp", message);
+}
+
+// Sets a comma-decimal locale for the process (C and C++) while it lives.
+class CommaLocale {
+public:
+    CommaLocale() : previous_(std::locale()) {
+        for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "it_IT.UTF-8", "it_IT.utf8"}) {
+            try {
+                std::locale::global(std::locale(name));
+                installed_ = true;
+                return;
+            } catch (const std::runtime_error&) {
+                continue;
+            }
+        }
+    }
+    ~CommaLocale() {
+        std::locale::global(previous_);
+        std::setlocale(LC_ALL, "C");
+    }
+    bool installed() const { return installed_; }
+
+private:
+    std::locale previous_;
+    bool installed_ = false;
+};
+
+TEST(InpExport, NumbersReadAndWriteWithADecimalPointUnderACommaLocale) {
+    CommaLocale locale;
+    if (!locale.installed()) GTEST_SKIP() << "no comma-decimal locale (de_DE.UTF-8) is installed";
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "%.1f", 0.5);
+    ASSERT_STREQ("0,5", buffer) << "the locale does not use a decimal comma";
+    const TzRvnNetworkData network = sampleNetwork();
+    const std::string text = exported(network);
+    EXPECT_NE(std::string::npos, text.find(" 1234.5 110.1 0.15 ")) << text;
+    EXPECT_EQ(std::string::npos, text.find("1234,5")) << text;
+    expectSameNetwork(network, readBack(text));
+}
+
+}  // namespace

@@ -1,0 +1,235 @@
+// Import of EPANET input files: what every section and option gives the network, in SI units.
+#include "analysis/inp_reader.h"
+#include "analysis/inp_units.h"
+#include "text_codec.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+namespace {
+
+// A small SI network: a reservoir and a tank feeding three junctions.
+constexpr char kSiNetwork[] =
+    "[TITLE]\n"
+    "Quartiere ; a title line is skipped\n"
+    "\n"
+    "[JUNCTIONS]\n"
+    ";ID  Elev  Demand\n"
+    " J1  12.5  2.5   ;piazza\n"
+    " J2  10    0\n"
+    " J3  8     -1.5\n"
+    "\n"
+    "[RESERVOIRS]\n"
+    " R1  60\n"
+    "\n"
+    "[TANKS]\n"
+    " T1  40  5  0  10  12  0\n"
+    "\n"
+    "[PIPES]\n"
+    " P1  R1  J1  1200  150  0.1  2.5  Open  ;dorsale\n"
+    " P2  J1  J2  800   100  0.05\n"
+    " P3  J2  J3  500   100  0.05  CLOSED\n"
+    " P4  T1  J3  300   80   0.2   0.5\n"
+    "\n"
+    "[COORDINATES]\n"
+    " J1  1  2\n"
+    "\n"
+    "[OPTIONS]\n"
+    " Units      LPS\n"
+    " Headloss   D-W\n"
+    " Viscosity  1.004e-6\n"
+    " Trials     40\n"
+    " Accuracy   0.002\n"
+    " Pattern    1\n"
+    "\n"
+    "[END]\n"
+    "[PUMPS]\n"
+    " after the end nothing is read\n";
+
+TzRvnNetworkData imported(const std::string& text) {
+    TzRvnNetworkData network;
+    const TzRvnImportResult result = ReadInpText(text, L"rete.inp", {{L"Ghisa", 0.00026}}, network);
+    EXPECT_EQ(TzRvnImportStatus::imported, result.status) << rvnos::toUtf8(result.message);
+    return network;
+}
+
+// A one-pipe file with the given options, for the unit cases.
+std::string onePipe(const std::string& options, const std::string& junctionValues = "100 1",
+                    const std::string& pipeValues = "1000 12 1.5") {
+    return "[JUNCTIONS]\n J " + junctionValues + "\n[RESERVOIRS]\n R 100\n[PIPES]\n P R J " + pipeValues +
+           "\n[OPTIONS]\n HEADLOSS D-W\n" + options;
+}
+
+TEST(InpImport, JunctionsReservoirsAndTanksBecomeNodesInFileOrderWithFixedHeadTanks) {
+    const TzRvnNetworkData network = imported(kSiNetwork);
+    ASSERT_EQ(5, network.numNodes());
+    const char* names[] = {"J1", "J2", "J3", "R1", "T1"};
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(std::wstring(names[i], names[i] + 2), network.nodes()[i].name.str());
+    EXPECT_DOUBLE_EQ(0.0025, network.nodes()[0].demand);
+    EXPECT_DOUBLE_EQ(12.5, network.nodes()[0].elevation);
+    EXPECT_EQ(L"piazza", network.nodes()[0].note.text());
+    EXPECT_DOUBLE_EQ(-0.0015, network.nodes()[2].demand);
+    EXPECT_DOUBLE_EQ(60.0, network.nodes()[3].elevation);  // a reservoir stands at its head
+    ASSERT_EQ(2, network.numTanks());
+    EXPECT_EQ(L"R1", network.tanks()[0].nodeName.str());
+    EXPECT_DOUBLE_EQ(60.0, network.tanks()[0].head);
+    EXPECT_EQ(L"T1", network.tanks()[1].nodeName.str());
+    EXPECT_DOUBLE_EQ(45.0, network.tanks()[1].head);  // elevation plus initial level
+    EXPECT_DOUBLE_EQ(40.0, network.nodes()[4].elevation);
+    for (const TzRvnTank& tank : network.tanks()) EXPECT_EQ(NO_RESULT, tank.flow);
+}
+
+TEST(InpImport, PipesBecomeBranchesInMetresWithMinorLossAndClosedOnesExcluded) {
+    const TzRvnNetworkData network = imported(kSiNetwork);
+    ASSERT_EQ(4, network.numEdges());
+    const TzRvnEdge& first = network.edges()[0];
+    EXPECT_EQ(L"R1", first.startNode.str());
+    EXPECT_EQ(L"J1", first.endNode.str());
+    EXPECT_DOUBLE_EQ(1200.0, first.length);
+    EXPECT_DOUBLE_EQ(0.15, first.diameter);
+    EXPECT_DOUBLE_EQ(0.0001, first.roughness);
+    EXPECT_DOUBLE_EQ(2.5, first.csi);
+    EXPECT_EQ(0, first.excluded);
+    EXPECT_EQ(L"dorsale", first.note.text());
+    EXPECT_EQ(0.0, network.edges()[1].csi);
+    EXPECT_EQ(1, network.edges()[2].excluded);
+    EXPECT_DOUBLE_EQ(0.5, network.edges()[3].csi);
+    EXPECT_EQ(0, network.edges()[3].excluded);
+    EXPECT_FALSE(network.hasSchema());
+}
+
+TEST(InpImport, OptionsSetTheSettingsAndTheRestComesFromTheInstalledDefaults) {
+    const TzRvnSettings s = imported(kSiNetwork).settings();
+    EXPECT_DOUBLE_EQ(1.004e-6, s.viscosity);
+    EXPECT_EQ(40, s.maxIterations);
+    EXPECT_DOUBLE_EQ(0.002, s.headTolerance);                      // ACCURACY of one metre
+    EXPECT_DOUBLE_EQ(0.002 * (0.0025 + 0.0015), s.flowTolerance);  // ACCURACY of the total demand
+    EXPECT_EQ(0, s.fluidIndex);
+    EXPECT_EQ(0, s.materialIndex);
+    EXPECT_DOUBLE_EQ(0.00026, s.defaultRoughness);
+    EXPECT_DOUBLE_EQ(1.0, s.initialVelocity);
+    EXPECT_DOUBLE_EQ(1e-7, s.minBranchFlow);
+    EXPECT_EQ(1, s.flowUnit);
+    EXPECT_EQ(2, s.diameterUnit);
+}
+
+TEST(InpImport, HeadErrorAndFlowChangeGiveTheTolerancesInFileUnits) {
+    const TzRvnSettings s =
+        imported(onePipe(" UNITS GPM\n HEADERROR 0.01\n FLOWCHANGE 2\n ACCURACY 0.01\n")).settings();
+    EXPECT_DOUBLE_EQ(0.01 * 0.3048, s.headTolerance);
+    EXPECT_DOUBLE_EQ(2 * 6.30901964e-5, s.flowTolerance);
+}
+
+TEST(InpImport, AccuracyIsLimitedAsEpanetLimitsItAndANetworkWithoutDemandUsesOneLitrePerSecond) {
+    const TzRvnSettings s = imported(onePipe(" UNITS LPS\n ACCURACY 0.5\n", "100 0")).settings();
+    EXPECT_DOUBLE_EQ(0.1, s.headTolerance);
+    EXPECT_DOUBLE_EQ(0.1 * 0.001, s.flowTolerance);
+    EXPECT_EQ(200, s.maxIterations);  // EPANET's default TRIALS
+}
+
+// One junction demand of 1 in each flow unit, against hand-computed cubic metres per second.
+struct FlowCase {
+    const char* unit;
+    double cubicMetresPerSecond;
+};
+
+class InpFlowUnit : public testing::TestWithParam<FlowCase> {};
+
+TEST_P(InpFlowUnit, ADemandOfOneIsTheHandComputedFlow) {
+    const TzRvnNetworkData network = imported(onePipe(std::string(" UNITS ") + GetParam().unit + "\n"));
+    EXPECT_NEAR(GetParam().cubicMetresPerSecond, network.nodes()[0].demand, GetParam().cubicMetresPerSecond * 1e-12);
+}
+
+INSTANTIATE_TEST_SUITE_P(AllUnits, InpFlowUnit,
+                         testing::Values(FlowCase{"CFS", 0.028316846592},       // 0.3048^3
+                                         FlowCase{"GPM", 6.30901964e-5},        // 3.785411784 l / 60 s
+                                         FlowCase{"MGD", 0.0438126363888889},   // 1e6 US gal / 86400 s
+                                         FlowCase{"IMGD", 0.0526167824074074},  // 1e6 x 4.54609 l / 86400 s
+                                         FlowCase{"AFD", 0.0142764101568},      // 43560 ft3 / 86400 s
+                                         FlowCase{"LPS", 0.001}, FlowCase{"lpm", 1.0 / 60000.0},
+                                         FlowCase{"MLD", 1000.0 / 86400.0}, FlowCase{"CMH", 1.0 / 3600.0},
+                                         FlowCase{"CMD", 1.0 / 86400.0}, FlowCase{"CMS", 1.0}),
+                         [](const auto& info) { return std::string(info.param.unit); });
+
+TEST(InpImport, UsUnitsReadFeetInchesAndMillifeet) {
+    const TzRvnNetworkData network = imported(onePipe(" UNITS CFS\n"));
+    EXPECT_DOUBLE_EQ(30.48, network.nodes()[0].elevation);
+    EXPECT_DOUBLE_EQ(30.48, network.tanks()[0].head);
+    const TzRvnEdge& pipe = network.edges()[0];
+    EXPECT_DOUBLE_EQ(304.8, pipe.length);
+    EXPECT_DOUBLE_EQ(0.3048, pipe.diameter);            // 12 inches
+    EXPECT_DOUBLE_EQ(1.5 * 0.0003048, pipe.roughness);  // 1.5 millifeet
+}
+
+TEST(InpImport, ViscosityIsReadAsEpanetTwoPointTwoReadsIt) {
+    constexpr double kFt2 = 0.3048 * 0.3048;
+    const double reference = 1.1e-5 * kFt2;
+    EXPECT_DOUBLE_EQ(reference, InpReferenceViscosity());
+    EXPECT_DOUBLE_EQ(reference, imported(onePipe(" UNITS LPS\n")).settings().viscosity);  // none given
+    EXPECT_DOUBLE_EQ(1.5 * reference, imported(onePipe(" UNITS LPS\n VISCOSITY 1.5\n")).settings().viscosity);
+    EXPECT_DOUBLE_EQ(1.5 * reference, imported(onePipe(" UNITS GPM\n VISCOSITY 1.5\n")).settings().viscosity);
+    EXPECT_DOUBLE_EQ(1.3e-6, imported(onePipe(" UNITS LPS\n VISCOSITY 1.3e-6\n")).settings().viscosity);
+    EXPECT_DOUBLE_EQ(1.2e-5 * kFt2, imported(onePipe(" UNITS GPM\n VISCOSITY 1.2e-5\n")).settings().viscosity);
+    // The exported value reads back as the same viscosity in either system.
+    for (const wchar_t* unit : {L"LPS", L"GPM"}) {
+        const TzRvnInpUnits units = *InpUnitsFor(unit);
+        for (double viscosity : {1.004e-6, 0.02}) {
+            EXPECT_DOUBLE_EQ(viscosity, InpViscosity(InpViscosityValue(viscosity, units), units));
+        }
+    }
+}
+
+TEST(InpImport, DemandsReplaceTheJunctionDemandAndAddUpAndTheMultiplierScalesThem) {
+    const std::string text = onePipe(" UNITS LPS\n DEMAND MULTIPLIER 2\n", "100 5") +
+                             "[DEMANDS]\n J 1 ;domestic\n J 0.25\n[STATUS]\n P Closed\n";
+    const TzRvnNetworkData network = imported(text);
+    EXPECT_DOUBLE_EQ(2 * 0.00125, network.nodes()[0].demand);
+    EXPECT_EQ(1, network.edges()[0].excluded);
+}
+
+TEST(InpImport, QuotedNamesCrLfLinesAndSectionsInAnyOrderAreRead) {
+    const std::string text =
+        "[OPTIONS]\r\n HEADLOSS D-W\r\n UNITS LPS\r\n[PIPES]\r\n P \"R 1\" J 10 100 0.1\r\n"
+        "[JUNCTIONS]\r\n J 5 1\r\n[RESERVOIRS]\r\n \"R 1\" 20\r\n";
+    const TzRvnNetworkData network = imported(text);
+    ASSERT_EQ(2, network.numNodes());
+    EXPECT_EQ(L"R 1", network.nodes()[1].name.str());
+    EXPECT_EQ(L"R 1", network.edges()[0].startNode.str());
+    EXPECT_DOUBLE_EQ(0.1, network.edges()[0].diameter);
+}
+
+TEST(InpImport, FiftyThousandJunctionsAreReadByNameLookupsThatStayFast) {
+    constexpr int kJunctions = 50000;
+    std::string text = "[RESERVOIRS]\n R 100\n[JUNCTIONS]\n";
+    for (int j = 1; j <= kJunctions; ++j) text += " J" + std::to_string(j) + " 10 0.01\n";
+    text += "[PIPES]\n P0 R J1 10 300 0.1\n";
+    for (int j = 2; j <= kJunctions; ++j) {
+        text += " P" + std::to_string(j) + " J" + std::to_string(j - 1) + " J" + std::to_string(j) + " 10 300 0.1\n";
+    }
+    text += "[OPTIONS]\n UNITS LPS\n HEADLOSS D-W\n";
+    const TzRvnNetworkData network = imported(text);
+    ASSERT_EQ(kJunctions + 1, network.numNodes());
+    ASSERT_EQ(kJunctions, network.numEdges());
+    EXPECT_EQ(L"J49999", network.edges().back().startNode.str());
+    EXPECT_EQ(L"J50000", network.edges().back().endNode.str());
+}
+
+TEST(InpImport, AFileThatCannotBeOpenedIsReportedAndTheNetworkKept) {
+    TzRvnNetworkData network;
+    network.setNumNodes(3);
+    const TzRvnImportResult result = ImportInpFile(L"/nonexistent/rete.inp", {}, network);
+    EXPECT_EQ(TzRvnImportStatus::notOpened, result.status);
+    EXPECT_NE(std::wstring::npos, result.message.find(L"/nonexistent/rete.inp"));
+    EXPECT_EQ(3, network.numNodes());
+}
+
+TEST(InpImport, InputFilesAreKnownByTheirExtensionInAnyCase) {
+    EXPECT_TRUE(IsInpFile(L"rete.inp"));
+    EXPECT_TRUE(IsInpFile(L"/a/b/RETE.INP"));
+    EXPECT_FALSE(IsInpFile(L"rete.ptv"));
+    EXPECT_FALSE(IsInpFile(L"inp"));
+}
+
+}  // namespace

@@ -1,0 +1,173 @@
+// The built host program with EPANET input files: "rivanta calc NET.inp" calculates the same
+// results as the same network given as a Portavia file, and "rivanta inpout" exports a network
+// of a saved drawing that reads back the same.
+#include "../calc/calc_program.h"
+#include "analysis/inp_reader.h"
+#include "drawing_file.h"
+#include "frame/command_line_tool.h"
+#include "network/network_class.h"
+#include "network/network_dictionary.h"
+#include "open_object_guard.h"
+#include "results_compare.h"
+#include "test_files.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+namespace fs = std::filesystem;
+using rvntest::quoted;
+
+// Runs "rivanta ARGUMENTS" with no terminal on its input.
+rvntest::ProgramRun runRivanta(const std::string& arguments) {
+    const std::string command = quoted(fs::path(RVN_BIN_DIR) / "rivanta") + " " + arguments + " </dev/null 2>&1";
+    rvntest::ProgramRun run;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) return run;
+    char buffer[4096];
+    for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.output.append(buffer, got);
+    const int raw = pclose(pipe);
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    return run;
+}
+
+// Five nodes, a tank at 60 m on node 1, node demands 1 l/s (node 1: none), elevation 10 m.
+const std::vector<rvntest::PortaviaBytes::Branch> kBranches = {{1, 2, 500.0, 0.0001, 0.2},
+                                                               {2, 3, 300.0, 0.0002, 0.15},
+                                                               {3, 4, 250.0, 0.0001, 0.1},
+                                                               {2, 5, 400.0, 0.0005, 0.125},
+                                                               {5, 4, 350.0, 0.0001, 0.1}};
+
+// The same network and calculation settings as an input file.
+constexpr char kSameNetworkInp[] =
+    "[TANKS]\n 1 10 50 50 50 0 0\n"
+    "[JUNCTIONS]\n 2 10 1\n 3 10 1\n 4 10 1\n 5 10 1\n"
+    "[PIPES]\n"
+    " a 1 2 500 200 0.1\n b 2 3 300 150 0.2\n c 3 4 250 100 0.1\n d 2 5 400 125 0.5\n e 5 4 350 100 0.1\n"
+    "[OPTIONS]\n UNITS LPS\n HEADLOSS D-W\n VISCOSITY 1.004e-6\n TRIALS 100\n HEADERROR 0.001\n FLOWCHANGE 0.01\n"
+    ";RIVANTA INITIAL_VELOCITY 1\n;RIVANTA MIN_BRANCH_FLOW 1e-7\n";
+
+TzRvnJson parse(const std::string& text) {
+    TzRvnJson value;
+    std::string error;
+    EXPECT_TRUE(ParseJson(text, value, error)) << error;
+    return value;
+}
+
+void expectSameResults(const fs::path& expected, const fs::path& actual) {
+    std::vector<std::string> differences;
+    rvntest::compareJson(parse(rvntest::readBytes(expected)), parse(rvntest::readBytes(actual)), "results",
+                         differences);
+    for (const std::string& difference : differences) ADD_FAILURE() << difference;
+}
+
+TEST(InpCalc, AnInputFileGivesTheResultsOfThePortaviaFileOfTheSameNetwork) {
+    rvntest::ScratchDir scratch;
+    fs::create_directories(scratch / "ptv");
+    fs::create_directories(scratch / "inp");
+    rvntest::writeBytes(scratch / "ptv" / "rete.ptv", rvntest::PortaviaBytes(5, kBranches, 1, 60.0).bytes());
+    rvntest::writeBytes(scratch / "inp" / "rete.inp", kSameNetworkInp);
+    const auto ptv = runRivanta("calc " + quoted(scratch / "ptv" / "rete.ptv") + " --out " + quoted(scratch / "ptv"));
+    ASSERT_EQ(0, ptv.status) << ptv.output;
+    const auto inp = runRivanta("calc " + quoted(scratch / "inp" / "rete.inp") + " --out " + quoted(scratch / "inp"));
+    ASSERT_EQ(0, inp.status) << inp.output;
+    expectSameResults(scratch / "ptv" / "results.json", scratch / "inp" / "results.json");
+    EXPECT_EQ(rvntest::readBytes(scratch / "ptv" / "rvncalcr.tmp"),
+              rvntest::readBytes(scratch / "inp" / "rvncalcr.tmp"));
+}
+
+TEST(InpCalc, ARefusedInputFileEndsWithItsMessageAndStatusOne) {
+    rvntest::ScratchDir scratch;
+    rvntest::writeBytes(scratch / "rete.inp", std::string(kSameNetworkInp) + "[PUMPS]\n p 1 2 HEAD c\n");
+    const auto run = runRivanta("calc " + quoted(scratch / "rete.inp") + " --out " + quoted(scratch / "out"));
+    EXPECT_EQ(1, run.status);
+    EXPECT_NE(std::string::npos, run.output.find("sezione [PUMPS], riga 24: Rivanta non calcola pompe")) << run.output;
+    EXPECT_FALSE(fs::exists(scratch / "out" / "results.json"));
+}
+
+class InpOut : public rvntest::OpenObjectCheckedTest {
+protected:
+    void SetUp() override {
+        RegisterNetworkClass();
+        TzRvnNetworkData network;
+        ASSERT_EQ(TzRvnImportStatus::imported, ReadInpText(kSameNetworkInp, L"rete.inp", {}, network).status);
+        network.nodes()[2].note.set(L"scuola");
+        original_ = network;
+        AcDbDatabase db;
+        AcDbObjectId id;
+        ASSERT_EQ(Acad::eOk, AddNetwork(&db, L"Rete Nord", std::make_unique<TzRvnNetwork>(network), id));
+        std::wstring message;
+        ASSERT_EQ(Acad::eOk, rvnhost::saveDrawingFile(db, drawing().wstring(), message)) << rvnos::toUtf8(message);
+    }
+
+    fs::path drawing() const { return scratch / "rete.dwg"; }
+
+    rvntest::ScratchDir scratch;
+    TzRvnNetworkData original_;
+};
+
+TEST_F(InpOut, ExportsTheNetworkOfASavedDrawingThatReadsBackTheSame) {
+    const fs::path out = scratch / "nord.inp";
+    const auto run = runRivanta("inpout " + quoted(drawing()) + " --network 'Rete Nord' " + quoted(out));
+    ASSERT_EQ(0, run.status) << run.output;
+    EXPECT_NE(std::string::npos, run.output.find("Exported network \"Rete Nord\"")) << run.output;
+    EXPECT_EQ(std::string::npos, run.output.find("left open")) << run.output;
+    TzRvnNetworkData back;
+    ASSERT_EQ(TzRvnImportStatus::imported, ReadInpText(rvntest::readBytes(out), L"nord.inp", {}, back).status);
+    ASSERT_EQ(original_.numNodes(), back.numNodes());
+    for (int i = 0; i < back.numNodes(); ++i) {
+        EXPECT_EQ(original_.nodes()[i].name, back.nodes()[i].name);
+        EXPECT_DOUBLE_EQ(original_.nodes()[i].demand, back.nodes()[i].demand);
+        EXPECT_EQ(original_.nodes()[i].note, back.nodes()[i].note);
+    }
+    ASSERT_EQ(original_.numEdges(), back.numEdges());
+    for (int i = 0; i < back.numEdges(); ++i) EXPECT_DOUBLE_EQ(original_.edges()[i].diameter, back.edges()[i].diameter);
+    EXPECT_DOUBLE_EQ(original_.tanks()[0].head, back.tanks()[0].head);
+    EXPECT_EQ(original_.settings().initialVelocity, back.settings().initialVelocity);
+}
+
+TEST(InpOutDrawn, ADrawnNetworkIsExportedAsItsSchemaShowsItAndCalculatesAsTheDrawing) {
+    rvntest::ScratchDir scratch;
+    const fs::path drawing = fs::path(RVN_SOURCE_DIR) / "examples" / "networks" / "distretto.dwg";
+    const fs::path out = scratch / "distretto.inp";
+    const auto run = runRivanta("inpout " + quoted(drawing) + " --network distretto " + quoted(out));
+    ASSERT_EQ(0, run.status) << run.output;
+    TzRvnNetworkData exported;
+    ASSERT_EQ(TzRvnImportStatus::imported, ReadInpText(rvntest::readBytes(out), L"distretto.inp", {}, exported).status);
+    EXPECT_EQ(6, exported.numNodes());
+    EXPECT_EQ(7, exported.numEdges());
+    EXPECT_EQ(1, exported.numTanks());
+    EXPECT_EQ(1, std::count_if(exported.edges().begin(), exported.edges().end(),
+                               [](const TzRvnEdge& edge) { return edge.excluded == 1; }));
+    fs::create_directories(scratch / "dwg");
+    fs::create_directories(scratch / "inp");
+    const auto fromDrawing =
+        runRivanta("calc " + quoted(drawing) + " --network distretto --out " + quoted(scratch / "dwg"));
+    ASSERT_EQ(0, fromDrawing.status) << fromDrawing.output;
+    const auto fromInp = runRivanta("calc " + quoted(out) + " --out " + quoted(scratch / "inp"));
+    ASSERT_EQ(0, fromInp.status) << fromInp.output;
+    expectSameResults(scratch / "dwg" / "results.json", scratch / "inp" / "results.json");
+}
+
+TEST_F(InpOut, AMissingNetworkOrDrawingAndWrongArgumentsAreRefused) {
+    const fs::path out = scratch / "x.inp";
+    auto run = runRivanta("inpout " + quoted(drawing()) + " --network Sud " + quoted(out));
+    EXPECT_EQ(1, run.status);
+    EXPECT_NE(std::string::npos, run.output.find("has no network \"Sud\"")) << run.output;
+    run = runRivanta("inpout " + quoted(scratch / "none.dwg") + " --network Sud " + quoted(out));
+    EXPECT_EQ(1, run.status) << run.output;
+    EXPECT_FALSE(fs::exists(out));
+    run = runRivanta("inpout " + quoted(drawing()) + " " + quoted(out));
+    EXPECT_EQ(2, run.status);
+    EXPECT_NE(std::string::npos, run.output.find("--network NAME is needed")) << run.output;
+    run = runRivanta("inpout --help");
+    EXPECT_EQ(0, run.status);
+    EXPECT_NE(std::string::npos, run.output.find("Usage: rivanta inpout DRAWING --network NAME OUT.inp"));
+    const auto& tools = commandLineTools();
+    EXPECT_TRUE(std::any_of(tools.begin(), tools.end(),
+                            [](const TzRvnTool& tool) { return tool.name == std::string("inpout"); }));
+}
+
+}  // namespace
