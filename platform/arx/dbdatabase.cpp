@@ -30,11 +30,11 @@ AcDbDatabase::AcDbDatabase(bool buildDefault, bool) {
 // resident object is a fault of its owner.
 AcDbDatabase::~AcDbDatabase() {
     rvnhost::undoForgetDatabase(this);
-    for (auto stub = stubs_.rbegin(); stub != stubs_.rend(); ++stub) {
-        AcDbObject* object = (*stub)->object;
+    for (auto slot = stubs_.rbegin(); slot != stubs_.rend(); ++slot) {
+        AcDbObject* object = (*slot)->object;
         if (object == nullptr) continue;
         rvnhost::ObjectAccess::detach(*object);
-        (*stub)->object = nullptr;
+        (*slot)->object = nullptr;
         delete object;
     }
     auto& live = liveList();
@@ -49,20 +49,20 @@ const std::vector<AcDbDatabase*>& AcDbDatabase::liveDatabases() { return liveLis
 AcDbStub* AcDbDatabase::stubFor(std::uint64_t handle) {
     auto found = byHandle_.find(handle);
     if (found != byHandle_.end()) return found->second;
-    auto stub = std::make_unique<AcDbStub>();
-    stub->database = this;
-    stub->handle = handle;
-    AcDbStub* made = stub.get();
-    stubs_.push_back(std::move(stub));
+    auto slot = std::make_unique<AcDbStub>();
+    slot->database = this;
+    slot->handle = handle;
+    AcDbStub* made = slot.get();
+    stubs_.push_back(std::move(slot));
     byHandle_[handle] = made;
     handseed_ = std::max(handseed_, handle + 1);
     return made;
 }
 
-Acad::ErrorStatus AcDbDatabase::attach(AcDbObjectId& id, AcDbObject* object, AcDbStub* stub) {
-    stub->object = object;
-    rvnhost::ObjectAccess::attach(*object, stub);
-    id = AcDbObjectId(stub);
+Acad::ErrorStatus AcDbDatabase::attach(AcDbObjectId& id, AcDbObject* object, AcDbStub* slot) {
+    slot->object = object;
+    rvnhost::ObjectAccess::attach(*object, slot);
+    id = AcDbObjectId(slot);
     rvnhost::undoNoteAdded(id);
     return Acad::eOk;
 }
@@ -107,8 +107,8 @@ void AcDbDatabase::setHandseed(AcDbHandle seed) { handseed_ = std::max(seed.valu
 
 std::vector<AcDbObjectId> AcDbDatabase::allObjectIds() const {
     std::vector<AcDbObjectId> ids;
-    for (const auto& [handle, stub] : byHandle_) {
-        if (stub->object != nullptr) ids.emplace_back(stub);
+    for (const auto& [handle, slot] : byHandle_) {
+        if (slot->object != nullptr) ids.emplace_back(slot);
     }
     return ids;
 }

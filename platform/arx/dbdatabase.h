@@ -110,7 +110,7 @@ public:
 
 private:
     AcDbStub* stubFor(std::uint64_t handle);
-    Acad::ErrorStatus attach(AcDbObjectId& id, AcDbObject* object, AcDbStub* stub);
+    Acad::ErrorStatus attach(AcDbObjectId& id, AcDbObject* object, AcDbStub* slot);
     void buildDefaultDrawing();
     bool ownsRecordOf(AcDbObjectId record, AcDbObjectId table) const;
 

@@ -35,12 +35,12 @@ private:
 class AcDbObjectId {
 public:
     AcDbObjectId() = default;
-    explicit AcDbObjectId(AcDbStub* stub) : stub_(stub) {}
+    explicit AcDbObjectId(AcDbStub* slot) : stub_(slot) {}
     static const AcDbObjectId kNull;
 
     bool isNull() const { return stub_ == nullptr; }
     void setNull() { stub_ = nullptr; }
-    AcDbStub* stub() const { return stub_; }
+    AcDbStub* slot() const { return stub_; }
     AcDbDatabase* database() const;
     AcDbHandle handle() const;
     bool isErased() const;

@@ -9,7 +9,7 @@
 Acad::ErrorStatus acdbOpenObject(AcDbObject*& object, AcDbObjectId id, AcDb::OpenMode mode, bool openErased) {
     object = nullptr;
     if (id.isNull()) return Acad::eNullObjectId;
-    AcDbObject* target = id.stub()->object;
+    AcDbObject* target = id.slot()->object;
     if (target == nullptr) return Acad::eUnknownHandle;
     if (id.isErased() && !openErased) return Acad::eWasErased;
     Acad::ErrorStatus status = rvnhost::ObjectAccess::open(*target, mode);

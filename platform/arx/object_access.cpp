@@ -6,10 +6,10 @@
 
 namespace rvnhost {
 
-AcDbStub* ObjectAccess::stub(const AcDbObject& object) { return object.stub_; }
+AcDbStub* ObjectAccess::slot(const AcDbObject& object) { return object.stub_; }
 
-void ObjectAccess::attach(AcDbObject& object, AcDbStub* stub) {
-    object.stub_ = stub;
+void ObjectAccess::attach(AcDbObject& object, AcDbStub* slot) {
+    object.stub_ = slot;
     object.openMode_ = AcDb::kForWrite;
     object.openCount_ = 1;
 }
@@ -57,12 +57,12 @@ int ObjectAccess::openCount(const AcDbObject& object) { return object.openCount_
 
 void ObjectAccess::setOwner(AcDbObject& object, AcDbObjectId owner) { object.ownerId_ = owner; }
 
-AcDbObject* ObjectAccess::peek(AcDbObjectId id) { return id.isNull() ? nullptr : id.stub()->object; }
+AcDbObject* ObjectAccess::peek(AcDbObjectId id) { return id.isNull() ? nullptr : id.slot()->object; }
 
 void ObjectAccess::markErased(AcDbObjectId id, bool erased) {
     if (id.isNull()) return;
     undoNoteEraseMark(id);
-    id.stub()->erased = erased;
+    id.slot()->erased = erased;
 }
 
 }  // namespace rvnhost

@@ -12,9 +12,9 @@ class AcDbStub;
 namespace rvnhost {
 
 struct ObjectAccess {
-    static AcDbStub* stub(const AcDbObject& object);
-    // Makes the object resident in stub's database, open for write once.
-    static void attach(AcDbObject& object, AcDbStub* stub);
+    static AcDbStub* slot(const AcDbObject& object);
+    // Makes the object resident in slot's database, open for write once.
+    static void attach(AcDbObject& object, AcDbStub* slot);
     static void detach(AcDbObject& object);
     static Acad::ErrorStatus open(AcDbObject& object, AcDb::OpenMode mode);
     static void forceClose(AcDbObject& object);

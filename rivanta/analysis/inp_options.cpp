@@ -10,13 +10,20 @@
 
 namespace {
 
+struct HarmlessOption {
+    std::wstring_view keyword;  // EPANET's option, in full
+    std::size_t abbreviation;   // how many of its first letters EPANET matches
+};
+
 // Options that cannot change a steady-state Darcy-Weisbach solution of a network without
 // patterns, emitters, pumps or valves: pressure units, quality, solver tuning of status checks,
 // the default pattern, pressure-driven parameters (the DDA model is required).
-constexpr std::array<std::wstring_view, 17> kHarmlessOptions = {
-    L"PATT",  L"SPEC",  L"QUAL", L"DIFF",  L"TOLER", L"MAP",   L"HYDR",  L"UNBAL", L"CHECKF",
-    L"MAXCH", L"DAMPL", L"EMIT", L"MINIM", L"REQUI", L"PRESS", L"BACKF", L"STAT",
-};
+constexpr std::array<HarmlessOption, 17> kHarmlessOptions = {{
+    {L"PATTERN", 4}, {L"SPECIFIC GRAVITY", 4}, {L"QUALITY", 4}, {L"DIFFUSIVITY", 4}, {L"TOLERANCE", 5},
+    {L"MAP", 3}, {L"HYDRAULICS", 4}, {L"UNBALANCED", 5}, {L"CHECKFREQ", 6}, {L"MAXCHECK", 5},
+    {L"DAMPLIMIT", 5}, {L"EMITTER EXPONENT", 4}, {L"MINIMUM PRESSURE", 5}, {L"REQUIRED PRESSURE", 5},
+    {L"PRESSURE", 5}, {L"BACKFLOW ALLOWED", 5}, {L"STATUS", 4},
+}};
 
 std::wstring upper(std::wstring_view text) {
     std::wstring result(text);
@@ -44,8 +51,8 @@ public:
         if (matches(key, L"HEADE")) return readNonNegative(1, [this](double v) { options_.headError = v; });
         if (matches(key, L"FLOWC")) return readNonNegative(1, [this](double v) { options_.flowChange = v; });
         if (matches(key, L"DEMAN")) return readDemandOption();
-        for (std::wstring_view harmless : kHarmlessOptions) {
-            if (matches(key, harmless)) return std::nullopt;
+        for (const HarmlessOption& harmless : kHarmlessOptions) {
+            if (matches(key, harmless.keyword.substr(0, harmless.abbreviation))) return std::nullopt;
         }
         return refuse(rvntext::kInpUnknownOption, key);
     }
