@@ -25,7 +25,7 @@ struct TzRvnInpElements::LineContext {
     const TzRvnInpSection& section;
     const TzRvnInpLine& line;
 
-    const std::vector<std::wstring>& tokens() const { return line.tokens; }
+    const std::vector<std::wstring_view>& tokens() const { return line.tokens; }
 
     TzRvnInpRefusal refuse(std::wstring_view reason, std::wstring_view argument = {}) const {
         return InpRefusal(section, line.number, reason, argument);
@@ -40,7 +40,7 @@ struct TzRvnInpElements::LineContext {
 
     // The number at index with the sign it must have, into value.
     std::optional<TzRvnInpRefusal> number(std::size_t index, Sign sign, double& value) const {
-        const std::wstring& token = tokens()[index];
+        const std::wstring_view token = tokens()[index];
         const std::optional<double> read = ParseInpNumber(token);
         if (!read) return refuse(rvntext::kInpNotANumber, token);
         if (sign == Sign::positive && !(*read > 0.0)) return refuse(rvntext::kInpNotPositive, token);
@@ -110,7 +110,7 @@ std::optional<TzRvnInpRefusal> TzRvnInpElements::readFixedHead(const LineContext
 }
 
 std::optional<TzRvnInpRefusal> TzRvnInpElements::addNode(const LineContext& at, TzRvnNode node, bool fixedHead) {
-    const std::wstring& id = at.tokens()[0];
+    const std::wstring_view id = at.tokens()[0];
     const std::optional<TzRvnName> name = TzRvnName::from(id);
     if (!name) return at.refuse(rvntext::kInpLongName, id);
     if (!nodeIndex_.emplace(id, nodes_.size()).second) return at.refuse(rvntext::kInpDuplicateNode, id);
@@ -133,7 +133,7 @@ std::optional<TzRvnInpRefusal> TzRvnInpElements::readPipes(const TzRvnInpSection
 // ID Node1 Node2 Length Diameter Roughness [MinorLoss] [Status]
 std::optional<TzRvnInpRefusal> TzRvnInpElements::readPipe(const LineContext& at) {
     if (auto refusal = at.count(6, 8)) return refusal;
-    const std::vector<std::wstring>& t = at.tokens();
+    const std::vector<std::wstring_view>& t = at.tokens();
     if (!pipeIndex_.emplace(t[0], edges_.size()).second) return at.refuse(rvntext::kInpDuplicatePipe, t[0]);
     for (std::size_t end = 1; end <= 2; ++end) {
         if (!nodeIndex_.contains(t[end])) return at.refuse(rvntext::kInpUnknownNode, t[end]);
@@ -148,7 +148,7 @@ std::optional<TzRvnInpRefusal> TzRvnInpElements::readPipe(const LineContext& at)
         if (auto refusal = at.number(6, Sign::nonNegative, edge.csi)) return refusal;
     }
     if (statusLast) {
-        const std::wstring& status = t.back();
+        const std::wstring_view status = t.back();
         if (sameWord(status, L"CV")) return at.refuse(rvntext::kInpCheckValve);
         if (!sameWord(status, L"OPEN") && !sameWord(status, L"CLOSED"))
             return at.refuse(rvntext::kInpBadStatus, status);
@@ -172,7 +172,7 @@ std::optional<TzRvnInpRefusal> TzRvnInpElements::readStatus(const TzRvnInpSectio
         if (auto refusal = at.count(2, 2)) return refusal;
         const auto pipe = pipeIndex_.find(line.tokens[0]);
         if (pipe == pipeIndex_.end()) return at.refuse(rvntext::kInpUnknownPipe, line.tokens[0]);
-        const std::wstring& status = line.tokens[1];
+        const std::wstring_view status = line.tokens[1];
         if (!sameWord(status, L"OPEN") && !sameWord(status, L"CLOSED"))
             return at.refuse(rvntext::kInpBadStatus, status);
         edges_[pipe->second].excluded = sameWord(status, L"CLOSED") ? 1 : 0;
