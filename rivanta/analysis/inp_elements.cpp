@@ -3,6 +3,7 @@
 #include "analysis/inp_numbers.h"
 #include "analysis/inp_texts.h"
 
+#include <array>
 #include <cmath>
 #include <cwctype>
 
@@ -53,6 +54,8 @@ struct TzRvnInpElements::LineContext {
 };
 
 std::optional<TzRvnInpRefusal> TzRvnInpElements::readNodes(const TzRvnInpSection& section) {
+    nodes_.reserve(nodes_.size() + section.lines.size());
+    nodeIndex_.reserve(nodeIndex_.size() + section.lines.size());
     for (const TzRvnInpLine& line : section.lines) {
         if (line.tokens.empty()) continue;
         const LineContext at{section, line};
@@ -123,6 +126,8 @@ std::optional<TzRvnInpRefusal> TzRvnInpElements::addNode(const LineContext& at, 
 }
 
 std::optional<TzRvnInpRefusal> TzRvnInpElements::readPipes(const TzRvnInpSection& section) {
+    edges_.reserve(edges_.size() + section.lines.size());
+    pipeIndex_.reserve(pipeIndex_.size() + section.lines.size());
     for (const TzRvnInpLine& line : section.lines) {
         if (line.tokens.empty()) continue;
         if (auto refusal = readPipe(LineContext{section, line})) return refusal;
@@ -135,8 +140,11 @@ std::optional<TzRvnInpRefusal> TzRvnInpElements::readPipe(const LineContext& at)
     if (auto refusal = at.count(6, 8)) return refusal;
     const std::vector<std::wstring_view>& t = at.tokens();
     if (!pipeIndex_.emplace(t[0], edges_.size()).second) return at.refuse(rvntext::kInpDuplicatePipe, t[0]);
+    std::array<std::size_t, 2> ends{};
     for (std::size_t end = 1; end <= 2; ++end) {
-        if (!nodeIndex_.contains(t[end])) return at.refuse(rvntext::kInpUnknownNode, t[end]);
+        const auto node = nodeIndex_.find(t[end]);
+        if (node == nodeIndex_.end()) return at.refuse(rvntext::kInpUnknownNode, t[end]);
+        ends[end - 1] = node->second;
     }
     if (t[1] == t[2]) return at.refuse(rvntext::kInpSameEnds, t[0]);
     TzRvnEdge edge;
@@ -154,8 +162,8 @@ std::optional<TzRvnInpRefusal> TzRvnInpElements::readPipe(const LineContext& at)
             return at.refuse(rvntext::kInpBadStatus, status);
         edge.excluded = sameWord(status, L"CLOSED") ? 1 : 0;
     }
-    edge.startNode = nodes_[nodeIndex_.at(t[1])].name;
-    edge.endNode = nodes_[nodeIndex_.at(t[2])].name;
+    edge.startNode = nodes_[ends[0]].name;
+    edge.endNode = nodes_[ends[1]].name;
     edge.length *= options_.units.length;
     edge.diameter *= options_.units.diameter;
     edge.roughness *= options_.units.roughness;
