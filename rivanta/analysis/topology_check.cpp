@@ -131,16 +131,17 @@ Lines wrongTankIndices(const TzRvnNetworkData& network) {
     return lines;
 }
 
-// "  partono  i rami: 1, 4\n" and the like; nothing for an empty list.
-std::wstring branchList(std::wstring_view label, const std::vector<int>& branches) {
+// "  partono  i rami: 1, 4\n" and the like, label and separator already translated; nothing for
+// an empty list.
+std::wstring branchList(const std::wstring& label, const std::wstring& separator, const std::vector<int>& branches) {
     if (branches.empty()) return {};
-    std::wstring line = TranslateText(label);
-    const std::wstring separator = TranslateText(rvntext::kListSeparator);
+    std::wstring line = label;
     for (std::size_t i = 0; i < branches.size(); ++i) {
         if (i > 0) line += separator;
         line += std::to_wstring(branches[i]);
     }
-    return line + L"\n";
+    line += L"\n";
+    return line;
 }
 
 void writeNodeBranches(const TzRvnNetworkData& network, TzRvnReportStream& report) {
@@ -153,10 +154,13 @@ void writeNodeBranches(const TzRvnNetworkData& network, TzRvnReportStream& repor
         arriving[edge.endIndex - 1].push_back(number(k));
     }
     report.write(TranslateText(rvntext::kNodeBranchesTitle));
+    const std::wstring leavingLabel = TranslateText(rvntext::kLeavingBranches);
+    const std::wstring arrivingLabel = TranslateText(rvntext::kArrivingBranches);
+    const std::wstring separator = TranslateText(rvntext::kListSeparator);
     for (std::size_t i = 0; i < network.nodes().size(); ++i) {
         report.write(FormatText(rvntext::kNodeLine, {network.nodes()[i].name.view()}));
-        report.write(branchList(rvntext::kLeavingBranches, leaving[i]));
-        report.write(branchList(rvntext::kArrivingBranches, arriving[i]));
+        report.write(branchList(leavingLabel, separator, leaving[i]));
+        report.write(branchList(arrivingLabel, separator, arriving[i]));
     }
 }
 
