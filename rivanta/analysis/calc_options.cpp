@@ -79,9 +79,9 @@ bool readArgument(const std::vector<std::string>& arguments, std::size_t& at, Tz
 void checkForm(TzRvnCalcOptions& options) {
     if (options.input.empty()) {
         options.error = L"no file to calculate";
-    } else if (options.importsPortaviaFile() && options.save) {
+    } else if (options.importsNetworkFile() && options.save) {
         options.error = L"--save needs --network NAME (it writes a drawing back)";
-    } else if (!options.importsPortaviaFile() && options.answer != TzRvnImportAnswer::ask) {
+    } else if (!options.importsNetworkFile() && options.answer != TzRvnImportAnswer::ask) {
         options.error = L"--yes and --no answer the questions of a .ptv import, not of a drawing";
     }
 }

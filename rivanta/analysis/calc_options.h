@@ -28,7 +28,7 @@ struct TzRvnCalcOptions {
     bool verbose = false;
     std::wstring error;         // set when the arguments are not usable
 
-    bool importsPortaviaFile() const { return networkName.empty(); }
+    bool importsNetworkFile() const { return networkName.empty(); }
 };
 
 // Reads the arguments that follow the tool's name (UTF-8, as the program received them).

@@ -160,5 +160,5 @@ int RunCalcTool(int argc, const char* const* argv) {
     // The tool runs also when the load stopped at the translator: it then starts the plug-in's
     // services itself and its texts stay untranslated.
     if (!DocumentStatesStarted()) StartPluginServices();
-    return options.importsPortaviaFile() ? calculateImportedFile(options) : calculateDrawingNetwork(options);
+    return options.importsNetworkFile() ? calculateImportedFile(options) : calculateDrawingNetwork(options);
 }

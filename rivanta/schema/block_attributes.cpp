@@ -4,6 +4,7 @@
 #include "dbattr.h"
 #include "dbsymtb.h"
 #include "host/open_object.h"
+#include "schema/block_entities.h"
 #include "schema/open_attribute.h"
 #include "schema/schema_layers.h"
 
@@ -29,10 +30,10 @@ std::wstring layerFor(std::wstring_view networkLayer, std::span<const rvnschema:
 
 // The attribute definitions of the block that are not constant, in block order.
 std::vector<AcDbObjectId> variableDefinitions(AcDbObjectId blockId) {
+    std::vector<AcDbObjectId> entities;
     std::vector<AcDbObjectId> ids;
-    TzRvnOpenObject<AcDbBlockTableRecord> block(blockId, AcDb::kForRead);
-    if (!block.isOpen()) return ids;
-    for (AcDbObjectId id : block->entityIds()) {
+    BlockEntityIds(blockId, entities);
+    for (AcDbObjectId id : entities) {
         TzRvnOpenObject<AcDbAttributeDefinition> definition(id, AcDb::kForRead);
         if (definition.isOpen() && !definition->isConstant()) ids.push_back(id);
     }

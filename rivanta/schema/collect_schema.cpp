@@ -4,6 +4,7 @@
 #include "dbblkref.h"
 #include "dbsymtb.h"
 #include "host/open_object.h"
+#include "schema/block_entities.h"
 #include "schema/branch_data.h"
 #include "schema/schema_layers.h"
 #include "schema/schema_names.h"
@@ -40,13 +41,8 @@ bool CollectSchema(AcDbDatabase* database, AcDbObjectId blockId, TzRvnSchemaList
     if (database == nullptr) return false;
     const AcDbObjectId nodeBlock = nodeBlockOf(database);
     std::vector<AcDbObjectId> entities;
-    {
-        TzRvnOpenObject<AcDbBlockTableRecord> block(blockId, AcDb::kForRead);
-        if (!block.isOpen()) return false;
-        entities = block->entityIds();
-    }
+    if (!BlockEntityIds(blockId, entities)) return false;
     for (AcDbObjectId id : entities) {
-        if (id.isErased()) continue;
         TzRvnOpenObject<AcDbEntity> entity(id, AcDb::kForRead);
         if (!entity.isOpen()) return false;
         if (!IsLayerHidden(entity->layerId())) gather(*entity, nodeBlock, lists);

@@ -7,6 +7,7 @@
 #include "host/open_object.h"
 #include "network/position_index.h"
 #include "schema/block_attributes.h"
+#include "schema/block_entities.h"
 #include "schema/branch_data.h"
 #include "schema/polyline_vertices.h"
 #include "schema/real_text.h"
@@ -115,13 +116,8 @@ bool takeReference(const AcDbBlockReference& reference, const SchemaBlocks& bloc
 
 bool gather(AcDbObjectId blockId, const NetworkLayers& layers, const SchemaBlocks& blocks, FoundSchema& found) {
     std::vector<AcDbObjectId> entities;
-    {
-        TzRvnOpenObject<AcDbBlockTableRecord> block(blockId, AcDb::kForRead);
-        if (!block.isOpen()) return false;
-        entities = block->entityIds();
-    }
+    if (!BlockEntityIds(blockId, entities)) return false;
     for (AcDbObjectId id : entities) {
-        if (id.isErased()) continue;
         TzRvnOpenObject<AcDbEntity> entity(id, AcDb::kForRead);
         if (!entity.isOpen()) return false;
         const AcDbObjectId layer = entity->layerId();

@@ -11,7 +11,7 @@ TEST(CalcOptions, ReadsThePortaviaFormWithAllItsOptions) {
     const TzRvnCalcOptions options =
         parse({"--verbose", "rete.ptv", "--out", "uscita", "--results", "r.json", "--no"});
     EXPECT_TRUE(options.error.empty());
-    EXPECT_TRUE(options.importsPortaviaFile());
+    EXPECT_TRUE(options.importsNetworkFile());
     EXPECT_EQ(L"rete.ptv", options.input);
     EXPECT_EQ(L"uscita", options.outFolder);
     EXPECT_EQ(L"r.json", options.resultsPath);
@@ -32,7 +32,7 @@ TEST(CalcOptions, ReadsThePortaviaFormWithAllItsOptions) {
 TEST(CalcOptions, ReadsTheDrawingForm) {
     const TzRvnCalcOptions options = parse({"progetto.dwg", "--network", "Acquedotto", "--save"});
     EXPECT_TRUE(options.error.empty());
-    EXPECT_FALSE(options.importsPortaviaFile());
+    EXPECT_FALSE(options.importsNetworkFile());
     EXPECT_EQ(L"Acquedotto", options.networkName);
     EXPECT_TRUE(options.save);
 }

@@ -19,11 +19,11 @@ struct ProgramRun {
 
 inline std::string quoted(const std::filesystem::path& path) { return "'" + path.string() + "'"; }
 
-// Runs "rivanta calc ARGUMENTS" with no terminal on its input; environment prefixes the command
+// Runs "rivanta ARGUMENTS" with no terminal on its input; environment prefixes the command
 // ("TMPDIR=/x").
-inline ProgramRun runCalc(const std::string& arguments, const std::string& environment = "") {
-    const std::string command = environment + " " + quoted(std::filesystem::path(RVN_BIN_DIR) / "rivanta") +
-                                " calc " + arguments + " </dev/null 2>&1";
+inline ProgramRun runRivanta(const std::string& arguments, const std::string& environment = "") {
+    const std::string command = environment + " " + quoted(std::filesystem::path(RVN_BIN_DIR) / "rivanta") + " " +
+                                arguments + " </dev/null 2>&1";
     ProgramRun run;
     FILE* pipe = popen(command.c_str(), "r");
     if (pipe == nullptr) return run;
@@ -32,6 +32,11 @@ inline ProgramRun runCalc(const std::string& arguments, const std::string& envir
     const int raw = pclose(pipe);
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     return run;
+}
+
+// Runs "rivanta calc ARGUMENTS" as runRivanta does.
+inline ProgramRun runCalc(const std::string& arguments, const std::string& environment = "") {
+    return runRivanta("calc " + arguments, environment);
 }
 
 // A Portavia file: header, 48-byte nodes, 52-byte branches, 10-byte tanks, little-endian.

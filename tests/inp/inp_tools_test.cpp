@@ -19,19 +19,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using rvntest::quoted;
-
-// Runs "rivanta ARGUMENTS" with no terminal on its input.
-rvntest::ProgramRun runRivanta(const std::string& arguments) {
-    const std::string command = quoted(fs::path(RVN_BIN_DIR) / "rivanta") + " " + arguments + " </dev/null 2>&1";
-    rvntest::ProgramRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return run;
-    char buffer[4096];
-    for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.output.append(buffer, got);
-    const int raw = pclose(pipe);
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    return run;
-}
+using rvntest::runRivanta;
 
 // Five nodes, a tank at 60 m on node 1, node demands 1 l/s (node 1: none), elevation 10 m.
 const std::vector<rvntest::PortaviaBytes::Branch> kBranches = {{1, 2, 500.0, 0.0001, 0.2},
