@@ -64,7 +64,13 @@ std::wstring fromUtf8(std::string_view bytes) {
     out.reserve(bytes.size());
     std::size_t i = 0;
     while (i < bytes.size()) {
-        int len = sequenceLength(static_cast<unsigned char>(bytes[i]));
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        if (lead < 0x80) {
+            out += static_cast<wchar_t>(lead);
+            ++i;
+            continue;
+        }
+        int len = sequenceLength(lead);
         if (len == 0 || i + len > bytes.size()) {
             out += static_cast<wchar_t>(kReplacement);
             ++i;

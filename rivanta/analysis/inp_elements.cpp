@@ -3,6 +3,7 @@
 #include "analysis/inp_numbers.h"
 #include "analysis/inp_texts.h"
 
+#include <array>
 #include <cmath>
 #include <cwctype>
 
@@ -25,7 +26,7 @@ struct TzRvnInpElements::LineContext {
     const TzRvnInpSection& section;
     const TzRvnInpLine& line;
 
-    const std::vector<std::wstring>& tokens() const { return line.tokens; }
+    const std::vector<std::wstring_view>& tokens() const { return line.tokens; }
 
     TzRvnInpRefusal refuse(std::wstring_view reason, std::wstring_view argument = {}) const {
         return InpRefusal(section, line.number, reason, argument);
@@ -40,7 +41,7 @@ struct TzRvnInpElements::LineContext {
 
     // The number at index with the sign it must have, into value.
     std::optional<TzRvnInpRefusal> number(std::size_t index, Sign sign, double& value) const {
-        const std::wstring& token = tokens()[index];
+        const std::wstring_view token = tokens()[index];
         const std::optional<double> read = ParseInpNumber(token);
         if (!read) return refuse(rvntext::kInpNotANumber, token);
         if (sign == Sign::positive && !(*read > 0.0)) return refuse(rvntext::kInpNotPositive, token);
@@ -53,6 +54,8 @@ struct TzRvnInpElements::LineContext {
 };
 
 std::optional<TzRvnInpRefusal> TzRvnInpElements::readNodes(const TzRvnInpSection& section) {
+    nodes_.reserve(nodes_.size() + section.lines.size());
+    nodeIndex_.reserve(nodeIndex_.size() + section.lines.size());
     for (const TzRvnInpLine& line : section.lines) {
         if (line.tokens.empty()) continue;
         const LineContext at{section, line};
@@ -110,7 +113,7 @@ std::optional<TzRvnInpRefusal> TzRvnInpElements::readFixedHead(const LineContext
 }
 
 std::optional<TzRvnInpRefusal> TzRvnInpElements::addNode(const LineContext& at, TzRvnNode node, bool fixedHead) {
-    const std::wstring& id = at.tokens()[0];
+    const std::wstring_view id = at.tokens()[0];
     const std::optional<TzRvnName> name = TzRvnName::from(id);
     if (!name) return at.refuse(rvntext::kInpLongName, id);
     if (!nodeIndex_.emplace(id, nodes_.size()).second) return at.refuse(rvntext::kInpDuplicateNode, id);
@@ -123,6 +126,8 @@ std::optional<TzRvnInpRefusal> TzRvnInpElements::addNode(const LineContext& at, 
 }
 
 std::optional<TzRvnInpRefusal> TzRvnInpElements::readPipes(const TzRvnInpSection& section) {
+    edges_.reserve(edges_.size() + section.lines.size());
+    pipeIndex_.reserve(pipeIndex_.size() + section.lines.size());
     for (const TzRvnInpLine& line : section.lines) {
         if (line.tokens.empty()) continue;
         if (auto refusal = readPipe(LineContext{section, line})) return refusal;
@@ -133,10 +138,13 @@ std::optional<TzRvnInpRefusal> TzRvnInpElements::readPipes(const TzRvnInpSection
 // ID Node1 Node2 Length Diameter Roughness [MinorLoss] [Status]
 std::optional<TzRvnInpRefusal> TzRvnInpElements::readPipe(const LineContext& at) {
     if (auto refusal = at.count(6, 8)) return refusal;
-    const std::vector<std::wstring>& t = at.tokens();
+    const std::vector<std::wstring_view>& t = at.tokens();
     if (!pipeIndex_.emplace(t[0], edges_.size()).second) return at.refuse(rvntext::kInpDuplicatePipe, t[0]);
+    std::array<std::size_t, 2> ends{};
     for (std::size_t end = 1; end <= 2; ++end) {
-        if (!nodeIndex_.contains(t[end])) return at.refuse(rvntext::kInpUnknownNode, t[end]);
+        const auto node = nodeIndex_.find(t[end]);
+        if (node == nodeIndex_.end()) return at.refuse(rvntext::kInpUnknownNode, t[end]);
+        ends[end - 1] = node->second;
     }
     if (t[1] == t[2]) return at.refuse(rvntext::kInpSameEnds, t[0]);
     TzRvnEdge edge;
@@ -148,14 +156,14 @@ std::optional<TzRvnInpRefusal> TzRvnInpElements::readPipe(const LineContext& at)
         if (auto refusal = at.number(6, Sign::nonNegative, edge.csi)) return refusal;
     }
     if (statusLast) {
-        const std::wstring& status = t.back();
+        const std::wstring_view status = t.back();
         if (sameWord(status, L"CV")) return at.refuse(rvntext::kInpCheckValve);
         if (!sameWord(status, L"OPEN") && !sameWord(status, L"CLOSED"))
             return at.refuse(rvntext::kInpBadStatus, status);
         edge.excluded = sameWord(status, L"CLOSED") ? 1 : 0;
     }
-    edge.startNode = nodes_[nodeIndex_.at(t[1])].name;
-    edge.endNode = nodes_[nodeIndex_.at(t[2])].name;
+    edge.startNode = nodes_[ends[0]].name;
+    edge.endNode = nodes_[ends[1]].name;
     edge.length *= options_.units.length;
     edge.diameter *= options_.units.diameter;
     edge.roughness *= options_.units.roughness;
@@ -172,7 +180,7 @@ std::optional<TzRvnInpRefusal> TzRvnInpElements::readStatus(const TzRvnInpSectio
         if (auto refusal = at.count(2, 2)) return refusal;
         const auto pipe = pipeIndex_.find(line.tokens[0]);
         if (pipe == pipeIndex_.end()) return at.refuse(rvntext::kInpUnknownPipe, line.tokens[0]);
-        const std::wstring& status = line.tokens[1];
+        const std::wstring_view status = line.tokens[1];
         if (!sameWord(status, L"OPEN") && !sameWord(status, L"CLOSED"))
             return at.refuse(rvntext::kInpBadStatus, status);
         edges_[pipe->second].excluded = sameWord(status, L"CLOSED") ? 1 : 0;

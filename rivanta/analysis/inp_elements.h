@@ -1,6 +1,6 @@
 // The element sections of an EPANET input file turned into a network's nodes, tanks and
 // branches, in SI units. Names are found through hash maps, so that large files read in linear
-// time.
+// time; they are views into the sections' text, which must outlive the reading.
 #pragma once
 
 #include "analysis/inp_options.h"
@@ -8,6 +8,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -41,8 +42,8 @@ private:
     std::vector<TzRvnNode> nodes_;
     std::vector<TzRvnEdge> edges_;
     std::vector<TzRvnTank> tanks_;
-    std::unordered_map<std::wstring, std::size_t> nodeIndex_;
-    std::unordered_map<std::wstring, std::size_t> pipeIndex_;
+    std::unordered_map<std::wstring_view, std::size_t> nodeIndex_;
+    std::unordered_map<std::wstring_view, std::size_t> pipeIndex_;
     std::vector<bool> fixedHead_;       // per node: a reservoir or tank
     std::vector<bool> demandReplaced_;  // per node: [DEMANDS] already replaced its demand
 };

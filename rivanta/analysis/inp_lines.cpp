@@ -1,7 +1,5 @@
 #include "analysis/inp_lines.h"
 
-#include "text_codec.h"
-
 #include <cwctype>
 
 namespace {
@@ -14,54 +12,53 @@ std::wstring_view trimmed(std::wstring_view text) {
     return text;
 }
 
-// Cuts one line into its tokens and comment.
-TzRvnInpLine cutLine(std::wstring_view text, int number) {
-    TzRvnInpLine line;
-    line.number = number;
+// Cuts one line into its tokens (into tokens, cleared first) and its comment.
+std::wstring_view cutLine(std::wstring_view text, std::vector<std::wstring_view>& tokens) {
+    tokens.clear();
     std::size_t i = 0;
     while (i < text.size()) {
         if (isBlank(text[i])) {
             ++i;
         } else if (text[i] == L';') {
-            line.comment = trimmed(text.substr(i + 1));
-            break;
+            return trimmed(text.substr(i + 1));
         } else if (text[i] == L'"') {
             const std::size_t close = text.find(L'"', i + 1);
             const std::size_t end = close == std::wstring_view::npos ? text.size() : close;
-            line.tokens.emplace_back(text.substr(i + 1, end - i - 1));
+            tokens.push_back(text.substr(i + 1, end - i - 1));
             i = end + 1;
         } else {
             std::size_t end = i;
             while (end < text.size() && !isBlank(text[end]) && text[end] != L';' && text[end] != L'"') ++end;
-            line.tokens.emplace_back(text.substr(i, end - i));
+            tokens.push_back(text.substr(i, end - i));
             i = end;
         }
     }
-    return line;
+    return {};
 }
 
-bool isHeader(const TzRvnInpLine& line) { return !line.tokens.empty() && line.tokens.front().starts_with(L'['); }
-
-std::wstring upperCase(std::wstring text) {
-    for (wchar_t& ch : text) ch = static_cast<wchar_t>(std::towupper(static_cast<wint_t>(ch)));
-    return text;
+std::wstring upperCase(std::wstring_view text) {
+    std::wstring upper(text);
+    for (wchar_t& ch : upper) ch = static_cast<wchar_t>(std::towupper(static_cast<wint_t>(ch)));
+    return upper;
 }
 
 }  // namespace
 
-std::vector<TzRvnInpSection> SplitInpSections(std::string_view utf8) {
-    if (utf8.starts_with("\xEF\xBB\xBF")) utf8.remove_prefix(3);
+std::vector<TzRvnInpSection> SplitInpSections(std::wstring_view text) {
+    if (text.starts_with(L'\xFEFF')) text.remove_prefix(1);
     std::vector<TzRvnInpSection> sections(1);
+    std::vector<std::wstring_view> tokens;
     int number = 0;
-    while (!utf8.empty()) {
-        const std::size_t end = utf8.find('\n');
-        const std::string_view bytes = utf8.substr(0, end);
-        utf8.remove_prefix(end == std::string_view::npos ? utf8.size() : end + 1);
-        TzRvnInpLine line = cutLine(rvnos::fromUtf8(bytes), ++number);
-        if (isHeader(line)) {
-            sections.push_back({upperCase(line.tokens.front()), number, {}});
-        } else if (!line.tokens.empty() || !line.comment.empty()) {
-            sections.back().lines.push_back(std::move(line));
+    while (!text.empty()) {
+        const std::size_t end = text.find(L'\n');
+        const std::wstring_view lineText = text.substr(0, end);
+        text.remove_prefix(end == std::wstring_view::npos ? text.size() : end + 1);
+        const std::wstring_view comment = cutLine(lineText, tokens);
+        ++number;
+        if (!tokens.empty() && tokens.front().starts_with(L'[')) {
+            sections.push_back({upperCase(tokens.front()), number, {}});
+        } else if (!tokens.empty() || !comment.empty()) {
+            sections.back().lines.push_back({number, {tokens.begin(), tokens.end()}, comment});
         }
     }
     if (sections.front().lines.empty()) sections.erase(sections.begin());

@@ -1,6 +1,7 @@
 // The text of an EPANET input file cut into sections and lines of tokens: blanks (spaces, tabs)
 // separate tokens, a double-quoted token may hold blanks, and a ';' outside quotes starts a
-// comment that runs to the end of the line. Lines end with "\n" or "\r\n".
+// comment that runs to the end of the line. Lines end with "\n" or "\r\n". Tokens and comments
+// are views into the text, which must outlive the sections.
 #pragma once
 
 #include <string>
@@ -9,8 +10,8 @@
 
 struct TzRvnInpLine {
     int number = 0;                    // 1-based line of the file
-    std::vector<std::wstring> tokens;  // empty for a line holding only a comment
-    std::wstring comment;              // after the ';', without surrounding blanks
+    std::vector<std::wstring_view> tokens;  // empty for a line holding only a comment
+    std::wstring_view comment;              // after the ';', without surrounding blanks
 };
 
 struct TzRvnInpSection {
@@ -19,6 +20,6 @@ struct TzRvnInpSection {
     std::vector<TzRvnInpLine> lines;  // lines with tokens or a comment, in file order
 };
 
-// The sections of utf8 in file order (a leading byte order mark is skipped). The part before the
+// The sections of text in file order (a leading byte order mark is skipped). The part before the
 // first header is a section with an empty name, present only when it holds lines.
-std::vector<TzRvnInpSection> SplitInpSections(std::string_view utf8);
+std::vector<TzRvnInpSection> SplitInpSections(std::wstring_view text);

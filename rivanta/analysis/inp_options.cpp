@@ -105,13 +105,13 @@ private:
                        ? std::nullopt
                        : std::optional(refuse(rvntext::kInpDemandModel, line_->tokens[2]));
         }
-        return refuse(rvntext::kInpUnknownOption, line_->tokens[0] + L" " + line_->tokens[1]);
+        return refuse(rvntext::kInpUnknownOption, std::wstring(line_->tokens[0]).append(L" ").append(line_->tokens[1]));
     }
 
     template <typename Store>
     std::optional<TzRvnInpRefusal> readNumber(std::size_t index, bool zeroAllowed, Store store) {
         if (auto missing = need(index)) return missing;
-        const std::wstring& token = line_->tokens[index];
+        const std::wstring_view token = line_->tokens[index];
         const std::optional<double> value = ParseInpNumber(token);
         if (!value) return refuse(rvntext::kInpNotANumber, token);
         if (*value < 0.0 || (*value == 0.0 && !zeroAllowed)) {

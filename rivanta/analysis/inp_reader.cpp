@@ -6,6 +6,7 @@
 #include "analysis/inp_texts.h"
 #include "analysis/text_format.h"
 #include "network/file_handle.h"
+#include "text_codec.h"
 
 #include <algorithm>
 #include <array>
@@ -135,7 +136,8 @@ TzRvnImportResult refused(std::wstring_view fileName, const TzRvnInpRefusal& ref
 
 TzRvnImportResult ReadInpText(std::string_view utf8, std::wstring_view fileName,
                               const std::vector<CMateriale>& materials, TzRvnNetworkData& network) {
-    std::vector<TzRvnInpSection> sections = SplitInpSections(utf8);
+    const std::wstring text = rvnos::fromUtf8(utf8);
+    std::vector<TzRvnInpSection> sections = SplitInpSections(text);
     if (auto refusal = checkSections(sections)) return refused(fileName, *refusal);
     TzRvnInpOptions options;
     TzRvnSettings settings = baseSettings(materials);

@@ -11,19 +11,78 @@
 
 namespace {
 
-using Field = std::pair<const char*, std::string>;
+void appendEscape(std::string& out, unsigned value) {
+    char buffer[8];
+    std::snprintf(buffer, sizeof buffer, "\\u%04x", value);
+    out += buffer;
+}
 
-// Appends {"name": value, ...} to out.
-void appendObject(std::string& out, const std::vector<Field>& fields) {
-    out += '{';
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (i > 0) out += ", ";
-        out += '"';
-        out += fields[i].first;
-        out += "\": ";
-        out += fields[i].second;
+void appendNumber(std::string& out, double value) {
+    if (std::isnan(value)) {
+        out += "\"nan\"";
+    } else if (std::isinf(value)) {
+        out += value > 0 ? "\"inf\"" : "\"-inf\"";
+    } else {
+        char buffer[64];
+        const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+        out.append(buffer, result.ptr);
     }
-    out += '}';
+}
+
+void appendString(std::string& out, std::wstring_view text) {
+    out += '"';
+    for (wchar_t ch : text) {
+        const auto code = static_cast<unsigned>(ch);
+        if (ch == L'"' || ch == L'\\') {
+            out += '\\';
+            out += static_cast<char>(ch);
+        } else if (code < 0x20 || (code >= 0xD800 && code <= 0xDFFF)) {
+            appendEscape(out, code);
+        } else if (code < 0x80) {
+            out += static_cast<char>(code);
+        } else {
+            out += rvnos::toUtf8(std::wstring_view(&ch, 1));
+        }
+    }
+    out += '"';
+}
+
+// Appends "name": value, after a comma unless it is the first field of its object.
+void appendField(std::string& out, const char* name, bool first) {
+    if (!first) out += ", ";
+    out += '"';
+    out += name;
+    out += "\": ";
+}
+
+void appendNumberField(std::string& out, const char* name, double value) {
+    appendField(out, name, false);
+    appendNumber(out, value);
+}
+
+void appendNode(std::string& out, const TzRvnNode& node) {
+    appendField(out, "name", true);
+    appendString(out, node.name.view());
+    appendNumberField(out, "head", node.head);
+    appendNumberField(out, "pressureHead", node.pressureHead);
+}
+
+void appendBranch(std::string& out, const TzRvnEdge& edge) {
+    appendField(out, "startNode", true);
+    appendString(out, edge.startNode.view());
+    appendField(out, "endNode", false);
+    appendString(out, edge.endNode.view());
+    appendNumberField(out, "flow", edge.flow);
+    appendNumberField(out, "velocity", edge.velocity);
+    appendNumberField(out, "reynolds", edge.reynolds);
+    appendNumberField(out, "frictionSlope", edge.frictionSlope);
+    appendNumberField(out, "headLoss", edge.headLoss);
+}
+
+void appendTank(std::string& out, const TzRvnTank& tank) {
+    appendField(out, "nodeName", true);
+    appendString(out, tank.nodeName.view());
+    appendNumberField(out, "flow", tank.flow);
 }
 
 // Hands a piece of the text on; the piece is emptied for the text that follows.
@@ -33,69 +92,33 @@ using PieceSink = std::function<void(std::string& piece)>;
 // lies whole in memory on its way to a file.
 constexpr std::size_t kPieceBytes = 1 << 16;
 
-// Appends the records as a JSON array to out, one record a line, handing full pieces to sink.
-template <typename Record>
-void appendArray(std::string& out, const std::vector<Record>& records,
-                 const std::function<std::vector<Field>(const Record&)>& fields, const PieceSink& sink) {
+// Appends the records as a JSON array to out, one {...} record a line written by appendFields,
+// handing full pieces to sink.
+template <typename Record, typename AppendFields>
+void appendArray(std::string& out, const std::vector<Record>& records, AppendFields appendFields,
+                 const PieceSink& sink) {
     out += '[';
     for (std::size_t i = 0; i < records.size(); ++i) {
-        out += i > 0 ? ",\n  " : "\n  ";
-        appendObject(out, fields(records[i]));
+        out += i > 0 ? ",\n  {" : "\n  {";
+        appendFields(out, records[i]);
+        out += '}';
         if (out.size() >= kPieceBytes) sink(out);
     }
     out += records.empty() ? "]" : "\n ]";
 }
 
-std::vector<Field> nodeJson(const TzRvnNode& node) {
-    return {{"name", JsonString(node.name.view())},
-            {"head", JsonNumber(node.head)},
-            {"pressureHead", JsonNumber(node.pressureHead)}};
-}
-
-std::vector<Field> branchJson(const TzRvnEdge& edge) {
-    return {{"startNode", JsonString(edge.startNode.view())},
-            {"endNode", JsonString(edge.endNode.view())},
-            {"flow", JsonNumber(edge.flow)},
-            {"velocity", JsonNumber(edge.velocity)},
-            {"reynolds", JsonNumber(edge.reynolds)},
-            {"frictionSlope", JsonNumber(edge.frictionSlope)},
-            {"headLoss", JsonNumber(edge.headLoss)}};
-}
-
-std::vector<Field> tankJson(const TzRvnTank& tank) {
-    return {{"nodeName", JsonString(tank.nodeName.view())}, {"flow", JsonNumber(tank.flow)}};
-}
-
-void appendEscape(std::string& out, unsigned value) {
-    char buffer[8];
-    std::snprintf(buffer, sizeof buffer, "\\u%04x", value);
-    out += buffer;
-}
-
 }  // namespace
 
 std::string JsonNumber(double value) {
-    if (std::isnan(value)) return "\"nan\"";
-    if (std::isinf(value)) return value > 0 ? "\"inf\"" : "\"-inf\"";
-    char buffer[64];
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
+    std::string out;
+    appendNumber(out, value);
+    return out;
 }
 
 std::string JsonString(std::wstring_view text) {
-    std::string out = "\"";
-    for (wchar_t ch : text) {
-        const auto code = static_cast<unsigned>(ch);
-        if (ch == L'"' || ch == L'\\') {
-            out += '\\';
-            out += static_cast<char>(ch);
-        } else if (code < 0x20 || (code >= 0xD800 && code <= 0xDFFF)) {
-            appendEscape(out, code);
-        } else {
-            out += rvnos::toUtf8(std::wstring_view(&ch, 1));
-        }
-    }
-    return out + "\"";
+    std::string out;
+    appendString(out, text);
+    return out;
 }
 
 namespace {
@@ -106,11 +129,11 @@ void writeResultsJson(const TzRvnNetworkData& network, int check, int calc, cons
     out.reserve(kPieceBytes + 512);
     out += "{\n \"check\": " + std::to_string(check) + ",\n \"calc\": " + std::to_string(calc);
     out += ",\n \"nodes\": ";
-    appendArray<TzRvnNode>(out, network.nodes(), nodeJson, sink);
+    appendArray(out, network.nodes(), appendNode, sink);
     out += ",\n \"branches\": ";
-    appendArray<TzRvnEdge>(out, network.edges(), branchJson, sink);
+    appendArray(out, network.edges(), appendBranch, sink);
     out += ",\n \"tanks\": ";
-    appendArray<TzRvnTank>(out, network.tanks(), tankJson, sink);
+    appendArray(out, network.tanks(), appendTank, sink);
     out += "\n}\n";
     sink(out);
 }

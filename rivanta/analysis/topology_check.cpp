@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <compare>
+#include <span>
 #include <vector>
 
 namespace {
@@ -131,32 +132,58 @@ Lines wrongTankIndices(const TzRvnNetworkData& network) {
     return lines;
 }
 
-// "  partono  i rami: 1, 4\n" and the like; nothing for an empty list.
-std::wstring branchList(std::wstring_view label, const std::vector<int>& branches) {
+// "  partono  i rami: 1, 4\n" and the like, label and separator already translated; nothing for
+// an empty list.
+std::wstring branchList(const std::wstring& label, const std::wstring& separator, std::span<const int> branches) {
     if (branches.empty()) return {};
-    std::wstring line = TranslateText(label);
-    const std::wstring separator = TranslateText(rvntext::kListSeparator);
+    std::wstring line = label;
     for (std::size_t i = 0; i < branches.size(); ++i) {
         if (i > 0) line += separator;
         line += std::to_wstring(branches[i]);
     }
-    return line + L"\n";
+    line += L"\n";
+    return line;
+}
+
+// The numbers of the branches taking part that leave (or arrive at) each node, in branch order:
+// those of node i are numbers[first[i]] up to numbers[first[i + 1]].
+struct BranchesByNode {
+    std::vector<std::size_t> first;
+    std::vector<int> numbers;
+
+    std::span<const int> of(std::size_t node) const {
+        return std::span<const int>(numbers).subspan(first[node], first[node + 1] - first[node]);
+    }
+};
+
+BranchesByNode branchesByNode(const TzRvnNetworkData& network, bool leaving) {
+    BranchesByNode grouped;
+    grouped.first.assign(network.nodes().size() + 1, 0);
+    const auto nodeOf = [&](const TzRvnEdge& edge) { return std::size_t((leaving ? edge.startIndex : edge.endIndex) - 1); };
+    for (const TzRvnEdge& edge : network.edges()) {
+        if (!edge.excluded) ++grouped.first[nodeOf(edge) + 1];
+    }
+    for (std::size_t i = 1; i < grouped.first.size(); ++i) grouped.first[i] += grouped.first[i - 1];
+    grouped.numbers.resize(grouped.first.back());
+    std::vector<std::size_t> next(grouped.first.begin(), grouped.first.end() - 1);
+    for (std::size_t k = 0; k < network.edges().size(); ++k) {
+        const TzRvnEdge& edge = network.edges()[k];
+        if (!edge.excluded) grouped.numbers[next[nodeOf(edge)]++] = number(k);
+    }
+    return grouped;
 }
 
 void writeNodeBranches(const TzRvnNetworkData& network, TzRvnReportStream& report) {
-    std::vector<std::vector<int>> leaving(network.nodes().size());
-    std::vector<std::vector<int>> arriving(network.nodes().size());
-    for (std::size_t k = 0; k < network.edges().size(); ++k) {
-        const TzRvnEdge& edge = network.edges()[k];
-        if (edge.excluded) continue;
-        leaving[edge.startIndex - 1].push_back(number(k));
-        arriving[edge.endIndex - 1].push_back(number(k));
-    }
+    const BranchesByNode leaving = branchesByNode(network, true);
+    const BranchesByNode arriving = branchesByNode(network, false);
     report.write(TranslateText(rvntext::kNodeBranchesTitle));
+    const std::wstring leavingLabel = TranslateText(rvntext::kLeavingBranches);
+    const std::wstring arrivingLabel = TranslateText(rvntext::kArrivingBranches);
+    const std::wstring separator = TranslateText(rvntext::kListSeparator);
     for (std::size_t i = 0; i < network.nodes().size(); ++i) {
         report.write(FormatText(rvntext::kNodeLine, {network.nodes()[i].name.view()}));
-        report.write(branchList(rvntext::kLeavingBranches, leaving[i]));
-        report.write(branchList(rvntext::kArrivingBranches, arriving[i]));
+        report.write(branchList(leavingLabel, separator, leaving.of(i)));
+        report.write(branchList(arrivingLabel, separator, arriving.of(i)));
     }
 }
 
