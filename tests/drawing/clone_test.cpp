@@ -80,6 +80,7 @@ TEST_F(DeepClone, CopiesAProxyWithItsData) {
     OpenedObject<AcDbProxyObject> copy(idMap.at(proxyId), AcDb::kForRead);
     ASSERT_TRUE(copy);
     EXPECT_EQ(source->proxyData().data, copy->proxyData().data);
+    EXPECT_STREQ(L"RvnTestMarker", copy->originalClassName());
 }
 
 TEST_F(DeepClone, RefusesAnOwnerThatCannotHoldTheCopiesAndCopiesNothing) {

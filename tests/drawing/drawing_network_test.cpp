@@ -2,17 +2,13 @@
 // and an undo; through DXF only the object itself travels.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <sys/wait.h>
-
 #include "dbapserv.h"
 #include "drawing_file.h"
 #include "drawing_samples.h"
-#include "dxf_drawing_reader.h"
-#include "dxf_drawing_writer.h"
 #include "network/network_class.h"
 #include "network/network_dictionary.h"
 #include "open_object_guard.h"
+#include "run_command.h"
 #include "test_files.h"
 #include "text_codec.h"
 
@@ -82,14 +78,13 @@ TEST_F(DrawingNetwork, KeepsItsDataThroughADrawingFile) {
 }
 
 TEST_F(DrawingNetwork, KeepsTheObjectButNotItsDataThroughDxf) {
-    std::string text;
-    std::wstring message;
-    ASSERT_EQ(Acad::eOk, rvnhost::writeDxf(*sample.database, text, message));
+    const std::string text = saveToDxf(*sample.database);
     EXPECT_NE(std::string::npos, text.find("  0\nRVNNETWORK\n")) << "the object is written";
     EXPECT_EQ(std::string::npos, text.find("N1")) << "its data is not";
-    AcDbDatabase read(false, true);
-    ASSERT_EQ(Acad::eOk, rvnhost::readDxf(text, read, message)) << rvnos::toUtf8(message);
-    TzRvnNetworkData data = dataOf(&read);
+    std::wstring message;
+    auto read = openFromDxf(text, message);
+    ASSERT_NE(nullptr, read) << rvnos::toUtf8(message);
+    TzRvnNetworkData data = dataOf(read.get());
     EXPECT_EQ(0, data.numNodes());
     EXPECT_EQ(0, data.numEdges());
     EXPECT_EQ(0, data.numTanks());
@@ -119,15 +114,10 @@ TEST_F(DrawingNetwork, TheFormatDocumentsReaderFindsTheNetworkAndItsNodes) {
     std::wstring message;
     ASSERT_EQ(Acad::eOk, rvnhost::saveDrawingFile(*sample.database, rvnos::fromUtf8((folder / "rete.dwg").string()),
                                                   message));
-    std::string command = "cd '" + folder.path().string() + "' && PYTHONIOENCODING=utf-8 python3 reader.py 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    ASSERT_NE(nullptr, pipe);
-    std::string output;
-    char buffer[1024];
-    while (std::size_t read = std::fread(buffer, 1, sizeof buffer, pipe)) output.append(buffer, read);
-    int status = pclose(pipe);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << output;
-    EXPECT_EQ("Rete1 ['N1', 'S']\n", output);
+    const rvntest::CommandRun run = rvntest::runCommand("cd " + rvntest::singleQuoted(folder.path()) +
+                                                        " && PYTHONIOENCODING=utf-8 python3 reader.py");
+    EXPECT_EQ(0, run.status) << run.output;
+    EXPECT_EQ("Rete1 ['N1', 'S']\n", run.output);
 }
 
 }  // namespace

@@ -1,10 +1,11 @@
 #include "acedads.h"
 #include "acutmem.h"
-#include "dbapserv.h"
 #include "dbmain.h"
 #include "dbsymtb.h"
 #include "lisp_symbols.h"
 #include "sysvars.h"
+#include "table_records.h"
+#include "working_database.h"
 
 #include <gtest/gtest.h>
 
@@ -16,22 +17,8 @@ namespace {
 class EditorVariables : public ::testing::Test {
 protected:
     void SetUp() override {
-        previous_ = acdbHostApplicationServices()->workingDatabase();
-        acdbHostApplicationServices()->setWorkingDatabase(&database_);
-        addRecord<AcDbLayerTable, AcDbLayerTableRecord>(L"TZ-RV-RETE1");
-        addRecord<AcDbTextStyleTable, AcDbTextStyleTableRecord>(L"TZ-TESTI");
-    }
-    void TearDown() override { acdbHostApplicationServices()->setWorkingDatabase(previous_); }
-
-    template <class Table, class Record>
-    void addRecord(const wchar_t* name) {
-        Table* table = nullptr;
-        ASSERT_EQ(database_.getSymbolTable(table, AcDb::kForWrite), Acad::eOk);
-        auto* record = new Record;
-        record->setName(name);
-        ASSERT_EQ(table->add(record), Acad::eOk);
-        record->close();
-        table->close();
+        rvntest::addLayer(database_, L"TZ-RV-RETE1");
+        rvntest::addRecord<AcDbTextStyleTable>(database_, new AcDbTextStyleTableRecord, L"TZ-TESTI");
     }
 
     static std::wstring stringVariable(const wchar_t* name) {
@@ -58,7 +45,7 @@ protected:
     }
 
     AcDbDatabase database_;
-    AcDbDatabase* previous_ = nullptr;
+    rvntest::WorkingDatabase working_{&database_};
 };
 
 TEST_F(EditorVariables, LuprecLivesInTheDrawing) {
@@ -122,15 +109,13 @@ TEST_F(EditorVariables, HostVariablesAndUnknownNames) {
 }
 
 TEST(EditorVariablesWithoutDrawing, DrawingVariablesAnswerError) {
-    AcDbDatabase* previous = acdbHostApplicationServices()->workingDatabase();
-    acdbHostApplicationServices()->setWorkingDatabase(nullptr);
+    rvntest::WorkingDatabase none(nullptr);
     resbuf value{};
     EXPECT_EQ(acedGetVar(L"LUPREC", &value), RTERROR);
     EXPECT_EQ(acedGetVar(L"CLAYER", &value), RTERROR);
     ACHAR text[16];
     EXPECT_EQ(acdbRToS(1.25, -1, -1, text), RTNORM);
     EXPECT_STREQ(text, L"1.2500");
-    acdbHostApplicationServices()->setWorkingDatabase(previous);
 }
 
 class LispSymbolsTest : public ::testing::Test {

@@ -278,31 +278,4 @@ TEST_F(Regeneration, ASavedDrawingGivesTheSameNetworkWhenOpenedAgain) {
     EXPECT_EQ(1, after.edges()[1].excluded);
 }
 
-TEST_F(Regeneration, TheSampleDrawingHoldsADrawnNetwork) {
-    std::wstring message;
-    std::unique_ptr<AcDbDatabase> sample = rvnhost::openDrawingFile(
-        rvnos::fromUtf8(RVN_SOURCE_DIR) + L"/examples/networks/distretto.dwg", message);
-    ASSERT_NE(nullptr, sample) << rvnos::toUtf8(message);
-    AcDbObjectId id;
-    ASSERT_EQ(Acad::eOk, FindNetwork(sample.get(), L"distretto", id));
-    ASSERT_EQ(L"", RebuildNetworkFromSchema(sample.get(), id, L"distretto"));
-    TzRvnNetworkData held;
-    {
-        TzRvnOpenObject<TzRvnNetwork> opened(id, AcDb::kForRead);
-        ASSERT_EQ(Acad::eOk, opened->getData(held));
-    }
-    EXPECT_TRUE(held.hasSchema());
-    EXPECT_EQ(6, held.numNodes());
-    EXPECT_EQ(7, held.numEdges());
-    EXPECT_EQ(1, held.numTanks());
-    int excluded = 0;
-    for (const TzRvnEdge& edge : held.edges()) {
-        excluded += edge.excluded;
-        EXPECT_NE(L"--", edge.startNode.str());
-        EXPECT_NE(L"--", edge.endNode.str());
-    }
-    EXPECT_EQ(1, excluded);
-    EXPECT_EQ(L"N1", held.tanks()[0].nodeName.str());
-}
-
 }  // namespace
