@@ -123,6 +123,8 @@ TEST(NetworkDwgFiling, WritesTheItemSequenceOfNodesBranchesTanksNotesAndEmptyNam
     expectSameItems(expected, filed(network));
 }
 
+// What is read files the same sequence again; the entities and the indices derived from the names
+// are not filed and come back empty.
 TEST(NetworkDwgFiling, ReadsBackNamesDataNotesAndResultsButNoDerivedIndices) {
     AcDbDatabase db;
     TzRvnNetworkData original = sampleNetwork();
@@ -131,33 +133,15 @@ TEST(NetworkDwgFiling, ReadsBackNamesDataNotesAndResultsButNoDerivedIndices) {
     MemoryDwgFiler filer = filed(network);
     TzRvnNetwork reread;
     ASSERT_EQ(Acad::eOk, reread.dwgInFields(&filer));
+    expectSameItems(filed(network), filed(reread));
+
     const TzRvnNetworkData data = dataOf(reread);
-
     EXPECT_EQ(original.settings(), data.settings());
-    EXPECT_TRUE(data.hasSchema());
-    ASSERT_EQ(3, data.numNodes());
     EXPECT_TRUE(data.nodes()[0].entityId.isNull());
-    EXPECT_EQ(L"sorgente", data.nodes()[0].note.text());
-    EXPECT_TRUE(data.nodes()[1].name.empty());
     EXPECT_FALSE(data.nodes()[1].note.has());
-    EXPECT_EQ(L"N3", data.nodes()[2].name.str());
-    EXPECT_EQ(L"valle", data.nodes()[2].note.text());
-    EXPECT_EQ(NO_RESULT, data.nodes()[2].head);
-    EXPECT_EQ(35.0, data.nodes()[0].pressureHead);
-
-    ASSERT_EQ(2, data.numEdges());
     EXPECT_EQ(0, data.edges()[0].startIndex);
     EXPECT_EQ(0, data.edges()[0].endIndex);
-    EXPECT_EQ(L"ramo \u00e8 nuovo", data.edges()[0].note.text());
-    EXPECT_EQ(0.252, data.edges()[0].headLoss);
-    EXPECT_EQ(1, data.edges()[1].excluded);
-    EXPECT_FALSE(data.edges()[1].note.has());
-
-    ASSERT_EQ(2, data.numTanks());
     EXPECT_EQ(0, data.tanks()[0].nodeIndex);
-    EXPECT_EQ(L"serbatoio alto", data.tanks()[0].note.text());
-    EXPECT_FALSE(data.tanks()[1].note.has());
-    EXPECT_EQ(L"N3", data.tanks()[1].nodeName.str());
 }
 
 TEST(NetworkDwgFiling, ALongNoteKeepsANonZeroPrefixAndRoundTrips) {

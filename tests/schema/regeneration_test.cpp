@@ -5,6 +5,7 @@
 #include "analysis/calc_schema.h"
 #include "db3dpl.h"
 #include "drawing_file.h"
+#include "dwg_memory_filer.h"
 #include "network/network_dictionary.h"
 #include "schema/node_elevation.h"
 #include "schema/open_attribute.h"
@@ -14,6 +15,13 @@
 namespace {
 
 using schematest::kLayer;
+
+// The items the network files: all it holds but its entities and the indices derived from names.
+std::wstring filedItems(const TzRvnNetworkData& data) {
+    rvnhost::MemoryDwgFiler filer;
+    EXPECT_EQ(Acad::eOk, TzRvnNetwork(data).dwgOutFields(&filer));
+    return filer.dump();
+}
 
 class Regeneration : public schematest::SchemaTest {
 protected:
@@ -254,27 +262,7 @@ TEST_F(Regeneration, ASavedDrawingGivesTheSameNetworkWhenOpenedAgain) {
         TzRvnOpenObject<TzRvnNetwork> opened(id, AcDb::kForRead);
         ASSERT_EQ(Acad::eOk, opened->getData(after));
     }
-    ASSERT_EQ(before.numNodes(), after.numNodes());
-    ASSERT_EQ(before.numEdges(), after.numEdges());
-    ASSERT_EQ(before.numTanks(), after.numTanks());
-    for (int i = 0; i < before.numNodes(); ++i) {
-        EXPECT_EQ(before.nodes()[i].name, after.nodes()[i].name);
-        EXPECT_EQ(before.nodes()[i].demand, after.nodes()[i].demand);
-        EXPECT_EQ(before.nodes()[i].elevation, after.nodes()[i].elevation);
-        EXPECT_EQ(before.nodes()[i].note, after.nodes()[i].note);
-    }
-    for (int i = 0; i < before.numEdges(); ++i) {
-        const TzRvnEdge& a = before.edges()[i];
-        const TzRvnEdge& b = after.edges()[i];
-        EXPECT_EQ(a.startNode, b.startNode);
-        EXPECT_EQ(a.endNode, b.endNode);
-        EXPECT_EQ(a.excluded, b.excluded);
-        EXPECT_EQ(std::vector<double>({a.length, a.diameter, a.roughness, a.csi}),
-                  std::vector<double>({b.length, b.diameter, b.roughness, b.csi}));
-        EXPECT_EQ(a.note, b.note);
-    }
-    EXPECT_EQ(before.tanks()[0].nodeName, after.tanks()[0].nodeName);
-    EXPECT_EQ(before.tanks()[0].head, after.tanks()[0].head);
+    EXPECT_EQ(filedItems(before), filedItems(after));
     EXPECT_EQ(1, after.edges()[1].excluded);
 }
 
