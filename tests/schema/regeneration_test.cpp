@@ -5,23 +5,16 @@
 #include "analysis/calc_schema.h"
 #include "db3dpl.h"
 #include "drawing_file.h"
-#include "dwg_memory_filer.h"
 #include "network/network_dictionary.h"
 #include "schema/node_elevation.h"
 #include "schema/open_attribute.h"
 #include "schema/polyline_vertices.h"
+#include "sample_network.h"
 #include "test_files.h"
 
 namespace {
 
 using schematest::kLayer;
-
-// The items the network files: all it holds but its entities and the indices derived from names.
-std::wstring filedItems(const TzRvnNetworkData& data) {
-    rvnhost::MemoryDwgFiler filer;
-    EXPECT_EQ(Acad::eOk, TzRvnNetwork(data).dwgOutFields(&filer));
-    return filer.dump();
-}
 
 class Regeneration : public schematest::SchemaTest {
 protected:
@@ -262,7 +255,7 @@ TEST_F(Regeneration, ASavedDrawingGivesTheSameNetworkWhenOpenedAgain) {
         TzRvnOpenObject<TzRvnNetwork> opened(id, AcDb::kForRead);
         ASSERT_EQ(Acad::eOk, opened->getData(after));
     }
-    EXPECT_EQ(filedItems(before), filedItems(after));
+    EXPECT_EQ(rvntest::filedItems(before), rvntest::filedItems(after));
     EXPECT_EQ(1, after.edges()[1].excluded);
 }
 
