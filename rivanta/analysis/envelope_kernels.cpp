@@ -50,19 +50,36 @@ constexpr Lanes kZero = {};
     return reinterpret_cast<Lanes>((product & nonZero) | (reinterpret_cast<LaneBits>(s) & ~nonZero));
 }
 
+// s[c] = P's column c of the block, less the terms of the `before` columns from p and q (P's and
+// Q's columns there): the accumulators stay in registers, four products per column and row.
+[[gnu::always_inline]] inline void subtractEarlierColumns(Lanes (&s)[kPanelRows], const double* block, const double* p,
+                                                          const double* q, int before) {
+    Lanes s0 = load(block);
+    Lanes s1 = load(block + kPanelRows);
+    Lanes s2 = load(block + 2 * kPanelRows);
+    Lanes s3 = load(block + 3 * kPanelRows);
+    for (int j = 0; j < before; ++j) {
+        const Lanes a = load(p + kPanelRows * j);
+        const LaneBits aNonZero = a != kZero;
+        const double* b = q + kPanelRows * j;
+        s0 = minusProduct(s0, a, aNonZero, b[0]);
+        s1 = minusProduct(s1, a, aNonZero, b[1]);
+        s2 = minusProduct(s2, a, aNonZero, b[2]);
+        s3 = minusProduct(s3, a, aNonZero, b[3]);
+    }
+    s[0] = s0;
+    s[1] = s1;
+    s[2] = s2;
+    s[3] = s3;
+}
+
 }  // namespace
 
 RVN_VECTOR_CLONES void EliminatePanelAgainst(double* p, const double* q, int before, const double* inversePivot) {
     Lanes s[kPanelRows];
     double* block = p + kPanelRows * before;
     const double* qBlock = q + kPanelRows * before;
-    for (int c = 0; c < kPanelRows; ++c) s[c] = load(block + kPanelRows * c);
-    for (int j = 0; j < before; ++j) {
-        const Lanes a = load(p + kPanelRows * j);
-        const LaneBits aNonZero = a != kZero;
-        const double* b = q + kPanelRows * j;
-        for (int c = 0; c < kPanelRows; ++c) s[c] = minusProduct(s[c], a, aNonZero, b[c]);
-    }
+    subtractEarlierColumns(s, block, p, q, before);
     for (int c = 0; c < kPanelRows; ++c) {
         for (int j = 0; j < c; ++j) {
             const Lanes a = load(block + kPanelRows * j);
@@ -75,13 +92,7 @@ RVN_VECTOR_CLONES void EliminatePanelAgainst(double* p, const double* q, int bef
 RVN_VECTOR_CLONES int FactorDiagonalBlock(double* panel, int before, int rows, double* inversePivot) {
     Lanes s[kPanelRows];
     double* block = panel + kPanelRows * before;
-    for (int c = 0; c < kPanelRows; ++c) s[c] = load(block + kPanelRows * c);
-    for (int j = 0; j < before; ++j) {
-        const Lanes a = load(panel + kPanelRows * j);
-        const LaneBits aNonZero = a != kZero;
-        const double* b = panel + kPanelRows * j;
-        for (int c = 0; c < kPanelRows; ++c) s[c] = minusProduct(s[c], a, aNonZero, b[c]);
-    }
+    subtractEarlierColumns(s, block, panel, panel, before);
     for (int c = 0; c < rows; ++c) {
         for (int j = 0; j < c; ++j) {
             const Lanes a = load(block + kPanelRows * j);
