@@ -1,0 +1,36 @@
+// Cholesky factorisation and solve of A x = b kept in the rows' envelopes (envelope_layout.h). It
+// performs the dense factorisation's operations (cholesky.h) on the same values: each entry's sum
+// term by term in increasing column, every product with a factor of exactly 0.0 left out, so it
+// gives the same bits. Entries are computed a panel of rows at a time, which changes the order in
+// which entries are finished but not the operations any entry goes through.
+#pragma once
+
+#include "analysis/envelope_layout.h"
+
+#include <vector>
+
+class TzRvnEnvelopeFactor {
+public:
+    explicit TzRvnEnvelopeFactor(TzRvnEnvelopeLayout layout);
+
+    const TzRvnEnvelopeLayout& layout() const { return layout_; }
+    // The values at the layout's places; A's lower triangle before solve, L after it. Places
+    // outside the rows' envelopes hold +0.0 and must be left so.
+    std::vector<double>& values() { return values_; }
+    const std::vector<double>& values() const { return values_; }
+
+    // Factorises the values in place and turns b (of the layout's size) into the solution.
+    // Returns kCholeskySolved, or the 0-based index k of the first diagonal entry found <= 0.0 (a
+    // NaN passes that test); b is then unchanged and the values left part-way.
+    int solve(std::vector<double>& b);
+
+private:
+    int factorise();
+    void forwardSubstitute();
+    void backSubstitute();
+
+    TzRvnEnvelopeLayout layout_;
+    std::vector<double> values_;
+    std::vector<double> inversePivot_;  // 1 / L[k][k]
+    std::vector<double> x_;             // the right-hand side padded to whole panels
+};
