@@ -12,20 +12,26 @@ namespace {
 using rvntest::bits;
 using rvntest::RandomSystem;
 
-TEST(EnvelopeLayout, RowsKeepFromTheirLowestNeighbour) {
-    // Row 5's lowest neighbour is 1, row 2 has none below it; panel 1 (rows 4..7) starts at
-    // column 0, the multiple of four at or below 1.
-    TzRvnEnvelopeLayout layout = EnvelopeLayout(9, {{5, 1}, {3, 5}, {2, 7}, {8, 8}});
+TEST(EnvelopeLayout, WideRowsShareAPanelNarrowRowsHaveTheirOwn) {
+    // Rows 9, 10, 11 and 13 reach back eight columns or more; row 12 has no neighbour below it.
+    TzRvnEnvelopeLayout layout = EnvelopeLayout(14, {{9, 0}, {1, 10}, {11, 3}, {13, 2}, {13, 12}, {4, 5}});
     ListEnvelopeColumns(layout);
-    EXPECT_EQ(layout.rowFirst, (std::vector<int>{0, 1, 2, 3, 4, 1, 6, 2, 8}));
-    EXPECT_EQ(layout.panelFirst, (std::vector<int>{0, 0, 8}));
-    EXPECT_EQ(layout.values(), 4u * 4u + 8u * 4u + 4u * 4u);
-    EXPECT_EQ(layout.entries(), 9 + 4 + 5);
-    // Column 2 is reached by rows 5 and 7, in increasing order.
+    EXPECT_EQ(layout.rowFirst[5], 4);
+    EXPECT_EQ(layout.panels(), 11);
+    EXPECT_EQ((std::vector<int>{layout.row(9, 0), layout.row(9, 1), layout.row(9, 2), layout.row(9, 3)}),
+              (std::vector<int>{9, 10, 11, 13}));
+    EXPECT_EQ(layout.panelOf[12], 10);
+    EXPECT_EQ(layout.row(10, 1), -1);
+    EXPECT_EQ(layout.panelFirst[9], 0);
+    EXPECT_EQ(layout.lastRow(9), 13);
+    // Nine narrow panels before the wide one, of one column each but row 5's two; the wide one
+    // keeps fourteen columns.
+    EXPECT_EQ(layout.place(13, 2), 10u * 4u + 4u * 2u + 3u);
+    EXPECT_EQ(layout.values(), 10u * 4u + 14u * 4u + 4u);
+    EXPECT_EQ(layout.entries(), 9 + 1 + 10 + 10 + 9 + 1 + 12);
     const std::vector<int> column2(layout.columnRow.begin() + static_cast<std::ptrdiff_t>(layout.columnStart[2]),
                                    layout.columnRow.begin() + static_cast<std::ptrdiff_t>(layout.columnStart[3]));
-    EXPECT_EQ(column2, (std::vector<int>{5, 7}));
-    EXPECT_EQ(layout.place(5, 1), 16u + 4u * 1u + 1u);
+    EXPECT_EQ(column2, (std::vector<int>{9, 10, 13}));
     EXPECT_EQ(EnvelopeLayout(0, {}).values(), 0u);
 }
 
