@@ -1,4 +1,5 @@
 // The host program: the CAD host's stand-in with the Rivanta plug-in.
+#include "huge_pages.h"
 #include "session.h"
 #include "shell_options.h"
 #include "text_codec.h"
@@ -6,6 +7,7 @@
 #include <cstdio>
 
 int main(int argc, char** argv) {
+    rvnshell::RestartOnHugePages(argv);
     const rvnshell::ShellOptions options = rvnshell::parseArguments(argc, argv);
     if (!options.error.empty()) {
         std::fprintf(stderr, "rivanta: %s\nTry \"rivanta --help\".\n", rvnos::toUtf8(options.error).c_str());
