@@ -1,7 +1,11 @@
 #include "huge_pages.h"
 
+#include "text_codec.h"
+
 #include <cstdlib>
+#include <filesystem>
 #include <string>
+#include <system_error>
 #include <unistd.h>
 
 namespace rvnshell {
@@ -10,8 +14,23 @@ namespace {
 
 constexpr const char* kTunables = "GLIBC_TUNABLES";
 constexpr const char* kHugePages = "glibc.malloc.hugetlb=1";
+constexpr std::uintmax_t kLargeFile = std::uintmax_t{1} << 20;
+
+bool isLargeFile(const std::string& path) {
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(std::filesystem::path(path), error);
+    return !error && size >= kLargeFile;
+}
 
 }  // namespace
+
+bool WantsHugePages(const ShellOptions& options) {
+    if (!options.drawingPath.empty() && isLargeFile(rvnos::toUtf8(options.drawingPath))) return true;
+    for (const std::string& argument : options.toolArguments) {
+        if (isLargeFile(argument)) return true;
+    }
+    return false;
+}
 
 void RestartOnHugePages(char** argv) {
     const char* current = std::getenv(kTunables);

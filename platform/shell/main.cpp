@@ -7,7 +7,6 @@
 #include <cstdio>
 
 int main(int argc, char** argv) {
-    rvnshell::RestartOnHugePages(argv);
     const rvnshell::ShellOptions options = rvnshell::parseArguments(argc, argv);
     if (!options.error.empty()) {
         std::fprintf(stderr, "rivanta: %s\nTry \"rivanta --help\".\n", rvnos::toUtf8(options.error).c_str());
@@ -17,5 +16,6 @@ int main(int argc, char** argv) {
         std::fputs(rvnos::toUtf8(rvnshell::usageText()).c_str(), stdout);
         return 0;
     }
+    if (rvnshell::WantsHugePages(options)) rvnshell::RestartOnHugePages(argv);
     return rvnshell::runSession(options);
 }

@@ -79,11 +79,16 @@ void ListEnvelopeColumns(TzRvnEnvelopeLayout& layout) {
     for (std::size_t j = 0; j < at(n); ++j) count[j + 1] += count[j];
     layout.columnStart = count;
     layout.columnRow.resize(count.back());
+    layout.columnPlace.resize(count.back());
     for (int i = 0; i < n; ++i) {
-        for (int j = layout.rowFirst[at(i)]; j < i; ++j) layout.columnRow[count[at(j)]++] = i;
+        for (int j = layout.rowFirst[at(i)]; j < i; ++j) {
+            const std::size_t e = count[at(j)]++;
+            layout.columnRow[e] = i;
+            layout.columnPlace[e] = static_cast<std::uint32_t>(layout.place(i, j));
+        }
     }
 }
 
 bool PanelsPayOff(const TzRvnEnvelopeLayout& layout, long long factorEntries) {
-    return 2 * layout.entries() <= 3 * factorEntries;
+    return 2 * layout.entries() <= 3 * factorEntries && layout.values() <= UINT32_MAX;
 }

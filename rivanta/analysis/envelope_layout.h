@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <utility>
 #include <vector>
 
@@ -26,10 +27,11 @@ struct TzRvnEnvelopeLayout {
     std::vector<int> panelFirst;
     std::vector<std::size_t> panelStart;
     // The rows below column j whose envelope reaches it, in increasing order:
-    // columnRow[columnStart[j]] .. columnRow[columnStart[j + 1] - 1]; filled by
-    // ListEnvelopeColumns, once the layout is chosen.
+    // columnRow[columnStart[j]] .. columnRow[columnStart[j + 1] - 1], and the places of their
+    // entries in column j; filled by ListEnvelopeColumns, once the layout is chosen.
     std::vector<std::size_t> columnStart;
     std::vector<int> columnRow;
+    std::vector<std::uint32_t> columnPlace;
 
     int panels() const { return static_cast<int>(panelFirst.size()); }
     int row(int panel, int lane) const { return panelRows[static_cast<std::size_t>(kPanelRows * panel + lane)]; }
@@ -59,5 +61,6 @@ void ListEnvelopeColumns(TzRvnEnvelopeLayout& layout);
 
 // Whether the envelope factorisation is the cheaper exact one for this layout: factorEntries is
 // the number of entries of the factor's pattern. An envelope much larger than the pattern holds
-// mostly zeros the pattern's factorisation never touches.
+// mostly zeros the pattern's factorisation never touches. The places of a layout chosen fit in 32
+// bits.
 bool PanelsPayOff(const TzRvnEnvelopeLayout& layout, long long factorEntries);
