@@ -1,8 +1,8 @@
 // Cholesky factorisation and solve of A x = b kept in the rows' envelopes (envelope_layout.h). It
 // performs the dense factorisation's operations (cholesky.h) on the same values: each entry's sum
 // term by term in increasing column, every product with a factor of exactly 0.0 left out, so it
-// gives the same bits. Entries are computed a panel of rows at a time, which changes the order in
-// which entries are finished but not the operations any entry goes through.
+// gives the same bits. Entries are computed a panel's four lanes at a time, which changes the
+// order in which entries are finished but not the operations any entry goes through.
 #pragma once
 
 #include "analysis/envelope_layout.h"
@@ -26,11 +26,17 @@ public:
 
 private:
     int factorise();
-    void forwardSubstitute();
-    void backSubstitute();
+    bool advance(int p, int r);
+    bool eliminateColumn(int p, int c);
+    void eliminateGroup(int p, int q);
+    bool finishPivot(int p, int c);
+    void scale(int p, int c);
+    void forwardSubstitute(std::vector<double>& b) const;
+    void backSubstitute(std::vector<double>& b) const;
 
     TzRvnEnvelopeLayout layout_;
     std::vector<double> values_;
     std::vector<double> inversePivot_;  // 1 / L[k][k]
-    std::vector<double> x_;             // the right-hand side padded to whole panels
+    std::vector<int> done_;             // per panel, the columns before it are computed
+    double freeLane_[kPanelRows] = {};  // where the group step writes for a free lane
 };

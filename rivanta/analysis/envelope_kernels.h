@@ -1,22 +1,14 @@
-// The vector steps of the envelope factorisation, each on the four rows of one panel at once.
-// Every entry still receives its terms one by one in increasing column, and a term with a factor
-// of exactly 0.0 is left out, as in the dense factorisation. A panel's column c is the four
-// values of its rows in column c, side by side; `panel` arguments point at a panel's column
-// `first`.
+// The vector steps of the envelope factorisation, on the four lanes of a panel at once. Every
+// entry still receives its terms one by one in increasing column, and a term with a factor of
+// exactly 0.0 is left out, as in the dense factorisation. A panel's column is its lanes' four
+// values in that column, side by side; p points at a panel's column, and p + kPanelRows * t at
+// the t-th column after it.
 #pragma once
 
-// Completes and scales panel P's entries in the columns top .. top + 3 of an earlier panel Q's
-// rows: p and q point at both panels' column top - before, the terms of the columns from there
-// up to top - 1 are subtracted, then those of Q's diagonal block. inversePivot points at
-// 1 / L[top][top].
-void EliminatePanelAgainst(double* p, const double* q, int before, const double* inversePivot);
+// column -= p_t * row[kPanelRows * t] in each lane, for t = 0 .. count - 1 in turn: a panel's
+// column against one row, whose values in the same columns are kPanelRows apart.
+void SubtractColumnTerms(double* column, const double* p, const double* row, int count);
 
-// Factorises panel P's diagonal block, whose column top is `before` columns after `panel`:
-// the terms of those columns first, then the block's own. Only the first `rows` rows are real.
-// Pivots go to the block's diagonal and their inverses to inversePivot[0 .. rows - 1]. Returns
-// the lane of the first pivot found <= 0.0 (a NaN passes), or -1.
-int FactorDiagonalBlock(double* panel, int before, int rows, double* inversePivot);
-
-// Forward substitution of panel P's rows top .. top + 3: x[first .. top - 1] are solved, x[top ..
-// top + 3] hold the right-hand sides and are solved in turn (only the first `rows` are real).
-void ForwardSubstitutePanel(const double* panel, int first, int top, int rows, double* x, const double* inversePivot);
+// columns[m] -= p_t * q[kPanelRows * t + m] in each lane, for t = 0 .. count - 1 in turn and each
+// m < kPanelRows: a panel's columns against the four rows of another panel q, at once.
+void SubtractGroupTerms(double* const* columns, const double* p, const double* q, int count);

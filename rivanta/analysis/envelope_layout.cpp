@@ -16,45 +16,44 @@ std::vector<int> rowFirsts(int n, const std::vector<std::pair<int, int>>& links)
     return first;
 }
 
+// Wide rows fill panels four at a time in row order; each narrow row opens a panel of its own.
+void groupRows(TzRvnEnvelopeLayout& layout) {
+    layout.panelOf.resize(at(layout.size));
+    layout.laneOf.resize(at(layout.size));
+    int openWide = -1;
+    for (int i = 0; i < layout.size; ++i) {
+        const bool wide = i - layout.rowFirst[at(i)] >= kWideRow;
+        if (!wide || openWide < 0) {
+            layout.panelRows.insert(layout.panelRows.end(), kPanelRows, -1);
+            layout.panelFirst.push_back(layout.rowFirst[at(i)]);
+            if (wide) openWide = layout.panels() - 1;
+        }
+        const int p = wide ? openWide : layout.panels() - 1;
+        int lane = 0;
+        while (layout.row(p, lane) >= 0) ++lane;
+        layout.panelRows[at(kPanelRows * p + lane)] = i;
+        layout.panelFirst[at(p)] = std::min(layout.panelFirst[at(p)], layout.rowFirst[at(i)]);
+        layout.panelOf[at(i)] = p;
+        layout.laneOf[at(i)] = lane;
+        if (wide && lane == kPanelRows - 1) openWide = -1;
+    }
+}
+
 void placePanels(TzRvnEnvelopeLayout& layout) {
-    const int panels = (layout.size + kPanelRows - 1) / kPanelRows;
-    layout.panelFirst.resize(at(panels));
-    layout.panelStart.assign(at(panels) + 1, 0);
-    for (int p = 0; p < panels; ++p) {
-        const int top = kPanelRows * p;
-        const int bottom = std::min(top + kPanelRows, layout.size);
-        const int first = *std::min_element(layout.rowFirst.begin() + top, layout.rowFirst.begin() + bottom);
-        layout.panelFirst[at(p)] = first - first % kPanelRows;
-        const std::size_t columns = at(top + kPanelRows - layout.panelFirst[at(p)]);
+    layout.panelStart.assign(at(layout.panels()) + 1, 0);
+    for (int p = 0; p < layout.panels(); ++p) {
+        const std::size_t columns = at(layout.lastRow(p) - layout.panelFirst[at(p)] + 1);
         layout.panelStart[at(p) + 1] = layout.panelStart[at(p)] + columns * kPanelRows;
     }
 }
 
-// Products the panel steps form: each panel's four rows against four rows at a time over the
-// columns both reach, the padding included.
-double panelProducts(const TzRvnEnvelopeLayout& layout) {
-    double products = 0;
-    for (int p = 0; p < layout.panels(); ++p) {
-        const int first = layout.panelFirst[at(p)];
-        for (int q = first / kPanelRows; q <= p; ++q) {
-            products += kPanelRows * kPanelRows * (kPanelRows * q - std::max(first, layout.panelFirst[at(q)]));
-        }
-    }
-    return products;
-}
-
-// Products of the row by row factorisation of the envelopes, which the one on the factor's
-// pattern forms about as many of.
-double rowProducts(const TzRvnEnvelopeLayout& layout) {
-    double products = 0;
-    for (int i = 0; i < layout.size; ++i) {
-        const int first = layout.rowFirst[at(i)];
-        for (int k = first; k <= i; ++k) products += k - std::max(first, layout.rowFirst[at(k)]);
-    }
-    return products;
-}
-
 }  // namespace
+
+int TzRvnEnvelopeLayout::lastRow(int panel) const {
+    int last = -1;
+    for (int lane = 0; lane < kPanelRows; ++lane) last = std::max(last, row(panel, lane));
+    return last;
+}
 
 long long TzRvnEnvelopeLayout::entries() const {
     long long entries = 0;
@@ -62,12 +61,11 @@ long long TzRvnEnvelopeLayout::entries() const {
     return entries;
 }
 
-bool PanelsPayOff(const TzRvnEnvelopeLayout& layout) { return panelProducts(layout) <= 2 * rowProducts(layout); }
-
 TzRvnEnvelopeLayout EnvelopeLayout(int n, const std::vector<std::pair<int, int>>& links) {
     TzRvnEnvelopeLayout layout;
     layout.size = std::max(n, 0);
     layout.rowFirst = rowFirsts(layout.size, links);
+    groupRows(layout);
     placePanels(layout);
     return layout;
 }
@@ -81,7 +79,16 @@ void ListEnvelopeColumns(TzRvnEnvelopeLayout& layout) {
     for (std::size_t j = 0; j < at(n); ++j) count[j + 1] += count[j];
     layout.columnStart = count;
     layout.columnRow.resize(count.back());
+    layout.columnPlace.resize(count.back());
     for (int i = 0; i < n; ++i) {
-        for (int j = layout.rowFirst[at(i)]; j < i; ++j) layout.columnRow[count[at(j)]++] = i;
+        for (int j = layout.rowFirst[at(i)]; j < i; ++j) {
+            const std::size_t e = count[at(j)]++;
+            layout.columnRow[e] = i;
+            layout.columnPlace[e] = static_cast<std::uint32_t>(layout.place(i, j));
+        }
     }
+}
+
+bool PanelsPayOff(const TzRvnEnvelopeLayout& layout, long long factorEntries) {
+    return 2 * layout.entries() <= 3 * factorEntries && layout.values() <= UINT32_MAX;
 }

@@ -4,6 +4,7 @@
 #include "analysis/envelope_system.h"
 #include "analysis/ordering_amd.h"
 #include "analysis/sparse_factor_system.h"
+#include "analysis/sparse_pattern.h"
 
 #include <numeric>
 
@@ -21,8 +22,11 @@ namespace {
 // The exact factorisation in the network's own order, on the rows' envelopes when that is the
 // cheaper, on the factor's pattern otherwise: both give the dense one's bits.
 std::unique_ptr<TzRvnSystemMatrix> exactSystem(const TzRvnNetworkData& network) {
-    TzRvnEnvelopeLayout layout = EnvelopeLayout(network.numNodes(), BranchLinks(network));
-    if (PanelsPayOff(layout)) return std::make_unique<TzRvnEnvelopeSystem>(network, std::move(layout));
+    const std::vector<std::pair<int, int>> links = BranchLinks(network);
+    TzRvnEnvelopeLayout layout = EnvelopeLayout(network.numNodes(), links);
+    if (PanelsPayOff(layout, FactorEntryCount(network.numNodes(), links))) {
+        return std::make_unique<TzRvnEnvelopeSystem>(network, std::move(layout));
+    }
     std::vector<int> ownOrder(static_cast<std::size_t>(network.numNodes()));
     std::iota(ownOrder.begin(), ownOrder.end(), 0);
     return std::make_unique<TzRvnSparseSystem>(network, std::move(ownOrder));

@@ -3,6 +3,7 @@
 // infinities among the stored values, of sizes across several panels.
 #include "analysis/cholesky.h"
 #include "analysis/envelope_cholesky.h"
+#include "analysis/sparse_pattern.h"
 #include "random_systems.h"
 
 #include <gtest/gtest.h>
@@ -10,23 +11,46 @@
 namespace {
 
 using rvntest::bits;
+using rvntest::Links;
 using rvntest::RandomSystem;
 
-TEST(EnvelopeLayout, RowsKeepFromTheirLowestNeighbour) {
-    // Row 5's lowest neighbour is 1, row 2 has none below it; panel 1 (rows 4..7) starts at
-    // column 0, the multiple of four at or below 1.
-    TzRvnEnvelopeLayout layout = EnvelopeLayout(9, {{5, 1}, {3, 5}, {2, 7}, {8, 8}});
+TEST(EnvelopeLayout, WideRowsShareAPanelNarrowRowsHaveTheirOwn) {
+    // Rows 9, 10, 11 and 13 reach back eight columns or more; row 12 has no neighbour below it.
+    TzRvnEnvelopeLayout layout = EnvelopeLayout(14, {{9, 0}, {1, 10}, {11, 3}, {13, 2}, {13, 12}, {4, 5}});
     ListEnvelopeColumns(layout);
-    EXPECT_EQ(layout.rowFirst, (std::vector<int>{0, 1, 2, 3, 4, 1, 6, 2, 8}));
-    EXPECT_EQ(layout.panelFirst, (std::vector<int>{0, 0, 8}));
-    EXPECT_EQ(layout.values(), 4u * 4u + 8u * 4u + 4u * 4u);
-    EXPECT_EQ(layout.entries(), 9 + 4 + 5);
-    // Column 2 is reached by rows 5 and 7, in increasing order.
+    EXPECT_EQ(layout.rowFirst[5], 4);
+    EXPECT_EQ(layout.panels(), 11);
+    EXPECT_EQ((std::vector<int>{layout.row(9, 0), layout.row(9, 1), layout.row(9, 2), layout.row(9, 3)}),
+              (std::vector<int>{9, 10, 11, 13}));
+    EXPECT_EQ(layout.panelOf[12], 10);
+    EXPECT_EQ(layout.row(10, 1), -1);
+    EXPECT_EQ(layout.panelFirst[9], 0);
+    EXPECT_EQ(layout.lastRow(9), 13);
+    // Nine narrow panels before the wide one, of one column each but row 5's two; the wide one
+    // keeps fourteen columns.
+    EXPECT_EQ(layout.place(13, 2), 10u * 4u + 4u * 2u + 3u);
+    EXPECT_EQ(layout.values(), 10u * 4u + 14u * 4u + 4u);
+    EXPECT_EQ(layout.entries(), 9 + 1 + 10 + 10 + 9 + 1 + 12);
     const std::vector<int> column2(layout.columnRow.begin() + static_cast<std::ptrdiff_t>(layout.columnStart[2]),
                                    layout.columnRow.begin() + static_cast<std::ptrdiff_t>(layout.columnStart[3]));
-    EXPECT_EQ(column2, (std::vector<int>{5, 7}));
-    EXPECT_EQ(layout.place(5, 1), 16u + 4u * 1u + 1u);
+    EXPECT_EQ(column2, (std::vector<int>{9, 10, 13}));
     EXPECT_EQ(EnvelopeLayout(0, {}).values(), 0u);
+}
+
+// The envelope pays off where it is mostly fill, as in a grid numbered row by row; ten chains
+// woven into each other (node i joined to i + 10) keep ten columns of envelope per row and no fill.
+TEST(EnvelopeLayout, PanelsPayOffWhereTheEnvelopeIsMostlyFill) {
+    const int n = 400;
+    Links grid;
+    Links woven;
+    for (int i = 0; i < n; ++i) {
+        if (i % 20 != 0) grid.emplace_back(i, i - 1);
+        if (i >= 20) grid.emplace_back(i, i - 20);
+        if (i >= 10) woven.emplace_back(i, i - 10);
+    }
+    EXPECT_TRUE(PanelsPayOff(EnvelopeLayout(n, grid), FactorEntryCount(n, grid)));
+    EXPECT_FALSE(PanelsPayOff(EnvelopeLayout(n, woven), FactorEntryCount(n, woven)));
+    EXPECT_EQ(FactorEntryCount(n, woven), 2 * n - 10);
 }
 
 TzRvnEnvelopeFactor envelopeOf(const RandomSystem& s) {

@@ -7,6 +7,7 @@
 #include "analysis/solver.h"
 #include "analysis/envelope_system.h"
 #include "analysis/sparse_factor_system.h"
+#include "analysis/sparse_pattern.h"
 #include "random_networks.h"
 #include "random_systems.h"
 #include "test_files.h"
@@ -113,7 +114,8 @@ TEST(FactorisationChoice, ExactOnTheEnvelopesOfGridsGivesTheDenseBits) {
     for (int trial = 0; trial < 40; ++trial) {
         const rvntest::RandomNetworkShape shape{150, 250, trial % 2 == 0, false, 14 + trial % 9};
         const TzRvnNetworkData network = rvntest::RandomNetwork(random, shape);
-        onEnvelopes += PanelsPayOff(EnvelopeLayout(network.numNodes(), BranchLinks(network)));
+        const std::vector<std::pair<int, int>> links = BranchLinks(network);
+        onEnvelopes += PanelsPayOff(EnvelopeLayout(network.numNodes(), links), FactorEntryCount(network.numNodes(), links));
         expectSameBits(solve(network, TzRvnFactorisation::dense), solve(network, TzRvnFactorisation::exact),
                        "grid trial " + std::to_string(trial));
         if (HasFailure()) return;
