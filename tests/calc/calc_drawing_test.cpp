@@ -14,7 +14,7 @@
 namespace {
 
 namespace fs = std::filesystem;
-using rvntest::quoted;
+using rvntest::singleQuoted;
 using rvntest::runCalc;
 
 const std::string kCase = "e01_two_nodes_tank";
@@ -66,7 +66,7 @@ TEST_F(CalcDrawing, CalculatesTheNamedNetworkAndSavesItsResultsWithSave) {
     const std::string before = rvntest::readBytes(drawing());
     const fs::path out = scratch / "out";
     const rvntest::ProgramRun run =
-        runCalc(quoted(drawing()) + " --network " + kCase + " --out " + quoted(out));
+        runCalc(singleQuoted(drawing()) + " --network " + kCase + " --out " + singleQuoted(out));
     EXPECT_EQ(0, run.status) << run.output;
     EXPECT_EQ(rvntest::readBytes(expected("rvncheck.tmp")), rvntest::readBytes(out / "rvncheck.tmp"));
     EXPECT_EQ(rvntest::readBytes(expected("rvncalcr.tmp")), rvntest::readBytes(out / "rvncalcr.tmp"));
@@ -74,7 +74,7 @@ TEST_F(CalcDrawing, CalculatesTheNamedNetworkAndSavesItsResultsWithSave) {
     EXPECT_EQ(NO_RESULT, savedNetwork().nodes()[1].head);
 
     const rvntest::ProgramRun saved =
-        runCalc(quoted(drawing()) + " --network " + kCase + " --save --out " + quoted(out));
+        runCalc(singleQuoted(drawing()) + " --network " + kCase + " --save --out " + singleQuoted(out));
     EXPECT_EQ(0, saved.status) << saved.output;
     EXPECT_NE(std::string::npos, saved.output.find("Saved \"" + drawing().string() + "\"")) << saved.output;
     EXPECT_EQ(std::string::npos, saved.output.find("left open")) << saved.output;
@@ -92,7 +92,7 @@ TEST_F(CalcDrawing, CalculatesTheNamedNetworkAndSavesItsResultsWithSave) {
 TEST_F(CalcDrawing, AMissingNetworkOrAFileThatIsNoDrawingIsToldAndNothingWritten) {
     const std::string before = rvntest::readBytes(drawing());
     const rvntest::ProgramRun missing =
-        runCalc(quoted(drawing()) + " --network Nessuna --save --out " + quoted(scratch / "out"));
+        runCalc(singleQuoted(drawing()) + " --network Nessuna --save --out " + singleQuoted(scratch / "out"));
     EXPECT_EQ(1, missing.status);
     EXPECT_NE(std::string::npos, missing.output.find("has no network \"Nessuna\" (its networks: \"" + kCase + "\")"))
         << missing.output;
@@ -101,7 +101,7 @@ TEST_F(CalcDrawing, AMissingNetworkOrAFileThatIsNoDrawingIsToldAndNothingWritten
 
     const fs::path notDrawing = scratch / "testo.dwg";
     rvntest::writeBytes(notDrawing, "just text\n");
-    const rvntest::ProgramRun unreadable = runCalc(quoted(notDrawing) + " --network " + kCase);
+    const rvntest::ProgramRun unreadable = runCalc(singleQuoted(notDrawing) + " --network " + kCase);
     EXPECT_EQ(1, unreadable.status);
     EXPECT_NE(std::string::npos, unreadable.output.find("rivanta calc: ")) << unreadable.output;
     EXPECT_EQ("just text\n", rvntest::readBytes(notDrawing));

@@ -1,37 +1,22 @@
 // Runs the built host program's "calc" tool as a user would, and writes small Portavia files.
 #pragma once
 
-#include <sys/wait.h>
+#include "run_command.h"
 
 #include <bit>
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 namespace rvntest {
 
-struct ProgramRun {
-    int status = -1;     // the exit status; -1 when the program did not exit normally
-    std::string output;  // standard output and standard error together
-};
-
-inline std::string quoted(const std::filesystem::path& path) { return "'" + path.string() + "'"; }
+using ProgramRun = CommandRun;
 
 // Runs "rivanta ARGUMENTS" with no terminal on its input; environment prefixes the command
 // ("TMPDIR=/x").
 inline ProgramRun runRivanta(const std::string& arguments, const std::string& environment = "") {
-    const std::string command = environment + " " + quoted(std::filesystem::path(RVN_BIN_DIR) / "rivanta") + " " +
-                                arguments + " </dev/null 2>&1";
-    ProgramRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return run;
-    char buffer[4096];
-    for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.output.append(buffer, got);
-    const int raw = pclose(pipe);
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    return run;
+    return runCommand(environment + " " + singleQuoted(std::filesystem::path(RVN_BIN_DIR) / "rivanta") + " " + arguments);
 }
 
 // Runs "rivanta calc ARGUMENTS" as runRivanta does.

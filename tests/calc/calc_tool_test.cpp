@@ -15,7 +15,7 @@
 namespace {
 
 namespace fs = std::filesystem;
-using rvntest::quoted;
+using rvntest::singleQuoted;
 using rvntest::runCalc;
 
 const fs::path kCasesDir = fs::path(RVN_TEST_DATA) / "cases" / "calc";
@@ -77,7 +77,7 @@ TEST_P(SharedCase, LeavesTheExpectedReportsAndResultsInTheOutputFolder) {
     const std::string name = GetParam();
     rvntest::ScratchDir scratch;
     const fs::path out = scratch / "out";
-    const rvntest::ProgramRun run = runCalc(quoted(casePtv(name)) + " --out " + quoted(out) + " --yes");
+    const rvntest::ProgramRun run = runCalc(singleQuoted(casePtv(name)) + " --out " + singleQuoted(out) + " --yes");
     expectNothingLeftOpen(run);
     if (fs::exists(expected(name, "REJECTED"))) {
         EXPECT_NE(0, run.status) << run.output;
@@ -111,7 +111,7 @@ INSTANTIATE_TEST_SUITE_P(Calc, SharedCase, testing::ValuesIn(caseNames()),
 
 TEST(CalcTool, TellsTheSummaryOfACalculatedNetwork) {
     rvntest::ScratchDir scratch;
-    const rvntest::ProgramRun run = runCalc(quoted(casePtv("e01_two_nodes_tank")) + " --out " + quoted(scratch.path()));
+    const rvntest::ProgramRun run = runCalc(singleQuoted(casePtv("e01_two_nodes_tank")) + " --out " + singleQuoted(scratch.path()));
     EXPECT_EQ(0, run.status);
     const std::string folder = scratch.path().string();
     const std::string summary = "Network \"e01_two_nodes_tank\": nodes 2, branches 1, tanks 1\n"
@@ -124,11 +124,11 @@ TEST(CalcTool, TellsTheSummaryOfACalculatedNetwork) {
 }
 
 TEST(CalcTool, EachSolverCalculatesAndVerboseTellsTheFactorsNonZeros) {
-    const std::string ptv = quoted(casePtv("e03_reversed_branches"));
+    const std::string ptv = singleQuoted(casePtv("e03_reversed_branches"));
     const std::string expectedReport = rvntest::readBytes(expected("e03_reversed_branches", "rvncalcr.tmp"));
     for (const std::string solver : {"dense", "exact", "ordered"}) {
         rvntest::ScratchDir scratch;
-        const rvntest::ProgramRun run = runCalc(ptv + " --solver " + solver + " --verbose --out " + quoted(scratch.path()));
+        const rvntest::ProgramRun run = runCalc(ptv + " --solver " + solver + " --verbose --out " + singleQuoted(scratch.path()));
         EXPECT_EQ(0, run.status) << solver << run.output;
         EXPECT_NE(std::string::npos, run.output.find("Factor of the system: ")) << run.output;
         expectSameResults(expected("e03_reversed_branches", "results.json"), scratch.path() / "results.json");
@@ -142,9 +142,9 @@ TEST(CalcTool, EachSolverCalculatesAndVerboseTellsTheFactorsNonZeros) {
 
 TEST(CalcTool, AFailingCheckShowsTheDialogsMessageAndLeavesAnEarlierCalculationReport) {
     rvntest::ScratchDir scratch;
-    const std::string out = " --out " + quoted(scratch.path());
-    ASSERT_EQ(0, runCalc(quoted(casePtv("e01_two_nodes_tank")) + out).status);
-    const rvntest::ProgramRun failed = runCalc(quoted(casePtv("e06_isolated_nodes")) + out);
+    const std::string out = " --out " + singleQuoted(scratch.path());
+    ASSERT_EQ(0, runCalc(singleQuoted(casePtv("e01_two_nodes_tank")) + out).status);
+    const rvntest::ProgramRun failed = runCalc(singleQuoted(casePtv("e06_isolated_nodes")) + out);
     EXPECT_EQ(1, failed.status);
     const std::string message = "Incongruenze sui dati: Vedi \"" + (scratch / "rvncheck.tmp").string() +
                                 "\"\nImpossibile avviare il calcolo della rete\n";
@@ -155,7 +155,7 @@ TEST(CalcTool, AFailingCheckShowsTheDialogsMessageAndLeavesAnEarlierCalculationR
               rvntest::readBytes(scratch / "rvncalcr.tmp"));
     expectSameResults(expected("e06_isolated_nodes", "results.json"), scratch / "results.json");
 
-    ASSERT_EQ(0, runCalc(quoted(casePtv("e03_reversed_branches")) + out).status);
+    ASSERT_EQ(0, runCalc(singleQuoted(casePtv("e03_reversed_branches")) + out).status);
     EXPECT_EQ(rvntest::readBytes(expected("e03_reversed_branches", "rvncheck.tmp")),
               rvntest::readBytes(scratch / "rvncheck.tmp"));
     EXPECT_EQ(rvntest::readBytes(expected("e03_reversed_branches", "rvncalcr.tmp")),
@@ -165,7 +165,7 @@ TEST(CalcTool, AFailingCheckShowsTheDialogsMessageAndLeavesAnEarlierCalculationR
 TEST(CalcTool, AnAbortedCalculationNamesTheNodesNoTankFeeds) {
     rvntest::ScratchDir scratch;
     const rvntest::ProgramRun run =
-        runCalc(quoted(casePtv("e11_component_without_tank")) + " --out " + quoted(scratch.path()));
+        runCalc(singleQuoted(casePtv("e11_component_without_tank")) + " --out " + singleQuoted(scratch.path()));
     EXPECT_EQ(1, run.status);
     const std::string message = "Incongruenze sul calcolo: Vedi \"" + (scratch / "rvncalcr.tmp").string() +
                                 "\"\nCalcolo della rete  *** ABORTITO ***\nNodes that no tank feeds: 4, 5\n";
@@ -177,7 +177,7 @@ TEST(CalcTool, ResultsThatAreNotNumbersNameTheirBranches) {
     const rvntest::PortaviaBytes file(2, {{1, 2, 100.0, 0.0001, 0.0}}, 1, 50.0);
     const fs::path ptv = scratch / "diametro.ptv";
     rvntest::writeBytes(ptv, file.bytes());
-    const rvntest::ProgramRun run = runCalc(quoted(ptv) + " --yes --out " + quoted(scratch / "out"));
+    const rvntest::ProgramRun run = runCalc(singleQuoted(ptv) + " --yes --out " + singleQuoted(scratch / "out"));
     EXPECT_EQ(1, run.status) << run.output;
     EXPECT_NE(std::string::npos, run.output.find("Il diametro del ramo 1 NON e' POSITIVO -> yes (--yes)")) << run.output;
     EXPECT_NE(std::string::npos, run.output.find("Branches whose results are not numbers: 1 (1-2)\n")) << run.output;
@@ -189,13 +189,13 @@ TEST(CalcTool, TheImportsQuestionIsRefusedWithoutATerminalUnlessAnswered) {
     rvntest::ScratchDir scratch;
     const fs::path out = scratch / "out";
     for (const std::string answer : {"", " --no"}) {
-        const rvntest::ProgramRun run = runCalc(quoted(casePtv("e16_roughness_zero")) + answer + " --out " + quoted(out));
+        const rvntest::ProgramRun run = runCalc(singleQuoted(casePtv("e16_roughness_zero")) + answer + " --out " + singleQuoted(out));
         EXPECT_EQ(1, run.status);
         EXPECT_NE(std::string::npos, run.output.find("La scabrezza del ramo 3 NON e' POSITIVA")) << run.output;
         EXPECT_NE(std::string::npos, run.output.find("annullata")) << run.output;
         EXPECT_FALSE(fs::exists(out));
     }
-    const rvntest::ProgramRun refused = runCalc(quoted(casePtv("e16_roughness_zero")));
+    const rvntest::ProgramRun refused = runCalc(singleQuoted(casePtv("e16_roughness_zero")));
     EXPECT_NE(std::string::npos, refused.output.find("no terminal to ask (answer with --yes or --no)"));
 }
 
@@ -203,8 +203,8 @@ TEST(CalcTool, WithoutOutputFolderTheReportsGoToTheTemporaryDirectory) {
     rvntest::ScratchDir scratch;
     const fs::path results = scratch / "altrove" / "risultati.json";
     fs::create_directories(results.parent_path());
-    const rvntest::ProgramRun run = runCalc(quoted(casePtv("e03_reversed_branches")) + " --results " + quoted(results),
-                                            "TMPDIR=" + quoted(scratch.path()));
+    const rvntest::ProgramRun run = runCalc(singleQuoted(casePtv("e03_reversed_branches")) + " --results " + singleQuoted(results),
+                                            "TMPDIR=" + singleQuoted(scratch.path()));
     EXPECT_EQ(0, run.status) << run.output;
     EXPECT_EQ(rvntest::readBytes(expected("e03_reversed_branches", "rvncalcr.tmp")),
               rvntest::readBytes(scratch / "rvncalcr.tmp"));
@@ -213,7 +213,7 @@ TEST(CalcTool, WithoutOutputFolderTheReportsGoToTheTemporaryDirectory) {
     EXPECT_FALSE(fs::exists(scratch / "results.json"));
 
     fs::remove(results);
-    EXPECT_EQ(0, runCalc(quoted(casePtv("e01_two_nodes_tank")), "TMPDIR=" + quoted(scratch.path())).status);
+    EXPECT_EQ(0, runCalc(singleQuoted(casePtv("e01_two_nodes_tank")), "TMPDIR=" + singleQuoted(scratch.path())).status);
     EXPECT_FALSE(fs::exists(results));
     EXPECT_FALSE(fs::exists(scratch / "results.json"));
 }
@@ -223,7 +223,7 @@ TEST(CalcTool, BadArgumentsAndUnreadableFilesEndWithAClearLine) {
     const rvntest::ProgramRun none = runCalc("");
     EXPECT_EQ(2, none.status);
     EXPECT_NE(std::string::npos, none.output.find("rivanta calc: no file to calculate\nTry \"rivanta calc --help\".\n"));
-    const rvntest::ProgramRun unknown = runCalc(quoted(casePtv("e01_two_nodes_tank")) + " --fast");
+    const rvntest::ProgramRun unknown = runCalc(singleQuoted(casePtv("e01_two_nodes_tank")) + " --fast");
     EXPECT_EQ(2, unknown.status);
     EXPECT_NE(std::string::npos, unknown.output.find("unknown option --fast"));
     const rvntest::ProgramRun help = runCalc("--help");
@@ -231,26 +231,26 @@ TEST(CalcTool, BadArgumentsAndUnreadableFilesEndWithAClearLine) {
     EXPECT_NE(std::string::npos, help.output.find("Usage: rivanta calc FILE.ptv"));
 
     const fs::path missing = scratch / "manca.ptv";
-    const rvntest::ProgramRun absent = runCalc(quoted(missing) + " --out " + quoted(scratch / "out"));
+    const rvntest::ProgramRun absent = runCalc(singleQuoted(missing) + " --out " + singleQuoted(scratch / "out"));
     EXPECT_EQ(1, absent.status);
     EXPECT_NE(std::string::npos, absent.output.find("Impossibile aprire il file " + missing.string()));
-    const rvntest::ProgramRun folder = runCalc(quoted(scratch.path()));
+    const rvntest::ProgramRun folder = runCalc(singleQuoted(scratch.path()));
     EXPECT_EQ(1, folder.status);
     EXPECT_NE(std::string::npos, folder.output.find("Impossibile aprire il file"));
 
     const fs::path shortFile = scratch / "corto.ptv";
     rvntest::writeBytes(shortFile, rvntest::readBytes(casePtv("e01_two_nodes_tank")).substr(0, 100));
-    const rvntest::ProgramRun truncated = runCalc(quoted(shortFile) + " --out " + quoted(scratch / "out"));
+    const rvntest::ProgramRun truncated = runCalc(singleQuoted(shortFile) + " --out " + singleQuoted(scratch / "out"));
     EXPECT_EQ(1, truncated.status);
     EXPECT_NE(std::string::npos, truncated.output.find("e' piu' corto della sua intestazione (100 byte su 164)"));
     EXPECT_FALSE(fs::exists(scratch / "out"));
 
     rvntest::writeBytes(scratch / "file", "not a folder");
-    const rvntest::ProgramRun blocked = runCalc(quoted(casePtv("e01_two_nodes_tank")) + " --out " + quoted(scratch / "file"));
+    const rvntest::ProgramRun blocked = runCalc(singleQuoted(casePtv("e01_two_nodes_tank")) + " --out " + singleQuoted(scratch / "file"));
     EXPECT_EQ(1, blocked.status);
     EXPECT_NE(std::string::npos, blocked.output.find("cannot make the folder"));
 
-    const rvntest::ProgramRun drawing = runCalc(quoted(scratch / "progetto.dwg") + " --network Rete");
+    const rvntest::ProgramRun drawing = runCalc(singleQuoted(scratch / "progetto.dwg") + " --network Rete");
     EXPECT_EQ(1, drawing.status);
     EXPECT_NE(std::string::npos, drawing.output.find("rivanta calc: Cannot open")) << drawing.output;
     for (const auto* run : {&absent, &truncated, &blocked, &drawing}) expectNothingLeftOpen(*run);

@@ -18,7 +18,7 @@
 namespace {
 
 namespace fs = std::filesystem;
-using rvntest::quoted;
+using rvntest::singleQuoted;
 using rvntest::runRivanta;
 
 // Five nodes, a tank at 60 m on node 1, node demands 1 l/s (node 1: none), elevation 10 m.
@@ -57,9 +57,9 @@ TEST(InpCalc, AnInputFileGivesTheResultsOfThePortaviaFileOfTheSameNetwork) {
     fs::create_directories(scratch / "inp");
     rvntest::writeBytes(scratch / "ptv" / "rete.ptv", rvntest::PortaviaBytes(5, kBranches, 1, 60.0).bytes());
     rvntest::writeBytes(scratch / "inp" / "rete.inp", kSameNetworkInp);
-    const auto ptv = runRivanta("calc " + quoted(scratch / "ptv" / "rete.ptv") + " --out " + quoted(scratch / "ptv"));
+    const auto ptv = runRivanta("calc " + singleQuoted(scratch / "ptv" / "rete.ptv") + " --out " + singleQuoted(scratch / "ptv"));
     ASSERT_EQ(0, ptv.status) << ptv.output;
-    const auto inp = runRivanta("calc " + quoted(scratch / "inp" / "rete.inp") + " --out " + quoted(scratch / "inp"));
+    const auto inp = runRivanta("calc " + singleQuoted(scratch / "inp" / "rete.inp") + " --out " + singleQuoted(scratch / "inp"));
     ASSERT_EQ(0, inp.status) << inp.output;
     expectSameResults(scratch / "ptv" / "results.json", scratch / "inp" / "results.json");
     EXPECT_EQ(rvntest::readBytes(scratch / "ptv" / "rvncalcr.tmp"),
@@ -69,7 +69,7 @@ TEST(InpCalc, AnInputFileGivesTheResultsOfThePortaviaFileOfTheSameNetwork) {
 TEST(InpCalc, ARefusedInputFileEndsWithItsMessageAndStatusOne) {
     rvntest::ScratchDir scratch;
     rvntest::writeBytes(scratch / "rete.inp", std::string(kSameNetworkInp) + "[PUMPS]\n p 1 2 HEAD c\n");
-    const auto run = runRivanta("calc " + quoted(scratch / "rete.inp") + " --out " + quoted(scratch / "out"));
+    const auto run = runRivanta("calc " + singleQuoted(scratch / "rete.inp") + " --out " + singleQuoted(scratch / "out"));
     EXPECT_EQ(1, run.status);
     EXPECT_NE(std::string::npos, run.output.find("sezione [PUMPS], riga 24: Rivanta non calcola pompe")) << run.output;
     EXPECT_FALSE(fs::exists(scratch / "out" / "results.json"));
@@ -98,7 +98,7 @@ protected:
 
 TEST_F(InpOut, ExportsTheNetworkOfASavedDrawingThatReadsBackTheSame) {
     const fs::path out = scratch / "nord.inp";
-    const auto run = runRivanta("inpout " + quoted(drawing()) + " --network 'Rete Nord' " + quoted(out));
+    const auto run = runRivanta("inpout " + singleQuoted(drawing()) + " --network 'Rete Nord' " + singleQuoted(out));
     ASSERT_EQ(0, run.status) << run.output;
     EXPECT_NE(std::string::npos, run.output.find("Exported network \"Rete Nord\"")) << run.output;
     EXPECT_EQ(std::string::npos, run.output.find("left open")) << run.output;
@@ -120,7 +120,7 @@ TEST(InpOutDrawn, ADrawnNetworkIsExportedAsItsSchemaShowsItAndCalculatesAsTheDra
     rvntest::ScratchDir scratch;
     const fs::path drawing = fs::path(RVN_SOURCE_DIR) / "examples" / "networks" / "distretto.dwg";
     const fs::path out = scratch / "distretto.inp";
-    const auto run = runRivanta("inpout " + quoted(drawing) + " --network distretto " + quoted(out));
+    const auto run = runRivanta("inpout " + singleQuoted(drawing) + " --network distretto " + singleQuoted(out));
     ASSERT_EQ(0, run.status) << run.output;
     TzRvnNetworkData exported;
     ASSERT_EQ(TzRvnImportStatus::imported, ReadInpText(rvntest::readBytes(out), L"distretto.inp", {}, exported).status);
@@ -132,22 +132,22 @@ TEST(InpOutDrawn, ADrawnNetworkIsExportedAsItsSchemaShowsItAndCalculatesAsTheDra
     fs::create_directories(scratch / "dwg");
     fs::create_directories(scratch / "inp");
     const auto fromDrawing =
-        runRivanta("calc " + quoted(drawing) + " --network distretto --out " + quoted(scratch / "dwg"));
+        runRivanta("calc " + singleQuoted(drawing) + " --network distretto --out " + singleQuoted(scratch / "dwg"));
     ASSERT_EQ(0, fromDrawing.status) << fromDrawing.output;
-    const auto fromInp = runRivanta("calc " + quoted(out) + " --out " + quoted(scratch / "inp"));
+    const auto fromInp = runRivanta("calc " + singleQuoted(out) + " --out " + singleQuoted(scratch / "inp"));
     ASSERT_EQ(0, fromInp.status) << fromInp.output;
     expectSameResults(scratch / "dwg" / "results.json", scratch / "inp" / "results.json");
 }
 
 TEST_F(InpOut, AMissingNetworkOrDrawingAndWrongArgumentsAreRefused) {
     const fs::path out = scratch / "x.inp";
-    auto run = runRivanta("inpout " + quoted(drawing()) + " --network Sud " + quoted(out));
+    auto run = runRivanta("inpout " + singleQuoted(drawing()) + " --network Sud " + singleQuoted(out));
     EXPECT_EQ(1, run.status);
     EXPECT_NE(std::string::npos, run.output.find("has no network \"Sud\"")) << run.output;
-    run = runRivanta("inpout " + quoted(scratch / "none.dwg") + " --network Sud " + quoted(out));
+    run = runRivanta("inpout " + singleQuoted(scratch / "none.dwg") + " --network Sud " + singleQuoted(out));
     EXPECT_EQ(1, run.status) << run.output;
     EXPECT_FALSE(fs::exists(out));
-    run = runRivanta("inpout " + quoted(drawing()) + " " + quoted(out));
+    run = runRivanta("inpout " + singleQuoted(drawing()) + " " + singleQuoted(out));
     EXPECT_EQ(2, run.status);
     EXPECT_NE(std::string::npos, run.output.find("--network NAME is needed")) << run.output;
     run = runRivanta("inpout --help");

@@ -11,7 +11,7 @@
 namespace {
 
 namespace fs = std::filesystem;
-using rvntest::quoted;
+using rvntest::singleQuoted;
 
 const fs::path kSample = fs::path(RVN_SOURCE_DIR) / "examples" / "networks" / "distretto.dwg";
 
@@ -58,7 +58,7 @@ TEST_F(CalcSchema, ADrawnNetworkIsCalculatedAsTheDrawingShowsItAndSavedBack) {
     fs::copy_file(kSample, drawing);
     editDemand(drawing, L"N6", L"0.0100");
     const rvntest::ProgramRun run =
-        rvntest::runCalc(quoted(drawing) + " --network distretto --save --out " + quoted(scratch / "out"));
+        rvntest::runCalc(singleQuoted(drawing) + " --network distretto --save --out " + singleQuoted(scratch / "out"));
     ASSERT_EQ(0, run.status) << run.output;
     EXPECT_NE(std::string::npos, run.output.find("nodes 6, branches 7, tanks 1")) << run.output;
     EXPECT_EQ(std::string::npos, run.output.find("left open")) << run.output;
@@ -80,7 +80,7 @@ TEST_F(CalcSchema, ASchemaThatCannotBeReadIsToldAndTheDrawingKept) {
     std::wstring message;
     ASSERT_EQ(Acad::eOk, rvnhost::saveDrawingFile(db_, drawing.wstring(), message));
     const std::string before = rvntest::readBytes(drawing);
-    const rvntest::ProgramRun run = rvntest::runCalc(quoted(drawing) + " --network disegnata --save");
+    const rvntest::ProgramRun run = rvntest::runCalc(singleQuoted(drawing) + " --network disegnata --save");
     EXPECT_EQ(1, run.status);
     EXPECT_NE(std::string::npos, run.output.find("cannot be read from its schema")) << run.output;
     EXPECT_EQ(before, rvntest::readBytes(drawing));
