@@ -12,6 +12,7 @@
 #include "frame/document_states.h"
 #include "frame/plugin_lifecycle.h"
 #include "frame/translation.h"
+#include "host/open_object.h"
 #include "network/materials.h"
 #include "network/network_dictionary.h"
 #include "temp_path.h"
@@ -81,13 +82,16 @@ int calculateNetwork(const TzRvnCalcOptions& options, const std::wstring& name, 
     choice.factorReady = [&](long long entries) {
         progress(options, L"Factor of the system: " + std::to_wstring(entries) + L" non-zeros");
     };
-    const TzRvnCalcRun run = RunNetworkCalculation(id, files, choice);
+    TzRvnOpenObject<TzRvnNetwork> opened(id, AcDb::kForWrite);
+    const TzRvnCalcRun run = opened.isOpen() ? RunNetworkCalculation(*opened, files, choice) : TzRvnCalcRun();
+    const TzRvnNetworkData none;
+    const TzRvnNetworkData& network = opened.isOpen() ? opened->data() : none;
     calculated = run.status == TzRvnCalcStatus::calculated;
     const std::wstring results = resultsPathFor(options, folder);
-    const bool resultsWritten = results.empty() || WriteResultsJsonFile(results, run.network, run.check, run.calc);
-    print(std::cout, CalcSummary(name, run, files, resultsWritten ? results : L""));
+    const bool resultsWritten = results.empty() || WriteResultsJsonFile(results, network, run.check, run.calc);
+    print(std::cout, CalcSummary(name, run, network, files, resultsWritten ? results : L""));
     if (run.status != TzRvnCalcStatus::calculated) print(std::cerr, CalcRunMessage(run, files) + L"\n");
-    const std::wstring diagnosis = CalcDiagnosis(run);
+    const std::wstring diagnosis = CalcDiagnosis(run, network);
     print(std::cerr, diagnosis);
     if (!resultsWritten) print(std::cerr, L"rivanta calc: cannot write the results to \"" + results + L"\"\n");
     const bool usable = run.status == TzRvnCalcStatus::calculated && diagnosis.empty() && resultsWritten;
