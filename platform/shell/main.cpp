@@ -1,4 +1,5 @@
 // The host program: the CAD host's stand-in with the Rivanta plug-in.
+#include "huge_pages.h"
 #include "session.h"
 #include "shell_options.h"
 #include "text_codec.h"
@@ -15,5 +16,6 @@ int main(int argc, char** argv) {
         std::fputs(rvnos::toUtf8(rvnshell::usageText()).c_str(), stdout);
         return 0;
     }
+    if (rvnshell::WantsHugePages(options)) rvnshell::RestartOnHugePages(argv);
     return rvnshell::runSession(options);
 }

@@ -1,9 +1,9 @@
 #include "analysis/sparse_factor_system.h"
 
 #include "analysis/cholesky.h"
+#include "analysis/fixed_head.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -17,13 +17,10 @@ std::vector<int> inverseOf(const std::vector<int>& order) {
 
 // The branches taking part as pairs of factor positions.
 std::vector<std::pair<int, int>> positionLinks(const TzRvnNetworkData& network, const std::vector<int>& positionOf) {
-    std::vector<std::pair<int, int>> links;
-    links.reserve(network.edges().size());
-    for (const TzRvnEdge& edge : network.edges()) {
-        if (edge.excluded) continue;
-        const int s = edge.startIndex - 1;
-        const int e = edge.endIndex - 1;
-        links.emplace_back(positionOf.empty() ? s : positionOf[at(s)], positionOf.empty() ? e : positionOf[at(e)]);
+    std::vector<std::pair<int, int>> links = BranchLinks(network);
+    for (auto& [s, e] : links) {
+        s = positionOf[at(s)];
+        e = positionOf[at(e)];
     }
     return links;
 }
@@ -45,9 +42,9 @@ TzRvnSparseSystem::TzRvnSparseSystem(const TzRvnNetworkData& network, std::vecto
     }
 }
 
-int TzRvnSparseSystem::position(int node) const { return order_.empty() ? node : positionOf_[at(node)]; }
+int TzRvnSparseSystem::position(int node) const { return positionOf_[at(node)]; }
 
-int TzRvnSparseSystem::node(int position) const { return order_.empty() ? position : order_[at(position)]; }
+int TzRvnSparseSystem::node(int position) const { return order_[at(position)]; }
 
 void TzRvnSparseSystem::clear() { std::fill(factor_.values().begin(), factor_.values().end(), 0.0); }
 
@@ -61,34 +58,19 @@ void TzRvnSparseSystem::addBranch(int k, int, int, double c) {
     value[places.end] += c;
 }
 
-// Only the rows whose entry in column n is stored can hold a value other than +0.0 there; the
-// others take rhs[i] -= level * 0.0, which changes rhs[i] only when that product is not +0.0 (a
-// negative or not finite level), and then they are swept too.
 void TzRvnSparseSystem::fixHead(int n, double level, std::vector<double>& rhs) {
     const TzRvnFactorPattern& pattern = factor_.pattern();
-    std::vector<double>& value = factor_.values();
     const int p = position(n);
-    const double zeroProduct = level * 0.0;
-    const bool sweepOthers = zeroProduct != 0.0 || std::signbit(zeroProduct);
-    std::vector<char> stored(sweepOthers ? rhs.size() : 0, 0);
-    auto eliminate = [&](std::size_t entry, int rowPosition) {
-        const int i = node(rowPosition);
-        rhs[at(i)] -= level * value[entry];
-        value[entry] = 0;
-        if (sweepOthers) stored[at(i)] = 1;
-    };
-    for (std::size_t r = pattern.rowStart[at(p)]; r < pattern.rowStart[at(p) + 1]; ++r) {
-        eliminate(pattern.rowEntry[r], pattern.rowColumn[r]);
-    }
-    for (std::size_t e = pattern.diagonal(p); e < pattern.columnStart[at(p) + 1]; ++e) eliminate(e, pattern.row[e]);
-    for (std::size_t i = 0; i < stored.size(); ++i) {
-        if (!stored[i]) rhs[i] -= zeroProduct;
-    }
-    value[pattern.diagonal(p)] = 1;
+    EliminateFixedHead(level, rhs, factor_.values(), [&](auto visit) {
+        for (std::size_t r = pattern.rowStart[at(p)]; r < pattern.rowStart[at(p) + 1]; ++r) {
+            visit(pattern.rowEntry[r], node(pattern.rowColumn[r]));
+        }
+        for (std::size_t e = pattern.diagonal(p); e < pattern.columnStart[at(p) + 1]; ++e) visit(e, node(pattern.row[e]));
+    });
+    factor_.values()[pattern.diagonal(p)] = 1;
 }
 
 int TzRvnSparseSystem::solve(std::vector<double>& b) {
-    if (order_.empty()) return factor_.solve(b);
     ordered_.resize(b.size());
     for (std::size_t p = 0; p < order_.size(); ++p) ordered_[p] = b[at(order_[p])];
     const int pivot = factor_.solve(ordered_);

@@ -1,5 +1,5 @@
-// The sparse system: the matrix kept on the places of its factor's pattern, in the network's node
-// order (exact) or in a given elimination order.
+// The reordered system: the matrix kept on the places of its factor's pattern in a given
+// elimination order.
 #pragma once
 
 #include "analysis/sparse_cholesky.h"
@@ -7,7 +7,7 @@
 
 class TzRvnSparseSystem : public TzRvnSystemMatrix {
 public:
-    // order[p] is the node eliminated p-th; empty for the network's own node order.
+    // order[p] is the node eliminated p-th.
     TzRvnSparseSystem(const TzRvnNetworkData& network, std::vector<int> order);
 
     void clear() override;

@@ -113,3 +113,13 @@ TzRvnFactorPattern FactorPattern(int n, const std::vector<std::pair<int, int>>& 
     placeColumns(pattern);
     return pattern;
 }
+
+long long FactorEntryCount(int n, const std::vector<std::pair<int, int>>& links) {
+    const int size = std::max(n, 0);
+    const LowerNeighbours lower = lowerNeighbours(size, links);
+    const std::vector<int> parent = eliminationTree(size, lower);
+    std::vector<int> mark(at(size), -1);
+    long long entries = size;
+    for (int k = 0; k < size; ++k) visitRow(k, lower, parent, mark, [&](int) { ++entries; });
+    return entries;
+}

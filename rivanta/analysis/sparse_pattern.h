@@ -30,3 +30,6 @@ struct TzRvnFactorPattern {
 // Built through the elimination tree in time proportional to the factor's entries.
 TzRvnFactorPattern FactorPattern(int n, const std::vector<std::pair<int, int>>& links);
 
+// The number of entries of that pattern, counted without keeping them.
+long long FactorEntryCount(int n, const std::vector<std::pair<int, int>>& links);
+

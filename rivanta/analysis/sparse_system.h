@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 enum class TzRvnFactorisation {
@@ -43,6 +44,9 @@ public:
     // The number of factor entries stored (lower triangle and diagonal).
     virtual long long factorEntries() const = 0;
 };
+
+// The branches taking part (not excluded) as pairs of 0-based nodes.
+std::vector<std::pair<int, int>> BranchLinks(const TzRvnNetworkData& network);
 
 // The system of network, whose branches not excluded and tanks name valid nodes, for the
 // factorisation asked.

@@ -68,24 +68,11 @@ void addTank(TzRvnNetworkData& network, int nodeName, double head) {
     network.tanks().push_back(tank);
 }
 
-}  // namespace
-
-TzRvnNetworkData RandomNetwork(std::mt19937& random, const RandomNetworkShape& shape) {
-    const int n = shape.minNodes + pick(random, shape.maxNodes - shape.minNodes + 1);
-    std::vector<int> name(static_cast<std::size_t>(n));
-    std::iota(name.begin(), name.end(), 1);
-    std::shuffle(name.begin(), name.end(), random);
-    TzRvnNetworkData network;
-    network.setSettings(settings(random));
-    for (int i = 0; i < n; ++i) {
-        TzRvnNode node;
-        node.name = *TzRvnName::from(std::to_wstring(i + 1));
-        node.demand = demand(random);
-        node.elevation = uniform(random, 0.0, 30.0);
-        network.nodes().push_back(node);
-    }
-    // A split point past which the tree edges are cut, so that part may get no tank.
-    const int cut = shape.unfedParts && chance(random, 0.3) ? 1 + pick(random, n) : n;
+// A spanning tree and extra links between random nodes; with unfedParts the tree is now and then
+// cut at a split point, so the part past it may get no tank.
+void addRandomBranches(TzRvnNetworkData& network, const std::vector<int>& name, bool unfedParts, std::mt19937& random) {
+    const int n = static_cast<int>(name.size());
+    const int cut = unfedParts && chance(random, 0.3) ? 1 + pick(random, n) : n;
     for (int i = 1; i < n; ++i) {
         if (i != cut) addBranch(network, name, i, pick(random, i), random);
     }
@@ -95,6 +82,38 @@ TzRvnNetworkData RandomNetwork(std::mt19937& random, const RandomNetworkShape& s
         const int b = pick(random, n);
         if (a != b) addBranch(network, name, a, b, random);
         if (a != b && chance(random, 0.1)) addBranch(network, name, a, b, random);
+    }
+}
+
+// Each node joined to its left neighbour within its row and to the node above it.
+void addGridStreets(TzRvnNetworkData& network, const std::vector<int>& name, int width, std::mt19937& random) {
+    const int n = static_cast<int>(name.size());
+    for (int i = 1; i < n; ++i) {
+        if (i % width != 0) addBranch(network, name, i, i - 1, random);
+        if (i >= width) addBranch(network, name, i, i - width, random);
+    }
+}
+
+}  // namespace
+
+TzRvnNetworkData RandomNetwork(std::mt19937& random, const RandomNetworkShape& shape) {
+    const int n = shape.minNodes + pick(random, shape.maxNodes - shape.minNodes + 1);
+    std::vector<int> name(static_cast<std::size_t>(n));
+    std::iota(name.begin(), name.end(), 1);
+    if (shape.gridWidth == 0) std::shuffle(name.begin(), name.end(), random);
+    TzRvnNetworkData network;
+    network.setSettings(settings(random));
+    for (int i = 0; i < n; ++i) {
+        TzRvnNode node;
+        node.name = *TzRvnName::from(std::to_wstring(i + 1));
+        node.demand = demand(random);
+        node.elevation = uniform(random, 0.0, 30.0);
+        network.nodes().push_back(node);
+    }
+    if (shape.gridWidth > 0) {
+        addGridStreets(network, name, shape.gridWidth, random);
+    } else {
+        addRandomBranches(network, name, shape.unfedParts, random);
     }
     const int tanks = 1 + pick(random, 4);
     for (int t = 0; t < tanks; ++t) {

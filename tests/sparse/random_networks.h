@@ -14,6 +14,9 @@ struct RandomNetworkShape {
     int maxNodes = 40;
     bool oddLevels = false;      // tank levels negative, zero, infinite or NaN now and then
     bool unfedParts = false;     // now and then a part of the network no tank feeds
+    // Above 0: a street grid of rows this wide, numbered row by row, each node joined to its left
+    // and upper neighbours, instead of a random graph under a shuffled numbering.
+    int gridWidth = 0;
 };
 
 TzRvnNetworkData RandomNetwork(std::mt19937& random, const RandomNetworkShape& shape);

@@ -4,19 +4,17 @@
 #include "analysis/cholesky.h"
 #include "analysis/sparse_cholesky.h"
 #include "analysis/sparse_pattern.h"
+#include "random_systems.h"
 
 #include <gtest/gtest.h>
 
-#include <bit>
-#include <cstdint>
-#include <limits>
 #include <random>
 
 namespace {
 
-using Links = std::vector<std::pair<int, int>>;
-
-std::uint64_t bits(double value) { return std::bit_cast<std::uint64_t>(value); }
+using rvntest::bits;
+using rvntest::Links;
+using rvntest::RandomSystem;
 
 TEST(FactorPattern, FillFollowsTheEliminationOrder) {
     // A star: its centre eliminated first joins all the leaves, eliminated last it adds nothing.
@@ -53,46 +51,6 @@ TEST(FactorPattern, RowListsMirrorTheColumns) {
     }
 }
 
-// A random symmetric matrix on a random graph, diagonally dominant most of the time, with odd
-// values now and then.
-struct RandomSystem {
-    int n = 0;
-    Links links;
-    TzRvnDenseMatrix dense{0};
-    std::vector<double> b;
-};
-
-double oddValue(std::mt19937& random) {
-    const double odds[] = {0.0, -0.0, std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
-                           -1.0, 1e-300};
-    return odds[random() % 6];
-}
-
-RandomSystem randomSystem(std::mt19937& random, double oddShare) {
-    RandomSystem s;
-    s.n = 1 + static_cast<int>(random() % 25);
-    s.dense = TzRvnDenseMatrix(s.n);
-    std::uniform_real_distribution<double> value(0.1, 2.0);
-    std::bernoulli_distribution odd(oddShare);
-    for (int i = 0; i < s.n; ++i) {
-        s.dense[i][i] = 2.0 * s.n;
-        s.b.push_back(odd(random) ? oddValue(random) : value(random) * 10.0);
-    }
-    const int edges = static_cast<int>(random() % static_cast<unsigned>(2 * s.n + 1));
-    for (int k = 0; k < edges; ++k) {
-        const int i = static_cast<int>(random() % s.n);
-        const int j = static_cast<int>(random() % s.n);
-        if (i == j) continue;
-        s.links.emplace_back(i, j);
-        const double v = odd(random) ? oddValue(random) : -value(random);
-        s.dense[i][j] = s.dense[j][i] = v;
-    }
-    for (int i = 0; i < s.n; ++i) {
-        if (odd(random)) s.dense[i][i] = oddValue(random);
-    }
-    return s;
-}
-
 TzRvnSparseFactor sparseOf(const RandomSystem& s) {
     TzRvnSparseFactor factor(FactorPattern(s.n, s.links));
     const TzRvnFactorPattern& p = factor.pattern();
@@ -109,7 +67,7 @@ void expectSameFactor(const TzRvnDenseMatrix& dense, const TzRvnSparseFactor& sp
         std::vector<bool> stored(static_cast<std::size_t>(p.size), false);
         for (std::size_t e = p.columnStart[j]; e < p.columnStart[j + 1]; ++e) {
             stored[p.row[e]] = true;
-            ASSERT_EQ(bits(dense[p.row[e]][j]), bits(sparse.values()[e])) << "L[" << p.row[e] << "][" << j << "]";
+            ASSERT_PRED2(rvntest::SameBits, dense[p.row[e]][j], sparse.values()[e]) << "L[" << p.row[e] << "][" << j << "]";
         }
         for (int i = j; i < p.size; ++i) {
             if (!stored[i]) {
@@ -122,7 +80,7 @@ void expectSameFactor(const TzRvnDenseMatrix& dense, const TzRvnSparseFactor& sp
 void compareOn(std::mt19937& random, double oddShare, int trials) {
     int failures = 0;
     for (int trial = 0; trial < trials; ++trial) {
-        RandomSystem s = randomSystem(random, oddShare);
+        RandomSystem s = rvntest::RandomSystemOf(random, oddShare, 25);
         TzRvnSparseFactor sparse = sparseOf(s);
         std::vector<double> sparseB = s.b;
         const int densePivot = CholeskySolve(s.dense, s.b);
@@ -134,7 +92,7 @@ void compareOn(std::mt19937& random, double oddShare, int trials) {
             continue;
         }
         expectSameFactor(s.dense, sparse, s.n);
-        for (int i = 0; i < s.n; ++i) ASSERT_EQ(bits(s.b[i]), bits(sparseB[i])) << "trial " << trial << " x" << i;
+        for (int i = 0; i < s.n; ++i) ASSERT_PRED2(rvntest::SameBits, s.b[i], sparseB[i]) << "trial " << trial << " x" << i;
     }
     if (oddShare > 0) {
         EXPECT_GT(failures, 0) << "no trial reached a non-positive pivot";

@@ -1,0 +1,50 @@
+#include "huge_pages.h"
+
+#include "text_codec.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <system_error>
+#include <unistd.h>
+
+namespace rvnshell {
+
+namespace {
+
+constexpr const char* kTunables = "GLIBC_TUNABLES";
+constexpr const char* kHugePages = "glibc.malloc.hugetlb=1";
+constexpr std::uintmax_t kLargeFile = std::uintmax_t{1} << 20;
+
+bool isLargeFile(const std::string& path) {
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(std::filesystem::path(path), error);
+    return !error && size >= kLargeFile;
+}
+
+}  // namespace
+
+bool WantsHugePages(const ShellOptions& options) {
+    if (!options.drawingPath.empty() && isLargeFile(rvnos::toUtf8(options.drawingPath))) return true;
+    for (const std::string& argument : options.toolArguments) {
+        if (isLargeFile(argument)) return true;
+    }
+    return false;
+}
+
+void RestartOnHugePages(char** argv) {
+    const char* current = std::getenv(kTunables);
+    std::string tunables = current ? current : "";
+    if (tunables.find("glibc.malloc.hugetlb") != std::string::npos) return;
+    tunables = tunables.empty() ? kHugePages : tunables + ":" + kHugePages;
+    if (setenv(kTunables, tunables.c_str(), 1) != 0) return;
+    execv("/proc/self/exe", argv);
+    // The restart failed: go on with the pages as they are, and leave the environment as found.
+    if (current) {
+        setenv(kTunables, current, 1);
+    } else {
+        unsetenv(kTunables);
+    }
+}
+
+}  // namespace rvnshell

@@ -1,0 +1,94 @@
+#include "analysis/envelope_layout.h"
+
+#include <algorithm>
+
+namespace {
+
+std::size_t at(int i) { return static_cast<std::size_t>(i); }
+
+std::vector<int> rowFirsts(int n, const std::vector<std::pair<int, int>>& links) {
+    std::vector<int> first(at(n));
+    for (int i = 0; i < n; ++i) first[at(i)] = i;
+    for (const auto& [a, b] : links) {
+        const int row = std::max(a, b);
+        first[at(row)] = std::min(first[at(row)], std::min(a, b));
+    }
+    return first;
+}
+
+// Wide rows fill panels four at a time in row order; each narrow row opens a panel of its own.
+void groupRows(TzRvnEnvelopeLayout& layout) {
+    layout.panelOf.resize(at(layout.size));
+    layout.laneOf.resize(at(layout.size));
+    int openWide = -1;
+    for (int i = 0; i < layout.size; ++i) {
+        const bool wide = i - layout.rowFirst[at(i)] >= kWideRow;
+        if (!wide || openWide < 0) {
+            layout.panelRows.insert(layout.panelRows.end(), kPanelRows, -1);
+            layout.panelFirst.push_back(layout.rowFirst[at(i)]);
+            if (wide) openWide = layout.panels() - 1;
+        }
+        const int p = wide ? openWide : layout.panels() - 1;
+        int lane = 0;
+        while (layout.row(p, lane) >= 0) ++lane;
+        layout.panelRows[at(kPanelRows * p + lane)] = i;
+        layout.panelFirst[at(p)] = std::min(layout.panelFirst[at(p)], layout.rowFirst[at(i)]);
+        layout.panelOf[at(i)] = p;
+        layout.laneOf[at(i)] = lane;
+        if (wide && lane == kPanelRows - 1) openWide = -1;
+    }
+}
+
+void placePanels(TzRvnEnvelopeLayout& layout) {
+    layout.panelStart.assign(at(layout.panels()) + 1, 0);
+    for (int p = 0; p < layout.panels(); ++p) {
+        const std::size_t columns = at(layout.lastRow(p) - layout.panelFirst[at(p)] + 1);
+        layout.panelStart[at(p) + 1] = layout.panelStart[at(p)] + columns * kPanelRows;
+    }
+}
+
+}  // namespace
+
+int TzRvnEnvelopeLayout::lastRow(int panel) const {
+    int last = -1;
+    for (int lane = 0; lane < kPanelRows; ++lane) last = std::max(last, row(panel, lane));
+    return last;
+}
+
+long long TzRvnEnvelopeLayout::entries() const {
+    long long entries = 0;
+    for (int i = 0; i < size; ++i) entries += i - rowFirst[at(i)] + 1;
+    return entries;
+}
+
+TzRvnEnvelopeLayout EnvelopeLayout(int n, const std::vector<std::pair<int, int>>& links) {
+    TzRvnEnvelopeLayout layout;
+    layout.size = std::max(n, 0);
+    layout.rowFirst = rowFirsts(layout.size, links);
+    groupRows(layout);
+    placePanels(layout);
+    return layout;
+}
+
+void ListEnvelopeColumns(TzRvnEnvelopeLayout& layout) {
+    const int n = layout.size;
+    std::vector<std::size_t> count(at(n) + 1, 0);
+    for (int i = 0; i < n; ++i) {
+        for (int j = layout.rowFirst[at(i)]; j < i; ++j) ++count[at(j) + 1];
+    }
+    for (std::size_t j = 0; j < at(n); ++j) count[j + 1] += count[j];
+    layout.columnStart = count;
+    layout.columnRow.resize(count.back());
+    layout.columnPlace.resize(count.back());
+    for (int i = 0; i < n; ++i) {
+        for (int j = layout.rowFirst[at(i)]; j < i; ++j) {
+            const std::size_t e = count[at(j)]++;
+            layout.columnRow[e] = i;
+            layout.columnPlace[e] = static_cast<std::uint32_t>(layout.place(i, j));
+        }
+    }
+}
+
+bool PanelsPayOff(const TzRvnEnvelopeLayout& layout, long long factorEntries) {
+    return 2 * layout.entries() <= 3 * factorEntries && layout.values() <= UINT32_MAX;
+}

@@ -1,0 +1,50 @@
+#include "analysis/envelope_system.h"
+
+#include "analysis/fixed_head.h"
+
+#include <algorithm>
+
+namespace {
+
+std::size_t at(int i) { return static_cast<std::size_t>(i); }
+
+}  // namespace
+
+TzRvnEnvelopeSystem::TzRvnEnvelopeSystem(const TzRvnNetworkData& network, TzRvnEnvelopeLayout layout)
+    : factor_(std::move(layout)), branches_(network.edges().size()) {
+    const TzRvnEnvelopeLayout& places = factor_.layout();
+    for (std::size_t k = 0; k < network.edges().size(); ++k) {
+        const TzRvnEdge& edge = network.edges()[k];
+        if (edge.excluded) continue;
+        const int s = edge.startIndex - 1;
+        const int e = edge.endIndex - 1;
+        branches_[k] = {places.place(std::max(s, e), std::min(s, e)), places.place(s, s), places.place(e, e)};
+    }
+}
+
+void TzRvnEnvelopeSystem::clear() { std::fill(factor_.values().begin(), factor_.values().end(), 0.0); }
+
+// The matrix is symmetric and both of its off-diagonal entries take the same operations, so the
+// lower one stands for both.
+void TzRvnEnvelopeSystem::addBranch(int k, int, int, double c) {
+    const BranchPlaces& places = branches_[at(k)];
+    std::vector<double>& value = factor_.values();
+    value[places.offDiagonal] -= c;
+    value[places.start] += c;
+    value[places.end] += c;
+}
+
+void TzRvnEnvelopeSystem::fixHead(int n, double level, std::vector<double>& rhs) {
+    const TzRvnEnvelopeLayout& layout = factor_.layout();
+    EliminateFixedHead(level, rhs, factor_.values(), [&](auto visit) {
+        for (int j = layout.rowFirst[at(n)]; j <= n; ++j) visit(layout.place(n, j), j);
+        for (std::size_t e = layout.columnStart[at(n)]; e < layout.columnStart[at(n) + 1]; ++e) {
+            visit(layout.columnPlace[e], layout.columnRow[e]);
+        }
+    });
+    factor_.values()[layout.place(n, n)] = 1;
+}
+
+int TzRvnEnvelopeSystem::solve(std::vector<double>& b) { return factor_.solve(b); }
+
+long long TzRvnEnvelopeSystem::factorEntries() const { return factor_.layout().entries(); }

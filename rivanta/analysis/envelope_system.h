@@ -1,0 +1,29 @@
+// The exact system: the matrix kept in its rows' envelopes in the network's node order, solved
+// with the dense factorisation's bits.
+#pragma once
+
+#include "analysis/envelope_cholesky.h"
+#include "analysis/sparse_system.h"
+
+class TzRvnEnvelopeSystem : public TzRvnSystemMatrix {
+public:
+    // layout is the envelope of network's branches taking part (BranchLinks).
+    TzRvnEnvelopeSystem(const TzRvnNetworkData& network, TzRvnEnvelopeLayout layout);
+
+    void clear() override;
+    void addBranch(int k, int s, int e, double c) override;
+    void fixHead(int n, double level, std::vector<double>& rhs) override;
+    int solve(std::vector<double>& b) override;
+    long long factorEntries() const override;
+
+private:
+    // The places of a branch's three entries in the factor's values.
+    struct BranchPlaces {
+        std::size_t offDiagonal = 0;
+        std::size_t start = 0;
+        std::size_t end = 0;
+    };
+
+    TzRvnEnvelopeFactor factor_;
+    std::vector<BranchPlaces> branches_;
+};

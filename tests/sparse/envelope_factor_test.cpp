@@ -1,0 +1,88 @@
+// The envelope layout and the panel factorisation against the dense one: same pivot, same bits
+// of the factor and of the solution, on random sparse matrices with zeros, signed zeros, NaN and
+// infinities among the stored values, of sizes across several panels.
+#include "analysis/cholesky.h"
+#include "analysis/envelope_cholesky.h"
+#include "random_systems.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using rvntest::bits;
+using rvntest::RandomSystem;
+
+TEST(EnvelopeLayout, WideRowsShareAPanelNarrowRowsHaveTheirOwn) {
+    // Rows 9, 10, 11 and 13 reach back eight columns or more; row 12 has no neighbour below it.
+    TzRvnEnvelopeLayout layout = EnvelopeLayout(14, {{9, 0}, {1, 10}, {11, 3}, {13, 2}, {13, 12}, {4, 5}});
+    ListEnvelopeColumns(layout);
+    EXPECT_EQ(layout.rowFirst[5], 4);
+    EXPECT_EQ(layout.panels(), 11);
+    EXPECT_EQ((std::vector<int>{layout.row(9, 0), layout.row(9, 1), layout.row(9, 2), layout.row(9, 3)}),
+              (std::vector<int>{9, 10, 11, 13}));
+    EXPECT_EQ(layout.panelOf[12], 10);
+    EXPECT_EQ(layout.row(10, 1), -1);
+    EXPECT_EQ(layout.panelFirst[9], 0);
+    EXPECT_EQ(layout.lastRow(9), 13);
+    // Nine narrow panels before the wide one, of one column each but row 5's two; the wide one
+    // keeps fourteen columns.
+    EXPECT_EQ(layout.place(13, 2), 10u * 4u + 4u * 2u + 3u);
+    EXPECT_EQ(layout.values(), 10u * 4u + 14u * 4u + 4u);
+    EXPECT_EQ(layout.entries(), 9 + 1 + 10 + 10 + 9 + 1 + 12);
+    const std::vector<int> column2(layout.columnRow.begin() + static_cast<std::ptrdiff_t>(layout.columnStart[2]),
+                                   layout.columnRow.begin() + static_cast<std::ptrdiff_t>(layout.columnStart[3]));
+    EXPECT_EQ(column2, (std::vector<int>{9, 10, 13}));
+    EXPECT_EQ(EnvelopeLayout(0, {}).values(), 0u);
+}
+
+TzRvnEnvelopeFactor envelopeOf(const RandomSystem& s) {
+    TzRvnEnvelopeFactor factor(EnvelopeLayout(s.n, s.links));
+    const TzRvnEnvelopeLayout& l = factor.layout();
+    for (int i = 0; i < s.n; ++i) {
+        for (int j = l.rowFirst[i]; j <= i; ++j) factor.values()[l.place(i, j)] = s.dense[i][j];
+    }
+    return factor;
+}
+
+// Inside the envelopes the bits agree; outside them the dense factor holds exactly +0.0.
+void expectSameFactor(const TzRvnDenseMatrix& dense, const TzRvnEnvelopeFactor& envelope) {
+    const TzRvnEnvelopeLayout& l = envelope.layout();
+    for (int i = 0; i < l.size; ++i) {
+        for (int j = 0; j <= i; ++j) {
+            const double kept = j < l.rowFirst[i] ? 0.0 : envelope.values()[l.place(i, j)];
+            ASSERT_PRED2(rvntest::SameBits, dense[i][j], kept) << "L[" << i << "][" << j << "]";
+        }
+    }
+}
+
+void compareOn(std::mt19937& random, double oddShare, int trials) {
+    int failures = 0;
+    for (int trial = 0; trial < trials; ++trial) {
+        RandomSystem s = rvntest::RandomSystemOf(random, oddShare, 40);
+        TzRvnEnvelopeFactor envelope = envelopeOf(s);
+        std::vector<double> envelopeB = s.b;
+        const int densePivot = CholeskySolve(s.dense, s.b);
+        ASSERT_EQ(densePivot, envelope.solve(envelopeB)) << "trial " << trial;
+        if (densePivot != kCholeskySolved) {
+            ++failures;
+            continue;
+        }
+        expectSameFactor(s.dense, envelope);
+        for (int i = 0; i < s.n; ++i) ASSERT_PRED2(rvntest::SameBits, s.b[i], envelopeB[i]) << "trial " << trial << " x" << i;
+    }
+    if (oddShare > 0) {
+        EXPECT_GT(failures, 0) << "no trial reached a non-positive pivot";
+    }
+}
+
+TEST(EnvelopeCholesky, SameBitsAsTheDenseSolveOnWellPosedSystems) {
+    std::mt19937 random(17);
+    compareOn(random, 0.0, 400);
+}
+
+TEST(EnvelopeCholesky, SameBitsAndPivotsWithZerosNaNAndInfinities) {
+    std::mt19937 random(29);
+    compareOn(random, 0.15, 1500);
+}
+
+}  // namespace
