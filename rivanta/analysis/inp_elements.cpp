@@ -22,13 +22,9 @@ bool sameWord(std::string_view token, std::string_view upperWord) {
     return true;
 }
 
-bool isAscii(std::string_view text) {
-    return std::all_of(text.begin(), text.end(), [](char ch) { return static_cast<unsigned char>(ch) < 0x80; });
-}
-
 // Puts the token into name, widened byte by byte when it is ASCII; false when it does not fit.
 bool assignName(TzRvnName& name, std::string_view token) {
-    if (!isAscii(token)) return name.assign(rvnos::fromUtf8(token));
+    if (!IsAsciiText(token)) return name.assign(rvnos::fromUtf8(token));
     if (token.size() > TzRvnName::kMaxUnits) return false;
     std::array<wchar_t, TzRvnName::kMaxUnits> wide{};
     std::copy(token.begin(), token.end(), wide.begin());
@@ -92,7 +88,8 @@ std::optional<TzRvnInpRefusal> TzRvnInpElements::readLines(const TzRvnInpSection
 std::optional<TzRvnInpRefusal> TzRvnInpElements::readNodes(const TzRvnInpSection& section) {
     const bool junctions = section.name == L"[JUNCTIONS]";
     const bool tanks = section.name == L"[TANKS]";
-    return readLines(section, [&](const LineContext& at) { return junctions ? readJunction(at) : readFixedHead(at, tanks); });
+    return readLines(section,
+                     [&](const LineContext& at) { return junctions ? readJunction(at) : readFixedHead(at, tanks); });
 }
 
 // ID Elevation [Demand [Pattern]]

@@ -101,6 +101,10 @@ TzRvnInpText SplitInpSections(std::string_view text) {
     return split;
 }
 
+bool IsAsciiText(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char ch) { return static_cast<unsigned char>(ch) < 0x80; });
+}
+
 void CutInpTokens(const TzRvnInpLine& line, std::vector<std::string_view>& tokens) {
     tokens.clear();
     scanTokens(line.data, [&tokens](std::string_view token) { tokens.push_back(token); });

@@ -41,3 +41,6 @@ TzRvnInpText SplitInpSections(std::string_view text);
 
 // The tokens of line, into tokens (cleared first): views into the text, quotes left out.
 void CutInpTokens(const TzRvnInpLine& line, std::vector<std::string_view>& tokens);
+
+// True when every byte of text is ASCII: its wide text is then its bytes one by one.
+bool IsAsciiText(std::string_view text);

@@ -1,5 +1,6 @@
 #include "analysis/inp_name_table.h"
 
+#include "analysis/inp_lines.h"
 #include "text_codec.h"
 
 #include <algorithm>
@@ -12,13 +13,9 @@ namespace {
 constexpr std::size_t kSlotsPerName = 2;
 constexpr std::size_t kLeastSlots = 16;
 
-bool isAscii(std::string_view text) {
-    return std::all_of(text.begin(), text.end(), [](char ch) { return static_cast<unsigned char>(ch) < 0x80; });
-}
-
 // The spelling of name's wide text, when it differs from name: malformed bytes read as U+FFFD.
 std::optional<std::string> respelling(std::string_view name) {
-    if (isAscii(name)) return std::nullopt;
+    if (IsAsciiText(name)) return std::nullopt;
     std::string spelled = rvnos::toUtf8(rvnos::fromUtf8(name));
     if (spelled == name) return std::nullopt;
     return spelled;
