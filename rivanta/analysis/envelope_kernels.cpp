@@ -10,10 +10,6 @@
 // give the same bits.
 #define RVN_VECTOR_CLONES __attribute__((target_clones("avx2", "default")))
 
-// The small vector helpers below are always inlined: no call passes a vector through the ABI that
-// -Wpsabi warns about for the baseline build.
-#pragma GCC diagnostic ignored "-Wpsabi"
-
 static_assert(kPanelRows == 4, "the group step keeps one accumulator per row of the other panel");
 
 namespace {
@@ -23,46 +19,49 @@ using LaneBits = std::int64_t __attribute__((vector_size(kPanelRows * sizeof(dou
 
 constexpr Lanes kZero = {};
 
-[[gnu::always_inline]] inline Lanes load(const double* from) {
-    Lanes v;
-    std::memcpy(&v, from, sizeof v);
-    return v;
-}
+// The helpers take and give vectors by reference: the baseline build has no AVX registers to pass
+// them in by value.
+[[gnu::always_inline]] inline void load(Lanes& v, const double* from) { std::memcpy(&v, from, sizeof v); }
 
-[[gnu::always_inline]] inline void store(double* to, Lanes v) { std::memcpy(to, &v, sizeof v); }
+[[gnu::always_inline]] inline void store(double* to, const Lanes& v) { std::memcpy(to, &v, sizeof v); }
 
-// s - a * b in every lane where neither factor is exactly 0.0; s - (+0.0), which is s bit for
-// bit, elsewhere.
-[[gnu::always_inline]] inline Lanes minusProduct(Lanes s, Lanes a, LaneBits aNonZero, double b) {
+// s -= a * b in every lane where neither factor is exactly 0.0; elsewhere s - (+0.0), which is s
+// bit for bit.
+[[gnu::always_inline]] inline void minusProduct(Lanes& s, const Lanes& a, const LaneBits& aNonZero, double b) {
     const Lanes factor = kZero + b;
     const LaneBits keep = aNonZero & (factor != kZero);
-    return s - reinterpret_cast<Lanes>(reinterpret_cast<LaneBits>(a * factor) & keep);
+    s = s - reinterpret_cast<Lanes>(reinterpret_cast<LaneBits>(a * factor) & keep);
 }
 
 }  // namespace
 
 RVN_VECTOR_CLONES void SubtractColumnTerms(double* column, const double* p, const double* row, int count) {
-    Lanes s = load(column);
+    Lanes s;
+    load(s, column);
     for (int t = 0; t < count; ++t) {
-        const Lanes a = load(p + kPanelRows * t);
-        s = minusProduct(s, a, a != kZero, row[kPanelRows * t]);
+        Lanes a;
+        load(a, p + kPanelRows * t);
+        const LaneBits aNonZero = a != kZero;
+        minusProduct(s, a, aNonZero, row[kPanelRows * t]);
     }
     store(column, s);
 }
 
 RVN_VECTOR_CLONES void SubtractGroupTerms(double* const* columns, const double* p, const double* q, int count) {
-    Lanes s0 = load(columns[0]);
-    Lanes s1 = load(columns[1]);
-    Lanes s2 = load(columns[2]);
-    Lanes s3 = load(columns[3]);
+    Lanes s0, s1, s2, s3;
+    load(s0, columns[0]);
+    load(s1, columns[1]);
+    load(s2, columns[2]);
+    load(s3, columns[3]);
     for (int t = 0; t < count; ++t) {
-        const Lanes a = load(p + kPanelRows * t);
+        Lanes a;
+        load(a, p + kPanelRows * t);
         const LaneBits aNonZero = a != kZero;
         const double* b = q + kPanelRows * t;
-        s0 = minusProduct(s0, a, aNonZero, b[0]);
-        s1 = minusProduct(s1, a, aNonZero, b[1]);
-        s2 = minusProduct(s2, a, aNonZero, b[2]);
-        s3 = minusProduct(s3, a, aNonZero, b[3]);
+        minusProduct(s0, a, aNonZero, b[0]);
+        minusProduct(s1, a, aNonZero, b[1]);
+        minusProduct(s2, a, aNonZero, b[2]);
+        minusProduct(s3, a, aNonZero, b[3]);
     }
     store(columns[0], s0);
     store(columns[1], s1);

@@ -24,15 +24,7 @@ TzRvnEnvelopeSystem::TzRvnEnvelopeSystem(const TzRvnNetworkData& network, TzRvnE
 
 void TzRvnEnvelopeSystem::clear() { std::fill(factor_.values().begin(), factor_.values().end(), 0.0); }
 
-// The matrix is symmetric and both of its off-diagonal entries take the same operations, so the
-// lower one stands for both.
-void TzRvnEnvelopeSystem::addBranch(int k, int, int, double c) {
-    const BranchPlaces& places = branches_[at(k)];
-    std::vector<double>& value = factor_.values();
-    value[places.offDiagonal] -= c;
-    value[places.start] += c;
-    value[places.end] += c;
-}
+void TzRvnEnvelopeSystem::addBranch(int k, int, int, double c) { AddConductance(factor_.values(), branches_[at(k)], c); }
 
 void TzRvnEnvelopeSystem::fixHead(int n, double level, std::vector<double>& rhs) {
     const TzRvnEnvelopeLayout& layout = factor_.layout();

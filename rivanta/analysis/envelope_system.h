@@ -3,6 +3,7 @@
 #pragma once
 
 #include "analysis/envelope_cholesky.h"
+#include "analysis/branch_places.h"
 #include "analysis/sparse_system.h"
 
 class TzRvnEnvelopeSystem : public TzRvnSystemMatrix {
@@ -17,13 +18,6 @@ public:
     long long factorEntries() const override;
 
 private:
-    // The places of a branch's three entries in the factor's values.
-    struct BranchPlaces {
-        std::size_t offDiagonal = 0;
-        std::size_t start = 0;
-        std::size_t end = 0;
-    };
-
     TzRvnEnvelopeFactor factor_;
-    std::vector<BranchPlaces> branches_;
+    std::vector<TzRvnBranchPlaces> branches_;  // by branch, its entries' places
 };

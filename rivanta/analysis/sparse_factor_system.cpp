@@ -48,15 +48,7 @@ int TzRvnSparseSystem::node(int position) const { return order_[at(position)]; }
 
 void TzRvnSparseSystem::clear() { std::fill(factor_.values().begin(), factor_.values().end(), 0.0); }
 
-// The matrix is symmetric and both of its off-diagonal entries take the same operations, so the
-// lower one stands for both.
-void TzRvnSparseSystem::addBranch(int k, int, int, double c) {
-    const BranchPlaces& places = branches_[at(k)];
-    std::vector<double>& value = factor_.values();
-    value[places.offDiagonal] -= c;
-    value[places.start] += c;
-    value[places.end] += c;
-}
+void TzRvnSparseSystem::addBranch(int k, int, int, double c) { AddConductance(factor_.values(), branches_[at(k)], c); }
 
 void TzRvnSparseSystem::fixHead(int n, double level, std::vector<double>& rhs) {
     const TzRvnFactorPattern& pattern = factor_.pattern();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "analysis/sparse_cholesky.h"
+#include "analysis/branch_places.h"
 #include "analysis/sparse_system.h"
 
 class TzRvnSparseSystem : public TzRvnSystemMatrix {
@@ -17,19 +18,12 @@ public:
     long long factorEntries() const override;
 
 private:
-    // The places of a branch's three entries in the factor's values.
-    struct BranchPlaces {
-        std::size_t offDiagonal = 0;
-        std::size_t start = 0;
-        std::size_t end = 0;
-    };
-
     int position(int node) const;
     int node(int position) const;
 
     std::vector<int> order_;
     std::vector<int> positionOf_;  // inverse of order_
     TzRvnSparseFactor factor_;
-    std::vector<BranchPlaces> branches_;
+    std::vector<TzRvnBranchPlaces> branches_;  // by branch, its entries' places
     std::vector<double> ordered_;  // right-hand side in elimination order
 };

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "dbdict.h"
-#include "dwg_memory_filer.h"
 #include "drawing_samples.h"
 #include "editor_open_object.h"
 #include "open_object_guard.h"
@@ -80,21 +79,6 @@ TEST_F(DrawingProxies, AnObjectAskingToStayAProxyKeepsItsData) {
         EXPECT_TRUE(older) << "a marker of version 1 reads as itself";
     }
     EXPECT_EQ(bytes, saveToBytes(*reopened));
-}
-
-TEST_F(DrawingProxies, AProxyIsCopiedAndRestoredThroughTheMemoryFiler) {
-    removeMarkerClass();
-    auto withoutClass = open(saved);
-    ASSERT_NE(nullptr, withoutClass);
-    OpenedObject<AcDbProxyObject> proxy(idOf(*withoutClass, sample.marker), AcDb::kForRead);
-    ASSERT_TRUE(proxy);
-    rvnhost::MemoryDwgFiler filer;
-    ASSERT_EQ(Acad::eOk, proxy->dwgOutFields(&filer));
-    filer.rewind();
-    AcDbProxyObject copy;
-    ASSERT_EQ(Acad::eOk, copy.dwgInFields(&filer));
-    EXPECT_EQ(proxy->proxyData().data, copy.proxyData().data);
-    EXPECT_STREQ(L"RvnTestMarker", copy.originalClassName());
 }
 
 }  // namespace

@@ -1,9 +1,16 @@
-// Saving a drawing and opening it again: every object comes back under its handle with its class
-// and its data, references point at the same objects, and the header values are kept.
+// Saving a drawing and reading it again, as a drawing file and as DXF: every object comes back under
+// its handle with its class and its data, references point at the same objects, entities stay in
+// their blocks with their sub-entities, the header values are kept, and writing the drawing read
+// gives the same file again.
 #include <gtest/gtest.h>
 
 #include "acutmem.h"
+#include "db3dpl.h"
+#include "dbattr.h"
+#include "dbblkref.h"
 #include "dbdict.h"
+#include "dbents.h"
+#include "dbline.h"
 #include "dbsymtb.h"
 #include "drawing_samples.h"
 #include "editor_open_object.h"
@@ -16,25 +23,45 @@ namespace {
 using rvnhost::OpenedObject;
 using namespace rvntest;
 
-class DrawingRoundTrip : public OpenObjectCheckedTest {
+enum class Format { dwg, dxf };
+
+std::vector<std::wstring> entityClasses(AcDbDatabase& database, const wchar_t* block) {
+    OpenedObject<AcDbBlockTableRecord> record(blockNamed(database, block), AcDb::kForRead);
+    std::vector<std::wstring> classes;
+    for (AcDbObjectId id : record->entityIds()) {
+        OpenedObject<AcDbEntity> entity(id, AcDb::kForRead);
+        classes.push_back(entity ? entity->isA()->name() : L"?");
+    }
+    return classes;
+}
+
+class DrawingRoundTrip : public OpenObjectCheckedTest, public testing::WithParamInterface<Format> {
 protected:
     void SetUp() override {
-        sample = makeSampleDrawing();
+        saved = write(*sample.database);
         std::wstring message;
-        reopened = openFromBytes(saveToBytes(*sample.database), message);
+        reopened = GetParam() == Format::dwg ? openFromBytes({saved.begin(), saved.end()}, message)
+                                             : openFromDxf(saved, message);
         ASSERT_NE(nullptr, reopened) << rvnos::toUtf8(message);
     }
 
-    SampleDrawing sample;
+    std::string write(AcDbDatabase& database) {
+        if (GetParam() == Format::dxf) return saveToDxf(database);
+        const std::vector<unsigned char> bytes = saveToBytes(database);
+        return {bytes.begin(), bytes.end()};
+    }
+
+    SampleDrawing sample = makeSampleDrawing();
+    SampleEntities entities = addSampleEntities(sample);
+    std::string saved;
     std::unique_ptr<AcDbDatabase> reopened;
 };
 
-TEST_F(DrawingRoundTrip, KeepsEveryObjectUnderItsHandleWithItsClass) {
-    EXPECT_EQ(objectInventory(*sample.database), objectInventory(*reopened));
-    EXPECT_EQ(sample.database->handseed(), reopened->handseed());
-}
+INSTANTIATE_TEST_SUITE_P(Formats, DrawingRoundTrip, testing::Values(Format::dwg, Format::dxf),
+                         [](const auto& info) { return info.param == Format::dwg ? "Dwg" : "Dxf"; });
 
-TEST_F(DrawingRoundTrip, KeepsTheHeaderValues) {
+TEST_P(DrawingRoundTrip, KeepsEveryObjectUnderItsHandleWithItsClassAndTheHeaderValues) {
+    EXPECT_EQ(objectInventory(*sample.database), objectInventory(*reopened));
     EXPECT_EQ(sample.layer.handle(), reopened->clayer().handle());
     EXPECT_EQ(6, reopened->luprec());
     EXPECT_EQ(0.35, reopened->textsize());
@@ -43,30 +70,20 @@ TEST_F(DrawingRoundTrip, KeepsTheHeaderValues) {
     EXPECT_EQ(sample.database->continuousLinetype().handle(), reopened->continuousLinetype().handle());
 }
 
-TEST_F(DrawingRoundTrip, KeepsSymbolTableRecordsAndTheirReferences) {
-    AcDbLayerTable* opened = nullptr;
-    ASSERT_EQ(Acad::eOk, reopened->getSymbolTable(opened, AcDb::kForRead));
-    OpenedObject<AcDbLayerTable> layers(opened);
-    AcDbLayerTableRecord* record = nullptr;
-    ASSERT_EQ(Acad::eOk, layers->getAt(kSampleLayer, record, AcDb::kForRead));
-    OpenedObject<AcDbLayerTableRecord> layer(record);
+TEST_P(DrawingRoundTrip, KeepsSymbolTableRecordsAndTheirReferences) {
+    OpenedObject<AcDbLayerTableRecord> layer(idOf(*reopened, sample.layer), AcDb::kForRead);
+    ASSERT_TRUE(layer);
     EXPECT_EQ(3, layer->colorIndex());
     EXPECT_TRUE(layer->isFrozen());
     EXPECT_FALSE(layer->isOff());
     EXPECT_EQ(kSampleLinetype, AcDbSymbolTable::recordName(layer->linetypeObjectId()));
-
-    AcDbBlockTable* blocks = nullptr;
-    ASSERT_EQ(Acad::eOk, reopened->getSymbolTable(blocks, AcDb::kForRead));
-    OpenedObject<AcDbBlockTable> blockTable(blocks);
-    AcDbBlockTableRecord* block = nullptr;
-    ASSERT_EQ(Acad::eOk, blockTable->getAt(kSampleBlock, block, AcDb::kForRead));
-    OpenedObject<AcDbBlockTableRecord> nodeBlock(block);
+    OpenedObject<AcDbBlockTableRecord> nodeBlock(blockNamed(*reopened, kSampleBlock), AcDb::kForRead);
+    ASSERT_TRUE(nodeBlock);
     EXPECT_EQ(AcGePoint3d(1.5, -2.0, 0.25), nodeBlock->origin());
-    EXPECT_TRUE(blockTable->has(ACDB_MODEL_SPACE));
-    EXPECT_TRUE(blockTable->has(ACDB_PAPER_SPACE));
+    EXPECT_FALSE(blockNamed(*reopened, ACDB_PAPER_SPACE).isNull());
 }
 
-TEST_F(DrawingRoundTrip, KeepsExtendedData) {
+TEST_P(DrawingRoundTrip, KeepsExtendedData) {
     OpenedObject<AcDbLayerTableRecord> layer(idOf(*reopened, sample.layer), AcDb::kForRead);
     ASSERT_TRUE(layer);
     resbuf* xdata = layer->xData(kSampleApp);
@@ -84,7 +101,7 @@ TEST_F(DrawingRoundTrip, KeepsExtendedData) {
     acutRelRb(xdata);
 }
 
-TEST_F(DrawingRoundTrip, KeepsDictionariesAndCustomObjects) {
+TEST_P(DrawingRoundTrip, KeepsDictionariesAndCustomObjects) {
     AcDbDictionary* opened = nullptr;
     ASSERT_EQ(Acad::eOk, reopened->getNamedObjectsDictionary(opened, AcDb::kForRead));
     OpenedObject<AcDbDictionary> named(opened);
@@ -102,16 +119,56 @@ TEST_F(DrawingRoundTrip, KeepsDictionariesAndCustomObjects) {
     EXPECT_EQ(sample.marker.handle(), markerId.handle());
 }
 
-TEST_F(DrawingRoundTrip, SavingTheReopenedDrawingGivesTheSameBytes) {
-    EXPECT_EQ(saveToBytes(*sample.database), saveToBytes(*reopened));
+TEST_P(DrawingRoundTrip, KeepsEntitiesInTheirBlocksWithTheirSubentities) {
+    EXPECT_EQ((std::vector<std::wstring>{L"AcDbLine", L"AcDb3dPolyline", L"AcDbBlockReference", L"AcDbPolyline",
+                                         L"AcDbText"}),
+              entityClasses(*reopened, ACDB_MODEL_SPACE));
+    EXPECT_EQ(std::vector<std::wstring>{L"AcDbAttributeDefinition"}, entityClasses(*reopened, kSampleBlock));
+    OpenedObject<AcDbLine> line(idOf(*reopened, entities.line), AcDb::kForRead);
+    ASSERT_TRUE(line);
+    EXPECT_EQ(AcGePoint3d(10, 5, 1), line->endPoint());
+    EXPECT_EQ(idOf(*reopened, sample.layer), line->layerId()) << "entities take the current layer";
+    resbuf* xdata = line->xData(kSampleApp);
+    ASSERT_NE(nullptr, xdata);
+    ASSERT_NE(nullptr, xdata->rbnext);
+    EXPECT_STREQ(L"ramo", xdata->rbnext->resval.rstring);
+    acutRelRb(xdata);
+    OpenedObject<AcDb3dPolyline> polyline(idOf(*reopened, entities.polyline), AcDb::kForRead);
+    ASSERT_TRUE(polyline);
+    AcGePoint3dArray points = polyline->pathPoints();
+    ASSERT_EQ(3u, points.size());
+    EXPECT_EQ(AcGePoint3d(50, 0, 99.5), points[1]);
+    OpenedObject<AcDbBlockReference> reference(idOf(*reopened, entities.reference), AcDb::kForRead);
+    ASSERT_TRUE(reference);
+    EXPECT_EQ(blockNamed(*reopened, kSampleBlock), reference->blockTableRecord());
+    std::unique_ptr<AcDbObjectIterator> attributes(reference->attributeIterator());
+    ASSERT_FALSE(attributes->done());
+    AcDbAttribute* opened = nullptr;
+    ASSERT_EQ(Acad::eOk, reference->openAttribute(opened, attributes->objectId(), AcDb::kForRead));
+    OpenedObject<AcDbAttribute> attribute(opened);
+    EXPECT_STREQ(L"NODE_01", attribute->tagConst());
+    EXPECT_STREQ(L"N1", attribute->textStringConst());
+    OpenedObject<AcDbPolyline> profile(idOf(*reopened, entities.profile), AcDb::kForRead);
+    ASSERT_TRUE(profile);
+    double bulge = 0.0;
+    profile->getBulgeAt(0, bulge);
+    EXPECT_EQ(0.5, bulge);
+    EXPECT_EQ(3, profile->colorIndex());
+    OpenedObject<AcDbText> text(idOf(*reopened, entities.text), AcDb::kForRead);
+    ASSERT_TRUE(text);
+    EXPECT_STREQ(L"Profilo P1-P2", text->textStringConst());
 }
 
-TEST_F(DrawingRoundTrip, NewObjectsOfTheReopenedDrawingTakeFreshHandles) {
+TEST_P(DrawingRoundTrip, WritingTheDrawingReadGivesTheSameFile) {
+    EXPECT_EQ(saved, write(*reopened));
+}
+
+TEST_P(DrawingRoundTrip, NewObjectsOfTheDrawingReadTakeFreshHandles) {
     AcDbObjectId added = addMarker(idOf(*reopened, sample.dictionary), L"Secondo", L"nuovo", 1.0);
     EXPECT_GE(added.handle(), sample.database->handseed());
 }
 
-TEST(DrawingSaving, LeavesOutErasedObjectsAndNullsReferencesToThem) {
+TEST(DrawingSaving, KeepsTheHandleSeedAndLeavesOutErasedObjectsAndReferencesToThem) {
     OpenObjectGuard guard;
     SampleDrawing sample = makeSampleDrawing();
     AcDbObjectId doomed = addMarker(sample.dictionary, L"Cancellato", L"via", 2.0);
@@ -123,6 +180,7 @@ TEST(DrawingSaving, LeavesOutErasedObjectsAndNullsReferencesToThem) {
     std::wstring message;
     auto reopened = openFromBytes(saveToBytes(*sample.database), message);
     ASSERT_NE(nullptr, reopened) << rvnos::toUtf8(message);
+    EXPECT_EQ(sample.database->handseed(), reopened->handseed());
     EXPECT_TRUE(idOf(*reopened, doomed).isNull());
     OpenedObject<RvnTestMarker> orphan(idOf(*reopened, pointing), AcDb::kForRead);
     ASSERT_TRUE(orphan);

@@ -9,10 +9,14 @@
 #include "dbblkref.h"
 #include "dbdict.h"
 #include "dbline.h"
+#include "dbents.h"
 #include "dbsymtb.h"
 #include "drawing_reader.h"
 #include "drawing_writer.h"
+#include "dxf_drawing_reader.h"
+#include "dxf_drawing_writer.h"
 #include "editor_open_object.h"
+#include "table_records.h"
 #include "test_marker.h"
 #include "text_codec.h"
 
@@ -22,49 +26,30 @@ namespace rvntest {
 
 namespace {
 
-template <class Table, class Record>
-AcDbObjectId addRecord(AcDbDatabase& database, Record* record) {
-    Table* opened = nullptr;
-    database.getSymbolTable(opened, AcDb::kForWrite);
-    OpenedObject<Table> table(opened);
-    AcDbObjectId id;
-    EXPECT_EQ(Acad::eOk, table->add(id, record));
-    record->close();
-    return id;
-}
-
 AcDbObjectId addLinetype(AcDbDatabase& database) {
     auto* linetype = new AcDbLinetypeTableRecord;
-    linetype->setName(kSampleLinetype);
     linetype->setComments(L"Tratto __ __ __");
-    return addRecord<AcDbLinetypeTable>(database, linetype);
+    return addRecord<AcDbLinetypeTable>(database, linetype, kSampleLinetype);
 }
 
-AcDbObjectId addLayer(AcDbDatabase& database, AcDbObjectId linetype) {
+AcDbObjectId addSampleLayer(AcDbDatabase& database, AcDbObjectId linetype) {
     auto* layer = new AcDbLayerTableRecord;
-    layer->setName(kSampleLayer);
     layer->setColorIndex(3);
     layer->setIsFrozen(true);
     layer->setLinetypeObjectId(linetype);
-    return addRecord<AcDbLayerTable>(database, layer);
+    return addRecord<AcDbLayerTable>(database, layer, kSampleLayer);
 }
 
 void addTextStyleAndBlock(AcDbDatabase& database) {
     auto* style = new AcDbTextStyleTableRecord;
-    style->setName(kSampleStyle);
     style->setTextSize(0.25);
     style->setFileName(L"romans.shx");
-    addRecord<AcDbTextStyleTable>(database, style);
-    auto* block = new AcDbBlockTableRecord;
-    block->setName(kSampleBlock);
-    block->setOrigin(AcGePoint3d(1.5, -2.0, 0.25));
-    addRecord<AcDbBlockTable>(database, block);
+    addRecord<AcDbTextStyleTable>(database, style, kSampleStyle);
+    addBlock(database, kSampleBlock, AcGePoint3d(1.5, -2.0, 0.25));
 }
 
 void addXData(AcDbDatabase& database, AcDbObjectId layerId) {
-    auto* app = new AcDbRegAppTableRecord;
-    app->setName(kSampleApp);
-    addRecord<AcDbRegAppTable>(database, app);
+    registerApplication(database, kSampleApp);
     ads_point point = {10.0, 20.0, 30.0};
     resbuf* xdata = acutBuildList(AcDb::kDxfRegAppName, kSampleApp, AcDb::kDxfXdAsciiString, L"Rete1",
                                   AcDb::kDxfXdInteger16, 7, AcDb::kDxfXdReal, 2.5, AcDb::kDxfXdXCoord, point, 0);
@@ -104,7 +89,7 @@ SampleDrawing makeSampleDrawing() {
     SampleDrawing sample;
     sample.database = std::make_unique<AcDbDatabase>();
     AcDbDatabase& database = *sample.database;
-    sample.layer = addLayer(database, addLinetype(database));
+    sample.layer = addSampleLayer(database, addLinetype(database));
     addTextStyleAndBlock(database);
     addXData(database, sample.layer);
     sample.dictionary = addDictionary(database);
@@ -158,6 +143,12 @@ SampleEntities addSampleEntities(SampleDrawing& sample) {
     AcDbObjectId attributeId;
     EXPECT_EQ(Acad::eOk, reference->appendAttribute(attributeId, attribute));
     attribute->close();
+    auto* profile = new AcDbPolyline;
+    profile->addVertexAt(0, {0.0, -5.0}, 0.5);
+    profile->addVertexAt(1, {20.0, -5.0});
+    profile->setColorIndex(3);
+    entities.profile = append(database, ACDB_MODEL_SPACE, profile);
+    entities.text = append(database, ACDB_MODEL_SPACE, new AcDbText({0.0, -10.0, 0.0}, L"Profilo P1-P2"));
     return entities;
 }
 
@@ -171,6 +162,19 @@ std::vector<unsigned char> saveToBytes(AcDbDatabase& database) {
 std::unique_ptr<AcDbDatabase> openFromBytes(const std::vector<unsigned char>& bytes, std::wstring& message) {
     auto database = std::make_unique<AcDbDatabase>(false, true);
     if (rvnhost::readDrawing(bytes, *database, message) != Acad::eOk) return nullptr;
+    return database;
+}
+
+std::string saveToDxf(AcDbDatabase& database) {
+    std::string text;
+    std::wstring message;
+    EXPECT_EQ(Acad::eOk, rvnhost::writeDxf(database, text, message)) << rvnos::toUtf8(message);
+    return text;
+}
+
+std::unique_ptr<AcDbDatabase> openFromDxf(const std::string& text, std::wstring& message) {
+    auto database = std::make_unique<AcDbDatabase>(false, true);
+    if (rvnhost::readDxf(text, *database, message) != Acad::eOk) return nullptr;
     return database;
 }
 

@@ -33,6 +33,8 @@ struct SampleEntities {
     AcDbObjectId line;       // in model space, with extended data of kSampleApp
     AcDbObjectId polyline;   // a 3D polyline of three vertices in model space
     AcDbObjectId reference;  // a reference of kSampleBlock in model space, with an attribute "NODE_01"
+    AcDbObjectId profile;    // a lightweight polyline in model space: colour 3, a bulge of 0.5 at its start
+    AcDbObjectId text;       // a text "Profilo P1-P2" in model space
 };
 
 // Adds the entities to the sample, and an attribute definition "NODE_01" to kSampleBlock.
@@ -49,6 +51,11 @@ AcDbObjectId addMarker(AcDbObjectId dictionary, const wchar_t* key, const wchar_
 std::vector<unsigned char> saveToBytes(AcDbDatabase& database);
 // A new database from file bytes; null with the message when it cannot be read.
 std::unique_ptr<AcDbDatabase> openFromBytes(const std::vector<unsigned char>& bytes, std::wstring& message);
+
+// The drawing as DXF text (a test failure when it cannot be written).
+std::string saveToDxf(AcDbDatabase& database);
+// A new database from DXF text; null with the message when it cannot be read.
+std::unique_ptr<AcDbDatabase> openFromDxf(const std::string& text, std::wstring& message);
 
 // "handle class" of every object saved with the drawing, in handle order.
 std::vector<std::wstring> objectInventory(AcDbDatabase& database);

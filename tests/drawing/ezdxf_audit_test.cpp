@@ -3,8 +3,6 @@
 // test is skipped, unless RVN_REQUIRE_EZDXF is set (as in CI), which makes it fail.
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <cstdlib>
 
 #include "drawing_samples.h"
@@ -12,6 +10,7 @@
 #include "network/network_class.h"
 #include "network/network_dictionary.h"
 #include "open_object_guard.h"
+#include "run_command.h"
 #include "test_files.h"
 #include "text_codec.h"
 
@@ -25,17 +24,6 @@ std::string pythonWithEzdxf() {
         if (std::system(probe.c_str()) == 0) return candidate;
     }
     return "";
-}
-
-// The output of a command and its exit status.
-std::pair<std::string, int> run(const std::string& command) {
-    std::string output;
-    FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-    if (pipe == nullptr) return {"cannot run " + command, -1};
-    std::array<char, 4096> buffer{};
-    while (std::size_t count = std::fread(buffer.data(), 1, buffer.size(), pipe)) output.append(buffer.data(), count);
-    int status = pclose(pipe);
-    return {output, WIFEXITED(status) ? WEXITSTATUS(status) : -1};
 }
 
 class EzdxfAudit : public OpenObjectCheckedTest {};
@@ -60,7 +48,7 @@ TEST_F(EzdxfAudit, FindsNoErrorInADrawingWithLayersExtendedDataEntitiesAndCustom
     std::string networkHandle = rvnos::toUtf8(network.handle().text());
     std::string polyline = rvnos::toUtf8(entities.polyline.handle().text());
     std::string reference = rvnos::toUtf8(entities.reference.handle().text());
-    auto [output, status] = run(python + " " + RVN_SOURCE_DIR "/tests/drawing/ezdxf_check.py " +
+    auto [status, output] = runCommand(python + " " + RVN_SOURCE_DIR "/tests/drawing/ezdxf_check.py " +
                                 (folder / "sample.dxf").string() + " " + marker + " " + networkHandle + " " +
                                 polyline + " " + reference);
     EXPECT_EQ(0, status) << output;

@@ -2,44 +2,25 @@
 // opened at start, and the job dxfout; files that cannot be read leave the drawing as it was.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <sys/wait.h>
-
+#include "run_command.h"
 #include "test_files.h"
 
 namespace {
 
-struct HostRun {
-    int status = -1;
-    std::string output;
-};
-
-HostRun runHost(const std::string& arguments) {
-    const std::string bin = RVN_BIN_DIR;
-    const std::string command =
-        "RIVANTA_PLUGIN='" + bin + "/TestPlugin.arx' '" + bin + "/rivanta' " + arguments + " </dev/null 2>&1";
-    HostRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return run;
-    char buffer[4096];
-    while (std::size_t read = std::fread(buffer, 1, sizeof buffer, pipe)) run.output.append(buffer, read);
-    int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
+using rvntest::CommandRun;
+using rvntest::runHost;
 
 class ShellDrawing : public ::testing::Test {
 protected:
     std::string path(const std::string& name) const { return (folder / name).string(); }
 
-    HostRun script(const std::string& lines, const std::string& before = "") {
-        rvntest::writeBytes(folder / "test.scr", lines);
-        return runHost(before + " run '" + path("test.scr") + "'");
+    CommandRun script(const std::string& lines, const std::string& before = "") {
+        return runHost(before + " run " + rvntest::singleQuoted(folder.write("test.scr", lines)));
     }
 
     // A drawing saved by the host program.
     void saveNewDrawing(const std::string& name) {
-        HostRun run = script("SAVEAS\n" + path(name) + "\n");
+        CommandRun run = script("SAVEAS\n" + path(name) + "\n");
         ASSERT_EQ(0, run.status) << run.output;
     }
 
@@ -47,13 +28,13 @@ protected:
 };
 
 TEST_F(ShellDrawing, SavesANewDrawingAndOpensItAtStart) {
-    HostRun saved = script("SAVEAS\n" + path("rete.dwg") + "\nSAVE\n");
+    CommandRun saved = script("SAVEAS\n" + path("rete.dwg") + "\nSAVE\n");
     EXPECT_EQ(0, saved.status) << saved.output;
     EXPECT_NE(std::string::npos, saved.output.find("Save drawing as <Drawing1.dwg>: " + path("rete.dwg"))) << saved.output;
     EXPECT_NE(std::string::npos, saved.output.find("Command: SAVE\nSaved \"" + path("rete.dwg") + "\".")) << saved.output;
 
     for (const std::string& start : {"'" + path("rete.dwg") + "'", "--open '" + path("rete.dwg") + "'"}) {
-        HostRun opened = script("SAVEAS\n" + path("copia.dwg") + "\n", start);
+        CommandRun opened = script("SAVEAS\n" + path("copia.dwg") + "\n", start);
         EXPECT_EQ(0, opened.status) << opened.output;
         EXPECT_NE(std::string::npos, opened.output.find("Opened \"" + path("rete.dwg") + "\".")) << opened.output;
         EXPECT_NE(std::string::npos, opened.output.find("Save drawing as <" + path("rete.dwg") + ">")) << opened.output;
@@ -65,7 +46,7 @@ TEST_F(ShellDrawing, AFileThatCannotBeOpenedLeavesTheCurrentDrawing) {
     saveNewDrawing("rete.dwg");
     std::string whole = rvntest::readBytes(folder / "rete.dwg");
     rvntest::writeBytes(folder / "tronco.dwg", whole.substr(0, whole.size() / 2));
-    HostRun run = script("OPEN\n" + path("tronco.dwg") + "\nOPEN\n" + path("assente.dwg") + "\nSAVEAS\n" +
+    CommandRun run = script("OPEN\n" + path("tronco.dwg") + "\nOPEN\n" + path("assente.dwg") + "\nSAVEAS\n" +
                              path("dopo.dwg") + "\n",
                          "'" + path("rete.dwg") + "'");
     EXPECT_EQ(1, run.status) << "the failed commands fail the script";
@@ -78,39 +59,31 @@ TEST_F(ShellDrawing, AFileThatCannotBeOpenedLeavesTheCurrentDrawing) {
 
 TEST_F(ShellDrawing, ADrawingThatCannotBeOpenedAtStartEndsTheRun) {
     rvntest::writeBytes(folder / "falso.dwg", "not a drawing");
-    HostRun run = runHost("'" + path("falso.dwg") + "'");
+    CommandRun run = runHost("'" + path("falso.dwg") + "'");
     EXPECT_EQ(1, run.status);
     EXPECT_NE(std::string::npos, run.output.find("** Cannot open \"" + path("falso.dwg") + "\": it is not a drawing file."))
         << run.output;
 }
 
 TEST_F(ShellDrawing, UndoSaysWhenThereIsNothingToUndo) {
-    HostRun run = script("UNDO\n\n");
+    CommandRun run = script("UNDO\n\n");
     EXPECT_EQ(0, run.status) << run.output;
     EXPECT_NE(std::string::npos, run.output.find("Number of commands to undo <1>: \nNothing to undo.")) << run.output;
 }
 
 TEST_F(ShellDrawing, DxfoutWritesTheDrawingAsDxf) {
     saveNewDrawing("rete.dwg");
-    HostRun run = runHost("dxfout '" + path("rete.dwg") + "' '" + path("rete.dxf") + "'");
+    CommandRun run = runHost("dxfout '" + path("rete.dwg") + "' '" + path("rete.dxf") + "'");
     EXPECT_EQ(0, run.status) << run.output;
     EXPECT_NE(std::string::npos, run.output.find("Wrote \"" + path("rete.dxf") + "\".")) << run.output;
     std::string dxf = rvntest::readBytes(folder / "rete.dxf");
     EXPECT_TRUE(dxf.starts_with("  0\nSECTION\n  2\nHEADER\n  9\n$ACADVER\n  1\nAC1015\n")) << dxf.substr(0, 80);
     EXPECT_TRUE(dxf.ends_with("  0\nEOF\n"));
 
-    HostRun missing = runHost("dxfout '" + path("assente.dwg") + "' '" + path("assente.dxf") + "'");
+    CommandRun missing = runHost("dxfout '" + path("assente.dwg") + "' '" + path("assente.dxf") + "'");
     EXPECT_EQ(1, missing.status);
     EXPECT_FALSE(std::filesystem::exists(folder / "assente.dxf"));
     EXPECT_EQ(2, runHost("dxfout '" + path("rete.dwg") + "'").status);
-}
-
-TEST_F(ShellDrawing, HelpListsTheDrawingCommands) {
-    HostRun run = runHost("--help");
-    EXPECT_EQ(0, run.status);
-    for (const char* text : {"dxfout DRAWING OUT", "--open DRAWING", "[DRAWING]", "OPEN, SAVE, SAVEAS", "UNDO"}) {
-        EXPECT_NE(std::string::npos, run.output.find(text)) << text;
-    }
 }
 
 }  // namespace

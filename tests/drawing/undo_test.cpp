@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "aced.h"
-#include "dbapserv.h"
 #include "dbdict.h"
 #include "dbsymtb.h"
 #include "drawing_samples.h"
@@ -12,6 +11,7 @@
 #include "open_object_guard.h"
 #include "test_marker.h"
 #include "undo_history.h"
+#include "working_database.h"
 
 namespace {
 
@@ -44,14 +44,11 @@ void eraseDictionary() {
 
 void changeHeader() {
     AcDbDatabase* database = current->database.get();
-    database->setClayer(database->layerTableId().isNull() ? AcDbObjectId() : [&] {
-        AcDbLayerTable* opened = nullptr;
-        database->getSymbolTable(opened, AcDb::kForRead);
-        OpenedObject<AcDbLayerTable> layers(opened);
-        AcDbObjectId zero;
-        layers->getAt(L"0", zero);
-        return zero;
-    }());
+    AcDbLayerTable* layers = nullptr;
+    database->getSymbolTable(layers, AcDb::kForRead);
+    AcDbObjectId zero;
+    OpenedObject<AcDbLayerTable>(layers)->getAt(L"0", zero);
+    database->setClayer(zero);
     database->setLuprec(2);
     database->setTextsize(1.5);
 }
@@ -63,7 +60,7 @@ protected:
     void SetUp() override {
         sample = makeSampleDrawing();
         current = &sample;
-        acdbHostApplicationServices()->setWorkingDatabase(sample.database.get());
+        working = std::make_unique<WorkingDatabase>(sample.database.get());
         acedRegCmds->addCommand(kGroup, L"CAMBIA", L"CAMBIA", ACRX_CMD_MODAL, changeMarker);
         acedRegCmds->addCommand(kGroup, L"CREA", L"CREA", ACRX_CMD_MODAL, createMarker);
         acedRegCmds->addCommand(kGroup, L"CANCELLA", L"CANCELLA", ACRX_CMD_MODAL, eraseMarker);
@@ -74,7 +71,7 @@ protected:
     }
     void TearDown() override {
         acedRegCmds->removeGroup(kGroup);
-        acdbHostApplicationServices()->setWorkingDatabase(nullptr);
+        working.reset();
         current = nullptr;
         OpenObjectCheckedTest::TearDown();
     }
@@ -97,23 +94,8 @@ protected:
     }
 
     SampleDrawing sample;
+    std::unique_ptr<WorkingDatabase> working;
 };
-
-TEST_F(CommandUndo, RestoresAChangedObjectThroughItsFiling) {
-    ASSERT_EQ(Acad::eOk, acedRegCmds->invoke(L"CAMBIA"));
-    EXPECT_EQ(L"cambiato", marker().first);
-    EXPECT_EQ(L"CAMBIA", undo());
-    EXPECT_EQ(std::make_pair(std::wstring(kSampleLabel), 12.5), marker());
-}
-
-TEST_F(CommandUndo, ErasesWhatTheCommandCreated) {
-    ASSERT_EQ(Acad::eOk, acedRegCmds->invoke(L"CREA"));
-    ASSERT_TRUE(inDictionary(L"Nuovo"));
-    undo();
-    EXPECT_TRUE(created.isErased());
-    EXPECT_FALSE(inDictionary(L"Nuovo"));
-    EXPECT_TRUE(inDictionary(kSampleMarkerKey));
-}
 
 TEST_F(CommandUndo, BringsBackWhatTheCommandErased) {
     ASSERT_EQ(Acad::eOk, acedRegCmds->invoke(L"CANCELLA"));
@@ -139,19 +121,23 @@ TEST_F(CommandUndo, RestoresTheHeaderValues) {
     EXPECT_EQ(0.35, sample.database->textsize());
 }
 
+// Changes are restored through the objects' filing; what a command created is erased.
 TEST_F(CommandUndo, UndoesCommandsOneByOneFromTheLast) {
     int before = rvnhost::undoableCommands(sample.database.get());
     acedRegCmds->invoke(L"CAMBIA");
     acedRegCmds->invoke(L"LEGGI");
     acedRegCmds->invoke(L"CREA");
+    ASSERT_TRUE(inDictionary(L"Nuovo"));
     EXPECT_EQ(before + 3, rvnhost::undoableCommands(sample.database.get()));
     EXPECT_EQ(L"CREA", undo());
-    EXPECT_FALSE(created.isErased() ? false : inDictionary(L"Nuovo"));
+    EXPECT_TRUE(created.isErased());
+    EXPECT_FALSE(inDictionary(L"Nuovo"));
+    EXPECT_TRUE(inDictionary(kSampleMarkerKey));
     EXPECT_EQ(L"cambiato", marker().first);
     EXPECT_EQ(L"LEGGI", undo());
     EXPECT_EQ(L"cambiato", marker().first);
     EXPECT_EQ(L"CAMBIA", undo());
-    EXPECT_EQ(kSampleLabel, marker().first);
+    EXPECT_EQ(std::make_pair(std::wstring(kSampleLabel), 12.5), marker());
     EXPECT_EQ(before, rvnhost::undoableCommands(sample.database.get()));
 }
 

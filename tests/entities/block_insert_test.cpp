@@ -9,7 +9,9 @@
 
 namespace {
 
+using enttest::appendTo;
 using rvnhost::ObjectAccess;
+using rvntest::addRecord;
 
 // A drawing like a node block file: a layer, a text style, an application, a nested block and
 // model space holding a line with extended data, a 3D polyline, a reference with an attribute and
@@ -21,31 +23,6 @@ protected:
         acdbHostApplicationServices()->setWorkingDatabase(&source_);
         fillSource();
         acdbHostApplicationServices()->setWorkingDatabase(&db_);
-    }
-
-    template <class Table, class Record>
-    AcDbObjectId addRecord(AcDbDatabase& database, Record* record, const ACHAR* name) {
-        record->setName(name);
-        Table* table = nullptr;
-        EXPECT_EQ(database.getSymbolTable(table, AcDb::kForWrite), Acad::eOk);
-        AcDbObjectId id;
-        EXPECT_EQ(table->add(id, record), Acad::eOk);
-        record->close();
-        table->close();
-        return id;
-    }
-
-    AcDbObjectId appendTo(AcDbDatabase& database, const ACHAR* block, AcDbEntity* entity) {
-        AcDbBlockTable* blocks = nullptr;
-        database.getSymbolTable(blocks, AcDb::kForRead);
-        AcDbBlockTableRecord* record = nullptr;
-        EXPECT_EQ(blocks->getAt(block, record, AcDb::kForWrite), Acad::eOk);
-        blocks->close();
-        AcDbObjectId id;
-        EXPECT_EQ(record->appendAcDbEntity(id, entity), Acad::eOk);
-        entity->close();
-        record->close();
-        return id;
     }
 
     void fillSource() {

@@ -30,7 +30,7 @@ protected:
 };
 
 TEST_F(Polylines, ABranchGrowsVertexByVertexWithDataOnEachVertex) {
-    registerApplication(L"TZ-C-TOZARI");
+    rvntest::registerApplication(db_, L"TZ-C-TOZARI");
     const AcDbObjectId layer = addLayer(L"TZ-RV-Rete");
     auto* branch = new AcDb3dPolyline;
     ASSERT_EQ(branch->setLayer(L"TZ-RV-Rete"), Acad::eOk);

@@ -7,6 +7,7 @@
 #include "module_loader.h"
 #include "plugin_folder.h"
 #include "rxdefs.h"
+#include "run_command.h"
 #include "rxregsvc.h"
 #include "test_files.h"
 #include "text_codec.h"
@@ -15,8 +16,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -73,25 +72,6 @@ TEST(Module, ExportsItsEntryPointsAndCommandsAndLoadsAndUnloads) {
     EXPECT_TRUE(Transcript::instance().textOf(TranscriptKind::Leak).empty());
 }
 
-struct HostRun {
-    int status;
-    std::string output;
-};
-
-// Runs the host program with the module and a script; standard output and error together.
-HostRun runHost(const std::filesystem::path& plugin, const std::filesystem::path& script) {
-    const std::string command = "RIVANTA_PLUGIN='" + plugin.string() + "' '" + kHost.string() + "' run '" +
-                                script.string() + "' 2>&1";
-    HostRun run{-1, {}};
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return run;
-    char chunk[4096];
-    for (std::size_t got; (got = std::fread(chunk, 1, sizeof chunk, pipe)) > 0;) run.output.append(chunk, got);
-    const int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
-
 class HostProgram : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -100,14 +80,16 @@ protected:
     }
     std::filesystem::path plugin() const { return folder.path() / "Rivanta.arx"; }
 
-    rvntest::TempFolder folder;
+    rvntest::ScratchDir folder;
 };
 
 TEST_F(HostProgram, ListsTheCommandsAndRunsOneWithTheTranslatorBesideThePlugin) {
     std::filesystem::copy_file(rvntest::translatorVariant("complete"), folder.path() / "TZTranslatorDll.dll");
     const auto script = folder.write("demo.scr", "COMMANDS\nTestRet\nQUIT\n");
 
-    const HostRun run = runHost(plugin(), script);
+    const rvntest::CommandRun run = rvntest::runCommand("RIVANTA_PLUGIN=" + rvntest::singleQuoted(plugin()) + " " +
+                                                        rvntest::singleQuoted(kHost) + " run " +
+                                                        rvntest::singleQuoted(script));
     EXPECT_EQ(run.status, 0) << run.output;
     for (const TzRvnCommand& command : commandTable()) {
         EXPECT_NE(run.output.find("ASDK_CMD  " + rvnos::toUtf8(command.name)), std::string::npos) << run.output;

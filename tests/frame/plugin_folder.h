@@ -4,7 +4,7 @@
 
 #include "host/module_instance.h"
 #include "module_loader.h"
-#include "temp_folder.h"
+#include "test_files.h"
 #include "text_codec.h"
 
 #include <filesystem>
@@ -43,7 +43,7 @@ public:
     }
 
 private:
-    TempFolder folder_;
+    ScratchDir folder_;
     HMODULE standIn_ = nullptr;
 };
 

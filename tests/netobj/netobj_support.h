@@ -1,5 +1,5 @@
 // Shared set-up of the network object tests: the class registered for the whole program (as the
-// plug-in does at load), a drawing of its own per test, and a small sample network.
+// plug-in does at load) and a drawing of its own per test.
 #pragma once
 
 #include "dbdict.h"
@@ -7,6 +7,7 @@
 #include "network/network_dictionary.h"
 #include "network/network_object.h"
 #include "open_object_guard.h"
+#include "sample_network.h"
 
 #include <gtest/gtest.h>
 
@@ -21,87 +22,6 @@ public:
 // Registered once per program, before any test runs.
 inline testing::Environment* const networkClassEnvironment =
     testing::AddGlobalTestEnvironment(new NetworkClassEnvironment);
-
-inline TzRvnName name(const wchar_t* text) { return TzRvnName::from(text).value(); }
-
-// Three nodes (the second without name or note), two branches (the second excluded), two tanks (the
-// second without note), with results as a calculation leaves them and settings in l/s and mm.
-inline TzRvnNetworkData sampleNetwork() {
-    TzRvnNetworkData network(true);
-    TzRvnSettings settings;
-    settings.flowUnit = 1;
-    settings.diameterUnit = 2;
-    settings.roughnessUnit = 2;
-    settings.slopeUnit = 1;
-    settings.fluidIndex = 0;
-    settings.viscosity = 1.004e-6;
-    settings.initialVelocity = 1.0;
-    settings.maxIterations = 100;
-    settings.minBranchFlow = 1e-7;
-    settings.headTolerance = 0.001;
-    settings.flowTolerance = 1e-5;
-    settings.materialIndex = 2;
-    settings.defaultRoughness = 0.0001;
-    settings.minPressureHead = 0.1;
-    settings.maxPressureHead = 1.0;
-    settings.minVelocity = 0.1;
-    settings.maxVelocity = 1.0;
-    settings.colourLowHead = 100;
-    settings.colourHighHead = 200;
-    settings.colourLowVelocity = 300;
-    settings.colourHighVelocity = 0xFFFFFFFFu;
-    network.setSettings(settings);
-
-    TzRvnNode source;
-    source.name = name(L"N1");
-    source.elevation = 40.0;
-    source.note.set(L"sorgente");
-    source.head = 75.0;
-    source.pressureHead = 35.0;
-    TzRvnNode unnamed;
-    unnamed.demand = 0.002;
-    TzRvnNode last;
-    last.name = name(L"N3");
-    last.demand = 0.0015;
-    last.elevation = 20.0;
-    last.note.set(L"valle");
-    network.nodes() = {source, unnamed, last};
-
-    TzRvnEdge pipe;
-    pipe.startIndex = 1;
-    pipe.endIndex = 3;
-    pipe.startNode = name(L"N1");
-    pipe.endNode = name(L"N3");
-    pipe.length = 120.0;
-    pipe.diameter = 0.11;
-    pipe.roughness = 0.0001;
-    pipe.csi = 2.5;
-    pipe.note.set(L"ramo \u00e8 nuovo");
-    pipe.flow = 0.0035;
-    pipe.velocity = 0.368;
-    pipe.reynolds = 40345.0;
-    pipe.frictionSlope = 0.0021;
-    pipe.headLoss = 0.252;
-    TzRvnEdge excluded;
-    excluded.startNode = name(L"N3");
-    excluded.endNode = name(L"N1");
-    excluded.excluded = 1;
-    excluded.length = 10.0;
-    excluded.diameter = 0.05;
-    network.edges() = {pipe, excluded};
-
-    TzRvnTank tank;
-    tank.nodeIndex = 1;
-    tank.nodeName = name(L"N1");
-    tank.head = 75.0;
-    tank.note.set(L"serbatoio alto");
-    tank.flow = 0.0035;
-    TzRvnTank second;
-    second.nodeName = name(L"N3");
-    second.head = 60.0;
-    network.tanks() = {tank, second};
-    return network;
-}
 
 // A test with a drawing of its own that fails when an object is left open.
 class DrawingTest : public OpenObjectCheckedTest {

@@ -27,28 +27,19 @@ TEST(NetworkClass, IsRegisteredWithItsVersionsNamesAndPseudoConstructor) {
     EXPECT_EQ(0, network->numNodes());
 }
 
-TEST(NetworkClass, RegisteringAgainKeepsTheDescriptorAndRemovalTakesTheClassAway) {
+TEST(NetworkClass, RegisteringAgainKeepsTheDescriptorAndTheUnloadHookTakesTheClassAway) {
     AcRxClass* first = TzRvnNetwork::desc();
     RegisterNetworkClass();
     EXPECT_EQ(first, acrxClassDictionary->at(L"TzRvnNetwork"));
 
-    RemoveNetworkClass();
+    UnregisterPluginClasses();
     EXPECT_EQ(nullptr, acrxClassDictionary->at(L"TzRvnNetwork"));
     EXPECT_EQ(nullptr, rvnhost::createObjectOfClass(L"TzRvnNetwork"));
 
-    RegisterNetworkClass();
-    ASSERT_NE(nullptr, acrxClassDictionary->at(L"TzRvnNetwork"));
+    RegisterPluginClasses();
     EXPECT_EQ(TzRvnNetwork::desc(), acrxClassDictionary->at(L"TzRvnNetwork"));
     std::unique_ptr<AcRxObject> made(rvnhost::createObjectOfClass(L"TzRvnNetwork"));
     EXPECT_NE(nullptr, TzRvnNetwork::cast(made.get()));
-}
-
-TEST(NetworkClass, ThePluginsLoadAndUnloadHooksRegisterAndRemoveIt) {
-    UnregisterPluginClasses();
-    EXPECT_EQ(nullptr, acrxClassDictionary->at(L"TzRvnNetwork"));
-    RegisterPluginClasses();
-    EXPECT_NE(nullptr, acrxClassDictionary->at(L"TzRvnNetwork"));
-    EXPECT_EQ(TzRvnNetwork::desc(), acrxClassDictionary->at(L"TzRvnNetwork"));
 }
 
 TEST(NetworkClassDeathTest, AnotherClassUnderTheNameStopsTheHost) {

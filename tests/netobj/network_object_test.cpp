@@ -8,43 +8,6 @@ namespace {
 using rvntest::name;
 using rvntest::sampleNetwork;
 
-TEST(NetworkObject, ElementOperationsConvertBetweenDisplayUnitsAndSI) {
-    TzRvnNetwork network;
-    TzRvnSettings settings;
-    settings.flowUnit = 1;
-    settings.diameterUnit = 2;
-    ASSERT_EQ(Acad::eOk, network.setSettings(settings));
-    ASSERT_EQ(Acad::eOk, network.setNumNodes(2));
-    ASSERT_EQ(Acad::eOk, network.setNumEdges(1));
-    ASSERT_EQ(Acad::eOk, network.setNumTanks(1));
-
-    TzRvnNode node;
-    node.name = name(L"A");
-    node.demand = 5.0;
-    ASSERT_EQ(Acad::eOk, network.setNode(1, node));
-    TzRvnEdge edge;
-    edge.diameter = 110.0;
-    edge.excluded = 7;
-    ASSERT_EQ(Acad::eOk, network.setEdge(0, edge));
-    TzRvnTank tank;
-    tank.nodeName = name(L"A");
-    tank.head = 12.0;
-    ASSERT_EQ(Acad::eOk, network.setTank(0, tank));
-
-    TzRvnNetworkData data;
-    ASSERT_EQ(Acad::eOk, network.getData(data));
-    EXPECT_DOUBLE_EQ(0.005, data.nodes()[1].demand);
-    EXPECT_DOUBLE_EQ(0.11, data.edges()[0].diameter);
-    EXPECT_EQ(1, data.edges()[0].excluded);
-    EXPECT_DOUBLE_EQ(5.0, network.getNode(1).demand);
-    EXPECT_DOUBLE_EQ(110.0, network.getEdge(0).diameter);
-    EXPECT_EQ(L"A", network.getTank(0).nodeName.str());
-    EXPECT_EQ(NO_RESULT, network.getNode(0).head);
-    EXPECT_EQ(NO_RESULT, network.minHead());
-    EXPECT_EQ(0.0, network.maxHead());
-    EXPECT_FALSE(network.hasSchema());
-}
-
 class NetworkInDrawing : public rvntest::DrawingTest {
 protected:
     AcDbObjectId add(const wchar_t* key, TzRvnNetworkData data) {

@@ -8,6 +8,7 @@
 #include "dwg_memory_filer.h"
 #include "dxf_memory_filer.h"
 #include "open_object_guard.h"
+#include "table_records.h"
 
 namespace {
 
@@ -122,19 +123,13 @@ TEST(DbDwgFiler, BinaryChunksStringsAndIdsKeepTheirValue) {
 
 class DbObjectFilingTest : public rvntest::OpenObjectCheckedTest {
 protected:
+    // A layer of colour 3, off and frozen.
     AcDbObjectId addLayer(const ACHAR* name) {
-        AcDbLayerTable* table = nullptr;
-        db.getSymbolTable(table, AcDb::kForWrite);
         auto* layer = new AcDbLayerTableRecord;
-        layer->setName(name);
-        AcDbObjectId id;
-        table->add(id, layer);
         layer->setColorIndex(3);
         layer->setIsOff(true);
         layer->setIsFrozen(true);
-        layer->close();
-        table->close();
-        return id;
+        return rvntest::addRecord<AcDbLayerTable>(db, layer, name);
     }
     AcDbDatabase db;
 };

@@ -7,9 +7,9 @@
 
 #include "acdbads.h"
 #include "acutmem.h"
-#include "dbapserv.h"
 #include "dbsymtb.h"
 #include "open_object_guard.h"
+#include "working_database.h"
 
 namespace {
 
@@ -264,12 +264,13 @@ TEST_F(DbSymbolTableTest, ErasingABlockErasesItsEntities) {
 TEST_F(DbSymbolTableTest, EntitiesTakeLayersByNameOrId) {
     AcDbObjectId layer;
     addLayer(L"TZ-RV-Rete", &layer);
-    AcDbDatabase* previous = acdbHostApplicationServices()->workingDatabase();
     TestEntity loose;
     EXPECT_EQ(nullptr, loose.layer());
-    acdbHostApplicationServices()->setWorkingDatabase(nullptr);
-    EXPECT_EQ(Acad::eNoDatabase, loose.setLayer(L"TZ-RV-Rete"));
-    acdbHostApplicationServices()->setWorkingDatabase(&db);
+    {
+        rvntest::WorkingDatabase none(nullptr);
+        EXPECT_EQ(Acad::eNoDatabase, loose.setLayer(L"TZ-RV-Rete"));
+    }
+    rvntest::WorkingDatabase working(&db);
     EXPECT_EQ(Acad::eKeyNotFound, loose.setLayer(L"Missing"));
     EXPECT_EQ(Acad::eOk, loose.setLayer(L"tz-rv-rete"));
     EXPECT_EQ(layer, loose.layerId());
@@ -279,13 +280,10 @@ TEST_F(DbSymbolTableTest, EntitiesTakeLayersByNameOrId) {
     loose.setDatabaseDefaults();
     EXPECT_EQ(db.clayer(), loose.layerId());
     EXPECT_EQ(Acad::eInvalidInput, loose.setLayer(db.continuousLinetype()));
-    acdbHostApplicationServices()->setWorkingDatabase(previous);
 }
 
 TEST_F(DbSymbolTableTest, TheCInterfaceSearchesAndRegistersInTheWorkingDatabase) {
-    AcDbDatabase* previous = acdbHostApplicationServices()->workingDatabase();
-    acdbHostApplicationServices()->setWorkingDatabase(&db);
-
+    rvntest::WorkingDatabase working(&db);
     EXPECT_EQ(nullptr, acdbTblSearch(L"APPID", L"TZ-SCHEMA_RETE-RVN", 0));
     EXPECT_EQ(RTNORM, acdbRegApp(L"TZ-SCHEMA_RETE-RVN"));
     EXPECT_EQ(RTERROR, acdbRegApp(L"tz-schema_rete-rvn"));
@@ -319,8 +317,6 @@ TEST_F(DbSymbolTableTest, TheCInterfaceSearchesAndRegistersInTheWorkingDatabase)
     acutRelRb(block);
     EXPECT_EQ(nullptr, acdbTblSearch(L"BLOCK", L"TZ-FINATT", 0));
     EXPECT_EQ(nullptr, acdbTblSearch(L"VIEW", L"x", 0));
-
-    acdbHostApplicationServices()->setWorkingDatabase(previous);
 }
 
 TEST(DbSymbolNames, ValidNamesFollowTheHostsRule) {

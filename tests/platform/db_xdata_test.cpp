@@ -7,26 +7,18 @@
 #include "dbdict.h"
 #include "dbsymtb.h"
 #include "open_object_guard.h"
+#include "table_records.h"
 
 namespace {
 
 class DbXDataTest : public rvntest::OpenObjectCheckedTest {
 protected:
     void SetUp() override {
-        registerApp(L"TZ-SCHEMA_RETE-RVN");
-        registerApp(L"TZ-C-TOZARI");
+        rvntest::registerApplication(db, L"TZ-SCHEMA_RETE-RVN");
+        rvntest::registerApplication(db, L"TZ-C-TOZARI");
         auto* object = new AcDbDictionary;
         db.addAcDbObject(id, object);
         object->close();
-    }
-    void registerApp(const ACHAR* name) {
-        AcDbRegAppTable* table = nullptr;
-        db.getSymbolTable(table, AcDb::kForWrite);
-        auto* app = new AcDbRegAppTableRecord;
-        app->setName(name);
-        table->add(app);
-        app->close();
-        table->close();
     }
     Acad::ErrorStatus set(resbuf* list) {
         AcDbObject* object = nullptr;

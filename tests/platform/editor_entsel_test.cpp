@@ -1,5 +1,4 @@
 #include "acedads.h"
-#include "dbapserv.h"
 #include "dbmain.h"
 #include "dbsymtb.h"
 #include "editor_state.h"
@@ -7,6 +6,7 @@
 #include "open_objects.h"
 #include "sysvars.h"
 #include "transcript.h"
+#include "working_database.h"
 
 #include <gtest/gtest.h>
 
@@ -34,8 +34,6 @@ private:
 class EditorEntSel : public ::testing::Test {
 protected:
     void SetUp() override {
-        previous_ = acdbHostApplicationServices()->workingDatabase();
-        acdbHostApplicationServices()->setWorkingDatabase(&database_);
         AcDbBlockTable* blocks = nullptr;
         ASSERT_EQ(database_.getSymbolTable(blocks, AcDb::kForRead), Acad::eOk);
         AcDbBlockTableRecord* modelSpace = nullptr;
@@ -49,7 +47,6 @@ protected:
     }
     void TearDown() override {
         rvnhost::EditorState::instance().setPicker(nullptr);
-        acdbHostApplicationServices()->setWorkingDatabase(previous_);
         // Selecting opens the entity to check it; it must be closed again.
         EXPECT_TRUE(rvnhost::openObjects(database_).empty());
     }
@@ -61,7 +58,7 @@ protected:
     }
 
     AcDbDatabase database_;
-    AcDbDatabase* previous_ = nullptr;
+    rvntest::WorkingDatabase working_{&database_};
     AcDbObjectId entity_;
 };
 

@@ -1,8 +1,8 @@
 #include "acedads.h"
-#include "dbapserv.h"
 #include "dbmain.h"
 #include "transcript.h"
 #include "units_format.h"
+#include "working_database.h"
 
 #include <gtest/gtest.h>
 
@@ -98,15 +98,10 @@ TEST(UnitsFormat, AnglesInEveryBuiltUnit) {
 // The C calls, with -1 standing for the working drawing's units and precision.
 class EditorUnits : public ::testing::Test {
 protected:
-    void SetUp() override {
-        previous_ = acdbHostApplicationServices()->workingDatabase();
-        acdbHostApplicationServices()->setWorkingDatabase(&database_);
-        rvnhost::Transcript::instance().clear();
-    }
-    void TearDown() override { acdbHostApplicationServices()->setWorkingDatabase(previous_); }
+    void SetUp() override { rvnhost::Transcript::instance().clear(); }
 
     AcDbDatabase database_;
-    AcDbDatabase* previous_ = nullptr;
+    rvntest::WorkingDatabase working_{&database_};
 };
 
 TEST_F(EditorUnits, RToSFollowsTheDrawingsPrecision) {

@@ -1,10 +1,11 @@
 #include "acedads.h"
 #include "acutmem.h"
-#include "dbapserv.h"
 #include "dbmain.h"
 #include "dbsymtb.h"
 #include "lisp_symbols.h"
 #include "sysvars.h"
+#include "table_records.h"
+#include "working_database.h"
 
 #include <gtest/gtest.h>
 
@@ -16,22 +17,8 @@ namespace {
 class EditorVariables : public ::testing::Test {
 protected:
     void SetUp() override {
-        previous_ = acdbHostApplicationServices()->workingDatabase();
-        acdbHostApplicationServices()->setWorkingDatabase(&database_);
-        addRecord<AcDbLayerTable, AcDbLayerTableRecord>(L"TZ-RV-RETE1");
-        addRecord<AcDbTextStyleTable, AcDbTextStyleTableRecord>(L"TZ-TESTI");
-    }
-    void TearDown() override { acdbHostApplicationServices()->setWorkingDatabase(previous_); }
-
-    template <class Table, class Record>
-    void addRecord(const wchar_t* name) {
-        Table* table = nullptr;
-        ASSERT_EQ(database_.getSymbolTable(table, AcDb::kForWrite), Acad::eOk);
-        auto* record = new Record;
-        record->setName(name);
-        ASSERT_EQ(table->add(record), Acad::eOk);
-        record->close();
-        table->close();
+        rvntest::addLayer(database_, L"TZ-RV-RETE1");
+        rvntest::addRecord<AcDbTextStyleTable>(database_, new AcDbTextStyleTableRecord, L"TZ-TESTI");
     }
 
     static std::wstring stringVariable(const wchar_t* name) {
@@ -58,7 +45,7 @@ protected:
     }
 
     AcDbDatabase database_;
-    AcDbDatabase* previous_ = nullptr;
+    rvntest::WorkingDatabase working_{&database_};
 };
 
 TEST_F(EditorVariables, LuprecLivesInTheDrawing) {
@@ -122,27 +109,30 @@ TEST_F(EditorVariables, HostVariablesAndUnknownNames) {
 }
 
 TEST(EditorVariablesWithoutDrawing, DrawingVariablesAnswerError) {
-    AcDbDatabase* previous = acdbHostApplicationServices()->workingDatabase();
-    acdbHostApplicationServices()->setWorkingDatabase(nullptr);
+    rvntest::WorkingDatabase none(nullptr);
     resbuf value{};
     EXPECT_EQ(acedGetVar(L"LUPREC", &value), RTERROR);
     EXPECT_EQ(acedGetVar(L"CLAYER", &value), RTERROR);
     ACHAR text[16];
     EXPECT_EQ(acdbRToS(1.25, -1, -1, text), RTNORM);
     EXPECT_STREQ(text, L"1.2500");
-    acdbHostApplicationServices()->setWorkingDatabase(previous);
 }
 
 class LispSymbolsTest : public ::testing::Test {
 protected:
     void SetUp() override { rvnhost::LispSymbols::instance().clear(); }
     void TearDown() override { rvnhost::LispSymbols::instance().clear(); }
+
+    // Gives the symbol the list, which is freed afterwards; what acedPutSym answered.
+    static int put(const wchar_t* name, resbuf* list) {
+        const int status = acedPutSym(name, list);
+        acutRelRb(list);
+        return status;
+    }
 };
 
 TEST_F(LispSymbolsTest, ScalarsRoundTripAndNamesIgnoreCase) {
-    resbuf* text = acutBuildList(RTSTR, L"/opt/rivanta/examples/", 0);
-    EXPECT_EQ(acedPutSym(L"tz-cpath", text), RTNORM);
-    acutRelRb(text);
+    EXPECT_EQ(put(L"tz-cpath", acutBuildList(RTSTR, L"/opt/rivanta/examples/", 0)), RTNORM);
     resbuf* read = nullptr;
     ASSERT_EQ(acedGetSym(L"TZ-CPATH", &read), RTNORM);
     ASSERT_NE(read, nullptr);
@@ -151,15 +141,9 @@ TEST_F(LispSymbolsTest, ScalarsRoundTripAndNamesIgnoreCase) {
     EXPECT_EQ(read->rbnext, nullptr);
     acutRelRb(read);
 
-    resbuf* real = acutBuildList(RTREAL, 2.5, 0);
-    resbuf* integer = acutBuildList(RTSHORT, 7, 0);
-    resbuf* big = acutBuildList(RTLONG, 100000, 0);
-    EXPECT_EQ(acedPutSym(L"r", real), RTNORM);
-    EXPECT_EQ(acedPutSym(L"i", integer), RTNORM);
-    EXPECT_EQ(acedPutSym(L"l", big), RTNORM);
-    acutRelRb(real);
-    acutRelRb(integer);
-    acutRelRb(big);
+    EXPECT_EQ(put(L"r", acutBuildList(RTREAL, 2.5, 0)), RTNORM);
+    EXPECT_EQ(put(L"i", acutBuildList(RTSHORT, 7, 0)), RTNORM);
+    EXPECT_EQ(put(L"l", acutBuildList(RTLONG, 100000, 0)), RTNORM);
     ASSERT_EQ(acedGetSym(L"R", &read), RTNORM);
     EXPECT_EQ(read->resval.rreal, 2.5);
     acutRelRb(read);
@@ -175,12 +159,8 @@ TEST_F(LispSymbolsTest, ScalarsRoundTripAndNamesIgnoreCase) {
 TEST_F(LispSymbolsTest, ListsOfPointsAndOfStrings) {
     const ads_point p1 = {1.0, 2.0, 3.0};
     const ads_point p2 = {4.0, 5.0, 6.0};
-    resbuf* points = acutBuildList(RTLB, RT3DPOINT, p1, RT3DPOINT, p2, RTLE, 0);
-    ASSERT_EQ(acedPutSym(L"P1", points), RTNORM);
-    acutRelRb(points);
-    resbuf* names = acutBuildList(RTLB, RTSTR, L"N1", RTSTR, L"N2", RTLE, 0);
-    ASSERT_EQ(acedPutSym(L"NOMI", names), RTNORM);
-    acutRelRb(names);
+    ASSERT_EQ(put(L"P1", acutBuildList(RTLB, RT3DPOINT, p1, RT3DPOINT, p2, RTLE, 0)), RTNORM);
+    ASSERT_EQ(put(L"NOMI", acutBuildList(RTLB, RTSTR, L"N1", RTSTR, L"N2", RTLE, 0)), RTNORM);
 
     resbuf* read = nullptr;
     ASSERT_EQ(acedGetSym(L"p1", &read), RTNORM);
@@ -203,18 +183,12 @@ TEST_F(LispSymbolsTest, UnboundNilAndRefusedValues) {
 
     rvnhost::putLispString(L"x", L"value");
     EXPECT_TRUE(rvnhost::LispSymbols::instance().isBound(L"X"));
-    resbuf* nil = acutBuildList(RTNIL, 0);
-    EXPECT_EQ(acedPutSym(L"x", nil), RTNORM);
-    acutRelRb(nil);
+    EXPECT_EQ(put(L"x", acutBuildList(RTNIL, 0)), RTNORM);
     EXPECT_EQ(acedGetSym(L"x", &read), RTNORM);
     EXPECT_EQ(read, nullptr);
 
-    resbuf* unbalanced = acutBuildList(RTLB, RTSHORT, 1, 0);
-    EXPECT_EQ(acedPutSym(L"bad", unbalanced), RTERROR);
-    acutRelRb(unbalanced);
-    resbuf* xdata = acutBuildList(1000, L"not lisp", 0);
-    EXPECT_EQ(acedPutSym(L"bad", xdata), RTERROR);
-    acutRelRb(xdata);
+    EXPECT_EQ(put(L"bad", acutBuildList(RTLB, RTSHORT, 1, 0)), RTERROR);
+    EXPECT_EQ(put(L"bad", acutBuildList(1000, L"not lisp", 0)), RTERROR);
     EXPECT_EQ(acedPutSym(L"bad", nullptr), RTERROR);
     EXPECT_FALSE(rvnhost::LispSymbols::instance().isBound(L"bad"));
 }

@@ -1,6 +1,6 @@
 #include "file_search.h"
 #include "last_error.h"
-#include "temp_folder.h"
+#include "test_files.h"
 #include "temp_path.h"
 #include "text_codec.h"
 
@@ -36,20 +36,12 @@ std::wstring tempPathWithBuffer(DWORD length) {
 }
 
 TEST(OsTempPath, FollowsTmpdirAndEndsWithSeparator) {
-    {
-        ScopedEnvironment tmpdir("TMPDIR", "/var/tmp/rivanta");
-        EXPECT_EQ(tempPathWithBuffer(MAX_PATH), L"/var/tmp/rivanta/");
+    const std::pair<const char*, const wchar_t*> cases[] = {
+        {"/var/tmp/rivanta", L"/var/tmp/rivanta/"}, {"/var/tmp/", L"/var/tmp/"}, {"", L"/tmp/"}, {nullptr, L"/tmp/"}};
+    for (const auto& [tmpdir, expected] : cases) {
+        ScopedEnvironment environment("TMPDIR", tmpdir);
+        EXPECT_EQ(tempPathWithBuffer(MAX_PATH), expected) << (tmpdir ? tmpdir : "(unset)");
     }
-    {
-        ScopedEnvironment tmpdir("TMPDIR", "/var/tmp/");
-        EXPECT_EQ(tempPathWithBuffer(MAX_PATH), L"/var/tmp/");
-    }
-    {
-        ScopedEnvironment tmpdir("TMPDIR", "");
-        EXPECT_EQ(tempPathWithBuffer(MAX_PATH), L"/tmp/");
-    }
-    ScopedEnvironment tmpdir("TMPDIR", nullptr);
-    EXPECT_EQ(tempPathWithBuffer(MAX_PATH), L"/tmp/");
 }
 
 TEST(OsTempPath, HonoursTheBufferSize) {
@@ -94,7 +86,7 @@ std::vector<std::wstring> search(const std::wstring& pattern) {
 }
 
 TEST(OsFileSearch, ListsMatchesSortedWithSizeAndAttributes) {
-    rvntest::TempFolder folder;
+    rvntest::ScratchDir folder;
     folder.write("b.pzz", "12345");
     folder.write("a.pzz", "");
     folder.write("notes.txt", "x");
@@ -120,7 +112,7 @@ TEST(OsFileSearch, ListsMatchesSortedWithSizeAndAttributes) {
 }
 
 TEST(OsFileSearch, NoMatchAndMissingFolderAreReportedApart) {
-    rvntest::TempFolder folder;
+    rvntest::ScratchDir folder;
     const std::wstring base = rvnos::fromUtf8(folder.path().string());
     WIN32_FIND_DATAW found;
     EXPECT_EQ(FindFirstFileW((base + L"/*.pzz").c_str(), &found), INVALID_HANDLE_VALUE);
@@ -133,7 +125,7 @@ TEST(OsFileSearch, NoMatchAndMissingFolderAreReportedApart) {
 }
 
 TEST(OsFileSearch, KeepsNonAsciiNames) {
-    rvntest::TempFolder folder;
+    rvntest::ScratchDir folder;
     folder.write("Citt\xC3\xA0.pzz", "");
     const std::wstring base = rvnos::fromUtf8(folder.path().string()) + L"/";
     EXPECT_EQ(search(base + L"*.pzz"), std::vector<std::wstring>{L"Citt\u00e0.pzz"});

@@ -1,7 +1,7 @@
 #include "html_help.h"
 #include "last_error.h"
 #include "module_loader.h"
-#include "temp_folder.h"
+#include "test_files.h"
 #include "temp_path.h"
 #include "text_codec.h"
 #include "transcript.h"
@@ -68,7 +68,7 @@ TEST(OsModules, ModuleFileNamesAndTruncation) {
 }
 
 TEST(OsHtmlHelp, ShowsTopicsOfAnExistingFileOnly) {
-    rvntest::TempFolder folder;
+    rvntest::ScratchDir folder;
     const std::wstring chm = rvnos::fromUtf8(folder.write("Help/TZHelp.chm", "ITSF").string());
     rvnos::clearShownHelpTopics();
     auto& transcript = rvnhost::Transcript::instance();

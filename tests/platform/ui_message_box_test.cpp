@@ -2,7 +2,7 @@
 #include "input_queue.h"
 #include "input_source.h"
 #include "message_box.h"
-#include "temp_folder.h"
+#include "test_files.h"
 #include "transcript.h"
 
 #include <gtest/gtest.h>
@@ -80,7 +80,7 @@ TEST_F(UiMessageBox, WithoutInputTheBoxIsClosedAndTheErrorRecorded) {
 }
 
 TEST(UiInputSource, ScriptLinesInOrderWithoutLineEnds) {
-    rvntest::TempFolder folder;
+    rvntest::ScratchDir folder;
     const auto path = folder.write("answers.scr", "\xEF\xBB\xBF" "first\r\nsecond\n\nlast");
     auto script = std::make_unique<rvnhost::ScriptInput>();
     std::wstring reason;

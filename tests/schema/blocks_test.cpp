@@ -4,7 +4,7 @@
 
 #include "dbattr.h"
 #include "schema/open_attribute.h"
-#include "temp_folder.h"
+#include "test_files.h"
 #include "test_files.h"
 
 #include <cmath>
@@ -47,7 +47,7 @@ protected:
         return blocks->has(L"TZ-RV-NODO");
     }
 
-    rvntest::TempFolder folder_;
+    rvntest::ScratchDir folder_;
 };
 
 TEST_F(SchemaBlocks, BlocksComeFromTheProgramFolderOnceThenFromTheDrawing) {

@@ -13,7 +13,7 @@
 #include "schema/node_names.h"
 #include "schema/program_folder.h"
 #include "schema/rounding.h"
-#include "temp_folder.h"
+#include "test_files.h"
 #include "dbline.h"
 #include "db3dpl.h"
 #include "acedads.h"
@@ -93,7 +93,7 @@ TEST_F(SchemaHelpers, CurrentSettingsComeFromTheNetworkElseFromTheFile) {
     ASSERT_TRUE(LoadCurrentSettings(&db_, kLayer, settings));
     EXPECT_EQ(7, settings.maxIterations);
 
-    rvntest::TempFolder empty;
+    rvntest::ScratchDir empty;
     rvnhost::putLispString(L"tz-cpath", rvnos::fromUtf8(empty.path().string()) + L"/");
     EXPECT_FALSE(LoadCurrentSettings(&db_, L"TZ-RV-altra", settings));
 }

@@ -6,7 +6,6 @@
 
 #include "acedads.h"
 #include "acutads.h"
-#include "dbapserv.h"
 #include "dbblkref.h"
 #include "dbsymtb.h"
 #include "host/open_object.h"
@@ -20,6 +19,7 @@
 #include "schema/schema_layers.h"
 #include "text_codec.h"
 #include "transcript.h"
+#include "working_database.h"
 
 #include <string>
 #include <vector>
@@ -33,16 +33,9 @@ class SchemaTest : public rvntest::OpenObjectCheckedTest {
 protected:
     void SetUp() override {
         RegisterNetworkClass();
-        previous_ = acdbHostApplicationServices()->workingDatabase();
-        acdbHostApplicationServices()->setWorkingDatabase(&db_);
         rvnhost::putLispString(L"tz-cpath", kExamplesFolder);
         rvnhost::Transcript::instance().clear();
     }
-    void TearDown() override {
-        acdbHostApplicationServices()->setWorkingDatabase(previous_);
-        OpenObjectCheckedTest::TearDown();
-    }
-
     static void unsetProgramFolder() {
         resbuf* nil = acutBuildList(RTNIL, 0);
         acedPutSym(L"tz-cpath", nil);
@@ -99,7 +92,7 @@ protected:
     }
 
     AcDbDatabase db_;
-    AcDbDatabase* previous_ = nullptr;
+    rvntest::WorkingDatabase working_{&db_};
 };
 
 }  // namespace schematest

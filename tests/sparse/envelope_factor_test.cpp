@@ -3,6 +3,7 @@
 // infinities among the stored values, of sizes across several panels.
 #include "analysis/cholesky.h"
 #include "analysis/envelope_cholesky.h"
+#include "analysis/sparse_pattern.h"
 #include "random_systems.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 namespace {
 
 using rvntest::bits;
+using rvntest::Links;
 using rvntest::RandomSystem;
 
 TEST(EnvelopeLayout, WideRowsShareAPanelNarrowRowsHaveTheirOwn) {
@@ -33,6 +35,22 @@ TEST(EnvelopeLayout, WideRowsShareAPanelNarrowRowsHaveTheirOwn) {
                                    layout.columnRow.begin() + static_cast<std::ptrdiff_t>(layout.columnStart[3]));
     EXPECT_EQ(column2, (std::vector<int>{9, 10, 13}));
     EXPECT_EQ(EnvelopeLayout(0, {}).values(), 0u);
+}
+
+// The envelope pays off where it is mostly fill, as in a grid numbered row by row; ten chains
+// woven into each other (node i joined to i + 10) keep ten columns of envelope per row and no fill.
+TEST(EnvelopeLayout, PanelsPayOffWhereTheEnvelopeIsMostlyFill) {
+    const int n = 400;
+    Links grid;
+    Links woven;
+    for (int i = 0; i < n; ++i) {
+        if (i % 20 != 0) grid.emplace_back(i, i - 1);
+        if (i >= 20) grid.emplace_back(i, i - 20);
+        if (i >= 10) woven.emplace_back(i, i - 10);
+    }
+    EXPECT_TRUE(PanelsPayOff(EnvelopeLayout(n, grid), FactorEntryCount(n, grid)));
+    EXPECT_FALSE(PanelsPayOff(EnvelopeLayout(n, woven), FactorEntryCount(n, woven)));
+    EXPECT_EQ(FactorEntryCount(n, woven), 2 * n - 10);
 }
 
 TzRvnEnvelopeFactor envelopeOf(const RandomSystem& s) {

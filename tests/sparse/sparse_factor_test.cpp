@@ -48,6 +48,7 @@ TEST(FactorPattern, RowListsMirrorTheColumns) {
             }
         }
         EXPECT_EQ(listed + static_cast<std::size_t>(n), p.entries());
+        EXPECT_EQ(FactorEntryCount(n, links), static_cast<long long>(p.entries()));
     }
 }
 

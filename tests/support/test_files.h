@@ -35,6 +35,13 @@ public:
 
     const std::filesystem::path& path() const { return path_; }
     std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+    // Writes a file (folders created as needed) and returns its path.
+    std::filesystem::path write(const std::string& name, const std::string& content) const {
+        const auto file = path_ / name;
+        std::filesystem::create_directories(file.parent_path());
+        writeBytes(file, content);
+        return file;
+    }
 
 private:
     std::filesystem::path path_;
