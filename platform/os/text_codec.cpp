@@ -1,5 +1,6 @@
 #include "text_codec.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace rvnos {
@@ -54,9 +55,13 @@ std::optional<char32_t> decodeSequence(std::string_view bytes, std::size_t i, in
 
 std::string toUtf8(std::wstring_view text) {
     std::string out;
-    out.reserve(text.size());
-    for (wchar_t ch : text) appendUtf8(out, static_cast<char32_t>(ch));
+    appendUtf8(out, text);
     return out;
+}
+
+void appendUtf8(std::string& out, std::wstring_view text) {
+    out.reserve(out.size() + text.size());
+    for (wchar_t ch : text) appendUtf8(out, static_cast<char32_t>(ch));
 }
 
 std::wstring fromUtf8(std::string_view bytes) {
@@ -144,9 +149,8 @@ private:
     char16_t pending_ = 0;  // the low surrogate still to give, 0 when none
 };
 
-}  // namespace
-
-int compareUtf16(std::wstring_view a, std::wstring_view b) {
+// The units of a and b compared in turn until they differ or one text ends.
+int compareUnits(std::wstring_view a, std::wstring_view b) {
     Utf16Units ua(a);
     Utf16Units ub(b);
     while (!ua.done() && !ub.done()) {
@@ -156,6 +160,16 @@ int compareUtf16(std::wstring_view a, std::wstring_view b) {
     }
     if (ua.done() && ub.done()) return 0;
     return ua.done() ? -1 : 1;
+}
+
+}  // namespace
+
+// Equal characters give equal units: the units are compared from the first character that
+// differs.
+int compareUtf16(std::wstring_view a, std::wstring_view b) {
+    const auto same = std::mismatch(a.begin(), a.end(), b.begin(), b.end());
+    return compareUnits(a.substr(static_cast<std::size_t>(same.first - a.begin())),
+                        b.substr(static_cast<std::size_t>(same.second - b.begin())));
 }
 
 std::size_t utf16Length(std::wstring_view text) {

@@ -11,6 +11,9 @@ namespace rvnos {
 // UTF-8 bytes of a wide text. Code points that cannot be encoded become U+FFFD.
 std::string toUtf8(std::wstring_view text);
 
+// Appends the UTF-8 bytes of a wide text to out, as toUtf8 gives them.
+void appendUtf8(std::string& out, std::wstring_view text);
+
 // Wide text of UTF-8 bytes. Malformed sequences become U+FFFD, one per bad byte.
 std::wstring fromUtf8(std::string_view bytes);
 

@@ -2,8 +2,6 @@
 
 #include "analysis/analysis_texts.h"
 #include "analysis/report_stream.h"
-#include "host/open_object.h"
-#include "network/network_object.h"
 
 namespace {
 
@@ -44,12 +42,9 @@ TzRvnCalcFiles CalcFilesIn(const std::wstring& folder) {
     return {folder + std::wstring(rvntext::kCheckReportName), folder + std::wstring(rvntext::kCalcReportName)};
 }
 
-TzRvnCalcRun RunNetworkCalculation(AcDbObjectId networkId, const TzRvnCalcFiles& files,
+TzRvnCalcRun RunNetworkCalculation(TzRvnNetwork& network, const TzRvnCalcFiles& files,
                                    const TzRvnSolverChoice& choice) {
     TzRvnCalcRun run;
-    TzRvnOpenObject<TzRvnNetwork> network(networkId, AcDb::kForWrite);
-    if (!network.isOpen()) return run;
-    if (checkInto(*network, files.checkReport, run)) calculateInto(*network, files.calcReport, choice, run);
-    network->getData(run.network);
+    if (checkInto(network, files.checkReport, run)) calculateInto(network, files.calcReport, choice, run);
     return run;
 }

@@ -1,12 +1,10 @@
-// The calculation run on a network of the drawing, as the "Calcolo" button orders it: the network
-// opened for write, the topology check into rvncheck.tmp, and when it passes the calculation into
-// rvncalcr.tmp; the network is closed on every path. A failing check leaves an earlier
-// rvncalcr.tmp untouched.
+// The calculation run on a network of the drawing, as the "Calcolo" button orders it: on the
+// network open for write, the topology check into rvncheck.tmp, and when it passes the
+// calculation into rvncalcr.tmp. A failing check leaves an earlier rvncalcr.tmp untouched.
 #pragma once
 
 #include "analysis/solver.h"
-#include "dbmain.h"
-#include "network/network_data.h"
+#include "network/network_object.h"
 
 #include <string>
 
@@ -34,10 +32,9 @@ struct TzRvnCalcRun {
     int check = 0;  // 1 when the topology check passed
     int calc = 0;   // 1 when the calculation ran to its end
     TzRvnSolverOutcome solver;
-    // The network after the run: node indices resolved by the check, results when calculated.
-    TzRvnNetworkData network;
 };
 
-// Checks and calculates the network with that id, writing the reports to files.
-TzRvnCalcRun RunNetworkCalculation(AcDbObjectId networkId, const TzRvnCalcFiles& files,
+// Checks and calculates network, open for write, writing the reports to files. Afterwards the
+// network's data hold the node indices resolved by the check, and the results when calculated.
+TzRvnCalcRun RunNetworkCalculation(TzRvnNetwork& network, const TzRvnCalcFiles& files,
                                    const TzRvnSolverChoice& choice = {});

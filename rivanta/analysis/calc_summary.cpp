@@ -70,9 +70,8 @@ std::wstring HeadText(double head) {
     return text;
 }
 
-std::wstring CalcSummary(const std::wstring& networkName, const TzRvnCalcRun& run, const TzRvnCalcFiles& files,
-                         const std::wstring& resultsPath) {
-    const TzRvnNetworkData& network = run.network;
+std::wstring CalcSummary(const std::wstring& networkName, const TzRvnCalcRun& run, const TzRvnNetworkData& network,
+                         const TzRvnCalcFiles& files, const std::wstring& resultsPath) {
     std::wstring summary = L"Network " + quoted(networkName) + L": nodes " + std::to_wstring(network.numNodes()) +
                            L", branches " + std::to_wstring(network.numEdges()) + L", tanks " +
                            std::to_wstring(network.numTanks()) + L"\n";
@@ -88,8 +87,7 @@ std::wstring CalcSummary(const std::wstring& networkName, const TzRvnCalcRun& ru
     return summary;
 }
 
-std::wstring CalcDiagnosis(const TzRvnCalcRun& run) {
-    const TzRvnNetworkData& network = run.network;
+std::wstring CalcDiagnosis(const TzRvnCalcRun& run, const TzRvnNetworkData& network) {
     if (run.solver.failedPivot >= 0) {
         const std::vector<int> unfed = NodesWithoutTank(network);
         if (unfed.empty()) return {};

@@ -12,11 +12,12 @@ std::wstring CalcRunMessage(const TzRvnCalcRun& run, const TzRvnCalcFiles& files
 // A head as the dialog's "H max" and "H min" show it: in the current drawing's linear format.
 std::wstring HeadText(double head);
 
-// The summary lines: the network's counts; after a calculation H max, H min and how the
-// iteration ended; the paths of the reports written (and of the results file, when not empty).
-std::wstring CalcSummary(const std::wstring& networkName, const TzRvnCalcRun& run, const TzRvnCalcFiles& files,
-                         const std::wstring& resultsPath);
+// The summary lines: the counts of network (as the run left it); after a calculation H max, H min
+// and how the iteration ended; the paths of the reports written (and of the results file, when
+// not empty).
+std::wstring CalcSummary(const std::wstring& networkName, const TzRvnCalcRun& run, const TzRvnNetworkData& network,
+                         const TzRvnCalcFiles& files, const std::wstring& resultsPath);
 
-// After a non-positive pivot, the nodes that no tank feeds; after a calculation, the branches
-// whose results hold NaN. Empty when there is nothing to name.
-std::wstring CalcDiagnosis(const TzRvnCalcRun& run);
+// After a non-positive pivot, the nodes of network that no tank feeds; after a calculation, the
+// branches whose results hold NaN. Empty when there is nothing to name.
+std::wstring CalcDiagnosis(const TzRvnCalcRun& run, const TzRvnNetworkData& network);

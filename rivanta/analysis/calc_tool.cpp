@@ -6,12 +6,14 @@
 #include "analysis/calc_run.h"
 #include "analysis/calc_schema.h"
 #include "analysis/calc_summary.h"
+#include "analysis/heap_reuse.h"
 #include "analysis/inp_reader.h"
 #include "analysis/analysis_texts.h"
 #include "analysis/results_json.h"
 #include "frame/document_states.h"
 #include "frame/plugin_lifecycle.h"
 #include "frame/translation.h"
+#include "host/open_object.h"
 #include "network/materials.h"
 #include "network/network_dictionary.h"
 #include "temp_path.h"
@@ -81,13 +83,16 @@ int calculateNetwork(const TzRvnCalcOptions& options, const std::wstring& name, 
     choice.factorReady = [&](long long entries) {
         progress(options, L"Factor of the system: " + std::to_wstring(entries) + L" non-zeros");
     };
-    const TzRvnCalcRun run = RunNetworkCalculation(id, files, choice);
+    TzRvnOpenObject<TzRvnNetwork> opened(id, AcDb::kForWrite);
+    const TzRvnCalcRun run = opened.isOpen() ? RunNetworkCalculation(*opened, files, choice) : TzRvnCalcRun();
+    const TzRvnNetworkData none;
+    const TzRvnNetworkData& network = opened.isOpen() ? opened->data() : none;
     calculated = run.status == TzRvnCalcStatus::calculated;
     const std::wstring results = resultsPathFor(options, folder);
-    const bool resultsWritten = results.empty() || WriteResultsJsonFile(results, run.network, run.check, run.calc);
-    print(std::cout, CalcSummary(name, run, files, resultsWritten ? results : L""));
+    const bool resultsWritten = results.empty() || WriteResultsJsonFile(results, network, run.check, run.calc);
+    print(std::cout, CalcSummary(name, run, network, files, resultsWritten ? results : L""));
     if (run.status != TzRvnCalcStatus::calculated) print(std::cerr, CalcRunMessage(run, files) + L"\n");
-    const std::wstring diagnosis = CalcDiagnosis(run);
+    const std::wstring diagnosis = CalcDiagnosis(run, network);
     print(std::cerr, diagnosis);
     if (!resultsWritten) print(std::cerr, L"rivanta calc: cannot write the results to \"" + results + L"\"\n");
     const bool usable = run.status == TzRvnCalcStatus::calculated && diagnosis.empty() && resultsWritten;
@@ -160,5 +165,6 @@ int RunCalcTool(int argc, const char* const* argv) {
     // The tool runs also when the load stopped at the translator: it then starts the plug-in's
     // services itself and its texts stay untranslated.
     if (!DocumentStatesStarted()) StartPluginServices();
+    KeepFreedMemoryForReuse();
     return options.importsNetworkFile() ? calculateImportedFile(options) : calculateDrawingNetwork(options);
 }

@@ -2,21 +2,33 @@
 
 #include "analysis/inp_numbers.h"
 #include "analysis/inp_texts.h"
+#include "text_codec.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
-#include <cwctype>
 
 namespace {
 
 enum class Sign { any, nonNegative, positive };
 
-bool sameWord(std::wstring_view token, std::wstring_view upperWord) {
+char asciiUpper(char ch) { return ch >= 'a' && ch <= 'z' ? static_cast<char>(ch - 'a' + 'A') : ch; }
+
+bool sameWord(std::string_view token, std::string_view upperWord) {
     if (token.size() != upperWord.size()) return false;
     for (std::size_t i = 0; i < token.size(); ++i) {
-        if (std::towupper(static_cast<wint_t>(token[i])) != static_cast<wint_t>(upperWord[i])) return false;
+        if (asciiUpper(token[i]) != upperWord[i]) return false;
     }
     return true;
+}
+
+// Puts the token into name, widened byte by byte when it is ASCII; false when it does not fit.
+bool assignName(TzRvnName& name, std::string_view token) {
+    if (!IsAsciiText(token)) return name.assign(rvnos::fromUtf8(token));
+    if (token.size() > TzRvnName::kMaxUnits) return false;
+    std::array<wchar_t, TzRvnName::kMaxUnits> wide{};
+    std::copy(token.begin(), token.end(), wide.begin());
+    return name.assign(std::wstring_view(wide.data(), token.size()));
 }
 
 }  // namespace
@@ -25,11 +37,12 @@ bool sameWord(std::wstring_view token, std::wstring_view upperWord) {
 struct TzRvnInpElements::LineContext {
     const TzRvnInpSection& section;
     const TzRvnInpLine& line;
+    std::span<const std::string_view> cut;
 
-    const std::vector<std::wstring_view>& tokens() const { return line.tokens; }
+    std::span<const std::string_view> tokens() const { return cut; }
 
-    TzRvnInpRefusal refuse(std::wstring_view reason, std::wstring_view argument = {}) const {
-        return InpRefusal(section, line.number, reason, argument);
+    TzRvnInpRefusal refuse(std::wstring_view reason, std::string_view argument = {}) const {
+        return InpRefusal(section, line.number, reason, rvnos::fromUtf8(argument));
     }
 
     // Refused unless the line has between least and most tokens.
@@ -41,7 +54,7 @@ struct TzRvnInpElements::LineContext {
 
     // The number at index with the sign it must have, into value.
     std::optional<TzRvnInpRefusal> number(std::size_t index, Sign sign, double& value) const {
-        const std::wstring_view token = tokens()[index];
+        const std::string_view token = tokens()[index];
         const std::optional<double> read = ParseInpNumber(token);
         if (!read) return refuse(rvntext::kInpNotANumber, token);
         if (sign == Sign::positive && !(*read > 0.0)) return refuse(rvntext::kInpNotPositive, token);
@@ -50,20 +63,33 @@ struct TzRvnInpElements::LineContext {
         return std::nullopt;
     }
 
-    TzRvnNote note() const { return TzRvnNote(line.comment); }
+    TzRvnNote note() const { return line.comment.empty() ? TzRvnNote() : TzRvnNote(rvnos::fromUtf8(line.comment)); }
 };
 
-std::optional<TzRvnInpRefusal> TzRvnInpElements::readNodes(const TzRvnInpSection& section) {
-    nodes_.reserve(nodes_.size() + section.lines.size());
-    nodeIndex_.reserve(nodeIndex_.size() + section.lines.size());
+void TzRvnInpElements::reserve(std::size_t nodes, std::size_t pipes) {
+    nodes_.reserve(nodes);
+    fixedHead_.reserve(nodes);
+    demandReplaced_.reserve(nodes);
+    nodeIndex_.reserve(nodes);
+    edges_.reserve(pipes);
+    pipeIndex_.reserve(pipes);
+}
+
+template <typename ReadLine>
+std::optional<TzRvnInpRefusal> TzRvnInpElements::readLines(const TzRvnInpSection& section, ReadLine readLine) {
     for (const TzRvnInpLine& line : section.lines) {
-        if (line.tokens.empty()) continue;
-        const LineContext at{section, line};
-        auto refusal =
-            section.name == L"[JUNCTIONS]" ? readJunction(at) : readFixedHead(at, section.name == L"[TANKS]");
-        if (refusal) return refusal;
+        if (line.data.empty()) continue;
+        CutInpTokens(line, tokens_);
+        if (auto refusal = readLine(LineContext{section, line, tokens_})) return refusal;
     }
     return std::nullopt;
+}
+
+std::optional<TzRvnInpRefusal> TzRvnInpElements::readNodes(const TzRvnInpSection& section) {
+    const bool junctions = section.name == L"[JUNCTIONS]";
+    const bool tanks = section.name == L"[TANKS]";
+    return readLines(section,
+                     [&](const LineContext& at) { return junctions ? readJunction(at) : readFixedHead(at, tanks); });
 }
 
 // ID Elevation [Demand [Pattern]]
@@ -99,7 +125,7 @@ std::optional<TzRvnInpRefusal> TzRvnInpElements::readFixedHead(const LineContext
         if (at.tokens().size() >= 7) {
             if (auto refusal = at.number(6, Sign::nonNegative, unused)) return refusal;
         }
-        if (at.tokens().size() >= 8 && at.tokens()[7] != L"*") {
+        if (at.tokens().size() >= 8 && at.tokens()[7] != "*") {
             return at.refuse(rvntext::kInpVolumeCurve, at.tokens()[7]);
         }
     }
@@ -113,11 +139,9 @@ std::optional<TzRvnInpRefusal> TzRvnInpElements::readFixedHead(const LineContext
 }
 
 std::optional<TzRvnInpRefusal> TzRvnInpElements::addNode(const LineContext& at, TzRvnNode node, bool fixedHead) {
-    const std::wstring_view id = at.tokens()[0];
-    const std::optional<TzRvnName> name = TzRvnName::from(id);
-    if (!name) return at.refuse(rvntext::kInpLongName, id);
-    if (!nodeIndex_.emplace(id, nodes_.size()).second) return at.refuse(rvntext::kInpDuplicateNode, id);
-    node.name = *name;
+    const std::string_view id = at.tokens()[0];
+    if (!assignName(node.name, id)) return at.refuse(rvntext::kInpLongName, id);
+    if (!nodeIndex_.insert(id)) return at.refuse(rvntext::kInpDuplicateNode, id);
     node.note = at.note();
     nodes_.push_back(std::move(node));
     fixedHead_.push_back(fixedHead);
@@ -126,27 +150,21 @@ std::optional<TzRvnInpRefusal> TzRvnInpElements::addNode(const LineContext& at, 
 }
 
 std::optional<TzRvnInpRefusal> TzRvnInpElements::readPipes(const TzRvnInpSection& section) {
-    edges_.reserve(edges_.size() + section.lines.size());
-    pipeIndex_.reserve(pipeIndex_.size() + section.lines.size());
-    for (const TzRvnInpLine& line : section.lines) {
-        if (line.tokens.empty()) continue;
-        if (auto refusal = readPipe(LineContext{section, line})) return refusal;
-    }
-    return std::nullopt;
+    return readLines(section, [this](const LineContext& at) { return readPipe(at); });
 }
 
 // ID Node1 Node2 Length Diameter Roughness [MinorLoss] [Status]
 std::optional<TzRvnInpRefusal> TzRvnInpElements::readPipe(const LineContext& at) {
     if (auto refusal = at.count(6, 8)) return refusal;
-    const std::vector<std::wstring_view>& t = at.tokens();
-    if (!pipeIndex_.emplace(t[0], edges_.size()).second) return at.refuse(rvntext::kInpDuplicatePipe, t[0]);
-    std::array<std::size_t, 2> ends{};
+    const std::span<const std::string_view> t = at.tokens();
+    if (!pipeIndex_.insert(t[0])) return at.refuse(rvntext::kInpDuplicatePipe, t[0]);
+    std::array<std::uint32_t, 2> ends{};
     for (std::size_t end = 1; end <= 2; ++end) {
-        const auto node = nodeIndex_.find(t[end]);
-        if (node == nodeIndex_.end()) return at.refuse(rvntext::kInpUnknownNode, t[end]);
-        ends[end - 1] = node->second;
+        const std::optional<std::uint32_t> node = nodeIndex_.find(t[end]);
+        if (!node) return at.refuse(rvntext::kInpUnknownNode, t[end]);
+        ends[end - 1] = *node;
     }
-    if (t[1] == t[2]) return at.refuse(rvntext::kInpSameEnds, t[0]);
+    if (ends[0] == ends[1]) return at.refuse(rvntext::kInpSameEnds, t[0]);
     TzRvnEdge edge;
     if (auto refusal = at.number(3, Sign::positive, edge.length)) return refusal;
     if (auto refusal = at.number(4, Sign::positive, edge.diameter)) return refusal;
@@ -156,11 +174,10 @@ std::optional<TzRvnInpRefusal> TzRvnInpElements::readPipe(const LineContext& at)
         if (auto refusal = at.number(6, Sign::nonNegative, edge.csi)) return refusal;
     }
     if (statusLast) {
-        const std::wstring_view status = t.back();
-        if (sameWord(status, L"CV")) return at.refuse(rvntext::kInpCheckValve);
-        if (!sameWord(status, L"OPEN") && !sameWord(status, L"CLOSED"))
-            return at.refuse(rvntext::kInpBadStatus, status);
-        edge.excluded = sameWord(status, L"CLOSED") ? 1 : 0;
+        const std::string_view status = t.back();
+        if (sameWord(status, "CV")) return at.refuse(rvntext::kInpCheckValve);
+        if (!sameWord(status, "OPEN") && !sameWord(status, "CLOSED")) return at.refuse(rvntext::kInpBadStatus, status);
+        edge.excluded = sameWord(status, "CLOSED") ? 1 : 0;
     }
     edge.startNode = nodes_[ends[0]].name;
     edge.endNode = nodes_[ends[1]].name;
@@ -174,38 +191,34 @@ std::optional<TzRvnInpRefusal> TzRvnInpElements::readPipe(const LineContext& at)
 
 // ID OPEN|CLOSED
 std::optional<TzRvnInpRefusal> TzRvnInpElements::readStatus(const TzRvnInpSection& section) {
-    for (const TzRvnInpLine& line : section.lines) {
-        if (line.tokens.empty()) continue;
-        const LineContext at{section, line};
+    return readLines(section, [this](const LineContext& at) -> std::optional<TzRvnInpRefusal> {
         if (auto refusal = at.count(2, 2)) return refusal;
-        const auto pipe = pipeIndex_.find(line.tokens[0]);
-        if (pipe == pipeIndex_.end()) return at.refuse(rvntext::kInpUnknownPipe, line.tokens[0]);
-        const std::wstring_view status = line.tokens[1];
-        if (!sameWord(status, L"OPEN") && !sameWord(status, L"CLOSED"))
-            return at.refuse(rvntext::kInpBadStatus, status);
-        edges_[pipe->second].excluded = sameWord(status, L"CLOSED") ? 1 : 0;
-    }
-    return std::nullopt;
+        const std::span<const std::string_view> t = at.tokens();
+        const std::optional<std::uint32_t> pipe = pipeIndex_.find(t[0]);
+        if (!pipe) return at.refuse(rvntext::kInpUnknownPipe, t[0]);
+        if (!sameWord(t[1], "OPEN") && !sameWord(t[1], "CLOSED")) return at.refuse(rvntext::kInpBadStatus, t[1]);
+        edges_[*pipe].excluded = sameWord(t[1], "CLOSED") ? 1 : 0;
+        return std::nullopt;
+    });
 }
 
 // ID Demand [Pattern]
 std::optional<TzRvnInpRefusal> TzRvnInpElements::readDemands(const TzRvnInpSection& section) {
-    for (const TzRvnInpLine& line : section.lines) {
-        if (line.tokens.empty()) continue;
-        const LineContext at{section, line};
+    return readLines(section, [this](const LineContext& at) -> std::optional<TzRvnInpRefusal> {
         if (auto refusal = at.count(2, 3)) return refusal;
-        const auto node = nodeIndex_.find(line.tokens[0]);
-        if (node == nodeIndex_.end()) return at.refuse(rvntext::kInpUnknownNode, line.tokens[0]);
-        if (fixedHead_[node->second]) return at.refuse(rvntext::kInpDemandOnTank, line.tokens[0]);
-        if (line.tokens.size() == 3) return at.refuse(rvntext::kInpPatternUsed, line.tokens[2]);
+        const std::span<const std::string_view> t = at.tokens();
+        const std::optional<std::uint32_t> node = nodeIndex_.find(t[0]);
+        if (!node) return at.refuse(rvntext::kInpUnknownNode, t[0]);
+        if (fixedHead_[*node]) return at.refuse(rvntext::kInpDemandOnTank, t[0]);
+        if (t.size() == 3) return at.refuse(rvntext::kInpPatternUsed, t[2]);
         double demand = 0.0;
         if (auto refusal = at.number(1, Sign::any, demand)) return refusal;
-        TzRvnNode& target = nodes_[node->second];
-        if (!demandReplaced_[node->second]) target.demand = 0.0;
-        demandReplaced_[node->second] = true;
+        TzRvnNode& target = nodes_[*node];
+        if (!demandReplaced_[*node]) target.demand = 0.0;
+        demandReplaced_[*node] = true;
         target.demand += demand * options_.units.flow;
-    }
-    return std::nullopt;
+        return std::nullopt;
+    });
 }
 
 void TzRvnInpElements::moveInto(TzRvnNetworkData& network) {

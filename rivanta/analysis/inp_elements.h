@@ -1,21 +1,22 @@
 // The element sections of an EPANET input file turned into a network's nodes, tanks and
-// branches, in SI units. Names are found through hash maps, so that large files read in linear
-// time; they are views into the sections' text, which must outlive the reading.
+// branches, in SI units. Names are found through flat hash tables, so that large files read in
+// linear time; they are views into the sections' text, which must outlive the reading.
 #pragma once
 
+#include "analysis/inp_name_table.h"
 #include "analysis/inp_options.h"
 #include "network/network_data.h"
 
 #include <optional>
-#include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 class TzRvnInpElements {
 public:
     explicit TzRvnInpElements(const TzRvnInpOptions& options) : options_(options) {}
 
+    // Makes room for as many nodes and pipes at most, before the sections are read.
+    void reserve(std::size_t nodes, std::size_t pipes);
     // [JUNCTIONS], [RESERVOIRS] and [TANKS]: read before the sections that name nodes.
     std::optional<TzRvnInpRefusal> readNodes(const TzRvnInpSection& section);
     // [PIPES], then [STATUS] (which names pipes) and [DEMANDS] (first entry of a junction replaces
@@ -33,6 +34,10 @@ public:
 private:
     struct LineContext;
 
+    // Hands each line of section that holds tokens to readLine, up to the first refusal.
+    template <typename ReadLine>
+    std::optional<TzRvnInpRefusal> readLines(const TzRvnInpSection& section, ReadLine readLine);
+
     std::optional<TzRvnInpRefusal> readJunction(const LineContext& at);
     std::optional<TzRvnInpRefusal> readFixedHead(const LineContext& at, bool tankSection);
     std::optional<TzRvnInpRefusal> addNode(const LineContext& at, TzRvnNode node, bool fixedHead);
@@ -42,8 +47,9 @@ private:
     std::vector<TzRvnNode> nodes_;
     std::vector<TzRvnEdge> edges_;
     std::vector<TzRvnTank> tanks_;
-    std::unordered_map<std::wstring_view, std::size_t> nodeIndex_;
-    std::unordered_map<std::wstring_view, std::size_t> pipeIndex_;
+    TzRvnInpNameTable nodeIndex_;
+    TzRvnInpNameTable pipeIndex_;
     std::vector<bool> fixedHead_;       // per node: a reservoir or tank
     std::vector<bool> demandReplaced_;  // per node: [DEMANDS] already replaced its demand
+    std::vector<std::string_view> tokens_;  // of the line being read
 };

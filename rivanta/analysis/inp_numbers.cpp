@@ -3,19 +3,15 @@
 #include <charconv>
 #include <cmath>
 
-std::optional<double> ParseInpNumber(std::wstring_view token) {
-    if (token.starts_with(L'+')) token.remove_prefix(1);
-    std::string ascii;
-    ascii.reserve(token.size());
-    for (wchar_t ch : token) {
-        const bool allowed =
-            (ch >= L'0' && ch <= L'9') || ch == L'.' || ch == L'-' || ch == L'e' || ch == L'E' || ch == L'+';
+std::optional<double> ParseInpNumber(std::string_view token) {
+    if (token.starts_with('+')) token.remove_prefix(1);
+    for (char ch : token) {
+        const bool allowed = (ch >= '0' && ch <= '9') || ch == '.' || ch == '-' || ch == 'e' || ch == 'E' || ch == '+';
         if (!allowed) return std::nullopt;
-        ascii += static_cast<char>(ch);
     }
     double value = 0.0;
-    const char* end = ascii.data() + ascii.size();
-    const auto [stop, error] = std::from_chars(ascii.data(), end, value, std::chars_format::general);
+    const char* end = token.data() + token.size();
+    const auto [stop, error] = std::from_chars(token.data(), end, value, std::chars_format::general);
     if (error != std::errc() || stop != end || !std::isfinite(value)) return std::nullopt;
     return value;
 }

@@ -3,6 +3,7 @@
 #include "analysis/inp_numbers.h"
 #include "analysis/inp_settings.h"
 #include "analysis/inp_texts.h"
+#include "text_codec.h"
 
 #include <algorithm>
 #include <array>
@@ -41,8 +42,9 @@ public:
 
     std::optional<TzRvnInpRefusal> read(const TzRvnInpLine& line) {
         line_ = &line;
-        if (line.tokens.empty()) return readSettingComment(line.comment);
-        const std::wstring_view key = line.tokens[0];
+        if (line.data.empty()) return readSettingComment(rvnos::fromUtf8(line.comment));
+        CutInpTokens(line, tokens_);
+        const std::wstring key = token(0);
         if (matches(key, L"UNIT")) return readUnits();
         if (matches(key, L"HEADL")) return readHeadloss();
         if (matches(key, L"VISC")) return readPositive(1, [this](double v) { options_.viscosity = v; });
@@ -65,23 +67,28 @@ private:
         return InpRefusal(section_, line_->number, reason, argument);
     }
 
+    // The token at index of the line as wide text.
+    std::wstring token(std::size_t index) const { return rvnos::fromUtf8(tokens_[index]); }
+
     // The token at index, or a refusal when the line is too short.
     std::optional<TzRvnInpRefusal> need(std::size_t index) const {
-        if (line_->tokens.size() <= index) return refuse(rvntext::kInpMissingValues);
+        if (tokens_.size() <= index) return refuse(rvntext::kInpMissingValues);
         return std::nullopt;
     }
 
     std::optional<TzRvnInpRefusal> readUnits() {
         if (auto missing = need(1)) return missing;
-        const std::optional<TzRvnInpUnits> units = InpUnitsFor(line_->tokens[1]);
-        if (!units) return refuse(rvntext::kInpUnknownFlowUnit, line_->tokens[1]);
+        const std::wstring name = token(1);
+        const std::optional<TzRvnInpUnits> units = InpUnitsFor(name);
+        if (!units) return refuse(rvntext::kInpUnknownFlowUnit, name);
         options_.units = *units;
         return std::nullopt;
     }
 
     std::optional<TzRvnInpRefusal> readHeadloss() {
         if (auto missing = need(1)) return missing;
-        if (upper(line_->tokens[1]) != L"D-W") return refuse(rvntext::kInpHeadloss, line_->tokens[1]);
+        const std::wstring formula = token(1);
+        if (upper(formula) != L"D-W") return refuse(rvntext::kInpHeadloss, formula);
         options_.darcyWeisbach = true;
         return std::nullopt;
     }
@@ -90,32 +97,31 @@ private:
     std::optional<TzRvnInpRefusal> readTrials() {
         double value = 0.0;
         if (auto refusal = readPositive(1, [&value](double v) { value = v; })) return refusal;
-        if (value < 1.0) return refuse(rvntext::kInpTooFewTrials, line_->tokens[1]);
+        if (value < 1.0) return refuse(rvntext::kInpTooFewTrials, token(1));
         options_.trials = trials(value);
         return std::nullopt;
     }
 
     std::optional<TzRvnInpRefusal> readDemandOption() {
         if (auto missing = need(2)) return missing;
-        if (matches(line_->tokens[1], L"MULTIP")) {
+        const std::wstring kind = token(1);
+        if (matches(kind, L"MULTIP")) {
             return readPositive(2, [this](double v) { options_.demandMultiplier = v; });
         }
-        if (matches(line_->tokens[1], L"MODEL")) {
-            return upper(line_->tokens[2]) == L"DDA"
-                       ? std::nullopt
-                       : std::optional(refuse(rvntext::kInpDemandModel, line_->tokens[2]));
+        if (matches(kind, L"MODEL")) {
+            const std::wstring model = token(2);
+            return upper(model) == L"DDA" ? std::nullopt : std::optional(refuse(rvntext::kInpDemandModel, model));
         }
-        return refuse(rvntext::kInpUnknownOption, std::wstring(line_->tokens[0]).append(L" ").append(line_->tokens[1]));
+        return refuse(rvntext::kInpUnknownOption, token(0).append(L" ").append(kind));
     }
 
     template <typename Store>
     std::optional<TzRvnInpRefusal> readNumber(std::size_t index, bool zeroAllowed, Store store) {
         if (auto missing = need(index)) return missing;
-        const std::wstring_view token = line_->tokens[index];
-        const std::optional<double> value = ParseInpNumber(token);
-        if (!value) return refuse(rvntext::kInpNotANumber, token);
+        const std::optional<double> value = ParseInpNumber(tokens_[index]);
+        if (!value) return refuse(rvntext::kInpNotANumber, token(index));
         if (*value < 0.0 || (*value == 0.0 && !zeroAllowed)) {
-            return refuse(zeroAllowed ? rvntext::kInpNegative : rvntext::kInpNotPositive, token);
+            return refuse(zeroAllowed ? rvntext::kInpNegative : rvntext::kInpNotPositive, token(index));
         }
         store(*value);
         return std::nullopt;
@@ -154,6 +160,7 @@ private:
     TzRvnInpOptions& options_;
     TzRvnSettings& settings_;
     const TzRvnInpLine* line_ = nullptr;
+    std::vector<std::string_view> tokens_;  // of line_
 };
 
 }  // namespace

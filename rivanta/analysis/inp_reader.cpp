@@ -6,7 +6,6 @@
 #include "analysis/inp_texts.h"
 #include "analysis/text_format.h"
 #include "network/file_handle.h"
-#include "text_codec.h"
 
 #include <algorithm>
 #include <array>
@@ -49,7 +48,7 @@ bool listed(const std::array<std::wstring_view, N>& names, std::wstring_view nam
 
 const TzRvnInpLine* firstData(const TzRvnInpSection& section) {
     for (const TzRvnInpLine& line : section.lines) {
-        if (!line.tokens.empty()) return &line;
+        if (!line.data.empty()) return &line;
     }
     return nullptr;
 }
@@ -68,15 +67,31 @@ std::optional<TzRvnInpRefusal> checkSections(std::vector<TzRvnInpSection>& secti
     return std::nullopt;
 }
 
+bool isNodeSection(const TzRvnInpSection& section) {
+    return section.name == L"[JUNCTIONS]" || section.name == L"[RESERVOIRS]" || section.name == L"[TANKS]";
+}
+
+bool isPipeSection(const TzRvnInpSection& section) { return section.name == L"[PIPES]"; }
+
+// The lines of the sections that pass test: as many elements at most.
+template <typename Test>
+std::size_t linesOf(const std::vector<TzRvnInpSection>& sections, Test test) {
+    std::size_t lines = 0;
+    for (const TzRvnInpSection& section : sections) {
+        if (test(section)) lines += section.lines.size();
+    }
+    return lines;
+}
+
 // Reads the element sections: nodes first, in file order, then the sections that name them.
 std::optional<TzRvnInpRefusal> readElements(const std::vector<TzRvnInpSection>& sections, TzRvnInpElements& elements) {
+    elements.reserve(linesOf(sections, isNodeSection), linesOf(sections, isPipeSection));
     for (const TzRvnInpSection& section : sections) {
-        if (section.name == L"[JUNCTIONS]" || section.name == L"[RESERVOIRS]" || section.name == L"[TANKS]") {
-            if (auto refusal = elements.readNodes(section)) return refusal;
-        }
+        if (!isNodeSection(section)) continue;
+        if (auto refusal = elements.readNodes(section)) return refusal;
     }
     for (const TzRvnInpSection& section : sections) {
-        if (section.name != L"[PIPES]") continue;
+        if (!isPipeSection(section)) continue;
         if (auto refusal = elements.readPipes(section)) return refusal;
     }
     for (const TzRvnInpSection& section : sections) {
@@ -136,8 +151,8 @@ TzRvnImportResult refused(std::wstring_view fileName, const TzRvnInpRefusal& ref
 
 TzRvnImportResult ReadInpText(std::string_view utf8, std::wstring_view fileName,
                               const std::vector<CMateriale>& materials, TzRvnNetworkData& network) {
-    const std::wstring text = rvnos::fromUtf8(utf8);
-    std::vector<TzRvnInpSection> sections = SplitInpSections(text);
+    TzRvnInpText text = SplitInpSections(utf8);
+    std::vector<TzRvnInpSection>& sections = text.sections;
     if (auto refusal = checkSections(sections)) return refused(fileName, *refusal);
     TzRvnInpOptions options;
     TzRvnSettings settings = baseSettings(materials);

@@ -83,7 +83,7 @@ std::string InpSettingsLines(const TzRvnSettings& settings) {
 }
 
 bool SetInpSetting(std::wstring_view key, std::wstring_view value, TzRvnSettings& settings) {
-    const std::optional<double> number = ParseInpNumber(value);
+    const std::optional<double> number = ParseInpNumber(rvnos::toUtf8(value));
     if (!number) return false;
     if (auto set = setField<std::int32_t>(kIntegerFields, key, *number, settings)) return *set;
     if (auto set = setField<double>(kRealFields, key, *number, settings)) return *set;

@@ -22,10 +22,14 @@ private:
     std::wstring text_;
 };
 
-// A report file, created anew (mode "w") and written as UTF-8.
+// A report file, created anew (mode "w") and written as UTF-8, gathered in pieces of some
+// kilobytes on its way: reports are written a few words at a time.
 class TzRvnFileReport : public TzRvnReportStream {
 public:
     explicit TzRvnFileReport(const std::wstring& path);
+    ~TzRvnFileReport() override;
+    TzRvnFileReport(const TzRvnFileReport&) = delete;
+    TzRvnFileReport& operator=(const TzRvnFileReport&) = delete;
 
     bool isOpen() const { return file_ != nullptr; }
     void write(std::wstring_view text) override;
@@ -33,6 +37,9 @@ public:
     bool close();
 
 private:
+    void flush();
+
     TzRvnFile file_;
+    std::string piece_;  // UTF-8 text not yet handed to the file
     bool failed_ = false;
 };

@@ -84,6 +84,8 @@ double TzRvnNetwork::maxHead() const { return isReadEnabled() ? data_.maxHead() 
 
 double TzRvnNetwork::minHead() const { return isReadEnabled() ? data_.minHead() : unreadable().minHead(); }
 
+const TzRvnNetworkData& TzRvnNetwork::data() const { return isReadEnabled() ? data_ : unreadable(); }
+
 Acad::ErrorStatus TzRvnNetwork::getData(TzRvnNetworkData& data) const {
     Acad::ErrorStatus status = assertReadEnabled();
     if (status == Acad::eOk) data = data_;

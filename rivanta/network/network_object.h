@@ -53,6 +53,9 @@ public:
     double maxHead() const;
     double minHead() const;
 
+    // The whole record in SI units as held, for reading it without a copy while the object stays
+    // open (an empty network when it is not open for read).
+    const TzRvnNetworkData& data() const;
     // The whole record in SI units, copied out (needs read) or replaced (needs write).
     Acad::ErrorStatus getData(TzRvnNetworkData& data) const;
     Acad::ErrorStatus setData(const TzRvnNetworkData& data);

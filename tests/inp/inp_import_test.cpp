@@ -200,6 +200,28 @@ TEST(InpImport, QuotedNamesCrLfLinesAndSectionsInAnyOrderAreRead) {
     EXPECT_DOUBLE_EQ(0.1, network.edges()[0].diameter);
 }
 
+// Names are compared as the network keeps them: bytes that are not UTF-8 read as U+FFFD, so two
+// spellings that read the same are one node, and a name's length counts its characters.
+TEST(InpImport, NamesAreTheNodesTheyReadAsWhateverTheirBytes) {
+    std::string fifteen;
+    for (int i = 0; i < 15; ++i) fifteen += "\xC3\xA8";
+    const std::string text = "[JUNCTIONS]\n A\xFF 5 1\n " + fifteen + " 5 1\n[RESERVOIRS]\n R 20\n[PIPES]\n" +
+                             " P R A\xFE 10 100 0.1\n Q A\xEF\xBF\xBD " + fifteen + " 10 100 0.1\n" +
+                             "[OPTIONS]\n UNITS LPS\n HEADLOSS D-W\n";
+    const TzRvnNetworkData network = imported(text);
+    ASSERT_EQ(2, network.numEdges());
+    EXPECT_EQ(L"A\uFFFD", network.edges()[0].endNode.str());
+    EXPECT_EQ(L"A\uFFFD", network.edges()[1].startNode.str());
+    EXPECT_EQ(std::wstring(15, L'\u00E8'), network.edges()[1].endNode.str());
+
+    TzRvnNetworkData refused;
+    const std::string twiceText = "[JUNCTIONS]\n A\xFF 5 1\n A\xEF\xBF\xBD 5 1\n[OPTIONS]\n HEADLOSS D-W\n";
+    const TzRvnImportResult twice = ReadInpText(twiceText, L"rete.inp", {}, refused);
+    EXPECT_EQ(TzRvnImportStatus::refused, twice.status);
+    EXPECT_NE(std::wstring::npos, twice.message.find(L"riga 3: il nodo A\uFFFD e' gia' definito"))
+        << rvnos::toUtf8(twice.message);
+}
+
 TEST(InpImport, FiftyThousandJunctionsAreReadByNameLookupsThatStayFast) {
     constexpr int kJunctions = 50000;
     std::string text = "[RESERVOIRS]\n R 100\n[JUNCTIONS]\n";
