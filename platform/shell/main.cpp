@@ -1,5 +1,5 @@
 // The host program: the CAD host's stand-in with the Rivanta plug-in.
-#include "huge_pages.h"
+#include "host_memory.h"
 #include "session.h"
 #include "shell_options.h"
 #include "text_codec.h"
@@ -17,5 +17,6 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (rvnshell::WantsHugePages(options)) rvnshell::RestartOnHugePages(argv);
+    if (options.mode == rvnshell::ShellMode::Tool) rvnshell::KeepFreedMemoryForReuse();
     return rvnshell::runSession(options);
 }

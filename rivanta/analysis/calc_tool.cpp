@@ -6,7 +6,6 @@
 #include "analysis/calc_run.h"
 #include "analysis/calc_schema.h"
 #include "analysis/calc_summary.h"
-#include "analysis/heap_reuse.h"
 #include "analysis/inp_reader.h"
 #include "analysis/analysis_texts.h"
 #include "analysis/results_json.h"
@@ -165,6 +164,5 @@ int RunCalcTool(int argc, const char* const* argv) {
     // The tool runs also when the load stopped at the translator: it then starts the plug-in's
     // services itself and its texts stay untranslated.
     if (!DocumentStatesStarted()) StartPluginServices();
-    KeepFreedMemoryForReuse();
     return options.importsNetworkFile() ? calculateImportedFile(options) : calculateDrawingNetwork(options);
 }

@@ -1,9 +1,10 @@
-#include "huge_pages.h"
+#include "host_memory.h"
 
 #include "text_codec.h"
 
 #include <cstdlib>
 #include <filesystem>
+#include <malloc.h>
 #include <string>
 #include <system_error>
 #include <unistd.h>
@@ -15,6 +16,11 @@ namespace {
 constexpr const char* kTunables = "GLIBC_TUNABLES";
 constexpr const char* kHugePages = "glibc.malloc.hugetlb=1";
 constexpr std::uintmax_t kLargeFile = std::uintmax_t{1} << 20;
+// Blocks up to this size come from the heap rather than from mappings of their own, which are
+// given back on free (the allocator's largest such threshold).
+constexpr int kLargestHeapBlock = 32 << 20;
+// Free memory at the top of the heap is given back to the system only beyond this size.
+constexpr int kKeptFreeBytes = 1 << 30;
 
 bool isLargeFile(const std::string& path) {
     std::error_code error;
@@ -45,6 +51,11 @@ void RestartOnHugePages(char** argv) {
     } else {
         unsetenv(kTunables);
     }
+}
+
+void KeepFreedMemoryForReuse() {
+    mallopt(M_MMAP_THRESHOLD, kLargestHeapBlock);
+    mallopt(M_TRIM_THRESHOLD, kKeptFreeBytes);
 }
 
 }  // namespace rvnshell
