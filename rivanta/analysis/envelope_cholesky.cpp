@@ -125,8 +125,9 @@ void TzRvnEnvelopeFactor::backSubstitute(std::vector<double>& b) const {
     for (int i = l.size - 1; i >= 0; --i) {
         double bi = b[at(i)];
         for (std::size_t e = l.columnStart[at(i)]; e < l.columnStart[at(i) + 1]; ++e) {
-            const double lji = values_[l.columnPlace[e]];
-            if (lji != 0.0) bi -= lji * b[at(l.columnRow[e])];
+            const int j = l.columnRow[e];
+            const double lji = values_[l.place(j, i)];
+            if (lji != 0.0) bi -= lji * b[at(j)];
         }
         b[at(i)] = bi / values_[l.place(i, i)];
     }

@@ -45,6 +45,12 @@ void placePanels(TzRvnEnvelopeLayout& layout) {
         const std::size_t columns = at(layout.lastRow(p) - layout.panelFirst[at(p)] + 1);
         layout.panelStart[at(p) + 1] = layout.panelStart[at(p)] + columns * kPanelRows;
     }
+    layout.rowOrigin.resize(at(layout.size));
+    for (int i = 0; i < layout.size; ++i) {
+        const std::size_t p = at(layout.panelOf[at(i)]);
+        layout.rowOrigin[at(i)] = static_cast<std::ptrdiff_t>(layout.panelStart[p]) -
+                                  std::ptrdiff_t{kPanelRows} * layout.panelFirst[p] + layout.laneOf[at(i)];
+    }
 }
 
 }  // namespace
@@ -79,16 +85,11 @@ void ListEnvelopeColumns(TzRvnEnvelopeLayout& layout) {
     for (std::size_t j = 0; j < at(n); ++j) count[j + 1] += count[j];
     layout.columnStart = count;
     layout.columnRow.resize(count.back());
-    layout.columnPlace.resize(count.back());
     for (int i = 0; i < n; ++i) {
-        for (int j = layout.rowFirst[at(i)]; j < i; ++j) {
-            const std::size_t e = count[at(j)]++;
-            layout.columnRow[e] = i;
-            layout.columnPlace[e] = static_cast<std::uint32_t>(layout.place(i, j));
-        }
+        for (int j = layout.rowFirst[at(i)]; j < i; ++j) layout.columnRow[count[at(j)]++] = i;
     }
 }
 
 bool PanelsPayOff(const TzRvnEnvelopeLayout& layout, long long factorEntries) {
-    return 2 * layout.entries() <= 3 * factorEntries && layout.values() <= UINT32_MAX;
+    return 2 * layout.entries() <= 3 * factorEntries;
 }

@@ -6,7 +6,6 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
 #include <utility>
 #include <vector>
 
@@ -27,11 +26,12 @@ struct TzRvnEnvelopeLayout {
     std::vector<int> panelFirst;
     std::vector<std::size_t> panelStart;
     // The rows below column j whose envelope reaches it, in increasing order:
-    // columnRow[columnStart[j]] .. columnRow[columnStart[j + 1] - 1], and the places of their
-    // entries in column j; filled by ListEnvelopeColumns, once the layout is chosen.
+    // columnRow[columnStart[j]] .. columnRow[columnStart[j + 1] - 1]; filled by
+    // ListEnvelopeColumns, once the layout is chosen.
     std::vector<std::size_t> columnStart;
     std::vector<int> columnRow;
-    std::vector<std::uint32_t> columnPlace;
+    // Where row i's entry in column 0 would be: its entry in column j is kPanelRows * j further.
+    std::vector<std::ptrdiff_t> rowOrigin;
 
     int panels() const { return static_cast<int>(panelFirst.size()); }
     int row(int panel, int lane) const { return panelRows[static_cast<std::size_t>(kPanelRows * panel + lane)]; }
@@ -45,8 +45,7 @@ struct TzRvnEnvelopeLayout {
     }
     // The place of entry (i, j), rowFirst[i] <= j <= i.
     std::size_t place(int i, int j) const {
-        const std::size_t at = static_cast<std::size_t>(i);
-        return column(panelOf[at], j) + static_cast<std::size_t>(laneOf[at]);
+        return static_cast<std::size_t>(rowOrigin[static_cast<std::size_t>(i)] + std::ptrdiff_t{kPanelRows} * j);
     }
     // The entries of the lower triangle and the diagonal inside the rows' envelopes.
     long long entries() const;
@@ -61,6 +60,5 @@ void ListEnvelopeColumns(TzRvnEnvelopeLayout& layout);
 
 // Whether the envelope factorisation is the cheaper exact one for this layout: factorEntries is
 // the number of entries of the factor's pattern. An envelope much larger than the pattern holds
-// mostly zeros the pattern's factorisation never touches. The places of a layout chosen fit in 32
-// bits.
+// mostly zeros the pattern's factorisation never touches.
 bool PanelsPayOff(const TzRvnEnvelopeLayout& layout, long long factorEntries);

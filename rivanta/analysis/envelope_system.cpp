@@ -31,7 +31,7 @@ void TzRvnEnvelopeSystem::fixHead(int n, double level, std::vector<double>& rhs)
     EliminateFixedHead(level, rhs, factor_.values(), [&](auto visit) {
         for (int j = layout.rowFirst[at(n)]; j <= n; ++j) visit(layout.place(n, j), j);
         for (std::size_t e = layout.columnStart[at(n)]; e < layout.columnStart[at(n) + 1]; ++e) {
-            visit(layout.columnPlace[e], layout.columnRow[e]);
+            visit(layout.place(layout.columnRow[e], n), layout.columnRow[e]);
         }
     });
     factor_.values()[layout.place(n, n)] = 1;
