@@ -1,7 +1,6 @@
 // The envelope layout and the panel factorisation against the dense one: same pivot, same bits
 // of the factor and of the solution, on random sparse matrices with zeros, signed zeros, NaN and
 // infinities among the stored values, of sizes across several panels.
-#include "analysis/cholesky.h"
 #include "analysis/envelope_cholesky.h"
 #include "analysis/sparse_pattern.h"
 #include "random_systems.h"
@@ -10,7 +9,6 @@
 
 namespace {
 
-using rvntest::bits;
 using rvntest::Links;
 using rvntest::RandomSystem;
 
@@ -62,9 +60,12 @@ TzRvnEnvelopeFactor envelopeOf(const RandomSystem& s) {
     return factor;
 }
 
-// Inside the envelopes the bits agree; outside them the dense factor holds exactly +0.0.
-void expectSameFactor(const TzRvnDenseMatrix& dense, const TzRvnEnvelopeFactor& envelope) {
+// Inside the envelopes the bits agree; outside them the dense factor holds exactly +0.0. A factor
+// stopped at a failed pivot is left part-way in another order than the dense one's: only a whole
+// one is compared.
+void expectSameFactor(const TzRvnDenseMatrix& dense, const TzRvnEnvelopeFactor& envelope, int columns) {
     const TzRvnEnvelopeLayout& l = envelope.layout();
+    if (columns < l.size) return;
     for (int i = 0; i < l.size; ++i) {
         for (int j = 0; j <= i; ++j) {
             const double kept = j < l.rowFirst[i] ? 0.0 : envelope.values()[l.place(i, j)];
@@ -74,23 +75,8 @@ void expectSameFactor(const TzRvnDenseMatrix& dense, const TzRvnEnvelopeFactor& 
 }
 
 void compareOn(std::mt19937& random, double oddShare, int trials) {
-    int failures = 0;
-    for (int trial = 0; trial < trials; ++trial) {
-        RandomSystem s = rvntest::RandomSystemOf(random, oddShare, 40);
-        TzRvnEnvelopeFactor envelope = envelopeOf(s);
-        std::vector<double> envelopeB = s.b;
-        const int densePivot = CholeskySolve(s.dense, s.b);
-        ASSERT_EQ(densePivot, envelope.solve(envelopeB)) << "trial " << trial;
-        if (densePivot != kCholeskySolved) {
-            ++failures;
-            continue;
-        }
-        expectSameFactor(s.dense, envelope);
-        for (int i = 0; i < s.n; ++i) ASSERT_PRED2(rvntest::SameBits, s.b[i], envelopeB[i]) << "trial " << trial << " x" << i;
-    }
-    if (oddShare > 0) {
-        EXPECT_GT(failures, 0) << "no trial reached a non-positive pivot";
-    }
+    rvntest::CompareWithDense(random, oddShare, trials, 40, envelopeOf,
+                              expectSameFactor);
 }
 
 TEST(EnvelopeCholesky, SameBitsAsTheDenseSolveOnWellPosedSystems) {

@@ -1,7 +1,10 @@
 // Random symmetric systems for comparing the sparse factorisations with the dense one.
 #pragma once
 
+#include "analysis/cholesky.h"
 #include "analysis/dense_matrix.h"
+
+#include <gtest/gtest.h>
 
 #include <bit>
 #include <cstdint>
@@ -34,5 +37,32 @@ struct RandomSystem {
 };
 
 RandomSystem RandomSystemOf(std::mt19937& random, double oddShare, int maxSize);
+
+// Solves trials random systems of up to maxSize rows with the dense factorisation and with
+// factorOf(system), expecting the same pivot and, when solved, the same bits of the
+// solution; expectSameFactor(dense, factor, columns) compares the factors' first columns (all of
+// them when solved, those before the failed pivot otherwise). With odd values some trials must
+// reach a non-positive pivot.
+template <typename FactorOf, typename ExpectSameFactor>
+void CompareWithDense(std::mt19937& random, double oddShare, int trials, int maxSize, FactorOf factorOf,
+                      ExpectSameFactor expectSameFactor) {
+    int failures = 0;
+    for (int trial = 0; trial < trials; ++trial) {
+        RandomSystem s = RandomSystemOf(random, oddShare, maxSize);
+        auto factor = factorOf(s);
+        std::vector<double> x = s.b;
+        const int densePivot = CholeskySolve(s.dense, s.b);
+        ASSERT_EQ(densePivot, factor.solve(x)) << "trial " << trial;
+        const bool solved = densePivot == kCholeskySolved;
+        failures += !solved;
+        expectSameFactor(s.dense, factor, solved ? s.n : densePivot);
+        if (::testing::Test::HasFatalFailure()) return;
+        if (!solved) continue;
+        for (int i = 0; i < s.n; ++i) ASSERT_PRED2(SameBits, s.b[i], x[i]) << "trial " << trial << " x" << i;
+    }
+    if (oddShare > 0) {
+        EXPECT_GT(failures, 0) << "no trial reached a non-positive pivot";
+    }
+}
 
 }  // namespace rvntest

@@ -79,25 +79,8 @@ void expectSameFactor(const TzRvnDenseMatrix& dense, const TzRvnSparseFactor& sp
 }
 
 void compareOn(std::mt19937& random, double oddShare, int trials) {
-    int failures = 0;
-    for (int trial = 0; trial < trials; ++trial) {
-        RandomSystem s = rvntest::RandomSystemOf(random, oddShare, 25);
-        TzRvnSparseFactor sparse = sparseOf(s);
-        std::vector<double> sparseB = s.b;
-        const int densePivot = CholeskySolve(s.dense, s.b);
-        const int sparsePivot = sparse.solve(sparseB);
-        ASSERT_EQ(densePivot, sparsePivot) << "trial " << trial;
-        if (densePivot != kCholeskySolved) {
-            ++failures;
-            expectSameFactor(s.dense, sparse, densePivot);
-            continue;
-        }
-        expectSameFactor(s.dense, sparse, s.n);
-        for (int i = 0; i < s.n; ++i) ASSERT_PRED2(rvntest::SameBits, s.b[i], sparseB[i]) << "trial " << trial << " x" << i;
-    }
-    if (oddShare > 0) {
-        EXPECT_GT(failures, 0) << "no trial reached a non-positive pivot";
-    }
+    rvntest::CompareWithDense(random, oddShare, trials, 25, sparseOf,
+                              expectSameFactor);
 }
 
 TEST(SparseCholesky, SameBitsAsTheDenseSolveOnWellPosedSystems) {
