@@ -5,11 +5,6 @@
 #include <cstdint>
 #include <cstring>
 
-// The steps are built twice, for AVX2 and for the baseline, and the loader picks one for the
-// processor. AVX2 without FMA keeps every product and difference separately rounded, so both
-// give the same bits.
-#define RVN_VECTOR_CLONES __attribute__((target_clones("avx2", "default")))
-
 static_assert(kPanelRows == 4, "the group step keeps one accumulator per row of the other panel");
 
 namespace {
@@ -33,9 +28,7 @@ constexpr Lanes kZero = {};
     s = s - reinterpret_cast<Lanes>(reinterpret_cast<LaneBits>(a * factor) & keep);
 }
 
-}  // namespace
-
-RVN_VECTOR_CLONES void SubtractColumnTerms(double* column, const double* p, const double* row, int count) {
+[[gnu::always_inline]] inline void columnTerms(double* column, const double* p, const double* row, int count) {
     Lanes s;
     load(s, column);
     for (int t = 0; t < count; ++t) {
@@ -47,7 +40,7 @@ RVN_VECTOR_CLONES void SubtractColumnTerms(double* column, const double* p, cons
     store(column, s);
 }
 
-RVN_VECTOR_CLONES void SubtractGroupTerms(double* const* columns, const double* p, const double* q, int count) {
+[[gnu::always_inline]] inline void groupTerms(double* const* columns, const double* p, const double* q, int count) {
     Lanes s0, s1, s2, s3;
     load(s0, columns[0]);
     load(s1, columns[1]);
@@ -67,4 +60,45 @@ RVN_VECTOR_CLONES void SubtractGroupTerms(double* const* columns, const double* 
     store(columns[1], s1);
     store(columns[2], s2);
     store(columns[3], s3);
+}
+
+// Each step is built twice, for AVX2 and for the baseline, and the processor's decides which one
+// runs. AVX2 without FMA keeps every product and difference separately rounded, so both give the
+// same bits.
+__attribute__((target("avx2"))) void columnTermsAvx2(double* column, const double* p, const double* row, int count) {
+    columnTerms(column, p, row, count);
+}
+
+void columnTermsBaseline(double* column, const double* p, const double* row, int count) {
+    columnTerms(column, p, row, count);
+}
+
+__attribute__((target("avx2"))) void groupTermsAvx2(double* const* columns, const double* p, const double* q,
+                                                    int count) {
+    groupTerms(columns, p, q, count);
+}
+
+void groupTermsBaseline(double* const* columns, const double* p, const double* q, int count) {
+    groupTerms(columns, p, q, count);
+}
+
+// Read once when the module loads (the processor's features are read first at that time).
+const bool hasAvx2 = (__builtin_cpu_init(), __builtin_cpu_supports("avx2"));
+
+}  // namespace
+
+void SubtractColumnTerms(double* column, const double* p, const double* row, int count) {
+    if (hasAvx2) {
+        columnTermsAvx2(column, p, row, count);
+    } else {
+        columnTermsBaseline(column, p, row, count);
+    }
+}
+
+void SubtractGroupTerms(double* const* columns, const double* p, const double* q, int count) {
+    if (hasAvx2) {
+        groupTermsAvx2(columns, p, q, count);
+    } else {
+        groupTermsBaseline(columns, p, q, count);
+    }
 }
