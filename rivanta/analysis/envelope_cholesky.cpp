@@ -23,6 +23,7 @@ TzRvnEnvelopeFactor::TzRvnEnvelopeFactor(TzRvnEnvelopeLayout layout)
 // Row by row: each row's panel is brought up to the row's own column, so every entry finds the
 // rows it needs complete.
 int TzRvnEnvelopeFactor::factorise() {
+    finite_ = true;
     for (int p = 0; p < layout_.panels(); ++p) done_[at(p)] = layout_.panelFirst[at(p)];
     for (int r = 0; r < layout_.size; ++r) {
         if (!advance(layout_.panelOf[at(r)], r)) return r;
@@ -54,7 +55,7 @@ bool TzRvnEnvelopeFactor::eliminateColumn(int p, int c) {
     const TzRvnEnvelopeLayout& l = layout_;
     const int from = std::max(l.panelFirst[at(p)], l.rowFirst[at(c)]);
     SubtractColumnTerms(values_.data() + l.column(p, c), values_.data() + l.column(p, from),
-                        values_.data() + l.place(c, from), c - from);
+                        values_.data() + l.place(c, from), c - from, finite_);
     if (l.panelOf[at(c)] == p) return finishPivot(p, c);
     scale(p, c);
     return true;
@@ -71,7 +72,8 @@ void TzRvnEnvelopeFactor::eliminateGroup(int p, int q) {
     }
     const int first = l.row(q, 0);
     const int from = std::max(l.panelFirst[at(p)], l.panelFirst[at(q)]);
-    SubtractGroupTerms(columns, values_.data() + l.column(p, from), values_.data() + l.column(q, from), first - from);
+    SubtractGroupTerms(columns, values_.data() + l.column(p, from), values_.data() + l.column(q, from), first - from,
+                       finite_);
     const int last = l.lastRow(q);
     for (int c = first; c <= last; ++c) {
         if (l.panelOf[at(c)] == q) {
@@ -81,7 +83,8 @@ void TzRvnEnvelopeFactor::eliminateGroup(int p, int q) {
         }
         for (int m = 0; m < kPanelRows; ++m) {
             if (l.row(q, m) <= c) continue;
-            SubtractColumnTerms(columns[m], values_.data() + l.column(p, c), values_.data() + l.place(l.row(q, m), c), 1);
+            SubtractColumnTerms(columns[m], values_.data() + l.column(p, c), values_.data() + l.place(l.row(q, m), c), 1,
+                                finite_);
         }
     }
 }
@@ -91,20 +94,16 @@ bool TzRvnEnvelopeFactor::finishPivot(int p, int c) {
     const int lane = layout_.laneOf[at(c)];
     const double pivot = column[lane];
     if (pivot <= 0.0) return false;
-    column[lane] = std::sqrt(pivot);
-    inversePivot_[at(c)] = 1 / column[lane];
-    for (int m = 0; m < kPanelRows; ++m) {
-        if (m != lane && column[m] != 0.0) column[m] = column[m] * inversePivot_[at(c)];
-    }
+    const double root = std::sqrt(pivot);
+    inversePivot_[at(c)] = 1 / root;
+    finite_ = ScaleColumn(column, inversePivot_[at(c)]) && std::isfinite(root) && finite_;
+    column[lane] = root;
     return true;
 }
 
 // A 0.0 entry is left as it is.
 void TzRvnEnvelopeFactor::scale(int p, int c) {
-    double* column = values_.data() + layout_.column(p, c);
-    for (int m = 0; m < kPanelRows; ++m) {
-        if (column[m] != 0.0) column[m] = column[m] * inversePivot_[at(c)];
-    }
+    finite_ = ScaleColumn(values_.data() + layout_.column(p, c), inversePivot_[at(c)]) && finite_;
 }
 
 void TzRvnEnvelopeFactor::forwardSubstitute(std::vector<double>& b) const {

@@ -39,4 +39,5 @@ private:
     std::vector<double> inversePivot_;  // 1 / L[k][k]
     std::vector<int> done_;             // per panel, the columns before it are computed
     double freeLane_[kPanelRows] = {};  // where the group step writes for a free lane
+    bool finite_ = true;                // every factor value finished so far is finite
 };

@@ -26,9 +26,12 @@ inline bool SameBits(double a, double b) { return bits(a) == bits(b) || (a != a 
 // A report with every "-nan" written "nan", for the same reason.
 std::wstring WithoutNanSigns(std::wstring report);
 
+// The odd values a random system may hold: signed zeros, -1, a tiny and a huge number, and with
+// `any` NaN of both signs and infinity too.
+enum class OddValues { any, finite };
+
 // A random symmetric matrix on a random graph, diagonally dominant most of the time, with odd
-// values (signed zeros, NaN of both signs, infinity, -1, a tiny number) at about oddShare of
-// its entries.
+// values at about oddShare of its entries.
 struct RandomSystem {
     int n = 0;
     Links links;
@@ -36,7 +39,7 @@ struct RandomSystem {
     std::vector<double> b;
 };
 
-RandomSystem RandomSystemOf(std::mt19937& random, double oddShare, int maxSize);
+RandomSystem RandomSystemOf(std::mt19937& random, double oddShare, int maxSize, OddValues kinds = OddValues::any);
 
 // Solves trials random systems of up to maxSize rows with the dense factorisation and with
 // factorOf(system), expecting the same pivot and, when solved, the same bits of the
@@ -45,10 +48,10 @@ RandomSystem RandomSystemOf(std::mt19937& random, double oddShare, int maxSize);
 // reach a non-positive pivot.
 template <typename FactorOf, typename ExpectSameFactor>
 void CompareWithDense(std::mt19937& random, double oddShare, int trials, int maxSize, FactorOf factorOf,
-                      ExpectSameFactor expectSameFactor) {
+                      ExpectSameFactor expectSameFactor, OddValues kinds = OddValues::any) {
     int failures = 0;
     for (int trial = 0; trial < trials; ++trial) {
-        RandomSystem s = RandomSystemOf(random, oddShare, maxSize);
+        RandomSystem s = RandomSystemOf(random, oddShare, maxSize, kinds);
         auto factor = factorOf(s);
         std::vector<double> x = s.b;
         const int densePivot = CholeskySolve(s.dense, s.b);
