@@ -2,6 +2,7 @@
 
 #include "analysis/cholesky.h"
 #include "analysis/envelope_kernels.h"
+#include "analysis/envelope_substitution.h"
 
 #include <algorithm>
 #include <cmath>
@@ -16,9 +17,7 @@ TzRvnEnvelopeFactor::TzRvnEnvelopeFactor(TzRvnEnvelopeLayout layout)
     : layout_(std::move(layout)),
       values_(layout_.values(), 0.0),
       inversePivot_(at(layout_.size), 0.0),
-      done_(at(layout_.panels()), 0) {
-    ListEnvelopeColumns(layout_);
-}
+      done_(at(layout_.panels()), 0) {}
 
 // Row by row: each row's panel is brought up to the row's own column, so every entry finds the
 // rows it needs complete.
@@ -106,36 +105,10 @@ void TzRvnEnvelopeFactor::scale(int p, int c) {
     finite_ = ScaleColumn(values_.data() + layout_.column(p, c), inversePivot_[at(c)]) && finite_;
 }
 
-void TzRvnEnvelopeFactor::forwardSubstitute(std::vector<double>& b) const {
-    const TzRvnEnvelopeLayout& l = layout_;
-    for (int i = 0; i < l.size; ++i) {
-        const double* row = values_.data() + l.place(i, l.rowFirst[at(i)]);
-        double bi = b[at(i)];
-        for (int j = l.rowFirst[at(i)]; j < i; ++j, row += kPanelRows) {
-            if (*row != 0.0) bi -= *row * b[at(j)];
-        }
-        b[at(i)] = bi * inversePivot_[at(i)];
-    }
-}
-
-// Each b[i] takes its terms in increasing row, then the division by its pivot.
-void TzRvnEnvelopeFactor::backSubstitute(std::vector<double>& b) const {
-    const TzRvnEnvelopeLayout& l = layout_;
-    for (int i = l.size - 1; i >= 0; --i) {
-        double bi = b[at(i)];
-        for (std::size_t e = l.columnStart[at(i)]; e < l.columnStart[at(i) + 1]; ++e) {
-            const int j = l.columnRow[e];
-            const double lji = values_[l.place(j, i)];
-            if (lji != 0.0) bi -= lji * b[at(j)];
-        }
-        b[at(i)] = bi / values_[l.place(i, i)];
-    }
-}
-
 int TzRvnEnvelopeFactor::solve(std::vector<double>& b) {
     const int pivot = factorise();
     if (pivot != kCholeskySolved) return pivot;
-    forwardSubstitute(b);
-    backSubstitute(b);
+    ForwardSubstitute(layout_, values_, inversePivot_, b);
+    BackSubstitute(layout_, values_, b);
     return kCholeskySolved;
 }

@@ -31,8 +31,6 @@ private:
     void eliminateGroup(int p, int q);
     bool finishPivot(int p, int c);
     void scale(int p, int c);
-    void forwardSubstitute(std::vector<double>& b) const;
-    void backSubstitute(std::vector<double>& b) const;
 
     TzRvnEnvelopeLayout layout_;
     std::vector<double> values_;

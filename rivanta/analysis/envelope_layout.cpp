@@ -76,18 +76,15 @@ TzRvnEnvelopeLayout EnvelopeLayout(int n, const std::vector<std::pair<int, int>>
     return layout;
 }
 
-void ListEnvelopeColumns(TzRvnEnvelopeLayout& layout) {
-    const int n = layout.size;
-    std::vector<std::size_t> count(at(n) + 1, 0);
-    for (int i = 0; i < n; ++i) {
-        for (int j = layout.rowFirst[at(i)]; j < i; ++j) ++count[at(j) + 1];
+std::vector<std::vector<int>> RowsReachingColumns(const TzRvnEnvelopeLayout& layout, const std::vector<int>& columns) {
+    std::vector<std::vector<int>> rows(columns.size());
+    for (int i = 0; i < layout.size; ++i) {
+        const auto from = std::lower_bound(columns.begin(), columns.end(), layout.rowFirst[at(i)]);
+        for (auto column = from; column != columns.end() && *column < i; ++column) {
+            rows[static_cast<std::size_t>(column - columns.begin())].push_back(i);
+        }
     }
-    for (std::size_t j = 0; j < at(n); ++j) count[j + 1] += count[j];
-    layout.columnStart = count;
-    layout.columnRow.resize(count.back());
-    for (int i = 0; i < n; ++i) {
-        for (int j = layout.rowFirst[at(i)]; j < i; ++j) layout.columnRow[count[at(j)]++] = i;
-    }
+    return rows;
 }
 
 bool PanelsPayOff(const TzRvnEnvelopeLayout& layout, long long factorEntries) {

@@ -25,11 +25,6 @@ struct TzRvnEnvelopeLayout {
     std::vector<int> panelRows;
     std::vector<int> panelFirst;
     std::vector<std::size_t> panelStart;
-    // The rows below column j whose envelope reaches it, in increasing order:
-    // columnRow[columnStart[j]] .. columnRow[columnStart[j + 1] - 1]; filled by
-    // ListEnvelopeColumns, once the layout is chosen.
-    std::vector<std::size_t> columnStart;
-    std::vector<int> columnRow;
     // Where row i's entry in column 0 would be: its entry in column j is kPanelRows * j further.
     std::vector<std::ptrdiff_t> rowOrigin;
 
@@ -55,8 +50,9 @@ struct TzRvnEnvelopeLayout {
 // of links (either order, 0-based, repeats allowed), the diagonal being full.
 TzRvnEnvelopeLayout EnvelopeLayout(int n, const std::vector<std::pair<int, int>>& links);
 
-// Fills the layout's column lists.
-void ListEnvelopeColumns(TzRvnEnvelopeLayout& layout);
+// For each of columns (increasing, each once), the rows below it whose envelope reaches it, in
+// increasing order.
+std::vector<std::vector<int>> RowsReachingColumns(const TzRvnEnvelopeLayout& layout, const std::vector<int>& columns);
 
 // Whether the envelope factorisation is the cheaper exact one for this layout: factorEntries is
 // the number of entries of the factor's pattern. An envelope much larger than the pattern holds

@@ -8,10 +8,21 @@ namespace {
 
 std::size_t at(int i) { return static_cast<std::size_t>(i); }
 
+std::vector<int> tankNodes(const TzRvnNetworkData& network) {
+    std::vector<int> nodes;
+    for (const TzRvnTank& tank : network.tanks()) nodes.push_back(tank.nodeIndex - 1);
+    std::sort(nodes.begin(), nodes.end());
+    nodes.erase(std::unique(nodes.begin(), nodes.end()), nodes.end());
+    return nodes;
+}
+
 }  // namespace
 
 TzRvnEnvelopeSystem::TzRvnEnvelopeSystem(const TzRvnNetworkData& network, TzRvnEnvelopeLayout layout)
-    : factor_(std::move(layout)), branches_(network.edges().size()) {
+    : factor_(std::move(layout)),
+      branches_(network.edges().size()),
+      tankNodes_(tankNodes(network)),
+      tankRows_(RowsReachingColumns(factor_.layout(), tankNodes_)) {
     const TzRvnEnvelopeLayout& places = factor_.layout();
     for (std::size_t k = 0; k < network.edges().size(); ++k) {
         const TzRvnEdge& edge = network.edges()[k];
@@ -28,13 +39,19 @@ void TzRvnEnvelopeSystem::addBranch(int k, int, int, double c) { AddConductance(
 
 void TzRvnEnvelopeSystem::fixHead(int n, double level, std::vector<double>& rhs) {
     const TzRvnEnvelopeLayout& layout = factor_.layout();
+    const std::vector<int> below = rowsBelow(n);
     EliminateFixedHead(level, rhs, factor_.values(), [&](auto visit) {
         for (int j = layout.rowFirst[at(n)]; j <= n; ++j) visit(layout.place(n, j), j);
-        for (std::size_t e = layout.columnStart[at(n)]; e < layout.columnStart[at(n) + 1]; ++e) {
-            visit(layout.place(layout.columnRow[e], n), layout.columnRow[e]);
-        }
+        for (const int j : below) visit(layout.place(j, n), j);
     });
     factor_.values()[layout.place(n, n)] = 1;
+}
+
+// A tank's rows are listed once; any other node's are found afresh.
+std::vector<int> TzRvnEnvelopeSystem::rowsBelow(int n) const {
+    const auto tank = std::lower_bound(tankNodes_.begin(), tankNodes_.end(), n);
+    if (tank != tankNodes_.end() && *tank == n) return tankRows_[static_cast<std::size_t>(tank - tankNodes_.begin())];
+    return RowsReachingColumns(factor_.layout(), {n}).front();
 }
 
 int TzRvnEnvelopeSystem::solve(std::vector<double>& b) { return factor_.solve(b); }

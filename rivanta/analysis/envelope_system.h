@@ -18,6 +18,11 @@ public:
     long long factorEntries() const override;
 
 private:
+    // The rows below node n whose envelope reaches n, in increasing order.
+    std::vector<int> rowsBelow(int n) const;
+
     TzRvnEnvelopeFactor factor_;
     std::vector<TzRvnBranchPlaces> branches_;  // by branch, its entries' places
+    std::vector<int> tankNodes_;                // the tanks' nodes, increasing, each once
+    std::vector<std::vector<int>> tankRows_;    // by tank node, rowsBelow(node)
 };

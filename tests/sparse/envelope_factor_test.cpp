@@ -2,6 +2,7 @@
 // of the factor and of the solution, on random sparse matrices with zeros, signed zeros, NaN and
 // infinities among the stored values, of sizes across several panels.
 #include "analysis/envelope_cholesky.h"
+#include "analysis/envelope_substitution.h"
 #include "analysis/sparse_pattern.h"
 #include "random_systems.h"
 
@@ -14,8 +15,7 @@ using rvntest::RandomSystem;
 
 TEST(EnvelopeLayout, WideRowsShareAPanelNarrowRowsHaveTheirOwn) {
     // Rows 9, 10, 11 and 13 reach back eight columns or more; row 12 has no neighbour below it.
-    TzRvnEnvelopeLayout layout = EnvelopeLayout(14, {{9, 0}, {1, 10}, {11, 3}, {13, 2}, {13, 12}, {4, 5}});
-    ListEnvelopeColumns(layout);
+    const TzRvnEnvelopeLayout layout = EnvelopeLayout(14, {{9, 0}, {1, 10}, {11, 3}, {13, 2}, {13, 12}, {4, 5}});
     EXPECT_EQ(layout.rowFirst[5], 4);
     EXPECT_EQ(layout.panels(), 11);
     EXPECT_EQ((std::vector<int>{layout.row(9, 0), layout.row(9, 1), layout.row(9, 2), layout.row(9, 3)}),
@@ -29,9 +29,8 @@ TEST(EnvelopeLayout, WideRowsShareAPanelNarrowRowsHaveTheirOwn) {
     EXPECT_EQ(layout.place(13, 2), 10u * 4u + 4u * 2u + 3u);
     EXPECT_EQ(layout.values(), 10u * 4u + 14u * 4u + 4u);
     EXPECT_EQ(layout.entries(), 9 + 1 + 10 + 10 + 9 + 1 + 12);
-    const std::vector<int> column2(layout.columnRow.begin() + static_cast<std::ptrdiff_t>(layout.columnStart[2]),
-                                   layout.columnRow.begin() + static_cast<std::ptrdiff_t>(layout.columnStart[3]));
-    EXPECT_EQ(column2, (std::vector<int>{9, 10, 13}));
+    EXPECT_EQ(RowsReachingColumns(layout, {0, 2, 4, 12, 13}),
+              (std::vector<std::vector<int>>{{9}, {9, 10, 13}, {5, 9, 10, 11, 13}, {13}, {}}));
     EXPECT_EQ(EnvelopeLayout(0, {}).values(), 0u);
 }
 
@@ -94,6 +93,40 @@ TEST(EnvelopeCholesky, SameBitsAndPivotsWithZerosNaNAndInfinities) {
 TEST(EnvelopeCholesky, SameBitsWithSignedZerosAndHugeValuesAmongFiniteOnes) {
     std::mt19937 random(31);
     compareOn(random, 0.15, 1500, rvntest::OddValues::finite);
+}
+
+// The two substitutions on the factor left in the values, the back one in blocks of block columns.
+std::vector<double> substituted(const TzRvnEnvelopeFactor& factor, std::vector<double> b, int block) {
+    const TzRvnEnvelopeLayout& l = factor.layout();
+    std::vector<double> inversePivot(b.size());
+    for (int i = 0; i < l.size; ++i) inversePivot[static_cast<std::size_t>(i)] = 1 / factor.values()[l.place(i, i)];
+    ForwardSubstitute(l, factor.values(), inversePivot, b);
+    BackSubstitute(l, factor.values(), b, block);
+    return b;
+}
+
+// Systems larger than a block, solved in blocks of several sizes: bounds fall inside wide panels,
+// rows reach across several blocks, and a block may hold a single row.
+TEST(EnvelopeSubstitution, SameBitsAsTheDenseSolveForEveryBlockSize) {
+    std::mt19937 random(43);
+    int solved = 0;
+    for (int trial = 0; trial < 300; ++trial) {
+        RandomSystem s = rvntest::RandomSystemOf(random, trial % 2 == 0 ? 0.0 : 0.1, 150);
+        TzRvnEnvelopeFactor factor = envelopeOf(s);
+        const std::vector<double> b = s.b;
+        std::vector<double> x = b;
+        if (factor.solve(x) != kCholeskySolved) continue;
+        ASSERT_EQ(CholeskySolve(s.dense, s.b), kCholeskySolved) << "trial " << trial;
+        ++solved;
+        for (const int block : {1, 2, 3, 5, 8, kBackSubstitutionBlock}) {
+            const std::vector<double> blocked = substituted(factor, b, block);
+            for (int i = 0; i < s.n; ++i) {
+                ASSERT_PRED2(rvntest::SameBits, s.b[i], blocked[static_cast<std::size_t>(i)])
+                    << "trial " << trial << " block " << block << " x" << i;
+            }
+        }
+    }
+    EXPECT_GT(solved, 150);
 }
 
 }  // namespace
