@@ -26,18 +26,11 @@ public:
 
 private:
     int factorise();
-    bool advance(int p, int r);
-    bool eliminateColumn(int p, int c);
-    void eliminateGroup(int p, int q);
-    bool finishPivot(int p, int c);
-    void scale(int p, int c);
     void forwardSubstitute(std::vector<double>& b) const;
     void backSubstitute(std::vector<double>& b) const;
 
     TzRvnEnvelopeLayout layout_;
     std::vector<double> values_;
     std::vector<double> inversePivot_;  // 1 / L[k][k]
-    std::vector<int> done_;             // per panel, the columns before it are computed
-    double freeLane_[kPanelRows] = {};  // where the group step writes for a free lane
-    bool finite_ = true;                // every factor value finished so far is finite
+    std::vector<int> done_;             // the elimination's working space, one per panel
 };

@@ -55,12 +55,6 @@ void placePanels(TzRvnEnvelopeLayout& layout) {
 
 }  // namespace
 
-int TzRvnEnvelopeLayout::lastRow(int panel) const {
-    int last = -1;
-    for (int lane = 0; lane < kPanelRows; ++lane) last = std::max(last, row(panel, lane));
-    return last;
-}
-
 long long TzRvnEnvelopeLayout::entries() const {
     long long entries = 0;
     for (int i = 0; i < size; ++i) entries += i - rowFirst[at(i)] + 1;

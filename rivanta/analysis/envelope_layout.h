@@ -5,6 +5,7 @@
 // consecutive wide rows to a panel; a narrow row has a panel of its own.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <utility>
 #include <vector>
@@ -35,7 +36,11 @@ struct TzRvnEnvelopeLayout {
 
     int panels() const { return static_cast<int>(panelFirst.size()); }
     int row(int panel, int lane) const { return panelRows[static_cast<std::size_t>(kPanelRows * panel + lane)]; }
-    int lastRow(int panel) const;
+    int lastRow(int panel) const {
+        int last = -1;
+        for (int lane = 0; lane < kPanelRows; ++lane) last = std::max(last, row(panel, lane));
+        return last;
+    }
     // The number of values kept, free lanes and the places right of the diagonals included.
     std::size_t values() const { return panelStart.empty() ? 0 : panelStart.back(); }
     // The place of column j of panel p's lane 0.
