@@ -75,31 +75,42 @@ template <bool Tested>
     }
 }
 
-// s[m] -= p_t * q[kPanelRows * t + m] for t = 0 .. count - 1 in turn and each lane m of panel q:
-// a panel's columns against the four rows of another panel at once.
-template <bool Tested>
-[[gnu::always_inline]] inline void groupSums(Lanes (&s)[kPanelRows], const double* p, const double* q, int count) {
+// s[k][m] -= p[k]_t * q[kPanelRows * t + m] for t = 0 .. count - 1 in turn, each lane m of panel
+// q and each of N panels' columns p[k]: N panels' columns against the four rows of another panel
+// at once, 4 N sums side by side.
+template <int N, bool Tested>
+[[gnu::always_inline]] inline void groupSums(Lanes (&s)[N][kPanelRows], const double* const (&p)[N], const double* q,
+                                             int count) {
     for (int t = 0; t < count; ++t) {
-        Lanes a;
-        load(a, p + kPanelRows * t);
         const double* b = q + kPanelRows * t;
-        if constexpr (Tested) {
-            const LaneBits aNonZero = a != kZero;
+#pragma GCC unroll 2
+        for (int k = 0; k < N; ++k) {
+            Lanes a;
+            load(a, p[k] + kPanelRows * t);
+            if constexpr (Tested) {
+                const LaneBits aNonZero = a != kZero;
 #pragma GCC unroll 4
-            for (int m = 0; m < kPanelRows; ++m) minusTestedProduct(s[m], a, aNonZero, b[m]);
-        } else {
+                for (int m = 0; m < kPanelRows; ++m) minusTestedProduct(s[k][m], a, aNonZero, b[m]);
+            } else {
 #pragma GCC unroll 4
-            for (int m = 0; m < kPanelRows; ++m) s[m] = s[m] - a * b[m];
+                for (int m = 0; m < kPanelRows; ++m) s[k][m] = s[k][m] - a * b[m];
+            }
         }
     }
 }
 
-[[gnu::always_inline]] inline void groupSums(Lanes (&s)[kPanelRows], const double* p, const double* q, int count,
-                                             bool finiteFactors) {
-    if (finiteFactors && plainStart(s[0]) && plainStart(s[1]) && plainStart(s[2]) && plainStart(s[3])) {
-        groupSums<false>(s, p, q, count);
+template <int N>
+[[gnu::always_inline]] inline void groupSums(Lanes (&s)[N][kPanelRows], const double* const (&p)[N], const double* q,
+                                             int count, bool finiteFactors) {
+    bool plain = finiteFactors;
+#pragma GCC unroll 2
+    for (int k = 0; k < N; ++k) {
+        plain = plain && plainStart(s[k][0]) && plainStart(s[k][1]) && plainStart(s[k][2]) && plainStart(s[k][3]);
+    }
+    if (plain) {
+        groupSums<N, false>(s, p, q, count);
     } else {
-        groupSums<true>(s, p, q, count);
+        groupSums<N, true>(s, p, q, count);
     }
 }
 

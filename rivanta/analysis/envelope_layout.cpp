@@ -39,6 +39,21 @@ void groupRows(TzRvnEnvelopeLayout& layout) {
     }
 }
 
+void pairWidePanels(TzRvnEnvelopeLayout& layout) {
+    layout.follower.assign(at(layout.panels()), -1);
+    int leader = -1;
+    for (int p = 0; p < layout.panels(); ++p) {
+        const int first = layout.row(p, 0);
+        if (first - layout.rowFirst[at(first)] < kWideRow) continue;
+        if (leader < 0) {
+            leader = p;
+        } else {
+            layout.follower[at(leader)] = p;
+            leader = -1;
+        }
+    }
+}
+
 void placePanels(TzRvnEnvelopeLayout& layout) {
     layout.panelStart.assign(at(layout.panels()) + 1, 0);
     for (int p = 0; p < layout.panels(); ++p) {
@@ -66,6 +81,7 @@ TzRvnEnvelopeLayout EnvelopeLayout(int n, const std::vector<std::pair<int, int>>
     layout.size = std::max(n, 0);
     layout.rowFirst = rowFirsts(layout.size, links);
     groupRows(layout);
+    pairWidePanels(layout);
     placePanels(layout);
     return layout;
 }

@@ -26,6 +26,9 @@ struct TzRvnEnvelopeLayout {
     std::vector<int> panelRows;
     std::vector<int> panelFirst;
     std::vector<std::size_t> panelStart;
+    // The wide panel brought along with wide panel p while p's rows are reached, or -1: wide
+    // panels go in pairs, the first of each pair leading, so that two panels' sums advance at once.
+    std::vector<int> follower;
     // The rows below column j whose envelope reaches it, in increasing order:
     // columnRow[columnStart[j]] .. columnRow[columnStart[j + 1] - 1]; filled by
     // ListEnvelopeColumns, once the layout is chosen.
