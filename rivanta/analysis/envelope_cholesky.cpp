@@ -2,6 +2,7 @@
 
 #include "analysis/cholesky.h"
 #include "analysis/envelope_elimination.h"
+#include "analysis/envelope_forward.h"
 
 #include <algorithm>
 #include <cmath>
@@ -53,7 +54,7 @@ void TzRvnEnvelopeFactor::backSubstitute(std::vector<double>& b) const {
 int TzRvnEnvelopeFactor::solve(std::vector<double>& b) {
     const int pivot = factorise();
     if (pivot != kCholeskySolved) return pivot;
-    forwardSubstitute(b);
+    ForwardSubstituteEnvelope(layout_, values_.data(), inversePivot_.data(), b);
     backSubstitute(b);
     return kCholeskySolved;
 }

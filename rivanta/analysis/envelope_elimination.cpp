@@ -22,7 +22,7 @@ public:
     Elimination(const TzRvnEnvelopeLayout& layout, double* values, double* inversePivot, int* done)
         : l_(layout), values_(values), inversePivot_(inversePivot), done_(done) {}
 
-    [[gnu::always_inline]] int run() {
+    [[gnu::always_inline]] int operator()() {
         for (int p = 0; p < l_.panels(); ++p) done_[p] = l_.panelFirst[at(p)];
         for (int r = 0; r < l_.size; ++r) {
             if (!advance(r)) return r;
@@ -184,19 +184,8 @@ private:
     bool finite_ = true;  // every value of L finished so far is finite
 };
 
-// The elimination is built twice, for AVX2 and for the baseline, and the processor's features
-// decide which one runs. AVX2 without FMA keeps every product and difference separately rounded,
-// so both give the same bits.
-__attribute__((target("avx2"))) int eliminateWithAvx2(Elimination& elimination) { return elimination.run(); }
-
-int eliminateWithBaseline(Elimination& elimination) { return elimination.run(); }
-
-// Read once when the module loads (the processor's features are read first at that time).
-const bool hasAvx2 = (__builtin_cpu_init(), __builtin_cpu_supports("avx2"));
-
 }  // namespace
 
 int EliminateEnvelope(const TzRvnEnvelopeLayout& layout, double* values, double* inversePivot, int* done) {
-    Elimination elimination(layout, values, inversePivot, done);
-    return hasAvx2 ? eliminateWithAvx2(elimination) : eliminateWithBaseline(elimination);
+    return runOnBestLanes(Elimination(layout, values, inversePivot, done));
 }

@@ -51,6 +51,12 @@ inline constexpr std::int64_t kExponentBits = 0x7FF0000000000000;
     s = s - reinterpret_cast<Lanes>(reinterpret_cast<LaneBits>(a * factor) & keep);
 }
 
+// s -= a * b in every lane where a is not exactly 0.0: a substitution's term, whose matrix
+// factor alone is tested.
+[[gnu::always_inline]] inline void minusProductOfNonZero(Lanes& s, const Lanes& a, double b) {
+    s = s - reinterpret_cast<Lanes>(reinterpret_cast<LaneBits>(a * b) & (a != kZero));
+}
+
 // s -= p_t * row[kPanelRows * t] for t = 0 .. count - 1 in turn: p points at a panel's column,
 // p + kPanelRows * t at the t-th column after it, and row at one row's value in the same column.
 template <bool Tested>
@@ -121,6 +127,26 @@ template <int N>
     v = reinterpret_cast<Lanes>((reinterpret_cast<LaneBits>(scaled) & nonZero) |
                                 (reinterpret_cast<LaneBits>(v) & ~nonZero));
     return allFinite(v);
+}
+
+// Runs work() built for AVX2 where the processor has it, else built for the baseline: work's call
+// operator and everything it calls are always inlined, so each build gets its own instructions.
+// AVX2 without FMA keeps every product and difference separately rounded, so both give the same
+// bits.
+template <typename Work>
+__attribute__((target("avx2"))) auto runWithAvx2(Work& work) {
+    return work();
+}
+
+template <typename Work>
+auto runOnBaseline(Work& work) {
+    return work();
+}
+
+template <typename Work>
+auto runOnBestLanes(Work&& work) {
+    static const bool hasAvx2 = (__builtin_cpu_init(), __builtin_cpu_supports("avx2"));
+    return hasAvx2 ? runWithAvx2(work) : runOnBaseline(work);
 }
 
 }  // namespace rvnlanes
