@@ -14,8 +14,8 @@ public:
     explicit TzRvnEnvelopeFactor(TzRvnEnvelopeLayout layout);
 
     const TzRvnEnvelopeLayout& layout() const { return layout_; }
-    // The values at the layout's places; A's lower triangle before solve, L after it. Places
-    // outside the rows' envelopes hold +0.0 and must be left so.
+    // The values at the layout's places: before solve A's entries at the places of its links and
+    // diagonal (every other place is read as +0.0, whatever it holds), L after it.
     std::vector<double>& values() { return values_; }
     const std::vector<double>& values() const { return values_; }
 

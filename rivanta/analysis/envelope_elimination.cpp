@@ -62,6 +62,13 @@ private:
 
     double* column(int p, int c) const { return values_ + l_.column(p, c); }
 
+    // Panel p's column c of A: the places where A has no entry read as +0.0.
+    [[gnu::always_inline]] void loadMatrix(Lanes& s, int p, int c) const {
+        const std::size_t place = l_.column(p, c);
+        load(s, values_ + place);
+        keepLanes(s, l_.matrixLanes[place / kPanelRows]);
+    }
+
     template <int N>
     [[gnu::always_inline]] bool eliminateColumns(const int (&panels)[N], int c) {
 #pragma GCC unroll 2
@@ -76,7 +83,7 @@ private:
     [[gnu::always_inline]] bool eliminateColumn(int p, int c) {
         const int from = std::max(l_.panelFirst[at(p)], l_.rowFirst[at(c)]);
         Lanes s;
-        load(s, column(p, c));
+        loadMatrix(s, p, c);
         columnSum(s, column(p, from), values_ + l_.place(c, from), c - from, finite_);
         if (l_.panelOf[at(c)] == p) {
             store(column(p, c), s);
@@ -97,7 +104,7 @@ private:
         for (int k = 0; k < N; ++k) {
 #pragma GCC unroll 4
             for (int m = 0; m < kPanelRows; ++m) {
-                if (l_.row(q, m) >= 0) load(s[k][m], column(panels[k], l_.row(q, m)));
+                if (l_.row(q, m) >= 0) loadMatrix(s[k][m], panels[k], l_.row(q, m));
                 else s[k][m] = kZero;
             }
         }

@@ -38,6 +38,13 @@ inline constexpr std::int64_t kExponentBits = 0x7FF0000000000000;
     return none((reinterpret_cast<const LaneBits&>(v) & kExponentBits) == kExponentBits);
 }
 
+// v with the lanes whose bit is not set in lanes (bit m for lane m) made +0.0.
+[[gnu::always_inline]] inline void keepLanes(Lanes& v, unsigned lanes) {
+    const LaneBits laneBit = {1, 2, 4, 8};
+    const LaneBits keep = ((LaneBits{} + lanes) & laneBit) != 0;
+    v = reinterpret_cast<Lanes>(reinterpret_cast<LaneBits>(v) & keep);
+}
+
 // Whether sums starting at s may take untested terms.
 [[gnu::always_inline]] inline bool plainStart(const Lanes& s) {
     return none(reinterpret_cast<const LaneBits&>(s) == INT64_MIN);

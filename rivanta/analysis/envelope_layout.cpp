@@ -68,6 +68,16 @@ void placePanels(TzRvnEnvelopeLayout& layout) {
     }
 }
 
+void markMatrixLanes(TzRvnEnvelopeLayout& layout, const std::vector<std::pair<int, int>>& links) {
+    layout.matrixLanes.assign(layout.values() / kPanelRows, 0);
+    const auto mark = [&](int i, int j) {
+        const std::size_t column = layout.column(layout.panelOf[at(i)], j) / kPanelRows;
+        layout.matrixLanes[column] = static_cast<unsigned char>(layout.matrixLanes[column] | 1u << layout.laneOf[at(i)]);
+    };
+    for (int i = 0; i < layout.size; ++i) mark(i, i);
+    for (const auto& [a, b] : links) mark(std::max(a, b), std::min(a, b));
+}
+
 }  // namespace
 
 long long TzRvnEnvelopeLayout::entries() const {
@@ -83,6 +93,7 @@ TzRvnEnvelopeLayout EnvelopeLayout(int n, const std::vector<std::pair<int, int>>
     groupRows(layout);
     pairWidePanels(layout);
     placePanels(layout);
+    markMatrixLanes(layout, links);
     return layout;
 }
 

@@ -29,6 +29,10 @@ struct TzRvnEnvelopeLayout {
     // The wide panel brought along with wide panel p while p's rows are reached, or -1: wide
     // panels go in pairs, the first of each pair leading, so that two panels' sums advance at once.
     std::vector<int> follower;
+    // Per panel column, at column(p, j) / kPanelRows, the lanes whose row has an entry of A there (a
+    // link or the diagonal), bit m for lane m: the factorisation reads every other place of A as
+    // +0.0, whatever it holds.
+    std::vector<unsigned char> matrixLanes;
     // The rows below column j whose envelope reaches it, in increasing order:
     // columnRow[columnStart[j]] .. columnRow[columnStart[j + 1] - 1]; filled by
     // ListEnvelopeColumns, once the layout is chosen.

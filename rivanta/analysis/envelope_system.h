@@ -18,6 +18,18 @@ public:
     long long factorEntries() const override;
 
 private:
+    // A place of A in a node's row or column, and the other node of that entry.
+    struct TzRvnNodeEntry {
+        std::size_t place;
+        int other;
+    };
+
+    void listNodeEntries(const TzRvnNetworkData& network);
+    void keepEachPlaceOnce(const std::vector<std::size_t>& ends);
+
     TzRvnEnvelopeFactor factor_;
     std::vector<TzRvnBranchPlaces> branches_;  // by branch, its entries' places
+    // Node n's entries: nodeEntries_[nodeStart_[n]] .. nodeEntries_[nodeStart_[n + 1] - 1].
+    std::vector<std::size_t> nodeStart_;
+    std::vector<TzRvnNodeEntry> nodeEntries_;
 };

@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <limits>
+
 namespace {
 
 using rvntest::Links;
@@ -51,12 +54,14 @@ TEST(EnvelopeLayout, PanelsPayOffWhereTheEnvelopeIsMostlyFill) {
     EXPECT_EQ(FactorEntryCount(n, woven), 2 * n - 10);
 }
 
+// A's entries at its links and diagonal; every other place holds a NaN left from an earlier
+// factorisation, which must be read as +0.0.
 TzRvnEnvelopeFactor envelopeOf(const RandomSystem& s) {
     TzRvnEnvelopeFactor factor(EnvelopeLayout(s.n, s.links));
     const TzRvnEnvelopeLayout& l = factor.layout();
-    for (int i = 0; i < s.n; ++i) {
-        for (int j = l.rowFirst[i]; j <= i; ++j) factor.values()[l.place(i, j)] = s.dense[i][j];
-    }
+    std::fill(factor.values().begin(), factor.values().end(), std::numeric_limits<double>::quiet_NaN());
+    for (int i = 0; i < s.n; ++i) factor.values()[l.place(i, i)] = s.dense[i][i];
+    for (const auto& [a, b] : s.links) factor.values()[l.place(std::max(a, b), std::min(a, b))] = s.dense[a][b];
     return factor;
 }
 
