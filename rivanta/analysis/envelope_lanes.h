@@ -15,7 +15,9 @@
 
 #include <climits>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
+#include <string_view>
 
 static_assert(kPanelRows == 4, "the lane steps are written for four lanes");
 
@@ -136,6 +138,11 @@ template <int N>
     return allFinite(v);
 }
 
+inline bool baselineLanesAsked() {
+    const char* lanes = std::getenv("RVN_LANES");
+    return lanes != nullptr && std::string_view(lanes) == "baseline";
+}
+
 // Runs work() built for AVX2 where the processor has it, else built for the baseline: work's call
 // operator and everything it calls are always inlined, so each build gets its own instructions.
 // AVX2 without FMA keeps every product and difference separately rounded, so both give the same
@@ -150,10 +157,12 @@ auto runOnBaseline(Work& work) {
     return work();
 }
 
+// RVN_LANES=baseline in the environment keeps the baseline build, so that it can be tested on any
+// processor.
 template <typename Work>
 auto runOnBestLanes(Work&& work) {
-    static const bool hasAvx2 = (__builtin_cpu_init(), __builtin_cpu_supports("avx2"));
-    return hasAvx2 ? runWithAvx2(work) : runOnBaseline(work);
+    static const bool useAvx2 = !baselineLanesAsked() && (__builtin_cpu_init(), __builtin_cpu_supports("avx2"));
+    return useAvx2 ? runWithAvx2(work) : runOnBaseline(work);
 }
 
 }  // namespace rvnlanes
