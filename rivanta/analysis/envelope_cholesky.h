@@ -14,8 +14,8 @@ public:
     explicit TzRvnEnvelopeFactor(TzRvnEnvelopeLayout layout);
 
     const TzRvnEnvelopeLayout& layout() const { return layout_; }
-    // The values at the layout's places; A's lower triangle before solve, L after it. Places
-    // outside the rows' envelopes hold +0.0 and must be left so.
+    // The values at the layout's places: before solve A's entries at the places of its links and
+    // diagonal (every other place is read as +0.0, whatever it holds), L after it.
     std::vector<double>& values() { return values_; }
     const std::vector<double>& values() const { return values_; }
 
@@ -26,16 +26,9 @@ public:
 
 private:
     int factorise();
-    bool advance(int p, int r);
-    bool eliminateColumn(int p, int c);
-    void eliminateGroup(int p, int q);
-    bool finishPivot(int p, int c);
-    void scale(int p, int c);
 
     TzRvnEnvelopeLayout layout_;
     std::vector<double> values_;
     std::vector<double> inversePivot_;  // 1 / L[k][k]
-    std::vector<int> done_;             // per panel, the columns before it are computed
-    double freeLane_[kPanelRows] = {};  // where the group step writes for a free lane
-    bool finite_ = true;                // every factor value finished so far is finite
+    std::vector<int> done_;             // the elimination's working space, one per panel
 };

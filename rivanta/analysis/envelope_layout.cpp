@@ -39,6 +39,21 @@ void groupRows(TzRvnEnvelopeLayout& layout) {
     }
 }
 
+void pairWidePanels(TzRvnEnvelopeLayout& layout) {
+    layout.follower.assign(at(layout.panels()), -1);
+    int leader = -1;
+    for (int p = 0; p < layout.panels(); ++p) {
+        const int first = layout.row(p, 0);
+        if (first - layout.rowFirst[at(first)] < kWideRow) continue;
+        if (leader < 0) {
+            leader = p;
+        } else {
+            layout.follower[at(leader)] = p;
+            leader = -1;
+        }
+    }
+}
+
 void placePanels(TzRvnEnvelopeLayout& layout) {
     layout.panelStart.assign(at(layout.panels()) + 1, 0);
     for (int p = 0; p < layout.panels(); ++p) {
@@ -53,13 +68,17 @@ void placePanels(TzRvnEnvelopeLayout& layout) {
     }
 }
 
-}  // namespace
-
-int TzRvnEnvelopeLayout::lastRow(int panel) const {
-    int last = -1;
-    for (int lane = 0; lane < kPanelRows; ++lane) last = std::max(last, row(panel, lane));
-    return last;
+void markMatrixLanes(TzRvnEnvelopeLayout& layout, const std::vector<std::pair<int, int>>& links) {
+    layout.matrixLanes.assign(layout.values() / kPanelRows, 0);
+    const auto mark = [&](int i, int j) {
+        const std::size_t column = layout.column(layout.panelOf[at(i)], j) / kPanelRows;
+        layout.matrixLanes[column] = static_cast<unsigned char>(layout.matrixLanes[column] | 1u << layout.laneOf[at(i)]);
+    };
+    for (int i = 0; i < layout.size; ++i) mark(i, i);
+    for (const auto& [a, b] : links) mark(std::max(a, b), std::min(a, b));
 }
+
+}  // namespace
 
 long long TzRvnEnvelopeLayout::entries() const {
     long long entries = 0;
@@ -72,19 +91,10 @@ TzRvnEnvelopeLayout EnvelopeLayout(int n, const std::vector<std::pair<int, int>>
     layout.size = std::max(n, 0);
     layout.rowFirst = rowFirsts(layout.size, links);
     groupRows(layout);
+    pairWidePanels(layout);
     placePanels(layout);
+    markMatrixLanes(layout, links);
     return layout;
-}
-
-std::vector<std::vector<int>> RowsReachingColumns(const TzRvnEnvelopeLayout& layout, const std::vector<int>& columns) {
-    std::vector<std::vector<int>> rows(columns.size());
-    for (int i = 0; i < layout.size; ++i) {
-        const auto from = std::lower_bound(columns.begin(), columns.end(), layout.rowFirst[at(i)]);
-        for (auto column = from; column != columns.end() && *column < i; ++column) {
-            rows[static_cast<std::size_t>(column - columns.begin())].push_back(i);
-        }
-    }
-    return rows;
 }
 
 bool PanelsPayOff(const TzRvnEnvelopeLayout& layout, long long factorEntries) {

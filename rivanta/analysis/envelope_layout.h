@@ -5,6 +5,7 @@
 // consecutive wide rows to a panel; a narrow row has a panel of its own.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <utility>
 #include <vector>
@@ -25,12 +26,23 @@ struct TzRvnEnvelopeLayout {
     std::vector<int> panelRows;
     std::vector<int> panelFirst;
     std::vector<std::size_t> panelStart;
+    // The wide panel brought along with wide panel p while p's rows are reached, or -1: wide
+    // panels go in pairs, the first of each pair leading, so that two panels' sums advance at once.
+    std::vector<int> follower;
+    // Per panel column, at column(p, j) / kPanelRows, the lanes whose row has an entry of A there (a
+    // link or the diagonal), bit m for lane m: the factorisation reads every other place of A as
+    // +0.0, whatever it holds.
+    std::vector<unsigned char> matrixLanes;
     // Where row i's entry in column 0 would be: its entry in column j is kPanelRows * j further.
     std::vector<std::ptrdiff_t> rowOrigin;
 
     int panels() const { return static_cast<int>(panelFirst.size()); }
     int row(int panel, int lane) const { return panelRows[static_cast<std::size_t>(kPanelRows * panel + lane)]; }
-    int lastRow(int panel) const;
+    int lastRow(int panel) const {
+        int last = -1;
+        for (int lane = 0; lane < kPanelRows; ++lane) last = std::max(last, row(panel, lane));
+        return last;
+    }
     // The number of values kept, free lanes and the places right of the diagonals included.
     std::size_t values() const { return panelStart.empty() ? 0 : panelStart.back(); }
     // The place of column j of panel p's lane 0.
@@ -49,10 +61,6 @@ struct TzRvnEnvelopeLayout {
 // The envelope of an n x n symmetric matrix whose off-diagonal entries other than 0 are the pairs
 // of links (either order, 0-based, repeats allowed), the diagonal being full.
 TzRvnEnvelopeLayout EnvelopeLayout(int n, const std::vector<std::pair<int, int>>& links);
-
-// For each of columns (increasing, each once), the rows below it whose envelope reaches it, in
-// increasing order.
-std::vector<std::vector<int>> RowsReachingColumns(const TzRvnEnvelopeLayout& layout, const std::vector<int>& columns);
 
 // Whether the envelope factorisation is the cheaper exact one for this layout: factorEntries is
 // the number of entries of the factor's pattern. An envelope much larger than the pattern holds

@@ -8,21 +8,10 @@ namespace {
 
 std::size_t at(int i) { return static_cast<std::size_t>(i); }
 
-std::vector<int> tankNodes(const TzRvnNetworkData& network) {
-    std::vector<int> nodes;
-    for (const TzRvnTank& tank : network.tanks()) nodes.push_back(tank.nodeIndex - 1);
-    std::sort(nodes.begin(), nodes.end());
-    nodes.erase(std::unique(nodes.begin(), nodes.end()), nodes.end());
-    return nodes;
-}
-
 }  // namespace
 
 TzRvnEnvelopeSystem::TzRvnEnvelopeSystem(const TzRvnNetworkData& network, TzRvnEnvelopeLayout layout)
-    : factor_(std::move(layout)),
-      branches_(network.edges().size()),
-      tankNodes_(tankNodes(network)),
-      tankRows_(RowsReachingColumns(factor_.layout(), tankNodes_)) {
+    : factor_(std::move(layout)), branches_(network.edges().size()) {
     const TzRvnEnvelopeLayout& places = factor_.layout();
     for (std::size_t k = 0; k < network.edges().size(); ++k) {
         const TzRvnEdge& edge = network.edges()[k];
@@ -31,27 +20,69 @@ TzRvnEnvelopeSystem::TzRvnEnvelopeSystem(const TzRvnNetworkData& network, TzRvnE
         const int e = edge.endIndex - 1;
         branches_[k] = {places.place(std::max(s, e), std::min(s, e)), places.place(s, s), places.place(e, e)};
     }
+    listNodeEntries(network);
 }
 
-void TzRvnEnvelopeSystem::clear() { std::fill(factor_.values().begin(), factor_.values().end(), 0.0); }
+// Each node's places of A in its row and column, each place once: repeated
+// links share theirs.
+void TzRvnEnvelopeSystem::listNodeEntries(const TzRvnNetworkData& network) {
+    const TzRvnEnvelopeLayout& places = factor_.layout();
+    std::vector<std::size_t> next(at(places.size) + 1, 1);
+    for (const TzRvnEdge& edge : network.edges()) {
+        if (edge.excluded) continue;
+        ++next[at(edge.startIndex)];
+        ++next[at(edge.endIndex)];
+    }
+    next[0] = 0;
+    for (std::size_t i = 1; i < next.size(); ++i) next[i] += next[i - 1];
+    nodeEntries_.resize(next.back());
+    const auto add = [&](int n, std::size_t place, int other) { nodeEntries_[next[at(n)]++] = {place, other}; };
+    for (int i = 0; i < places.size; ++i) add(i, places.place(i, i), i);
+    for (std::size_t k = 0; k < network.edges().size(); ++k) {
+        const TzRvnEdge& edge = network.edges()[k];
+        if (edge.excluded) continue;
+        add(edge.startIndex - 1, branches_[k].offDiagonal, edge.endIndex - 1);
+        add(edge.endIndex - 1, branches_[k].offDiagonal, edge.startIndex - 1);
+    }
+    keepEachPlaceOnce(next);
+}
+
+// next[n] is where node n's entries end; they are sorted by place and their repeats dropped.
+void TzRvnEnvelopeSystem::keepEachPlaceOnce(const std::vector<std::size_t>& ends) {
+    const auto byPlace = [](const TzRvnNodeEntry& a, const TzRvnNodeEntry& b) { return a.place < b.place; };
+    const auto samePlace = [](const TzRvnNodeEntry& a, const TzRvnNodeEntry& b) { return a.place == b.place; };
+    nodeStart_.assign(ends.size(), 0);
+    std::size_t kept = 0;
+    std::size_t begin = 0;
+    for (std::size_t n = 0; n + 1 < ends.size(); ++n) {
+        const auto first = nodeEntries_.begin() + static_cast<std::ptrdiff_t>(begin);
+        const auto last = nodeEntries_.begin() + static_cast<std::ptrdiff_t>(ends[n]);
+        std::sort(first, last, byPlace);
+        const auto unique = std::unique(first, last, samePlace);
+        nodeStart_[n] = kept;
+        kept = static_cast<std::size_t>(std::move(first, unique, nodeEntries_.begin() + static_cast<std::ptrdiff_t>(kept)) -
+                                        nodeEntries_.begin());
+        begin = ends[n];
+    }
+    nodeStart_.back() = kept;
+    nodeEntries_.resize(kept);
+}
+
+// Only the places of A need clearing: the factorisation reads every other place as +0.0.
+void TzRvnEnvelopeSystem::clear() {
+    std::vector<double>& values = factor_.values();
+    for (const TzRvnNodeEntry& entry : nodeEntries_) values[entry.place] = 0.0;
+}
 
 void TzRvnEnvelopeSystem::addBranch(int k, int, int, double c) { AddConductance(factor_.values(), branches_[at(k)], c); }
 
 void TzRvnEnvelopeSystem::fixHead(int n, double level, std::vector<double>& rhs) {
-    const TzRvnEnvelopeLayout& layout = factor_.layout();
-    const std::vector<int> below = rowsBelow(n);
     EliminateFixedHead(level, rhs, factor_.values(), [&](auto visit) {
-        for (int j = layout.rowFirst[at(n)]; j <= n; ++j) visit(layout.place(n, j), j);
-        for (const int j : below) visit(layout.place(j, n), j);
+        for (std::size_t e = nodeStart_[at(n)]; e < nodeStart_[at(n) + 1]; ++e) {
+            visit(nodeEntries_[e].place, nodeEntries_[e].other);
+        }
     });
-    factor_.values()[layout.place(n, n)] = 1;
-}
-
-// A tank's rows are listed once; any other node's are found afresh.
-std::vector<int> TzRvnEnvelopeSystem::rowsBelow(int n) const {
-    const auto tank = std::lower_bound(tankNodes_.begin(), tankNodes_.end(), n);
-    if (tank != tankNodes_.end() && *tank == n) return tankRows_[static_cast<std::size_t>(tank - tankNodes_.begin())];
-    return RowsReachingColumns(factor_.layout(), {n}).front();
+    factor_.values()[factor_.layout().place(n, n)] = 1;
 }
 
 int TzRvnEnvelopeSystem::solve(std::vector<double>& b) { return factor_.solve(b); }

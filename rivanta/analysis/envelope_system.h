@@ -18,11 +18,18 @@ public:
     long long factorEntries() const override;
 
 private:
-    // The rows below node n whose envelope reaches n, in increasing order.
-    std::vector<int> rowsBelow(int n) const;
+    // A place of A in a node's row or column, and the other node of that entry.
+    struct TzRvnNodeEntry {
+        std::size_t place;
+        int other;
+    };
+
+    void listNodeEntries(const TzRvnNetworkData& network);
+    void keepEachPlaceOnce(const std::vector<std::size_t>& ends);
 
     TzRvnEnvelopeFactor factor_;
     std::vector<TzRvnBranchPlaces> branches_;  // by branch, its entries' places
-    std::vector<int> tankNodes_;                // the tanks' nodes, increasing, each once
-    std::vector<std::vector<int>> tankRows_;    // by tank node, rowsBelow(node)
+    // Node n's entries: nodeEntries_[nodeStart_[n]] .. nodeEntries_[nodeStart_[n + 1] - 1].
+    std::vector<std::size_t> nodeStart_;
+    std::vector<TzRvnNodeEntry> nodeEntries_;
 };

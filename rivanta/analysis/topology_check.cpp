@@ -3,11 +3,13 @@
 #include "analysis/analysis_texts.h"
 #include "analysis/text_format.h"
 #include "frame/translation.h"
-#include "network/name_index.h"
 
 #include <algorithm>
 #include <compare>
+#include <cstdint>
 #include <span>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace {
@@ -189,17 +191,20 @@ void writeNodeBranches(const TzRvnNetworkData& network, TzRvnReportStream& repor
 
 }  // namespace
 
+// A name's index through a hash table: the first node of a name wins, an unknown name gives 0.
 void ResolveNodeIndices(TzRvnNetworkData& network) {
-    std::vector<TzRvnNameIndex::Entry> entries;
-    entries.reserve(network.nodes().size());
-    for (std::size_t i = 0; i < network.nodes().size(); ++i) entries.push_back({network.nodes()[i].name, number(i)});
-    TzRvnNameIndex index;
-    index.assign(std::move(entries));
+    std::unordered_map<std::wstring_view, std::int32_t> index;
+    index.reserve(network.nodes().size());
+    for (std::size_t i = 0; i < network.nodes().size(); ++i) index.try_emplace(network.nodes()[i].name.view(), number(i));
+    const auto lookup = [&](const TzRvnName& name) {
+        const auto found = index.find(name.view());
+        return found == index.end() ? 0 : found->second;
+    };
     for (TzRvnEdge& edge : network.edges()) {
-        edge.startIndex = index.lookup(edge.startNode.view());
-        edge.endIndex = index.lookup(edge.endNode.view());
+        edge.startIndex = lookup(edge.startNode);
+        edge.endIndex = lookup(edge.endNode);
     }
-    for (TzRvnTank& tank : network.tanks()) tank.nodeIndex = index.lookup(tank.nodeName.view());
+    for (TzRvnTank& tank : network.tanks()) tank.nodeIndex = lookup(tank.nodeName);
 }
 
 int CheckTopology(TzRvnNetworkData& network, const std::optional<std::wstring>& networkName,

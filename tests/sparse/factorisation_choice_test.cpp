@@ -184,8 +184,7 @@ std::vector<int> ownOrder(int n) {
 }
 
 // The tank elimination of the dense and a sparse system on the same assembled matrix, with levels
-// whose product with 0.0 is not +0.0 and right-hand sides holding -0.0, at a tank's node or at
-// any other.
+// whose product with 0.0 is not +0.0 and right-hand sides holding -0.0.
 template <typename SparseSystem>
 void expectSameFixedHeads(std::mt19937& random, const std::function<SparseSystem(const TzRvnNetworkData&)>& make) {
     const double levels[] = {35.0, -12.0, -0.0, 0.0, std::numeric_limits<double>::infinity(),
@@ -204,8 +203,7 @@ void expectSameFixedHeads(std::mt19937& random, const std::function<SparseSystem
             dense.addBranch(static_cast<int>(k), edge.startIndex - 1, edge.endIndex - 1, c);
             sparse.addBranch(static_cast<int>(k), edge.startIndex - 1, edge.endIndex - 1, c);
         }
-        const int n = trial % 2 == 0 ? network.tanks()[random() % network.tanks().size()].nodeIndex - 1
-                                     : static_cast<int>(random() % static_cast<unsigned>(network.numNodes()));
+        const int n = static_cast<int>(random() % static_cast<unsigned>(network.numNodes()));
         const double level = levels[trial % 6];
         dense.fixHead(n, level, denseRhs);
         sparse.fixHead(n, level, sparseRhs);

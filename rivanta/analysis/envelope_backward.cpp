@@ -1,4 +1,4 @@
-#include "analysis/envelope_substitution.h"
+#include "analysis/envelope_backward.h"
 
 #include <algorithm>
 
@@ -14,9 +14,8 @@ std::size_t at(int i) { return static_cast<std::size_t>(i); }
 // the next one takes its place.
 class BackBlocks {
 public:
-    BackBlocks(const TzRvnEnvelopeLayout& layout, const std::vector<double>& values, std::vector<double>& b,
-               int blockColumns)
-        : layout_(layout), values_(values.data()), b_(b), block_(std::max(blockColumns, 1)),
+    BackBlocks(const TzRvnEnvelopeLayout& layout, const double* values, std::vector<double>& b, int blockColumns)
+        : layout_(layout), values_(values), b_(b), block_(std::max(blockColumns, 1)),
           front_(at(block_)), back_(at(block_)) {}
 
     void solve() {
@@ -94,19 +93,7 @@ private:
 
 }  // namespace
 
-void ForwardSubstitute(const TzRvnEnvelopeLayout& layout, const std::vector<double>& values,
-                       const std::vector<double>& inversePivot, std::vector<double>& b) {
-    for (int i = 0; i < layout.size; ++i) {
-        const double* row = values.data() + layout.place(i, layout.rowFirst[at(i)]);
-        double bi = b[at(i)];
-        for (int j = layout.rowFirst[at(i)]; j < i; ++j, row += kPanelRows) {
-            if (*row != 0.0) bi -= *row * b[at(j)];
-        }
-        b[at(i)] = bi * inversePivot[at(i)];
-    }
-}
-
-void BackSubstitute(const TzRvnEnvelopeLayout& layout, const std::vector<double>& values, std::vector<double>& b,
-                    int blockColumns) {
+void BackSubstituteEnvelope(const TzRvnEnvelopeLayout& layout, const double* values, std::vector<double>& b,
+                            int blockColumns) {
     BackBlocks(layout, values, b, blockColumns).solve();
 }
