@@ -7,11 +7,7 @@
 
 #include <vector>
 
-// The columns solved per block: the best of 16 to 512 on a network of 50,000 nodes.
-inline constexpr int kBackSubstitutionBlock = 64;
-
-// Columns are solved in blocks of blockColumns (at least 1) from the last. Each column's terms
-// from the rows after its block are gathered before the block, row by row, where a row's entries
-// lie side by side; those from the block's own rows as each row is solved.
-void BackSubstituteEnvelope(const TzRvnEnvelopeLayout& layout, const double* values, std::vector<double>& b,
-                            int blockColumns = kBackSubstitutionBlock);
+// Column by column from the last, with the list of the rows whose envelope reaches the column
+// kept in increasing order as it goes: row i + 1 joins it before column i, and a row leaves it
+// past its first column.
+void BackSubstituteEnvelope(const TzRvnEnvelopeLayout& layout, const double* values, std::vector<double>& b);
