@@ -5,9 +5,6 @@
 #include "analysis/envelope_elimination.h"
 #include "analysis/envelope_forward.h"
 
-#include <algorithm>
-#include <cmath>
-
 namespace {
 
 std::size_t at(int i) { return static_cast<std::size_t>(i); }
