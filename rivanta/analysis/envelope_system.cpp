@@ -23,8 +23,7 @@ TzRvnEnvelopeSystem::TzRvnEnvelopeSystem(const TzRvnNetworkData& network, TzRvnE
     listNodeEntries(network);
 }
 
-// Each node's places of A in its row and column, each place once: repeated
-// links share theirs.
+// Each node's places of A in its row and column, each place once: repeated links share theirs.
 void TzRvnEnvelopeSystem::listNodeEntries(const TzRvnNetworkData& network) {
     const TzRvnEnvelopeLayout& places = factor_.layout();
     std::vector<std::size_t> next(at(places.size) + 1, 1);
@@ -47,7 +46,7 @@ void TzRvnEnvelopeSystem::listNodeEntries(const TzRvnNetworkData& network) {
     keepEachPlaceOnce(next);
 }
 
-// next[n] is where node n's entries end; they are sorted by place and their repeats dropped.
+// ends[n] is where node n's entries end; they are sorted by place and their repeats dropped.
 void TzRvnEnvelopeSystem::keepEachPlaceOnce(const std::vector<std::size_t>& ends) {
     const auto byPlace = [](const TzRvnNodeEntry& a, const TzRvnNodeEntry& b) { return a.place < b.place; };
     const auto samePlace = [](const TzRvnNodeEntry& a, const TzRvnNodeEntry& b) { return a.place == b.place; };
