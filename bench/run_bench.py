@@ -1,19 +1,21 @@
 #!/usr/bin/env python3
 """Benchmark of `rivanta calc` against EPANET 2.2 (through epanet-js) on the same generated networks.
 
-    bench/run_bench.py [--sizes 100 1000 ...] [--rivanta build/bin/rivanta] [--work DIR]
+    bench/run_bench.py [--sizes 100 1000 ...] [--repeats 3] [--rivanta build/bin/rivanta] [--work DIR]
 
 For every size it generates a naturally and a randomly numbered town (make_networks.py), runs
 `rivanta calc` as a whole process with each factorisation that is reasonable for the numbering, and
 EPANET's parse and solve of the same .inp in one Node process (epanet_solve.mjs), then prints one
 table per size: solve times and their ratio, peak memory, iteration counts, and the largest head and
-flow differences between the two programs. epanet-js is installed into bench/node_modules on the
+flow differences between the two programs. Every program runs --repeats times and its median time
+is the one shown (peak memory: the largest). epanet-js is installed into bench/node_modules on the
 first run.
 """
 import argparse
 import json
 import os
 import pathlib
+import statistics
 import subprocess
 import sys
 import time
@@ -32,14 +34,25 @@ def install_epanet():
                        stdout=subprocess.DEVNULL)
 
 
-def timed(command):
-    """Runs command; returns (seconds, peak memory in MiB, exit status, standard output)."""
+def timed_once(command):
     started = time.perf_counter()
     process = subprocess.Popen(command, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
     output = process.stdout.read()
     _, status, usage = os.wait4(process.pid, 0)
     seconds = time.perf_counter() - started
     return seconds, usage.ru_maxrss / 1024.0, os.waitstatus_to_exitcode(status), output
+
+
+def timed(command, repeats):
+    """Runs command repeats times; returns (median seconds, largest peak memory in MiB, the last exit
+    status and standard output); stops at the first failing run."""
+    runs = []
+    for _ in range(repeats):
+        runs.append(timed_once(command))
+        if runs[-1][2] != 0:
+            break
+    seconds = statistics.median(run[0] for run in runs)
+    return seconds, max(run[1] for run in runs), runs[-1][2], runs[-1][3]
 
 
 def reads_inp(rivanta):
@@ -67,7 +80,7 @@ def differences(results_path, epanet):
     return dh, dq, max(abs(q) for q in epanet["flows"])
 
 
-def rivanta_runs(rivanta, stem, numbering, junctions, inp_ok):
+def rivanta_runs(rivanta, stem, numbering, junctions, inp_ok, repeats):
     network = stem.with_suffix(".inp") if inp_ok else stem.with_suffix(".ptv")
     if not network.exists():
         return []
@@ -77,7 +90,8 @@ def rivanta_runs(rivanta, stem, numbering, junctions, inp_ok):
     runs = []
     for solver in solvers:
         out = stem.parent / f"{stem.name}-{solver}"
-        seconds, memory, status, output = timed([rivanta, "calc", str(network), "--solver", solver, "--out", str(out)])
+        seconds, memory, status, output = timed([rivanta, "calc", str(network), "--solver", solver, "--out", str(out)],
+                                                repeats)
         runs.append((solver, network.suffix, seconds, memory, status, iterations(output), out / "results.json"))
     return runs
 
@@ -91,21 +105,34 @@ def table(junctions, rows):
         print("| " + " | ".join(row) + " |")
 
 
-def bench_size(junctions, rivanta, work, inp_ok):
+def epanet_runs(stem, repeats):
+    """EPANET's results of the last run with its median solve time over the runs, and its largest
+    peak memory in MiB."""
+    epanet_json = stem.with_suffix(".epanet.json")
+    seconds = []
+    memory = 0.0
+    for _ in range(repeats):
+        _, peak, status, output = timed_once(["node", str(BENCH / "epanet_solve.mjs"), str(stem.with_suffix(".inp")),
+                                              str(epanet_json)])
+        if status != 0:
+            raise SystemExit(output)
+        with open(epanet_json) as f:
+            epanet = json.load(f)
+        seconds.append(epanet["seconds"])
+        memory = max(memory, peak)
+    epanet["seconds"] = statistics.median(seconds)
+    return epanet, memory
+
+
+def bench_size(junctions, rivanta, work, inp_ok, repeats):
     rows = []
     for numbering in ("natural", "random"):
         stem = work / f"town{junctions}-{numbering}"
         subprocess.run([sys.executable, str(BENCH / "make_networks.py"), str(junctions), numbering, str(stem)],
                        check=True, stdout=subprocess.DEVNULL)
-        epanet_json = stem.with_suffix(".epanet.json")
-        _, epanet_memory, status, output = timed(["node", str(BENCH / "epanet_solve.mjs"), str(stem.with_suffix(".inp")),
-                                                  str(epanet_json)])
-        if status != 0:
-            raise SystemExit(output)
-        with open(epanet_json) as f:
-            epanet = json.load(f)
+        epanet, epanet_memory = epanet_runs(stem, repeats)
         for solver, suffix, seconds, memory, status, its, results in rivanta_runs(rivanta, stem, numbering, junctions,
-                                                                                  inp_ok):
+                                                                                  inp_ok, repeats):
             found = differences(results, epanet) if status == 0 else None
             dh, dq, qmax = found if found else (float("nan"),) * 3
             rows.append([numbering, f"--solver {solver}", suffix, f"{seconds:.3f}", f"{epanet['seconds']:.3f}",
@@ -117,6 +144,7 @@ def bench_size(junctions, rivanta, work, inp_ok):
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--sizes", type=int, nargs="+", default=[100, 1000, 5000, 10000, 20000, 50000])
+    parser.add_argument("--repeats", type=int, default=3, help="runs of each program; the median time is shown")
     parser.add_argument("--rivanta", default=str(ROOT / "build" / "bin" / "rivanta"))
     parser.add_argument("--work", default=str(BENCH / "work"))
     args = parser.parse_args()
@@ -127,7 +155,7 @@ def main():
     if not inp_ok:
         print(f"rivanta calc reads no .inp files yet: Portavia files only, up to {PORTAVIA_LIMIT} nodes")
     for junctions in args.sizes:
-        bench_size(junctions, args.rivanta, work, inp_ok)
+        bench_size(junctions, args.rivanta, work, inp_ok, max(args.repeats, 1))
 
 
 if __name__ == "__main__":
