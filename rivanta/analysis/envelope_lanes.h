@@ -7,8 +7,9 @@
 // 0.0 where no sum starts at -0.0: a product with a finite factor of 0.0 is then a zero, and a sum
 // that never was -0.0 keeps its bits when a zero is taken from it.
 //
-// The steps are always inlined: the elimination that uses them is built once for AVX2 and once
-// for the baseline, and each build gets its own instructions for them.
+// The steps are always inlined: the elimination and the forward substitution that use them are
+// built once for AVX2 and once for the baseline (runOnBestLanes), and each build gets its own
+// instructions for them.
 #pragma once
 
 #include "analysis/envelope_layout.h"
