@@ -7,6 +7,7 @@ namespace {
 
 using rvntest::name;
 using rvntest::sampleNetwork;
+using rvntest::calculationSettings;
 
 class NetworkInDrawing : public rvntest::DrawingTest {
 protected:
@@ -79,14 +80,7 @@ TEST_F(NetworkInDrawing, WithoutItsDictionaryTheCheckAndTheCalculationStopAfterT
 // Two nodes joined by one branch, a tank on the first, a demand at the second.
 TzRvnNetworkData twoNodes() {
     TzRvnNetworkData network;
-    TzRvnSettings settings;
-    settings.viscosity = 1.004e-6;
-    settings.initialVelocity = 1.0;
-    settings.maxIterations = 100;
-    settings.minBranchFlow = 1e-7;
-    settings.headTolerance = 0.001;
-    settings.flowTolerance = 1e-5;
-    network.setSettings(settings);
+    network.setSettings(calculationSettings());
     network.setNumNodes(2);
     network.nodes()[0].name = name(L"1");
     network.nodes()[0].elevation = 40.0;

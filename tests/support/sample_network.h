@@ -12,22 +12,29 @@ namespace rvntest {
 
 inline TzRvnName name(const wchar_t* text) { return TzRvnName::from(text).value(); }
 
-// Three nodes (the second without name or note), two branches (the second excluded), two tanks (the
-// second without note), with results as a calculation leaves them and settings in l/s and mm.
-inline TzRvnNetworkData sampleNetwork() {
-    TzRvnNetworkData network(true);
+// Settings a calculation converges with on the small test networks: water at 20 °C, a start at
+// 1 m/s, tolerances of 1 mm and 0.01 l/s.
+inline TzRvnSettings calculationSettings() {
     TzRvnSettings settings;
-    settings.flowUnit = 1;
-    settings.diameterUnit = 2;
-    settings.roughnessUnit = 2;
-    settings.slopeUnit = 1;
-    settings.fluidIndex = 0;
     settings.viscosity = 1.004e-6;
     settings.initialVelocity = 1.0;
     settings.maxIterations = 100;
     settings.minBranchFlow = 1e-7;
     settings.headTolerance = 0.001;
     settings.flowTolerance = 1e-5;
+    return settings;
+}
+
+// Three nodes (the second without name or note), two branches (the second excluded), two tanks (the
+// second without note), with results as a calculation leaves them and settings in l/s and mm.
+inline TzRvnNetworkData sampleNetwork() {
+    TzRvnNetworkData network(true);
+    TzRvnSettings settings = calculationSettings();
+    settings.flowUnit = 1;
+    settings.diameterUnit = 2;
+    settings.roughnessUnit = 2;
+    settings.slopeUnit = 1;
+    settings.fluidIndex = 0;
     settings.materialIndex = 2;
     settings.defaultRoughness = 0.0001;
     settings.minPressureHead = 0.1;
