@@ -9,6 +9,8 @@ constexpr double kColebrookStart = 6.0;
 constexpr int kColebrookSteps = 10;
 constexpr double kColebrookReynoldsTerm = 2.51;
 constexpr double kColebrookRoughnessTerm = 3.71;
+// Hagen-Poiseuille: f = 64 / Re in laminar flow.
+constexpr double kLaminarFactorTimesReynolds = 64.0;
 // 8 / (g pi^2): Darcy-Weisbach in terms of flow, dh = 0.08263 f L Q^2 / D^5.
 constexpr double kDarcyFlowConstant = 0.08263;
 
@@ -21,8 +23,11 @@ double ColebrookInverseRootFactor(double reynolds, double roughness, double diam
     for (int step = 0; step < kColebrookSteps; ++step) {
         x = -2.0 * std::log10((x * kColebrookReynoldsTerm) / reynolds + roughness / (kColebrookRoughnessTerm * diameter));
     }
-    return x;
+    if (std::isfinite(x) && x > 0.0) return x;
+    return LaminarInverseRootFactor(reynolds);
 }
+
+double LaminarInverseRootFactor(double reynolds) { return std::sqrt(reynolds / kLaminarFactorTimesReynolds); }
 
 double BranchResistance(const TzRvnEdge& edge, double reynolds) {
     const double x = ColebrookInverseRootFactor(reynolds, edge.roughness, edge.diameter);

@@ -6,8 +6,13 @@
 
 // 1/sqrt(f) of the Colebrook-White equation for a pipe of diameter and absolute roughness (m) at
 // the Reynolds number: ten fixed-point steps x = -2 log10(2.51 x / Re + eps / (3.71 D)) from
-// x = 6, with no convergence test.
+// x = 6, with no convergence test. Where the steps do not end on a finite positive x (below a
+// Reynolds number of about 15 the argument of the logarithm turns negative: a branch at the flow
+// floor is laminar), the laminar law's value.
 double ColebrookInverseRootFactor(double reynolds, double roughness, double diameter);
+
+// 1/sqrt(f) of the laminar law f = 64 / Re, sqrt(Re / 64); 0 (an infinite factor) at Re = 0.
+double LaminarInverseRootFactor(double reynolds);
 
 // R = 0.08263 (L / (D^5 x^2) + Csi / D^4) of the branch, x from ColebrookInverseRootFactor.
 double BranchResistance(const TzRvnEdge& edge, double reynolds);
