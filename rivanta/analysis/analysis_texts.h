@@ -52,6 +52,36 @@ inline constexpr std::wstring_view kNotPositiveDefinite = L"Matrice NON definita
 inline constexpr std::wstring_view kUnresolvedIndices =
     L"Indici nodali non risolti: eseguire prima la verifica topologica della rete\n";
 
+// Values the solver cannot work with, refused before it starts.
+inline constexpr std::wstring_view kValuesUnusable = L"Impossibile avviare il calcolo: valori non utilizzabili\n";
+inline constexpr std::wstring_view kMoreValuesUnusable = L"... e altri %d valori non utilizzabili\n";
+inline constexpr std::wstring_view kViscosityUnusable =
+    L"Viscosita' cinematica %s m2/s: deve essere un numero positivo\n";
+inline constexpr std::wstring_view kInitialVelocityUnusable =
+    L"Velocita' iniziale nei rami %s m/s: deve essere un numero positivo\n";
+inline constexpr std::wstring_view kIterationLimitUnusable =
+    L"Numero max iterazioni %d: e' richiesta almeno una iterazione\n";
+inline constexpr std::wstring_view kMinBranchFlowUnusable =
+    L"Portata minima rami %s m3/s: deve essere un numero positivo\n";
+inline constexpr std::wstring_view kHeadToleranceUnusable =
+    L"Tolleranza sul carico %s m: deve essere un numero non negativo\n";
+inline constexpr std::wstring_view kFlowToleranceUnusable =
+    L"Tolleranza su Q %s m3/s: deve essere un numero non negativo\n";
+inline constexpr std::wstring_view kDemandUnusable = L"Nodo %s: portata %s m3/s: deve essere un numero\n";
+inline constexpr std::wstring_view kElevationUnusable = L"Nodo %s: quota %s m: deve essere un numero\n";
+inline constexpr std::wstring_view kLengthUnusable =
+    L"Ramo %d (%s-%s): lunghezza %s m: deve essere un numero non negativo\n";
+inline constexpr std::wstring_view kDiameterUnusable =
+    L"Ramo %d (%s-%s): diametro %s m: deve essere un numero positivo\n";
+inline constexpr std::wstring_view kRoughnessUnusable = L"Ramo %d (%s-%s): scabrezza %s m: deve essere un numero\n";
+inline constexpr std::wstring_view kCsiUnusable =
+    L"Ramo %d (%s-%s): perdita concentrata %s: deve essere un numero\n";
+inline constexpr std::wstring_view kTankLevelUnusable =
+    L"Serbatoio %d (nodo %s): livello %s m: deve essere un numero\n";
+inline constexpr std::wstring_view kSystemTooLarge =
+    L"Impossibile allocare la matrice del sistema: servono %s MiB, ne sono disponibili %s\n";
+inline constexpr std::wstring_view kNoMemoryForSystem = L"Impossibile allocare la matrice del sistema: memoria esaurita\n";
+
 // Messages that close a calculation run, and its report files.
 inline constexpr std::wstring_view kCheckReportName = L"rvncheck.tmp";
 inline constexpr std::wstring_view kCalcReportName = L"rvncalcr.tmp";

@@ -7,6 +7,7 @@
 #include "frame/translation.h"
 #include "zaf_acad_mgr.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -32,8 +33,25 @@ std::wstring listed(const std::vector<int>& elements, Label label) {
     return text;
 }
 
-std::wstring iterationLine(const TzRvnSolverOutcome& solver) {
+std::wstring tankLabel(const TzRvnNetworkData& network, int t) {
+    return std::to_wstring(t + 1) + L" (node " + network.tanks()[static_cast<std::size_t>(t)].nodeName.str() + L")";
+}
+
+// At most kListedElements elements, then how many more there are.
+constexpr std::size_t kListedElements = 20;
+
+template <class Label>
+std::wstring listedLine(const std::wstring& heading, const std::vector<int>& elements, Label label) {
+    if (elements.empty()) return {};
+    const std::vector<int> shown(elements.begin(), elements.begin() + std::min(elements.size(), kListedElements));
+    std::wstring line = heading + listed(shown, label);
+    if (elements.size() > shown.size()) line += L" and " + std::to_wstring(elements.size() - shown.size()) + L" more";
+    return line + L"\n";
+}
+
+std::wstring iterationLine(const TzRvnSolverOutcome& solver, bool finite) {
     const std::wstring count = std::to_wstring(solver.iterations);
+    if (!finite) return L"Results not finite after " + count + L" iterations: no solution\n";
     if (solver.converged) return L"Converged after " + count + L" iterations\n";
     return L"Stopped at the iteration limit after " + count + L" iterations, tolerances not met\n";
 }
@@ -77,7 +95,7 @@ std::wstring CalcSummary(const std::wstring& networkName, const TzRvnCalcRun& ru
                            std::to_wstring(network.numTanks()) + L"\n";
     if (run.status == TzRvnCalcStatus::calculated) {
         summary += L"H max " + HeadText(network.maxHead()) + L", H min " + HeadText(network.minHead()) + L"\n";
-        summary += iterationLine(run.solver);
+        summary += iterationLine(run.solver, NonFiniteResults(network).empty());
     }
     if (run.status != TzRvnCalcStatus::networkNotOpened && run.status != TzRvnCalcStatus::checkReportNotCreated) {
         summary += L"Topology report: " + quoted(files.checkReport) + L"\n";
@@ -93,9 +111,12 @@ std::wstring CalcDiagnosis(const TzRvnCalcRun& run, const TzRvnNetworkData& netw
         if (unfed.empty()) return {};
         return L"Nodes that no tank feeds: " + listed(unfed, [&](int i) { return nodeLabel(network, i); }) + L"\n";
     }
+    if (!run.solver.refusal.empty()) return run.solver.refusal;
     if (run.status != TzRvnCalcStatus::calculated) return {};
-    const std::vector<int> notNumbers = BranchesWithNaN(network);
-    if (notNumbers.empty()) return {};
-    return L"Branches whose results are not numbers: " +
-           listed(notNumbers, [&](int k) { return branchLabel(network, k); }) + L"\n";
+    const TzRvnNonFiniteResults nonFinite = NonFiniteResults(network);
+    return listedLine(L"Nodes whose results are not finite: ", nonFinite.nodes,
+                      [&](int i) { return nodeLabel(network, i); }) +
+           listedLine(L"Branches whose results are not finite: ", nonFinite.branches,
+                      [&](int k) { return branchLabel(network, k); }) +
+           listedLine(L"Tanks whose flow is not finite: ", nonFinite.tanks, [&](int t) { return tankLabel(network, t); });
 }

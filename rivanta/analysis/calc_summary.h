@@ -1,5 +1,5 @@
 // What the tool "rivanta calc" tells at the end of a run: the message the dialog would show, a
-// short summary, and the elements behind an aborted calculation or results that are not numbers.
+// short summary, and the elements behind an aborted calculation or results that are not finite.
 #pragma once
 
 #include "analysis/calc_run.h"
@@ -18,6 +18,7 @@ std::wstring HeadText(double head);
 std::wstring CalcSummary(const std::wstring& networkName, const TzRvnCalcRun& run, const TzRvnNetworkData& network,
                          const TzRvnCalcFiles& files, const std::wstring& resultsPath);
 
-// After a non-positive pivot, the nodes of network that no tank feeds; after a calculation, the
-// branches whose results hold NaN. Empty when there is nothing to name.
+// After a non-positive pivot, the nodes of network that no tank feeds; when the calculation did not
+// start, why; after a calculation, the nodes, branches and tanks whose results are not finite.
+// Empty when there is nothing to name.
 std::wstring CalcDiagnosis(const TzRvnCalcRun& run, const TzRvnNetworkData& network);

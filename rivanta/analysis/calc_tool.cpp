@@ -7,6 +7,7 @@
 #include "analysis/calc_schema.h"
 #include "analysis/calc_summary.h"
 #include "analysis/inp_reader.h"
+#include "analysis/non_finite_results.h"
 #include "analysis/analysis_texts.h"
 #include "analysis/results_json.h"
 #include "frame/document_states.h"
@@ -73,7 +74,7 @@ std::wstring resultsPathFor(const TzRvnCalcOptions& options, const std::wstring&
 }
 
 // Checks and calculates the network under name, then tells the outcome; calculated tells whether
-// results were stored.
+// finite results were stored (only those may be written back into a drawing).
 int calculateNetwork(const TzRvnCalcOptions& options, const std::wstring& name, AcDbObjectId id,
                      const std::wstring& folder, bool& calculated) {
     const TzRvnCalcFiles files = CalcFilesIn(folder);
@@ -86,7 +87,7 @@ int calculateNetwork(const TzRvnCalcOptions& options, const std::wstring& name, 
     const TzRvnCalcRun run = opened.isOpen() ? RunNetworkCalculation(*opened, files, choice) : TzRvnCalcRun();
     const TzRvnNetworkData none;
     const TzRvnNetworkData& network = opened.isOpen() ? opened->data() : none;
-    calculated = run.status == TzRvnCalcStatus::calculated;
+    calculated = run.status == TzRvnCalcStatus::calculated && NonFiniteResults(network).empty();
     const std::wstring results = resultsPathFor(options, folder);
     const bool resultsWritten = results.empty() || WriteResultsJsonFile(results, network, run.check, run.calc);
     print(std::cout, CalcSummary(name, run, network, files, resultsWritten ? results : L""));
@@ -94,8 +95,7 @@ int calculateNetwork(const TzRvnCalcOptions& options, const std::wstring& name, 
     const std::wstring diagnosis = CalcDiagnosis(run, network);
     print(std::cerr, diagnosis);
     if (!resultsWritten) print(std::cerr, L"rivanta calc: cannot write the results to \"" + results + L"\"\n");
-    const bool usable = run.status == TzRvnCalcStatus::calculated && diagnosis.empty() && resultsWritten;
-    return usable ? kCalculated : kNotCalculated;
+    return calculated && diagnosis.empty() && resultsWritten ? kCalculated : kNotCalculated;
 }
 
 // The .ptv or .inp file read whole, then added to the current drawing as a new network and
@@ -140,7 +140,7 @@ int calculateDrawingNetwork(const TzRvnCalcOptions& options) {
     bool calculated = false;
     const int status = calculateNetwork(options, options.networkName, id, folder, calculated);
     if (!options.save) return status;
-    if (!calculated) return notCalculated(L"Drawing not saved: the network has no new results");
+    if (!calculated) return notCalculated(L"Drawing not saved: the calculation gave no usable results");
     message = WriteNetworkSchema(id, options.networkName);
     if (message.empty()) message = drawing.save(options.input);
     if (!message.empty()) return notCalculated(message);

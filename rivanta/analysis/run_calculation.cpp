@@ -3,8 +3,6 @@
 #include "analysis/solver.h"
 #include "analysis/topology_check.h"
 
-#include <cmath>
-
 namespace {
 
 bool validIndex(int index, int nodeCount) { return index >= 1 && index <= nodeCount; }
@@ -51,18 +49,6 @@ std::vector<int> NodesWithoutTank(const TzRvnNetworkData& network) {
     return unfed;
 }
 
-std::vector<int> BranchesWithNaN(const TzRvnNetworkData& network) {
-    std::vector<int> branches;
-    for (std::size_t k = 0; k < network.edges().size(); ++k) {
-        const TzRvnEdge& e = network.edges()[k];
-        if (std::isnan(e.flow) || std::isnan(e.velocity) || std::isnan(e.reynolds) || std::isnan(e.frictionSlope) ||
-            std::isnan(e.headLoss)) {
-            branches.push_back(static_cast<int>(k));
-        }
-    }
-    return branches;
-}
-
 TzRvnRunOutcome RunCalculation(TzRvnNetworkData& network, const std::optional<std::wstring>& networkName,
                                TzRvnReportStream& checkReport, const TzRvnReportOpener& openCalcReport,
                                const TzRvnSolverChoice& choice) {
@@ -81,7 +67,7 @@ TzRvnRunOutcome RunCalculation(TzRvnNetworkData& network, const std::optional<st
     if (solved.result) {
         outcome.maxHead = network.maxHead();
         outcome.minHead = network.minHead();
-        outcome.branchesWithNaN = BranchesWithNaN(network);
+        outcome.nonFinite = NonFiniteResults(network);
     }
     return outcome;
 }

@@ -2,6 +2,7 @@
 // solver, with what a summary of the run needs to say.
 #pragma once
 
+#include "analysis/non_finite_results.h"
 #include "analysis/report_stream.h"
 #include "analysis/sparse_system.h"
 #include "network/network_data.h"
@@ -21,7 +22,7 @@ struct TzRvnRunOutcome {
     double maxHead = 0.0;          // TzRvnNetworkData::maxHead after a completed calculation
     double minHead = 0.0;          // TzRvnNetworkData::minHead after a completed calculation
     std::vector<int> nodesWithoutTank;  // 0-based nodes no tank feeds, after a failed pivot
-    std::vector<int> branchesWithNaN;   // 0-based branches whose results hold NaN
+    TzRvnNonFiniteResults nonFinite;    // results that are not finite, after a completed calculation
 };
 
 // Opens the calculation report when the check has passed; null when it cannot be created. The
@@ -37,6 +38,3 @@ TzRvnRunOutcome RunCalculation(TzRvnNetworkData& network, const std::optional<st
 // The 0-based nodes that no tank reaches through branches not excluded (indices as resolved by
 // the topology check).
 std::vector<int> NodesWithoutTank(const TzRvnNetworkData& network);
-
-// The 0-based branches with a NaN among their five results.
-std::vector<int> BranchesWithNaN(const TzRvnNetworkData& network);

@@ -6,9 +6,12 @@
 #include "analysis/flow_update.h"
 #include "analysis/friction.h"
 #include "analysis/iteration_log.h"
+#include "analysis/system_memory.h"
+#include "analysis/unusable_values.h"
 #include "frame/translation.h"
 
 #include <cmath>
+#include <new>
 
 namespace {
 
@@ -102,6 +105,23 @@ void iterate(const TzRvnNetworkData& network, TzRvnHydraulicState& state, TzRvnR
     }
 }
 
+TzRvnSolverOutcome refused(const std::wstring& why, TzRvnReportStream& report, TzRvnSolverOutcome& outcome) {
+    report.write(why);
+    outcome.refusal = why;
+    return outcome;
+}
+
+// The working storage, or nothing when the memory for it cannot be had.
+std::optional<TzRvnHydraulicState> allocateState(const TzRvnNetworkData& network, TzRvnFactorisation factorisation) {
+    std::optional<TzRvnHydraulicState> state;
+    try {
+        state.emplace(network, factorisation);
+    } catch (const std::bad_alloc&) {
+        state.reset();
+    }
+    return state;
+}
+
 }  // namespace
 
 TzRvnSolverOutcome SolveNetwork(TzRvnNetworkData& network, const std::optional<std::wstring>& networkName,
@@ -117,12 +137,16 @@ TzRvnSolverOutcome SolveNetwork(TzRvnNetworkData& network, const std::optional<s
         report.write(TranslateText(rvntext::kUnresolvedIndices));
         return outcome;
     }
-    const int limit = network.settings().maxIterations;
-    if (limit < 1) {
-        WriteLimitMessage(report, limit);
-        return outcome;
+    if (const std::vector<std::wstring> unusable = UnusableValues(network); !unusable.empty()) {
+        return refused(UnusableValuesText(unusable), report, outcome);
     }
-    TzRvnHydraulicState state(network, choice.factorisation);
+    const std::wstring tooLarge =
+        SystemMemoryRefusal(network.numNodes(), choice.factorisation, AvailableMemoryBytes());
+    if (!tooLarge.empty()) return refused(tooLarge, report, outcome);
+    std::optional<TzRvnHydraulicState> allocated = allocateState(network, choice.factorisation);
+    if (!allocated) return refused(TranslateText(rvntext::kNoMemoryForSystem), report, outcome);
+    TzRvnHydraulicState& state = *allocated;
+    const int limit = network.settings().maxIterations;
     outcome.factorEntries = state.matrix->factorEntries();
     if (choice.factorReady) choice.factorReady(outcome.factorEntries);
     InitialiseFlows(network, state);

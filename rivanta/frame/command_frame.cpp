@@ -5,6 +5,7 @@
 #include "host/command_line.h"
 #include "host/resource_override.h"
 
+#include <new>
 #include <optional>
 #include <string>
 
@@ -20,5 +21,9 @@ void RunCommand(const wchar_t* name, TzRvnResources resources, TzRvnCommandBody 
     }
     std::optional<TzRvnResourceOverride> pluginResources;
     if (resources == TzRvnResources::pluginFirst) pluginResources.emplace();
-    body();
+    try {
+        body();
+    } catch (const std::bad_alloc&) {
+        PrintMessage(L"\nImpossibile completare " + std::wstring(name) + L": memoria insufficiente");
+    }
 }

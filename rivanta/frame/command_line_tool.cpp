@@ -5,11 +5,13 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 #include <string>
 #include <string_view>
 
 namespace {
 
+constexpr int kFailure = 1;
 constexpr int kUsageError = 2;
 
 bool isHelpRequest(std::string_view argument) { return argument == "--help" || argument == "-h"; }
@@ -34,6 +36,16 @@ const TzRvnTool* findTool(const std::vector<TzRvnTool>& tools, std::string_view 
     return nullptr;
 }
 
+// Runs a tool; a job the memory runs out for ends with a message instead of taking the host down.
+int runGuarded(const TzRvnTool& tool, int argc, const char* const* argv, std::ostream& err) {
+    try {
+        return tool.run(argc, argv);
+    } catch (const std::bad_alloc&) {
+        err << "rivanta " << tool.name << ": not enough memory for this job\n";
+        return kFailure;
+    }
+}
+
 }  // namespace
 
 const std::vector<TzRvnTool>& commandLineTools() {
@@ -51,7 +63,7 @@ int RunCommandLineTool(const std::vector<TzRvnTool>& tools, int argc, const char
         listTools(tools, out);
         return 0;
     }
-    if (const TzRvnTool* tool = findTool(tools, argv[0])) return tool->run(argc, argv);
+    if (const TzRvnTool* tool = findTool(tools, argv[0])) return runGuarded(*tool, argc, argv, err);
     err << "rivanta: unknown tool '" << argv[0] << "'\n";
     if (std::any_of(argv + 1, argv + argc, [](const char* argument) { return argument && isHelpRequest(argument); })) {
         listTools(tools, out);

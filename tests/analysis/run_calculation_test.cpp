@@ -75,11 +75,23 @@ TEST(RunCalculation, AnEmptyNetworkPassesAndConvergesWithNothingToStore) {
                                             L"================================================\n"));
 }
 
-TEST(RunCalculation, FindsTheBranchesWhoseResultsHoldNaN) {
-    TzRvnNetworkData network = NetworkBuilder().node(L"1").node(L"2").branch(L"1", L"2").branch(L"1", L"2").branch(L"2", L"1").build();
-    network.edges()[1].reynolds = std::numeric_limits<double>::quiet_NaN();
-    network.edges()[2].headLoss = std::numeric_limits<double>::infinity();
-    EXPECT_EQ(BranchesWithNaN(network), (std::vector<int>{1}));
+TEST(RunCalculation, FindsEveryResultThatIsNotFinite) {
+    TzRvnNetworkData network = NetworkBuilder().node(L"1").node(L"2").node(L"3").branch(L"1", L"2").branch(L"1", L"2")
+                                   .branch(L"2", L"1").branch(L"2", L"3").tank(L"1", 40).tank(L"3", 30).build();
+    EXPECT_TRUE(NonFiniteResults(network).empty());
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double infinity = std::numeric_limits<double>::infinity();
+    network.edges()[1].reynolds = nan;
+    network.edges()[2].headLoss = infinity;
+    network.edges()[3].velocity = -infinity;
+    network.nodes()[1].pressureHead = nan;
+    network.nodes()[2].head = infinity;
+    network.tanks()[1].flow = nan;
+    const TzRvnNonFiniteResults found = NonFiniteResults(network);
+    EXPECT_EQ(found.nodes, (std::vector<int>{1, 2}));
+    EXPECT_EQ(found.branches, (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(found.tanks, (std::vector<int>{1}));
+    EXPECT_FALSE(found.empty());
 }
 
 TEST(RunMessages, QuoteTheReportPaths) {

@@ -33,11 +33,15 @@ class CalcDrawing : public rvntest::OpenObjectCheckedTest {
 protected:
     void SetUp() override {
         RegisterNetworkClass();
-        AcDbDatabase db;
-        TzRvnNetworkData network;
         const auto yes = [](const std::wstring&) { return true; };
         const std::string bytes = rvntest::readBytes(kCasesDir / (kCase + ".ptv"));
-        ASSERT_EQ(TzRvnImportStatus::imported, ReadPortaviaBytes(bytes, L"e01", {}, yes, network).status);
+        ASSERT_EQ(TzRvnImportStatus::imported, ReadPortaviaBytes(bytes, L"e01", {}, yes, caseNetwork).status);
+        saveDrawingWith(caseNetwork);
+    }
+
+    // Saves the drawing anew with network as its only network.
+    void saveDrawingWith(const TzRvnNetworkData& network) {
+        AcDbDatabase db;
         AcDbObjectId id;
         ASSERT_EQ(Acad::eOk, AddNetwork(&db, rvnos::fromUtf8(kCase), std::make_unique<TzRvnNetwork>(network), id));
         std::wstring message;
@@ -60,6 +64,7 @@ protected:
     }
 
     rvntest::ScratchDir scratch;
+    TzRvnNetworkData caseNetwork;
 };
 
 TEST_F(CalcDrawing, CalculatesTheNamedNetworkAndSavesItsResultsWithSave) {
@@ -87,6 +92,42 @@ TEST_F(CalcDrawing, CalculatesTheNamedNetworkAndSavesItsResultsWithSave) {
     }
     const double flow = results.find("branches")->items()[0].find("flow")->number();
     EXPECT_TRUE(rvntest::numbersMatch(flow, network.edges()[0].flow));
+}
+
+TEST_F(CalcDrawing, AValueTheSolverCannotUseIsRefusedAndNothingSaved) {
+    TzRvnNetworkData network = caseNetwork;
+    TzRvnSettings settings = network.getSettings();
+    settings.headTolerance = -0.001;
+    network.setSettings(settings);
+    network.edges()[0].length = -100.0;
+    saveDrawingWith(network);
+    const std::string before = rvntest::readBytes(drawing());
+    const fs::path out = scratch / "out";
+    const rvntest::ProgramRun run =
+        runCalc(singleQuoted(drawing()) + " --network " + kCase + " --save --out " + singleQuoted(out));
+    EXPECT_EQ(1, run.status);
+    const std::string refusal = "Impossibile avviare il calcolo: valori non utilizzabili\n"
+                                "Tolleranza sul carico -0.001 m: deve essere un numero non negativo\n"
+                                "Ramo 1 (1-2): lunghezza -100 m: deve essere un numero non negativo\n";
+    EXPECT_NE(std::string::npos, run.output.find(refusal)) << run.output;
+    EXPECT_EQ(std::string::npos, run.output.find("Converged")) << run.output;
+    EXPECT_TRUE(rvntest::readBytes(out / "rvncalcr.tmp").ends_with(refusal));
+    EXPECT_EQ(before, rvntest::readBytes(drawing()));
+}
+
+TEST_F(CalcDrawing, ResultsThatAreNotFiniteAreNamedAndNeverSaved) {
+    TzRvnNetworkData network = caseNetwork;
+    network.edges()[0].length = 0.0;
+    saveDrawingWith(network);
+    const std::string before = rvntest::readBytes(drawing());
+    const rvntest::ProgramRun run =
+        runCalc(singleQuoted(drawing()) + " --network " + kCase + " --save --out " + singleQuoted(scratch / "out"));
+    EXPECT_EQ(1, run.status);
+    EXPECT_NE(std::string::npos, run.output.find("Results not finite after ")) << run.output;
+    EXPECT_NE(std::string::npos, run.output.find("Branches whose results are not finite: 1 (1-2)\n")) << run.output;
+    EXPECT_EQ(std::string::npos, run.output.find("Converged")) << run.output;
+    EXPECT_NE(std::string::npos, run.output.find("Drawing not saved")) << run.output;
+    EXPECT_EQ(before, rvntest::readBytes(drawing()));
 }
 
 TEST_F(CalcDrawing, AMissingNetworkOrAFileThatIsNoDrawingIsToldAndNothingWritten) {

@@ -3,6 +3,7 @@
 // failing checks, aborted calculations, refused imports and bad arguments end with a clear message
 // and a non-zero status, and no object is ever left open.
 #include "analysis/json_reader.h"
+#include "network/elements.h"
 #include "calc_program.h"
 #include "results_compare.h"
 #include "test_files.h"
@@ -172,7 +173,7 @@ TEST(CalcTool, AnAbortedCalculationNamesTheNodesNoTankFeeds) {
     EXPECT_NE(std::string::npos, run.output.find(message)) << run.output;
 }
 
-TEST(CalcTool, ResultsThatAreNotNumbersNameTheirBranches) {
+TEST(CalcTool, AZeroDiameterKeptAfterTheImportsQuestionIsRefusedBeforeTheCalculation) {
     rvntest::ScratchDir scratch;
     const rvntest::PortaviaBytes file(2, {{1, 2, 100.0, 0.0001, 0.0}}, 1, 50.0);
     const fs::path ptv = scratch / "diametro.ptv";
@@ -180,9 +181,47 @@ TEST(CalcTool, ResultsThatAreNotNumbersNameTheirBranches) {
     const rvntest::ProgramRun run = runCalc(singleQuoted(ptv) + " --yes --out " + singleQuoted(scratch / "out"));
     EXPECT_EQ(1, run.status) << run.output;
     EXPECT_NE(std::string::npos, run.output.find("Il diametro del ramo 1 NON e' POSITIVO -> yes (--yes)")) << run.output;
-    EXPECT_NE(std::string::npos, run.output.find("Branches whose results are not numbers: 1 (1-2)\n")) << run.output;
+    EXPECT_NE(std::string::npos, run.output.find("Calcolo della rete  *** ABORTITO ***\n"
+                                                 "Impossibile avviare il calcolo: valori non utilizzabili\n"
+                                                 "Ramo 1 (1-2): diametro 0 m: deve essere un numero positivo\n"))
+        << run.output;
     const TzRvnJson results = parse(rvntest::readBytes(scratch / "out" / "results.json"));
-    EXPECT_TRUE(std::isnan(*results.find("branches")->items()[0].find("flow")->asNumber()));
+    EXPECT_EQ(0, results.find("calc")->number());
+    EXPECT_EQ(NO_RESULT, *results.find("branches")->items()[0].find("flow")->asNumber());
+}
+
+TEST(CalcTool, AZeroLengthIsCalculatedAndItsInfiniteSlopeEndsTheJobWithoutSuccess) {
+    rvntest::ScratchDir scratch;
+    const rvntest::PortaviaBytes file(3, {{1, 2, 0.0, 0.0001, 0.1}, {2, 3, 50.0, 0.0001, 0.1}}, 1, 50.0);
+    const fs::path ptv = scratch / "lunghezza.ptv";
+    rvntest::writeBytes(ptv, file.bytes());
+    const rvntest::ProgramRun run = runCalc(singleQuoted(ptv) + " --yes --out " + singleQuoted(scratch / "out"));
+    EXPECT_EQ(1, run.status) << run.output;
+    // Without a local loss the branch has no resistance at all: its conductance is infinite and
+    // no head of its part is a number.
+    EXPECT_NE(std::string::npos, run.output.find("Results not finite after ")) << run.output;
+    EXPECT_NE(std::string::npos, run.output.find("Nodes whose results are not finite: 2, 3\n")) << run.output;
+    EXPECT_NE(std::string::npos, run.output.find("Branches whose results are not finite: 1 (1-2), 2 (2-3)\n"))
+        << run.output;
+    EXPECT_NE(std::string::npos, run.output.find("Tanks whose flow is not finite: 1 (node 1)\n")) << run.output;
+    EXPECT_EQ(std::string::npos, run.output.find("Converged")) << run.output;
+    const TzRvnJson results = parse(rvntest::readBytes(scratch / "out" / "results.json"));
+    EXPECT_FALSE(std::isfinite(*results.find("branches")->items()[0].find("frictionSlope")->asNumber()));
+}
+
+TEST(CalcTool, AnInputFileWithAValueTheSolverCannotUseIsRefused) {
+    rvntest::ScratchDir scratch;
+    const fs::path inp = scratch / "rete.inp";
+    rvntest::writeBytes(inp,
+                        "[JUNCTIONS]\nJ1 10 0\nJ2 10 1.5\n[RESERVOIRS]\nR1 50\n[PIPES]\n"
+                        "P1 R1 J1 100 150 0.1 0 Open\nP2 J1 J2 100 100 0.1 0 Open\n"
+                        "[OPTIONS]\nUnits LPS\nHeadloss D-W\n;RIVANTA MIN_BRANCH_FLOW 0\n"
+                        ";RIVANTA INITIAL_VELOCITY -1\n[END]\n");
+    const rvntest::ProgramRun run = runCalc(singleQuoted(inp) + " --out " + singleQuoted(scratch / "out"));
+    EXPECT_EQ(1, run.status) << run.output;
+    EXPECT_NE(std::string::npos, run.output.find("Velocita' iniziale nei rami -1 m/s: deve essere un numero positivo\n"
+                                                 "Portata minima rami 0 m3/s: deve essere un numero positivo\n"))
+        << run.output;
 }
 
 TEST(CalcTool, TheImportsQuestionIsRefusedWithoutATerminalUnlessAnswered) {

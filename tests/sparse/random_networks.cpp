@@ -25,7 +25,7 @@ TzRvnSettings settings(std::mt19937& random) {
     s.setFluid(0, 1.004e-6);
     s.initialVelocity = uniform(random, 0.3, 1.5);
     s.maxIterations = 1 + pick(random, 40);
-    s.minBranchFlow = chance(random, 0.2) ? 0.0 : 1e-7;
+    s.minBranchFlow = chance(random, 0.2) ? 1e-15 : 1e-7;
     s.headTolerance = 1e-4;
     s.flowTolerance = 1e-6;
     return s;
