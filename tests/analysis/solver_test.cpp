@@ -138,3 +138,27 @@ TEST(Solver, RefusesWithoutNameOrWithoutResolvedIndices) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Friction, TheTenStepsStandWhereTheyEndOnAFinitePositiveValue) {
+    for (double reynolds : {20.0, 2000.0, 1e5, 1e7}) {
+        double x = 6.0;
+        for (int step = 0; step < 10; ++step) x = -2.0 * std::log10((x * 2.51) / reynolds + 1e-4 / (3.71 * 0.1));
+        ASSERT_TRUE(std::isfinite(x) && x > 0.0) << reynolds;
+        EXPECT_EQ(ColebrookInverseRootFactor(reynolds, 1e-4, 0.1), x) << reynolds;
+    }
+}
+
+TEST(Friction, BelowTheFixedPointsReachTheLaminarLawHolds) {
+    for (double reynolds : {0.85, 1.0, 5.0}) {
+        EXPECT_EQ(ColebrookInverseRootFactor(reynolds, 1e-4, 0.1), std::sqrt(reynolds / 64.0)) << reynolds;
+        EXPECT_EQ(ColebrookInverseRootFactor(reynolds, 0.0, 0.1), std::sqrt(reynolds / 64.0)) << reynolds;
+    }
+    // f = 64 / Re: at Re = 1 the friction factor is 64, so the resistance is the laminar one.
+    const TzRvnEdge edge = NetworkBuilder().node(L"1").node(L"2").branch(L"1", L"2", 100.0, 0.1).build().edges()[0];
+    EXPECT_DOUBLE_EQ(BranchResistance(edge, 1.0), 0.08263 * 100.0 * 64.0 / std::pow(0.1, 5));
+    EXPECT_EQ(LaminarInverseRootFactor(0.0), 0.0) << "no flow: an infinite friction factor";
+}
+
+}  // namespace
