@@ -5,27 +5,37 @@ A town of street blocks: a grid of crossings joined by streets, each street a ch
 service nodes along it, some streets left out (never breaking the town in two), dead-end service
 lines off the streets, mains on every fourth street, and several reservoirs feeding the town from
 outside through large pipes. Nodes are numbered as a drawing would number them, street row by
-street row ("natural"), or at random ("random"); the reservoirs' nodes come last in both.
+street row ("natural"), or at random ("random"); the reservoirs' nodes come last in both. Each
+junction draws 0.01 to 0.1 l/s, as in a residential district. The files carry no calculation
+settings of their own beyond the viscosity of the installed settings file: `rivanta calc` takes the
+rest from the program folder and EPANET its defaults, as users get them. A Portavia file has to hold
+them, so it holds the installed ones.
 
     make_networks.py JUNCTIONS NUMBERING OUT_STEM
 
 writes OUT_STEM.inp, and OUT_STEM.ptv when the counts fit the Portavia file's 16-bit fields.
 """
 import math
+import pathlib
 import random
 import struct
 import sys
 
-VISCOSITY = 1.004e-6          # m2/s, water at 20 degrees C
 EPANET_VISCOSITY = 1.1e-5 * 0.3048 ** 2   # EPANET's reference viscosity, 1.1e-5 ft2/s in m2/s
-INITIAL_VELOCITY = 1.0        # m/s
-MIN_BRANCH_FLOW = 2e-5        # m3/s: keeps every pipe turbulent enough for the Colebrook-White iteration
-MAX_ITERATIONS = 200
-HEAD_TOLERANCE = 1e-4         # m
-FLOW_TOLERANCE = 1e-4         # m3/s: a few minimum flows, which the floor adds to continuity
+INSTALLED_SETTINGS = pathlib.Path(__file__).resolve().parent.parent / "examples" / "rvnsetup.par"
+LEAST_DEMAND = 0.01e-3        # m3/s a junction: the small draws of a residential district
+MOST_DEMAND = 0.1e-3
 STREET_NODES = 3              # service nodes along one street between two crossings
 BLOCK = 120.0                 # m between crossings
 PORTAVIA_LIMIT = 32767
+
+
+def installed_settings():
+    """The fields of the settings file installed with the program that a network file carries:
+    viscosity, initial velocity, iteration limit, minimum branch flow, head and flow tolerances."""
+    lines = INSTALLED_SETTINGS.read_text().splitlines()
+    return {"viscosity": float(lines[5]), "initial_velocity": float(lines[6]), "iterations": int(lines[7]),
+            "min_flow": float(lines[8]), "head_tolerance": float(lines[9]), "flow_tolerance": float(lines[10])}
 
 
 class Town:
@@ -82,7 +92,7 @@ def build_town(junctions, rng):
     along = {}
 
     def demand():
-        return rng.uniform(0.01e-3, 0.05e-3)
+        return rng.uniform(LEAST_DEMAND, MOST_DEMAND)
 
     def street_chain(a, b):
         (ra, ca), (rb, cb) = a, b
@@ -169,9 +179,7 @@ def write_inp(path, town, position):
         for t, (crossing, _) in enumerate(town.reservoirs):
             f.write(f"{len(town.pipes) + t + 1} {junctions + t + 1} {position[crossing] + 1} 200.0 500.0 0.1 0 Open\n")
         f.write("\n[OPTIONS]\nUnits LPS\nHeadloss D-W\n")
-        f.write(f"Viscosity {VISCOSITY / EPANET_VISCOSITY:.12g}\nTrials {MAX_ITERATIONS}\nAccuracy 0.001\n")
-        f.write(f"HeadError {HEAD_TOLERANCE!r}\nFlowChange {FLOW_TOLERANCE * 1000.0!r}\n")
-        f.write(f";RIVANTA INITIAL_VELOCITY {INITIAL_VELOCITY!r}\n;RIVANTA MIN_BRANCH_FLOW {MIN_BRANCH_FLOW!r}\n")
+        f.write(f"Viscosity {installed_settings()['viscosity'] / EPANET_VISCOSITY:.12g}\n")
         f.write("\n[END]\n")
 
 
@@ -183,8 +191,9 @@ def write_ptv(path, town, position):
         return False
     by_position = sorted(range(junctions), key=lambda n: position[n])
     out = bytearray(struct.pack("<hh80s", 0, 0, b""))
-    out += struct.pack("<dd32sdhdd", VISCOSITY, INITIAL_VELOCITY, b"", MIN_BRANCH_FLOW, MAX_ITERATIONS,
-                       HEAD_TOLERANCE, FLOW_TOLERANCE)
+    s = installed_settings()
+    out += struct.pack("<dd32sdhdd", s["viscosity"], s["initial_velocity"], b"", s["min_flow"], s["iterations"],
+                       s["head_tolerance"], s["flow_tolerance"])
     out += struct.pack("<hhh", nodes, branches, len(town.reservoirs))
     for n in by_position:
         out += struct.pack("<dddd16s", 0.0, 0.0, town.nodes[n][0], town.nodes[n][1], b"")

@@ -8,11 +8,13 @@ For every size it generates a naturally and a randomly numbered town (make_netwo
 EPANET's parse and solve of the same .inp in one Node process (epanet_solve.mjs), then prints one
 table per size: solve times and their ratio, peak memory, iteration counts, and the largest head and
 flow differences between the two programs. Every program runs --repeats times and its median time
-is the one shown (peak memory: the largest). epanet-js is installed into bench/node_modules on the
-first run.
+is the one shown (peak memory: the largest). A run of `rivanta calc` that fails, stops at its
+iteration limit or gives a result that is not finite stops the benchmark with its output.
+epanet-js is installed into bench/node_modules on the first run.
 """
 import argparse
 import json
+import math
 import os
 import pathlib
 import statistics
@@ -67,14 +69,18 @@ def iterations(output):
     return "-"
 
 
+def output_converged(output):
+    return any(line.startswith("Converged after") for line in output.splitlines())
+
+
 def differences(results_path, epanet):
     """Largest |head difference| (m), |flow difference| (l/s) and the largest EPANET flow."""
     with open(results_path) as f:
         results = json.load(f)
     heads = [node["head"] for node in results["nodes"]]
     flows = [branch["flow"] * 1000.0 for branch in results["branches"]]
-    if any(isinstance(v, str) for v in heads + flows):
-        return None
+    if any(isinstance(v, str) or not math.isfinite(v) for v in heads + flows):
+        raise SystemExit(f"{results_path}: results that are not finite")
     dh = max(abs(a - b) for a, b in zip(heads, epanet["heads"]))
     dq = max(abs(a - b) for a, b in zip(flows, epanet["flows"]))
     return dh, dq, max(abs(q) for q in epanet["flows"])
@@ -92,6 +98,8 @@ def rivanta_runs(rivanta, stem, numbering, junctions, inp_ok, repeats):
         out = stem.parent / f"{stem.name}-{solver}"
         seconds, memory, status, output = timed([rivanta, "calc", str(network), "--solver", solver, "--out", str(out)],
                                                 repeats)
+        if status != 0 or not output_converged(output):
+            raise SystemExit(f"rivanta calc {network} --solver {solver} did not converge (exit {status}):\n{output}")
         runs.append((solver, network.suffix, seconds, memory, status, iterations(output), out / "results.json"))
     return runs
 
@@ -133,8 +141,7 @@ def bench_size(junctions, rivanta, work, inp_ok, repeats):
         epanet, epanet_memory = epanet_runs(stem, repeats)
         for solver, suffix, seconds, memory, status, its, results in rivanta_runs(rivanta, stem, numbering, junctions,
                                                                                   inp_ok, repeats):
-            found = differences(results, epanet) if status == 0 else None
-            dh, dq, qmax = found if found else (float("nan"),) * 3
+            dh, dq, qmax = differences(results, epanet)
             rows.append([numbering, f"--solver {solver}", suffix, f"{seconds:.3f}", f"{epanet['seconds']:.3f}",
                          f"{seconds / epanet['seconds']:.2f}", f"{memory:.0f} / {epanet_memory:.0f}",
                          f"{its} / {epanet['iterations']}", f"{dh:.4f}", f"{dq:.3f}", f"{dq / qmax:.2%}"])
