@@ -112,7 +112,7 @@ int runSession(const ShellOptions& options) {
     acDocManagerPtr()->appContextNewDocument(nullptr);
     if (programFolder.empty()) {
         rvnhost::Transcript::instance().add(rvnhost::TranscriptKind::CommandLine,
-                                            L"\nNo program folder found: give one with --program-folder DIR.");
+                                            L"\nNo program folder found: give one with --program-folder DIR.\n");
     } else {
         rvnhost::putLispString(L"tz-cpath", programFolder);
     }

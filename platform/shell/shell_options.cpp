@@ -29,11 +29,33 @@ struct Option {
 };
 
 constexpr Option kOptions[] = {
-    {L"--program-folder DIR", L"the program folder (settings, archives, blocks), set as \"tz-cpath\";\n"
-                              L"                        default: the examples/ folder of the sources"},
+    {L"--program-folder DIR", L"the program folder (settings, archives, blocks), set as \"tz-cpath\"; also\n"
+                              L"                        after a job's name; default: ../share/rivanta/examples/ of an\n"
+                              L"                        installed program, else the nearest examples/ folder holding\n"
+                              L"                        rvnsetup.par in the program's folder or above it (the sources'\n"
+                              L"                        one for a build)"},
     {L"--open DRAWING", L"opens the drawing at start (any file name)"},
     {L"-h, --help", L"shows this help"},
 };
+
+// Takes --program-folder DIR out of a job's arguments: the host's option may also follow the job's
+// name ("calc net.inp --program-folder DIR"), where it is the last one given that counts.
+void takeJobsProgramFolder(ShellOptions& options) {
+    std::vector<std::string>& arguments = options.toolArguments;
+    for (std::size_t at = 1; at < arguments.size();) {
+        if (arguments[at] != "--program-folder") {
+            ++at;
+            continue;
+        }
+        if (at + 1 >= arguments.size()) {
+            options.error = L"--program-folder needs a folder";
+            return;
+        }
+        options.programFolder = rvnos::fromUtf8(arguments[at + 1]);
+        arguments.erase(arguments.begin() + static_cast<std::ptrdiff_t>(at),
+                        arguments.begin() + static_cast<std::ptrdiff_t>(at + 2));
+    }
+}
 
 std::wstring padded(std::wstring text, std::size_t width) {
     if (text.size() < width) text.append(width - text.size(), L' ');
@@ -86,6 +108,7 @@ ShellOptions parseArguments(int argc, const char* const* argv) {
     }
     options.mode = ShellMode::Tool;
     options.toolArguments.assign(argv + at, argv + argc);
+    takeJobsProgramFolder(options);
     return options;
 }
 

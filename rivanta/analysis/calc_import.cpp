@@ -1,7 +1,9 @@
 #include "analysis/calc_import.h"
 
 #include "analysis/analysis_texts.h"
+#include "analysis/calc_program_folder.h"
 #include "analysis/calc_texts.h"
+#include "analysis/inp_reader.h"
 #include "analysis/text_format.h"
 #include "frame/translation.h"
 #include "input_source.h"
@@ -12,6 +14,20 @@
 namespace {
 
 std::wstring_view firstLine(std::wstring_view text) { return text.substr(0, text.find(L'\n')); }
+
+// The .inp file, with the values of the settings file for what it does not give.
+std::wstring importInpFile(const std::wstring& path, const std::wstring& folder, TzRvnNetworkData& network) {
+    TzRvnSettings installed;
+    const std::wstring message = LoadJobSettings(folder, installed);
+    return message.empty() ? ImportInpFile(path, installed, network).message : message;
+}
+
+// The .ptv file, its default roughness from the first material of the archive.
+std::wstring importPortaviaFile(const std::wstring& path, const std::wstring& folder, const TzRvnImportQuestion& ask,
+                                TzRvnNetworkData& network) {
+    const std::wstring message = LoadJobMaterials(folder, MaterialList());
+    return message.empty() ? ImportPortaviaFile(path, MaterialList(), ask, network).message : message;
+}
 
 }  // namespace
 
@@ -37,6 +53,13 @@ bool TzRvnImportAnswers::askOnTerminal(const std::wstring& question) const {
         MessageBoxW(nullptr, question.c_str(), TranslateText(rvntext::kImportTitle).c_str(), MB_YESNO | MB_ICONQUESTION);
     rvnhost::setCurrentInput(std::move(previous));
     return answer == IDYES;
+}
+
+std::wstring ImportNetworkFile(const std::wstring& path, const TzRvnImportQuestion& ask, TzRvnNetworkData& network) {
+    std::wstring folder;
+    std::wstring message = JobProgramFolder(folder);
+    if (!message.empty()) return message;
+    return IsInpFile(path) ? importInpFile(path, folder, network) : importPortaviaFile(path, folder, ask, network);
 }
 
 std::wstring AddImportedNetwork(AcDbDatabase* database, const std::wstring& name, TzRvnNetworkData network,

@@ -1,5 +1,5 @@
-// The import of a Portavia file by the tool "rivanta calc": the file is read whole into a plain
-// network first, and added to the drawing only once it has been imported.
+// The import of a Portavia or EPANET input file by the tool "rivanta calc": the file is read whole
+// into a plain network first, and added to the drawing only once it has been imported.
 #pragma once
 
 #include "analysis/calc_options.h"
@@ -28,6 +28,12 @@ private:
     std::ostream& err_;
     bool refusedUnasked_ = false;
 };
+
+// Reads the .ptv or .inp file at path into network (replaced only when imported), with what the
+// program folder gives (calc_program_folder.h): the materials archive for a .ptv file, loaded into
+// MaterialList(), and the settings file for an .inp file. ask answers the .ptv import's questions.
+// Empty on success, else the message for the user.
+std::wstring ImportNetworkFile(const std::wstring& path, const TzRvnImportQuestion& ask, TzRvnNetworkData& network);
 
 // Adds an imported network to the drawing under name (see AddNetwork). Empty on success, else the
 // message for the user (translated): a name that cannot be a network name, or a drawing that

@@ -6,7 +6,6 @@
 #include "analysis/calc_run.h"
 #include "analysis/calc_schema.h"
 #include "analysis/calc_summary.h"
-#include "analysis/inp_reader.h"
 #include "analysis/non_finite_results.h"
 #include "analysis/analysis_texts.h"
 #include "analysis/results_json.h"
@@ -14,7 +13,6 @@
 #include "frame/plugin_lifecycle.h"
 #include "frame/translation.h"
 #include "host/open_object.h"
-#include "network/materials.h"
 #include "network/network_dictionary.h"
 #include "temp_path.h"
 #include "text_codec.h"
@@ -104,11 +102,8 @@ int calculateImportedFile(const TzRvnCalcOptions& options) {
     progress(options, L"Importing \"" + options.input + L"\"");
     TzRvnImportAnswers answers(options.answer, isatty(STDIN_FILENO) != 0, std::cerr);
     TzRvnNetworkData network;
-    const TzRvnImportResult imported = IsInpFile(options.input)
-                                           ? ImportInpFile(options.input, MaterialList(), network)
-                                           : ImportPortaviaFile(options.input, MaterialList(), std::ref(answers), network);
-    if (imported.status != TzRvnImportStatus::imported) return notCalculated(imported.message);
-    std::wstring message;
+    std::wstring message = ImportNetworkFile(options.input, std::ref(answers), network);
+    if (!message.empty()) return notCalculated(message);
     const std::wstring folder = reportFolder(options, message);
     if (folder.empty()) return notCalculated(message);
     TzRvnToolDrawing drawing;

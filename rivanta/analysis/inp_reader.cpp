@@ -103,30 +103,6 @@ std::optional<TzRvnInpRefusal> readElements(const std::vector<TzRvnInpSection>& 
     return std::nullopt;
 }
 
-// The settings file installed with the program: l/s, mm, mm, m/km; water; 1 m/s; 1e-7 m3/s;
-// pressure heads outside 10-70 m and velocities outside 0.3-2 m/s in colour.
-TzRvnSettings baseSettings(const std::vector<CMateriale>& materials) {
-    TzRvnSettings s;
-    s.flowUnit = 1;
-    s.diameterUnit = 2;
-    s.roughnessUnit = 2;
-    s.slopeUnit = 1;
-    s.fluidIndex = 0;
-    s.initialVelocity = 1.0;
-    s.minBranchFlow = 1e-7;
-    s.materialIndex = 0;
-    s.defaultRoughness = materials.empty() ? 0.0 : materials.front().roughness;
-    s.minPressureHead = 10.0;
-    s.maxPressureHead = 70.0;
-    s.minVelocity = 0.3;
-    s.maxVelocity = 2.0;
-    s.colourLowHead = 0x0000FF;
-    s.colourHighHead = 0xFF0000;
-    s.colourLowVelocity = 0x00FFFF;
-    s.colourHighVelocity = 0xFF00FF;
-    return s;
-}
-
 // ACCURACY is a ratio of flow changes to flows: it gives the flow tolerance as that share of
 // the total demand (of one l/s at least) and the head tolerance as that share of one metre.
 constexpr double kAccuracyHeadScale = 1.0;   // m
@@ -149,13 +125,13 @@ TzRvnImportResult refused(std::wstring_view fileName, const TzRvnInpRefusal& ref
 
 }  // namespace
 
-TzRvnImportResult ReadInpText(std::string_view utf8, std::wstring_view fileName,
-                              const std::vector<CMateriale>& materials, TzRvnNetworkData& network) {
+TzRvnImportResult ReadInpText(std::string_view utf8, std::wstring_view fileName, const TzRvnSettings& installed,
+                              TzRvnNetworkData& network) {
     TzRvnInpText text = SplitInpSections(utf8);
     std::vector<TzRvnInpSection>& sections = text.sections;
     if (auto refusal = checkSections(sections)) return refused(fileName, *refusal);
     TzRvnInpOptions options;
-    TzRvnSettings settings = baseSettings(materials);
+    TzRvnSettings settings = installed;
     if (auto refusal = ReadInpOptions(sections, options, settings)) return refused(fileName, *refusal);
     TzRvnInpElements elements(options);
     if (auto refusal = readElements(sections, elements)) return refused(fileName, *refusal);
@@ -167,14 +143,13 @@ TzRvnImportResult ReadInpText(std::string_view utf8, std::wstring_view fileName,
     return {TzRvnImportStatus::imported, {}};
 }
 
-TzRvnImportResult ImportInpFile(const std::wstring& path, const std::vector<CMateriale>& materials,
-                                TzRvnNetworkData& network) {
+TzRvnImportResult ImportInpFile(const std::wstring& path, const TzRvnSettings& installed, TzRvnNetworkData& network) {
     TzRvnFile file = OpenFile(path, "rb");
     std::string bytes;
     if (!file || !ReadAllBytes(file.get(), bytes)) {
         return {TzRvnImportStatus::notOpened, FormatTranslated(rvntext::kInpNotOpened, {std::wstring_view(path)})};
     }
-    return ReadInpText(bytes, path, materials, network);
+    return ReadInpText(bytes, path, installed, network);
 }
 
 bool IsInpFile(std::wstring_view path) {

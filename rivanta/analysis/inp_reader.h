@@ -8,24 +8,21 @@
 #pragma once
 
 #include "analysis/portavia_reader.h"
-#include "network/materials.h"
 #include "network/network_data.h"
 
 #include <string>
 #include <string_view>
-#include <vector>
 
 // Reads the text (UTF-8) of an input file into network, replacing it whole only when imported;
 // else the message names fileName, the section and the line. Settings: VISCOSITY, TRIALS,
 // HEADERROR and FLOWCHANGE of [OPTIONS] (ACCURACY sets the tolerances that the last two leave
-// unset), the ";RIVANTA" lines of an exported file, and for the rest the values of the settings
-// file installed with the program, the material being the first of materials.
-TzRvnImportResult ReadInpText(std::string_view utf8, std::wstring_view fileName,
-                              const std::vector<CMateriale>& materials, TzRvnNetworkData& network);
+// unset), the ";RIVANTA" lines of an exported file, and for the rest those of installed (the
+// settings file of the program folder, which the caller reads).
+TzRvnImportResult ReadInpText(std::string_view utf8, std::wstring_view fileName, const TzRvnSettings& installed,
+                              TzRvnNetworkData& network);
 
 // Reads the file at path as ReadInpText does.
-TzRvnImportResult ImportInpFile(const std::wstring& path, const std::vector<CMateriale>& materials,
-                                TzRvnNetworkData& network);
+TzRvnImportResult ImportInpFile(const std::wstring& path, const TzRvnSettings& installed, TzRvnNetworkData& network);
 
 // True when path names an EPANET input file: it ends with ".inp", in any case.
 bool IsInpFile(std::wstring_view path);

@@ -25,6 +25,15 @@ void ReadMaterialsText(std::string_view utf8, std::vector<CMateriale>& list) {
     }
 }
 
+std::optional<TzRvnLineFault> CheckMaterialsText(std::string_view utf8) {
+    const std::vector<std::wstring> lines = SplitInputLines(utf8, kLineBuffer);
+    for (std::size_t k = 0; k < lines.size(); k += 2) {
+        if (auto fault = CheckTextLine(lines, k, kLineBuffer)) return fault;
+        if (auto fault = CheckNumberLine(lines, k + 1, kLineBuffer, TzRvnNumberKind::real)) return fault;
+    }
+    return std::nullopt;
+}
+
 std::string MaterialsFileText(const std::vector<CMateriale>& list) {
     std::string text;
     for (const CMateriale& material : list) {

@@ -2,7 +2,10 @@
 // lines per material (the name, then the roughness in metres as "%.10Lf"), no header.
 #pragma once
 
+#include "network/line_check.h"
+
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,6 +26,11 @@ std::vector<CMateriale>& MaterialList();
 // their line ends, odd lines names, even lines roughness read as _wtof; a last name without its
 // value line is ignored.
 void ReadMaterialsText(std::string_view utf8, std::vector<CMateriale>& list);
+
+// The first fault of an archive's text, for the callers that refuse a malformed archive rather
+// than read its faults as 0: every name line must be whole (not cut by the line buffer) and be
+// followed by a roughness line holding one number (see CheckNumberLine). None when well formed.
+std::optional<TzRvnLineFault> CheckMaterialsText(std::string_view utf8);
 
 // The archive's text for list (UTF-8, "\n" line ends).
 std::string MaterialsFileText(const std::vector<CMateriale>& list);

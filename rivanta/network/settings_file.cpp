@@ -14,18 +14,20 @@ constexpr int kDecimals = 10;
 
 // One line of the file: how to read it into a record and how to write it from one.
 struct SettingsLine {
+    TzRvnNumberKind kind;
     std::function<void(TzRvnSettings&, std::wstring_view)> read;
     std::function<std::string(const TzRvnSettings&)> write;
 };
 
 template <typename Int>
 SettingsLine integerLine(Int TzRvnSettings::*field) {
-    return {[field](TzRvnSettings& s, std::wstring_view text) { s.*field = static_cast<Int>(LeadingInt(text)); },
+    return {TzRvnNumberKind::integer,
+            [field](TzRvnSettings& s, std::wstring_view text) { s.*field = static_cast<Int>(LeadingInt(text)); },
             [field](const TzRvnSettings& s) { return std::to_string(static_cast<int>(s.*field)); }};
 }
 
 SettingsLine realLine(double TzRvnSettings::*field) {
-    return {[field](TzRvnSettings& s, std::wstring_view text) { s.*field = LeadingDouble(text); },
+    return {TzRvnNumberKind::real, [field](TzRvnSettings& s, std::wstring_view text) { s.*field = LeadingDouble(text); },
             [field](const TzRvnSettings& s) { return FixedText(s.*field, kDecimals); }};
 }
 
@@ -65,6 +67,15 @@ void ReadSettingsText(std::string_view utf8, TzRvnSettings& settings) {
     for (std::size_t k = 0; k < lines.size() && k < fields.size(); ++k) {
         fields[k].read(settings, StripLineEnd(lines[k]));
     }
+}
+
+std::optional<TzRvnLineFault> CheckSettingsText(std::string_view utf8) {
+    const std::vector<std::wstring> lines = SplitInputLines(utf8, kLineBuffer);
+    const std::vector<SettingsLine>& fields = settingsLines();
+    for (std::size_t k = 0; k < fields.size(); ++k) {
+        if (auto fault = CheckNumberLine(lines, k, kLineBuffer, fields[k].kind)) return fault;
+    }
+    return std::nullopt;
 }
 
 int ReadSettingsFile(std::FILE* file, TzRvnSettings& settings) {

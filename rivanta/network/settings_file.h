@@ -2,9 +2,11 @@
 // integers as "%d", reals as "%.10Lf", values in SI.
 #pragma once
 
+#include "network/line_check.h"
 #include "network/settings.h"
 
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,6 +17,11 @@ inline constexpr wchar_t kSettingsFileName[] = L"rvnsetup.par";
 // as _wtof, 0 when no number leads). Fields without a line keep their values; lines after the
 // 21st are ignored.
 void ReadSettingsText(std::string_view utf8, TzRvnSettings& settings);
+
+// The first fault of a settings file's text, for the callers that refuse a malformed file rather
+// than read its faults as 0: each of the 21 lines must hold one number of its field's kind (see
+// CheckNumberLine); lines after the 21st are not looked at. None when the text is well formed.
+std::optional<TzRvnLineFault> CheckSettingsText(std::string_view utf8);
 
 // Reads the rest of an open file as ReadSettingsText does; 0 on a read error, else 1.
 int ReadSettingsFile(std::FILE* file, TzRvnSettings& settings);

@@ -41,6 +41,7 @@ TEST(CalcOptions, HelpWinsOverEverythingElse) {
     EXPECT_TRUE(parse({"--bogus", "-h"}).help);
     EXPECT_TRUE(parse({"--help"}).help);
     EXPECT_NE(std::wstring::npos, CalcUsageText().find(L"rivanta calc FILE.ptv"));
+    EXPECT_NE(std::wstring::npos, CalcUsageText().find(L"--program-folder DIR"));
 }
 
 TEST(CalcOptions, RefusesArgumentsItCannotUse) {

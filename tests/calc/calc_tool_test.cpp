@@ -295,4 +295,50 @@ TEST(CalcTool, BadArgumentsAndUnreadableFilesEndWithAClearLine) {
     for (const auto* run : {&absent, &truncated, &blocked, &drawing}) expectNothingLeftOpen(*run);
 }
 
+TEST(CalcTool, AMissingOrMalformedFileOfTheProgramFolderStopsTheImportWithItsPathAndLine) {
+    rvntest::ScratchDir scratch;
+    const fs::path folder = scratch / "cartella";
+    fs::create_directories(folder);
+    for (const char* name : {"rvnsetup.par", "rvnmateriali.dat"}) {
+        fs::copy_file(fs::path(RVN_SOURCE_DIR) / "examples" / name, folder / name);
+    }
+    const fs::path inp = scratch.write("rete.inp", "[JUNCTIONS]\n J 100 1\n[RESERVOIRS]\n R 130\n[PIPES]\n P R J 1000 120 0.1\n"
+                                                   "[OPTIONS]\n UNITS LPS\n HEADLOSS D-W\n");
+    const std::string out = " --out " + singleQuoted(scratch / "out");
+    const std::string given = " --program-folder " + singleQuoted(folder);
+    ASSERT_EQ(0, runCalc(singleQuoted(inp) + given + out).status);
+    fs::remove_all(scratch / "out");
+
+    std::string settings = rvntest::readBytes(folder / "rvnsetup.par");
+    rvntest::writeBytes(folder / "rvnsetup.par", settings.replace(settings.find("1.0000000000"), 12, "abc"));
+    const std::string settingsFault =
+        "rivanta calc: the settings file \"" + (folder / "rvnsetup.par").string() + "\", line 7: \"abc\" is not a number\n";
+    // The host's option is taken after the job's name as before it.
+    const rvntest::ProgramRun after = runCalc(singleQuoted(inp) + given + out);
+    const rvntest::ProgramRun before = rvntest::runRivanta(given.substr(1) + " calc " + singleQuoted(inp) + out);
+    for (const auto* malformed : {&after, &before}) {
+        EXPECT_EQ(1, malformed->status) << malformed->output;
+        EXPECT_NE(std::string::npos, malformed->output.find(settingsFault)) << malformed->output;
+    }
+    // A Portavia file needs only the materials archive.
+    EXPECT_EQ(0, runCalc(singleQuoted(casePtv("e01_two_nodes_tank")) + given + " --results /dev/null").status);
+
+    fs::remove(folder / "rvnsetup.par");
+    const rvntest::ProgramRun missing = runCalc(singleQuoted(inp) + given + out);
+    EXPECT_EQ(1, missing.status);
+    EXPECT_NE(std::string::npos,
+              missing.output.find("rivanta calc: cannot read the settings file \"" + (folder / "rvnsetup.par").string() + "\"\n"))
+        << missing.output;
+
+    rvntest::writeBytes(folder / "rvnmateriali.dat", "PVC\n0.0000015\nGhisa\n");
+    const rvntest::ProgramRun archive = runCalc(singleQuoted(casePtv("e01_two_nodes_tank")) + given + out);
+    EXPECT_EQ(1, archive.status);
+    EXPECT_NE(std::string::npos, archive.output.find("rivanta calc: the materials archive \"" +
+                                                     (folder / "rvnmateriali.dat").string() +
+                                                     "\", line 4: missing, the file ends after line 3\n"))
+        << archive.output;
+    EXPECT_FALSE(fs::exists(scratch / "out"));
+    for (const auto* run : {&missing, &archive}) expectNothingLeftOpen(*run);
+}
+
 }  // namespace

@@ -1,6 +1,7 @@
 // Fuzzing the reader of the settings file "rvnsetup.par": any bytes read as a file give a settings
 // record; writing that record and reading it back gives the same integers, as long as every
-// written line with its line feed fits the reader's 150 characters (a huge real does not).
+// written line with its line feed fits the reader's 150 characters (a huge real does not). The
+// strict check runs on any bytes too, and what it passes is written back as a file it passes.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -39,5 +40,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         again.colourHighVelocity != settings.colourHighVelocity) {
         __builtin_trap();
     }
+    if (!CheckSettingsText(content) && CheckSettingsText(written)) __builtin_trap();
     return 0;
 }

@@ -1,6 +1,8 @@
 // Import of EPANET input files: what every section and option gives the network, in SI units.
 #include "analysis/inp_reader.h"
 #include "analysis/inp_units.h"
+#include "network/settings_file.h"
+#include "test_files.h"
 #include "text_codec.h"
 
 #include <gtest/gtest.h>
@@ -48,9 +50,20 @@ constexpr char kSiNetwork[] =
     "[PUMPS]\n"
     " after the end nothing is read\n";
 
-TzRvnNetworkData imported(const std::string& text) {
+// The settings file of a program folder, read as the calculation job reads it.
+TzRvnSettings settingsFileOf(const std::filesystem::path& folder) {
+    const std::string text = rvntest::readBytes(folder / "rvnsetup.par");
+    EXPECT_FALSE(CheckSettingsText(text).has_value()) << folder;
+    TzRvnSettings settings;
+    ReadSettingsText(text, settings);
+    return settings;
+}
+
+const TzRvnSettings kInstalled = settingsFileOf(std::filesystem::path(RVN_SOURCE_DIR) / "examples");
+
+TzRvnNetworkData imported(const std::string& text, const TzRvnSettings& installed = kInstalled) {
     TzRvnNetworkData network;
-    const TzRvnImportResult result = ReadInpText(text, L"rete.inp", {{L"Ghisa", 0.00026}}, network);
+    const TzRvnImportResult result = ReadInpText(text, L"rete.inp", installed, network);
     EXPECT_EQ(TzRvnImportStatus::imported, result.status) << rvnos::toUtf8(result.message);
     return network;
 }
@@ -108,11 +121,34 @@ TEST(InpImport, OptionsSetTheSettingsAndTheRestComesFromTheInstalledDefaults) {
     EXPECT_DOUBLE_EQ(0.002 * (0.0025 + 0.0015), s.flowTolerance);  // ACCURACY of the total demand
     EXPECT_EQ(0, s.fluidIndex);
     EXPECT_EQ(0, s.materialIndex);
-    EXPECT_DOUBLE_EQ(0.00026, s.defaultRoughness);
+    EXPECT_DOUBLE_EQ(1.5e-6, s.defaultRoughness);
     EXPECT_DOUBLE_EQ(1.0, s.initialVelocity);
     EXPECT_DOUBLE_EQ(1e-7, s.minBranchFlow);
     EXPECT_EQ(1, s.flowUnit);
     EXPECT_EQ(2, s.diameterUnit);
+}
+
+TEST(InpImport, WithoutRivantaLinesAnotherSettingsFileGivesItsValuesAndTheOptionsStillWin) {
+    const TzRvnSettings installed = settingsFileOf(std::filesystem::path(RVN_TEST_DATA) / "program_folder");
+    const TzRvnSettings s = imported(kSiNetwork, installed).settings();
+    EXPECT_DOUBLE_EQ(0.7, s.initialVelocity);
+    EXPECT_DOUBLE_EQ(3e-7, s.minBranchFlow);
+    EXPECT_EQ(0, s.flowUnit);
+    EXPECT_EQ(1, s.diameterUnit);
+    EXPECT_EQ(2, s.materialIndex);
+    EXPECT_DOUBLE_EQ(4.6e-5, s.defaultRoughness);
+    EXPECT_DOUBLE_EQ(15.0, s.minPressureHead);
+    EXPECT_DOUBLE_EQ(1.5, s.maxVelocity);
+    EXPECT_EQ(400u, s.colourHighVelocity);
+    EXPECT_DOUBLE_EQ(1.004e-6, s.viscosity);  // VISCOSITY, TRIALS and ACCURACY of the file
+    EXPECT_EQ(40, s.maxIterations);
+    EXPECT_DOUBLE_EQ(0.002, s.headTolerance);
+
+    std::string marked = kSiNetwork;
+    marked.insert(marked.find(" Trials"), ";RIVANTA INITIAL_VELOCITY 1.25\n");
+    const TzRvnSettings given = imported(marked, installed).settings();
+    EXPECT_DOUBLE_EQ(1.25, given.initialVelocity);
+    EXPECT_DOUBLE_EQ(3e-7, given.minBranchFlow);
 }
 
 TEST(InpImport, HeadErrorAndFlowChangeGiveTheTolerancesInFileUnits) {

@@ -120,4 +120,59 @@ TEST(ShellSession, AMissingPluginLeavesAHostWithoutItsCommands) {
     EXPECT_EQ(runHost("echo x", "NoSuchPlugin.arx").status, 2);
 }
 
+TEST(ShellSession, TheProgramFolderMayFollowAJobsName) {
+    rvntest::ScratchDir folder;
+    const CommandRun given = runHost("echo a --program-folder '" + folder.path().string() + "' b");
+    EXPECT_EQ(given.status, 0) << given.output;
+    EXPECT_NE(given.output.find("a b\n"), std::string::npos) << given.output;
+    const CommandRun missing = runHost("echo a --program-folder /nonexistent");
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_NE(missing.output.find("\"/nonexistent\" does not exist"), std::string::npos) << missing.output;
+    const CommandRun noFolder = runHost("echo a --program-folder");
+    EXPECT_EQ(noFolder.status, 2);
+    EXPECT_NE(noFolder.output.find("--program-folder needs a folder"), std::string::npos) << noFolder.output;
+    const CommandRun help = runHost("--help");
+    EXPECT_NE(help.output.find("after a job's name"), std::string::npos) << help.output;
+}
+
+// A copy of the host program in base/relative, away from the sources; the plug-in stays in the build.
+class CopiedHost {
+public:
+    CopiedHost(const std::filesystem::path& base, const std::string& relative) : folder_(base / relative) {
+        const std::filesystem::path bin = RVN_BIN_DIR;
+        std::filesystem::create_directories(folder_);
+        std::filesystem::copy_file(bin / "rivanta", folder_ / "rivanta");
+        std::filesystem::create_symlink(bin / "librvnplatform.so", folder_ / "librvnplatform.so");
+    }
+
+    CommandRun run(const std::string& arguments, const std::string& plugin) const {
+        return rvntest::runCommand("RIVANTA_PLUGIN=" + rvntest::singleQuoted(std::filesystem::path(RVN_BIN_DIR) / plugin) +
+                                   " " + rvntest::singleQuoted(folder_ / "rivanta") + " " + arguments);
+    }
+
+private:
+    std::filesystem::path folder_;
+};
+
+TEST(ShellSession, TheProgramFolderIsFoundBesideAnInstalledOrBuiltProgramAndItsAbsenceIsALine) {
+    rvntest::ScratchDir base;
+    const auto script = base.write("folder.scr", "FOLDER\n");
+    const CopiedHost installed(base.path(), "bin");
+    const CommandRun none = installed.run("calc --help", "Rivanta.arx");
+    EXPECT_EQ(none.status, 0) << none.output;
+    EXPECT_EQ(none.output.find("No program folder found: give one with --program-folder DIR.\nUsage: rivanta calc"), 0u)
+        << none.output;
+
+    base.write("share/rivanta/examples/rvnsetup.par", "1\n");
+    const CommandRun found = installed.run("run '" + script.string() + "'", "TestPlugin.arx");
+    EXPECT_NE(found.output.find("Cartella: " + base.path().string() + "/share/rivanta/examples/\n"), std::string::npos)
+        << found.output;
+
+    const CopiedHost built(base.path(), "sources/build/bin");
+    base.write("sources/examples/rvnsetup.par", "1\n");
+    const CommandRun sources = built.run("run '" + script.string() + "'", "TestPlugin.arx");
+    EXPECT_NE(sources.output.find("Cartella: " + base.path().string() + "/sources/examples/\n"), std::string::npos)
+        << sources.output;
+}
+
 }  // namespace

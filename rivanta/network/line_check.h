@@ -1,0 +1,27 @@
+// Strict checks of the lines of the system's text files (settings file, materials archive), for
+// the callers that must not take a malformed file for a valid one: which line is at fault and why.
+// The lines are those SplitInputLines gives, so a line the reader's buffer would cut is a fault.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+struct TzRvnLineFault {
+    std::size_t line = 0;  // counted from 1
+    std::wstring problem;  // what is wrong with it, e.g. "\"abc\" is not a number"
+};
+
+enum class TzRvnNumberKind { integer, real };
+
+// The fault of lines[index], read with a buffer of bufferSize characters, when it does not hold
+// exactly one number of kind: leading blanks, then the number (an integer of 32 bits, or a finite
+// decimal real with an optional exponent), then nothing but blanks and a carriage return. A line
+// that is absent (index past the end) or that the buffer cuts is a fault too.
+std::optional<TzRvnLineFault> CheckNumberLine(const std::vector<std::wstring>& lines, std::size_t index,
+                                              std::size_t bufferSize, TzRvnNumberKind kind);
+
+// The fault of lines[index] when it is absent or the buffer cuts it; any text is accepted.
+std::optional<TzRvnLineFault> CheckTextLine(const std::vector<std::wstring>& lines, std::size_t index,
+                                            std::size_t bufferSize);
