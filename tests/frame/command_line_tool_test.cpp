@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <new>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -72,6 +73,16 @@ TEST(CommandLineTool, AnUnknownToolExitsWithStatusTwo) {
     EXPECT_EQ(asked.status, 2);
     EXPECT_EQ(asked.err, "rivanta: unknown tool 'calcola'\n");
     EXPECT_EQ(asked.out, kSampleListing);
+}
+
+int runOutOfMemory(int, const char* const*) { throw std::bad_alloc(); }
+
+TEST(CommandLineTool, AToolThatRunsOutOfMemoryEndsWithAMessageAndStatusOne) {
+    const std::vector<TzRvnTool> tools = {{"calc", &runOutOfMemory, "calculate"}};
+    const ToolRun run = runTool(tools, {"calc", "rete.inp"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "rivanta calc: not enough memory for this job\n");
+    EXPECT_TRUE(run.out.empty());
 }
 
 }  // namespace

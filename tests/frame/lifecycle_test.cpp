@@ -16,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+#include <new>
+
 #include <map>
 #include <string>
 
@@ -209,6 +211,22 @@ TEST_F(Lifecycle, ACommandRefusesWithoutACurrentDocument) {
     RunCommand(L"Prova", TzRvnResources::pluginFirst, &noteResourceModule);
     EXPECT_EQ(resourcesSeenByTheCommand, nullptr);
     EXPECT_EQ(commandLineText(), L"\nImpossibile eseguire Prova: nessun disegno corrente");
+    StopDocumentStates();
+}
+
+void runOutOfMemory() {
+    resourcesSeenByTheCommand = AfxGetResourceHandle();
+    throw std::bad_alloc();
+}
+
+TEST_F(Lifecycle, ACommandThatRunsOutOfMemoryEndsWithAMessageAndItsResourcesRestored) {
+    newDocument();
+    StartDocumentStates();
+    const HINSTANCE before = AfxGetResourceHandle();
+    RunCommand(L"Prova", TzRvnResources::pluginFirst, &runOutOfMemory);
+    EXPECT_EQ(resourcesSeenByTheCommand, ModuleInstance());
+    EXPECT_EQ(AfxGetResourceHandle(), before);
+    EXPECT_EQ(commandLineText(), L"\nImpossibile completare Prova: memoria insufficiente");
     StopDocumentStates();
 }
 
