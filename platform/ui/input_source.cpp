@@ -4,6 +4,8 @@
 #include "transcript.h"
 
 #include <cstdio>
+#include <filesystem>
+#include <limits>
 #include <fstream>
 #include <iostream>
 
@@ -21,6 +23,32 @@ std::unique_ptr<InputSource>& installedSource() {
 std::deque<std::wstring>& pushedBack() {
     static std::deque<std::wstring> answers;
     return answers;
+}
+
+// The longest line a script or the terminal may give: a command or an answer, never a document.
+constexpr std::size_t kLongestLine = 64 * 1024;
+
+enum class LineRead { line, tooLong, end };
+
+// The next line of in without its line feed; a longer line than kLongestLine is skipped whole.
+LineRead readBoundedLine(std::istream& in, std::string& line) {
+    line.clear();
+    bool readAny = false;
+    char c = 0;
+    while (in.get(c)) {
+        readAny = true;
+        if (c == '\n') return LineRead::line;
+        if (line.size() == kLongestLine) {
+            in.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+            return LineRead::tooLong;
+        }
+        line += c;
+    }
+    return readAny ? LineRead::line : LineRead::end;
+}
+
+std::wstring tooLongReason(std::size_t lineNumber) {
+    return L"line " + std::to_wstring(lineNumber) + L" is longer than " + std::to_wstring(kLongestLine) + L" bytes";
 }
 
 std::wstring withoutLineEnd(std::string line) {
@@ -56,24 +84,45 @@ std::optional<std::wstring> TerminalInput::nextLine() {
     std::cout.flush();
     std::fflush(stdout);
     std::string line;
-    if (!std::getline(std::cin, line)) return std::nullopt;
-    return withoutLineEnd(std::move(line));
+    for (;;) {
+        const LineRead read = readBoundedLine(std::cin, line);
+        if (read == LineRead::end) return std::nullopt;
+        if (read == LineRead::line) return withoutLineEnd(std::move(line));
+        Transcript::instance().add(TranscriptKind::Error, L"The line typed is longer than " +
+                                                              std::to_wstring(kLongestLine) + L" bytes: ignored");
+    }
 }
 
 bool TerminalInput::isInteractive() const { return isatty(STDIN_FILENO) != 0; }
 
 bool ScriptInput::open(const std::wstring& path, std::wstring& reason) {
+    std::error_code ignored;
+    if (std::filesystem::is_directory(rvnos::toUtf8(path), ignored)) {
+        reason = L"the script \"" + path + L"\" is a folder, not a file of commands";
+        return false;
+    }
     std::ifstream file(rvnos::toUtf8(path), std::ios::binary);
     if (!file) {
         reason = L"cannot open the script \"" + path + L"\"";
         return false;
     }
-    path_ = path;
-    lines_.clear();
-    next_ = 0;
+    std::vector<std::wstring> lines;
     std::string line;
-    while (std::getline(file, line)) lines_.push_back(withoutLineEnd(std::move(line)));
-    if (!lines_.empty() && lines_[0].starts_with(L"\uFEFF")) lines_[0].erase(0, 1);
+    for (LineRead read; (read = readBoundedLine(file, line)) != LineRead::end;) {
+        if (read == LineRead::tooLong) {
+            reason = L"the script \"" + path + L"\": " + tooLongReason(lines.size() + 1);
+            return false;
+        }
+        lines.push_back(withoutLineEnd(std::move(line)));
+    }
+    if (file.bad()) {
+        reason = L"cannot read the script \"" + path + L"\"";
+        return false;
+    }
+    if (!lines.empty() && lines[0].starts_with(L"\uFEFF")) lines[0].erase(0, 1);
+    path_ = path;
+    lines_ = std::move(lines);
+    next_ = 0;
     return true;
 }
 

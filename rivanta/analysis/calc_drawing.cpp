@@ -2,6 +2,7 @@
 
 #include "acdocman.h"
 #include "drawing_file.h"
+#include "drawing_signature.h"
 #include "network/network_dictionary.h"
 
 #include <memory>
@@ -32,11 +33,29 @@ std::wstring TzRvnToolDrawing::save(const std::wstring& path) const {
 
 AcDbDatabase* TzRvnToolDrawing::database() const { return document_ != nullptr ? document_->database() : nullptr; }
 
-std::wstring MissingNetworkMessage(AcDbDatabase* database, const std::wstring& path, const std::wstring& name) {
+namespace {
+
+// The networks of the drawing, quoted and separated by commas; how many there are, when none.
+std::wstring networkList(AcDbDatabase* database) {
     std::vector<std::wstring> names;
     ListNetworks(database, names);
     std::wstring known;
     for (const std::wstring& other : names) known += (known.empty() ? L"\"" : L", \"") + other + L"\"";
-    return L"rivanta calc: the drawing \"" + path + L"\" has no network \"" + name + L"\" (" +
-           (known.empty() ? L"it has no networks" : L"its networks: " + known) + L")";
+    return known.empty() ? L"it has no networks" : L"its networks: " + known;
+}
+
+}  // namespace
+
+std::wstring MissingNetworkMessage(AcDbDatabase* database, const std::wstring& path, const std::wstring& name) {
+    return L"rivanta calc: the drawing \"" + path + L"\" has no network \"" + name + L"\" (" + networkList(database) +
+           L")";
+}
+
+std::wstring DrawingWithoutNetworkMessage(const std::wstring& path) {
+    if (!rvnhost::isDrawingFile(path)) return {};
+    TzRvnToolDrawing drawing;
+    std::wstring message;
+    if (!drawing.open(path, message)) return L"rivanta calc: " + message;
+    return L"rivanta calc: \"" + path + L"\" is a drawing: name the network to calculate with --network NAME (" +
+           networkList(drawing.database()) + L")";
 }

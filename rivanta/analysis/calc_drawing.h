@@ -31,3 +31,8 @@ private:
 
 // The message for a drawing without a network of that name, naming the networks it has.
 std::wstring MissingNetworkMessage(AcDbDatabase* database, const std::wstring& path, const std::wstring& name);
+
+// The message for a drawing given where a network file is expected (recognised by its content,
+// whatever its name): it needs --network NAME, and the message names the networks it holds.
+// Empty when path is no drawing.
+std::wstring DrawingWithoutNetworkMessage(const std::wstring& path);

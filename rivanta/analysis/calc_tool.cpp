@@ -99,6 +99,9 @@ int calculateNetwork(const TzRvnCalcOptions& options, const std::wstring& name, 
 // The .ptv or .inp file read whole, then added to the current drawing as a new network and
 // calculated.
 int calculateImportedFile(const TzRvnCalcOptions& options) {
+    if (const std::wstring drawing = DrawingWithoutNetworkMessage(options.input); !drawing.empty()) {
+        return notCalculated(drawing);
+    }
     progress(options, L"Importing \"" + options.input + L"\"");
     TzRvnImportAnswers answers(options.answer, isatty(STDIN_FILENO) != 0, std::cerr);
     TzRvnNetworkData network;

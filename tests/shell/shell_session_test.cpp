@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 namespace {
@@ -91,6 +92,30 @@ TEST(ShellSession, JobsAreHandedToThePlugin) {
     const CommandRun noJobs = runHost("calc rete.ptv", "TestPluginNoJobs.arx");
     EXPECT_EQ(noJobs.status, 2);
     EXPECT_NE(noJobs.output.find("unknown command \"calc\""), std::string::npos) << noJobs.output;
+}
+
+TEST(ShellSession, AFolderOrAScriptWithAnEndlessLineIsRefusedBeforeAnyCommand) {
+    rvntest::ScratchDir folder;
+    const CommandRun directory = runHost("run " + rvntest::singleQuoted(folder.path()));
+    EXPECT_EQ(directory.status, 2);
+    EXPECT_NE(directory.output.find("is a folder, not a file of commands"), std::string::npos) << directory.output;
+
+    const std::string endless(70 * 1024, 'x');
+    const CommandRun longLine = runHost("run " + rvntest::singleQuoted(folder.write("long.scr", "HELLO\n1,2\n" + endless + "\n")));
+    EXPECT_EQ(longLine.status, 2);
+    EXPECT_NE(longLine.output.find("long.scr\": line 3 is longer than 65536 bytes"), std::string::npos) << longLine.output;
+    EXPECT_EQ(longLine.output.find("Ciao"), std::string::npos) << "no command of the script may run";
+}
+
+TEST(ShellSession, AnEndlessLineTypedIsIgnoredWithAMessage) {
+    rvntest::ScratchDir folder;
+    const std::filesystem::path typed = folder.write("typed.txt", std::string(70 * 1024, 'x') + "\nHELLO\n3,4\n");
+    const std::filesystem::path bin = RVN_BIN_DIR;
+    const CommandRun run = rvntest::runCommand("(RIVANTA_PLUGIN=" + rvntest::singleQuoted(bin / "TestPlugin.arx") + " " +
+                                               rvntest::singleQuoted(bin / "rivanta") + " < " +
+                                               rvntest::singleQuoted(typed) + ")");
+    EXPECT_NE(run.output.find("The line typed is longer than 65536 bytes: ignored"), std::string::npos) << run.output.substr(0, 300);
+    EXPECT_NE(run.output.find("Ciao da 3.00,4.00"), std::string::npos) << run.output.substr(0, 300);
 }
 
 TEST(ShellSession, HelpAndMalformedCommandLines) {
