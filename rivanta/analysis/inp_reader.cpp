@@ -1,6 +1,7 @@
 #include "analysis/inp_reader.h"
 
 #include "analysis/inp_elements.h"
+#include "analysis/inp_file_kind.h"
 #include "analysis/inp_lines.h"
 #include "analysis/inp_options.h"
 #include "analysis/inp_texts.h"
@@ -119,14 +120,19 @@ void applyOptions(const TzRvnInpOptions& options, double totalDemand, TzRvnSetti
 
 TzRvnImportResult refused(std::wstring_view fileName, const TzRvnInpRefusal& refusal) {
     return {TzRvnImportStatus::refused,
-            FormatTranslated(rvntext::kInpRefused, {fileName, std::wstring_view(refusal.section), refusal.line,
-                                                    std::wstring_view(refusal.reason)})};
+            FormatTranslated(rvntext::kInpRefused,
+                             {fileName, std::wstring_view(EscapeControlCharacters(refusal.section)), refusal.line,
+                              std::wstring_view(EscapeControlCharacters(refusal.reason))})};
 }
 
 }  // namespace
 
 TzRvnImportResult ReadInpText(std::string_view utf8, std::wstring_view fileName, const TzRvnSettings& installed,
                               TzRvnNetworkData& network) {
+    if (const std::optional<std::wstring> kind = InpFileKindRefusal(utf8)) {
+        return {TzRvnImportStatus::refused,
+                FormatTranslated(rvntext::kInpNotAnInputFile, {fileName, std::wstring_view(*kind)})};
+    }
     TzRvnInpText text = SplitInpSections(utf8);
     std::vector<TzRvnInpSection>& sections = text.sections;
     if (auto refusal = checkSections(sections)) return refused(fileName, *refusal);

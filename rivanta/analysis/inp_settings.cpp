@@ -42,6 +42,44 @@ const std::array<Field<std::uint32_t>, 4> kColourFields = {{
     {L"COLOUR_HIGH_VELOCITY", &TzRvnSettings::colourHighVelocity},
 }};
 
+// The values a setting may take: a unit code of its table, a fluid of the list ("Acqua" or none),
+// a velocity, flow, roughness or threshold that is not negative (a calculation asks more of some),
+// a colour as a 24-bit RGB value.
+struct Range {
+    std::wstring_view key;
+    double least;
+    double most;
+};
+
+constexpr double kLargest = std::numeric_limits<double>::max();
+
+constexpr std::array<Range, 17> kRanges = {{
+    {L"FLOW_UNIT", 0, 1},
+    {L"DIAMETER_UNIT", 0, 2},
+    {L"ROUGHNESS_UNIT", 0, 2},
+    {L"SLOPE_UNIT", 0, 1},
+    {L"FLUID", -1, 0},
+    {L"MATERIAL", -1, kLargest},
+    {L"INITIAL_VELOCITY", 0, kLargest},
+    {L"MIN_BRANCH_FLOW", 0, kLargest},
+    {L"DEFAULT_ROUGHNESS", 0, kLargest},
+    {L"MIN_PRESSURE_HEAD", 0, kLargest},
+    {L"MAX_PRESSURE_HEAD", 0, kLargest},
+    {L"MIN_VELOCITY", 0, kLargest},
+    {L"MAX_VELOCITY", 0, kLargest},
+    {L"COLOUR_LOW_HEAD", 0, 0xFFFFFF},
+    {L"COLOUR_HIGH_HEAD", 0, 0xFFFFFF},
+    {L"COLOUR_LOW_VELOCITY", 0, 0xFFFFFF},
+    {L"COLOUR_HIGH_VELOCITY", 0, 0xFFFFFF},
+}};
+
+bool inRange(std::wstring_view key, double value) {
+    for (const Range& range : kRanges) {
+        if (range.key == key) return value >= range.least && value <= range.most;
+    }
+    return true;
+}
+
 template <typename Value>
 void appendLines(const auto& fields, const TzRvnSettings& settings, std::string& text) {
     for (const Field<Value>& field : fields) {
@@ -84,7 +122,7 @@ std::string InpSettingsLines(const TzRvnSettings& settings) {
 
 bool SetInpSetting(std::wstring_view key, std::wstring_view value, TzRvnSettings& settings) {
     const std::optional<double> number = ParseInpNumber(rvnos::toUtf8(value));
-    if (!number) return false;
+    if (!number || !inRange(key, *number)) return false;
     if (auto set = setField<std::int32_t>(kIntegerFields, key, *number, settings)) return *set;
     if (auto set = setField<double>(kRealFields, key, *number, settings)) return *set;
     return setField<std::uint32_t>(kColourFields, key, *number, settings).value_or(false);

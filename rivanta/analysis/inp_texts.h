@@ -9,6 +9,12 @@ namespace rvntext {
 // File, section, line and one of the reasons below.
 inline constexpr std::wstring_view kInpRefused = L"Impossibile importare il file %s: sezione %s, riga %d: %s";
 inline constexpr std::wstring_view kInpNotOpened = L"Impossibile aprire il file %s";
+// File, then what it is instead of an input file.
+inline constexpr std::wstring_view kInpNotAnInputFile = L"Impossibile importare il file %s: %s";
+inline constexpr std::wstring_view kInpEmptyFile = L"il file e' vuoto";
+inline constexpr std::wstring_view kInpUtf16File =
+    L"il file e' testo UTF-16: salvarlo come testo UTF-8 e importarlo di nuovo";
+inline constexpr std::wstring_view kInpNotTextFile = L"il file non e' di testo (byte %s alla posizione %d)";
 
 // What Rivanta does not model.
 inline constexpr std::wstring_view kInpPumps = L"Rivanta non calcola pompe";

@@ -18,6 +18,7 @@ namespace {
 namespace fs = std::filesystem;
 using rvntest::singleQuoted;
 using rvntest::runCalc;
+using rvntest::runRivanta;
 
 const fs::path kCasesDir = fs::path(RVN_TEST_DATA) / "cases" / "calc";
 
@@ -211,16 +212,30 @@ TEST(CalcTool, AZeroLengthIsCalculatedAndItsInfiniteSlopeEndsTheJobWithoutSucces
 
 TEST(CalcTool, AnInputFileWithAValueTheSolverCannotUseIsRefused) {
     rvntest::ScratchDir scratch;
-    const fs::path inp = scratch / "rete.inp";
-    rvntest::writeBytes(inp,
-                        "[JUNCTIONS]\nJ1 10 0\nJ2 10 1.5\n[RESERVOIRS]\nR1 50\n[PIPES]\n"
-                        "P1 R1 J1 100 150 0.1 0 Open\nP2 J1 J2 100 100 0.1 0 Open\n"
-                        "[OPTIONS]\nUnits LPS\nHeadloss D-W\n;RIVANTA MIN_BRANCH_FLOW 0\n"
-                        ";RIVANTA INITIAL_VELOCITY -1\n[END]\n");
-    const rvntest::ProgramRun run = runCalc(singleQuoted(inp) + " --out " + singleQuoted(scratch / "out"));
+    const std::string network = "[JUNCTIONS]\nJ1 10 0\nJ2 10 1.5\n[RESERVOIRS]\nR1 50\n[PIPES]\n"
+                                "P1 R1 J1 100 150 0.1 0 Open\nP2 J1 J2 100 100 0.1 0 Open\n"
+                                "[OPTIONS]\nUnits LPS\nHeadloss D-W\n";
+    // A negative setting of the file itself is refused by the import, with its line.
+    const fs::path own = scratch / "propria.inp";
+    rvntest::writeBytes(own, network + ";RIVANTA MIN_BRANCH_FLOW -5\n[END]\n");
+    const rvntest::ProgramRun refused = runCalc(singleQuoted(own) + " --out " + singleQuoted(scratch / "a"));
+    EXPECT_EQ(1, refused.status) << refused.output;
+    EXPECT_NE(std::string::npos, refused.output.find("sezione [OPTIONS], riga 12: impostazione di Rivanta non valida "
+                                                     "MIN_BRANCH_FLOW"))
+        << refused.output;
+    // A zero one, here from the installed settings file, reaches the calculation, which refuses it.
+    const fs::path folder = scratch / "programma";
+    fs::create_directories(folder);
+    std::string settings = rvntest::readBytes(fs::path(RVN_SOURCE_DIR) / "examples" / "rvnsetup.par");
+    settings.replace(settings.find("0.0000001000"), 12, "0.0000000000");
+    rvntest::writeBytes(folder / "rvnsetup.par", settings);
+    fs::copy_file(fs::path(RVN_SOURCE_DIR) / "examples" / "rvnmateriali.dat", folder / "rvnmateriali.dat");
+    const fs::path installed = scratch / "installata.inp";
+    rvntest::writeBytes(installed, network + "[END]\n");
+    const rvntest::ProgramRun run = runRivanta("--program-folder " + singleQuoted(folder) + " calc " +
+                                               singleQuoted(installed) + " --out " + singleQuoted(scratch / "b"));
     EXPECT_EQ(1, run.status) << run.output;
-    EXPECT_NE(std::string::npos, run.output.find("Velocita' iniziale nei rami -1 m/s: deve essere un numero positivo\n"
-                                                 "Portata minima rami 0 m3/s: deve essere un numero positivo\n"))
+    EXPECT_NE(std::string::npos, run.output.find("Portata minima rami 0 m3/s: deve essere un numero positivo\n"))
         << run.output;
 }
 

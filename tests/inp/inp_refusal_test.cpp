@@ -1,5 +1,6 @@
 // What a network cannot hold is refused, never dropped: every refusal names the file, the section
 // and the line, and leaves the network as it was.
+#include "analysis/inp_file_kind.h"
 #include "analysis/inp_reader.h"
 #include "text_codec.h"
 
@@ -77,8 +78,43 @@ INSTANTIATE_TEST_SUITE_P(
                     RefusalCase{"DemandOnReservoir", "[DEMANDS]\n R1 2\n", "[DEMANDS]", 10, "R1 e' un serbatoio"},
                     RefusalCase{"StatusOfUnknownPipe", "[STATUS]\n P9 CLOSED\n", "[STATUS]", 10, "P9 non e' definito"},
                     RefusalCase{"StatusSetting", "[STATUS]\n P1 0.5\n", "[STATUS]", 10, "stato 0.5"},
-                    RefusalCase{"BadRivantaSetting", ";RIVANTA FLOW_UNIT 1.5\n", "[OPTIONS]", 9, "FLOW_UNIT"}),
+                    RefusalCase{"BadRivantaSetting", ";RIVANTA FLOW_UNIT 1.5\n", "[OPTIONS]", 9, "FLOW_UNIT"},
+                    RefusalCase{"UnknownUnitCode", ";RIVANTA FLOW_UNIT 99\n", "[OPTIONS]", 9, "FLOW_UNIT"},
+                    RefusalCase{"UnknownDiameterUnit", ";RIVANTA DIAMETER_UNIT 3\n", "[OPTIONS]", 9, "DIAMETER_UNIT"},
+                    RefusalCase{"UnknownFluid", ";RIVANTA FLUID 1\n", "[OPTIONS]", 9, "FLUID"},
+                    RefusalCase{"NegativeMinimumFlow", ";RIVANTA MIN_BRANCH_FLOW -5\n", "[OPTIONS]", 9, "MIN_BRANCH_FLOW"},
+                    RefusalCase{"NegativeVelocity", ";RIVANTA INITIAL_VELOCITY -1\n", "[OPTIONS]", 9, "INITIAL_VELOCITY"},
+                    RefusalCase{"ColourBeyondRgb", ";RIVANTA COLOUR_LOW_HEAD 16777216\n", "[OPTIONS]", 9,
+                                "COLOUR_LOW_HEAD"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(InpRefusalOf, AFileThatIsNoTextSaysWhatItIs) {
+    const char* kUtf16 = "il file e' testo UTF-16: salvarlo come testo UTF-8 e importarlo di nuovo";
+    const struct {
+        std::string bytes;
+        const char* said;
+    } cases[] = {
+        {"", "il file e' vuoto"},
+        {"\xEF\xBB\xBF \r\n\t\n", "il file e' vuoto"},
+        {std::string("\xFF\xFE[\0J\0U\0", 8), kUtf16},
+        {std::string("[\0J\0U\0N\0C\0T\0I\0O\0N\0S\0]\0", 22), kUtf16},
+        {std::string(kValid) + " J2 1 1\x01\n", "il file non e' di testo (byte 0x01 alla posizione 102)"},
+        {std::string("[JUNCTIONS]\n J1 1 1\0\n", 22), "il file non e' di testo (byte 0x00 alla posizione 19)"},
+    };
+    for (const auto& c : cases) {
+        TzRvnNetworkData network;
+        network.setNumNodes(3);
+        const TzRvnImportResult result = ReadInpText(c.bytes, L"rete.inp", {}, network);
+        EXPECT_EQ(TzRvnImportStatus::refused, result.status);
+        EXPECT_EQ("Impossibile importare il file rete.inp: " + std::string(c.said), rvnos::toUtf8(result.message));
+        EXPECT_EQ(3, network.numNodes());
+    }
+}
+
+TEST(InpRefusalOf, ControlCharactersOfAMessageAreShownEscaped) {
+    EXPECT_EQ(EscapeControlCharacters(L"a\x1B[2Jb\x7F\tc"), L"a\\x1B[2Jb\\x7F\tc");
+    EXPECT_EQ(EscapeControlCharacters(L"nodo \u00e8"), L"nodo \u00e8");
+}
 
 TEST(InpRefusalOf, DataBeforeTheFirstSectionAndAMissingHeadlossOption) {
     TzRvnNetworkData network;
