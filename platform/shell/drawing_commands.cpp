@@ -86,6 +86,10 @@ void undoCommand() {
     int result = acedGetInt(L"\nNumber of commands to undo <1>: ", &count);
     if (result == RTNONE) count = 1;
     else if (result != RTNORM) return;
+    if (count < 1) {
+        showError(L"UNDO takes a positive number of commands, not " + std::to_wstring(count) + L".");
+        return;
+    }
     AcDbDatabase* database = acdbHostApplicationServices()->workingDatabase();
     for (int undone = 0; undone < count; ++undone) {
         std::wstring name;

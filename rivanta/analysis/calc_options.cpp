@@ -33,8 +33,8 @@ bool setAnswer(TzRvnImportAnswer answer, TzRvnCalcOptions& options) {
 
 // The factorisation named by --solver's value; false (with the error set) for another name.
 bool takeSolver(const std::vector<std::string>& arguments, std::size_t& at, TzRvnCalcOptions& options) {
-    std::wstring name;
-    if (!takeValue(arguments, at, name, options)) return false;
+    if (!takeValue(arguments, at, options.solverName, options)) return false;
+    const std::wstring& name = options.solverName;
     const std::pair<std::wstring_view, TzRvnFactorisation> kinds[] = {
         {L"dense", TzRvnFactorisation::dense},
         {L"exact", TzRvnFactorisation::exact},

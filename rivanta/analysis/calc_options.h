@@ -25,6 +25,7 @@ struct TzRvnCalcOptions {
     std::wstring resultsPath;   // empty: outFolder/results.json with --out, else no results file
     TzRvnImportAnswer answer = TzRvnImportAnswer::ask;
     TzRvnFactorisation factorisation = TzRvnFactorisation::exact;
+    std::wstring solverName;    // as --solver gave it; empty when not given
     bool verbose = false;
     std::wstring error;         // set when the arguments are not usable
 

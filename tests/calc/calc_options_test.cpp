@@ -55,6 +55,7 @@ TEST(CalcOptions, RefusesArgumentsItCannotUse) {
         {{"a.ptv", "--fast"}, L"unknown option --fast"},
         {{"a.ptv", "--solver"}, L"--solver needs a value"},
         {{"a.ptv", "--solver", "Dense"}, L"--solver takes dense, exact or ordered, not \"Dense\""},
+        {{"a.ptv", "--solver", "dense", "--solver", "ordered"}, L"--solver is given twice"},
         {{"a.ptv", "b.ptv"}, L"one file at a time: \"b.ptv\" follows \"a.ptv\""},
         {{"a.ptv", "--save"}, L"--save needs --network NAME (it writes a drawing back)"},
         {{"a.dwg", "--network", "N", "--yes"}, L"--yes and --no answer the questions of a .ptv import, not of a drawing"},

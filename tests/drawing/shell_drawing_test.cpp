@@ -71,6 +71,16 @@ TEST_F(ShellDrawing, UndoSaysWhenThereIsNothingToUndo) {
     EXPECT_NE(std::string::npos, run.output.find("Number of commands to undo <1>: \nNothing to undo.")) << run.output;
 }
 
+TEST_F(ShellDrawing, UndoRefusesACountBelowOneAndFailsTheScript) {
+    for (const char* count : {"-1", "0"}) {
+        CommandRun run = script("UNDO\n" + std::string(count) + "\n");
+        EXPECT_EQ(1, run.status) << run.output;
+        EXPECT_NE(std::string::npos,
+                  run.output.find("UNDO takes a positive number of commands, not " + std::string(count) + "."))
+            << run.output;
+    }
+}
+
 TEST_F(ShellDrawing, DxfoutWritesTheDrawingAsDxf) {
     saveNewDrawing("rete.dwg");
     CommandRun run = runHost("dxfout '" + path("rete.dwg") + "' '" + path("rete.dxf") + "'");
