@@ -94,6 +94,20 @@ TEST_F(CalcDrawing, CalculatesTheNamedNetworkAndSavesItsResultsWithSave) {
     EXPECT_TRUE(rvntest::numbersMatch(flow, network.edges()[0].flow));
 }
 
+TEST_F(CalcDrawing, ADrawingGivenWithoutItsNetworkIsToldByContentWithItsNetworks) {
+    const fs::path disguised = scratch / "rete.ptv";
+    fs::copy_file(drawing(), disguised);
+    for (const fs::path& file : {drawing(), disguised}) {
+        const rvntest::ProgramRun run = runCalc(singleQuoted(file) + " --yes --out " + singleQuoted(scratch / "out"));
+        EXPECT_EQ(1, run.status);
+        EXPECT_NE(std::string::npos, run.output.find("\"" + file.string() + "\" is a drawing: name the network to "
+                                                     "calculate with --network NAME (its networks: \"" + kCase + "\")"))
+            << run.output;
+        EXPECT_EQ(std::string::npos, run.output.find("NON e' POSITIV")) << "read as a Portavia file: " << run.output;
+        EXPECT_FALSE(fs::exists(scratch / "out"));
+    }
+}
+
 TEST_F(CalcDrawing, AValueTheSolverCannotUseIsRefusedAndNothingSaved) {
     TzRvnNetworkData network = caseNetwork;
     TzRvnSettings settings = network.getSettings();
