@@ -88,6 +88,35 @@ std::wstring fromUtf8(std::string_view bytes) {
     return out;
 }
 
+bool isUtf8(std::string_view bytes) {
+    for (std::size_t i = 0; i < bytes.size();) {
+        const int len = sequenceLength(static_cast<unsigned char>(bytes[i]));
+        if (len == 0 || i + len > bytes.size() || !decodeSequence(bytes, i, len)) return false;
+        i += static_cast<std::size_t>(len);
+    }
+    return true;
+}
+
+std::wstring fromUtf8Escaped(std::string_view bytes) {
+    std::wstring out;
+    for (std::size_t i = 0; i < bytes.size();) {
+        const int len = sequenceLength(static_cast<unsigned char>(bytes[i]));
+        const std::optional<char32_t> cp =
+            len == 0 || i + len > bytes.size() ? std::nullopt : decodeSequence(bytes, i, len);
+        if (cp) {
+            out += static_cast<wchar_t>(*cp);
+            i += static_cast<std::size_t>(len);
+            continue;
+        }
+        static constexpr char kHex[] = "0123456789ABCDEF";
+        const auto b = static_cast<unsigned char>(bytes[i++]);
+        out += L"\\x";
+        out += static_cast<wchar_t>(kHex[b >> 4]);
+        out += static_cast<wchar_t>(kHex[b & 0xF]);
+    }
+    return out;
+}
+
 std::u16string toUtf16(std::wstring_view text) {
     std::u16string out;
     out.reserve(text.size());

@@ -17,6 +17,12 @@ void appendUtf8(std::string& out, std::wstring_view text);
 // Wide text of UTF-8 bytes. Malformed sequences become U+FFFD, one per bad byte.
 std::wstring fromUtf8(std::string_view bytes);
 
+// True when bytes are well-formed UTF-8 throughout.
+bool isUtf8(std::string_view bytes);
+
+// bytes as text a person can read: well-formed UTF-8 as it is, every other byte as \xNN.
+std::wstring fromUtf8Escaped(std::string_view bytes);
+
 // UTF-16 code units of a wide text (code points above U+FFFF become surrogate pairs).
 std::u16string toUtf16(std::wstring_view text);
 

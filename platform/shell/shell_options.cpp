@@ -66,6 +66,14 @@ std::wstring padded(std::wstring text, std::size_t width) {
 
 ShellOptions parseArguments(int argc, const char* const* argv) {
     ShellOptions options;
+    // Files are named in UTF-8 text; a name in another encoding would be opened, or written, as
+    // another path.
+    for (int k = 1; k < argc; ++k) {
+        if (rvnos::isUtf8(argv[k])) continue;
+        options.error = L"\"" + rvnos::fromUtf8Escaped(argv[k]) +
+                        L"\" is not UTF-8 text: only files and folders named in UTF-8 can be handled";
+        return options;
+    }
     int at = 1;
     for (; at < argc; ++at) {
         const std::string_view argument = argv[at];

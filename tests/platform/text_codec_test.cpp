@@ -18,6 +18,14 @@ TEST(TextCodec, MalformedUtf8BecomesReplacementCharacters) {
     EXPECT_EQ(rvnos::fromUtf8(rvnos::toUtf8(rvnos::fromUtf8("x\xCC\xDFy"))), L"x\uFFFD\uFFFDy");
 }
 
+TEST(TextCodec, MalformedBytesAreToldAndShownEscaped) {
+    EXPECT_TRUE(rvnos::isUtf8("rete \xC3\xA8 \xF0\x9F\x92\xA7"));
+    EXPECT_TRUE(rvnos::isUtf8(""));
+    for (const char* bad : {"a\xFF", "\xC3", "\xC0\xAF", "\xED\xA0\x80", "\xE2\x82"}) EXPECT_FALSE(rvnos::isUtf8(bad)) << bad;
+    EXPECT_EQ(rvnos::fromUtf8Escaped("rete\xFF\xC3\xA8.inp"), L"rete\\xFF\u00e8.inp");
+    EXPECT_EQ(rvnos::fromUtf8Escaped("\xE2\x82"), L"\\xE2\\x82");
+}
+
 TEST(TextCodec, Utf16UsesSurrogatePairsAboveTheBasicPlane) {
     std::u16string units = rvnos::toUtf16(L"A\U0001F4A7");
     ASSERT_EQ(units.size(), 3u);

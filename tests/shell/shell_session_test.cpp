@@ -118,6 +118,16 @@ TEST(ShellSession, AnEndlessLineTypedIsIgnoredWithAMessage) {
     EXPECT_NE(run.output.find("Ciao da 3.00,4.00"), std::string::npos) << run.output.substr(0, 300);
 }
 
+TEST(ShellSession, AFileNameThatIsNotUtf8IsRefusedWithItsBytesShown) {
+    rvntest::ScratchDir folder;
+    const std::string name = (folder.path() / "rete\xFF.inp").string();
+    rvntest::writeBytes(name, "[JUNCTIONS]\n");
+    const CommandRun run = runHost("calc '" + name + "' --out '" + (folder.path() / "esito\xFE").string() + "'");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.output.find("rete\\xFF.inp\" is not UTF-8 text"), std::string::npos) << run.output;
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1) << "nothing written";
+}
+
 TEST(ShellSession, HelpAndMalformedCommandLines) {
     const CommandRun help = runHost("--help");
     EXPECT_EQ(help.status, 0);
