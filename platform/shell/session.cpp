@@ -45,7 +45,12 @@ void printError(const std::wstring& text) { std::fprintf(stderr, "rivanta: %s\n"
 // The program folder of the options, or the one found; empty (with the reason) when it is unusable.
 std::wstring chooseProgramFolder(const ShellOptions& options, const std::wstring& hostFolder, std::wstring& reason) {
     if (options.programFolder.empty()) return findProgramFolder(hostFolder);
-    if (!isFolder(options.programFolder)) reason = L"the program folder \"" + options.programFolder + L"\" does not exist";
+    std::error_code ignored;
+    if (!fs::exists(rvnos::toUtf8(options.programFolder), ignored)) {
+        reason = L"the program folder \"" + options.programFolder + L"\" does not exist";
+    } else if (!isFolder(options.programFolder)) {
+        reason = L"the program folder \"" + options.programFolder + L"\" is not a folder";
+    }
     return reason.empty() ? withSeparator(options.programFolder) : L"";
 }
 
@@ -68,7 +73,7 @@ int runWithPlugin(const ShellOptions& options, PluginModule& plugin, const Trans
         if (const std::optional<int> status = runHostJob(options.toolArguments)) return *status;
         if (!plugin.isLoaded()) return kUsageError;
         const std::optional<int> status = plugin.runTool(options.toolArguments);
-        if (!status) printError(L"unknown command \"" + rvnos::fromUtf8(options.toolArguments[0]) + L"\"");
+        if (!status) printError(L"unknown job \"" + rvnos::fromUtf8(options.toolArguments[0]) + L"\"\nTry \"rivanta --help\".");
         return status.value_or(kUsageError);
     }
     if (!options.drawingPath.empty() && !openStartDrawing(options.drawingPath)) return kFailure;
@@ -101,7 +106,7 @@ int runSession(const ShellOptions& options) {
     const std::wstring programFolder = chooseProgramFolder(options, hostFolder, reason);
     std::unique_ptr<rvnhost::InputSource> input = reason.empty() ? inputFor(options, reason) : nullptr;
     if (!input) {
-        printError(reason);
+        printError(reason + L"\nTry \"rivanta --help\".");
         return kUsageError;
     }
     const bool interactive = input->isInteractive();

@@ -5,6 +5,7 @@
 #include "analysis/run_calculation.h"
 #include "analysis/run_messages.h"
 #include "frame/translation.h"
+#include "adscodes.h"
 #include "zaf_acad_mgr.h"
 
 #include <algorithm>
@@ -83,8 +84,10 @@ std::wstring CalcRunMessage(const TzRvnCalcRun& run, const TzRvnCalcFiles& files
 }
 
 std::wstring HeadText(double head) {
+    // A head too long for the drawing's linear format is shown in scientific units.
+    constexpr int kScientificUnits = 1;
     ACHAR text[ZafAcadMgr::kBufferLength] = L"";
-    ZafAcadMgr::zaf_acdbRToS(head, -1, -1, text);
+    if (ZafAcadMgr::zaf_acdbRToS(head, -1, -1, text) != RTNORM) ZafAcadMgr::zaf_acdbRToS(head, kScientificUnits, -1, text);
     return text;
 }
 
@@ -94,7 +97,9 @@ std::wstring CalcSummary(const std::wstring& networkName, const TzRvnCalcRun& ru
                            L", branches " + std::to_wstring(network.numEdges()) + L", tanks " +
                            std::to_wstring(network.numTanks()) + L"\n";
     if (run.status == TzRvnCalcStatus::calculated) {
-        summary += L"H max " + HeadText(network.maxHead()) + L", H min " + HeadText(network.minHead()) + L"\n";
+        if (network.numNodes() > 0) {
+            summary += L"H max " + HeadText(network.maxHead()) + L", H min " + HeadText(network.minHead()) + L"\n";
+        }
         summary += iterationLine(run.solver, NonFiniteResults(network).empty());
     }
     if (run.status != TzRvnCalcStatus::networkNotOpened && run.status != TzRvnCalcStatus::checkReportNotCreated) {

@@ -64,7 +64,7 @@ int RunCommandLineTool(const std::vector<TzRvnTool>& tools, int argc, const char
         return 0;
     }
     if (const TzRvnTool* tool = findTool(tools, argv[0])) return runGuarded(*tool, argc, argv, err);
-    err << "rivanta: unknown tool '" << argv[0] << "'\n";
+    err << "rivanta: unknown job \"" << argv[0] << "\"\nTry \"rivanta --help\".\n";
     if (std::any_of(argv + 1, argv + argc, [](const char* argument) { return argument && isHelpRequest(argument); })) {
         listTools(tools, out);
     }

@@ -174,6 +174,23 @@ TEST(CalcTool, AnAbortedCalculationNamesTheNodesNoTankFeeds) {
     EXPECT_NE(std::string::npos, run.output.find(message)) << run.output;
 }
 
+TEST(CalcTool, HeadsAreShownOnlyWhereThereAreNodesAndInScientificUnitsWhenTooLong) {
+    rvntest::ScratchDir scratch;
+    const fs::path empty = scratch / "vuota.ptv";
+    rvntest::writeBytes(empty, rvntest::PortaviaBytes(0, {}, 0, 0.0).bytes());
+    const rvntest::ProgramRun none = runCalc(singleQuoted(empty) + " --out " + singleQuoted(scratch / "a"));
+    EXPECT_EQ(std::string::npos, none.output.find("H max")) << none.output;
+    EXPECT_NE(std::string::npos, none.output.find("nodes 0, branches 0, tanks 0")) << none.output;
+
+    const fs::path high = scratch / "alta.ptv";
+    rvntest::writeBytes(high, rvntest::PortaviaBytes(2, {{1, 2, 100.0, 0.0001, 0.1}}, 1, 1e130).bytes());
+    const rvntest::ProgramRun run = runCalc(singleQuoted(high) + " --out " + singleQuoted(scratch / "b"));
+    const std::size_t heads = run.output.find("H max 1.0000E+130, H min ");
+    ASSERT_NE(std::string::npos, heads) << run.output;
+    const std::string minimum = run.output.substr(heads + 25, run.output.find('\n', heads) - heads - 25);
+    EXPECT_NE(std::string::npos, minimum.find("E+")) << "H min in scientific units, never blank: " << run.output;
+}
+
 TEST(CalcTool, AZeroDiameterKeptAfterTheImportsQuestionIsRefusedBeforeTheCalculation) {
     rvntest::ScratchDir scratch;
     const rvntest::PortaviaBytes file(2, {{1, 2, 100.0, 0.0001, 0.0}}, 1, 50.0);

@@ -66,12 +66,12 @@ TEST(CommandLineTool, HelpListsTheToolsWithTheirSummaries) {
 TEST(CommandLineTool, AnUnknownToolExitsWithStatusTwo) {
     const ToolRun run = runTool(kSampleTools, {"calcola", "rete.json"});
     EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.err, "rivanta: unknown tool 'calcola'\n");
+    EXPECT_EQ(run.err, "rivanta: unknown job \"calcola\"\nTry \"rivanta --help\".\n");
     EXPECT_TRUE(run.out.empty());
 
     const ToolRun asked = runTool(kSampleTools, {"calcola", "--help"});
     EXPECT_EQ(asked.status, 2);
-    EXPECT_EQ(asked.err, "rivanta: unknown tool 'calcola'\n");
+    EXPECT_EQ(asked.err, "rivanta: unknown job \"calcola\"\nTry \"rivanta --help\".\n");
     EXPECT_EQ(asked.out, kSampleListing);
 }
 

@@ -91,7 +91,7 @@ TEST(ShellSession, JobsAreHandedToThePlugin) {
     EXPECT_EQ(runHost("fail").status, 3);
     const CommandRun noJobs = runHost("calc rete.ptv", "TestPluginNoJobs.arx");
     EXPECT_EQ(noJobs.status, 2);
-    EXPECT_NE(noJobs.output.find("unknown command \"calc\""), std::string::npos) << noJobs.output;
+    EXPECT_NE(noJobs.output.find("unknown job \"calc\"\nTry \"rivanta --help\"."), std::string::npos) << noJobs.output;
 }
 
 TEST(ShellSession, AFolderOrAScriptWithAnEndlessLineIsRefusedBeforeAnyCommand) {
@@ -126,6 +126,19 @@ TEST(ShellSession, AFileNameThatIsNotUtf8IsRefusedWithItsBytesShown) {
     EXPECT_EQ(run.status, 2);
     EXPECT_NE(run.output.find("rete\\xFF.inp\" is not UTF-8 text"), std::string::npos) << run.output;
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1) << "nothing written";
+}
+
+TEST(ShellSession, UsageErrorsNameTheJobAndPointToTheHelp) {
+    const CommandRun twoDrawings = runHost("a.dwg b.dwg", "Rivanta.arx");
+    EXPECT_EQ(twoDrawings.status, 2);
+    EXPECT_NE(twoDrawings.output.find("unknown job \"b.dwg\"\nTry \"rivanta --help\".\n"), std::string::npos)
+        << twoDrawings.output;
+    rvntest::ScratchDir folder;
+    const std::filesystem::path file = folder.write("cartella", "not a folder");
+    const CommandRun notAFolder = runHost("--program-folder " + rvntest::singleQuoted(file) + " calc x.inp");
+    EXPECT_EQ(notAFolder.status, 2);
+    EXPECT_NE(notAFolder.output.find("\" is not a folder\nTry \"rivanta --help\".\n"), std::string::npos)
+        << notAFolder.output;
 }
 
 TEST(ShellSession, HelpAndMalformedCommandLines) {

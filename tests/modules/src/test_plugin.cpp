@@ -75,7 +75,7 @@ extern "C" __attribute__((visibility("default"))) int rivantaRunTool(int argc, c
         return 0;
     }
     if (job == "fail") return 3;
-    std::fprintf(stderr, "rivanta: unknown command \"%s\"\n", argv[0]);
+    std::fprintf(stderr, "rivanta: unknown job \"%s\"\n", argv[0]);
     return 2;
 }
 #endif
