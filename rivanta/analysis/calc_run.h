@@ -20,10 +20,10 @@ enum class TzRvnCalcStatus {
     calculated,             // the calculation ran to its end and stored its results
     networkNotOpened,       // the network could not be opened for write
     checkReportNotCreated,  // rvncheck.tmp could not be created
-    checkReportNotWritten,  // rvncheck.tmp lost some of its text
+    checkReportNotWritten,  // rvncheck.tmp could not be written whole (an earlier one stays)
     checkFailed,            // the topology check found errors
     calcReportNotCreated,   // rvncalcr.tmp could not be created
-    calcReportNotWritten,   // rvncalcr.tmp lost some of its text
+    calcReportNotWritten,   // rvncalcr.tmp could not be written whole (an earlier one stays)
     aborted,                // the calculation stopped without results
 };
 

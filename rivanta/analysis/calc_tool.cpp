@@ -87,12 +87,16 @@ int calculateNetwork(const TzRvnCalcOptions& options, const std::wstring& name, 
     const TzRvnNetworkData& network = opened.isOpen() ? opened->data() : none;
     calculated = run.status == TzRvnCalcStatus::calculated && NonFiniteResults(network).empty();
     const std::wstring results = resultsPathFor(options, folder);
-    const bool resultsWritten = results.empty() || WriteResultsJsonFile(results, network, run.check, run.calc);
+    std::wstring reason;
+    const bool resultsWritten =
+        results.empty() || WriteResultsJsonFile(results, network, run.check, run.calc, {&options.input, 1}, reason);
     print(std::cout, CalcSummary(name, run, network, files, resultsWritten ? results : L""));
     if (run.status != TzRvnCalcStatus::calculated) print(std::cerr, CalcRunMessage(run, files) + L"\n");
     const std::wstring diagnosis = CalcDiagnosis(run, network);
     print(std::cerr, diagnosis);
-    if (!resultsWritten) print(std::cerr, L"rivanta calc: cannot write the results to \"" + results + L"\"\n");
+    if (!resultsWritten) {
+        print(std::cerr, L"rivanta calc: cannot write the results to \"" + results + L"\": " + reason + L"\n");
+    }
     return calculated && diagnosis.empty() && resultsWritten ? kCalculated : kNotCalculated;
 }
 

@@ -36,5 +36,6 @@ int WriteSettingsFile(std::FILE* file, const TzRvnSettings& settings);
 // cannot be opened or read, settings then unchanged.
 int LoadSettingsFile(const std::wstring& path, TzRvnSettings& settings);
 
-// Creates or truncates path (mode "w") and writes the settings; 0 on failure.
+// Writes the settings as the new content of path, whole or not at all (see rvnos::OutputFile);
+// 0 on failure.
 int SaveSettingsFile(const std::wstring& path, const TzRvnSettings& settings);
