@@ -32,6 +32,7 @@ struct TzRvnCalcRun {
     int check = 0;  // 1 when the topology check passed
     int calc = 0;   // 1 when the calculation ran to its end
     TzRvnSolverOutcome solver;
+    std::wstring reportFailure;  // why a report could not be created or written
 };
 
 // Checks and calculates network, open for write, writing the reports to files. Afterwards the

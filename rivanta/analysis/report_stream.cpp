@@ -9,10 +9,7 @@ constexpr std::size_t kPieceBytes = 1 << 16;
 
 }  // namespace
 
-TzRvnFileReport::TzRvnFileReport(const std::wstring& path) {
-    std::wstring reason;
-    file_.open(path, reason);
-}
+TzRvnFileReport::TzRvnFileReport(const std::wstring& path) { file_.open(path, failure_); }
 
 void TzRvnFileReport::write(std::wstring_view text) {
     rvnos::appendUtf8(piece_, text);
@@ -26,6 +23,5 @@ void TzRvnFileReport::flush() {
 
 bool TzRvnFileReport::close() {
     flush();
-    std::wstring reason;
-    return file_.commit(reason);
+    return file_.commit(failure_);
 }

@@ -32,10 +32,13 @@ public:
     void write(std::wstring_view text) override;
     // Puts the whole report in place; false when it was never opened or some text did not reach it.
     bool close();
+    // Why the file could not be opened or put in place ("No space left on device").
+    const std::wstring& failure() const { return failure_; }
 
 private:
     void flush();
 
     rvnos::OutputFile file_;
     std::string piece_;  // UTF-8 text not yet handed to the file
+    std::wstring failure_;
 };

@@ -378,6 +378,20 @@ TEST(CalcTool, ResultsGoThroughALinkAndNeverOverTheInputOrAPipe) {
     EXPECT_TRUE(fs::is_fifo(scratch / "pipe"));
 }
 
+TEST(CalcTool, AReportPathThatIsNoFileIsRefusedWithThePath) {
+    rvntest::ScratchDir scratch;
+    const fs::path report = scratch / "rvncheck.tmp";
+    ASSERT_EQ(0, ::mkfifo(report.c_str(), 0644));
+    const rvntest::ProgramRun run =
+        runCalc(singleQuoted(casePtv("e01_two_nodes_tank")) + " --out " + singleQuoted(scratch.path()));
+    EXPECT_EQ(1, run.status);
+    EXPECT_NE(std::string::npos,
+              run.output.find("rivanta calc: cannot write \"" + report.string() + "\": it is a named pipe, not a file\n"))
+        << run.output;
+    EXPECT_EQ(std::string::npos, run.output.find("Topology report: ")) << run.output;
+    EXPECT_TRUE(fs::is_fifo(report));
+}
+
 // A tmpfs of a few pages on folder, in the test process's own mount namespace (which the host
 // program it runs shares); not mounted where the test may not do that.
 class SmallDisk {
@@ -429,7 +443,7 @@ TEST(CalcTool, OnAFullDiskEveryFileIsWholeOrAbsentAndOnlyWholeOnesAreAnnounced) 
         const rvntest::ProgramRun run = runCalc(singleQuoted(casePtv(name)) + " --out " + singleQuoted(disk));
         EXPECT_EQ(1, run.status) << run.output;
         const fs::path failed = disk / (size == "8k" ? "rvncheck.tmp" : "results.json");
-        EXPECT_NE(std::string::npos, run.output.find(failed.string() + "\"")) << run.output;
+        EXPECT_NE(std::string::npos, run.output.find(failed.string() + "\": No space left on device\n")) << run.output;
         const std::set<fs::path> announced = announcedFiles(run.output);
         EXPECT_EQ(filesIn(disk), announced) << run.output;
         EXPECT_EQ(0u, announced.count(failed)) << run.output;
