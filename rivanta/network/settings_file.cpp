@@ -92,10 +92,6 @@ std::string SettingsFileText(const TzRvnSettings& settings) {
     return text;
 }
 
-int WriteSettingsFile(std::FILE* file, const TzRvnSettings& settings) {
-    return WriteAllBytes(file, SettingsFileText(settings)) ? 1 : 0;
-}
-
 int LoadSettingsFile(const std::wstring& path, TzRvnSettings& settings) {
     TzRvnFile file = OpenFile(path, "r+");
     if (!file) return 0;
