@@ -5,6 +5,7 @@
 #include "drawing_file_io.h"
 #include "drawing_reader.h"
 #include "drawing_writer.h"
+#include "output_file.h"
 
 namespace rvnhost {
 
@@ -12,7 +13,8 @@ Acad::ErrorStatus saveDrawingFile(AcDbDatabase& database, const std::wstring& pa
     std::vector<unsigned char> bytes;
     std::wstring reason;
     Acad::ErrorStatus status = writeDrawing(database, bytes, reason);
-    if (status == Acad::eOk && !replaceFile(path, bytes, reason)) status = Acad::eCantOpenFile;
+    const std::string_view content(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    if (status == Acad::eOk && !rvnos::replaceFile(path, content, reason)) status = Acad::eCantOpenFile;
     message = status == Acad::eOk ? std::wstring() : fileFailure(L"Cannot save", path, reason);
     return status;
 }

@@ -9,7 +9,8 @@
 
 namespace rvnhost {
 
-// Saves the database at path, replacing any file there only once the whole drawing is on disk.
+// Saves the database at path, replacing any file there only once the whole drawing is on disk
+// (see rvnos::OutputFile: a read-only file, a device or a named pipe there is refused).
 Acad::ErrorStatus saveDrawingFile(AcDbDatabase& database, const std::wstring& path, std::wstring& message);
 
 // Reads the drawing at path into an empty database (see readDrawing).

@@ -1,20 +1,20 @@
 #include "dxf_file.h"
 
-#include <span>
 #include <vector>
 
 #include "drawing_file_io.h"
 #include "dxf_drawing_reader.h"
 #include "dxf_drawing_writer.h"
+#include "output_file.h"
 
 namespace rvnhost {
 
-Acad::ErrorStatus saveDxfFile(AcDbDatabase& database, const std::wstring& path, std::wstring& message) {
+Acad::ErrorStatus saveDxfFile(AcDbDatabase& database, const std::wstring& path, std::wstring& message,
+                              std::span<const std::wstring> inputs) {
     std::string text;
     std::wstring reason;
     Acad::ErrorStatus status = writeDxf(database, text, reason);
-    auto bytes = std::span(reinterpret_cast<const unsigned char*>(text.data()), text.size());
-    if (status == Acad::eOk && !replaceFile(path, bytes, reason)) status = Acad::eCantOpenFile;
+    if (status == Acad::eOk && !rvnos::replaceFile(path, text, reason, inputs)) status = Acad::eCantOpenFile;
     message = status == Acad::eOk ? std::wstring() : fileFailure(L"Cannot write", path, reason);
     return status;
 }

@@ -3,14 +3,17 @@
 #pragma once
 
 #include <memory>
+#include <span>
 #include <string>
 
 #include "dbdatabase.h"
 
 namespace rvnhost {
 
-// Writes the drawing as DXF at path, replacing any file there only once the whole text is on disk.
-Acad::ErrorStatus saveDxfFile(AcDbDatabase& database, const std::wstring& path, std::wstring& message);
+// Writes the drawing as DXF at path, replacing any file there only once the whole text is on disk;
+// a path naming one of inputs (the files the drawing came from) is refused.
+Acad::ErrorStatus saveDxfFile(AcDbDatabase& database, const std::wstring& path, std::wstring& message,
+                              std::span<const std::wstring> inputs = {});
 
 // A new database holding the DXF file at path; null (message set) when it cannot be read.
 std::unique_ptr<AcDbDatabase> openDxfFile(const std::wstring& path, std::wstring& message);

@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <filesystem>
+#include <string_view>
 
 #include "acdocman.h"
 #include "acedads.h"
@@ -46,9 +47,22 @@ std::wstring askFileName(const std::wstring& prompt, const std::wstring& fallbac
     return answer[0] != L'\0' ? answer : fallback;
 }
 
+bool hasExtension(std::string_view name, std::string_view extension) {
+    if (name.size() <= extension.size()) return false;
+    std::string ending(name.substr(name.size() - extension.size()));
+    for (char& c : ending) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return ending == extension;
+}
+
+// A name ending with ".dxf" is saved as DXF, any other in the drawing format.
+Acad::ErrorStatus saveDrawingAs(AcDbDatabase& database, const std::wstring& path, std::wstring& message) {
+    if (hasExtension(rvnos::toUtf8(path), ".dxf")) return rvnhost::saveDxfFile(database, path, message);
+    return rvnhost::saveDrawingFile(database, path, message);
+}
+
 bool saveDocument(AcApDocument& document, const std::wstring& path) {
     std::wstring message;
-    if (rvnhost::saveDrawingFile(*document.database(), path, message) != Acad::eOk) {
+    if (saveDrawingAs(*document.database(), path, message) != Acad::eOk) {
         showError(message);
         return false;
     }
@@ -57,12 +71,24 @@ bool saveDocument(AcApDocument& document, const std::wstring& path) {
     return true;
 }
 
+// True when nothing is at path, or the user answers Yes to replacing it (Return keeps it).
+bool mayReplace(const std::wstring& path) {
+    std::error_code ignored;
+    if (!std::filesystem::exists(rvnos::toUtf8(path), ignored)) return true;
+    acedInitGet(0, L"Yes No");
+    ACHAR answer[8] = L"";
+    const std::wstring question = L"\n\"" + path + L"\" already exists. Replace it? [Yes/No] <No>: ";
+    return acedGetKword(question.c_str(), answer) == RTNORM && std::wstring(answer) == L"Yes";
+}
+
 void saveAsCommand() {
     AcApDocument* document = acDocManagerPtr()->curDocument();
     if (document == nullptr) return;
     std::wstring path = askFileName(L"\nSave drawing as <" + std::wstring(document->fileName()) + L">: ",
                                     document->fileName());
-    if (!path.empty()) saveDocument(*document, absolutePath(path));
+    if (path.empty()) return;
+    const std::wstring absolute = absolutePath(path);
+    if (mayReplace(absolute)) saveDocument(*document, absolute);
 }
 
 void saveCommand() {
@@ -131,12 +157,7 @@ bool openDrawingDocument(const std::wstring& path) {
     return true;
 }
 
-bool isDrawingFileName(const std::string& argument) {
-    if (argument.size() <= 4) return false;
-    std::string extension = argument.substr(argument.size() - 4);
-    for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return extension == ".dwg";
-}
+bool isDrawingFileName(const std::string& argument) { return hasExtension(argument, ".dwg"); }
 
 bool openStartDrawing(const std::wstring& path) {
     AcApDocument* empty = acDocManagerPtr()->curDocument();
@@ -152,9 +173,10 @@ std::optional<int> runHostJob(const std::vector<std::string>& arguments) {
         return kUsageError;
     }
     std::wstring message;
-    std::wstring output = rvnos::fromUtf8(arguments[2]);
-    std::unique_ptr<AcDbDatabase> database = rvnhost::openDrawingFile(rvnos::fromUtf8(arguments[1]), message);
-    if (database == nullptr || rvnhost::saveDxfFile(*database, output, message) != Acad::eOk) {
+    const std::wstring input = rvnos::fromUtf8(arguments[1]);
+    const std::wstring output = rvnos::fromUtf8(arguments[2]);
+    std::unique_ptr<AcDbDatabase> database = rvnhost::openDrawingFile(input, message);
+    if (database == nullptr || rvnhost::saveDxfFile(*database, output, message, {&input, 1}) != Acad::eOk) {
         showError(message);
         return kFailure;
     }

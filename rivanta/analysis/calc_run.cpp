@@ -10,11 +10,13 @@ bool checkInto(TzRvnNetwork& network, const std::wstring& path, TzRvnCalcRun& ru
     TzRvnFileReport report(path);
     if (!report.isOpen()) {
         run.status = TzRvnCalcStatus::checkReportNotCreated;
+        run.reportFailure = report.failure();
         return false;
     }
     run.check = network.CheckTopology(report);
     if (!report.close()) {
         run.status = TzRvnCalcStatus::checkReportNotWritten;
+        run.reportFailure = report.failure();
         return false;
     }
     if (!run.check) run.status = TzRvnCalcStatus::checkFailed;
@@ -26,11 +28,13 @@ void calculateInto(TzRvnNetwork& network, const std::wstring& path, const TzRvnS
     TzRvnFileReport report(path);
     if (!report.isOpen()) {
         run.status = TzRvnCalcStatus::calcReportNotCreated;
+        run.reportFailure = report.failure();
         return;
     }
     run.calc = network.Calculate(report, &run.solver, choice);
     if (!report.close()) {
         run.status = TzRvnCalcStatus::calcReportNotWritten;
+        run.reportFailure = report.failure();
         return;
     }
     run.status = run.calc ? TzRvnCalcStatus::calculated : TzRvnCalcStatus::aborted;

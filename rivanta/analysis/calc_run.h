@@ -20,10 +20,10 @@ enum class TzRvnCalcStatus {
     calculated,             // the calculation ran to its end and stored its results
     networkNotOpened,       // the network could not be opened for write
     checkReportNotCreated,  // rvncheck.tmp could not be created
-    checkReportNotWritten,  // rvncheck.tmp lost some of its text
+    checkReportNotWritten,  // rvncheck.tmp could not be written whole (an earlier one stays)
     checkFailed,            // the topology check found errors
     calcReportNotCreated,   // rvncalcr.tmp could not be created
-    calcReportNotWritten,   // rvncalcr.tmp lost some of its text
+    calcReportNotWritten,   // rvncalcr.tmp could not be written whole (an earlier one stays)
     aborted,                // the calculation stopped without results
 };
 
@@ -32,6 +32,7 @@ struct TzRvnCalcRun {
     int check = 0;  // 1 when the topology check passed
     int calc = 0;   // 1 when the calculation ran to its end
     TzRvnSolverOutcome solver;
+    std::wstring reportFailure;  // why a report could not be created or written
 };
 
 // Checks and calculates network, open for write, writing the reports to files. Afterwards the

@@ -57,9 +57,14 @@ std::wstring iterationLine(const TzRvnSolverOutcome& solver, bool finite) {
     return L"Stopped at the iteration limit after " + count + L" iterations, tolerances not met\n";
 }
 
+// The reports a run left whole: one it could not write is not there.
+bool wroteCheckReport(TzRvnCalcStatus status) {
+    return status != TzRvnCalcStatus::networkNotOpened && status != TzRvnCalcStatus::checkReportNotCreated &&
+           status != TzRvnCalcStatus::checkReportNotWritten;
+}
+
 bool wroteCalcReport(TzRvnCalcStatus status) {
-    return status == TzRvnCalcStatus::calculated || status == TzRvnCalcStatus::aborted ||
-           status == TzRvnCalcStatus::calcReportNotWritten;
+    return status == TzRvnCalcStatus::calculated || status == TzRvnCalcStatus::aborted;
 }
 
 }  // namespace
@@ -102,9 +107,7 @@ std::wstring CalcSummary(const std::wstring& networkName, const TzRvnCalcRun& ru
         }
         summary += iterationLine(run.solver, NonFiniteResults(network).empty());
     }
-    if (run.status != TzRvnCalcStatus::networkNotOpened && run.status != TzRvnCalcStatus::checkReportNotCreated) {
-        summary += L"Topology report: " + quoted(files.checkReport) + L"\n";
-    }
+    if (wroteCheckReport(run.status)) summary += L"Topology report: " + quoted(files.checkReport) + L"\n";
     if (wroteCalcReport(run.status)) summary += L"Calculation report: " + quoted(files.calcReport) + L"\n";
     if (!resultsPath.empty()) summary += L"Results: " + quoted(resultsPath) + L"\n";
     return summary;

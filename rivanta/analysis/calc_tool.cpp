@@ -71,6 +71,15 @@ std::wstring resultsPathFor(const TzRvnCalcOptions& options, const std::wstring&
     return options.outFolder.empty() ? L"" : folder + L"results.json";
 }
 
+// The report a run could not create or write, and why; empty when there is none.
+std::wstring reportFailureLine(const TzRvnCalcRun& run, const TzRvnCalcFiles& files) {
+    if (run.reportFailure.empty()) return {};
+    const bool check =
+        run.status == TzRvnCalcStatus::checkReportNotCreated || run.status == TzRvnCalcStatus::checkReportNotWritten;
+    return L"rivanta calc: cannot write \"" + (check ? files.checkReport : files.calcReport) + L"\": " +
+           run.reportFailure + L"\n";
+}
+
 // Checks and calculates the network under name, then tells the outcome; calculated tells whether
 // finite results were stored (only those may be written back into a drawing).
 int calculateNetwork(const TzRvnCalcOptions& options, const std::wstring& name, AcDbObjectId id,
@@ -87,12 +96,17 @@ int calculateNetwork(const TzRvnCalcOptions& options, const std::wstring& name, 
     const TzRvnNetworkData& network = opened.isOpen() ? opened->data() : none;
     calculated = run.status == TzRvnCalcStatus::calculated && NonFiniteResults(network).empty();
     const std::wstring results = resultsPathFor(options, folder);
-    const bool resultsWritten = results.empty() || WriteResultsJsonFile(results, network, run.check, run.calc);
+    std::wstring reason;
+    const bool resultsWritten =
+        results.empty() || WriteResultsJsonFile(results, network, run.check, run.calc, {&options.input, 1}, reason);
     print(std::cout, CalcSummary(name, run, network, files, resultsWritten ? results : L""));
     if (run.status != TzRvnCalcStatus::calculated) print(std::cerr, CalcRunMessage(run, files) + L"\n");
+    print(std::cerr, reportFailureLine(run, files));
     const std::wstring diagnosis = CalcDiagnosis(run, network);
     print(std::cerr, diagnosis);
-    if (!resultsWritten) print(std::cerr, L"rivanta calc: cannot write the results to \"" + results + L"\"\n");
+    if (!resultsWritten) {
+        print(std::cerr, L"rivanta calc: cannot write the results to \"" + results + L"\": " + reason + L"\n");
+    }
     return calculated && diagnosis.empty() && resultsWritten ? kCalculated : kNotCalculated;
 }
 

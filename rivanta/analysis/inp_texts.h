@@ -57,7 +57,7 @@ inline constexpr std::wstring_view kInpDemandOnTank = L"il nodo %s e' un serbato
 
 // Export: file, then the reason.
 inline constexpr std::wstring_view kInpNotExported = L"Impossibile esportare la rete in %s: %s";
-inline constexpr std::wstring_view kInpNotWritten = L"Impossibile scrivere il file %s";
+inline constexpr std::wstring_view kInpNotWritten = L"Impossibile scrivere il file %s: %s";
 inline constexpr std::wstring_view kInpBadNodeName = L"il nodo %d ha un nome che EPANET non accetta (%s)";
 inline constexpr std::wstring_view kInpSameNodeName = L"i nodi %d e %d hanno lo stesso nome %s";
 inline constexpr std::wstring_view kInpTankNodeMissing = L"il serbatoio %d sta sul nodo %s, che non esiste";

@@ -103,7 +103,7 @@ int exportNetwork(const InpOutOptions& options) {
             return notExported(L"rivanta inpout: the network \"" + options.networkName + L"\" cannot be read");
         }
     }
-    message = ExportInpFile(data, options.networkName, options.output);
+    message = ExportInpFile(data, options.networkName, options.output, {&options.drawing, 1});
     if (!message.empty()) return notExported(message);
     std::cout << "Exported network \"" << rvnos::toUtf8(options.networkName) << "\" to \""
               << rvnos::toUtf8(options.output) << "\"\n";

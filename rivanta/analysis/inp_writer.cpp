@@ -7,12 +7,11 @@
 #include "analysis/inp_units.h"
 #include "analysis/text_format.h"
 #include "frame/translation.h"
-#include "network/file_handle.h"
+#include "output_file.h"
 #include "text_codec.h"
 
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
 #include <unordered_map>
 
 namespace {
@@ -193,21 +192,15 @@ bool InpFileText(const TzRvnNetworkData& network, std::wstring_view title, std::
     return true;
 }
 
-std::wstring ExportInpFile(const TzRvnNetworkData& network, std::wstring_view title, const std::wstring& path) {
+std::wstring ExportInpFile(const TzRvnNetworkData& network, std::wstring_view title, const std::wstring& path,
+                           std::span<const std::wstring> inputs) {
     std::string text;
     std::wstring reason;
     if (!InpFileText(network, title, text, reason)) {
         return FormatTranslated(rvntext::kInpNotExported, {std::wstring_view(path), std::wstring_view(reason)});
     }
-    // Written beside the target and renamed over it, so that a failed write leaves the old file.
-    const std::wstring partial = path + L".part";
-    TzRvnFile file = OpenFile(partial, "wb");
-    const bool written = file && WriteAllBytes(file.get(), text) && CloseFile(file);
-    std::error_code error;
-    if (written) std::filesystem::rename(rvnos::toUtf8(partial), rvnos::toUtf8(path), error);
-    if (!written || error) {
-        std::filesystem::remove(rvnos::toUtf8(partial), error);
-        return FormatTranslated(rvntext::kInpNotWritten, {std::wstring_view(path)});
+    if (!rvnos::replaceFile(path, text, reason, inputs)) {
+        return FormatTranslated(rvntext::kInpNotWritten, {std::wstring_view(path), std::wstring_view(reason)});
     }
     return {};
 }

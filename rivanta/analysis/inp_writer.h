@@ -8,6 +8,7 @@
 
 #include "network/network_data.h"
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -19,5 +20,7 @@
 // large for the file's units.
 bool InpFileText(const TzRvnNetworkData& network, std::wstring_view title, std::string& text, std::wstring& reason);
 
-// Writes network to the file at path; empty on success, else the message (translated).
-std::wstring ExportInpFile(const TzRvnNetworkData& network, std::wstring_view title, const std::wstring& path);
+// Writes network to the file at path, whole or not at all (see rvnos::OutputFile); a path naming
+// one of inputs is refused. Empty on success, else the message (translated).
+std::wstring ExportInpFile(const TzRvnNetworkData& network, std::wstring_view title, const std::wstring& path,
+                           std::span<const std::wstring> inputs = {});

@@ -9,27 +9,19 @@ constexpr std::size_t kPieceBytes = 1 << 16;
 
 }  // namespace
 
-TzRvnFileReport::TzRvnFileReport(const std::wstring& path) : file_(OpenFile(path, "w")) {}
-
-TzRvnFileReport::~TzRvnFileReport() { flush(); }
+TzRvnFileReport::TzRvnFileReport(const std::wstring& path) { file_.open(path, failure_); }
 
 void TzRvnFileReport::write(std::wstring_view text) {
-    if (!file_) {
-        failed_ = true;
-        return;
-    }
     rvnos::appendUtf8(piece_, text);
     if (piece_.size() >= kPieceBytes) flush();
 }
 
 void TzRvnFileReport::flush() {
-    if (file_ && !piece_.empty() && !WriteAllBytes(file_.get(), piece_)) failed_ = true;
+    file_.write(piece_);
     piece_.clear();
 }
 
 bool TzRvnFileReport::close() {
-    if (!file_) return false;
     flush();
-    bool closed = CloseFile(file_);
-    return closed && !failed_;
+    return file_.commit(failure_);
 }

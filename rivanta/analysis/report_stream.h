@@ -1,7 +1,7 @@
 // Where the topology check and the solver write their reports: wide text, in pieces.
 #pragma once
 
-#include "network/file_handle.h"
+#include "output_file.h"
 
 #include <string>
 #include <string_view>
@@ -22,24 +22,23 @@ private:
     std::wstring text_;
 };
 
-// A report file, created anew (mode "w") and written as UTF-8, gathered in pieces of some
-// kilobytes on its way: reports are written a few words at a time.
+// A report file written as UTF-8, gathered in pieces of some kilobytes on its way: reports are
+// written a few words at a time. The file appears whole when closed, or not at all.
 class TzRvnFileReport : public TzRvnReportStream {
 public:
     explicit TzRvnFileReport(const std::wstring& path);
-    ~TzRvnFileReport() override;
-    TzRvnFileReport(const TzRvnFileReport&) = delete;
-    TzRvnFileReport& operator=(const TzRvnFileReport&) = delete;
 
-    bool isOpen() const { return file_ != nullptr; }
+    bool isOpen() const { return file_.isOpen(); }
     void write(std::wstring_view text) override;
-    // Closes the file; false when it was never opened or some text did not reach it.
+    // Puts the whole report in place; false when it was never opened or some text did not reach it.
     bool close();
+    // Why the file could not be opened or put in place ("No space left on device").
+    const std::wstring& failure() const { return failure_; }
 
 private:
     void flush();
 
-    TzRvnFile file_;
+    rvnos::OutputFile file_;
     std::string piece_;  // UTF-8 text not yet handed to the file
-    bool failed_ = false;
+    std::wstring failure_;
 };

@@ -1,6 +1,6 @@
 #include "analysis/results_json.h"
 
-#include "network/file_handle.h"
+#include "output_file.h"
 #include "text_codec.h"
 
 #include <charconv>
@@ -149,13 +149,13 @@ std::string ResultsJson(const TzRvnNetworkData& network, int check, int calc) {
     return text;
 }
 
-int WriteResultsJsonFile(const std::wstring& path, const TzRvnNetworkData& network, int check, int calc) {
-    TzRvnFile file = OpenFile(path, "w");
-    if (!file) return 0;
-    bool written = true;
+bool WriteResultsJsonFile(const std::wstring& path, const TzRvnNetworkData& network, int check, int calc,
+                          std::span<const std::wstring> inputs, std::wstring& reason) {
+    rvnos::OutputFile file;
+    if (!file.open(path, reason, inputs)) return false;
     writeResultsJson(network, check, calc, [&](std::string& piece) {
-        written = WriteAllBytes(file.get(), piece) && written;
+        file.write(piece);
         piece.clear();
     });
-    return CloseFile(file) && written ? 1 : 0;
+    return file.commit(reason);
 }

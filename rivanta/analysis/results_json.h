@@ -6,13 +6,16 @@
 
 #include "network/network_data.h"
 
+#include <span>
 #include <string>
 
 // The JSON text (UTF-8) of network's results and the outcomes of its check and calculation.
 std::string ResultsJson(const TzRvnNetworkData& network, int check, int calc);
 
-// Writes ResultsJson to path (created or truncated); 0 on failure.
-int WriteResultsJsonFile(const std::wstring& path, const TzRvnNetworkData& network, int check, int calc);
+// Writes ResultsJson to path, whole or not at all (see rvnos::OutputFile); a path naming one of
+// inputs is refused. False with the reason.
+bool WriteResultsJsonFile(const std::wstring& path, const TzRvnNetworkData& network, int check, int calc,
+                          std::span<const std::wstring> inputs, std::wstring& reason);
 
 // A JSON number, or a string for a non-finite value.
 std::string JsonNumber(double value);

@@ -40,12 +40,3 @@ bool ReadAllBytes(std::FILE* file, std::string& bytes) {
     bytes.resize(got);
     return std::ferror(file) == 0;
 }
-
-bool WriteAllBytes(std::FILE* file, std::string_view bytes) {
-    return std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-}
-
-bool CloseFile(TzRvnFile& file) {
-    std::FILE* raw = file.release();
-    return raw != nullptr && std::fclose(raw) == 0;
-}

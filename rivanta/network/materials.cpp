@@ -3,6 +3,7 @@
 #include "network/file_handle.h"
 #include "network/number_text.h"
 #include "network/text_lines.h"
+#include "output_file.h"
 #include "text_codec.h"
 
 namespace {
@@ -52,8 +53,6 @@ int LoadMaterials(const std::wstring& path, std::vector<CMateriale>& list) {
 }
 
 int SaveMaterials(const std::wstring& path, const std::vector<CMateriale>& list) {
-    TzRvnFile file = OpenFile(path, "w");
-    if (!file) return 0;
-    bool written = WriteAllBytes(file.get(), MaterialsFileText(list));
-    return CloseFile(file) && written ? 1 : 0;
+    std::wstring reason;
+    return rvnos::replaceFile(path, MaterialsFileText(list), reason) ? 1 : 0;
 }

@@ -39,5 +39,5 @@ std::string MaterialsFileText(const std::vector<CMateriale>& list);
 // cannot be opened or read.
 int LoadMaterials(const std::wstring& path, std::vector<CMateriale>& list);
 
-// Creates or truncates path (mode "w") and writes list; 0 on failure.
+// Writes list as the new content of path, whole or not at all (see rvnos::OutputFile); 0 on failure.
 int SaveMaterials(const std::wstring& path, const std::vector<CMateriale>& list);

@@ -3,6 +3,7 @@
 #include "network/file_handle.h"
 #include "network/number_text.h"
 #include "network/text_lines.h"
+#include "output_file.h"
 
 #include <functional>
 #include <vector>
@@ -91,10 +92,6 @@ std::string SettingsFileText(const TzRvnSettings& settings) {
     return text;
 }
 
-int WriteSettingsFile(std::FILE* file, const TzRvnSettings& settings) {
-    return WriteAllBytes(file, SettingsFileText(settings)) ? 1 : 0;
-}
-
 int LoadSettingsFile(const std::wstring& path, TzRvnSettings& settings) {
     TzRvnFile file = OpenFile(path, "r+");
     if (!file) return 0;
@@ -105,8 +102,6 @@ int LoadSettingsFile(const std::wstring& path, TzRvnSettings& settings) {
 }
 
 int SaveSettingsFile(const std::wstring& path, const TzRvnSettings& settings) {
-    TzRvnFile file = OpenFile(path, "w");
-    if (!file) return 0;
-    bool written = WriteSettingsFile(file.get(), settings) == 1;
-    return CloseFile(file) && written ? 1 : 0;
+    std::wstring reason;
+    return rvnos::replaceFile(path, SettingsFileText(settings), reason) ? 1 : 0;
 }

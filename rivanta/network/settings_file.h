@@ -29,12 +29,10 @@ int ReadSettingsFile(std::FILE* file, TzRvnSettings& settings);
 // The 21 lines of the file (UTF-8, "\n" line ends).
 std::string SettingsFileText(const TzRvnSettings& settings);
 
-// Writes the 21 lines to an open file; 0 when they could not all be written, else 1.
-int WriteSettingsFile(std::FILE* file, const TzRvnSettings& settings);
-
 // Opens path in mode "r+" (the file must exist and be writable) and reads it; 0 when the file
 // cannot be opened or read, settings then unchanged.
 int LoadSettingsFile(const std::wstring& path, TzRvnSettings& settings);
 
-// Creates or truncates path (mode "w") and writes the settings; 0 on failure.
+// Writes the settings as the new content of path, whole or not at all (see rvnos::OutputFile);
+// 0 on failure.
 int SaveSettingsFile(const std::wstring& path, const TzRvnSettings& settings);

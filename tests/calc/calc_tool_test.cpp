@@ -12,6 +12,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <set>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sched.h>
 
 namespace {
 
@@ -138,7 +142,8 @@ TEST(CalcTool, EachSolverCalculatesAndVerboseTellsTheFactorsNonZeros) {
             EXPECT_EQ(expectedReport, rvntest::readBytes(scratch.path() / "rvncalcr.tmp")) << solver;
         }
     }
-    const rvntest::ProgramRun quiet = runCalc(ptv + " --solver ordered --results /dev/null");
+    rvntest::ScratchDir scratch;
+    const rvntest::ProgramRun quiet = runCalc(ptv + " --solver ordered --out " + singleQuoted(scratch.path()));
     EXPECT_EQ(std::string::npos, quiet.output.find("Factor of the system")) << quiet.output;
 }
 
@@ -353,7 +358,8 @@ TEST(CalcTool, AMissingOrMalformedFileOfTheProgramFolderStopsTheImportWithItsPat
         EXPECT_NE(std::string::npos, malformed->output.find(settingsFault)) << malformed->output;
     }
     // A Portavia file needs only the materials archive.
-    EXPECT_EQ(0, runCalc(singleQuoted(casePtv("e01_two_nodes_tank")) + given + " --results /dev/null").status);
+    EXPECT_EQ(0, runCalc(singleQuoted(casePtv("e01_two_nodes_tank")) + given + " --out " + singleQuoted(scratch / "ptv"))
+                     .status);
 
     fs::remove(folder / "rvnsetup.par");
     const rvntest::ProgramRun missing = runCalc(singleQuoted(inp) + given + out);
@@ -371,6 +377,114 @@ TEST(CalcTool, AMissingOrMalformedFileOfTheProgramFolderStopsTheImportWithItsPat
         << archive.output;
     EXPECT_FALSE(fs::exists(scratch / "out"));
     for (const auto* run : {&missing, &archive}) expectNothingLeftOpen(*run);
+}
+
+TEST(CalcTool, ResultsGoThroughALinkAndNeverOverTheInputOrAPipe) {
+    rvntest::ScratchDir scratch;
+    const fs::path ptv = scratch / "rete.ptv";
+    fs::copy_file(casePtv("e01_two_nodes_tank"), ptv);
+    const std::string input = rvntest::readBytes(ptv);
+    const std::string tmpdir = "TMPDIR=" + singleQuoted(scratch.path());
+    rvntest::writeBytes(scratch / "dati.json", "old");
+    fs::create_symlink("dati.json", scratch / "link.json");
+    rvntest::ProgramRun run = runCalc(singleQuoted(ptv) + " --results " + singleQuoted(scratch / "link.json"), tmpdir);
+    EXPECT_EQ(0, run.status) << run.output;
+    EXPECT_TRUE(fs::is_symlink(scratch / "link.json"));
+    expectSameResults(expected("e01_two_nodes_tank", "results.json"), scratch / "dati.json");
+
+    fs::create_symlink("rete.ptv", scratch / "alias.ptv");
+    for (const fs::path& results : {ptv, scratch / "alias.ptv"}) {
+        run = runCalc(singleQuoted(ptv) + " --results " + singleQuoted(results), tmpdir);
+        EXPECT_EQ(1, run.status);
+        EXPECT_NE(std::string::npos, run.output.find("rivanta calc: cannot write the results to \"" + results.string() +
+                                                     "\": it is the input file \"" + ptv.string() + "\"\n"))
+            << run.output;
+        EXPECT_EQ(std::string::npos, run.output.find("Results: ")) << run.output;
+        EXPECT_EQ(input, rvntest::readBytes(ptv));
+    }
+
+    ASSERT_EQ(0, ::mkfifo((scratch / "pipe").c_str(), 0644));
+    run = runCalc(singleQuoted(ptv) + " --results " + singleQuoted(scratch / "pipe"), tmpdir);
+    EXPECT_EQ(1, run.status);
+    EXPECT_NE(std::string::npos, run.output.find("\": it is a named pipe, not a file\n")) << run.output;
+    EXPECT_TRUE(fs::is_fifo(scratch / "pipe"));
+}
+
+TEST(CalcTool, AReportPathThatIsNoFileIsRefusedWithThePath) {
+    rvntest::ScratchDir scratch;
+    const fs::path report = scratch / "rvncheck.tmp";
+    ASSERT_EQ(0, ::mkfifo(report.c_str(), 0644));
+    const rvntest::ProgramRun run =
+        runCalc(singleQuoted(casePtv("e01_two_nodes_tank")) + " --out " + singleQuoted(scratch.path()));
+    EXPECT_EQ(1, run.status);
+    EXPECT_NE(std::string::npos,
+              run.output.find("rivanta calc: cannot write \"" + report.string() + "\": it is a named pipe, not a file\n"))
+        << run.output;
+    EXPECT_EQ(std::string::npos, run.output.find("Topology report: ")) << run.output;
+    EXPECT_TRUE(fs::is_fifo(report));
+}
+
+// A tmpfs of a few pages on folder, in the test process's own mount namespace (which the host
+// program it runs shares); not mounted where the test may not do that.
+class SmallDisk {
+public:
+    SmallDisk(const fs::path& folder, const std::string& size) : folder_(folder) {
+        mounted_ = ::unshare(CLONE_NEWNS) == 0 && ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+                   ::mount("tmpfs", folder.c_str(), "tmpfs", 0, ("size=" + size).c_str()) == 0;
+    }
+    ~SmallDisk() {
+        if (mounted_) ::umount2(folder_.c_str(), MNT_DETACH);
+    }
+    SmallDisk(const SmallDisk&) = delete;
+    SmallDisk& operator=(const SmallDisk&) = delete;
+    bool mounted() const { return mounted_; }
+
+private:
+    fs::path folder_;
+    bool mounted_ = false;
+};
+
+// The files a run's summary names ("Topology report: "...", "Results: "...").
+std::set<fs::path> announcedFiles(const std::string& output) {
+    std::set<fs::path> files;
+    for (const char* heading : {"Topology report: \"", "Calculation report: \"", "Results: \""}) {
+        const std::size_t at = output.find(heading);
+        if (at == std::string::npos) continue;
+        const std::size_t start = at + std::string(heading).size();
+        files.insert(output.substr(start, output.find('"', start) - start));
+    }
+    return files;
+}
+
+std::set<fs::path> filesIn(const fs::path& folder) {
+    std::set<fs::path> files;
+    for (const auto& entry : fs::directory_iterator(folder)) files.insert(entry.path());
+    return files;
+}
+
+// Room for the check report only, then for both reports but not the results: each time the job
+// names the file that failed, ends with 1, and every file left is whole and announced.
+TEST(CalcTool, OnAFullDiskEveryFileIsWholeOrAbsentAndOnlyWholeOnesAreAnnounced) {
+    const std::string name = "r_n200_s5";
+    for (const std::string size : {"8k", "64k"}) {
+        rvntest::ScratchDir scratch;
+        const fs::path disk = scratch / "disk";
+        fs::create_directories(disk);
+        SmallDisk small(disk, size);
+        if (!small.mounted()) GTEST_SKIP() << "no tmpfs can be mounted here";
+        const rvntest::ProgramRun run = runCalc(singleQuoted(casePtv(name)) + " --out " + singleQuoted(disk));
+        EXPECT_EQ(1, run.status) << run.output;
+        const fs::path failed = disk / (size == "8k" ? "rvncheck.tmp" : "results.json");
+        EXPECT_NE(std::string::npos, run.output.find(failed.string() + "\": No space left on device\n")) << run.output;
+        const std::set<fs::path> announced = announcedFiles(run.output);
+        EXPECT_EQ(filesIn(disk), announced) << run.output;
+        EXPECT_EQ(0u, announced.count(failed)) << run.output;
+        for (const fs::path& file : announced) {
+            if (file.filename() != "results.json") {
+                EXPECT_EQ(rvntest::readBytes(expected(name, file.filename().c_str())), rvntest::readBytes(file)) << file;
+            }
+        }
+    }
 }
 
 }  // namespace

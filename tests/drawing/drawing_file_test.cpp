@@ -52,14 +52,15 @@ TEST_F(DrawingFiles, SavingOverAFileKeepsItsPermissions) {
     EXPECT_NE("old content", readBytes(folder / "rete.dwg"));
 }
 
-// The rename at the end fails when a folder has the name; what was there stays, and the
-// temporary file written beside it goes.
+// A folder of that name is refused before anything is written: what was there stays, and no
+// temporary file is left beside it.
 TEST_F(DrawingFiles, AFailedSaveLeavesWhatWasThereAndNoTemporaryFile) {
     fs::create_directory(folder / "rete.dwg");
     writeBytes(folder / "rete.dwg" / "dentro.txt", "old content");
     std::wstring message;
     EXPECT_NE(Acad::eOk, rvnhost::saveDrawingFile(*sample.database, pathOf("rete.dwg"), message));
-    EXPECT_EQ("Cannot save \"" + (folder / "rete.dwg").string() + "\": Is a directory.", rvnos::toUtf8(message));
+    EXPECT_EQ("Cannot save \"" + (folder / "rete.dwg").string() + "\": it is a folder, not a file.",
+              rvnos::toUtf8(message));
     EXPECT_EQ("old content", readBytes(folder / "rete.dwg" / "dentro.txt"));
     EXPECT_EQ(std::vector<std::string>{"rete.dwg"}, folderEntries());
 }

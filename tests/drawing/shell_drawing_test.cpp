@@ -5,10 +5,20 @@
 #include "run_command.h"
 #include "test_files.h"
 
+#include <sys/stat.h>
+
 namespace {
 
 using rvntest::CommandRun;
 using rvntest::runHost;
+namespace fs = std::filesystem;
+
+ino_t inodeOf(const fs::path& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 ? info.st_ino : 0;
+}
+
+bool isDxf(const std::string& bytes) { return bytes.starts_with("  0\nSECTION\n  2\nHEADER\n"); }
 
 class ShellDrawing : public ::testing::Test {
 protected:
@@ -39,6 +49,7 @@ TEST_F(ShellDrawing, SavesANewDrawingAndOpensItAtStart) {
         EXPECT_NE(std::string::npos, opened.output.find("Opened \"" + path("rete.dwg") + "\".")) << opened.output;
         EXPECT_NE(std::string::npos, opened.output.find("Save drawing as <" + path("rete.dwg") + ">")) << opened.output;
         EXPECT_EQ(rvntest::readBytes(folder / "rete.dwg"), rvntest::readBytes(folder / "copia.dwg"));
+        fs::remove(folder / "copia.dwg");  // saved anew by the next start, without a question
     }
 }
 
@@ -94,6 +105,64 @@ TEST_F(ShellDrawing, DxfoutWritesTheDrawingAsDxf) {
     EXPECT_EQ(1, missing.status);
     EXPECT_FALSE(std::filesystem::exists(folder / "assente.dxf"));
     EXPECT_EQ(2, runHost("dxfout '" + path("rete.dwg") + "'").status);
+}
+
+TEST_F(ShellDrawing, DxfoutWritesThroughALinkAndRefusesAPipeOrItsOwnInput) {
+    saveNewDrawing("rete.dwg");
+    const std::string drawing = rvntest::readBytes(folder / "rete.dwg");
+    rvntest::writeBytes(folder / "dati.dxf", "old");
+    fs::create_symlink("dati.dxf", folder / "link.dxf");
+    CommandRun run = runHost("dxfout '" + path("rete.dwg") + "' '" + path("link.dxf") + "'");
+    EXPECT_EQ(0, run.status) << run.output;
+    EXPECT_TRUE(fs::is_symlink(folder / "link.dxf"));
+    EXPECT_TRUE(isDxf(rvntest::readBytes(folder / "dati.dxf")));
+
+    ASSERT_EQ(0, ::mkfifo(path("pipe").c_str(), 0644));
+    run = runHost("dxfout '" + path("rete.dwg") + "' '" + path("pipe") + "'");
+    EXPECT_EQ(1, run.status);
+    EXPECT_NE(std::string::npos, run.output.find("Cannot write \"" + path("pipe") + "\": it is a named pipe, not a file."))
+        << run.output;
+    EXPECT_TRUE(fs::is_fifo(folder / "pipe"));
+
+    fs::create_symlink("rete.dwg", folder / "alias.dxf");
+    for (const std::string& output : {path("rete.dwg"), path("alias.dxf")}) {
+        run = runHost("dxfout '" + path("rete.dwg") + "' '" + output + "'");
+        EXPECT_EQ(1, run.status);
+        EXPECT_NE(std::string::npos, run.output.find("it is the input file \"" + path("rete.dwg") + "\"")) << run.output;
+        EXPECT_EQ(drawing, rvntest::readBytes(folder / "rete.dwg"));
+    }
+}
+
+TEST_F(ShellDrawing, SaveasAsksBeforeReplacingAFileWritesThroughLinksAndDxfForADxfName) {
+    saveNewDrawing("rete.dwg");
+    const std::string drawing = rvntest::readBytes(folder / "rete.dwg");
+    rvntest::writeBytes(folder / "altro.dwg", "other");
+    fs::create_symlink("altro.dwg", folder / "vista.dwg");
+    const std::string start = "'" + path("rete.dwg") + "'";
+    CommandRun run = script("SAVEAS\n" + path("vista.dwg") + "\nNo\nSAVEAS\n" + path("rete.dxf") + "\n", start);
+    EXPECT_EQ(0, run.status) << run.output;
+    EXPECT_NE(std::string::npos,
+              run.output.find("\"" + path("vista.dwg") + "\" already exists. Replace it? [Yes/No] <No>: No"))
+        << run.output;
+    EXPECT_EQ("other", rvntest::readBytes(folder / "altro.dwg"));
+    EXPECT_TRUE(isDxf(rvntest::readBytes(folder / "rete.dxf")));
+
+    run = script("SAVEAS\n" + path("vista.dwg") + "\nYes\n", start);
+    EXPECT_EQ(0, run.status) << run.output;
+    EXPECT_TRUE(fs::is_symlink(folder / "vista.dwg"));
+    EXPECT_EQ(drawing, rvntest::readBytes(folder / "altro.dwg"));
+}
+
+TEST_F(ShellDrawing, SaveRefusesAReadOnlyDrawing) {
+    saveNewDrawing("rete.dwg");
+    fs::permissions(folder / "rete.dwg", fs::perms(0444));
+    const ino_t before = inodeOf(folder / "rete.dwg");
+    CommandRun run = script("SAVE\n", "'" + path("rete.dwg") + "'");
+    EXPECT_EQ(1, run.status);
+    EXPECT_NE(std::string::npos, run.output.find("Cannot save \"" + path("rete.dwg") + "\": the file is read-only."))
+        << run.output;
+    EXPECT_EQ(before, inodeOf(folder / "rete.dwg")) << "the file was not replaced";
+    EXPECT_EQ(fs::perms(0444), fs::status(folder / "rete.dwg").permissions() & fs::perms::mask);
 }
 
 }  // namespace

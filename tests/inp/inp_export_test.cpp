@@ -206,7 +206,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(InpExport, AFileThatCannotBeWrittenIsReported) {
     const std::string message = rvnos::toUtf8(ExportInpFile(sampleNetwork(), L"x", L"/nonexistent/dir/rete.inp"));
-    EXPECT_EQ("Impossibile scrivere il file /nonexistent/dir/rete.inp", message);
+    EXPECT_EQ("Impossibile scrivere il file /nonexistent/dir/rete.inp: No such file or directory", message);
 }
 
 // Sets a comma-decimal locale for the process (C and C++) while it lives.

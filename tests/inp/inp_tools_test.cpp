@@ -116,6 +116,27 @@ TEST_F(InpOut, ExportsTheNetworkOfASavedDrawingThatReadsBackTheSame) {
     EXPECT_EQ(original_.settings().initialVelocity, back.settings().initialVelocity);
 }
 
+TEST_F(InpOut, WritesThroughALinkAndNeverOverTheDrawingItReads) {
+    rvntest::writeBytes(scratch / "dati.inp", "old");
+    fs::create_symlink("dati.inp", scratch / "link.inp");
+    const std::string command = "inpout " + singleQuoted(drawing()) + " --network 'Rete Nord' ";
+    auto run = runRivanta(command + singleQuoted(scratch / "link.inp"));
+    ASSERT_EQ(0, run.status) << run.output;
+    EXPECT_TRUE(fs::is_symlink(scratch / "link.inp"));
+    EXPECT_TRUE(rvntest::readBytes(scratch / "dati.inp").starts_with("[TITLE]\nRete Nord\n"));
+
+    const std::string before = rvntest::readBytes(drawing());
+    fs::create_symlink("rete.dwg", scratch / "alias.inp");
+    for (const fs::path& output : {drawing(), scratch / "alias.inp"}) {
+        run = runRivanta(command + singleQuoted(output));
+        EXPECT_EQ(1, run.status);
+        EXPECT_NE(std::string::npos, run.output.find("Impossibile scrivere il file " + output.string() +
+                                                     ": it is the input file \"" + drawing().string() + "\""))
+            << run.output;
+        EXPECT_EQ(before, rvntest::readBytes(drawing()));
+    }
+}
+
 TEST(InpOutDrawn, ADrawnNetworkIsExportedAsItsSchemaShowsItAndCalculatesAsTheDrawing) {
     rvntest::ScratchDir scratch;
     const fs::path drawing = fs::path(RVN_SOURCE_DIR) / "examples" / "networks" / "distretto.dwg";
