@@ -111,7 +111,7 @@ int runSession(const ShellOptions& options) {
     }
     const bool interactive = input->isInteractive();
     auto previousInput = rvnhost::setCurrentInput(std::move(input));
-    TranscriptEcho echo(stdout, interactive);
+    TranscriptEcho echo(stdout, stderr, interactive);
     rvnhost::Transcript::instance().setEcho([&echo](const rvnhost::TranscriptEntry& entry) { echo.show(entry); });
 
     acDocManagerPtr()->appContextNewDocument(nullptr);

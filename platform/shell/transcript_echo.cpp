@@ -36,11 +36,15 @@ void TranscriptEcho::show(const rvnhost::TranscriptEntry& entry) {
             write(entry.text + L"\n");
             break;
         case TranscriptKind::Leak:
-        case TranscriptKind::Error:
+        case TranscriptKind::Error: {
             startLine();
-            write(L"** " + entry.text + L"\n");
+            std::fflush(output_);
+            const std::string bytes = rvnos::toUtf8(L"** " + entry.text + L"\n");
+            std::fwrite(bytes.data(), 1, bytes.size(), errors_);
+            std::fflush(errors_);
             ++problems_;
             break;
+        }
     }
     if (entry.kind == TranscriptKind::Prompt) std::fflush(output_);
 }

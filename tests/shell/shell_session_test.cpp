@@ -141,6 +141,18 @@ TEST(ShellSession, UsageErrorsNameTheJobAndPointToTheHelp) {
         << notAFolder.output;
 }
 
+TEST(ShellSession, ErrorsGoToTheErrorStreamAndTheOutputKeepsTheRest) {
+    const std::filesystem::path bin = RVN_BIN_DIR;
+    const std::string host = "RIVANTA_PLUGIN=" + rvntest::singleQuoted(bin / "TestPlugin.arx") + " " +
+                             rvntest::singleQuoted(bin / "rivanta");
+    const CommandRun both = rvntest::runCommand(host + " dxfout /nonexistent/a.dwg /tmp/a.dxf");
+    EXPECT_EQ(both.status, 1);
+    EXPECT_NE(both.output.find("** "), std::string::npos) << both.output;
+    const CommandRun output = rvntest::runCommand("(" + host + " dxfout /nonexistent/a.dwg /tmp/a.dxf 2>/dev/null)");
+    EXPECT_EQ(output.output.find("** "), std::string::npos) << output.output;
+    EXPECT_NE(output.output.find("Test plug-in loaded."), std::string::npos) << output.output;
+}
+
 TEST(ShellSession, HelpAndMalformedCommandLines) {
     const CommandRun help = runHost("--help");
     EXPECT_EQ(help.status, 0);
