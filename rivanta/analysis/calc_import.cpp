@@ -3,6 +3,7 @@
 #include "analysis/analysis_texts.h"
 #include "analysis/calc_program_folder.h"
 #include "analysis/calc_texts.h"
+#include "analysis/network_file_kind.h"
 #include "analysis/inp_reader.h"
 #include "analysis/text_format.h"
 #include "frame/translation.h"
@@ -59,7 +60,15 @@ std::wstring ImportNetworkFile(const std::wstring& path, const TzRvnImportQuesti
     std::wstring folder;
     std::wstring message = JobProgramFolder(folder);
     if (!message.empty()) return message;
-    return IsInpFile(path) ? importInpFile(path, folder, network) : importPortaviaFile(path, folder, ask, network);
+    switch (NetworkFileKind(path)) {
+        case TzRvnNetworkFileKind::inp: return importInpFile(path, folder, network);
+        case TzRvnNetworkFileKind::dxf:
+            return L"rivanta calc: \"" + path + L"\" is a DXF file, which holds no network data: calculate the drawing "
+                   L"it was written from (DRAWING --network NAME)";
+        case TzRvnNetworkFileKind::drawing:
+        case TzRvnNetworkFileKind::portavia: break;
+    }
+    return importPortaviaFile(path, folder, ask, network);
 }
 
 std::wstring AddImportedNetwork(AcDbDatabase* database, const std::wstring& name, TzRvnNetworkData network,
