@@ -1,5 +1,7 @@
 #include "analysis/calc_schema.h"
 
+#include "analysis/calc_job_texts.h"
+#include "analysis/text_format.h"
 #include "host/open_object.h"
 #include "network/network_object.h"
 #include "schema/model_space.h"
@@ -7,12 +9,12 @@
 
 std::wstring RebuildNetworkFromSchema(AcDbDatabase* database, AcDbObjectId networkId, const std::wstring& name) {
     TzRvnOpenObject<TzRvnNetwork> network(networkId, AcDb::kForWrite);
-    if (!network.isOpen()) return L"rivanta calc: the network \"" + name + L"\" cannot be opened";
+    if (!network.isOpen()) return FormatTranslated(rvntext::kCalcNetworkNotOpened, {std::wstring_view(name)});
     if (!network->hasSchema()) return {};
     AcDbObjectId modelSpace;
     if (ModelSpaceId(database, modelSpace) != Acad::eOk ||
         !network->ReadNetworkFromSchema(database, modelSpace, NetworkLayerName(name))) {
-        return L"rivanta calc: the network \"" + name + L"\" cannot be read from its schema in the drawing";
+        return FormatTranslated(rvntext::kCalcSchemaNotRead, {std::wstring_view(name)});
     }
     return {};
 }
@@ -20,5 +22,5 @@ std::wstring RebuildNetworkFromSchema(AcDbDatabase* database, AcDbObjectId netwo
 std::wstring WriteNetworkSchema(AcDbObjectId networkId, const std::wstring& name) {
     TzRvnOpenObject<TzRvnNetwork> network(networkId, AcDb::kForRead);
     if (network.isOpen() && network->WriteSchemaFromNetwork()) return {};
-    return L"rivanta calc: the schema of the network \"" + name + L"\" cannot be written";
+    return FormatTranslated(rvntext::kCalcSchemaNotWritten, {std::wstring_view(name)});
 }
