@@ -27,6 +27,8 @@ std::wstring AcDbHandle::text() const {
     return buffer;
 }
 
+std::wstring rvnhost::shownHandle(const AcDbHandle& handle) { return L"#" + handle.text(); }
+
 void AcDbHandle::getIntoAsciiBuffer(ACHAR* buffer, std::size_t bufferSize) const {
     if (buffer == nullptr || bufferSize == 0) return;
     std::wstring hex = text();

@@ -31,6 +31,14 @@ private:
     std::uint64_t value_ = 0;
 };
 
+namespace rvnhost {
+
+// A handle as messages show it: its hexadecimal text after "#", the way a user gives it to pick
+// the object ("#78" for handle 120).
+std::wstring shownHandle(const AcDbHandle& handle);
+
+}  // namespace rvnhost
+
 // A value type: a pointer to the database's slot for the object, or null.
 class AcDbObjectId {
 public:

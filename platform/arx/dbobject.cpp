@@ -15,7 +15,8 @@ AcDbObject::AcDbObject() = default;
 // Only the database deletes its objects; anyone else deleting one leaves a dangling id behind.
 AcDbObject::~AcDbObject() {
     if (stub_ != nullptr) {
-        acrx_abort(L"Object with handle %ls deleted while in a database", AcDbHandle(stub_->handle).text().c_str());
+        acrx_abort(L"Object with handle %ls deleted while in a database",
+                   rvnhost::shownHandle(AcDbHandle(stub_->handle)).c_str());
     }
 }
 

@@ -124,7 +124,7 @@ Acad::ErrorStatus checkDrawing(AcDbDatabase& database, std::wstring& message) {
     for (AcDbObjectId id : database.allObjectIds()) {
         ReadableObject object(id);
         if (object.get() == nullptr || !objectIsConsistent(*object.get())) {
-            message = L"the file is damaged (object " + id.handle().text() + L" is inconsistent)";
+            message = L"the file is damaged (object " + rvnhost::shownHandle(id.handle()) + L" is inconsistent)";
             return Acad::eDwgNeedsRecovery;
         }
     }

@@ -82,8 +82,10 @@ Acad::ErrorStatus reserveHandles(const DrawingLayout& layout, AcDbDatabase& data
     std::set<std::uint64_t> seen;
     for (const ObjectRecord& record : layout.objects) {
         if (record.handle == 0 || !seen.insert(record.handle).second) {
-            return fail(Acad::eDwgNeedsRecovery, L"the file is damaged (object " + AcDbHandle(record.handle).text() +
-                                                     L" is null or appears twice)", message);
+            return fail(Acad::eDwgNeedsRecovery,
+                        L"the file is damaged (object " + rvnhost::shownHandle(AcDbHandle(record.handle)) +
+                            L" is null or appears twice)",
+                        message);
         }
         AcDbObjectId id;
         database.getAcDbObjectId(id, true, AcDbHandle(record.handle));
@@ -130,8 +132,10 @@ Acad::ErrorStatus readObjects(const DrawingLayout& layout, AcDbDatabase& databas
         if (status == Acad::eOk) status = database.addAcDbObjectWithHandle(id, object, AcDbHandle(record.handle));
         if (status != Acad::eOk) {
             if (object != nullptr && object->objectId().isNull()) delete object;
-            return fail(Acad::eDwgNeedsRecovery, L"the file is damaged (object " + AcDbHandle(record.handle).text() +
-                                                     L" of class " + record.className + L" cannot be read)", message);
+            return fail(Acad::eDwgNeedsRecovery,
+                        L"the file is damaged (object " + rvnhost::shownHandle(AcDbHandle(record.handle)) +
+                            L" of class " + record.className + L" cannot be read)",
+                        message);
         }
     }
     if (unresolved > 0) {

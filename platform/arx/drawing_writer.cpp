@@ -38,7 +38,8 @@ Acad::ErrorStatus writeObject(AcDbDatabase& database, AcDbObjectId id, ByteWrite
     std::vector<unsigned char> data;
     Acad::ErrorStatus status = object.get() != nullptr ? objectData(database, *object.get(), data) : Acad::eNotOpenForRead;
     if (status != Acad::eOk) {
-        message = L"object " + id.handle().text() + L" could not be written (status " + std::to_wstring(status) + L")";
+        message = L"object " + rvnhost::shownHandle(id.handle()) + L" could not be written (status " +
+                  std::to_wstring(status) + L")";
         return status;
     }
     ClassNames names = classNamesOf(*object.get());

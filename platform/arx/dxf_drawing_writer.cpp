@@ -137,7 +137,8 @@ private:
 
     void fail(AcDbObjectId id, Acad::ErrorStatus status) {
         status_ = status;
-        message_ = L"object " + id.handle().text() + L" could not be written (status " + std::to_wstring(status) + L")";
+        message_ = L"object " + rvnhost::shownHandle(id.handle()) + L" could not be written (status " +
+                   std::to_wstring(status) + L")";
     }
 
     // An entity, followed by what it owns (vertices or attributes, and their sequence end).

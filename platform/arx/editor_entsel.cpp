@@ -7,7 +7,6 @@
 #include "editor_state.h"
 #include "sysvars.h"
 
-#include <sstream>
 
 namespace {
 
@@ -26,12 +25,6 @@ AcDbObjectId entityWithHandle(std::uint64_t handle) {
     return entity ? id : AcDbObjectId();
 }
 
-std::wstring hexadecimal(std::uint64_t value) {
-    std::wostringstream text;
-    text << std::uppercase << std::hex << value;
-    return text.str();
-}
-
 struct Choice {
     AcDbObjectId entity;
     AcGePoint3d point;
@@ -42,7 +35,9 @@ Reading chooseEntity(const std::wstring& answer, Choice& choice) {
     rvnhost::EntityPicker* picker = editor.picker();
     if (const std::optional<std::uint64_t> handle = rvnhost::parseHandle(answer)) {
         choice.entity = entityWithHandle(*handle);
-        if (choice.entity.isNull()) return {Reading::Accepted, L"No entity with handle " + hexadecimal(*handle) + L"."};
+        if (choice.entity.isNull()) {
+            return {Reading::Accepted, L"No entity with handle " + rvnhost::shownHandle(AcDbHandle(*handle)) + L"."};
+        }
         choice.point = picker ? picker->pointOn(choice.entity) : AcGePoint3d::kOrigin;
         return {Reading::Accepted, {}};
     }

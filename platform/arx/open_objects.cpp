@@ -29,7 +29,8 @@ std::wstring describeOpenObject(const OpenObject& object) {
     const wchar_t* mode = object.mode == AcDb::kForWrite    ? L"write"
                           : object.mode == AcDb::kForNotify ? L"notify"
                                                             : L"read";
-    std::wstring text = object.className + L", handle " + object.id.handle().text() + L", open for " + mode;
+    std::wstring text =
+        object.className + L", handle " + rvnhost::shownHandle(object.id.handle()) + L", open for " + mode;
     if (object.openCount > 1) text += L" (" + std::to_wstring(object.openCount) + L" times)";
     return text;
 }

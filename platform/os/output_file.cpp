@@ -57,10 +57,20 @@ bool isSameFile(const struct stat& target, const std::wstring& input) {
     return ::stat(toUtf8(input).c_str(), &info) == 0 && info.st_dev == target.st_dev && info.st_ino == target.st_ino;
 }
 
-// Why an existing target must not be replaced; empty when it may be (or does not exist). A file
-// without any write permission is refused even where the process could override it, as root can.
+// The folder a target is written in: its entry is made there.
+std::string folderOf(const std::string& target) {
+    const std::string folder = fs::path(target).parent_path().string();
+    return folder.empty() ? "." : folder;
+}
+
+// Why the target may not be written or replaced; empty when it may. A file or a folder without
+// any write permission is refused even where the process could override it, as root can.
 std::wstring refusal(const std::string& target, std::span<const std::wstring> inputs) {
     struct stat info {};
+    const std::string folder = folderOf(target);
+    if (::stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode) && (info.st_mode & 0222) == 0) {
+        return L"the folder \"" + fromUtf8(folder) + L"\" is read-only";
+    }
     if (::stat(target.c_str(), &info) != 0) return {};
     if (!S_ISREG(info.st_mode)) return notAFile(info.st_mode);
     if ((info.st_mode & 0222) == 0) return L"the file is read-only";
@@ -82,8 +92,7 @@ mode_t modeFor(const std::string& target) {
 
 // The folder's entry for the renamed file reaches the disk too.
 void syncFolder(const std::string& target) {
-    const std::string folder = fs::path(target).parent_path().string();
-    const int descriptor = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
+    const int descriptor = ::open(folderOf(target).c_str(), O_RDONLY | O_DIRECTORY);
     if (descriptor < 0) return;
     ::fsync(descriptor);
     ::close(descriptor);

@@ -1,8 +1,8 @@
 // Output files written whole or not at all. The bytes go to a temporary file in the folder of the
 // file the path names (symbolic links followed to it), every write and the close are checked, and
 // only then is the temporary file renamed over that file. A path that names something other than a
-// regular file, a file nobody may write, or one of the inputs of the job is refused before
-// anything is written. Every writer of drawings, exports, reports and results goes through here.
+// regular file, a file or a folder nobody may write, or one of the inputs of the job is refused
+// before anything is written. Every writer of drawings, exports, reports and results goes through here.
 #pragma once
 
 #include <span>

@@ -1,6 +1,7 @@
 #include "text_codec.h"
 
 #include <algorithm>
+#include <cwchar>
 #include <optional>
 
 namespace rvnos {
@@ -115,6 +116,21 @@ std::wstring fromUtf8Escaped(std::string_view bytes) {
         out += static_cast<wchar_t>(kHex[b & 0xF]);
     }
     return out;
+}
+
+std::wstring escapeControlCharacters(std::wstring_view text) {
+    std::wstring escaped;
+    escaped.reserve(text.size());
+    for (const wchar_t c : text) {
+        if ((c >= 0x20 && c != 0x7F) || c == L'\t') {
+            escaped += c;
+            continue;
+        }
+        wchar_t code[8];
+        std::swprintf(code, 8, L"\\x%02X", static_cast<unsigned>(c));
+        escaped += code;
+    }
+    return escaped;
 }
 
 std::u16string toUtf16(std::wstring_view text) {

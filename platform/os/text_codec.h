@@ -23,6 +23,10 @@ bool isUtf8(std::string_view bytes);
 // bytes as text a person can read: well-formed UTF-8 as it is, every other byte as \xNN.
 std::wstring fromUtf8Escaped(std::string_view bytes);
 
+// text with every control character but the tab, and DEL, written as \xNN: a message or an echo
+// shows them and cannot be cut or garbled by them.
+std::wstring escapeControlCharacters(std::wstring_view text);
+
 // UTF-16 code units of a wide text (code points above U+FFFF become surrogate pairs).
 std::u16string toUtf16(std::wstring_view text);
 

@@ -4,6 +4,7 @@
 #include "acutads.h"
 #include "editor_answers.h"
 #include "input_source.h"
+#include "text_codec.h"
 #include "transcript.h"
 
 #include <cwctype>
@@ -45,7 +46,8 @@ bool CommandLine::execute(const std::wstring& line) {
         return true;
     }
     if (!isCommandName(line)) {
-        rvnhost::Transcript::instance().add(rvnhost::TranscriptKind::Error, L"Not a command: \"" + line + L"\"");
+        rvnhost::Transcript::instance().add(rvnhost::TranscriptKind::Error,
+                                            L"Not a command: \"" + rvnos::escapeControlCharacters(line) + L"\"");
         ++failures_;
         return true;
     }

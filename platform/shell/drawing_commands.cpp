@@ -10,6 +10,7 @@
 #include "dbapserv.h"
 #include "drawing_file.h"
 #include "dxf_file.h"
+#include "proxy_reason.h"
 #include "text_codec.h"
 #include "transcript.h"
 #include "undo_history.h"
@@ -152,8 +153,10 @@ bool openDrawingDocument(const std::wstring& path) {
         showError(message);
         return false;
     }
+    const std::vector<std::wstring> proxies = rvnhost::proxyNotes(*database);
     acDocManagerPtr()->addDocument(std::move(database), absolute);
     showLine(L"Opened \"" + absolute + L"\".");
+    for (const std::wstring& note : proxies) showLine(note);
     return true;
 }
 

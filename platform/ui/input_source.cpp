@@ -28,6 +28,9 @@ std::deque<std::wstring>& pushedBack() {
 // The longest line a script or the terminal may give: a command or an answer, never a document.
 constexpr std::size_t kLongestLine = 64 * 1024;
 
+// The UTF-8 byte order mark an editor may put at the start of a script.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 enum class LineRead { line, tooLong, end };
 
 // The next line of in without its line feed; a longer line than kLongestLine is skipped whole.
@@ -51,9 +54,14 @@ std::wstring tooLongReason(std::size_t lineNumber) {
     return L"line " + std::to_wstring(lineNumber) + L" is longer than " + std::to_wstring(kLongestLine) + L" bytes";
 }
 
-std::wstring withoutLineEnd(std::string line) {
+InputLine withoutLineEnd(std::string line) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    return rvnos::fromUtf8(line);
+    return {rvnos::fromUtf8(line), rvnos::escapeControlCharacters(rvnos::fromUtf8Escaped(line))};
+}
+
+InputLine typedLine(std::wstring text) {
+    std::wstring shown = rvnos::escapeControlCharacters(text);
+    return {std::move(text), std::move(shown)};
 }
 
 std::wstring promptForMessage(std::wstring_view prompt) {
@@ -67,20 +75,21 @@ std::wstring promptForMessage(std::wstring_view prompt) {
 std::optional<std::wstring> readLineAfterPrompt(std::wstring_view prompt) {
     Transcript& transcript = Transcript::instance();
     transcript.add(TranscriptKind::Prompt, std::wstring(prompt));
-    std::optional<std::wstring> line;
+    std::optional<InputLine> line;
     if (!pushedBack().empty()) {
-        line = std::move(pushedBack().front());
+        line = typedLine(std::move(pushedBack().front()));
         pushedBack().pop_front();
     } else {
         line = currentInput().nextLine();
     }
-    if (line) transcript.add(TranscriptKind::Input, *line);
-    return line;
+    if (!line) return std::nullopt;
+    transcript.add(TranscriptKind::Input, std::move(line->shown));
+    return std::move(line->text);
 }
 
 }  // namespace
 
-std::optional<std::wstring> TerminalInput::nextLine() {
+std::optional<InputLine> TerminalInput::nextLine() {
     std::cout.flush();
     std::fflush(stdout);
     std::string line;
@@ -106,27 +115,27 @@ bool ScriptInput::open(const std::wstring& path, std::wstring& reason) {
         reason = L"cannot open the script \"" + path + L"\"";
         return false;
     }
-    std::vector<std::wstring> lines;
+    std::vector<InputLine> lines;
     std::string line;
     for (LineRead read; (read = readBoundedLine(file, line)) != LineRead::end;) {
         if (read == LineRead::tooLong) {
             reason = L"the script \"" + path + L"\": " + tooLongReason(lines.size() + 1);
             return false;
         }
+        if (lines.empty() && line.starts_with(kByteOrderMark)) line.erase(0, kByteOrderMark.size());
         lines.push_back(withoutLineEnd(std::move(line)));
     }
     if (file.bad()) {
         reason = L"cannot read the script \"" + path + L"\"";
         return false;
     }
-    if (!lines.empty() && lines[0].starts_with(L"\uFEFF")) lines[0].erase(0, 1);
     path_ = path;
     lines_ = std::move(lines);
     next_ = 0;
     return true;
 }
 
-std::optional<std::wstring> ScriptInput::nextLine() {
+std::optional<InputLine> ScriptInput::nextLine() {
     if (next_ >= lines_.size()) return std::nullopt;
     return lines_[next_++];
 }
@@ -135,14 +144,14 @@ std::wstring ScriptInput::description() const {
     return L"the script \"" + path_ + L"\"";
 }
 
-std::optional<std::wstring> QueueInput::nextLine() {
+std::optional<InputLine> QueueInput::nextLine() {
     if (lines_.empty()) {
         ++readsPastEnd_;
         return std::nullopt;
     }
     std::wstring line = std::move(lines_.front());
     lines_.pop_front();
-    return line;
+    return typedLine(std::move(line));
 }
 
 InputSource& currentInput() { return *installedSource(); }

@@ -12,11 +12,18 @@
 
 namespace rvnhost {
 
+// A line read: its text, and the text the transcript shows of it, where control characters and
+// bytes that are not UTF-8 are written as \xNN.
+struct InputLine {
+    std::wstring text;
+    std::wstring shown;
+};
+
 class InputSource {
 public:
     virtual ~InputSource() = default;
     // The next line without its line end; nullopt when the source has no more.
-    virtual std::optional<std::wstring> nextLine() = 0;
+    virtual std::optional<InputLine> nextLine() = 0;
     // True when a person reads the prompts and types the answers (they see their typing already).
     virtual bool isInteractive() const { return false; }
     // Names the source in messages, e.g. "script demo.scr, line 4".
@@ -27,7 +34,7 @@ public:
 // read the same way but is not interactive: nobody sees it typed.
 class TerminalInput : public InputSource {
 public:
-    std::optional<std::wstring> nextLine() override;
+    std::optional<InputLine> nextLine() override;
     bool isInteractive() const override;
     std::wstring description() const override { return L"the terminal"; }
 };
@@ -37,12 +44,12 @@ class ScriptInput : public InputSource {
 public:
     // False, with a reason, when the file cannot be read.
     bool open(const std::wstring& path, std::wstring& reason);
-    std::optional<std::wstring> nextLine() override;
+    std::optional<InputLine> nextLine() override;
     std::wstring description() const override;
 
 private:
     std::wstring path_;
-    std::vector<std::wstring> lines_;
+    std::vector<InputLine> lines_;
     std::size_t next_ = 0;
 };
 
@@ -54,7 +61,7 @@ public:
     void push(std::wstring line) { lines_.push_back(std::move(line)); }
     std::size_t remaining() const { return lines_.size(); }
     std::size_t readsPastEnd() const { return readsPastEnd_; }
-    std::optional<std::wstring> nextLine() override;
+    std::optional<InputLine> nextLine() override;
     std::wstring description() const override { return L"the test's input queue"; }
 
 private:

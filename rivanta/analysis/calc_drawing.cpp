@@ -1,5 +1,8 @@
 #include "analysis/calc_drawing.h"
 
+#include "analysis/calc_job_texts.h"
+#include "analysis/text_format.h"
+#include "frame/translation.h"
 #include "acdocman.h"
 #include "drawing_file.h"
 #include "drawing_signature.h"
@@ -28,7 +31,7 @@ bool TzRvnToolDrawing::open(const std::wstring& path, std::wstring& message) {
 std::wstring TzRvnToolDrawing::save(const std::wstring& path) const {
     std::wstring message;
     if (rvnhost::saveDrawingFile(*database(), path, message) == Acad::eOk) return {};
-    return L"rivanta calc: " + message;
+    return FormatTranslated(rvntext::kCalcHostMessage, {std::wstring_view(message)});
 }
 
 AcDbDatabase* TzRvnToolDrawing::database() const { return document_ != nullptr ? document_->database() : nullptr; }
@@ -41,21 +44,23 @@ std::wstring networkList(AcDbDatabase* database) {
     ListNetworks(database, names);
     std::wstring known;
     for (const std::wstring& other : names) known += (known.empty() ? L"\"" : L", \"") + other + L"\"";
-    return known.empty() ? L"it has no networks" : L"its networks: " + known;
+    return known.empty() ? TranslateText(rvntext::kCalcNoNetworks)
+                         : FormatTranslated(rvntext::kCalcNetworkList, {std::wstring_view(known)});
 }
 
 }  // namespace
 
 std::wstring MissingNetworkMessage(AcDbDatabase* database, const std::wstring& path, const std::wstring& name) {
-    return L"rivanta calc: the drawing \"" + path + L"\" has no network \"" + name + L"\" (" + networkList(database) +
-           L")";
+    const std::wstring networks = networkList(database);
+    return FormatTranslated(rvntext::kCalcNoSuchNetwork,
+                            {std::wstring_view(path), std::wstring_view(name), std::wstring_view(networks)});
 }
 
 std::wstring DrawingWithoutNetworkMessage(const std::wstring& path) {
     if (!rvnhost::isDrawingFile(path)) return {};
     TzRvnToolDrawing drawing;
     std::wstring message;
-    if (!drawing.open(path, message)) return L"rivanta calc: " + message;
-    return L"rivanta calc: \"" + path + L"\" is a drawing: name the network to calculate with --network NAME (" +
-           networkList(drawing.database()) + L")";
+    if (!drawing.open(path, message)) return FormatTranslated(rvntext::kCalcHostMessage, {std::wstring_view(message)});
+    const std::wstring networks = networkList(drawing.database());
+    return FormatTranslated(rvntext::kCalcNeedsNetworkName, {std::wstring_view(path), std::wstring_view(networks)});
 }

@@ -1,6 +1,7 @@
 #include "analysis/calc_import.h"
 
 #include "analysis/analysis_texts.h"
+#include "analysis/calc_job_texts.h"
 #include "analysis/calc_program_folder.h"
 #include "analysis/calc_texts.h"
 #include "analysis/network_file_kind.h"
@@ -38,13 +39,19 @@ TzRvnImportAnswers::TzRvnImportAnswers(TzRvnImportAnswer answer, bool onTerminal
 bool TzRvnImportAnswers::operator()(const std::wstring& question) {
     if (answer_ != TzRvnImportAnswer::ask) {
         const bool yes = answer_ == TzRvnImportAnswer::yes;
-        err_ << rvnos::toUtf8(firstLine(question)) << (yes ? " -> yes (--yes)\n" : " -> no (--no)\n");
+        tell(question, yes ? rvntext::kCalcAnsweredYes : rvntext::kCalcAnsweredNo);
         return yes;
     }
     if (onTerminal_) return askOnTerminal(question);
-    err_ << rvnos::toUtf8(firstLine(question)) << " -> refused: no terminal to ask (answer with --yes or --no)\n";
+    tell(question, rvntext::kCalcRefusedUnasked);
     refusedUnasked_ = true;
     return false;
+}
+
+// The question (a text of the plug-in) and the job's answer each on a line of their own, so that
+// no line joins two languages.
+void TzRvnImportAnswers::tell(const std::wstring& question, std::wstring_view answer) const {
+    err_ << rvnos::toUtf8(firstLine(question)) << '\n' << rvnos::toUtf8(TranslateText(answer)) << '\n';
 }
 
 // The box reads its answer from the terminal for as long as it is shown.

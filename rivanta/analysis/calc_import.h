@@ -8,9 +8,10 @@
 
 #include <ostream>
 #include <string>
+#include <string_view>
 
 // Answers the import's yes/no questions: by --yes or --no when given (the question and the answer
-// are told on err); else on a terminal by the user, through the host's message box answered from
+// are told on err, each on its line); else on a terminal by the user, through the host's message box answered from
 // the terminal; elsewhere the question is refused.
 class TzRvnImportAnswers {
 public:
@@ -22,6 +23,7 @@ public:
 
 private:
     bool askOnTerminal(const std::wstring& question) const;
+    void tell(const std::wstring& question, std::wstring_view answer) const;
 
     TzRvnImportAnswer answer_;
     bool onTerminal_;

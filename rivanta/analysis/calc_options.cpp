@@ -1,5 +1,8 @@
 #include "analysis/calc_options.h"
 
+#include "analysis/calc_job_texts.h"
+#include "analysis/text_format.h"
+#include "frame/translation.h"
 #include "text_codec.h"
 
 #include <string_view>
@@ -11,11 +14,11 @@ bool takeValue(const std::vector<std::string>& arguments, std::size_t& at, std::
                TzRvnCalcOptions& options) {
     const std::wstring option = rvnos::fromUtf8(arguments[at]);
     if (at + 1 >= arguments.size() || arguments[at + 1].empty()) {
-        options.error = option + L" needs a value";
+        options.error = FormatTranslated(rvntext::kCalcNeedsValue, {std::wstring_view(option)});
         return false;
     }
     if (!value.empty()) {
-        options.error = option + L" is given twice";
+        options.error = FormatTranslated(rvntext::kCalcGivenTwice, {std::wstring_view(option)});
         return false;
     }
     value = rvnos::fromUtf8(arguments[++at]);
@@ -24,7 +27,7 @@ bool takeValue(const std::vector<std::string>& arguments, std::size_t& at, std::
 
 bool setAnswer(TzRvnImportAnswer answer, TzRvnCalcOptions& options) {
     if (options.answer != TzRvnImportAnswer::ask && options.answer != answer) {
-        options.error = L"--yes and --no exclude each other";
+        options.error = TranslateText(rvntext::kCalcYesAndNo);
         return false;
     }
     options.answer = answer;
@@ -46,7 +49,7 @@ bool takeSolver(const std::vector<std::string>& arguments, std::size_t& at, TzRv
             return true;
         }
     }
-    options.error = L"--solver takes dense, exact or ordered, not \"" + name + L"\"";
+    options.error = FormatTranslated(rvntext::kCalcUnknownSolver, {std::wstring_view(name)});
     return false;
 }
 
@@ -63,26 +66,28 @@ bool readArgument(const std::vector<std::string>& arguments, std::size_t& at, Tz
         (argument == "--save" ? options.save : options.verbose) = true;
         return true;
     }
+    const std::wstring wide = rvnos::fromUtf8(argument);
     if (argument.size() > 1 && argument.front() == '-') {
-        options.error = L"unknown option " + rvnos::fromUtf8(argument);
+        options.error = FormatTranslated(rvntext::kCalcUnknownOption, {std::wstring_view(wide)});
         return false;
     }
     if (!options.input.empty()) {
-        options.error = L"one file at a time: \"" + rvnos::fromUtf8(argument) + L"\" follows \"" + options.input + L"\"";
+        options.error =
+            FormatTranslated(rvntext::kCalcOneFile, {std::wstring_view(wide), std::wstring_view(options.input)});
         return false;
     }
-    options.input = rvnos::fromUtf8(argument);
+    options.input = wide;
     return true;
 }
 
 // The combinations the two forms do not allow.
 void checkForm(TzRvnCalcOptions& options) {
     if (options.input.empty()) {
-        options.error = L"no file to calculate";
+        options.error = TranslateText(rvntext::kCalcNoFile);
     } else if (options.importsNetworkFile() && options.save) {
-        options.error = L"--save needs --network NAME (it writes a drawing back)";
+        options.error = TranslateText(rvntext::kCalcSaveNeedsNetwork);
     } else if (!options.importsNetworkFile() && options.answer != TzRvnImportAnswer::ask) {
-        options.error = L"--yes and --no answer the questions of a .ptv import, not of a drawing";
+        options.error = TranslateText(rvntext::kCalcAnswersNeedImport);
     }
 }
 
@@ -103,38 +108,9 @@ TzRvnCalcOptions ParseCalcOptions(const std::vector<std::string>& arguments) {
     return options;
 }
 
+// The pieces of the usage, a blank line between paragraphs.
 std::wstring CalcUsageText() {
-    return L"Usage: rivanta calc FILE.ptv [--out DIR] [--results FILE.json] [--yes|--no] [--solver KIND] [--verbose]\n"
-           L"       rivanta calc FILE.inp [--out DIR] [--results FILE.json] [--solver KIND] [--verbose]\n"
-           L"       rivanta calc DRAWING --network NAME [--save] [--out DIR] [--results FILE.json] [--solver KIND]\n"
-           L"                    [--verbose]\n"
-           L"\n"
-           L"Imports a Portavia network file, or an EPANET input file (.inp, Darcy-Weisbach, without pumps,\n"
-           L"valves, patterns or controls), into a new network of a new drawing (or takes the network NAME\n"
-           L"of a saved drawing), checks its topology and calculates it. The topology report rvncheck.tmp and\n"
-           L"the calculation report rvncalcr.tmp go to the temporary directory, or to DIR. A network drawn as\n"
-           L"a schema is read again from the drawing first.\n"
-           L"\n"
-           L"What an imported file does not give comes from the program folder (\"tz-cpath\"): for an .inp\n"
-           L"file the settings of rvnsetup.par that EPANET has no option for (units, initial velocity, minimum\n"
-           L"branch flow, fluid, material, thresholds and colours) unless its \";RIVANTA\" lines give them; for\n"
-           L"a .ptv file the default roughness, the first material of rvnmateriali.dat. A missing or malformed\n"
-           L"file stops the job with its path and the line at fault.\n"
-           L"\n"
-           L"  --out DIR            write both reports, and results.json, into DIR (created when missing)\n"
-           L"  --results FILE.json  write the results as JSON to FILE.json\n"
-           L"  --yes, --no          answer the import's questions about values that are not positive;\n"
-           L"                       without them they are asked on a terminal and refused elsewhere\n"
-           L"  --network NAME       the network of the drawing to calculate\n"
-           L"  --save               save the drawing with the results (and the network's data in its schema)\n"
-           L"  --solver KIND        how each step's linear system is factorised: exact (the default: sparse,\n"
-           L"                       in the network's node order, the dense results bit for bit), ordered\n"
-           L"                       (sparse, nodes reordered to reduce fill: fast whatever the numbering,\n"
-           L"                       results within rounding) or dense (the full matrix, for reference)\n"
-           L"  --verbose            tell each step as it starts, and the factor's non-zero count\n"
-           L"  --program-folder DIR the program folder (an option of the host program, also taken here)\n"
-           L"  -h, --help           show this help\n"
-           L"\n"
-           L"Exit status: 0 calculated; 1 not calculated (import refused, check failed, calculation aborted\n"
-           L"or results not finite, a file that cannot be read or written); 2 wrong arguments.\n";
+    return TranslateText(rvntext::kCalcUsageForms) + L"\n" + TranslateText(rvntext::kCalcUsageWhat) + L"\n" +
+           TranslateText(rvntext::kCalcUsageProgramFolder) + L"\n" + TranslateText(rvntext::kCalcUsageFiles) +
+           TranslateText(rvntext::kCalcUsageRun) + L"\n" + TranslateText(rvntext::kCalcUsageExit);
 }

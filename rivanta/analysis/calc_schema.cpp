@@ -1,18 +1,40 @@
 #include "analysis/calc_schema.h"
 
+#include "analysis/calc_job_texts.h"
+#include "analysis/text_format.h"
+#include "frame/translation.h"
 #include "host/open_object.h"
 #include "network/network_object.h"
+#include "proxy_reason.h"
 #include "schema/model_space.h"
 #include "schema/schema_layers.h"
 
+namespace {
+
+// Why the object under a network's name cannot be opened as a network: it is kept as a proxy,
+// or it is an object of another class; empty when it is a network.
+std::wstring notANetworkReason(AcDbObjectId id) {
+    TzRvnOpenObject<AcDbObject> object(id, AcDb::kForRead);
+    if (!object.isOpen()) return {};
+    if (std::wstring reason = rvnhost::proxyReason(object.get()); !reason.empty()) return reason;
+    if (TzRvnNetwork::cast(object.get()) != nullptr) return {};
+    return FormatTranslated(rvntext::kCalcNotANetwork, {std::wstring_view(object->isA()->name())});
+}
+
+}  // namespace
+
 std::wstring RebuildNetworkFromSchema(AcDbDatabase* database, AcDbObjectId networkId, const std::wstring& name) {
     TzRvnOpenObject<TzRvnNetwork> network(networkId, AcDb::kForWrite);
-    if (!network.isOpen()) return L"rivanta calc: the network \"" + name + L"\" cannot be opened";
+    if (!network.isOpen()) {
+        std::wstring reason = notANetworkReason(networkId);
+        if (reason.empty()) reason = FormatTranslated(rvntext::kCalcOpenStatus, {int(network.status())});
+        return FormatTranslated(rvntext::kCalcNetworkNotOpened, {std::wstring_view(name), std::wstring_view(reason)});
+    }
     if (!network->hasSchema()) return {};
     AcDbObjectId modelSpace;
     if (ModelSpaceId(database, modelSpace) != Acad::eOk ||
         !network->ReadNetworkFromSchema(database, modelSpace, NetworkLayerName(name))) {
-        return L"rivanta calc: the network \"" + name + L"\" cannot be read from its schema in the drawing";
+        return FormatTranslated(rvntext::kCalcSchemaNotRead, {std::wstring_view(name)});
     }
     return {};
 }
@@ -20,5 +42,5 @@ std::wstring RebuildNetworkFromSchema(AcDbDatabase* database, AcDbObjectId netwo
 std::wstring WriteNetworkSchema(AcDbObjectId networkId, const std::wstring& name) {
     TzRvnOpenObject<TzRvnNetwork> network(networkId, AcDb::kForRead);
     if (network.isOpen() && network->WriteSchemaFromNetwork()) return {};
-    return L"rivanta calc: the schema of the network \"" + name + L"\" cannot be written";
+    return FormatTranslated(rvntext::kCalcSchemaNotWritten, {std::wstring_view(name)});
 }

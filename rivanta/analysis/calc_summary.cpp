@@ -1,9 +1,11 @@
 #include "analysis/calc_summary.h"
 
 #include "analysis/analysis_texts.h"
+#include "analysis/calc_job_texts.h"
 #include "analysis/calc_texts.h"
 #include "analysis/run_calculation.h"
 #include "analysis/run_messages.h"
+#include "analysis/text_format.h"
 #include "frame/translation.h"
 #include "adscodes.h"
 #include "zaf_acad_mgr.h"
@@ -17,9 +19,14 @@ std::wstring quoted(const std::wstring& path) { return L"\"" + path + L"\""; }
 
 std::wstring translated(std::wstring_view text) { return TranslateText(text); }
 
+// A text of the job with one text argument, on a line of its own.
+std::wstring line(std::wstring_view format, std::wstring_view value) {
+    return FormatTranslated(format, {value}) + L"\n";
+}
+
 std::wstring nodeLabel(const TzRvnNetworkData& network, int i) {
     const TzRvnName& name = network.nodes()[static_cast<std::size_t>(i)].name;
-    return name.empty() ? L"(node " + std::to_wstring(i + 1) + L" without a name)" : name.str();
+    return name.empty() ? FormatTranslated(rvntext::kCalcUnnamedNode, {i + 1}) : name.str();
 }
 
 std::wstring branchLabel(const TzRvnNetworkData& network, int k) {
@@ -35,26 +42,30 @@ std::wstring listed(const std::vector<int>& elements, Label label) {
 }
 
 std::wstring tankLabel(const TzRvnNetworkData& network, int t) {
-    return std::to_wstring(t + 1) + L" (node " + network.tanks()[static_cast<std::size_t>(t)].nodeName.str() + L")";
+    const std::wstring node = network.tanks()[static_cast<std::size_t>(t)].nodeName.str();
+    return FormatTranslated(rvntext::kCalcTankAtNode, {t + 1, std::wstring_view(node)});
 }
 
 // At most kListedElements elements, then how many more there are.
 constexpr std::size_t kListedElements = 20;
 
 template <class Label>
-std::wstring listedLine(const std::wstring& heading, const std::vector<int>& elements, Label label) {
+std::wstring listedLine(std::wstring_view heading, const std::vector<int>& elements, Label label) {
     if (elements.empty()) return {};
     const std::vector<int> shown(elements.begin(), elements.begin() + std::min(elements.size(), kListedElements));
-    std::wstring line = heading + listed(shown, label);
-    if (elements.size() > shown.size()) line += L" and " + std::to_wstring(elements.size() - shown.size()) + L" more";
-    return line + L"\n";
+    std::wstring list = listed(shown, label);
+    if (elements.size() > shown.size()) {
+        list = FormatTranslated(rvntext::kCalcMoreElements,
+                                {std::wstring_view(list), static_cast<int>(elements.size() - shown.size())});
+    }
+    return line(heading, list);
 }
 
 std::wstring iterationLine(const TzRvnSolverOutcome& solver, bool finite) {
-    const std::wstring count = std::to_wstring(solver.iterations);
-    if (!finite) return L"Results not finite after " + count + L" iterations: no solution\n";
-    if (solver.converged) return L"Converged after " + count + L" iterations\n";
-    return L"Stopped at the iteration limit after " + count + L" iterations, tolerances not met\n";
+    const std::wstring_view format = !finite            ? rvntext::kCalcNotFinite
+                                     : solver.converged ? rvntext::kCalcConverged
+                                                        : rvntext::kCalcIterationLimit;
+    return FormatTranslated(format, {solver.iterations}) + L"\n";
 }
 
 // The reports a run left whole: one it could not write is not there.
@@ -98,18 +109,22 @@ std::wstring HeadText(double head) {
 
 std::wstring CalcSummary(const std::wstring& networkName, const TzRvnCalcRun& run, const TzRvnNetworkData& network,
                          const TzRvnCalcFiles& files, const std::wstring& resultsPath) {
-    std::wstring summary = L"Network " + quoted(networkName) + L": nodes " + std::to_wstring(network.numNodes()) +
-                           L", branches " + std::to_wstring(network.numEdges()) + L", tanks " +
-                           std::to_wstring(network.numTanks()) + L"\n";
+    std::wstring summary = FormatTranslated(rvntext::kCalcNetworkCounts,
+                                            {std::wstring_view(networkName), network.numNodes(), network.numEdges(),
+                                             network.numTanks()}) +
+                           L"\n";
     if (run.status == TzRvnCalcStatus::calculated) {
         if (network.numNodes() > 0) {
-            summary += L"H max " + HeadText(network.maxHead()) + L", H min " + HeadText(network.minHead()) + L"\n";
+            const std::wstring highest = HeadText(network.maxHead());
+            const std::wstring lowest = HeadText(network.minHead());
+            summary +=
+                FormatTranslated(rvntext::kCalcHeads, {std::wstring_view(highest), std::wstring_view(lowest)}) + L"\n";
         }
         summary += iterationLine(run.solver, NonFiniteResults(network).empty());
     }
-    if (wroteCheckReport(run.status)) summary += L"Topology report: " + quoted(files.checkReport) + L"\n";
-    if (wroteCalcReport(run.status)) summary += L"Calculation report: " + quoted(files.calcReport) + L"\n";
-    if (!resultsPath.empty()) summary += L"Results: " + quoted(resultsPath) + L"\n";
+    if (wroteCheckReport(run.status)) summary += line(rvntext::kCalcTopologyReport, files.checkReport);
+    if (wroteCalcReport(run.status)) summary += line(rvntext::kCalcCalculationReport, files.calcReport);
+    if (!resultsPath.empty()) summary += line(rvntext::kCalcResults, resultsPath);
     return summary;
 }
 
@@ -117,14 +132,14 @@ std::wstring CalcDiagnosis(const TzRvnCalcRun& run, const TzRvnNetworkData& netw
     if (run.solver.failedPivot >= 0) {
         const std::vector<int> unfed = NodesWithoutTank(network);
         if (unfed.empty()) return {};
-        return L"Nodes that no tank feeds: " + listed(unfed, [&](int i) { return nodeLabel(network, i); }) + L"\n";
+        return line(rvntext::kCalcUnfedNodes, listed(unfed, [&](int i) { return nodeLabel(network, i); }));
     }
     if (!run.solver.refusal.empty()) return run.solver.refusal;
     if (run.status != TzRvnCalcStatus::calculated) return {};
     const TzRvnNonFiniteResults nonFinite = NonFiniteResults(network);
-    return listedLine(L"Nodes whose results are not finite: ", nonFinite.nodes,
+    return listedLine(rvntext::kCalcNonFiniteNodes, nonFinite.nodes,
                       [&](int i) { return nodeLabel(network, i); }) +
-           listedLine(L"Branches whose results are not finite: ", nonFinite.branches,
+           listedLine(rvntext::kCalcNonFiniteBranches, nonFinite.branches,
                       [&](int k) { return branchLabel(network, k); }) +
-           listedLine(L"Tanks whose flow is not finite: ", nonFinite.tanks, [&](int t) { return tankLabel(network, t); });
+           listedLine(rvntext::kCalcNonFiniteTanks, nonFinite.tanks, [&](int t) { return tankLabel(network, t); });
 }

@@ -2,6 +2,7 @@
 
 #include "analysis/calc_drawing.h"
 #include "analysis/calc_import.h"
+#include "analysis/calc_job_texts.h"
 #include "analysis/calc_options.h"
 #include "analysis/calc_run.h"
 #include "analysis/calc_schema.h"
@@ -9,6 +10,7 @@
 #include "analysis/non_finite_results.h"
 #include "analysis/analysis_texts.h"
 #include "analysis/results_json.h"
+#include "analysis/text_format.h"
 #include "frame/document_states.h"
 #include "frame/plugin_lifecycle.h"
 #include "frame/translation.h"
@@ -59,7 +61,7 @@ std::wstring reportFolder(const TzRvnCalcOptions& options, std::wstring& message
     std::error_code error;
     fs::create_directories(folder, error);
     if (!fs::is_directory(folder, error)) {
-        message = L"rivanta calc: cannot make the folder \"" + options.outFolder + L"\"";
+        message = FormatTranslated(rvntext::kCalcFolderNotMade, {std::wstring_view(options.outFolder)});
         return L"";
     }
     return options.outFolder.back() == L'/' ? options.outFolder : options.outFolder + L"/";
@@ -76,8 +78,9 @@ std::wstring reportFailureLine(const TzRvnCalcRun& run, const TzRvnCalcFiles& fi
     if (run.reportFailure.empty()) return {};
     const bool check =
         run.status == TzRvnCalcStatus::checkReportNotCreated || run.status == TzRvnCalcStatus::checkReportNotWritten;
-    return L"rivanta calc: cannot write \"" + (check ? files.checkReport : files.calcReport) + L"\": " +
-           run.reportFailure + L"\n";
+    const std::wstring& report = check ? files.checkReport : files.calcReport;
+    const std::wstring_view reason = run.reportFailure;
+    return FormatTranslated(rvntext::kCalcFileNotWritten, {std::wstring_view(report), reason}) + L"\n";
 }
 
 // Checks and calculates the network under name, then tells the outcome; calculated tells whether
@@ -85,10 +88,11 @@ std::wstring reportFailureLine(const TzRvnCalcRun& run, const TzRvnCalcFiles& fi
 int calculateNetwork(const TzRvnCalcOptions& options, const std::wstring& name, AcDbObjectId id,
                      const std::wstring& folder, bool& calculated) {
     const TzRvnCalcFiles files = CalcFilesIn(folder);
-    progress(options, L"Checking and calculating network \"" + name + L"\" into " + folder);
+    progress(options,
+             FormatTranslated(rvntext::kCalcCalculating, {std::wstring_view(name), std::wstring_view(folder)}));
     TzRvnSolverChoice choice(options.factorisation);
     choice.factorReady = [&](long long entries) {
-        progress(options, L"Factor of the system: " + std::to_wstring(entries) + L" non-zeros");
+        progress(options, FormatTranslated(rvntext::kCalcFactorSize, {std::wstring_view(std::to_wstring(entries))}));
     };
     TzRvnOpenObject<TzRvnNetwork> opened(id, AcDb::kForWrite);
     const TzRvnCalcRun run = opened.isOpen() ? RunNetworkCalculation(*opened, files, choice) : TzRvnCalcRun();
@@ -105,7 +109,9 @@ int calculateNetwork(const TzRvnCalcOptions& options, const std::wstring& name, 
     const std::wstring diagnosis = CalcDiagnosis(run, network);
     print(std::cerr, diagnosis);
     if (!resultsWritten) {
-        print(std::cerr, L"rivanta calc: cannot write the results to \"" + results + L"\": " + reason + L"\n");
+        print(std::cerr, FormatTranslated(rvntext::kCalcResultsNotWritten,
+                                          {std::wstring_view(results), std::wstring_view(reason)}) +
+                             L"\n");
     }
     return calculated && diagnosis.empty() && resultsWritten ? kCalculated : kNotCalculated;
 }
@@ -116,7 +122,7 @@ int calculateImportedFile(const TzRvnCalcOptions& options) {
     if (const std::wstring drawing = DrawingWithoutNetworkMessage(options.input); !drawing.empty()) {
         return notCalculated(drawing);
     }
-    progress(options, L"Importing \"" + options.input + L"\"");
+    progress(options, FormatTranslated(rvntext::kCalcImporting, {std::wstring_view(options.input)}));
     TzRvnImportAnswers answers(options.answer, isatty(STDIN_FILENO) != 0, std::cerr);
     TzRvnNetworkData network;
     std::wstring message = ImportNetworkFile(options.input, std::ref(answers), network);
@@ -124,7 +130,7 @@ int calculateImportedFile(const TzRvnCalcOptions& options) {
     const std::wstring folder = reportFolder(options, message);
     if (folder.empty()) return notCalculated(message);
     TzRvnToolDrawing drawing;
-    if (!drawing.create()) return notCalculated(L"rivanta calc: the host made no new drawing");
+    if (!drawing.create()) return notCalculated(TranslateText(rvntext::kCalcNoNewDrawing));
     const std::wstring name = PortaviaNetworkName(options.input);
     AcDbObjectId id;
     message = AddImportedNetwork(drawing.database(), name, std::move(network), options.input, id);
@@ -137,10 +143,12 @@ int calculateImportedFile(const TzRvnCalcOptions& options) {
 // --save its data go back into the schema and the drawing is written back once the results are
 // stored.
 int calculateDrawingNetwork(const TzRvnCalcOptions& options) {
-    progress(options, L"Opening \"" + options.input + L"\"");
+    progress(options, FormatTranslated(rvntext::kCalcOpening, {std::wstring_view(options.input)}));
     std::wstring message;
     TzRvnToolDrawing drawing;
-    if (!drawing.open(options.input, message)) return notCalculated(L"rivanta calc: " + message);
+    if (!drawing.open(options.input, message)) {
+        return notCalculated(FormatTranslated(rvntext::kCalcHostMessage, {std::wstring_view(message)}));
+    }
     AcDbObjectId id;
     if (FindNetwork(drawing.database(), options.networkName, id) != Acad::eOk) {
         return notCalculated(MissingNetworkMessage(drawing.database(), options.input, options.networkName));
@@ -152,11 +160,11 @@ int calculateDrawingNetwork(const TzRvnCalcOptions& options) {
     bool calculated = false;
     const int status = calculateNetwork(options, options.networkName, id, folder, calculated);
     if (!options.save) return status;
-    if (!calculated) return notCalculated(L"Drawing not saved: the calculation gave no usable results");
+    if (!calculated) return notCalculated(TranslateText(rvntext::kCalcNotSaved));
     message = WriteNetworkSchema(id, options.networkName);
     if (message.empty()) message = drawing.save(options.input);
     if (!message.empty()) return notCalculated(message);
-    print(std::cout, L"Saved \"" + options.input + L"\"\n");
+    print(std::cout, FormatTranslated(rvntext::kCalcSaved, {std::wstring_view(options.input)}) + L"\n");
     return status;
 }
 
@@ -170,7 +178,7 @@ int RunCalcTool(int argc, const char* const* argv) {
         return kCalculated;
     }
     if (!options.error.empty()) {
-        print(std::cerr, L"rivanta calc: " + options.error + L"\nTry \"rivanta calc --help\".\n");
+        print(std::cerr, FormatTranslated(rvntext::kCalcArgumentError, {std::wstring_view(options.error)}) + L"\n");
         return kWrongArguments;
     }
     // The tool runs also when the load stopped at the translator: it then starts the plug-in's

@@ -39,18 +39,3 @@ std::optional<std::wstring> InpFileKindRefusal(std::string_view bytes) {
     const std::wstring byte(code, code + std::char_traits<char>::length(code));
     return FormatTranslated(rvntext::kInpNotTextFile, {std::wstring_view(byte), static_cast<int>(found - bytes.begin())});
 }
-
-std::wstring EscapeControlCharacters(std::wstring_view text) {
-    std::wstring escaped;
-    escaped.reserve(text.size());
-    for (const wchar_t c : text) {
-        if ((c >= 0x20 && c != 0x7F) || c == L'\t') {
-            escaped += c;
-            continue;
-        }
-        wchar_t code[8];
-        std::swprintf(code, 8, L"\\x%02X", static_cast<unsigned>(c));
-        escaped += code;
-    }
-    return escaped;
-}

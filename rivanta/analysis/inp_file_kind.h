@@ -9,7 +9,3 @@
 // Why bytes cannot be an input file (empty, UTF-16 text, not text at all), as a translated reason;
 // nothing when they can.
 std::optional<std::wstring> InpFileKindRefusal(std::string_view bytes);
-
-// text with every control character and DEL written as \xNN, so a message shows them and cannot be
-// cut or garbled by them.
-std::wstring EscapeControlCharacters(std::wstring_view text);

@@ -7,6 +7,7 @@
 #include "analysis/inp_texts.h"
 #include "analysis/text_format.h"
 #include "network/file_handle.h"
+#include "text_codec.h"
 
 #include <algorithm>
 #include <array>
@@ -121,8 +122,8 @@ void applyOptions(const TzRvnInpOptions& options, double totalDemand, TzRvnSetti
 TzRvnImportResult refused(std::wstring_view fileName, const TzRvnInpRefusal& refusal) {
     return {TzRvnImportStatus::refused,
             FormatTranslated(rvntext::kInpRefused,
-                             {fileName, std::wstring_view(EscapeControlCharacters(refusal.section)), refusal.line,
-                              std::wstring_view(EscapeControlCharacters(refusal.reason))})};
+                             {fileName, std::wstring_view(rvnos::escapeControlCharacters(refusal.section)), refusal.line,
+                              std::wstring_view(rvnos::escapeControlCharacters(refusal.reason))})};
 }
 
 }  // namespace

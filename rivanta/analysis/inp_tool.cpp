@@ -2,9 +2,12 @@
 
 #include "analysis/calc_drawing.h"
 #include "analysis/calc_schema.h"
+#include "analysis/inp_job_texts.h"
 #include "analysis/inp_writer.h"
+#include "analysis/text_format.h"
 #include "frame/document_states.h"
 #include "frame/plugin_lifecycle.h"
+#include "frame/translation.h"
 #include "host/open_object.h"
 #include "network/network_dictionary.h"
 #include "text_codec.h"
@@ -27,40 +30,28 @@ struct InpOutOptions {
     std::wstring error;
 };
 
-constexpr char kUsage[] =
-    "Usage: rivanta inpout DRAWING --network NAME OUT.inp\n"
-    "\n"
-    "Writes the network NAME of a saved drawing as an EPANET input file: flows in l/s, lengths in m,\n"
-    "diameters and roughness in mm, Darcy-Weisbach; tanks as fixed-head tanks, excluded branches as\n"
-    "closed pipes. The settings EPANET has no option for travel as \";RIVANTA\" comments, so that\n"
-    "\"rivanta calc OUT.inp\" finds the same network.\n"
-    "\n"
-    "  --network NAME  the network of the drawing to export\n"
-    "  -h, --help      show this help\n"
-    "\n"
-    "Exit status: 0 exported; 1 not exported; 2 wrong arguments.\n";
-
 // One argument (and its value); false when the arguments are not usable.
 bool readArgument(const std::vector<std::string>& arguments, std::size_t& at, InpOutOptions& options) {
     const std::string& argument = arguments[at];
     if (argument == "--network") {
         if (at + 1 >= arguments.size() || arguments[at + 1].empty() || !options.networkName.empty()) {
-            options.error = L"--network needs one value";
+            options.error = TranslateText(rvntext::kInpOutOneNetwork);
             return false;
         }
         options.networkName = rvnos::fromUtf8(arguments[++at]);
         return true;
     }
+    const std::wstring wide = rvnos::fromUtf8(argument);
     if (argument.size() > 1 && argument.front() == '-') {
-        options.error = L"unknown option " + rvnos::fromUtf8(argument);
+        options.error = FormatTranslated(rvntext::kInpOutUnknownOption, {std::wstring_view(wide)});
         return false;
     }
     std::wstring& slot = options.drawing.empty() ? options.drawing : options.output;
     if (!options.output.empty()) {
-        options.error = L"too many files: \"" + rvnos::fromUtf8(argument) + L"\"";
+        options.error = FormatTranslated(rvntext::kInpOutTooManyFiles, {std::wstring_view(wide)});
         return false;
     }
-    slot = rvnos::fromUtf8(argument);
+    slot = wide;
     return true;
 }
 
@@ -73,9 +64,9 @@ InpOutOptions parseOptions(const std::vector<std::string>& arguments) {
         if (!readArgument(arguments, at, options)) return options;
     }
     if (options.output.empty())
-        options.error = L"a drawing and an output file are needed";
+        options.error = TranslateText(rvntext::kInpOutNeedsFiles);
     else if (options.networkName.empty())
-        options.error = L"--network NAME is needed";
+        options.error = TranslateText(rvntext::kInpOutNeedsNetwork);
     return options;
 }
 
@@ -87,11 +78,14 @@ int notExported(const std::wstring& message) {
 int exportNetwork(const InpOutOptions& options) {
     std::wstring message;
     TzRvnToolDrawing drawing;
-    if (!drawing.open(options.drawing, message)) return notExported(L"rivanta inpout: " + message);
+    if (!drawing.open(options.drawing, message)) {
+        return notExported(FormatTranslated(rvntext::kInpOutHostMessage, {std::wstring_view(message)}));
+    }
     AcDbObjectId id;
     if (FindNetwork(drawing.database(), options.networkName, id) != Acad::eOk) {
-        return notExported(L"rivanta inpout: the drawing \"" + options.drawing + L"\" has no network \"" +
-                           options.networkName + L"\"");
+        const std::wstring_view drawingPath = options.drawing;
+        const std::wstring_view name = options.networkName;
+        return notExported(FormatTranslated(rvntext::kInpOutNoSuchNetwork, {drawingPath, name}));
     }
     // A drawn network is exported as the drawing shows it, as "rivanta calc" calculates it.
     message = RebuildNetworkFromSchema(drawing.database(), id, options.networkName);
@@ -100,13 +94,15 @@ int exportNetwork(const InpOutOptions& options) {
     {
         TzRvnOpenObject<TzRvnNetwork> network(id, AcDb::kForRead);
         if (!network.isOpen() || network->getData(data) != Acad::eOk) {
-            return notExported(L"rivanta inpout: the network \"" + options.networkName + L"\" cannot be read");
+            const std::wstring_view name = options.networkName;
+            return notExported(FormatTranslated(rvntext::kInpOutNetworkNotRead, {name}));
         }
     }
     message = ExportInpFile(data, options.networkName, options.output, {&options.drawing, 1});
     if (!message.empty()) return notExported(message);
-    std::cout << "Exported network \"" << rvnos::toUtf8(options.networkName) << "\" to \""
-              << rvnos::toUtf8(options.output) << "\"\n";
+    std::cout << rvnos::toUtf8(FormatTranslated(rvntext::kInpOutExported, {std::wstring_view(options.networkName),
+                                                                           std::wstring_view(options.output)}))
+              << '\n';
     return kExported;
 }
 
@@ -116,11 +112,12 @@ int RunInpOutTool(int argc, const char* const* argv) {
     const std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
     const InpOutOptions options = parseOptions(arguments);
     if (options.help) {
-        std::cout << kUsage;
+        std::cout << rvnos::toUtf8(TranslateText(rvntext::kInpOutUsage));
         return kExported;
     }
     if (!options.error.empty()) {
-        std::cerr << "rivanta inpout: " << rvnos::toUtf8(options.error) << "\nTry \"rivanta inpout --help\".\n";
+        std::cerr << rvnos::toUtf8(FormatTranslated(rvntext::kInpOutArgumentError, {std::wstring_view(options.error)}))
+                  << '\n';
         return kWrongArguments;
     }
     if (!DocumentStatesStarted()) StartPluginServices();

@@ -2,10 +2,13 @@
 // program, its reports where asked, and the drawing written back with --save only.
 #include "analysis/portavia_reader.h"
 #include "calc_program.h"
+#include "dbdict.h"
 #include "drawing_file.h"
+#include "dwg_file_filer.h"
 #include "network/network_class.h"
 #include "network/network_dictionary.h"
 #include "open_object_guard.h"
+#include "proxy_object.h"
 #include "results_compare.h"
 #include "test_files.h"
 
@@ -48,6 +51,34 @@ protected:
         ASSERT_EQ(Acad::eOk, rvnhost::saveDrawingFile(db, drawing().wstring(), message)) << rvnos::toUtf8(message);
     }
 
+    // Saves the drawing anew with the case's network under "altra" and, under "futura", an object
+    // kept as a proxy of class className whose data are those of a network of filing version 99.
+    void saveDrawingWithProxy(const wchar_t* className) {
+        AcDbDatabase db;
+        AcDbObjectId network;
+        ASSERT_EQ(Acad::eOk, AddNetwork(&db, L"altra", std::make_unique<TzRvnNetwork>(caseNetwork), network));
+        std::vector<unsigned char> data;
+        {
+            TzRvnOpenObject<AcDbObject> object(network, AcDb::kForRead);
+            rvnhost::DwgFileFiler filer(&db, &data);
+            ASSERT_EQ(Acad::eOk, object->AcDbObject::dwgOutFields(&filer));
+            filer.writeInt16(99);
+        }
+        TzRvnOpenObject<AcDbDictionary> named;
+        ASSERT_EQ(Acad::eOk, named.take(db.getNamedObjectsDictionary(named.slot(), AcDb::kForRead)));
+        AcDbObjectId networksId;
+        ASSERT_EQ(Acad::eOk, named->getAt(kNetworkDictionaryKey, networksId));
+        TzRvnOpenObject<AcDbDictionary> networks(networksId, AcDb::kForWrite);
+        AcDbObject* proxy = rvnhost::makeProxy({className, kNetworkDxfName, kNetworkAppName, data}, false, &db);
+        AcDbObjectId proxyId;
+        ASSERT_EQ(Acad::eOk, networks->setAt(L"futura", proxy, proxyId));
+        proxy->close();
+        networks.close();
+        named.close();
+        std::wstring message;
+        ASSERT_EQ(Acad::eOk, rvnhost::saveDrawingFile(db, drawing().wstring(), message)) << rvnos::toUtf8(message);
+    }
+
     fs::path drawing() const { return scratch / "rete.dwg"; }
 
     // The network as the saved drawing holds it now.
@@ -66,6 +97,28 @@ protected:
     rvntest::ScratchDir scratch;
     TzRvnNetworkData caseNetwork;
 };
+
+// A network kept as a proxy (of a newer version, or of a class no application loads) is refused
+// with the reason, by calc and already when the drawing is opened.
+TEST_F(CalcDrawing, ANetworkKeptAsAProxyIsRefusedWithTheReason) {
+    const std::pair<const wchar_t*, std::string> cases[] = {
+        {kNetworkClassName, "it was written by a newer version of its class TzRvnNetwork than the one loaded"},
+        {L"TzRvnFutureNetwork", "its class TzRvnFutureNetwork is not loaded"},
+    };
+    const fs::path script = scratch / "open.scr";
+    rvntest::writeBytes(script, "OPEN\n" + drawing().string() + "\n");
+    for (const auto& [className, reason] : cases) {
+        SCOPED_TRACE(reason);
+        saveDrawingWithProxy(className);
+        const rvntest::ProgramRun run =
+            runCalc(singleQuoted(drawing()) + " --network futura --out " + singleQuoted(scratch / "out"));
+        EXPECT_EQ(1, run.status) << run.output;
+        const std::string message = "rivanta calc: the network \"futura\" cannot be opened: " + reason + "\n";
+        EXPECT_NE(std::string::npos, run.output.find(message)) << run.output;
+        const rvntest::ProgramRun opened = rvntest::runRivanta("run " + singleQuoted(script));
+        EXPECT_NE(std::string::npos, opened.output.find("1 object kept as a proxy: " + reason + ".\n")) << opened.output;
+    }
+}
 
 TEST_F(CalcDrawing, CalculatesTheNamedNetworkAndSavesItsResultsWithSave) {
     const std::string before = rvntest::readBytes(drawing());

@@ -203,7 +203,8 @@ TEST(CalcTool, AZeroDiameterKeptAfterTheImportsQuestionIsRefusedBeforeTheCalcula
     rvntest::writeBytes(ptv, file.bytes());
     const rvntest::ProgramRun run = runCalc(singleQuoted(ptv) + " --yes --out " + singleQuoted(scratch / "out"));
     EXPECT_EQ(1, run.status) << run.output;
-    EXPECT_NE(std::string::npos, run.output.find("Il diametro del ramo 1 NON e' POSITIVO -> yes (--yes)")) << run.output;
+    EXPECT_NE(std::string::npos, run.output.find("Il diametro del ramo 1 NON e' POSITIVO\n-> yes (--yes)\n"))
+        << run.output;
     EXPECT_NE(std::string::npos, run.output.find("Calcolo della rete  *** ABORTITO ***\n"
                                                  "Impossibile avviare il calcolo: valori non utilizzabili\n"
                                                  "Ramo 1 (1-2): diametro 0 m: deve essere un numero positivo\n"))
@@ -422,6 +423,25 @@ TEST(CalcTool, AReportPathThatIsNoFileIsRefusedWithThePath) {
         << run.output;
     EXPECT_EQ(std::string::npos, run.output.find("Topology report: ")) << run.output;
     EXPECT_TRUE(fs::is_fifo(report));
+}
+
+// The dialog's message says only that the topology report could not be made; the job's own line
+// after it names the file and why.
+TEST(CalcTool, AnOutputFolderThatMayNotBeWrittenIsNamedAfterTheDialogsMessage) {
+    rvntest::ScratchDir scratch;
+    const fs::path out = scratch / "sola lettura";
+    fs::create_directory(out);
+    fs::permissions(out, fs::perms(0555));
+    const rvntest::ProgramRun run = runCalc(singleQuoted(casePtv("e01_two_nodes_tank")) + " --out " + singleQuoted(out));
+    fs::permissions(out, fs::perms(0755));
+    EXPECT_EQ(1, run.status) << run.output;
+    EXPECT_NE(std::string::npos, run.output.find("Impossibile inizializzare il file dei messaggi\n"
+                                                 "per ispezionare la congruenza topologica della\n"
+                                                 "rete idraulica\n"
+                                                 "rivanta calc: cannot write \"" + (out / "rvncheck.tmp").string() +
+                                                 "\": the folder \"" + out.string() + "\" is read-only\n"))
+        << run.output;
+    EXPECT_TRUE(fs::is_empty(out));
 }
 
 // A tmpfs of a few pages on folder, in the test process's own mount namespace (which the host

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <regex>
 
 #include "drawing_format.h"
 #include "drawing_samples.h"
@@ -103,6 +104,22 @@ TEST_F(DrawingDamage, DataAfterTheEndIsRefused) {
     longer.insert(longer.end() - 4, {0, 0, 0, 0});
     fixChecksum(longer);
     EXPECT_EQ("it holds data after its end", refusal(longer));
+}
+
+// A damaged object is named by its handle as the host shows handles: "#" and hexadecimal digits.
+TEST_F(DrawingDamage, ADamagedObjectIsNamedByItsMarkedHandle) {
+    std::vector<std::string> named;
+    for (std::size_t at = rvnhost::drawing_format::kMagic.size(); at + 4 < saved.size(); ++at) {
+        std::vector<unsigned char> altered = saved;
+        altered[at] ^= 0xFF;
+        fixChecksum(altered);
+        const std::string message = refusal(altered);
+        if (message.find("(object ") != std::string::npos) named.push_back(message);
+    }
+    ASSERT_FALSE(named.empty()) << "some altered byte must damage one object";
+    for (const std::string& message : named) {
+        EXPECT_TRUE(std::regex_search(message, std::regex("\\(object #[0-9A-F]+ "))) << message;
+    }
 }
 
 // Any byte of a file with a correct checksum may still be wrong: reading never crashes, and

@@ -1,4 +1,6 @@
 #include "afx_menu.h"
+#include "analysis/calc_import.h"
+#include "analysis/calc_options.h"
 #include "afx_wnd.h"
 #include "frame/translation.h"
 #include "frame/translator_loader.h"
@@ -8,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 
 namespace {
@@ -120,6 +123,26 @@ TEST_F(Translator, TextsAreCutTo1023Characters) {
     plugin.installTranslator("complete");
     ASSERT_TRUE(LoadTranslator(L"Rivanta.arx"));
     EXPECT_EQ(TranslateText(longText), L"[" + std::wstring(1022, L'x'));
+}
+
+// The jobs' own texts go through the translator like the plug-in's; an import's question (a text of
+// the plug-in) and the job's answer to it are told on lines of their own.
+TEST_F(Translator, TheJobsTextsAreTranslatedAndNeverShareALineWithThePlugInsTexts) {
+    plugin.installTranslator("complete");
+    ASSERT_TRUE(LoadTranslator(L"Rivanta.arx"));
+    std::ostringstream told;
+    TzRvnImportAnswers given(TzRvnImportAnswer::yes, false, told);
+    EXPECT_TRUE(given(L"Il diametro del ramo 1 NON e' POSITIVO\nContinuare?"));
+    TzRvnImportAnswers unasked(TzRvnImportAnswer::ask, false, told);
+    EXPECT_FALSE(unasked(L"La lunghezza del ramo 2 NON e' POSITIVA"));
+    EXPECT_EQ(told.str(),
+              "Il diametro del ramo 1 NON e' POSITIVO\n[-> yes (--yes)]\n"
+              "La lunghezza del ramo 2 NON e' POSITIVA\n[-> refused: no terminal to ask (answer with --yes or --no)]\n");
+
+    EXPECT_TRUE(CalcUsageText().starts_with(L"[Usage: rivanta calc FILE.ptv")) << CalcUsageText();
+    EXPECT_NE(CalcUsageText().find(L"\n[Exit status: 0 calculated;"), std::wstring::npos) << CalcUsageText();
+    EXPECT_EQ(ParseCalcOptions({"a.ptv", "--solver", "fast"}).error,
+              L"[--solver takes dense, exact or ordered, not \"fast\"]");
 }
 
 // A dialog with two controls, as a dialog's initialisation sees it.

@@ -111,11 +111,6 @@ TEST(InpRefusalOf, AFileThatIsNoTextSaysWhatItIs) {
     }
 }
 
-TEST(InpRefusalOf, ControlCharactersOfAMessageAreShownEscaped) {
-    EXPECT_EQ(EscapeControlCharacters(L"a\x1B[2Jb\x7F\tc"), L"a\\x1B[2Jb\\x7F\tc");
-    EXPECT_EQ(EscapeControlCharacters(L"nodo \u00e8"), L"nodo \u00e8");
-}
-
 TEST(InpRefusalOf, DataBeforeTheFirstSectionAndAMissingHeadlossOption) {
     TzRvnNetworkData network;
     std::string message = rvnos::toUtf8(ReadInpText("\n J1 10\n[JUNCTIONS]\n", L"a.inp", {}, network).message);

@@ -64,7 +64,7 @@ protected:
 TEST_F(CmdLeakTest, AnObjectLeftOpenIsReportedWithItsClassAndHandleAndThenClosed) {
     EXPECT_EQ(Acad::eDatabaseObjectsOpen, acedRegCmds->invoke(L"LeakRet"));
     ASSERT_EQ(1u, leaks().size());
-    EXPECT_EQ(L"Object left open at the end of command LEAKRET: AcDbLayerTableRecord, handle " +
+    EXPECT_EQ(L"Object left open at the end of command LEAKRET: AcDbLayerTableRecord, handle #" +
                   db.clayer().handle().text() + L", open for write",
               leaks()[0]);
     EXPECT_FALSE(leaked->isReadEnabled());
@@ -75,7 +75,7 @@ TEST_F(CmdLeakTest, AnObjectLeftOpenIsReportedWithItsClassAndHandleAndThenClosed
 TEST_F(CmdLeakTest, EveryOpenCountsAndReadersAreReportedToo) {
     EXPECT_EQ(Acad::eDatabaseObjectsOpen, acedRegCmds->invoke(L"ReadRet"));
     ASSERT_EQ(1u, leaks().size());
-    EXPECT_NE(std::wstring::npos, leaks()[0].find(L"AcDbLayerTable, handle " + db.layerTableId().handle().text() +
+    EXPECT_NE(std::wstring::npos, leaks()[0].find(L"AcDbLayerTable, handle #" + db.layerTableId().handle().text() +
                                                    L", open for read (2 times)"));
 }
 

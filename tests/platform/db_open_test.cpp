@@ -152,7 +152,7 @@ TEST(DbOpenDeathTest, DeletingAnObjectOfADatabaseStopsTheHost) {
             db.addAcDbObject(dictionary);
             delete dictionary;
         },
-        "Object with handle [0-9A-F]+ deleted while in a database");
+        "Object with handle #[0-9A-F]+ deleted while in a database");
 }
 
 }  // namespace

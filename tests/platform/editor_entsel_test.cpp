@@ -80,7 +80,7 @@ TEST_F(EditorEntSel, HandlesOfNoEntityFindNothing) {
     ads_point point;
     EXPECT_EQ(acedEntSel(nullptr, name, point), RTERROR);
     EXPECT_EQ(rvnhost::integerVariable(L"ERRNO", 0), 7);
-    EXPECT_TRUE(rvnhost::Transcript::instance().contains(L"No entity with handle FFFF."));
+    EXPECT_TRUE(rvnhost::Transcript::instance().contains(L"No entity with handle #FFFF."));
     EXPECT_EQ(acedEntSel(nullptr, name, point), RTERROR);
     EXPECT_TRUE(rvnhost::Transcript::instance().contains(L"Select object: "));
 }

@@ -89,6 +89,11 @@ TEST(OutputFile, RefusesWhatIsNotAWritableRegularFileOrIsAnInput) {
     fs::permissions(locked, fs::perms(0444));
     EXPECT_EQ("the file is read-only", replaced(locked, "new"));
     EXPECT_EQ("old", rvntest::readBytes(locked));
+    const fs::path lockedFolder = scratch / "folder" / "new.dwg";
+    fs::permissions(scratch / "folder", fs::perms(0555));
+    EXPECT_EQ("the folder \"" + (scratch / "folder").string() + "\" is read-only", replaced(lockedFolder, "new"));
+    fs::permissions(scratch / "folder", fs::perms(0755));
+    EXPECT_FALSE(fs::exists(lockedFolder));
 
     const fs::path input = scratch.write("rete.dwg", "drawing");
     fs::create_symlink(input, scratch / "rete.dxf");

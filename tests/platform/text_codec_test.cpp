@@ -26,6 +26,11 @@ TEST(TextCodec, MalformedBytesAreToldAndShownEscaped) {
     EXPECT_EQ(rvnos::fromUtf8Escaped("\xE2\x82"), L"\\xE2\\x82");
 }
 
+TEST(TextCodec, ControlCharactersAreShownEscapedAndEverythingElseAsItIs) {
+    EXPECT_EQ(rvnos::escapeControlCharacters(L"a\x1B[2Jb\x7F\tc\r\x01"), L"a\\x1B[2Jb\\x7F\tc\\x0D\\x01");
+    EXPECT_EQ(rvnos::escapeControlCharacters(L"nodo \u00e8 \\x41"), L"nodo \u00e8 \\x41");
+}
+
 TEST(TextCodec, Utf16UsesSurrogatePairsAboveTheBasicPlane) {
     std::u16string units = rvnos::toUtf16(L"A\U0001F4A7");
     ASSERT_EQ(units.size(), 3u);

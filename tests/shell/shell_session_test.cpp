@@ -67,6 +67,14 @@ TEST(ShellSession, AScriptEndingInsideACommandCancelsItWithAnError) {
     EXPECT_NE(run.output.find("Nessun punto (-5002)"), std::string::npos);
 }
 
+TEST(ShellSession, ControlCharactersAndBytesThatAreNotUtf8OfAScriptLineAreEchoedEscaped) {
+    const CommandRun run = runScript("HELLO\n\x1B[2Jx\xFF\xC3\xA8\t.\nFine\n\x1B[2J\n");
+    EXPECT_NE(run.output.find("Punto o [Fine]: \\x1B[2Jx\\xFF\xC3\xA8\t.\n"), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("Command: \\x1B[2J\n** Not a command: \"\\x1B[2J\"\n"), std::string::npos) << run.output;
+    EXPECT_EQ(run.output.find('\x1B'), std::string::npos) << run.output;
+    EXPECT_EQ(run.output.find("\xEF\xBF\xBD"), std::string::npos) << "no byte is replaced: " << run.output;
+}
+
 TEST(ShellSession, AnObjectLeftOpenIsReported) {
     const CommandRun run = runScript("LEAKY\nQUIT\nHELLO\n");
     EXPECT_EQ(run.status, 1);
