@@ -70,8 +70,7 @@ std::wstring ImportNetworkFile(const std::wstring& path, const TzRvnImportQuesti
     switch (NetworkFileKind(path)) {
         case TzRvnNetworkFileKind::inp: return importInpFile(path, folder, network);
         case TzRvnNetworkFileKind::dxf:
-            return L"rivanta calc: \"" + path + L"\" is a DXF file, which holds no network data: calculate the drawing "
-                   L"it was written from (DRAWING --network NAME)";
+            return FormatTranslated(rvntext::kCalcDxfFile, {std::wstring_view(path)});
         case TzRvnNetworkFileKind::drawing:
         case TzRvnNetworkFileKind::portavia: break;
     }

@@ -103,6 +103,9 @@ inline constexpr std::wstring_view kCalcSaved = L"Saved \"%s\"";
 inline constexpr std::wstring_view kCalcNoSuchNetwork = L"rivanta calc: the drawing \"%s\" has no network \"%s\" (%s)";
 inline constexpr std::wstring_view kCalcNeedsNetworkName =
     L"rivanta calc: \"%s\" is a drawing: name the network to calculate with --network NAME (%s)";
+inline constexpr std::wstring_view kCalcDxfFile =
+    L"rivanta calc: \"%s\" is a DXF file, which holds no network data: calculate the drawing it was "
+    L"written from (DRAWING --network NAME)";
 inline constexpr std::wstring_view kCalcNoNetworks = L"it has no networks";
 inline constexpr std::wstring_view kCalcNetworkList = L"its networks: %s";
 // The network's name, then why: a reason of the host for an object kept as a proxy, or one below.

@@ -2,6 +2,10 @@
 
 #include "analysis/calc_tool.h"
 #include "analysis/inp_tool.h"
+#include "analysis/text_format.h"
+#include "frame/job_texts.h"
+#include "frame/translation.h"
+#include "text_codec.h"
 
 #include <algorithm>
 #include <cstring>
@@ -14,18 +18,25 @@ namespace {
 constexpr int kFailure = 1;
 constexpr int kUsageError = 2;
 
+std::string translated(std::wstring_view text) { return rvnos::toUtf8(TranslateText(text)); }
+
+std::string formatted(std::wstring_view format, const char* argument) {
+    const std::wstring wide = rvnos::fromUtf8(argument);
+    return rvnos::toUtf8(FormatTranslated(format, {std::wstring_view(wide)}));
+}
+
 bool isHelpRequest(std::string_view argument) { return argument == "--help" || argument == "-h"; }
 
 void listTools(const std::vector<TzRvnTool>& tools, std::ostream& out) {
     if (tools.empty()) {
-        out << "The Rivanta plug-in has no command-line tools in this build.\n";
+        out << translated(rvntext::kNoJobs);
         return;
     }
     std::size_t width = 0;
     for (const TzRvnTool& tool : tools) width = std::max(width, std::strlen(tool.name));
-    out << "Tools of the Rivanta plug-in (rivanta TOOL --help for their options):\n";
+    out << translated(rvntext::kJobsHeading);
     for (const TzRvnTool& tool : tools) {
-        out << "  " << tool.name << std::string(width - std::strlen(tool.name) + 2, ' ') << tool.summary << '\n';
+        out << "  " << tool.name << std::string(width - std::strlen(tool.name) + 2, ' ') << translated(tool.summary) << '\n';
     }
 }
 
@@ -41,7 +52,7 @@ int runGuarded(const TzRvnTool& tool, int argc, const char* const* argv, std::os
     try {
         return tool.run(argc, argv);
     } catch (const std::bad_alloc&) {
-        err << "rivanta " << tool.name << ": not enough memory for this job\n";
+        err << formatted(rvntext::kJobOutOfMemory, tool.name);
         return kFailure;
     }
 }
@@ -49,10 +60,10 @@ int runGuarded(const TzRvnTool& tool, int argc, const char* const* argv, std::os
 }  // namespace
 
 const std::vector<TzRvnTool>& commandLineTools() {
-    // One line per tool: {name, function, summary}.
+    // One line per job: {name, function, summary}.
     static const std::vector<TzRvnTool> tools = {
-        {"calc", &RunCalcTool, "import a Portavia network file, check and calculate it, write its reports and results"},
-        {"inpout", &RunInpOutTool, "export a network of a saved drawing as an EPANET input file (.inp)"},
+        {"calc", &RunCalcTool, rvntext::kCalcJobSummary},
+        {"inpout", &RunInpOutTool, rvntext::kInpOutJobSummary},
     };
     return tools;
 }
@@ -64,7 +75,7 @@ int RunCommandLineTool(const std::vector<TzRvnTool>& tools, int argc, const char
         return 0;
     }
     if (const TzRvnTool* tool = findTool(tools, argv[0])) return runGuarded(*tool, argc, argv, err);
-    err << "rivanta: unknown job \"" << argv[0] << "\"\nTry \"rivanta --help\".\n";
+    err << formatted(rvntext::kUnknownJob, argv[0]);
     if (std::any_of(argv + 1, argv + argc, [](const char* argument) { return argument && isHelpRequest(argument); })) {
         listTools(tools, out);
     }

@@ -3,13 +3,14 @@
 #pragma once
 
 #include <ostream>
+#include <string_view>
 #include <vector>
 
 struct TzRvnTool {
     const char* name;
     // argv[0] is the tool's name, the rest its arguments; the result is the exit status.
     int (*run)(int argc, const char* const* argv);
-    const char* summary;  // one line for the list of tools
+    std::wstring_view summary;  // one line for the list of jobs, translated where shown
 };
 
 // The tools, in the order they are listed.

@@ -19,8 +19,8 @@ int recordArguments(int argc, const char* const* argv) {
 int succeed(int, const char* const*) { return 0; }
 
 const std::vector<TzRvnTool> kSampleTools = {
-    {"calc", &recordArguments, "calculate a network file and write its reports"},
-    {"check", &succeed, "check a network's topology"},
+    {"calc", &recordArguments, L"calculate a network file and write its reports"},
+    {"check", &succeed, L"check a network's topology"},
 };
 
 struct ToolRun {
@@ -37,7 +37,7 @@ ToolRun runTool(const std::vector<TzRvnTool>& tools, std::vector<const char*> ar
 }
 
 const char kSampleListing[] =
-    "Tools of the Rivanta plug-in (rivanta TOOL --help for their options):\n"
+    "Jobs of the Rivanta plug-in (rivanta JOB --help for their options):\n"
     "  calc   calculate a network file and write its reports\n"
     "  check  check a network's topology\n";
 
@@ -60,7 +60,7 @@ TEST(CommandLineTool, HelpListsTheToolsWithTheirSummaries) {
         EXPECT_TRUE(run.err.empty());
     }
     EXPECT_EQ(runTool(kSampleTools, {}).out, kSampleListing);
-    EXPECT_EQ(runTool({}, {"--help"}).out, "The Rivanta plug-in has no command-line tools in this build.\n");
+    EXPECT_EQ(runTool({}, {"--help"}).out, "The Rivanta plug-in has no command-line jobs in this build.\n");
 }
 
 TEST(CommandLineTool, AnUnknownToolExitsWithStatusTwo) {
@@ -78,7 +78,7 @@ TEST(CommandLineTool, AnUnknownToolExitsWithStatusTwo) {
 int runOutOfMemory(int, const char* const*) { throw std::bad_alloc(); }
 
 TEST(CommandLineTool, AToolThatRunsOutOfMemoryEndsWithAMessageAndStatusOne) {
-    const std::vector<TzRvnTool> tools = {{"calc", &runOutOfMemory, "calculate"}};
+    const std::vector<TzRvnTool> tools = {{"calc", &runOutOfMemory, L"calculate"}};
     const ToolRun run = runTool(tools, {"calc", "rete.inp"});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "rivanta calc: not enough memory for this job\n");
