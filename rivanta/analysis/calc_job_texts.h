@@ -122,6 +122,14 @@ inline constexpr std::wstring_view kCalcNoProgramFolder =
     L"with --program-folder DIR";
 inline constexpr std::wstring_view kCalcSettingsFile = L"the settings file";
 inline constexpr std::wstring_view kCalcMaterialsFile = L"the materials archive";
+// What is wrong with a line of one of them.
+inline constexpr std::wstring_view kLineMissing = L"missing, the file ends after line %d";
+inline constexpr std::wstring_view kLineTooLong = L"longer than %d characters";
+inline constexpr std::wstring_view kLineEmpty = L"empty, not a number";
+inline constexpr std::wstring_view kLineNotInteger = L"\"%s\" is not an integer";
+inline constexpr std::wstring_view kLineNotNumber = L"\"%s\" is not a number";
+inline constexpr std::wstring_view kLineBeyondInteger = L"\"%s\" is beyond the range of a 32-bit integer";
+inline constexpr std::wstring_view kLineBeyondReal = L"\"%s\" is beyond the range of a real";
 // What (one of the two above), its path.
 inline constexpr std::wstring_view kCalcFileNotRead = L"rivanta calc: cannot read %s \"%s\"";
 inline constexpr std::wstring_view kCalcFileFault = L"rivanta calc: %s \"%s\", line %d: %s";

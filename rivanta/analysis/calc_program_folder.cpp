@@ -24,10 +24,26 @@ std::wstring readWhole(std::wstring_view what, const std::wstring& path, std::st
 std::wstring faultMessage(std::wstring_view what, const std::wstring& path, const TzRvnLineFault& fault) {
     const std::wstring file = TranslateText(what);
     return FormatTranslated(rvntext::kCalcFileFault, {std::wstring_view(file), std::wstring_view(path),
-                                                      static_cast<int>(fault.line), std::wstring_view(fault.problem)});
+                                                      static_cast<int>(fault.line),
+                                                      std::wstring_view(LineFaultText(fault))});
 }
 
 }  // namespace
+
+std::wstring LineFaultText(const TzRvnLineFault& fault) {
+    const std::wstring_view text(fault.text);
+    const int count = static_cast<int>(fault.count);
+    switch (fault.problem) {
+        case TzRvnLineProblem::missing: return FormatTranslated(rvntext::kLineMissing, {count});
+        case TzRvnLineProblem::tooLong: return FormatTranslated(rvntext::kLineTooLong, {count});
+        case TzRvnLineProblem::empty: return TranslateText(rvntext::kLineEmpty);
+        case TzRvnLineProblem::notInteger: return FormatTranslated(rvntext::kLineNotInteger, {text});
+        case TzRvnLineProblem::notNumber: return FormatTranslated(rvntext::kLineNotNumber, {text});
+        case TzRvnLineProblem::beyondInteger: return FormatTranslated(rvntext::kLineBeyondInteger, {text});
+        case TzRvnLineProblem::beyondReal: return FormatTranslated(rvntext::kLineBeyondReal, {text});
+    }
+    return {};
+}
 
 std::wstring JobProgramFolder(std::wstring& folder) {
     if (ReadProgramFolder(folder)) return {};

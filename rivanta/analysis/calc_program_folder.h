@@ -4,6 +4,7 @@
 // missing, unreadable or malformed file stops the job instead of leaving zeros in the network.
 #pragma once
 
+#include "network/line_check.h"
 #include "network/materials.h"
 #include "network/settings.h"
 
@@ -21,3 +22,6 @@ std::wstring LoadJobSettings(const std::wstring& folder, TzRvnSettings& settings
 // message with the archive's path and the line at fault (materials then unchanged). An archive
 // without materials is refused too: the import takes its default roughness from the first.
 std::wstring LoadJobMaterials(const std::wstring& folder, std::vector<CMateriale>& materials);
+
+// What is wrong with a line of the settings file or the materials archive, in words (translated).
+std::wstring LineFaultText(const TzRvnLineFault& fault);

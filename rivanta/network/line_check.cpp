@@ -59,9 +59,8 @@ std::wstring_view content(const std::wstring& line) {
     return text.ends_with(L'\n') ? text.substr(0, text.size() - 1) : text;
 }
 
-std::wstring quoted(std::wstring_view text) {
-    const std::wstring_view shown = text.ends_with(L'\r') ? text.substr(0, text.size() - 1) : text;
-    return L"\"" + std::wstring(shown) + L"\"";
+std::wstring shown(std::wstring_view text) {
+    return std::wstring(text.ends_with(L'\r') ? text.substr(0, text.size() - 1) : text);
 }
 
 // True when the number that starts at start ends at end and only blanks follow it.
@@ -69,24 +68,24 @@ bool wholeNumber(std::wstring_view text, std::size_t start, std::size_t end) {
     return end > start && onlyBlanksFrom(text, end);
 }
 
-// Why text does not hold exactly one number of kind; empty when it does.
-std::wstring numberProblem(std::wstring_view text, TzRvnNumberKind kind) {
+// Why text does not hold exactly one number of kind; nothing when it does.
+std::optional<TzRvnLineProblem> numberProblem(std::wstring_view text, TzRvnNumberKind kind) {
     std::size_t start = 0;
     while (start < text.size() && isBlank(text[start])) ++start;
-    if (onlyBlanksFrom(text, start)) return L"empty, not a number";
+    if (onlyBlanksFrom(text, start)) return TzRvnLineProblem::empty;
     const std::size_t end = kind == TzRvnNumberKind::integer ? integerEnd(text, start) : realEnd(text, start);
     if (!wholeNumber(text, start, end)) {
         const bool real = wholeNumber(text, start, realEnd(text, start));
-        return quoted(text) + (real ? L" is not an integer" : L" is not a number");
+        return real ? TzRvnLineProblem::notInteger : TzRvnLineProblem::notNumber;
     }
     const std::wstring number(text.substr(start, end - start));
     if (kind == TzRvnNumberKind::integer) {
         const long long value = std::wcstoll(number.c_str(), nullptr, 10);
-        if (value < INT_MIN || value > INT_MAX) return quoted(text) + L" is beyond the range of a 32-bit integer";
+        if (value < INT_MIN || value > INT_MAX) return TzRvnLineProblem::beyondInteger;
     } else if (!std::isfinite(LeadingDouble(number))) {
-        return quoted(text) + L" is beyond the range of a real";
+        return TzRvnLineProblem::beyondReal;
     }
-    return {};
+    return std::nullopt;
 }
 
 }  // namespace
@@ -95,17 +94,17 @@ std::optional<TzRvnLineFault> CheckTextLine(const std::vector<std::wstring>& lin
                                             std::size_t bufferSize) {
     const std::size_t number = index + 1;
     if (index >= lines.size()) {
-        return TzRvnLineFault{number, L"missing, the file ends after line " + std::to_wstring(lines.size())};
+        return TzRvnLineFault{number, TzRvnLineProblem::missing, {}, lines.size()};
     }
     const bool cut = !lines[index].ends_with(L'\n') && index + 1 < lines.size();
-    if (cut) return TzRvnLineFault{number, L"longer than " + std::to_wstring(bufferSize - 2) + L" characters"};
+    if (cut) return TzRvnLineFault{number, TzRvnLineProblem::tooLong, {}, bufferSize - 2};
     return std::nullopt;
 }
 
 std::optional<TzRvnLineFault> CheckNumberLine(const std::vector<std::wstring>& lines, std::size_t index,
                                               std::size_t bufferSize, TzRvnNumberKind kind) {
     if (auto fault = CheckTextLine(lines, index, bufferSize)) return fault;
-    std::wstring problem = numberProblem(content(lines[index]), kind);
-    if (problem.empty()) return std::nullopt;
-    return TzRvnLineFault{index + 1, std::move(problem)};
+    const std::optional<TzRvnLineProblem> problem = numberProblem(content(lines[index]), kind);
+    if (!problem) return std::nullopt;
+    return TzRvnLineFault{index + 1, *problem, shown(content(lines[index])), 0};
 }

@@ -8,9 +8,22 @@
 #include <string>
 #include <vector>
 
+enum class TzRvnLineProblem {
+    missing,        // the file ends before the line; count: the lines it has
+    tooLong,        // the reader's buffer would cut the line; count: the characters it takes
+    empty,          // a number is wanted, the line has none
+    notInteger,     // text: the line, which holds a real
+    notNumber,      // text: the line
+    beyondInteger,  // text: the line, whose integer does not fit 32 bits
+    beyondReal,     // text: the line, whose real is not finite
+};
+
+// What is wrong with which line; the words are the caller's (a message in the user's language).
 struct TzRvnLineFault {
     std::size_t line = 0;  // counted from 1
-    std::wstring problem;  // what is wrong with it, e.g. "\"abc\" is not a number"
+    TzRvnLineProblem problem = TzRvnLineProblem::notNumber;
+    std::wstring text;      // the line as written, without its line end
+    std::size_t count = 0;  // for missing and tooLong
 };
 
 enum class TzRvnNumberKind { integer, real };

@@ -1,5 +1,6 @@
 // The strict checks of the settings file and the materials archive: each kind of fault is found
 // with its line, and the files installed with the program pass.
+#include "analysis/calc_program_folder.h"
 #include "network/materials.h"
 #include "network/settings_file.h"
 #include "test_files.h"
@@ -26,7 +27,7 @@ std::string settingsWithLine(std::size_t line, const std::string& text) {
 void expectFault(const std::optional<TzRvnLineFault>& fault, std::size_t line, const std::wstring& problem) {
     ASSERT_TRUE(fault.has_value()) << "line " << line;
     EXPECT_EQ(line, fault->line);
-    EXPECT_EQ(problem, fault->problem);
+    EXPECT_EQ(problem, LineFaultText(*fault));
 }
 
 TEST(SettingsCheck, TheInstalledFilesAndWhatTheReaderTakesAsWrittenPass) {
