@@ -109,12 +109,12 @@ inline constexpr std::wstring_view kCalcDxfFile =
 inline constexpr std::wstring_view kCalcNoNetworks = L"it has no networks";
 inline constexpr std::wstring_view kCalcNetworkList = L"its networks: %s";
 // The network's name, then why: a reason of the host for an object kept as a proxy, or one below.
-inline constexpr std::wstring_view kCalcNetworkNotOpened = L"rivanta calc: the network \"%s\" cannot be opened: %s";
+inline constexpr std::wstring_view kCalcNetworkNotOpened = L"the network \"%s\" cannot be opened: %s";
 inline constexpr std::wstring_view kCalcNotANetwork = L"it is an object of class %s, not a network";
 inline constexpr std::wstring_view kCalcOpenStatus = L"the host refused it (status %d)";
 inline constexpr std::wstring_view kCalcSchemaNotRead =
-    L"rivanta calc: the network \"%s\" cannot be read from its schema in the drawing";
-inline constexpr std::wstring_view kCalcSchemaNotWritten = L"rivanta calc: the schema of the network \"%s\" cannot be written";
+    L"the network \"%s\" cannot be read from its schema in the drawing";
+inline constexpr std::wstring_view kCalcSchemaNotWritten = L"the schema of the network \"%s\" cannot be written";
 
 // The program folder and its files.
 inline constexpr std::wstring_view kCalcNoProgramFolder =

@@ -7,8 +7,9 @@
 #include <string>
 
 // Reads the network with that id again from the schema on its layer, when it has a schema;
-// empty on success (and for a network without schema), else the message.
+// empty on success (and for a network without schema), else the message, which the job that
+// shows it begins with its own name.
 std::wstring RebuildNetworkFromSchema(AcDbDatabase* database, AcDbObjectId networkId, const std::wstring& name);
 // Writes the network's data into its schema (nothing for a network without one); empty on
-// success, else the message.
+// success, else the message (without the job's name, as above).
 std::wstring WriteNetworkSchema(AcDbObjectId networkId, const std::wstring& name);

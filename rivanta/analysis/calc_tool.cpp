@@ -156,12 +156,13 @@ int calculateDrawingNetwork(const TzRvnCalcOptions& options) {
     const std::wstring folder = reportFolder(options, message);
     if (folder.empty()) return notCalculated(message);
     message = RebuildNetworkFromSchema(drawing.database(), id, options.networkName);
-    if (!message.empty()) return notCalculated(message);
+    if (!message.empty()) return notCalculated(FormatTranslated(rvntext::kCalcHostMessage, {std::wstring_view(message)}));
     bool calculated = false;
     const int status = calculateNetwork(options, options.networkName, id, folder, calculated);
     if (!options.save) return status;
     if (!calculated) return notCalculated(TranslateText(rvntext::kCalcNotSaved));
     message = WriteNetworkSchema(id, options.networkName);
+    if (!message.empty()) message = FormatTranslated(rvntext::kCalcHostMessage, {std::wstring_view(message)});
     if (message.empty()) message = drawing.save(options.input);
     if (!message.empty()) return notCalculated(message);
     print(std::cout, FormatTranslated(rvntext::kCalcSaved, {std::wstring_view(options.input)}) + L"\n");

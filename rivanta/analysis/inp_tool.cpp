@@ -89,7 +89,7 @@ int exportNetwork(const InpOutOptions& options) {
     }
     // A drawn network is exported as the drawing shows it, as "rivanta calc" calculates it.
     message = RebuildNetworkFromSchema(drawing.database(), id, options.networkName);
-    if (!message.empty()) return notExported(message);
+    if (!message.empty()) return notExported(FormatTranslated(rvntext::kInpOutHostMessage, {std::wstring_view(message)}));
     TzRvnNetworkData data;
     {
         TzRvnOpenObject<TzRvnNetwork> network(id, AcDb::kForRead);

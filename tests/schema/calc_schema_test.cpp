@@ -98,8 +98,15 @@ TEST_F(CalcSchema, ASchemaThatCannotBeReadIsToldAndTheDrawingKept) {
     const std::string before = rvntest::readBytes(drawing);
     const rvntest::ProgramRun run = rvntest::runCalc(singleQuoted(drawing) + " --network disegnata --save");
     EXPECT_EQ(1, run.status);
-    EXPECT_NE(std::string::npos, run.output.find("cannot be read from its schema")) << run.output;
+    EXPECT_NE(std::string::npos, run.output.find("rivanta calc: the network \"disegnata\" cannot be read from its schema"))
+        << run.output;
     EXPECT_EQ(before, rvntest::readBytes(drawing));
+    const rvntest::ProgramRun exported = rvntest::runRivanta("inpout " + singleQuoted(drawing) + " --network disegnata " +
+                                                             singleQuoted(scratch / "disegnata.inp"));
+    EXPECT_EQ(1, exported.status);
+    EXPECT_NE(std::string::npos,
+              exported.output.find("rivanta inpout: the network \"disegnata\" cannot be read from its schema"))
+        << exported.output;
 }
 
 }  // namespace
