@@ -71,6 +71,7 @@ std::wstring ImportNetworkFile(const std::wstring& path, const TzRvnImportQuesti
         case TzRvnNetworkFileKind::inp: return importInpFile(path, folder, network);
         case TzRvnNetworkFileKind::dxf:
             return FormatTranslated(rvntext::kCalcDxfFile, {std::wstring_view(path)});
+        case TzRvnNetworkFileKind::text: return FormatTranslated(rvntext::kCalcUnknownText, {std::wstring_view(path)});
         case TzRvnNetworkFileKind::drawing:
         case TzRvnNetworkFileKind::portavia: break;
     }

@@ -106,6 +106,9 @@ inline constexpr std::wstring_view kCalcNeedsNetworkName =
 inline constexpr std::wstring_view kCalcDxfFile =
     L"rivanta calc: \"%s\" is a DXF file, which holds no network data: calculate the drawing it was "
     L"written from (DRAWING --network NAME)";
+inline constexpr std::wstring_view kCalcUnknownText =
+    L"rivanta calc: \"%s\" is text that is no network file: a Portavia file is binary, an EPANET input "
+    L"file opens with a section such as [JUNCTIONS]";
 inline constexpr std::wstring_view kCalcNoNetworks = L"it has no networks";
 inline constexpr std::wstring_view kCalcNetworkList = L"its networks: %s";
 // The network's name, then why: a reason of the host for an object kept as a proxy, or one below.

@@ -31,6 +31,15 @@ bool inpText(std::string_view head) {
     return text.starts_with('[') || text.starts_with(';');
 }
 
+bool printableText(std::string_view head) {
+    if (head.empty()) return false;
+    for (const char c : head) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte < 0x20 && c != '\t' && c != '\r' && c != '\n') || byte == 0x7F) return false;
+    }
+    return true;
+}
+
 std::string firstBytes(const std::wstring& path) {
     TzRvnFile file = OpenFile(path, "rb");
     std::string head(kBytesLookedAt, '\0');
@@ -45,5 +54,5 @@ TzRvnNetworkFileKind NetworkFileKind(const std::wstring& path) {
     const std::string head = firstBytes(path);
     if (dxf(head)) return TzRvnNetworkFileKind::dxf;
     if (inpText(head) || IsInpFile(path)) return TzRvnNetworkFileKind::inp;
-    return TzRvnNetworkFileKind::portavia;
+    return printableText(head) ? TzRvnNetworkFileKind::text : TzRvnNetworkFileKind::portavia;
 }

@@ -9,6 +9,8 @@ enum class TzRvnNetworkFileKind {
     inp,       // an EPANET input file: text opening with a section or a comment, or named .inp
     drawing,   // one of the host's drawings
     dxf,       // a DXF file (text or binary), which carries no network data
+    text,      // other text, which no reader knows (a Portavia file is binary: it holds 16-bit counts
+               // and doubles, whose bytes are never all printable)
 };
 
 TzRvnNetworkFileKind NetworkFileKind(const std::wstring& path);

@@ -29,7 +29,10 @@ TEST(NetworkFileKind, TheFirstBytesDecideWhereTheyCanAndTheNameOtherwise) {
         {"e.inp", std::string("AutoCAD Binary DXF\r\n\x1a\0", 22), TzRvnNetworkFileKind::dxf},
         {"f.inp", "RVNDWG\r\n\x01\x00 damaged", TzRvnNetworkFileKind::drawing},
         {"g.ptv", std::string(200, '\0'), TzRvnNetworkFileKind::portavia},
-        {"h.dat", "0 and more", TzRvnNetworkFileKind::portavia},
+        {"h.dat", "0 and more", TzRvnNetworkFileKind::text},
+        {"i.ptv", "nodo;quota;portata\r\n1;10.5;0.2\r\n", TzRvnNetworkFileKind::text},
+        {"j.ptv", std::string("\0\0\0\0", 4) + std::string(80, ' ') + "\x8d\xed\xb5\xa0\xf7\xc6\xb0\x3e",
+         TzRvnNetworkFileKind::portavia},
     };
     for (const auto& c : cases) {
         const fs::path file = scratch.write(c.name, c.bytes);
@@ -51,6 +54,12 @@ TEST(NetworkFileKind, CalcReadsAnEpanetTextUnderAnyNameAndRefusesADxfFile) {
     EXPECT_NE(std::string::npos, refused.output.find("is a DXF file, which holds no network data")) << refused.output;
     EXPECT_EQ(std::string::npos, refused.output.find("NON e' POSITIV")) << refused.output;
     EXPECT_FALSE(fs::exists(scratch / "b"));
+
+    const fs::path csv = scratch.write("tabella.ptv", std::string(200, 'x') + "\n");
+    const rvntest::ProgramRun text = rvntest::runCalc(singleQuoted(csv) + " --yes --out " + singleQuoted(scratch / "c"));
+    EXPECT_EQ(1, text.status);
+    EXPECT_NE(std::string::npos, text.output.find("is text that is no network file")) << text.output;
+    EXPECT_FALSE(fs::exists(scratch / "c"));
 }
 
 }  // namespace
