@@ -172,7 +172,7 @@ bool openStartDrawing(const std::wstring& path) {
 std::optional<int> runHostJob(const std::vector<std::string>& arguments) {
     if (arguments.empty() || arguments[0] != "dxfout") return std::nullopt;
     if (arguments.size() != 3) {
-        showError(L"Usage: rivanta dxfout DRAWING OUT.dxf");
+        showError(L"Usage: rivanta dxfout DRAWING OUT.dxf\nTry \"rivanta --help\".");
         return kUsageError;
     }
     std::wstring message;

@@ -147,6 +147,10 @@ TEST(ShellSession, UsageErrorsNameTheJobAndPointToTheHelp) {
     EXPECT_EQ(notAFolder.status, 2);
     EXPECT_NE(notAFolder.output.find("\" is not a folder\nTry \"rivanta --help\".\n"), std::string::npos)
         << notAFolder.output;
+    const CommandRun dxfout = runHost("dxfout only-one.dwg");
+    EXPECT_EQ(dxfout.status, 2);
+    EXPECT_NE(dxfout.output.find("Usage: rivanta dxfout DRAWING OUT.dxf\nTry \"rivanta --help\"."), std::string::npos)
+        << dxfout.output;
 }
 
 TEST(ShellSession, ErrorsGoToTheErrorStreamAndTheOutputKeepsTheRest) {
