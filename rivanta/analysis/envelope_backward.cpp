@@ -1,10 +1,10 @@
 #include "analysis/envelope_backward.h"
 
+#include "analysis/vector_position.h"
+
 #include <cstdint>
 
 namespace {
-
-std::size_t at(int i) { return static_cast<std::size_t>(i); }
 
 // How far ahead of a row's entry the next ones are asked of the cache: eight columns, two lines
 // of a panel.

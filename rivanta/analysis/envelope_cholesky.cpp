@@ -4,12 +4,7 @@
 #include "analysis/envelope_backward.h"
 #include "analysis/envelope_elimination.h"
 #include "analysis/envelope_forward.h"
-
-namespace {
-
-std::size_t at(int i) { return static_cast<std::size_t>(i); }
-
-}  // namespace
+#include "analysis/vector_position.h"
 
 TzRvnEnvelopeFactor::TzRvnEnvelopeFactor(TzRvnEnvelopeLayout layout)
     : layout_(std::move(layout)),

@@ -2,6 +2,7 @@
 
 #include "analysis/cholesky.h"
 #include "analysis/envelope_lanes.h"
+#include "analysis/vector_position.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,8 +10,6 @@
 namespace {
 
 using namespace rvnlanes;
-
-std::size_t at(int i) { return static_cast<std::size_t>(i); }
 
 // Each row's panel is brought up to the row's own column, so every entry finds the rows it needs
 // complete. A panel's columns are computed in increasing order; where four rows of a wide panel

@@ -1,14 +1,13 @@
 #include "analysis/envelope_forward.h"
 
 #include "analysis/envelope_lanes.h"
+#include "analysis/vector_position.h"
 
 #include <algorithm>
 
 namespace {
 
 using namespace rvnlanes;
-
-std::size_t at(int i) { return static_cast<std::size_t>(i); }
 
 // Rows in order. A panel of several rows takes, at its first row, the terms of the columns before
 // that row for all its rows at once, one vector step a column; each row then takes its remaining

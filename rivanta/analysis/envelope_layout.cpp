@@ -1,10 +1,10 @@
 #include "analysis/envelope_layout.h"
 
+#include "analysis/vector_position.h"
+
 #include <algorithm>
 
 namespace {
-
-std::size_t at(int i) { return static_cast<std::size_t>(i); }
 
 std::vector<int> rowFirsts(int n, const std::vector<std::pair<int, int>>& links) {
     std::vector<int> first(at(n));

@@ -1,14 +1,9 @@
 #include "analysis/envelope_system.h"
 
 #include "analysis/fixed_head.h"
+#include "analysis/vector_position.h"
 
 #include <algorithm>
-
-namespace {
-
-std::size_t at(int i) { return static_cast<std::size_t>(i); }
-
-}  // namespace
 
 TzRvnEnvelopeSystem::TzRvnEnvelopeSystem(const TzRvnNetworkData& network, TzRvnEnvelopeLayout layout)
     : factor_(std::move(layout)), branches_(network.edges().size()) {

@@ -1,13 +1,13 @@
 #include "analysis/ordering_amd.h"
 
+#include "analysis/vector_position.h"
+
 #include <suitesparse/amd.h>
 
 #include <algorithm>
 #include <numeric>
 
 namespace {
-
-std::size_t at(int i) { return static_cast<std::size_t>(i); }
 
 // The graph as AMD takes it: both triangles, columns sorted, no repeats, no diagonal.
 struct CompressedGraph {

@@ -1,14 +1,9 @@
 #include "analysis/sparse_cholesky.h"
 
 #include "analysis/cholesky.h"
+#include "analysis/vector_position.h"
 
 #include <cmath>
-
-namespace {
-
-std::size_t at(int i) { return static_cast<std::size_t>(i); }
-
-}  // namespace
 
 TzRvnSparseFactor::TzRvnSparseFactor(TzRvnFactorPattern pattern)
     : pattern_(std::move(pattern)), values_(pattern_.entries(), 0.0), byRow_(at(pattern_.size), 0.0) {}

@@ -2,12 +2,11 @@
 
 #include "analysis/cholesky.h"
 #include "analysis/fixed_head.h"
+#include "analysis/vector_position.h"
 
 #include <algorithm>
 
 namespace {
-
-std::size_t at(int i) { return static_cast<std::size_t>(i); }
 
 std::vector<int> inverseOf(const std::vector<int>& order) {
     std::vector<int> inverse(order.size());

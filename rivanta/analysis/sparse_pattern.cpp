@@ -1,10 +1,10 @@
 #include "analysis/sparse_pattern.h"
 
+#include "analysis/vector_position.h"
+
 #include <algorithm>
 
 namespace {
-
-std::size_t at(int i) { return static_cast<std::size_t>(i); }
 
 // For every node k, its neighbours j < k (compressed rows of the strict lower triangle).
 struct LowerNeighbours {
