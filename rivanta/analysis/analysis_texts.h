@@ -85,6 +85,7 @@ inline constexpr std::wstring_view kNoMemoryForSystem = L"Impossibile allocare l
 // Messages that close a calculation run, and its report files.
 inline constexpr std::wstring_view kCheckReportName = L"rvncheck.tmp";
 inline constexpr std::wstring_view kCalcReportName = L"rvncalcr.tmp";
+// The title of the network data messages: the run's and the import's.
 inline constexpr std::wstring_view kRunTitle = L"Messaggio Dati Rete";
 inline constexpr std::wstring_view kNoTempDirectory = L"Impossibile recuperare la directory dei files temporanei";
 inline constexpr std::wstring_view kCheckReportNotCreated =
@@ -103,7 +104,6 @@ inline constexpr std::wstring_view kLengthNotPositive = L"La lunghezza del ramo 
 inline constexpr std::wstring_view kRoughnessNotPositive = L"La scabrezza del ramo %d NON e' POSITIVA\n\n";
 inline constexpr std::wstring_view kDiameterNotPositive = L"Il diametro del ramo %d NON e' POSITIVO\n\n";
 inline constexpr std::wstring_view kContinueImport = L"Proseguire con l'IMPORTAZIONE dei dati?";
-inline constexpr std::wstring_view kImportTitle = L"Messaggio Dati Rete";
 inline constexpr std::wstring_view kPortaviaNotOpened = L"Impossibile aprire il file %s";
 inline constexpr std::wstring_view kPortaviaShortHeader =
     L"Impossibile importare il file %s: e' piu' corto della sua intestazione (%d byte su 164)";

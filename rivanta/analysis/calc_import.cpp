@@ -58,7 +58,7 @@ void TzRvnImportAnswers::tell(const std::wstring& question, std::wstring_view an
 bool TzRvnImportAnswers::askOnTerminal(const std::wstring& question) const {
     auto previous = rvnhost::setCurrentInput(std::make_unique<rvnhost::TerminalInput>());
     const int answer =
-        MessageBoxW(nullptr, question.c_str(), TranslateText(rvntext::kImportTitle).c_str(), MB_YESNO | MB_ICONQUESTION);
+        MessageBoxW(nullptr, question.c_str(), TranslateText(rvntext::kRunTitle).c_str(), MB_YESNO | MB_ICONQUESTION);
     rvnhost::setCurrentInput(std::move(previous));
     return answer == IDYES;
 }

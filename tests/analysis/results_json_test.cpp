@@ -1,5 +1,5 @@
 // The results file: shape, exact numbers, non-finite values, and the reader that compares it.
-#include "analysis/json_reader.h"
+#include "json_reader.h"
 #include "analysis/results_json.h"
 #include "network_builder.h"
 

@@ -1,6 +1,6 @@
 // Every shared calculation case through the import, the topology check and the solver: reports
 // byte for byte, results and the imported network within the cases' tolerances.
-#include "analysis/json_reader.h"
+#include "json_reader.h"
 #include "analysis/portavia_reader.h"
 #include "analysis/results_json.h"
 #include "analysis/run_calculation.h"

@@ -2,7 +2,7 @@
 // and calculates it, and leaves its reports (byte for byte) and results (to 1e-9) where asked;
 // failing checks, aborted calculations, refused imports and bad arguments end with a clear message
 // and a non-zero status, and no object is ever left open.
-#include "analysis/json_reader.h"
+#include "json_reader.h"
 #include "network/elements.h"
 #include "calc_program.h"
 #include "results_compare.h"

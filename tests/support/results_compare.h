@@ -3,7 +3,7 @@
 // non-finite numbers equal (written as "inf", "-inf", "nan"); an expected null is not compared.
 #pragma once
 
-#include "analysis/json_reader.h"
+#include "json_reader.h"
 #include "text_codec.h"
 
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "analysis/json_reader.h"
+#include "json_reader.h"
 
 #include "text_codec.h"
 
