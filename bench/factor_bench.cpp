@@ -7,13 +7,13 @@
 //     factor_bench NETWORK.inp [REPEATS]
 //
 // prints, for each factorisation, its entries and the best wall time of a factorisation and solve.
-#include "analysis/cholesky.h"
-#include "analysis/envelope_cholesky.h"
-#include "analysis/inp_reader.h"
-#include "analysis/ordering_amd.h"
-#include "analysis/sparse_cholesky.h"
-#include "analysis/sparse_system.h"
-#include "analysis/topology_check.h"
+#include "analysis/linear_algebra/cholesky.h"
+#include "analysis/linear_algebra/envelope_cholesky.h"
+#include "analysis/exchange/inp_reader.h"
+#include "analysis/linear_algebra/ordering_amd.h"
+#include "analysis/linear_algebra/sparse_cholesky.h"
+#include "analysis/linear_algebra/sparse_system.h"
+#include "analysis/topology/topology_check.h"
 #include "text_codec.h"
 
 #include <algorithm>

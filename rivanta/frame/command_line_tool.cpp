@@ -1,8 +1,8 @@
 #include "frame/command_line_tool.h"
 
-#include "analysis/calc_tool.h"
-#include "analysis/inp_tool.h"
-#include "analysis/text_format.h"
+#include "analysis/jobs/calc_tool.h"
+#include "analysis/jobs/inp_tool.h"
+#include "analysis/solver/text_format.h"
 #include "frame/job_texts.h"
 #include "frame/translation.h"
 #include "text_codec.h"

@@ -1,6 +1,6 @@
 #include "network/network_object.h"
 
-#include "analysis/topology_check.h"
+#include "analysis/topology/topology_check.h"
 #include "dbdict.h"
 #include "host/open_object.h"
 

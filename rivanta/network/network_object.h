@@ -8,8 +8,8 @@
 // that is not open for write changes nothing and answers eNotOpenForWrite.
 #pragma once
 
-#include "analysis/report_stream.h"
-#include "analysis/solver.h"
+#include "analysis/solver/report_stream.h"
+#include "analysis/solver/solver.h"
 #include "dbmain.h"
 #include "network/network_data.h"
 

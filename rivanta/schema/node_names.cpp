@@ -1,6 +1,6 @@
 #include "schema/node_names.h"
 
-#include "analysis/text_format.h"
+#include "analysis/solver/text_format.h"
 #include "frame/doc_state.h"
 #include "host/command_line.h"
 #include "host/open_object.h"

@@ -1,7 +1,7 @@
 #include "schema/program_folder.h"
 
 #include "acedads.h"
-#include "analysis/text_format.h"
+#include "analysis/solver/text_format.h"
 #include "host/command_line.h"
 #include "host/resbuf_list.h"
 #include "schema/schema_texts.h"

@@ -1,6 +1,6 @@
 #include "schema/schema_blocks.h"
 
-#include "analysis/text_format.h"
+#include "analysis/solver/text_format.h"
 #include "dbattr.h"
 #include "dbsymtb.h"
 #include "host/command_line.h"

@@ -1,6 +1,6 @@
 // Friction factors against tabulated Colebrook-White values, and the dense Cholesky solve.
-#include "analysis/cholesky.h"
-#include "analysis/friction.h"
+#include "analysis/linear_algebra/cholesky.h"
+#include "analysis/solver/friction.h"
 
 #include <gtest/gtest.h>
 

@@ -4,9 +4,9 @@
 // as an independent calculation of the same law: linear-theory iterations on a dense system
 // solved by Gaussian elimination, with the friction factor of a converged Colebrook root (laminar
 // 64/Re where the fixed point does not converge).
-#include "analysis/non_finite_results.h"
-#include "analysis/solver.h"
-#include "analysis/topology_check.h"
+#include "analysis/solver/non_finite_results.h"
+#include "analysis/solver/solver.h"
+#include "analysis/topology/topology_check.h"
 #include "network_builder.h"
 
 #include <gtest/gtest.h>

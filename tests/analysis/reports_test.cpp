@@ -1,7 +1,7 @@
 // The topology report and the iteration log line by line.
-#include "analysis/iteration_log.h"
-#include "analysis/text_format.h"
-#include "analysis/topology_check.h"
+#include "analysis/solver/iteration_log.h"
+#include "analysis/solver/text_format.h"
+#include "analysis/topology/topology_check.h"
 #include "network_builder.h"
 
 #include <gtest/gtest.h>

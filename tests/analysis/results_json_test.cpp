@@ -1,6 +1,6 @@
 // The results file: shape, exact numbers, non-finite values, and the reader that compares it.
 #include "json_reader.h"
-#include "analysis/results_json.h"
+#include "analysis/exchange/results_json.h"
 #include "network_builder.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // The calculation run: check, then the solver, and what the summary of a run learns from it.
-#include "analysis/run_calculation.h"
-#include "analysis/run_messages.h"
+#include "analysis/solver/run_calculation.h"
+#include "analysis/solver/run_messages.h"
 #include "network_builder.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 // Every shared calculation case through the import, the topology check and the solver: reports
 // byte for byte, results and the imported network within the cases' tolerances.
 #include "json_reader.h"
-#include "analysis/portavia_reader.h"
-#include "analysis/results_json.h"
-#include "analysis/run_calculation.h"
+#include "analysis/exchange/portavia_reader.h"
+#include "analysis/exchange/results_json.h"
+#include "analysis/solver/run_calculation.h"
 #include "results_compare.h"
 #include "test_files.h"
 #include "text_codec.h"

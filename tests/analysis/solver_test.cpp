@@ -1,8 +1,8 @@
 // The solver on small networks with known answers, its limits and its aborts.
-#include "analysis/friction.h"
-#include "analysis/run_calculation.h"
-#include "analysis/solver.h"
-#include "analysis/topology_check.h"
+#include "analysis/solver/friction.h"
+#include "analysis/solver/run_calculation.h"
+#include "analysis/solver/solver.h"
+#include "analysis/topology/topology_check.h"
 #include "network_builder.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 // Values the solver cannot use are refused before it starts, each named with its element and its
 // value; values it can use (a zero length, a zero roughness, an excluded branch's data) are not.
-#include "analysis/solver.h"
-#include "analysis/system_memory.h"
-#include "analysis/topology_check.h"
-#include "analysis/unusable_values.h"
+#include "analysis/solver/solver.h"
+#include "analysis/linear_algebra/system_memory.h"
+#include "analysis/topology/topology_check.h"
+#include "analysis/solver/unusable_values.h"
 #include "network_builder.h"
 
 #include <gtest/gtest.h>

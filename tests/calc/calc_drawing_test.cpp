@@ -1,6 +1,6 @@
 // "rivanta calc DRAWING --network NAME": a network of a saved drawing calculated by the built host
 // program, its reports where asked, and the drawing written back with --save only.
-#include "analysis/portavia_reader.h"
+#include "analysis/exchange/portavia_reader.h"
 #include "calc_program.h"
 #include "dbdict.h"
 #include "drawing_file.h"

@@ -2,7 +2,7 @@
 // program folder ("tz-cpath"), and imports nothing when there is no folder or a file is faulty.
 #include "acedads.h"
 #include "acutads.h"
-#include "analysis/calc_import.h"
+#include "analysis/jobs/calc_import.h"
 #include "lisp_symbols.h"
 #include "network/materials.h"
 #include "test_files.h"

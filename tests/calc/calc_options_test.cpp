@@ -1,5 +1,5 @@
 // The command line of "rivanta calc": its two forms and the arguments it refuses.
-#include "analysis/calc_options.h"
+#include "analysis/jobs/calc_options.h"
 
 #include <gtest/gtest.h>
 

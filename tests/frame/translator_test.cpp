@@ -1,6 +1,6 @@
 #include "afx_menu.h"
-#include "analysis/calc_import.h"
-#include "analysis/calc_options.h"
+#include "analysis/jobs/calc_import.h"
+#include "analysis/jobs/calc_options.h"
 #include "afx_wnd.h"
 #include "frame/translation.h"
 #include "frame/translator_loader.h"

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
-#include "analysis/inp_reader.h"
-#include "analysis/inp_writer.h"
+#include "analysis/exchange/inp_reader.h"
+#include "analysis/exchange/inp_writer.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     TzRvnNetworkData network;

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "analysis/portavia_reader.h"
-#include "analysis/run_calculation.h"
+#include "analysis/exchange/portavia_reader.h"
+#include "analysis/solver/run_calculation.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Export of a network as an EPANET input file: read back it gives the same network; what an
 // input file cannot hold is refused; numbers keep their decimal point under any locale.
-#include "analysis/inp_reader.h"
-#include "analysis/inp_writer.h"
+#include "analysis/exchange/inp_reader.h"
+#include "analysis/exchange/inp_writer.h"
 #include "test_files.h"
 #include "text_codec.h"
 

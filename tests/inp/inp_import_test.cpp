@@ -1,6 +1,6 @@
 // Import of EPANET input files: what every section and option gives the network, in SI units.
-#include "analysis/inp_reader.h"
-#include "analysis/inp_units.h"
+#include "analysis/exchange/inp_reader.h"
+#include "analysis/exchange/inp_units.h"
 #include "network/settings_file.h"
 #include "test_files.h"
 #include "text_codec.h"

@@ -2,7 +2,7 @@
 // results as the same network given as a Portavia file, and "rivanta inpout" exports a network
 // of a saved drawing that reads back the same.
 #include "../calc/calc_program.h"
-#include "analysis/inp_reader.h"
+#include "analysis/exchange/inp_reader.h"
 #include "drawing_file.h"
 #include "frame/command_line_tool.h"
 #include "network/network_class.h"

@@ -1,6 +1,6 @@
 // The network object: its operations under the host's open discipline, and the topology check and
 // calculation that read the network's name from its dictionary.
-#include "analysis/analysis_texts.h"
+#include "analysis/solver/analysis_texts.h"
 #include "netobj_support.h"
 
 namespace {

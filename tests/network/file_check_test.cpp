@@ -1,6 +1,6 @@
 // The strict checks of the settings file and the materials archive: each kind of fault is found
 // with its line, and the files installed with the program pass.
-#include "analysis/calc_program_folder.h"
+#include "analysis/jobs/calc_program_folder.h"
 #include "network/materials.h"
 #include "network/settings_file.h"
 #include "test_files.h"

@@ -2,7 +2,7 @@
 // elevations, coincident positions, missing blocks, and a drawing saved and opened again.
 #include "schema_fixture.h"
 
-#include "analysis/calc_schema.h"
+#include "analysis/jobs/calc_schema.h"
 #include "db3dpl.h"
 #include "drawing_file.h"
 #include "network/network_dictionary.h"

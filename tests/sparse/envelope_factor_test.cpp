@@ -1,8 +1,8 @@
 // The envelope layout and the panel factorisation against the dense one: same pivot, same bits
 // of the factor and of the solution, on random sparse matrices with zeros, signed zeros, NaN and
 // infinities among the stored values, of sizes across several panels.
-#include "analysis/envelope_cholesky.h"
-#include "analysis/sparse_pattern.h"
+#include "analysis/linear_algebra/envelope_cholesky.h"
+#include "analysis/linear_algebra/sparse_pattern.h"
 #include "random_systems.h"
 
 #include <gtest/gtest.h>

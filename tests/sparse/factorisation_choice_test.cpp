@@ -1,13 +1,13 @@
 // Whole calculations with each factorisation: the exact sparse one gives the dense reference's
 // reports and results bit for bit on random networks and on the shared cases; the reordered one
 // agrees with them to 1e-9 relative.
-#include "analysis/dense_system.h"
-#include "analysis/portavia_reader.h"
-#include "analysis/run_calculation.h"
-#include "analysis/solver.h"
-#include "analysis/envelope_system.h"
-#include "analysis/sparse_factor_system.h"
-#include "analysis/sparse_pattern.h"
+#include "analysis/linear_algebra/dense_system.h"
+#include "analysis/exchange/portavia_reader.h"
+#include "analysis/solver/run_calculation.h"
+#include "analysis/solver/solver.h"
+#include "analysis/linear_algebra/envelope_system.h"
+#include "analysis/linear_algebra/sparse_factor_system.h"
+#include "analysis/linear_algebra/sparse_pattern.h"
 #include "random_networks.h"
 #include "random_systems.h"
 #include "test_files.h"

@@ -1,6 +1,6 @@
 #include "random_networks.h"
 
-#include "analysis/topology_check.h"
+#include "analysis/topology/topology_check.h"
 
 #include <algorithm>
 #include <cmath>

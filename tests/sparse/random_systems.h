@@ -1,8 +1,8 @@
 // Random symmetric systems for comparing the sparse factorisations with the dense one.
 #pragma once
 
-#include "analysis/cholesky.h"
-#include "analysis/dense_matrix.h"
+#include "analysis/linear_algebra/cholesky.h"
+#include "analysis/linear_algebra/dense_matrix.h"
 
 #include <gtest/gtest.h>
 

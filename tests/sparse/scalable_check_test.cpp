@@ -1,8 +1,8 @@
 // The topology check's repeated-pair section and the name index built at once, against the plain
 // definitions: every pair of branches compared, every name inserted in turn.
-#include "analysis/analysis_texts.h"
-#include "analysis/text_format.h"
-#include "analysis/topology_check.h"
+#include "analysis/solver/analysis_texts.h"
+#include "analysis/solver/text_format.h"
+#include "analysis/topology/topology_check.h"
 #include "network/name_index.h"
 #include "network/position_index.h"
 #include "text_codec.h"

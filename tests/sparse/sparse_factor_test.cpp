@@ -1,9 +1,9 @@
 // The factor pattern and the sparse Cholesky solve against the dense one: same pivot, same bits of
 // the solution and of the factor, on random sparse matrices with zeros, signed zeros, NaN and
 // infinities among the stored values.
-#include "analysis/cholesky.h"
-#include "analysis/sparse_cholesky.h"
-#include "analysis/sparse_pattern.h"
+#include "analysis/linear_algebra/cholesky.h"
+#include "analysis/linear_algebra/sparse_cholesky.h"
+#include "analysis/linear_algebra/sparse_pattern.h"
 #include "random_systems.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,0 @@
-#include "analysis/inp_refusal.h"
-
-#include "analysis/text_format.h"
-
-TzRvnInpRefusal InpRefusal(const TzRvnInpSection& section, int line, std::wstring_view reason,
-                           std::wstring_view argument) {
-    return {section.name, line, FormatTranslated(reason, {argument})};
-}

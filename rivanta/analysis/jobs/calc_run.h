@@ -1,0 +1,41 @@
+// The calculation run on a network of the drawing, as the "Calcolo" button orders it: on the
+// network open for write, the topology check into rvncheck.tmp, and when it passes the
+// calculation into rvncalcr.tmp. A failing check leaves an earlier rvncalcr.tmp untouched.
+#pragma once
+
+#include "analysis/solver/solver.h"
+#include "network/network_object.h"
+
+#include <string>
+
+struct TzRvnCalcFiles {
+    std::wstring checkReport;  // full path of rvncheck.tmp
+    std::wstring calcReport;   // full path of rvncalcr.tmp
+};
+
+// The two reports in folder, which ends with a path separator.
+TzRvnCalcFiles CalcFilesIn(const std::wstring& folder);
+
+enum class TzRvnCalcStatus {
+    calculated,             // the calculation ran to its end and stored its results
+    networkNotOpened,       // the network could not be opened for write
+    checkReportNotCreated,  // rvncheck.tmp could not be created
+    checkReportNotWritten,  // rvncheck.tmp could not be written whole (an earlier one stays)
+    checkFailed,            // the topology check found errors
+    calcReportNotCreated,   // rvncalcr.tmp could not be created
+    calcReportNotWritten,   // rvncalcr.tmp could not be written whole (an earlier one stays)
+    aborted,                // the calculation stopped without results
+};
+
+struct TzRvnCalcRun {
+    TzRvnCalcStatus status = TzRvnCalcStatus::networkNotOpened;
+    int check = 0;  // 1 when the topology check passed
+    int calc = 0;   // 1 when the calculation ran to its end
+    TzRvnSolverOutcome solver;
+    std::wstring reportFailure;  // why a report could not be created or written
+};
+
+// Checks and calculates network, open for write, writing the reports to files. Afterwards the
+// network's data hold the node indices resolved by the check, and the results when calculated.
+TzRvnCalcRun RunNetworkCalculation(TzRvnNetwork& network, const TzRvnCalcFiles& files,
+                                   const TzRvnSolverChoice& choice = {});

@@ -1,0 +1,46 @@
+#include "analysis/jobs/calc_schema.h"
+
+#include "analysis/jobs/calc_job_texts.h"
+#include "analysis/solver/text_format.h"
+#include "frame/translation.h"
+#include "host/open_object.h"
+#include "network/network_object.h"
+#include "proxy_reason.h"
+#include "schema/model_space.h"
+#include "schema/schema_layers.h"
+
+namespace {
+
+// Why the object under a network's name cannot be opened as a network: it is kept as a proxy,
+// or it is an object of another class; empty when it is a network.
+std::wstring notANetworkReason(AcDbObjectId id) {
+    TzRvnOpenObject<AcDbObject> object(id, AcDb::kForRead);
+    if (!object.isOpen()) return {};
+    if (std::wstring reason = rvnhost::proxyReason(object.get()); !reason.empty()) return reason;
+    if (TzRvnNetwork::cast(object.get()) != nullptr) return {};
+    return FormatTranslated(rvntext::kCalcNotANetwork, {std::wstring_view(object->isA()->name())});
+}
+
+}  // namespace
+
+std::wstring RebuildNetworkFromSchema(AcDbDatabase* database, AcDbObjectId networkId, const std::wstring& name) {
+    TzRvnOpenObject<TzRvnNetwork> network(networkId, AcDb::kForWrite);
+    if (!network.isOpen()) {
+        std::wstring reason = notANetworkReason(networkId);
+        if (reason.empty()) reason = FormatTranslated(rvntext::kCalcOpenStatus, {int(network.status())});
+        return FormatTranslated(rvntext::kCalcNetworkNotOpened, {std::wstring_view(name), std::wstring_view(reason)});
+    }
+    if (!network->hasSchema()) return {};
+    AcDbObjectId modelSpace;
+    if (ModelSpaceId(database, modelSpace) != Acad::eOk ||
+        !network->ReadNetworkFromSchema(database, modelSpace, NetworkLayerName(name))) {
+        return FormatTranslated(rvntext::kCalcSchemaNotRead, {std::wstring_view(name)});
+    }
+    return {};
+}
+
+std::wstring WriteNetworkSchema(AcDbObjectId networkId, const std::wstring& name) {
+    TzRvnOpenObject<TzRvnNetwork> network(networkId, AcDb::kForRead);
+    if (network.isOpen() && network->WriteSchemaFromNetwork()) return {};
+    return FormatTranslated(rvntext::kCalcSchemaNotWritten, {std::wstring_view(name)});
+}

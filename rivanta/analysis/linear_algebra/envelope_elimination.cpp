@@ -1,0 +1,197 @@
+#include "analysis/linear_algebra/envelope_elimination.h"
+
+#include "analysis/linear_algebra/cholesky.h"
+#include "analysis/linear_algebra/envelope_lanes.h"
+#include "analysis/linear_algebra/vector_position.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+using namespace rvnlanes;
+
+// Each row's panel is brought up to the row's own column, so every entry finds the rows it needs
+// complete. A panel's columns are computed in increasing order; where four rows of a wide panel
+// all come before the row being reached, their four columns are computed together. A leading wide
+// panel brings its follower along (N = 2 panels at once): the two panels' sums are independent,
+// and side by side they keep the processor's pipelines full.
+class Elimination {
+public:
+    Elimination(const TzRvnEnvelopeLayout& layout, double* values, double* inversePivot, int* done)
+        : l_(layout), values_(values), inversePivot_(inversePivot), done_(done) {}
+
+    [[gnu::always_inline]] int operator()() {
+        for (int p = 0; p < l_.panels(); ++p) done_[p] = l_.panelFirst[at(p)];
+        for (int r = 0; r < l_.size; ++r) {
+            if (!advance(r)) return r;
+        }
+        return kCholeskySolved;
+    }
+
+private:
+    // Row r's panel up to column r, its follower up to the same column once it has columns there.
+    [[gnu::always_inline]] bool advance(int r) {
+        const int p = l_.panelOf[at(r)];
+        const int f = l_.follower[at(p)];
+        if (f < 0 || done_[f] > r) return advanceTo<1>({p}, r, r);
+        if (done_[p] < done_[f] && !advanceTo<1>({p}, done_[f] - 1, r)) return false;
+        if (done_[f] < done_[p]) advanceTo<1>({f}, done_[p] - 1, r);
+        return advanceTo<2>({p, f}, r, r);
+    }
+
+    // The panels, all done up to the same column, up to column last (at most r, the row reached).
+    template <int N>
+    [[gnu::always_inline]] bool advanceTo(const int (&panels)[N], int last, int r) {
+        int c = done_[panels[0]];
+        while (c <= last) {
+            const int q = l_.panelOf[at(c)];
+            const int qLast = l_.lastRow(q);
+            if (c == l_.row(q, 0) && l_.row(q, 1) >= 0 && qLast < r && qLast <= last) {
+                eliminateGroup<N>(panels, q);
+                c = qLast + 1;
+            } else {
+                if (!eliminateColumns<N>(panels, c)) return false;
+                ++c;
+            }
+        }
+        for (int k = 0; k < N; ++k) done_[panels[k]] = last + 1;
+        return true;
+    }
+
+    double* column(int p, int c) const { return values_ + l_.column(p, c); }
+
+    // Panel p's column c of A: the places where A has no entry read as +0.0.
+    [[gnu::always_inline]] void loadMatrix(Lanes& s, int p, int c) const {
+        const std::size_t place = l_.column(p, c);
+        load(s, values_ + place);
+        keepLanes(s, l_.matrixLanes[place / kPanelRows]);
+    }
+
+    template <int N>
+    [[gnu::always_inline]] bool eliminateColumns(const int (&panels)[N], int c) {
+#pragma GCC unroll 2
+        for (int k = 0; k < N; ++k) {
+            if (!eliminateColumn(panels[k], c)) return false;
+        }
+        return true;
+    }
+
+    // Panel p's column c: its terms from the columns both it and row c reach, then its scaling
+    // or, for p's own row c, its pivot.
+    [[gnu::always_inline]] bool eliminateColumn(int p, int c) {
+        const int from = std::max(l_.panelFirst[at(p)], l_.rowFirst[at(c)]);
+        Lanes s;
+        loadMatrix(s, p, c);
+        columnSum(s, column(p, from), values_ + l_.place(c, from), c - from, finite_);
+        if (l_.panelOf[at(c)] == p) {
+            store(column(p, c), s);
+            return finishPivot(p, c);
+        }
+        finite_ = scaleLanes(s, inversePivot_[c]) && finite_;
+        store(column(p, c), s);
+        return true;
+    }
+
+    // The panels' columns of q's rows: the terms of the columns before q's first row for q's four
+    // rows at once, then the columns from there to q's last row in turn, each finished and then
+    // applied to q's rows after it. Free lanes of q are summed but never stored.
+    template <int N>
+    [[gnu::always_inline]] void eliminateGroup(const int (&panels)[N], int q) {
+        Lanes s[N][kPanelRows];
+#pragma GCC unroll 2
+        for (int k = 0; k < N; ++k) {
+#pragma GCC unroll 4
+            for (int m = 0; m < kPanelRows; ++m) {
+                if (l_.row(q, m) >= 0) loadMatrix(s[k][m], panels[k], l_.row(q, m));
+                else s[k][m] = kZero;
+            }
+        }
+        groupTerms<N>(s, panels, q);
+#pragma GCC unroll 4
+        for (int m = 0; m < kPanelRows; ++m) {
+            const int row = l_.row(q, m);
+            if (row < 0) break;
+            for (int c = m == 0 ? row : l_.row(q, m - 1) + 1; c < row; ++c) {
+                eliminateColumns<N>(panels, c);
+                applyColumn<N>(s, m, panels, c, q);
+            }
+#pragma GCC unroll 2
+            for (int k = 0; k < N; ++k) {
+                finite_ = scaleLanes(s[k][m], inversePivot_[row]) && finite_;
+                store(column(panels[k], row), s[k][m]);
+            }
+            applyColumn<N>(s, m + 1, panels, row, q);
+        }
+    }
+
+    // The terms of the columns before q's first row. Of two panels, the one reaching further back
+    // takes its earlier terms alone.
+    template <int N>
+    [[gnu::always_inline]] void groupTerms(Lanes (&s)[N][kPanelRows], const int (&panels)[N], int q) {
+        const int first = l_.row(q, 0);
+        if constexpr (N == 1) {
+            const int from = std::max(l_.panelFirst[at(panels[0])], l_.panelFirst[at(q)]);
+            groupSums<1>(s, {column(panels[0], from)}, column(q, from), first - from, finite_);
+        } else {
+            const int from0 = std::max(l_.panelFirst[at(panels[0])], l_.panelFirst[at(q)]);
+            const int from1 = std::max(l_.panelFirst[at(panels[1])], l_.panelFirst[at(q)]);
+            const int from = std::min(std::max(from0, from1), first);
+            if (from0 < from) soloTerms<0>(s, panels[0], q, from0, from);
+            if (from1 < from) soloTerms<1>(s, panels[1], q, from1, from);
+            groupSums<2>(s, {column(panels[0], from), column(panels[1], from)}, column(q, from), first - from,
+                         finite_);
+        }
+    }
+
+    template <int K>
+    [[gnu::always_inline]] void soloTerms(Lanes (&s)[2][kPanelRows], int p, int q, int from, int until) {
+        Lanes solo[1][kPanelRows] = {{s[K][0], s[K][1], s[K][2], s[K][3]}};
+        groupSums<1>(solo, {column(p, from)}, column(q, from), until - from, finite_);
+#pragma GCC unroll 4
+        for (int m = 0; m < kPanelRows; ++m) s[K][m] = solo[0][m];
+    }
+
+    // The term of the panels' finished column c for q's rows from lane m on.
+    template <int N>
+    [[gnu::always_inline]] void applyColumn(Lanes (&s)[N][kPanelRows], int m, const int (&panels)[N], int c,
+                                            int q) const {
+#pragma GCC unroll 2
+        for (int k = 0; k < N; ++k) {
+            Lanes a;
+            load(a, column(panels[k], c));
+            const LaneBits aNonZero = a != kZero;
+#pragma GCC unroll 4
+            for (int n = m; n < kPanelRows; ++n) {
+                if (l_.row(q, n) >= 0) minusTestedProduct(s[k][n], a, aNonZero, values_[l_.place(l_.row(q, n), c)]);
+            }
+        }
+    }
+
+    [[gnu::always_inline]] bool finishPivot(int p, int c) {
+        double* pivotColumn = column(p, c);
+        const int lane = l_.laneOf[at(c)];
+        const double pivot = pivotColumn[lane];
+        if (pivot <= 0.0) return false;
+        const double root = std::sqrt(pivot);
+        inversePivot_[c] = 1 / root;
+        Lanes v;
+        load(v, pivotColumn);
+        finite_ = scaleLanes(v, inversePivot_[c]) && std::isfinite(root) && finite_;
+        store(pivotColumn, v);
+        pivotColumn[lane] = root;
+        return true;
+    }
+
+    const TzRvnEnvelopeLayout& l_;
+    double* values_;
+    double* inversePivot_;
+    int* done_;
+    bool finite_ = true;  // every value of L finished so far is finite
+};
+
+}  // namespace
+
+int EliminateEnvelope(const TzRvnEnvelopeLayout& layout, double* values, double* inversePivot, int* done) {
+    return runOnBestLanes(Elimination(layout, values, inversePivot, done));
+}
