@@ -1,22 +1,12 @@
 #include "afx_wnd.h"
 
 #include "afx_menu.h"
+#include "window_record.h"
 
 #include <algorithm>
 #include <cwchar>
 #include <set>
 #include <vector>
-
-struct HWND__ {
-    CWnd* owner = nullptr;
-    std::wstring className;
-    std::wstring text;
-    DWORD style = 0;
-    int id = 0;
-    HWND parent = nullptr;
-    std::vector<HWND> children;
-    HMENU menu = nullptr;
-};
 
 namespace {
 
@@ -49,6 +39,10 @@ HWND sibling(HWND window, UINT command) {
 }
 
 }  // namespace
+
+namespace rvnhost {
+HWND__* liveRecord(HWND window) { return live(window); }
+}  // namespace rvnhost
 
 CWnd::CWnd() = default;
 

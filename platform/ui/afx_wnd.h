@@ -3,6 +3,7 @@
 // functions below reach the same windows by handle. A handle of a destroyed window is refused.
 #pragma once
 
+#include "win_styles.h"
 #include "win_types.h"
 
 #include <memory>
@@ -17,9 +18,6 @@ inline constexpr UINT GW_HWNDPREV = 3;
 inline constexpr UINT GW_OWNER = 4;
 inline constexpr UINT GW_CHILD = 5;
 
-inline constexpr DWORD WS_CHILD = 0x40000000;
-inline constexpr DWORD WS_VISIBLE = 0x10000000;
-inline constexpr DWORD WS_DISABLED = 0x08000000;
 
 class CWnd {
 public:
@@ -56,13 +54,41 @@ public:
     CMenu* GetMenu() const;
     BOOL SetMenu(CMenu* menu);
 
+    // A child's notification (its id and code in wParam, its handle in lParam) or a menu command.
+    // TRUE when handled; a window handles nothing of its own.
+    virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
+
+    BOOL EnableWindow(BOOL enable = TRUE);  // returns whether it was disabled before
+    BOOL IsWindowEnabled() const;
+    BOOL ModifyStyle(DWORD remove, DWORD add);
+    // Gives the window the keyboard focus: the window that had it is told it lost it (kill-focus
+    // notification), then this one that it has it. Returns the window that had it.
+    CWnd* SetFocus();
+    static CWnd* GetFocus();
+
+    // Screen pixels. SetWindowPos takes the position and size; SWP_NOSIZE keeps the size and
+    // SWP_NOMOVE the position.
+    BOOL SetWindowPos(const CWnd* insertAfter, int x, int y, int width, int height, UINT flags);
+    void GetWindowRect(RECT* rect) const;
+    void MoveWindow(int x, int y, int width, int height, BOOL repaint = TRUE);
+
+    void SetDlgItemText(int id, LPCWSTR text);
+    int GetDlgItemText(int id, std::wstring& text) const;
+
     HWND m_hWnd = nullptr;
 
 private:
     std::unique_ptr<HWND__> window_;
 };
 
+inline constexpr UINT SWP_NOSIZE = 0x1;
+inline constexpr UINT SWP_NOMOVE = 0x2;
+inline constexpr UINT SWP_NOZORDER = 0x4;
+
 BOOL IsWindow(HWND window);
+HWND GetFocus();
+HWND SetFocus(HWND window);
+BOOL IsWindowEnabled(HWND window);
 HWND GetParent(HWND window);
 HWND GetDlgItem(HWND parent, int id);
 int GetDlgCtrlID(HWND window);

@@ -1,0 +1,56 @@
+// Dialogs built from a template of the resource chain. DoModal shows the dialog and takes the
+// user's actions from the input source until a handler ends it (dialog_actions.h tells the
+// actions); Create shows it modeless. A derived dialog overrides OnInitDialog, OnOK, OnCancel and
+// OnCommand (the notifications of its controls) as with the usual class library.
+#pragma once
+
+#include "afx_controls.h"
+#include "afx_wnd.h"
+#include "message_box.h"
+#include "module_resources.h"
+#include "resource_script.h"
+
+#include <memory>
+#include <vector>
+
+class CDialog : public CWnd {
+public:
+    explicit CDialog(UINT templateId, CWnd* parent = nullptr);
+    ~CDialog() override;
+
+    // IDOK, IDCANCEL or what EndDialog was given; -1 when the template cannot be found.
+    virtual INT_PTR DoModal();
+    // Creates the dialog modeless; FALSE when its template cannot be found or OnInitDialog fails.
+    BOOL Create(UINT templateId, CWnd* parent = nullptr);
+    // Ends a modal dialog with result once the handler running returns; destroys a modeless one.
+    void EndDialog(int result);
+
+    // Gives the focus to the first control that takes it, then returns TRUE.
+    virtual BOOL OnInitDialog();
+    virtual void OnOK() { EndDialog(IDOK); }
+    virtual void OnCancel() { EndDialog(IDCANCEL); }
+    // Clicks of the buttons IDOK and IDCANCEL go to OnOK and OnCancel.
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+
+    HICON SetIcon(HICON icon, BOOL big);
+    HICON GetIcon(BOOL big) const;
+
+    UINT templateId() const { return templateId_; }
+    bool isEnded() const { return ended_; }
+    int result() const { return result_; }
+    const rvnhost::DialogTemplate& dialogTemplate() const { return template_; }
+
+private:
+    bool build();
+    void createControl(const rvnhost::ControlTemplate& control);
+
+    UINT templateId_;
+    CWnd* parent_;
+    rvnhost::DialogTemplate template_;
+    std::vector<std::unique_ptr<CWnd>> controls_;
+    HICON bigIcon_ = nullptr;
+    HICON smallIcon_ = nullptr;
+    bool modal_ = false;
+    bool ended_ = false;
+    int result_ = IDCANCEL;
+};

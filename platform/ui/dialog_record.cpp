@@ -1,0 +1,101 @@
+#include "dialog_record.h"
+
+#include "afx_dialog.h"
+#include "transcript.h"
+
+namespace rvnhost {
+namespace {
+
+bool isField(const ControlTemplate& control) {
+    if (control.className == L"EDIT" || control.className == L"COMBOBOX" || control.className == L"LISTBOX") {
+        return true;
+    }
+    const DWORD type = control.style & BS_TYPEMASK;
+    return control.className == L"BUTTON" && (type == BS_CHECKBOX || type == BS_AUTOCHECKBOX ||
+                                              type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON);
+}
+
+bool isPushButton(const ControlTemplate& control) {
+    const DWORD type = control.style & BS_TYPEMASK;
+    return control.className == L"BUTTON" && (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON);
+}
+
+// A field's label: the text of the static control written just before it in the template.
+std::wstring labelOf(const DialogTemplate& dialog, std::size_t field) {
+    if (field > 0 && dialog.controls[field - 1].className == L"STATIC") return dialog.controls[field - 1].text;
+    return dialog.controls[field].className == L"BUTTON" ? dialog.controls[field].text : L"";
+}
+
+std::wstring valueOf(const CWnd& control, const ControlTemplate& form) {
+    if (form.className == L"BUTTON") return static_cast<const CButton&>(control).GetCheck() ? L"[x]" : L"[ ]";
+    std::wstring text;
+    control.GetWindowText(text);
+    return L"\"" + text + L"\"";
+}
+
+std::wstring stateOf(const CWnd& control, const ControlTemplate& form) {
+    std::wstring state;
+    if (!control.IsWindowEnabled()) state += L" (disabled)";
+    if (form.className == L"EDIT" && (control.GetStyle() & ES_READONLY)) state += L" (read-only)";
+    return state;
+}
+
+std::wstring resultName(int result) {
+    if (result == IDOK) return L"OK";
+    if (result == IDCANCEL) return L"Cancel";
+    return std::to_wstring(result);
+}
+
+std::wstring title(const CDialog& dialog) {
+    return L"\"" + dialog.dialogTemplate().caption + L"\" (" + std::to_wstring(dialog.templateId()) + L")";
+}
+
+}  // namespace
+
+void recordDialogOpened(const CDialog& dialog) {
+    Transcript::instance().add(TranscriptKind::Dialog, L"Dialog " + title(dialog) + L" opened");
+}
+
+void recordDialogClosed(const CDialog& dialog) {
+    Transcript::instance().add(TranscriptKind::Dialog, L"Dialog " + title(dialog) + L" closed with " +
+                                                           resultName(dialog.result()) + L": " +
+                                                           dialogValues(dialog));
+}
+
+void recordMissingTemplate(UINT templateId) {
+    Transcript::instance().add(TranscriptKind::Error,
+                               L"No module has the dialog template " + std::to_wstring(templateId));
+}
+
+std::wstring dialogValues(const CDialog& dialog) {
+    const DialogTemplate& form = dialog.dialogTemplate();
+    std::wstring values;
+    for (std::size_t i = 0; i < form.controls.size(); ++i) {
+        const CWnd* control = dialog.GetDlgItem(form.controls[i].id);
+        if (!control || !isField(form.controls[i])) continue;
+        if (!values.empty()) values += L"; ";
+        values += std::to_wstring(form.controls[i].id) + L" " + labelOf(form, i) + L"=" + valueOf(*control, form.controls[i]);
+    }
+    return values;
+}
+
+std::wstring dialogForm(const CDialog& dialog) {
+    const DialogTemplate& form = dialog.dialogTemplate();
+    std::wstring text = L"\n[" + form.caption + L"]";
+    std::wstring buttons;
+    for (std::size_t i = 0; i < form.controls.size(); ++i) {
+        const CWnd* control = dialog.GetDlgItem(form.controls[i].id);
+        if (!control) continue;
+        if (isPushButton(form.controls[i])) {
+            buttons += L" [" + std::to_wstring(form.controls[i].id) + L" " + form.controls[i].text + L"]";
+            continue;
+        }
+        if (!isField(form.controls[i])) continue;
+        const bool focused = CWnd::GetFocus() == control;
+        text += L"\n" + std::wstring(focused ? L"> " : L"  ") + std::to_wstring(form.controls[i].id) + L" " +
+                labelOf(form, i) + L": " + valueOf(*control, form.controls[i]) + stateOf(*control, form.controls[i]);
+    }
+    return text + L"\n  buttons:" + buttons;
+}
+
+}  // namespace rvnhost

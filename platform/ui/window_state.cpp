@@ -1,0 +1,64 @@
+// The state a window keeps beside its text: enabled or not, style bits, place on the screen, and
+// the texts of a dialog's items reached by id.
+#include "afx_wnd.h"
+#include "window_record.h"
+
+using rvnhost::liveRecord;
+
+BOOL CWnd::OnCommand(WPARAM, LPARAM) { return FALSE; }
+
+BOOL CWnd::EnableWindow(BOOL enable) {
+    HWND__* record = liveRecord(m_hWnd);
+    if (!record) return FALSE;
+    const BOOL wasDisabled = (record->style & WS_DISABLED) ? TRUE : FALSE;
+    record->style = enable ? (record->style & ~WS_DISABLED) : (record->style | WS_DISABLED);
+    if (!enable && ::GetFocus() == m_hWnd) ::SetFocus(nullptr);
+    return wasDisabled;
+}
+
+BOOL CWnd::IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
+
+BOOL IsWindowEnabled(HWND window) {
+    const HWND__* record = liveRecord(window);
+    return record && !(record->style & WS_DISABLED) ? TRUE : FALSE;
+}
+
+BOOL CWnd::ModifyStyle(DWORD remove, DWORD add) {
+    HWND__* record = liveRecord(m_hWnd);
+    if (!record) return FALSE;
+    record->style = (record->style & ~remove) | add;
+    return TRUE;
+}
+
+BOOL CWnd::SetWindowPos(const CWnd*, int x, int y, int width, int height, UINT flags) {
+    HWND__* record = liveRecord(m_hWnd);
+    if (!record) return FALSE;
+    RECT& rect = record->rect;
+    if (!(flags & SWP_NOSIZE)) {
+        rect.right = rect.left + width;
+        rect.bottom = rect.top + height;
+    }
+    if (!(flags & SWP_NOMOVE)) {
+        const LONG currentWidth = rect.right - rect.left;
+        const LONG currentHeight = rect.bottom - rect.top;
+        rect = RECT{x, y, x + currentWidth, y + currentHeight};
+    }
+    return TRUE;
+}
+
+void CWnd::GetWindowRect(RECT* rect) const {
+    const HWND__* record = liveRecord(m_hWnd);
+    if (rect) *rect = record ? record->rect : RECT{0, 0, 0, 0};
+}
+
+void CWnd::MoveWindow(int x, int y, int width, int height, BOOL) {
+    SetWindowPos(nullptr, x, y, width, height, SWP_NOZORDER);
+}
+
+void CWnd::SetDlgItemText(int id, LPCWSTR text) { SetWindowTextW(::GetDlgItem(m_hWnd, id), text); }
+
+int CWnd::GetDlgItemText(int id, std::wstring& text) const {
+    const HWND__* record = liveRecord(::GetDlgItem(m_hWnd, id));
+    text = record ? record->text : L"";
+    return static_cast<int>(text.size());
+}

@@ -1,0 +1,88 @@
+#include "module_resources.h"
+#include "resource_script.h"
+#include "win_styles.h"
+
+#include <gtest/gtest.h>
+
+#include <afx_resources.h>
+#include <module_loader.h>
+
+#include <string>
+#include <tuple>
+
+extern "C" const char* rvnResourceScript();
+
+namespace {
+
+using rvnhost::DialogTemplate;
+using rvnhost::parseResourceScript;
+using rvnhost::ResourceScriptError;
+
+TEST(ResourceScript, ReadsDialogsIconsAndStrings) {
+    ResourceScriptError error;
+    const auto script = parseResourceScript(rvnResourceScript(), error);
+    ASSERT_TRUE(script) << error.line << ": " << std::string(error.reason.begin(), error.reason.end());
+    ASSERT_EQ(script->dialogs.count(9068), 1u);
+    const DialogTemplate& node = script->dialogs.at(9068);
+    EXPECT_EQ(node.caption, L"Inserimento NODO");
+    EXPECT_EQ(node.fontName, L"MS Shell Dlg");
+    EXPECT_EQ(node.fontSize, 8);
+    EXPECT_EQ(node.place.width, 200);
+    EXPECT_EQ(node.style, DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU);
+    ASSERT_EQ(node.controls.size(), 12u);
+
+    const auto& name = node.controls[3];
+    EXPECT_EQ(name.id, 9023);  // through #define
+    EXPECT_EQ(name.className, L"EDIT");
+    EXPECT_EQ(name.style, ES_LEFT | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL | WS_CHILD | WS_VISIBLE);
+    EXPECT_EQ(node.controls[6].text, L"Unità");  // UTF-8 text
+    EXPECT_EQ(node.controls[7].style & CBS_TYPEMASK, CBS_DROPDOWNLIST);
+    EXPECT_TRUE(node.controls[7].style & CBS_SORT);
+    EXPECT_EQ(node.controls[8].className, L"BUTTON");  // CONTROL's class, upper case
+    EXPECT_EQ(node.controls[8].style & BS_TYPEMASK, BS_AUTOCHECKBOX);
+    EXPECT_EQ(node.controls[9].style & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+    EXPECT_EQ(node.controls[11].style & WS_TABSTOP, 0u);  // NOT takes the default away
+    EXPECT_EQ(node.controls[0].id, -1);
+
+    EXPECT_EQ(script->icons.at(9000), L"rivanta.ico");
+    EXPECT_EQ(script->strings.at(100), L"Nodo \"principale\"");
+}
+
+class ResourceScriptFault : public ::testing::TestWithParam<std::tuple<const char*, int, const wchar_t*>> {};
+
+TEST_P(ResourceScriptFault, NamesTheLineAndTheFault) {
+    const auto [text, line, reason] = GetParam();
+    ResourceScriptError error;
+    EXPECT_FALSE(parseResourceScript(text, error));
+    EXPECT_EQ(error.line, line);
+    EXPECT_NE(error.reason.find(reason), std::wstring::npos) << std::string(error.reason.begin(), error.reason.end());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, ResourceScriptFault,
+    ::testing::Values(
+        std::make_tuple("1 DIALOGEX 0,0,10,10\nCAPTION \"open\nBEGIN\nEND", 2, L"closing quotation mark"),
+        std::make_tuple("1 DIALOGEX 0,0,10,10\nBEGIN\n EDITTEXT IDC_MISSING,1,1,1,1\nEND", 3, L"IDC_MISSING"),
+        std::make_tuple("1 DIALOGEX 0,0,10,10\nBEGIN\n EDITTEXT 5,1,1,1,1\n", 3, L"no END"),
+        std::make_tuple("1 DIALOGEX 0,0,10\nBEGIN\nEND", 2, L"comma"),
+        std::make_tuple("1 DIALOGEX 0,0,1,1\nBEGIN\nEND\n1 DIALOGEX 0,0,1,1\nBEGIN\nEND", 6, L"defined twice"),
+        std::make_tuple("1 DIALOGEX 0,0,1,1\nBEGIN\n SLIDER 4,1,1,1,1\nEND", 3, L"SLIDER"),
+        std::make_tuple("#define X\n", 1, L"#define"),
+        std::make_tuple("1 DIALOGEX 0,0,1,1\nBEGIN\n LTEXT \"a\",1,1,1,1,1 @\nEND", 3, L"unexpected character"),
+        std::make_tuple("1 MENU\n", 1, L"DIALOGEX")));
+
+TEST(ModuleResources, TemplatesAndIconsComeFromTheCurrentResourceModule) {
+    AfxSetResourceHandle(GetModuleHandleW(nullptr));
+    const auto node = rvnhost::findDialogTemplate(9068);
+    ASSERT_TRUE(node);
+    EXPECT_EQ(node->caption, L"Inserimento NODO");
+    EXPECT_FALSE(rvnhost::findDialogTemplate(4242));
+
+    const HICON icon = LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(9000));
+    ASSERT_NE(icon, nullptr);
+    EXPECT_EQ(icon->file, L"rivanta.ico");
+    EXPECT_EQ(icon, LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(9000)));
+    EXPECT_EQ(LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(9001)), nullptr);
+}
+
+}  // namespace
