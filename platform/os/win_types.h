@@ -36,6 +36,11 @@ struct RECT {
     LONG bottom;
 };
 
+struct POINT {
+    LONG x;
+    LONG y;
+};
+
 // A function found in a module; callers cast it to the function's real type.
 using FARPROC = void (*)();
 

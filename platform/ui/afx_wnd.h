@@ -11,6 +11,11 @@
 
 class CMenu;
 
+struct CPoint : POINT {
+    CPoint() : POINT{0, 0} {}
+    CPoint(LONG x, LONG y) : POINT{x, y} {}
+};
+
 inline constexpr UINT GW_HWNDFIRST = 0;
 inline constexpr UINT GW_HWNDLAST = 1;
 inline constexpr UINT GW_HWNDNEXT = 2;
@@ -71,6 +76,11 @@ public:
     BOOL SetWindowPos(const CWnd* insertAfter, int x, int y, int width, int height, UINT flags);
     void GetWindowRect(RECT* rect) const;
     void MoveWindow(int x, int y, int width, int height, BOOL repaint = TRUE);
+
+    // A window's client area starts at its top-left corner: client pixels become screen pixels by
+    // the window's place on the screen.
+    void ClientToScreen(POINT* point) const;
+    void ClientToScreen(RECT* rect) const;
 
     void SetDlgItemText(int id, LPCWSTR text);
     int GetDlgItemText(int id, std::wstring& text) const;

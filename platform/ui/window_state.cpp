@@ -62,3 +62,15 @@ int CWnd::GetDlgItemText(int id, std::wstring& text) const {
     text = record ? record->text : L"";
     return static_cast<int>(text.size());
 }
+
+void CWnd::ClientToScreen(POINT* point) const {
+    RECT place{};
+    GetWindowRect(&place);
+    if (point) *point = POINT{point->x + place.left, point->y + place.top};
+}
+
+void CWnd::ClientToScreen(RECT* rect) const {
+    RECT place{};
+    GetWindowRect(&place);
+    if (rect) *rect = RECT{rect->left + place.left, rect->top + place.top, rect->right + place.left, rect->bottom + place.top};
+}
