@@ -83,8 +83,8 @@ void CDialog::createControl(const rvnhost::ControlTemplate& control) {
 INT_PTR CDialog::DoModal() {
     modal_ = true;
     if (!build()) return -1;
-    rvnhost::recordDialogOpened(*this);
     const BOOL focusFirst = OnInitDialog();
+    rvnhost::recordDialogOpened(*this);
     if (focusFirst && !ended_ && !focusIsInside(*this)) {
         if (CWnd* first = firstTabStop(*this)) first->SetFocus();
     }
@@ -101,8 +101,8 @@ BOOL CDialog::Create(UINT templateId, CWnd* parent) {
     parent_ = parent;
     modal_ = false;
     if (!build()) return FALSE;
-    rvnhost::recordDialogOpened(*this);
     if (!OnInitDialog()) return FALSE;
+    rvnhost::recordDialogOpened(*this);
     return IsWindow(m_hWnd);
 }
 

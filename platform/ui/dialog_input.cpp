@@ -168,14 +168,13 @@ bool applyDialogAction(CDialog& dialog, const std::wstring& line) {
 }
 
 void runDialogInput(CDialog& dialog) {
-    const std::wstring prompt = L"\nDialog \"" + dialog.dialogTemplate().caption + L"\": ";
     while (!dialog.isEnded()) {
+        const std::wstring prompt = L"\nDialog " + dialogTitle(dialog) + L": ";
         if (currentInput().isInteractive()) Transcript::instance().add(TranscriptKind::Dialog, dialogForm(dialog));
         const std::optional<std::wstring> line = readAnswer(prompt);
         if (!line) {
-            Transcript::instance().add(TranscriptKind::Error, L"The dialog \"" + dialog.dialogTemplate().caption + L"\" (" +
-                                                                  std::to_wstring(dialog.templateId()) +
-                                                                  L") was left waiting for input: it is cancelled");
+            Transcript::instance().add(TranscriptKind::Error, L"The dialog " + dialogTitle(dialog) +
+                                                                  L" was left waiting for input: it is cancelled");
             dialog.EndDialog(IDCANCEL);
             return;
         }

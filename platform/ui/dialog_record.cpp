@@ -46,8 +46,14 @@ std::wstring resultName(int result) {
     return std::to_wstring(result);
 }
 
+std::wstring captionOf(const CDialog& dialog) {
+    std::wstring caption;
+    dialog.GetWindowText(caption);
+    return caption;
+}
+
 std::wstring title(const CDialog& dialog) {
-    return L"\"" + dialog.dialogTemplate().caption + L"\" (" + std::to_wstring(dialog.templateId()) + L")";
+    return L"\"" + captionOf(dialog) + L"\" (" + std::to_wstring(dialog.templateId()) + L")";
 }
 
 }  // namespace
@@ -61,6 +67,8 @@ void recordDialogClosed(const CDialog& dialog) {
                                                            resultName(dialog.result()) + L": " +
                                                            dialogValues(dialog));
 }
+
+std::wstring dialogTitle(const CDialog& dialog) { return title(dialog); }
 
 void recordMissingTemplate(UINT templateId) {
     Transcript::instance().add(TranscriptKind::Error,
@@ -81,7 +89,7 @@ std::wstring dialogValues(const CDialog& dialog) {
 
 std::wstring dialogForm(const CDialog& dialog) {
     const DialogTemplate& form = dialog.dialogTemplate();
-    std::wstring text = L"\n[" + form.caption + L"]";
+    std::wstring text = L"\n[" + captionOf(dialog) + L"]";
     std::wstring buttons;
     for (std::size_t i = 0; i < form.controls.size(); ++i) {
         const CWnd* control = dialog.GetDlgItem(form.controls[i].id);

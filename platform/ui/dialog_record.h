@@ -14,6 +14,8 @@ namespace rvnhost {
 void recordDialogOpened(const CDialog& dialog);
 void recordDialogClosed(const CDialog& dialog);
 void recordMissingTemplate(UINT templateId);
+// The dialog as the transcript names it: its caption in quotation marks and its template id.
+std::wstring dialogTitle(const CDialog& dialog);
 
 // Each field as "ID label: value" on a line of its own, the focused one marked with '>', then the
 // buttons; what a person needs to act on the dialog.

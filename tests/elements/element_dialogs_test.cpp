@@ -1,0 +1,200 @@
+// The node, branch and tank dialogs on the plug-in's own templates, in a document whose current
+// network has settings of the test's choosing.
+#include "acdocman.h"
+#include "afx_resources.h"
+#include "dialogs/edge_attribute_dialog.h"
+#include "dialogs/node_attribute_dialog.h"
+#include "dialogs/tank_attribute_dialog.h"
+#include "drawing_view.h"
+#include "frame/doc_state.h"
+#include "frame/document_states.h"
+#include "host/open_object.h"
+#include "input_queue.h"
+#include "../frame/plugin_folder.h"
+#include "lisp_symbols.h"
+#include "module_loader.h"
+#include "network/network_class.h"
+#include "network/network_dictionary.h"
+#include "network/network_object.h"
+#include "network/settings_units.h"
+#include "open_object_guard.h"
+#include "test_files.h"
+#include "text_codec.h"
+#include "transcript.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+using rvnhost::Transcript;
+
+class ElementDialogs : public rvntest::OpenObjectCheckedTest {
+protected:
+    void SetUp() override {
+        RegisterNetworkClass();
+        AfxSetResourceHandle(GetModuleHandleW(nullptr));
+        rvnhost::putLispString(L"tz-cpath", rvnos::fromUtf8(RVN_SOURCE_DIR) + L"/examples/");
+        acDocManagerPtr()->appContextNewDocument(nullptr);
+        StartDocumentStates();
+        ASSERT_TRUE(currentDocState()->setCurrentLayer(L"TZ-RV-rete"));
+        AcDbObjectId id;
+        ASSERT_EQ(Acad::eOk, CreateNetwork(currentDatabase(), L"rete", true, id));
+        TzRvnOpenObject<TzRvnNetwork> network(id, AcDb::kForWrite);
+        settings_.flowUnit = kFlowLitresPerSecond;
+        settings_.diameterUnit = kLengthMillimetres;
+        settings_.roughnessUnit = kLengthMillimetres;
+        settings_.defaultRoughness = 0.0001;
+        ASSERT_EQ(Acad::eOk, network->setSettings(settings_));
+        Transcript::instance().clear();
+    }
+    void TearDown() override {
+        StopDocumentStates();
+        AcApDocManager* manager = acDocManagerPtr();
+        while (manager->curDocument()) manager->closeDocument(manager->curDocument());
+        rvntest::OpenObjectCheckedTest::TearDown();
+    }
+    static bool said(const std::wstring& text) { return Transcript::instance().contains(text); }
+
+    TzRvnSettings settings_;
+};
+
+TEST_F(ElementDialogs, ANodeIsTypedInWithItsRules) {
+    currentDocState()->addNodeName(L"N1");
+    rvntest::QueuedInput input({L"type 9023 Nodo-di-testa-lungo", L"focus 9024",  // cut to 15
+                                L"type 9023 N1", L"focus 9024", L"ok",            // in use
+                                L"type 9023", L"focus 9024", L"ok",               // empty
+                                L"type 9024 -0.5", L"type 9025 abc", L"focus 9026",  // not a number: put back
+                                L"type 9025 -2", L"focus 9026", L"ok", L"type 9026 presa", L"click 1"});
+    TzRvnNodeAttributeDlg dialog(nullptr, 0, false);
+    dialog.symbol = L"A";
+    dialog.name = L"-";
+    dialog.elevation = 12.5;
+    ASSERT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(dialog.name, L"Nodo-di-testa-l");
+    EXPECT_EQ(dialog.flow, -0.5);
+    EXPECT_EQ(dialog.elevation, 12.5);
+    EXPECT_EQ(dialog.description, L"presa");
+    EXPECT_TRUE(said(L"Dialog \"Inserimento NODO\" (9068) opened"));
+    EXPECT_TRUE(said(L"[warning] AutoCAD: Nome/Numero ESISTENTE: modificarlo!"));
+    EXPECT_TRUE(said(L"[warning] AutoCAD: Il Nome/Numero deve avere almeno 1 carattere!"));
+    EXPECT_TRUE(said(L"[warning] AutoCAD: La quota deve essere positiva o nulla"));
+    EXPECT_TRUE(said(L"9024 Portata=\"-0.5\"; 9025 Quota=\"12.5\""));
+    EXPECT_FALSE(input.ranOut());
+}
+
+TEST_F(ElementDialogs, AModifiedNodeKeepsItsOwnNameAndShowsTheNetworksUnits) {
+    currentDocState()->addNodeName(L"N7");
+    rvntest::QueuedInput input({L"type 9023 N7", L"click 1"});
+    TzRvnNodeAttributeDlg dialog(nullptr, 1, true);
+    dialog.name = L"N7";
+    ASSERT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(dialog.name, L"N7");
+    EXPECT_FALSE(said(L"ESISTENTE"));
+    EXPECT_TRUE(said(L"Dialog \"Modifica NODO\" (9068) closed with OK"));
+
+    TzRvnNodeAttributeDlg shown(nullptr, 0, false);
+    ASSERT_TRUE(shown.Create(9068));
+    std::wstring unit;
+    shown.GetDlgItemText(9022, unit);
+    EXPECT_EQ(unit, L"[ l/s ]");
+    shown.EndDialog(IDCANCEL);
+}
+
+TEST_F(ElementDialogs, EnterMovesThroughTheFieldsAndOnlyOkAccepts) {
+    rvntest::QueuedInput input({L"focus 9027", L"enter", L"enter", L"enter", L"enter", L"enter", L"type 9027 B",
+                                L"enter", L"type 9023 N9", L"focus 2", L"enter"});
+    TzRvnNodeAttributeDlg dialog(nullptr, 0, false);
+    dialog.name = L"-";
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);  // five Enters went round the fields back to the symbol
+    EXPECT_TRUE(said(L"closed with Cancel: 9027 Simbolo=\"B\"; 9023 Nome/Numero=\"N9\""));
+    EXPECT_FALSE(input.ranOut());
+}
+
+TEST_F(ElementDialogs, ABranchStartsFromTheSettingsAndKeepsItsLength) {
+    rvntest::QueuedInput input({L"type 9025 5", L"type 9028 -1", L"focus 9029", L"ok", L"type 9026 0", L"focus 9027",
+                                L"ok", L"click 1"});
+    TzRvnEdgeAttributeDlg dialog(nullptr, 0);
+    dialog.length = 42.0;
+    ASSERT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(dialog.diameter, 1.0);
+    EXPECT_DOUBLE_EQ(dialog.roughness, 0.1);
+    EXPECT_EQ(dialog.length, 42.0);
+    EXPECT_EQ(dialog.csi, 0.0);
+    EXPECT_TRUE(said(L"Field 9025 is read-only"));
+    EXPECT_TRUE(said(L"AutoCAD: Il coefficiente deve essere positivo o nullo"));
+    EXPECT_TRUE(said(L"AutoCAD: Il diametro deve essere positivo"));
+    EXPECT_TRUE(said(L"9026 Diametro=\"1\"; 9027 Scabrezza=\"0.1\""));
+    EXPECT_TRUE(said(L"Inserimento TUBAZIONE"));
+}
+
+TEST_F(ElementDialogs, ATankStandsOnItsNodeWithAPositiveHead) {
+    rvntest::QueuedInput input({L"type 9022 X", L"type 9024 0", L"focus 9025", L"ok", L"type 9024 35.2",
+                                L"type 9023 DD", L"focus 2", L"click 1"});
+    TzRvnTankAttributeDlg dialog(nullptr, 1);
+    dialog.nodeName = L"N3";
+    dialog.head = 1.0;
+    ASSERT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(dialog.head, 35.2);
+    EXPECT_EQ(dialog.symbol, L"D");
+    EXPECT_TRUE(said(L"AutoCAD: La piezometrica deve positiva"));
+    EXPECT_TRUE(said(L"Dialog \"Modifica SERBATOIO\" (9069) closed with OK: 9022 Nome/Num. Nodo=\"N3\""));
+}
+
+TEST_F(ElementDialogs, WithoutSettingsTheDialogSaysSoAndIsCancelled) {
+    ASSERT_TRUE(currentDocState()->setCurrentLayer(L"TZ-RV-altra"));
+    rvntest::ScratchDir empty;
+    rvnhost::putLispString(L"tz-cpath", rvnos::fromUtf8(empty.path().string()) + L"/");
+    rvntest::QueuedInput input({L"ok"});
+    TzRvnEdgeAttributeDlg dialog(nullptr, 0);
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_TRUE(said(L"[warning] AutoCAD: Impossibile ottenere l'impostazione corrente"));
+    EXPECT_FALSE(input.ranOut());
+}
+
+// Records where the dialog stood when it was accepted.
+class PlacedNodeDialog : public TzRvnNodeAttributeDlg {
+public:
+    using TzRvnNodeAttributeDlg::TzRvnNodeAttributeDlg;
+    RECT placed{};
+    void OnOK() override {
+        GetWindowRect(&placed);
+        TzRvnNodeAttributeDlg::OnOK();
+    }
+};
+
+TEST_F(ElementDialogs, ADialogNearTheViewsCornerMovesInsideIt) {
+    RECT view{};
+    acedGetAcadDwgView()->GetWindowRect(&view);
+    rvntest::QueuedInput input({L"click 1", L"click 1"});
+    PlacedNodeDialog corner(nullptr, 0, false);
+    corner.name = L"N1";
+    corner.SetPosition(view.right - 10, view.bottom - 5);
+    ASSERT_EQ(corner.DoModal(), IDOK);
+    EXPECT_EQ(corner.placed.right, view.right);
+    EXPECT_EQ(corner.placed.bottom, view.bottom);
+    EXPECT_GT(corner.placed.right - corner.placed.left, 100);  // not resized
+
+    PlacedNodeDialog inside(nullptr, 0, false);
+    inside.name = L"N1";
+    inside.SetPosition(view.left + 20, view.top + 30);
+    ASSERT_EQ(inside.DoModal(), IDOK);
+    EXPECT_EQ(inside.placed.left, view.left + 20);
+    EXPECT_EQ(inside.placed.top, view.top + 30);
+}
+
+TEST_F(ElementDialogs, TheHelpButtonOpensTheTopicOfTheMode) {
+    rvntest::PluginFolderFixture plugin;
+    ASSERT_TRUE(plugin.ready());
+    std::filesystem::create_directories(plugin.path() / "Help");
+    std::ofstream(plugin.path() / "Help" / "TZHelp.chm") << "ITSF";
+    rvntest::QueuedInput input({L"click 9084", L"esc"});
+    TzRvnTankAttributeDlg dialog(nullptr, 0);
+    dialog.head = 1.0;
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_TRUE(said(L"Inserisci Serbatoio.htm"));
+}
+
+}  // namespace
