@@ -1,6 +1,7 @@
 #include "frame/commands.h"
 
 #include "frame/command_frame.h"
+#include "schema/tank_command.h"
 
 // Each command's line names its body; nullptr stands for a feature not in this version.
 void ArPoRet() { RunCommand(L"ArPoRet", TzRvnResources::pluginFirst, nullptr); }
@@ -11,6 +12,6 @@ void NodoRet() { RunCommand(L"NodoRet", TzRvnResources::pluginFirst, nullptr); }
 void PoliRet() { RunCommand(L"PoliRet", TzRvnResources::unchanged, nullptr); }
 void ProfRet() { RunCommand(L"ProfRet", TzRvnResources::pluginFirst, nullptr); }
 void RamoRet() { RunCommand(L"RamoRet", TzRvnResources::pluginFirst, nullptr); }
-void SerbRet() { RunCommand(L"SerbRet", TzRvnResources::pluginFirst, nullptr); }
+void SerbRet() { RunCommand(L"SerbRet", TzRvnResources::pluginFirst, &PlaceTanks); }
 void TestRet() { RunCommand(L"TestRet", TzRvnResources::unchanged, nullptr); }
 void TubaRet() { RunCommand(L"TubaRet", TzRvnResources::unchanged, nullptr); }

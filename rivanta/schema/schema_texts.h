@@ -35,4 +35,22 @@ inline constexpr std::wstring_view kNetworkNotUpdated = L"\nImpossibile aggiorna
 inline constexpr std::wstring_view kNodeReferenceNotMoved = L"\nImpossibile modificare il block reference";
 inline constexpr std::wstring_view kAttributesNotWalked = L"\nImpossibile aprire gli attributi";
 
+// Inserting a node or a tank.
+inline constexpr std::wstring_view kNodeAnglePrompt = L"\nAngolo del nodo <0>: ";
+inline constexpr std::wstring_view kTankAnglePrompt = L"\nAngolo del serbatoio <0>: ";
+inline constexpr std::wstring_view kPromptNotRead = L"\nImpossibile leggere il prompt (EC = %d).";
+inline constexpr std::wstring_view kTypedTextWrong = L"\nLa stringa digitata NON e' corretta: ripeti l'immissione";
+inline constexpr std::wstring_view kNodeLayerRefused = L"\nImpossibile settare il layer al nodo!";
+inline constexpr std::wstring_view kTankLayerRefused = L"\nImpossibile settare il layer al serbatoio!";
+
+// The node and tank commands.
+inline constexpr std::wstring_view kNoUcsMatrix = L"\nImpossibile ricavare la matrice di conversione UCS --> WCS";
+inline constexpr std::wstring_view kBlockTableNotOpened = L"\nImpossibile aprire la tabella dei blocchi!";
+inline constexpr std::wstring_view kSelectNodePrompt = L"\nSelezionare un nodo: ";
+inline constexpr std::wstring_view kSelectionInvalid = L"\nSelezione non valida: ripetere la selezione...";
+inline constexpr std::wstring_view kNoObjectId = L"\nImpossibile recuperare l'identificatore!";
+inline constexpr std::wstring_view kEntityNotReadable = L"\nEntita' non referenzibile in lettura";
+inline constexpr std::wstring_view kNotANode = L"\nL'entita' selezionata NON e' un nodo!";
+inline constexpr std::wstring_view kNodeOfAnotherNetwork = L"\nIl nodo selezionato e' di un'ALTRA rete!";
+
 }  // namespace rvntext
