@@ -25,11 +25,12 @@ TzRvnNodeAttributeDlg::TzRvnNodeAttributeDlg(CWnd* parent, int mode, bool elevat
                                 TzRvnHelpTopic::kInsertNode, TzRvnHelpTopic::kModifyNetwork}),
       elevationLocked_(elevationLocked) {}
 
-// The node keeps its own name; any other name must be new to the document.
+// A modified node keeps its own name; any other name must be new to the document.
 const wchar_t* TzRvnNodeAttributeDlg::NameRule(const std::wstring& typed) const {
     if (typed.empty()) return TzRvnElementDialogText::kNameEmpty;
     const TzRvnDocState* state = currentDocState();
-    if (typed != initialName_ && state && state->hasNodeName(typed)) return TzRvnElementDialogText::kNameInUse;
+    const bool ownName = IsModification() && typed == initialName_;
+    if (!ownName && state && state->hasNodeName(typed)) return TzRvnElementDialogText::kNameInUse;
     return nullptr;
 }
 

@@ -1,6 +1,7 @@
 #include "frame/commands.h"
 
 #include "frame/command_frame.h"
+#include "schema/node_command.h"
 #include "schema/tank_command.h"
 
 // Each command's line names its body; nullptr stands for a feature not in this version.
@@ -8,7 +9,7 @@ void ArPoRet() { RunCommand(L"ArPoRet", TzRvnResources::pluginFirst, nullptr); }
 void CalcRet() { RunCommand(L"CalcRet", TzRvnResources::pluginFirst, nullptr); }
 void GePoRet() { RunCommand(L"GePoRet", TzRvnResources::pluginFirst, nullptr); }
 void ModiRet() { RunCommand(L"ModiRet", TzRvnResources::pluginFirst, nullptr); }
-void NodoRet() { RunCommand(L"NodoRet", TzRvnResources::pluginFirst, nullptr); }
+void NodoRet() { RunCommand(L"NodoRet", TzRvnResources::pluginFirst, &PlaceNodes); }
 void PoliRet() { RunCommand(L"PoliRet", TzRvnResources::unchanged, nullptr); }
 void ProfRet() { RunCommand(L"ProfRet", TzRvnResources::pluginFirst, nullptr); }
 void RamoRet() { RunCommand(L"RamoRet", TzRvnResources::pluginFirst, nullptr); }

@@ -6,7 +6,10 @@
 #include "dialogs/tank_attribute_dialog.h"
 #include "drawing_view.h"
 #include "frame/doc_state.h"
+#include "dbblkref.h"
 #include "host/command_line.h"
+#include "host/open_object.h"
+#include "schema/block_attributes.h"
 #include "network/settings_units.h"
 #include "schema/node_elevation.h"
 #include "schema/real_text.h"
@@ -128,4 +131,16 @@ bool InsertTankBlock(const AcGePoint3d& nodePosition, const AcGeMatrix3d& ucsToW
                                              {rvnschema::kTankNoteTag, dialog.description}};
     return AppendSchemaReference(database, kTankBlock, blockId, nodePosition, angle, networkLayer, texts, referenceId) ==
            Acad::eOk;
+}
+
+void EraseLastNode(std::vector<TzRvnSchemaNode>& nodes, TzRvnDocState& state) {
+    if (nodes.empty()) return;
+    TzRvnOpenObject<AcDbBlockReference> node(nodes.back().id, AcDb::kForWrite);
+    std::vector<TzRvnTaggedText> texts;
+    if (!node.isOpen() || !ReadAttributeTexts(*node, texts)) return;
+    const std::optional<std::wstring> name = FindAttributeText(texts, rvnschema::kNodeNameTag);
+    if (!name) return;
+    node->erase();
+    nodes.pop_back();
+    state.removeNodeName(*name);
 }

@@ -29,3 +29,7 @@ bool InsertNodeBlock(const AcGePoint3d& ucsPoint, const AcGeMatrix3d& ucsToWorld
 // node's position. False, with nothing left in the drawing, on any refusal or Cancel.
 bool InsertTankBlock(const AcGePoint3d& nodePosition, const AcGeMatrix3d& ucsToWorld, std::wstring_view nodeName,
                      AcDbDatabase* database, std::wstring_view networkLayer);
+
+// Erases the last node of the list and takes it out of the list; its name ("NODE_01") leaves the
+// document's names. A node without a name attribute is left in place.
+void EraseLastNode(std::vector<TzRvnSchemaNode>& nodes, TzRvnDocState& state);

@@ -53,4 +53,16 @@ inline constexpr std::wstring_view kEntityNotReadable = L"\nEntita' non referenz
 inline constexpr std::wstring_view kNotANode = L"\nL'entita' selezionata NON e' un nodo!";
 inline constexpr std::wstring_view kNodeOfAnotherNetwork = L"\nIl nodo selezionato e' di un'ALTRA rete!";
 
+// Splitting a branch at a node.
+inline constexpr std::wstring_view kSplitBranchNotOpened = L"\nImpossibile aprire la polilinea selezionata (1)";
+inline constexpr std::wstring_view kVerticesNotWalked = L"\nImpossibile iterare sui vertici della polilinea!";
+inline constexpr std::wstring_view kVertexNotOpened = L"\nImpossibile aprire il vertice";
+inline constexpr std::wstring_view kNoBranchData = L"\n  *** Nessun dato con \"%s\" ***";
+
+inline constexpr std::wstring_view kPointPrompt = L"\nDigitare un punto: ";
+inline constexpr std::wstring_view kPointInvalid = L"\nPunto NON valido: ripeti l'immissione";
+inline constexpr std::wstring_view kPointOnNode = L"\nIl punto coincide con un nodo: ripeti l'immissione";
+inline constexpr std::wstring_view kBranchOfAnotherNetwork = L"\nIl ramo selezionato e' di un'ALTRA rete ";
+inline constexpr std::wstring_view kNetworkLayerNamed = L"(%s)";
+
 }  // namespace rvntext

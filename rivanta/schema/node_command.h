@@ -1,0 +1,5 @@
+// NodoRet: nodes placed at points one after the other, all of one network; a node on a branch
+// splits it.
+#pragma once
+
+void PlaceNodes();
