@@ -9,7 +9,7 @@
 // prints, for each factorisation, its entries and the best wall time of a factorisation and solve.
 #include "analysis/linear_algebra/cholesky.h"
 #include "analysis/linear_algebra/envelope_cholesky.h"
-#include "analysis/exchange/inp_reader.h"
+#include "analysis/jobs/network_exchange.h"
 #include "analysis/linear_algebra/ordering_amd.h"
 #include "analysis/linear_algebra/sparse_cholesky.h"
 #include "analysis/linear_algebra/sparse_system.h"

@@ -4,7 +4,7 @@
 // those drawings and the settings of the folder's rvnsetup.par.
 #include "dbapserv.h"
 #include "lisp_symbols.h"
-#include "network/network_class.h"
+#include "netobj/network_class.h"
 #include "network/settings_file.h"
 #include "sample_schema.h"
 #include "schema/schema_names.h"

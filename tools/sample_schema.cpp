@@ -1,9 +1,10 @@
 #include "sample_schema.h"
 
 #include "host/open_object.h"
-#include "network/network_dictionary.h"
+#include "netobj/network_dictionary.h"
 #include "schema/real_text.h"
 #include "schema/rounding.h"
+#include "schema/schema_reader.h"
 #include "schema/schema_entities.h"
 #include "schema/schema_layers.h"
 #include "schema/model_space.h"
@@ -118,7 +119,7 @@ Acad::ErrorStatus addNetwork(AcDbDatabase& database, const std::wstring& layer, 
     if (!network.isOpen()) return network.status();
     status = network->setSettings(settings);
     if (status != Acad::eOk) return status;
-    return network->ReadNetworkFromSchema(&database, modelSpace, layer) ? Acad::eOk : Acad::eInvalidInput;
+    return ReadNetworkFromSchema(*network, &database, modelSpace, layer) ? Acad::eOk : Acad::eInvalidInput;
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #include "frame/class_registration.h"
 
-#include "network/network_class.h"
+#include "netobj/network_class.h"
 
 // Each class of the plug-in gets a line in both functions.
 void RegisterPluginClasses() { RegisterNetworkClass(); }

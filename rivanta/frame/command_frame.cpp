@@ -1,8 +1,10 @@
 #include "frame/command_frame.h"
 
+#include "frame/command_line.h"
 #include "frame/document_states.h"
+#include "frame/job_texts.h"
 #include "frame/plugin_lifecycle.h"
-#include "host/command_line.h"
+#include "frame/translation.h"
 #include "host/resource_override.h"
 
 #include <new>
@@ -12,11 +14,11 @@
 void RunCommand(const wchar_t* name, TzRvnResources resources, TzRvnCommandBody body) {
     if (!DocumentStatesStarted()) StartPluginServices();
     if (currentDocState() == nullptr) {
-        PrintMessage(L"\nImpossibile eseguire " + std::wstring(name) + L": nessun disegno corrente");
+        PrintMessage(FormatText(rvntext::kCommandWithoutDrawing, {std::wstring_view(name)}));
         return;
     }
     if (body == nullptr) {
-        PrintMessage(L"\n" + std::wstring(name) + L": non ancora disponibile in questa versione");
+        PrintMessage(FormatText(rvntext::kCommandNotAvailable, {std::wstring_view(name)}));
         return;
     }
     std::optional<TzRvnResourceOverride> pluginResources;
@@ -24,6 +26,6 @@ void RunCommand(const wchar_t* name, TzRvnResources resources, TzRvnCommandBody 
     try {
         body();
     } catch (const std::bad_alloc&) {
-        PrintMessage(L"\nImpossibile completare " + std::wstring(name) + L": memoria insufficiente");
+        PrintMessage(FormatText(rvntext::kCommandOutOfMemory, {std::wstring_view(name)}));
     }
 }

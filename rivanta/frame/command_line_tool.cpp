@@ -2,7 +2,6 @@
 
 #include "analysis/jobs/calc_tool.h"
 #include "analysis/jobs/inp_tool.h"
-#include "analysis/solver/text_format.h"
 #include "frame/job_texts.h"
 #include "frame/translation.h"
 #include "text_codec.h"

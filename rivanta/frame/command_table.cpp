@@ -1,7 +1,9 @@
 #include "frame/command_table.h"
 
+#include "frame/command_line.h"
 #include "frame/commands.h"
-#include "host/command_line.h"
+#include "frame/job_texts.h"
+#include "frame/translation.h"
 
 #include <string>
 
@@ -30,7 +32,7 @@ bool RegisterCommands() {
             continue;
         }
         allAdded = false;
-        PrintMessage(L"\nImpossibile registrare il comando " + std::wstring(command.name));
+        PrintMessage(FormatText(rvntext::kCommandNotRegistered, {std::wstring_view(command.name)}));
     }
     return allAdded;
 }

@@ -1,5 +1,6 @@
-// The texts of the plug-in's job dispatcher ("rivanta JOB ..."): the list of jobs and its refusals.
-// They pass through the translator where they are shown, as every text of the product does.
+// The texts of the plug-in's frame: the job dispatcher's ("rivanta JOB ..."), the list of jobs and
+// its refusals, and the host commands' frame's. They pass through the translator where they are
+// shown, as every text of the product does.
 #pragma once
 
 #include <string_view>
@@ -15,5 +16,12 @@ inline constexpr std::wstring_view kCalcJobSummary =
     L"import a Portavia network file, check and calculate it, write its reports and results";
 inline constexpr std::wstring_view kInpOutJobSummary =
     L"export a network of a saved drawing as an EPANET input file (.inp)";
+
+// The host commands' frame: each message names the command and is translated whole, with the
+// name in it, as the command line shows it.
+inline constexpr std::wstring_view kCommandWithoutDrawing = L"\nImpossibile eseguire %s: nessun disegno corrente";
+inline constexpr std::wstring_view kCommandNotAvailable = L"\n%s: non ancora disponibile in questa versione";
+inline constexpr std::wstring_view kCommandOutOfMemory = L"\nImpossibile completare %s: memoria insufficiente";
+inline constexpr std::wstring_view kCommandNotRegistered = L"\nImpossibile registrare il comando %s";
 
 }  // namespace rvntext

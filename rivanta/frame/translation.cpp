@@ -17,6 +17,10 @@ std::wstring TranslateText(std::wstring_view text) {
     return std::wstring(buffer);
 }
 
+std::wstring FormatTranslated(std::wstring_view format, std::initializer_list<TzRvnTextArg> args) {
+    return FormatText(TranslateText(format), args);
+}
+
 void TranslateDialog(CWnd* window) {
     const TranslatorState& state = translatorState();
     if (state.translateDialog && window) {

@@ -2,17 +2,26 @@
 // m3/s, m/m); the results of the last calculation live in the records themselves.
 #pragma once
 
-#include "dbid.h"
 #include "network/name_field.h"
 #include "network/note_text.h"
 
 #include <cstdint>
 
+// The drawing entity that shows a record in the schema (a block reference or a polyline), as the
+// core keeps it: an opaque value that the plug-in makes from the host's object id and turns back
+// into one (host/entity_ids.h). The core never looks inside it.
+struct TzRvnEntityId {
+    std::uint64_t value = 0;  // 0: none
+
+    bool isNull() const { return value == 0; }
+    bool operator==(const TzRvnEntityId&) const = default;
+};
+
 // A result not computed yet; displays show it empty.
 inline constexpr double NO_RESULT = -1e10;
 
 struct TzRvnNode {
-    AcDbObjectId entityId;            // block reference in the schema, null when none
+    TzRvnEntityId entityId;           // block reference in the schema, null when none
     TzRvnName name;                   // "Nome/Numero"
     double demand = 0.0;              // m3/s drawn off; positive leaves the network
     double elevation = 0.0;           // m, "Quota"
@@ -22,7 +31,7 @@ struct TzRvnNode {
 };
 
 struct TzRvnEdge {
-    AcDbObjectId entityId;      // polyline in the schema, null when none
+    TzRvnEntityId entityId;     // polyline in the schema, null when none
     std::int32_t startIndex = 0;  // 1-based node position set by the topology check, 0 = unresolved
     std::int32_t endIndex = 0;
     TzRvnName startNode;        // "Np"
@@ -41,7 +50,7 @@ struct TzRvnEdge {
 };
 
 struct TzRvnTank {
-    AcDbObjectId entityId;        // block reference in the schema, null when none
+    TzRvnEntityId entityId;       // block reference in the schema, null when none
     std::int32_t nodeIndex = 0;   // 1-based node position set by the topology check, 0 = unresolved
     TzRvnName nodeName;           // "Nn"
     double head = 0.0;            // m, the fixed water level ("Piezometrica")

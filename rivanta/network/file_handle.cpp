@@ -1,13 +1,13 @@
 #include "network/file_handle.h"
 
-#include "text_codec.h"
+#include "network/unicode_text.h"
 
 #include <algorithm>
 
 #include <sys/stat.h>
 
 TzRvnFile OpenFile(const std::wstring& path, const char* mode) {
-    return TzRvnFile(std::fopen(rvnos::toUtf8(path).c_str(), mode));
+    return TzRvnFile(std::fopen(rvnutf::toUtf8(path).c_str(), mode));
 }
 
 namespace {
@@ -39,4 +39,9 @@ bool ReadAllBytes(std::FILE* file, std::string& bytes) {
     }
     bytes.resize(got);
     return std::ferror(file) == 0;
+}
+
+bool ReadWholeFile(const std::wstring& path, std::string& bytes) {
+    TzRvnFile file = OpenFile(path, "rb");
+    return file && ReadAllBytes(file.get(), bytes);
 }

@@ -28,6 +28,19 @@ struct TzRvnLineFault {
 
 enum class TzRvnNumberKind { integer, real };
 
+// How a checked read of one of these files ended.
+enum class TzRvnCheckedFileStatus {
+    read,        // read and used
+    notRead,     // the file cannot be opened or read
+    malformed,   // a line is at fault (fault)
+    noMaterial,  // a materials archive that holds no material
+};
+
+struct TzRvnCheckedFile {
+    TzRvnCheckedFileStatus status = TzRvnCheckedFileStatus::read;
+    TzRvnLineFault fault;  // malformed: the first line at fault
+};
+
 // The fault of lines[index], read with a buffer of bufferSize characters, when it does not hold
 // exactly one number of kind: leading blanks, then the number (an integer of 32 bits, or a finite
 // decimal real with an optional exponent), then nothing but blanks and a carriage return. A line

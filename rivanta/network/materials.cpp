@@ -3,8 +3,7 @@
 #include "network/file_handle.h"
 #include "network/number_text.h"
 #include "network/text_lines.h"
-#include "output_file.h"
-#include "text_codec.h"
+#include "network/unicode_text.h"
 
 namespace {
 
@@ -38,7 +37,7 @@ std::optional<TzRvnLineFault> CheckMaterialsText(std::string_view utf8) {
 std::string MaterialsFileText(const std::vector<CMateriale>& list) {
     std::string text;
     for (const CMateriale& material : list) {
-        text += rvnos::toUtf8(material.name) + "\n" + FixedText(material.roughness, kDecimals) + "\n";
+        text += rvnutf::toUtf8(material.name) + "\n" + FixedText(material.roughness, kDecimals) + "\n";
     }
     return text;
 }
@@ -52,7 +51,15 @@ int LoadMaterials(const std::wstring& path, std::vector<CMateriale>& list) {
     return 1;
 }
 
-int SaveMaterials(const std::wstring& path, const std::vector<CMateriale>& list) {
-    std::wstring reason;
-    return rvnos::replaceFile(path, MaterialsFileText(list), reason) ? 1 : 0;
+TzRvnCheckedFile ReadCheckedMaterials(const std::wstring& path, std::vector<CMateriale>& materials) {
+    std::string bytes;
+    if (!ReadWholeFile(path, bytes)) return {TzRvnCheckedFileStatus::notRead, {}};
+    if (std::optional<TzRvnLineFault> fault = CheckMaterialsText(bytes)) {
+        return {TzRvnCheckedFileStatus::malformed, std::move(*fault)};
+    }
+    std::vector<CMateriale> read;
+    ReadMaterialsText(bytes, read);
+    if (read.empty()) return {TzRvnCheckedFileStatus::noMaterial, {}};
+    materials = std::move(read);
+    return {};
 }

@@ -39,5 +39,8 @@ std::string MaterialsFileText(const std::vector<CMateriale>& list);
 // cannot be opened or read.
 int LoadMaterials(const std::wstring& path, std::vector<CMateriale>& list);
 
-// Writes list as the new content of path, whole or not at all (see rvnos::OutputFile); 0 on failure.
-int SaveMaterials(const std::wstring& path, const std::vector<CMateriale>& list);
+// Reads the archive at path whole (opened for reading only) and checks it (CheckMaterialsText)
+// before it replaces materials; an archive without materials is refused too (noMaterial). A
+// refused archive leaves materials unchanged. The plug-in writes archives (SaveMaterials,
+// host/output_files.h).
+TzRvnCheckedFile ReadCheckedMaterials(const std::wstring& path, std::vector<CMateriale>& materials);

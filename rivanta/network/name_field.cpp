@@ -1,13 +1,13 @@
 #include "network/name_field.h"
 
-#include "text_codec.h"
+#include "network/unicode_text.h"
 
 #include <algorithm>
 
 namespace {
 
 bool fitsNameField(std::wstring_view text) {
-    return text.find(L'\0') == std::wstring_view::npos && rvnos::utf16Length(text) <= TzRvnName::kMaxUnits;
+    return text.find(L'\0') == std::wstring_view::npos && rvnutf::utf16Length(text) <= TzRvnName::kMaxUnits;
 }
 
 }  // namespace

@@ -1,13 +1,13 @@
 #include "network/name_index.h"
 
-#include "text_codec.h"
+#include "network/unicode_text.h"
 
 #include <algorithm>
 
 namespace {
 
 bool entryBefore(const TzRvnNameIndex::Entry& entry, std::wstring_view name) {
-    return rvnos::compareUtf16(entry.name.view(), name) < 0;
+    return rvnutf::compareUtf16(entry.name.view(), name) < 0;
 }
 
 }  // namespace
@@ -20,7 +20,7 @@ void TzRvnNameIndex::insert(const TzRvnName& name, std::int32_t index) {
 
 void TzRvnNameIndex::assign(std::vector<Entry> entries) {
     std::stable_sort(entries.begin(), entries.end(),
-                     [](const Entry& a, const Entry& b) { return rvnos::compareUtf16(a.name.view(), b.name.view()) < 0; });
+                     [](const Entry& a, const Entry& b) { return rvnutf::compareUtf16(a.name.view(), b.name.view()) < 0; });
     auto sameName = [](const Entry& a, const Entry& b) { return a.name == b.name; };
     entries.erase(std::unique(entries.begin(), entries.end(), sameName), entries.end());
     entries_ = std::move(entries);

@@ -3,7 +3,6 @@
 #include "network/file_handle.h"
 #include "network/number_text.h"
 #include "network/text_lines.h"
-#include "output_file.h"
 
 #include <functional>
 #include <vector>
@@ -101,7 +100,12 @@ int LoadSettingsFile(const std::wstring& path, TzRvnSettings& settings) {
     return 1;
 }
 
-int SaveSettingsFile(const std::wstring& path, const TzRvnSettings& settings) {
-    std::wstring reason;
-    return rvnos::replaceFile(path, SettingsFileText(settings), reason) ? 1 : 0;
+TzRvnCheckedFile ReadCheckedSettingsFile(const std::wstring& path, TzRvnSettings& settings) {
+    std::string bytes;
+    if (!ReadWholeFile(path, bytes)) return {TzRvnCheckedFileStatus::notRead, {}};
+    if (std::optional<TzRvnLineFault> fault = CheckSettingsText(bytes)) {
+        return {TzRvnCheckedFileStatus::malformed, std::move(*fault)};
+    }
+    ReadSettingsText(bytes, settings);
+    return {};
 }

@@ -33,6 +33,8 @@ std::string SettingsFileText(const TzRvnSettings& settings);
 // cannot be opened or read, settings then unchanged.
 int LoadSettingsFile(const std::wstring& path, TzRvnSettings& settings);
 
-// Writes the settings as the new content of path, whole or not at all (see rvnos::OutputFile);
-// 0 on failure.
-int SaveSettingsFile(const std::wstring& path, const TzRvnSettings& settings);
+// Reads the file at path whole (opened for reading only: an installed program folder may be
+// read-only) and checks it (CheckSettingsText) before it sets settings: a missing, unreadable or
+// malformed file leaves settings unchanged. The plug-in writes the file (SaveSettingsFile,
+// host/output_files.h).
+TzRvnCheckedFile ReadCheckedSettingsFile(const std::wstring& path, TzRvnSettings& settings);

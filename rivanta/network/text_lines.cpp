@@ -1,11 +1,11 @@
 #include "network/text_lines.h"
 
-#include "text_codec.h"
+#include "network/unicode_text.h"
 
 std::vector<std::wstring> SplitInputLines(std::string_view utf8, std::size_t bufferSize) {
     constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
     if (utf8.substr(0, kByteOrderMark.size()) == kByteOrderMark) utf8.remove_prefix(kByteOrderMark.size());
-    const std::wstring text = rvnos::fromUtf8(utf8);
+    const std::wstring text = rvnutf::fromUtf8(utf8);
     const std::size_t maxChars = bufferSize > 1 ? bufferSize - 1 : 1;
     std::vector<std::wstring> lines;
     std::size_t pos = 0;

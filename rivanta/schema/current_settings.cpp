@@ -1,6 +1,6 @@
 #include "schema/current_settings.h"
 
-#include "network/network_dictionary.h"
+#include "netobj/network_dictionary.h"
 #include "network/settings_file.h"
 #include "schema/program_folder.h"
 #include "schema/schema_layers.h"

@@ -1,7 +1,7 @@
 #include "schema/network_plane.h"
 
 #include "adscodes.h"
-#include "analysis/solver/text_format.h"
+#include "frame/translation.h"
 #include "frame/doc_state.h"
 #include "schema/schema_layers.h"
 #include "schema/schema_texts.h"

@@ -1,11 +1,11 @@
 #include "schema/node_command.h"
 
 #include "acedads.h"
-#include "analysis/solver/text_format.h"
+#include "frame/translation.h"
 #include "dbblkref.h"
 #include "frame/doc_state.h"
 #include "frame/document_states.h"
-#include "host/command_line.h"
+#include "frame/command_line.h"
 #include "host/open_object.h"
 #include "schema/collect_schema.h"
 #include "schema/current_settings.h"

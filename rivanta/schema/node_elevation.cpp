@@ -2,12 +2,14 @@
 
 #include "db3dpl.h"
 #include "dbblkref.h"
-#include "host/command_line.h"
+#include "frame/command_line.h"
+#include "host/entity_ids.h"
 #include "host/open_object.h"
-#include "network/network_dictionary.h"
+#include "netobj/network_dictionary.h"
 #include "schema/model_space.h"
 #include "schema/open_attribute.h"
 #include "schema/polyline_vertices.h"
+#include "schema/schema_reader.h"
 #include "schema/schema_layers.h"
 #include "schema/schema_texts.h"
 
@@ -64,7 +66,7 @@ void liftBranchEnds(AcDbObjectId id, const AcGePoint3d& position, double z) {
 
 std::vector<AcDbObjectId> nodeIdsOf(const TzRvnNetwork& network) {
     std::vector<AcDbObjectId> ids;
-    for (int i = 0; i < network.numNodes(); ++i) ids.push_back(network.getNode(i).entityId);
+    for (int i = 0; i < network.numNodes(); ++i) ids.push_back(ObjectIdOf(network.getNode(i).entityId));
     return ids;
 }
 
@@ -78,7 +80,7 @@ bool rereadCurrentNetwork(AcDbDatabase* database, std::wstring_view currentLayer
     if (status == Acad::eKeyNotFound || status == Acad::eInvalidKey) return true;
     AcDbObjectId modelSpace;
     if (status != Acad::eOk || ModelSpaceId(database, modelSpace) != Acad::eOk ||
-        !network->ReadNetworkFromSchema(database, modelSpace, currentLayer)) {
+        !ReadNetworkFromSchema(*network, database, modelSpace, currentLayer)) {
         PrintMessage(rvntext::kNetworkNotUpdated);
         return false;
     }

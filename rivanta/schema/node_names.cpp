@@ -1,8 +1,8 @@
 #include "schema/node_names.h"
 
-#include "analysis/solver/text_format.h"
+#include "frame/translation.h"
 #include "frame/doc_state.h"
-#include "host/command_line.h"
+#include "frame/command_line.h"
 #include "host/open_object.h"
 #include "schema/block_attributes.h"
 #include "schema/schema_texts.h"

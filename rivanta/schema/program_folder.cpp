@@ -1,8 +1,8 @@
 #include "schema/program_folder.h"
 
 #include "acedads.h"
-#include "analysis/solver/text_format.h"
-#include "host/command_line.h"
+#include "frame/translation.h"
+#include "frame/command_line.h"
 #include "host/resbuf_list.h"
 #include "schema/schema_texts.h"
 

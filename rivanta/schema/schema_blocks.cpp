@@ -1,9 +1,9 @@
 #include "schema/schema_blocks.h"
 
-#include "analysis/solver/text_format.h"
+#include "frame/translation.h"
 #include "dbattr.h"
 #include "dbsymtb.h"
-#include "host/command_line.h"
+#include "frame/command_line.h"
 #include "host/open_object.h"
 #include "schema/block_attributes.h"
 #include "schema/program_folder.h"

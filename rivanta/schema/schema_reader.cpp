@@ -3,9 +3,10 @@
 #include "db3dpl.h"
 #include "dbblkref.h"
 #include "dbsymtb.h"
-#include "host/command_line.h"
+#include "frame/command_line.h"
+#include "host/entity_ids.h"
 #include "host/open_object.h"
-#include "network/position_index.h"
+#include "schema/position_index.h"
 #include "schema/block_attributes.h"
 #include "schema/block_entities.h"
 #include "schema/branch_data.h"
@@ -151,7 +152,7 @@ void fill(const FoundSchema& found, TzRvnNetworkData& data) {
     data.setNumNodes(static_cast<int>(found.nodes.size()));
     for (std::size_t i = 0; i < found.nodes.size(); ++i) {
         TzRvnNode& node = data.nodes()[i];
-        node.entityId = found.nodes[i].id;
+        node.entityId = EntityIdOf(found.nodes[i].id);
         node.name = found.nodes[i].name;
         node.demand = realOf(found.nodes[i].texts, rvnschema::kNodeDemandTag);
         node.elevation = realOf(found.nodes[i].texts, rvnschema::kNodeElevationTag);
@@ -161,7 +162,7 @@ void fill(const FoundSchema& found, TzRvnNetworkData& data) {
     for (std::size_t i = 0; i < found.branches.size(); ++i) {
         const FoundBranch& branch = found.branches[i];
         TzRvnEdge& edge = data.edges()[i];
-        edge.entityId = branch.id;
+        edge.entityId = EntityIdOf(branch.id);
         edge.excluded = branch.excluded ? 1 : 0;
         edge.startNode = nameAt(found, branch.start, branch.hasVertices);
         edge.endNode = nameAt(found, branch.end, branch.hasVertices);
@@ -174,7 +175,7 @@ void fill(const FoundSchema& found, TzRvnNetworkData& data) {
     data.setNumTanks(static_cast<int>(found.tanks.size()));
     for (std::size_t i = 0; i < found.tanks.size(); ++i) {
         TzRvnTank& tank = data.tanks()[i];
-        tank.entityId = found.tanks[i].id;
+        tank.entityId = EntityIdOf(found.tanks[i].id);
         tank.nodeName = found.positions.lookup(found.tanks[i].position);
         tank.head = realOf(found.tanks[i].texts, rvnschema::kTankHeadTag);
         tank.note.set(textOf(found.tanks[i].texts, rvnschema::kTankNoteTag));
@@ -195,4 +196,12 @@ bool ReadSchemaInto(AcDbDatabase* database, AcDbObjectId blockId, std::wstring_v
     if (!gather(blockId, layers, blocks, found)) return false;
     fill(found, data);
     return true;
+}
+
+bool ReadNetworkFromSchema(TzRvnNetwork& network, AcDbDatabase* database, AcDbObjectId blockId,
+                           std::wstring_view layerName) {
+    TzRvnNetworkData* data = network.workingData(AcDb::kForWrite);
+    if (data == nullptr) return false;
+    if (!data->hasSchema()) return true;
+    return ReadSchemaInto(database, blockId, layerName, *data);
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "dbmain.h"
+#include "netobj/network_object.h"
 #include "network/network_data.h"
 
 #include <string_view>
@@ -15,3 +16,10 @@
 // layer or a block definition is missing or an entity cannot be read; data may then be partly
 // filled.
 bool ReadSchemaInto(AcDbDatabase* database, AcDbObjectId blockId, std::wstring_view layerName, TzRvnNetworkData& data);
+
+// Rebuilds the node, branch and tank arrays of network (open for write) from the schema on the
+// network layer layerName in the block (model space), as ReadSchemaInto does. True without change
+// for a network without a schema; false when the object is not open for write or the schema cannot
+// be read (the arrays may then be partly filled).
+bool ReadNetworkFromSchema(TzRvnNetwork& network, AcDbDatabase* database, AcDbObjectId blockId,
+                           std::wstring_view layerName);

@@ -2,7 +2,8 @@
 
 #include "db3dpl.h"
 #include "dbblkref.h"
-#include "host/command_line.h"
+#include "frame/command_line.h"
+#include "host/entity_ids.h"
 #include "host/open_object.h"
 #include "schema/block_attributes.h"
 #include "schema/branch_data.h"
@@ -19,13 +20,13 @@ namespace {
 template <class Record>
 std::vector<AcDbObjectId> entityIdsOf(const std::vector<Record>& records) {
     std::vector<AcDbObjectId> ids;
-    for (const Record& record : records) ids.push_back(record.entityId);
+    for (const Record& record : records) ids.push_back(ObjectIdOf(record.entityId));
     return ids;
 }
 
 // Writes the node's texts; true when its elevation text changed.
 bool writeNode(const TzRvnNode& node, std::wstring& elevationText) {
-    TzRvnOpenObject<AcDbBlockReference> reference(node.entityId, AcDb::kForWrite);
+    TzRvnOpenObject<AcDbBlockReference> reference(ObjectIdOf(node.entityId), AcDb::kForWrite);
     std::vector<TzRvnTaggedText> old;
     if (!reference.isOpen() || !ReadAttributeTexts(*reference, old)) return false;
     elevationText = FormatDrawingReal(node.elevation);
@@ -42,7 +43,7 @@ void writeNodes(const TzRvnNetworkData& data) {
         std::wstring elevationText;
         if (!writeNode(node, elevationText)) continue;
         SetLastNodeElevation(ParseDrawingReal(elevationText));
-        if (!CarryNodeElevation(nodes, branches, node.entityId)) PrintMessage(rvntext::kVerticesNotMoved);
+        if (!CarryNodeElevation(nodes, branches, ObjectIdOf(node.entityId))) PrintMessage(rvntext::kVerticesNotMoved);
     }
 }
 
@@ -55,7 +56,7 @@ bool writeBranches(AcDbDatabase* database, std::wstring_view layerName, const Tz
     BranchLayers layers;
     if (GetOrCreateLayer(database, layerName, layers.network) != Acad::eOk) return false;
     for (const TzRvnEdge& edge : data.edges()) {
-        TzRvnOpenObject<AcDb3dPolyline> polyline(edge.entityId, AcDb::kForWrite);
+        TzRvnOpenObject<AcDb3dPolyline> polyline(ObjectIdOf(edge.entityId), AcDb::kForWrite);
         if (!polyline.isOpen()) continue;
         if (edge.excluded != 0 && layers.off.isNull() &&
             GetOrCreateOffLayer(database, OffLayerName(layerName), layers.off) != Acad::eOk) {
@@ -69,7 +70,7 @@ bool writeBranches(AcDbDatabase* database, std::wstring_view layerName, const Tz
 
 void writeTanks(const TzRvnNetworkData& data) {
     for (const TzRvnTank& tank : data.tanks()) {
-        TzRvnOpenObject<AcDbBlockReference> reference(tank.entityId, AcDb::kForWrite);
+        TzRvnOpenObject<AcDbBlockReference> reference(ObjectIdOf(tank.entityId), AcDb::kForWrite);
         if (!reference.isOpen()) continue;
         WriteAttributeTexts(*reference, {{rvnschema::kTankHeadTag, FormatDrawingReal(tank.head)},
                                          {rvnschema::kTankNoteTag, tank.note.text()}});
@@ -84,4 +85,13 @@ bool WriteSchemaFrom(AcDbDatabase* database, std::wstring_view layerName, const 
     if (!writeBranches(database, layerName, data)) return false;
     writeTanks(data);
     return true;
+}
+
+bool WriteSchemaFromNetwork(const TzRvnNetwork& network) {
+    if (!network.isReadEnabled()) return false;
+    const TzRvnNetworkData& data = network.data();
+    if (!data.hasSchema()) return true;
+    const std::optional<std::wstring> name = network.nameInOwner();
+    if (!name) return false;
+    return WriteSchemaFrom(network.database(), NetworkLayerName(*name), data);
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "dbmain.h"
+#include "netobj/network_object.h"
 #include "network/network_data.h"
 
 #include <string_view>
@@ -14,3 +15,8 @@
 // elevation and is carried to its attributes and the branch ends that meet it. Entities that cannot
 // be opened are passed over. False when a layer of the branches cannot be had.
 bool WriteSchemaFrom(AcDbDatabase* database, std::wstring_view layerName, const TzRvnNetworkData& data);
+
+// Writes the data of network (open for read) into its schema on the layer "TZ-RV-" + the network's
+// name in its owner dictionary, as WriteSchemaFrom does. True without change for a network without
+// a schema; false when the object is not open for read, or its name or a branch layer cannot be had.
+bool WriteSchemaFromNetwork(const TzRvnNetwork& network);

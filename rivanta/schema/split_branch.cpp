@@ -1,8 +1,8 @@
 #include "schema/split_branch.h"
 
-#include "analysis/solver/text_format.h"
+#include "frame/translation.h"
 #include "db3dpl.h"
-#include "host/command_line.h"
+#include "frame/command_line.h"
 #include "host/open_object.h"
 #include "schema/branch_data.h"
 #include "schema/node_elevation.h"

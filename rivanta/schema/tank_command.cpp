@@ -3,7 +3,7 @@
 #include "acedads.h"
 #include "dbblkref.h"
 #include "dbsymtb.h"
-#include "host/command_line.h"
+#include "frame/command_line.h"
 #include "host/open_object.h"
 #include "schema/block_attributes.h"
 #include "schema/insert_blocks.h"

@@ -1,5 +1,5 @@
 // The Portavia import: mapping into the network, damaged files, the questions.
-#include "analysis/exchange/portavia_reader.h"
+#include "analysis/jobs/network_exchange.h"
 #include "test_files.h"
 
 #include <gtest/gtest.h>

@@ -16,7 +16,7 @@ const std::wstring kClosing = L"================================================
 
 std::wstring check(TzRvnNetworkData& network, int expectedResult) {
     TzRvnStringReport report;
-    EXPECT_EQ(CheckTopology(network, L"rete", report), expectedResult);
+    EXPECT_EQ(CheckTopology(network, L"rete", report, KeepText), expectedResult);
     return report.text();
 }
 
@@ -98,7 +98,7 @@ TEST(TopologyCheck, AnExcludedBranchWithWrongNamesPassesWithItsIndicesCleared) {
 TEST(TopologyCheck, AnUnavailableDictionaryEndsTheReportAfterItsTitle) {
     TzRvnNetworkData network = NetworkBuilder().node(L"1").build();
     TzRvnStringReport report;
-    EXPECT_EQ(CheckTopology(network, std::nullopt, report), 0);
+    EXPECT_EQ(CheckTopology(network, std::nullopt, report, KeepText), 0);
     EXPECT_EQ(report.text(), L"============================================================\nRETE:  "
                              L"Impossibile recuperare il dizionario delle reti\n");
 }
@@ -119,8 +119,8 @@ TEST(IterationLog, PadsAndCutsItsColumns) {
 
 TEST(IterationLog, TitleAndSummary) {
     TzRvnStringReport log;
-    WriteLogTitle(log, L"rete");
-    WriteLogSummary(log, 1e-6, L"N3", 0.0004, L"N1", L"N2");
+    WriteLogTitle(log, L"rete", KeepText);
+    WriteLogSummary(log, 1e-6, L"N3", 0.0004, L"N1", L"N2", KeepText);
     EXPECT_EQ(log.text(), L"================================================\nRETE:  rete\n"
                           L"------------------------------------------------\n"
                           L"    N  Nodo   Errore Q    Npar   Narr   Errore H\n"

@@ -1,6 +1,6 @@
 // The calculation run: check, then the solver, and what the summary of a run learns from it.
 #include "analysis/solver/run_calculation.h"
-#include "analysis/solver/run_messages.h"
+#include "analysis/jobs/run_messages.h"
 #include "network_builder.h"
 
 #include <gtest/gtest.h>
@@ -19,7 +19,7 @@ TEST(RunCalculation, AFailingCheckNeverOpensTheCalculationReport) {
     TzRvnRunOutcome outcome = RunCalculation(network, L"rete", checkReport, [&]() -> TzRvnReportStream* {
         opened = true;
         return nullptr;
-    });
+    }, KeepText);
     EXPECT_EQ(outcome.check, 0);
     EXPECT_EQ(outcome.calc, 0);
     EXPECT_FALSE(opened);
@@ -29,7 +29,7 @@ TEST(RunCalculation, AFailingCheckNeverOpensTheCalculationReport) {
 TEST(RunCalculation, AReportThatCannotBeOpenedLeavesTheRecordsAlone) {
     TzRvnNetworkData network = NetworkBuilder().node(L"1").node(L"2", 0.001).branch(L"1", L"2").tank(L"1", 10).build();
     TzRvnStringReport checkReport;
-    TzRvnRunOutcome outcome = RunCalculation(network, L"rete", checkReport, [] { return nullptr; });
+    TzRvnRunOutcome outcome = RunCalculation(network, L"rete", checkReport, [] { return nullptr; }, KeepText);
     EXPECT_EQ(outcome.check, 1);
     EXPECT_EQ(outcome.calc, 0);
     EXPECT_FALSE(outcome.calcReportOpened);
@@ -41,7 +41,7 @@ TEST(RunCalculation, ReportsIterationsAndExtremeHeads) {
         NetworkBuilder().node(L"1").node(L"2", 0.001).node(L"3", 0.001).branch(L"1", L"2").branch(L"2", L"3").tank(L"1", 10).build();
     TzRvnStringReport checkReport;
     TzRvnStringReport calcReport;
-    TzRvnRunOutcome outcome = RunCalculation(network, L"rete", checkReport, [&] { return &calcReport; });
+    TzRvnRunOutcome outcome = RunCalculation(network, L"rete", checkReport, [&] { return &calcReport; }, KeepText);
     EXPECT_EQ(outcome.calc, 1);
     EXPECT_TRUE(outcome.converged);
     EXPECT_GE(outcome.iterations, 2);
@@ -58,7 +58,7 @@ TEST(RunCalculation, NamesTheNodesNoTankFeedsWhenThePivotFails) {
                                    .tank(L"1", 40).build();
     TzRvnStringReport checkReport;
     TzRvnStringReport calcReport;
-    TzRvnRunOutcome outcome = RunCalculation(network, L"rete", checkReport, [&] { return &calcReport; });
+    TzRvnRunOutcome outcome = RunCalculation(network, L"rete", checkReport, [&] { return &calcReport; }, KeepText);
     EXPECT_EQ(outcome.check, 1);
     EXPECT_EQ(outcome.calc, 0);
     EXPECT_GE(outcome.failedPivot, 2);
@@ -69,7 +69,7 @@ TEST(RunCalculation, AnEmptyNetworkPassesAndConvergesWithNothingToStore) {
     TzRvnNetworkData network = NetworkBuilder().build();
     TzRvnStringReport checkReport;
     TzRvnStringReport calcReport;
-    TzRvnRunOutcome outcome = RunCalculation(network, L"vuota", checkReport, [&] { return &calcReport; });
+    TzRvnRunOutcome outcome = RunCalculation(network, L"vuota", checkReport, [&] { return &calcReport; }, KeepText);
     EXPECT_EQ(outcome.calc, 1);
     EXPECT_TRUE(calcReport.text().ends_with(L"Errore max in H pari a 0.000000 nel ramo -\n"
                                             L"================================================\n"));

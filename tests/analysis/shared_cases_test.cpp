@@ -1,7 +1,7 @@
 // Every shared calculation case through the import, the topology check and the solver: reports
 // byte for byte, results and the imported network within the cases' tolerances.
 #include "json_reader.h"
-#include "analysis/exchange/portavia_reader.h"
+#include "analysis/jobs/network_exchange.h"
 #include "analysis/exchange/results_json.h"
 #include "analysis/solver/run_calculation.h"
 #include "results_compare.h"
@@ -105,7 +105,7 @@ TEST_P(SharedCase, MatchesTheExpectedReportsAndResults) {
 
     TzRvnStringReport checkReport;
     TzRvnStringReport calcReport;
-    TzRvnRunOutcome outcome = RunCalculation(network, name, checkReport, [&] { return &calcReport; });
+    TzRvnRunOutcome outcome = RunCalculation(network, name, checkReport, [&] { return &calcReport; }, KeepText);
 
     EXPECT_EQ(rvnos::toUtf8(checkReport.text()), rvntest::readBytes(expected("rvncheck.tmp")));
     if (fs::exists(expected("rvncalcr.tmp"))) {

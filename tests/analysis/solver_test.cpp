@@ -16,8 +16,8 @@ using rvntest::NetworkBuilder;
 // Checks (which resolves the node indices) and solves; returns the solver's outcome.
 TzRvnSolverOutcome checkAndSolve(TzRvnNetworkData& network, TzRvnStringReport& log) {
     TzRvnStringReport checkReport;
-    EXPECT_EQ(CheckTopology(network, L"rete", checkReport), 1);
-    return SolveNetwork(network, L"rete", log);
+    EXPECT_EQ(CheckTopology(network, L"rete", checkReport, KeepText), 1);
+    return SolveNetwork(network, L"rete", log, KeepText);
 }
 
 // Converged Colebrook-White friction factor of a branch carrying flow q, f = 1/x^2.
@@ -129,11 +129,11 @@ TEST(Solver, AZeroLengthGivesAnInfiniteFrictionSlope) {
 TEST(Solver, RefusesWithoutNameOrWithoutResolvedIndices) {
     TzRvnNetworkData network = NetworkBuilder().node(L"1").node(L"2", 0.002).branch(L"1", L"2").tank(L"1", 40).build();
     TzRvnStringReport noName;
-    EXPECT_EQ(Calculate(network, std::nullopt, noName), 0);
+    EXPECT_EQ(Calculate(network, std::nullopt, noName, KeepText), 0);
     EXPECT_EQ(noName.text(),
               L"================================================\nRETE:  Impossibile recuperare il dizionario delle reti\n");
     TzRvnStringReport unresolved;
-    EXPECT_EQ(Calculate(network, L"rete", unresolved), 0);
+    EXPECT_EQ(Calculate(network, L"rete", unresolved, KeepText), 0);
     EXPECT_EQ(network.nodes()[1].head, NO_RESULT);
 }
 

@@ -1,5 +1,6 @@
 // Values the solver cannot use are refused before it starts, each named with its element and its
 // value; values it can use (a zero length, a zero roughness, an excluded branch's data) are not.
+#include "analysis/jobs/calc_run.h"
 #include "analysis/solver/solver.h"
 #include "analysis/linear_algebra/system_memory.h"
 #include "analysis/topology/topology_check.h"
@@ -29,6 +30,15 @@ TzRvnNetworkData withSettings(void (*change)(TzRvnSettings&)) {
     return network;
 }
 
+// The lines that name the unusable values of network, as the calculation report writes them.
+std::vector<std::wstring> unusableLines(const TzRvnNetworkData& network) {
+    std::vector<std::wstring> lines;
+    for (const TzRvnUnusableValue& value : UnusableValues(network)) {
+        lines.push_back(UnusableValueLine(value, network, KeepText));
+    }
+    return lines;
+}
+
 struct SettingCase {
     const char* what;
     void (*change)(TzRvnSettings&);
@@ -53,7 +63,7 @@ TEST(UnusableValues, EachSettingTheSolverCannotUseIsNamedWithItsValue) {
          L"Tolleranza su Q nan m3/s: deve essere un numero non negativo\n"},
     };
     for (const SettingCase& c : cases) {
-        EXPECT_EQ(UnusableValues(withSettings(c.change)), std::vector<std::wstring>{c.line}) << c.what;
+        EXPECT_EQ(unusableLines(withSettings(c.change)), std::vector<std::wstring>{c.line}) << c.what;
     }
     EXPECT_TRUE(UnusableValues(withSettings([](TzRvnSettings& s) {
                     s.headTolerance = 0.0;
@@ -71,7 +81,7 @@ TEST(UnusableValues, ElementValuesAreNamedInElementOrder) {
                                    .branch(L"B", L"A", 0.0, 0.1, 0.0)
                                    .tank(L"A", kNaN)
                                    .build();
-    EXPECT_EQ(UnusableValues(network), (std::vector<std::wstring>{
+    EXPECT_EQ(unusableLines(network), (std::vector<std::wstring>{
                                            L"Nodo A: portata nan m3/s: deve essere un numero\n",
                                            L"Nodo B: quota inf m: deve essere un numero\n",
                                            L"Ramo 1 (A-B): lunghezza -1 m: deve essere un numero non negativo\n",
@@ -94,27 +104,35 @@ TEST(UnusableValues, AnExcludedBranchIsNotLookedAt) {
 }
 
 TEST(UnusableValues, TheTextListsTheFirstTwentyAndCountsTheRest) {
-    std::vector<std::wstring> lines;
-    for (int i = 1; i <= 23; ++i) lines.push_back(L"riga " + std::to_wstring(i) + L"\n");
-    const std::wstring text = UnusableValuesText(lines);
-    EXPECT_TRUE(text.starts_with(L"Impossibile avviare il calcolo: valori non utilizzabili\nriga 1\n"));
-    EXPECT_NE(text.find(L"riga 20\n... e altri 3 valori non utilizzabili\n"), std::wstring::npos);
-    EXPECT_EQ(text.find(L"riga 21"), std::wstring::npos);
-    EXPECT_EQ(UnusableValuesText({L"riga\n"}), L"Impossibile avviare il calcolo: valori non utilizzabili\nriga\n");
+    NetworkBuilder builder;
+    for (int i = 1; i <= 23; ++i) builder.node(std::to_wstring(i), kNaN);
+    const TzRvnNetworkData network = builder.build();
+    const std::vector<TzRvnUnusableValue> values = UnusableValues(network);
+    ASSERT_EQ(values.size(), 23u);
+    const std::wstring text = UnusableValuesText(values, network, KeepText);
+    EXPECT_TRUE(text.starts_with(L"Impossibile avviare il calcolo: valori non utilizzabili\n"
+                                 L"Nodo 1: portata nan m3/s: deve essere un numero\n"));
+    EXPECT_NE(text.find(L"Nodo 20: portata nan m3/s: deve essere un numero\n... e altri 3 valori non utilizzabili\n"),
+              std::wstring::npos);
+    EXPECT_EQ(text.find(L"Nodo 21"), std::wstring::npos);
+    EXPECT_EQ(UnusableValuesText({values[0]}, network, KeepText),
+              L"Impossibile avviare il calcolo: valori non utilizzabili\n"
+              L"Nodo 1: portata nan m3/s: deve essere un numero\n");
 }
 
 TEST(UnusableValues, TheSolverRefusesBeforeItsFirstIterationAndChangesNoRecord) {
     TzRvnNetworkData network = twoNodes();
     network.edges()[0].diameter = -0.1;
     TzRvnStringReport check;
-    ASSERT_EQ(CheckTopology(network, std::wstring(L"rete"), check), 1);
+    ASSERT_EQ(CheckTopology(network, std::wstring(L"rete"), check, KeepText), 1);
     TzRvnStringReport log;
-    const TzRvnSolverOutcome outcome = SolveNetwork(network, std::wstring(L"rete"), log);
+    const TzRvnSolverOutcome outcome = SolveNetwork(network, std::wstring(L"rete"), log, KeepText);
     EXPECT_EQ(outcome.result, 0);
+    EXPECT_EQ(outcome.status, TzRvnSolverStatus::unusableValues);
     EXPECT_EQ(outcome.iterations, 0);
     const std::wstring refusal = L"Impossibile avviare il calcolo: valori non utilizzabili\n"
                                  L"Ramo 1 (1-2): diametro -0.1 m: deve essere un numero positivo\n";
-    EXPECT_EQ(outcome.refusal, refusal);
+    EXPECT_EQ(SolverRefusalText(outcome, network, KeepText), refusal);
     EXPECT_TRUE(log.text().ends_with(L"------------------------------------------------\n" + refusal)) << log.text();
     EXPECT_EQ(network.nodes()[1].head, NO_RESULT);
     EXPECT_EQ(network.edges()[0].flow, NO_RESULT);
@@ -126,10 +144,13 @@ TEST(SystemMemory, AFullMatrixThatCannotFitIsRefusedWithItsSize) {
     EXPECT_EQ(SystemMatrixBytes(1000, TzRvnFactorisation::dense), 1000ULL * 1000 * 8 + 1000 * sizeof(double*));
     EXPECT_EQ(SystemMatrixBytes(1000000, TzRvnFactorisation::exact), 0U);
     EXPECT_EQ(SystemMatrixBytes(1000000, TzRvnFactorisation::ordered), 0U);
-    EXPECT_EQ(SystemMemoryRefusal(1000000, TzRvnFactorisation::dense, kGibibyte),
+    TzRvnSolverOutcome tooLarge;
+    tooLarge.status = TzRvnSolverStatus::systemTooLarge;
+    tooLarge.systemBytes = SystemMatrixBytes(1000000, TzRvnFactorisation::dense);
+    tooLarge.availableBytes = kGibibyte;
+    EXPECT_EQ(SolverRefusalText(tooLarge, TzRvnNetworkData(), KeepText),
               L"Impossibile allocare la matrice del sistema: servono 7629402 MiB, ne sono disponibili 1024\n");
-    EXPECT_TRUE(SystemMemoryRefusal(10000, TzRvnFactorisation::dense, kGibibyte).empty());
-    EXPECT_TRUE(SystemMemoryRefusal(1000000, TzRvnFactorisation::ordered, 0).empty());
+    EXPECT_LE(SystemMatrixBytes(10000, TzRvnFactorisation::dense), kGibibyte);
     EXPECT_GT(AvailableMemoryBytes(), 0U);
 }
 
@@ -147,12 +168,15 @@ TEST(SystemMemory, TheDenseSolverOfAHugeNetworkRefusesInsteadOfAborting) {
     }
     network.tanks().push_back(twoNodes().tanks()[0]);
     TzRvnStringReport check;
-    ASSERT_EQ(CheckTopology(network, std::wstring(L"grande"), check), 1);
+    ASSERT_EQ(CheckTopology(network, std::wstring(L"grande"), check, KeepText), 1);
     TzRvnStringReport log;
-    const TzRvnSolverOutcome outcome = SolveNetwork(network, std::wstring(L"grande"), log, TzRvnFactorisation::dense);
+    TzRvnSolverChoice dense(TzRvnFactorisation::dense);
+    dense.availableMemoryBytes = AvailableMemoryBytes();
+    const TzRvnSolverOutcome outcome = SolveNetwork(network, std::wstring(L"grande"), log, KeepText, dense);
     EXPECT_EQ(outcome.result, 0);
-    EXPECT_TRUE(outcome.refusal.starts_with(L"Impossibile allocare la matrice del sistema: servono 305177 MiB"))
-        << outcome.refusal;
+    const std::wstring refusal = SolverRefusalText(outcome, network, KeepText);
+    EXPECT_TRUE(refusal.starts_with(L"Impossibile allocare la matrice del sistema: servono 305177 MiB")) << refusal;
+    EXPECT_TRUE(log.text().ends_with(refusal));
 }
 
 }  // namespace

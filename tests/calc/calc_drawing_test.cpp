@@ -1,12 +1,12 @@
 // "rivanta calc DRAWING --network NAME": a network of a saved drawing calculated by the built host
 // program, its reports where asked, and the drawing written back with --save only.
-#include "analysis/exchange/portavia_reader.h"
+#include "analysis/jobs/network_exchange.h"
 #include "calc_program.h"
 #include "dbdict.h"
 #include "drawing_file.h"
 #include "dwg_file_filer.h"
-#include "network/network_class.h"
-#include "network/network_dictionary.h"
+#include "netobj/network_class.h"
+#include "netobj/network_dictionary.h"
 #include "open_object_guard.h"
 #include "proxy_object.h"
 #include "results_compare.h"

@@ -1,6 +1,6 @@
 // A network file's reader is chosen by what the file holds where its bytes tell it: a drawing, a
 // DXF file or an EPANET text under any name, a Portavia file otherwise.
-#include "analysis/exchange/network_file_kind.h"
+#include "analysis/jobs/network_file_kind.h"
 #include "calc_program.h"
 #include "test_files.h"
 

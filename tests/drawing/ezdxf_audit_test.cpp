@@ -7,8 +7,8 @@
 
 #include "drawing_samples.h"
 #include "dxf_file.h"
-#include "network/network_class.h"
-#include "network/network_dictionary.h"
+#include "netobj/network_class.h"
+#include "netobj/network_dictionary.h"
 #include "open_object_guard.h"
 #include "run_command.h"
 #include "test_files.h"

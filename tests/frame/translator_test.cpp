@@ -1,6 +1,7 @@
 #include "afx_menu.h"
 #include "analysis/jobs/calc_import.h"
 #include "analysis/jobs/calc_options.h"
+#include "analysis/jobs/calc_run.h"
 #include "afx_wnd.h"
 #include "frame/translation.h"
 #include "frame/translator_loader.h"
@@ -143,6 +144,20 @@ TEST_F(Translator, TheJobsTextsAreTranslatedAndNeverShareALineWithThePlugInsText
     EXPECT_NE(CalcUsageText().find(L"\n[Exit status: 0 calculated;"), std::wstring::npos) << CalcUsageText();
     EXPECT_EQ(ParseCalcOptions({"a.ptv", "--solver", "fast"}).error,
               L"[--solver takes dense, exact or ordered, not \"fast\"]");
+}
+
+// The plug-in hands its translation to the core, whose reports are written in the user's language.
+TEST_F(Translator, TheCoresReportsOfAPlugInRunPassThroughTheTranslator) {
+    plugin.installTranslator("complete");
+    ASSERT_TRUE(LoadTranslator(L"Rivanta.arx"));
+    TzRvnNetwork loose;
+    TzRvnStringReport check;
+    EXPECT_EQ(0, CheckNetworkTopology(loose, check));
+    EXPECT_TRUE(check.text().starts_with(L"[====")) << check.text();
+    EXPECT_TRUE(check.text().ends_with(L"[Impossibile recuperare il dizionario delle reti\n]")) << check.text();
+    TzRvnStringReport log;
+    EXPECT_EQ(TzRvnSolverStatus::noNetworkName, CalculateNetwork(loose, log).status);
+    EXPECT_TRUE(log.text().ends_with(L"[Impossibile recuperare il dizionario delle reti\n]")) << log.text();
 }
 
 // A dialog with two controls, as a dialog's initialisation sees it.

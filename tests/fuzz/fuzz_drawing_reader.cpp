@@ -8,7 +8,7 @@
 #include "drawing_reader.h"
 #include "drawing_writer.h"
 #include "dwg_bytes.h"
-#include "network/network_class.h"
+#include "netobj/network_class.h"
 
 namespace {
 

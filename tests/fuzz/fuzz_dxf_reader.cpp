@@ -6,7 +6,7 @@
 
 #include "dxf_drawing_reader.h"
 #include "dxf_drawing_writer.h"
-#include "network/network_class.h"
+#include "netobj/network_class.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const bool registered = (RegisterNetworkClass(), true);

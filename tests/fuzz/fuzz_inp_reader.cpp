@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "analysis/exchange/inp_reader.h"
+#include "analysis/jobs/network_exchange.h"
 #include "analysis/exchange/inp_writer.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -16,8 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     std::string text;
-    std::wstring reason;
-    if (!InpFileText(network, L"fuzz", text, reason)) return 0;
+    if (InpFileText(network, L"fuzz", text)) return 0;
     TzRvnNetworkData again;
     if (ReadInpText(text, L"again.inp", {}, again).status != TzRvnImportStatus::imported) __builtin_trap();
     if (again.numNodes() != network.numNodes() || again.numEdges() != network.numEdges() ||

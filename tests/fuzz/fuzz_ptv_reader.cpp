@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "analysis/exchange/portavia_reader.h"
+#include "analysis/jobs/network_exchange.h"
 #include "analysis/solver/run_calculation.h"
 
 namespace {
@@ -35,6 +35,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!worthCalculating(network)) return 0;
     TzRvnStringReport checkReport;
     TzRvnStringReport calcReport;
-    RunCalculation(network, std::nullopt, checkReport, [&calcReport] { return &calcReport; });
+    RunCalculation(network, std::nullopt, checkReport, [&calcReport] { return &calcReport; }, KeepText);
     return 0;
 }

@@ -1,6 +1,6 @@
 // Export of a network as an EPANET input file: read back it gives the same network; what an
 // input file cannot hold is refused; numbers keep their decimal point under any locale.
-#include "analysis/exchange/inp_reader.h"
+#include "analysis/jobs/network_exchange.h"
 #include "analysis/exchange/inp_writer.h"
 #include "test_files.h"
 #include "text_codec.h"
@@ -128,8 +128,8 @@ TzRvnNetworkData readBack(const std::string& text) {
 
 std::string exported(const TzRvnNetworkData& network) {
     std::string text;
-    std::wstring reason;
-    EXPECT_TRUE(InpFileText(network, L"Rete di prova", text, reason)) << rvnos::toUtf8(reason);
+    const std::optional<TzRvnInpExportRefusal> refusal = InpFileText(network, L"Rete di prova", text);
+    EXPECT_FALSE(refusal.has_value()) << rvnos::toUtf8(InpExportReason(*refusal));
     return text;
 }
 

@@ -1,5 +1,5 @@
 // Import of EPANET input files: what every section and option gives the network, in SI units.
-#include "analysis/exchange/inp_reader.h"
+#include "analysis/jobs/network_exchange.h"
 #include "analysis/exchange/inp_units.h"
 #include "network/settings_file.h"
 #include "test_files.h"

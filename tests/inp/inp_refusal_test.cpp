@@ -1,7 +1,6 @@
 // What a network cannot hold is refused, never dropped: every refusal names the file, the section
 // and the line, and leaves the network as it was.
-#include "analysis/exchange/inp_file_kind.h"
-#include "analysis/exchange/inp_reader.h"
+#include "analysis/jobs/network_exchange.h"
 #include "text_codec.h"
 
 #include <gtest/gtest.h>

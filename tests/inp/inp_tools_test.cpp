@@ -2,11 +2,11 @@
 // results as the same network given as a Portavia file, and "rivanta inpout" exports a network
 // of a saved drawing that reads back the same.
 #include "../calc/calc_program.h"
-#include "analysis/exchange/inp_reader.h"
+#include "analysis/jobs/network_exchange.h"
 #include "drawing_file.h"
 #include "frame/command_line_tool.h"
-#include "network/network_class.h"
-#include "network/network_dictionary.h"
+#include "netobj/network_class.h"
+#include "netobj/network_dictionary.h"
 #include "open_object_guard.h"
 #include "results_compare.h"
 #include "test_files.h"

@@ -3,9 +3,9 @@
 #pragma once
 
 #include "dbdict.h"
-#include "network/network_class.h"
-#include "network/network_dictionary.h"
-#include "network/network_object.h"
+#include "netobj/network_class.h"
+#include "netobj/network_dictionary.h"
+#include "netobj/network_object.h"
 #include "open_object_guard.h"
 #include "sample_network.h"
 

@@ -2,8 +2,9 @@
 // reading back (round trips, versions, damaged sequences) and its DXF groups.
 #include "dwg_memory_filer.h"
 #include "dxf_memory_filer.h"
+#include "host/entity_ids.h"
 #include "netobj_support.h"
-#include "network/network_filing.h"
+#include "netobj/network_filing.h"
 #include "text_codec.h"
 
 #include <sstream>
@@ -128,7 +129,7 @@ TEST(NetworkDwgFiling, WritesTheItemSequenceOfNodesBranchesTanksNotesAndEmptyNam
 TEST(NetworkDwgFiling, ReadsBackNamesDataNotesAndResultsButNoDerivedIndices) {
     AcDbDatabase db;
     TzRvnNetworkData original = sampleNetwork();
-    original.nodes()[0].entityId = db.clayer();
+    original.nodes()[0].entityId = EntityIdOf(db.clayer());
     const TzRvnNetwork network(original);
     MemoryDwgFiler filer = filed(network);
     TzRvnNetwork reread;

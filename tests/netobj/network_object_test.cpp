@@ -1,5 +1,6 @@
 // The network object: its operations under the host's open discipline, and the topology check and
-// calculation that read the network's name from its dictionary.
+// calculation of its record that read the network's name from its dictionary.
+#include "analysis/jobs/calc_run.h"
 #include "analysis/solver/analysis_texts.h"
 #include "netobj_support.h"
 
@@ -50,7 +51,7 @@ TEST_F(NetworkInDrawing, TheTopologyCheckNamesTheNetworkByItsDictionaryKey) {
     const AcDbObjectId id = add(L"Acquedotto", sampleNetwork());
     TzRvnOpenObject<TzRvnNetwork> network(id, AcDb::kForRead);
     TzRvnStringReport report;
-    EXPECT_EQ(0, network->CheckTopology(report));
+    EXPECT_EQ(0, CheckNetworkTopology(*network, report));
     EXPECT_EQ(0, report.text().find(std::wstring(rvntext::kCheckTitle) + L"Acquedotto" +
                                     std::wstring(rvntext::kCheckRule)));
     EXPECT_NE(std::wstring::npos, report.text().find(L"Il nodo  e' isolato\n"));
@@ -62,10 +63,10 @@ TEST_F(NetworkInDrawing, TheTopologyCheckNamesTheNetworkByItsDictionaryKey) {
 TEST_F(NetworkInDrawing, WithoutItsDictionaryTheCheckAndTheCalculationStopAfterTheTitle) {
     TzRvnNetwork loose(sampleNetwork());
     TzRvnStringReport check;
-    EXPECT_EQ(0, loose.CheckTopology(check));
+    EXPECT_EQ(0, CheckNetworkTopology(loose, check));
     EXPECT_EQ(std::wstring(rvntext::kCheckTitle) + std::wstring(rvntext::kNoNetworkDictionary), check.text());
     TzRvnStringReport log;
-    EXPECT_EQ(0, loose.Calculate(log));
+    EXPECT_EQ(0, CalculateNetwork(loose, log).result);
     EXPECT_EQ(std::wstring(rvntext::kLogTitle) + std::wstring(rvntext::kNoNetworkDictionary), log.text());
 
     const AcDbObjectId id = add(L"Rete", sampleNetwork());
@@ -73,7 +74,7 @@ TEST_F(NetworkInDrawing, WithoutItsDictionaryTheCheckAndTheCalculationStopAfterT
     TzRvnOpenObject<AcDbDictionary> ownerHeld(network->ownerId(), AcDb::kForWrite);
     ASSERT_TRUE(ownerHeld.isOpen());
     TzRvnStringReport blocked;
-    EXPECT_EQ(0, network->CheckTopology(blocked));
+    EXPECT_EQ(0, CheckNetworkTopology(*network, blocked));
     EXPECT_EQ(std::wstring(rvntext::kCheckTitle) + std::wstring(rvntext::kNoNetworkDictionary), blocked.text());
 }
 
@@ -103,15 +104,15 @@ TEST_F(NetworkInDrawing, TheCalculationNeedsAWriteOpenAndStoresItsResults) {
     {
         TzRvnOpenObject<TzRvnNetwork> reader(id, AcDb::kForRead);
         TzRvnStringReport check, log;
-        EXPECT_EQ(1, reader->CheckTopology(check));
-        EXPECT_EQ(0, reader->Calculate(log));
+        EXPECT_EQ(1, CheckNetworkTopology(*reader, check));
+        EXPECT_EQ(TzRvnSolverStatus::notRun, CalculateNetwork(*reader, log).status);
         EXPECT_TRUE(log.text().empty());
     }
     TzRvnOpenObject<TzRvnNetwork> network(id, AcDb::kForWrite);
     TzRvnStringReport check, log;
-    ASSERT_EQ(1, network->CheckTopology(check));
-    TzRvnSolverOutcome outcome;
-    ASSERT_EQ(1, network->Calculate(log, &outcome));
+    ASSERT_EQ(1, CheckNetworkTopology(*network, check));
+    const TzRvnSolverOutcome outcome = CalculateNetwork(*network, log);
+    ASSERT_EQ(1, outcome.result);
     EXPECT_TRUE(outcome.converged);
     EXPECT_GT(outcome.iterations, 1);
     EXPECT_EQ(0, log.text().find(std::wstring(rvntext::kLogTitle) + L"Due\n"));

@@ -1,6 +1,6 @@
 // The sorted lookup arrays by node name and by insertion point.
 #include "network/name_index.h"
-#include "network/position_index.h"
+#include "schema/position_index.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,5 @@
 // The materials archive: two lines per material, read and written.
+#include "host/output_files.h"
 #include "network/materials.h"
 #include "test_files.h"
 

@@ -1,4 +1,5 @@
 // The settings file: exact format, reading rules, display-unit accessors.
+#include "host/output_files.h"
 #include "network/settings_file.h"
 #include "network/settings_units.h"
 #include "test_files.h"

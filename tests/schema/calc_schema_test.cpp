@@ -4,7 +4,7 @@
 
 #include "../calc/calc_program.h"
 #include "drawing_file.h"
-#include "network/network_dictionary.h"
+#include "netobj/network_dictionary.h"
 #include "schema/collect_schema.h"
 #include "test_files.h"
 

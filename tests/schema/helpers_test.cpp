@@ -4,7 +4,7 @@
 
 #include "frame/doc_state.h"
 #include "input_queue.h"
-#include "network/network_dictionary.h"
+#include "netobj/network_dictionary.h"
 #include "schema/branch_data.h"
 #include "schema/collect_schema.h"
 #include "schema/current_settings.h"

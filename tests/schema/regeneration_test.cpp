@@ -5,10 +5,13 @@
 #include "analysis/jobs/calc_schema.h"
 #include "db3dpl.h"
 #include "drawing_file.h"
-#include "network/network_dictionary.h"
+#include "host/entity_ids.h"
+#include "netobj/network_dictionary.h"
 #include "schema/node_elevation.h"
 #include "schema/open_attribute.h"
 #include "schema/polyline_vertices.h"
+#include "schema/schema_reader.h"
+#include "schema/schema_writer.h"
 #include "sample_network.h"
 #include "test_files.h"
 
@@ -29,7 +32,7 @@ protected:
 
     bool read(AcDbObjectId network) {
         TzRvnOpenObject<TzRvnNetwork> opened(network, AcDb::kForWrite);
-        return opened.isOpen() && opened->ReadNetworkFromSchema(&db_, modelSpace(), kLayer);
+        return opened.isOpen() && ReadNetworkFromSchema(*opened, &db_, modelSpace(), kLayer);
     }
 
     TzRvnNetworkData data(AcDbObjectId network) {
@@ -46,7 +49,7 @@ protected:
             EXPECT_EQ(Acad::eOk, opened->setData(records));
         }
         TzRvnOpenObject<TzRvnNetwork> opened(network, AcDb::kForRead);
-        return opened->WriteSchemaFromNetwork();
+        return WriteSchemaFromNetwork(*opened);
     }
 
     std::vector<AcGePoint3d> vertices(AcDbObjectId branch) {
@@ -95,14 +98,14 @@ TEST_F(Regeneration, NodesBranchesAndTanksAreReadInModelSpaceOrder) {
     ASSERT_TRUE(read(network)) << rvnos::toUtf8(shown());
     const TzRvnNetworkData held = data(network);
     ASSERT_EQ(2, held.numNodes());
-    EXPECT_EQ(n1, held.nodes()[0].entityId);
+    EXPECT_EQ(n1, ObjectIdOf(held.nodes()[0].entityId));
     EXPECT_EQ(L"N1", held.nodes()[0].name.str());
     EXPECT_DOUBLE_EQ(0.002, held.nodes()[0].demand);
     EXPECT_DOUBLE_EQ(10.0, held.nodes()[0].elevation);
     EXPECT_EQ(L"Piazza", held.nodes()[0].note.text());
     EXPECT_FALSE(held.nodes()[1].note.has());
     ASSERT_EQ(2, held.numEdges());
-    EXPECT_EQ(pipe, held.edges()[0].entityId);
+    EXPECT_EQ(pipe, ObjectIdOf(held.edges()[0].entityId));
     EXPECT_EQ(L"N1", held.edges()[0].startNode.str());
     EXPECT_EQ(L"N2", held.edges()[0].endNode.str());
     EXPECT_EQ(120.5, held.edges()[0].length);

@@ -10,7 +10,7 @@
 #include "dbsymtb.h"
 #include "host/open_object.h"
 #include "lisp_symbols.h"
-#include "network/network_class.h"
+#include "netobj/network_class.h"
 #include "open_object_guard.h"
 #include "schema/model_space.h"
 #include "schema/real_text.h"

@@ -2,7 +2,7 @@
 // reports and results bit for bit on random networks and on the shared cases; the reordered one
 // agrees with them to 1e-9 relative.
 #include "analysis/linear_algebra/dense_system.h"
-#include "analysis/exchange/portavia_reader.h"
+#include "analysis/jobs/network_exchange.h"
 #include "analysis/solver/run_calculation.h"
 #include "analysis/solver/solver.h"
 #include "analysis/linear_algebra/envelope_system.h"
@@ -32,7 +32,7 @@ struct SolvedRun {
 SolvedRun solve(TzRvnNetworkData network, TzRvnFactorisation factorisation) {
     TzRvnStringReport report;
     SolvedRun run;
-    run.outcome = SolveNetwork(network, std::wstring(L"R"), report, factorisation);
+    run.outcome = SolveNetwork(network, std::wstring(L"R"), report, KeepText, factorisation);
     run.network = std::move(network);
     run.report = report.text();
     return run;
@@ -170,7 +170,7 @@ TEST(FactorisationChoice, TheFactorsSizeIsToldBeforeTheFirstStep) {
         told = entries;
         logSoFar = report.text();
     };
-    const TzRvnSolverOutcome outcome = SolveNetwork(network, std::wstring(L"R"), report, choice);
+    const TzRvnSolverOutcome outcome = SolveNetwork(network, std::wstring(L"R"), report, KeepText, choice);
     EXPECT_EQ(told, outcome.factorEntries);
     EXPECT_GE(told, 20);
     EXPECT_EQ(std::wstring::npos, logSoFar.find(L"\n    1  ")) << "an iteration line came first";
@@ -250,7 +250,7 @@ TEST(FactorisationChoice, ExactGivesTheDenseBitsOnTheSharedCases) {
             TzRvnStringReport checkReport;
             TzRvnStringReport calcReport;
             const TzRvnRunOutcome outcome = RunCalculation(network, std::wstring(L"R"), checkReport,
-                                                           [&] { return &calcReport; }, kinds[r]);
+                                                           [&] { return &calcReport; }, KeepText, kinds[r]);
             runs[r].network = std::move(network);
             runs[r].outcome.result = outcome.calc;
             runs[r].outcome.iterations = outcome.iterations;

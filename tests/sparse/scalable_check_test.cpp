@@ -4,7 +4,7 @@
 #include "analysis/solver/text_format.h"
 #include "analysis/topology/topology_check.h"
 #include "network/name_index.h"
-#include "network/position_index.h"
+#include "schema/position_index.h"
 #include "text_codec.h"
 
 #include <gtest/gtest.h>
@@ -65,7 +65,7 @@ TEST(ScalableCheck, RepeatedPairsAsIfEveryPairWereCompared) {
     for (int trial = 0; trial < 300; ++trial) {
         TzRvnNetworkData network = randomNetwork(random);
         TzRvnStringReport report;
-        CheckTopology(network, std::wstring(L"R"), report);
+        CheckTopology(network, std::wstring(L"R"), report, KeepText);
         const std::wstring expected = repeatedPairsByEveryPair(network);
         ASSERT_EQ(repeatedPairsSection(report.text()), expected) << "trial " << trial;
         withPairs += expected != rvntext::kNone;

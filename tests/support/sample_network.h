@@ -6,7 +6,7 @@
 #include <string>
 
 #include "dwg_memory_filer.h"
-#include "network/network_object.h"
+#include "netobj/network_object.h"
 
 namespace rvntest {
 

@@ -2,7 +2,7 @@
 
 #include "analysis/exchange/inp_numbers.h"
 #include "analysis/exchange/inp_texts.h"
-#include "text_codec.h"
+#include "network/unicode_text.h"
 
 #include <algorithm>
 #include <array>
@@ -24,7 +24,7 @@ bool sameWord(std::string_view token, std::string_view upperWord) {
 
 // Puts the token into name, widened byte by byte when it is ASCII; false when it does not fit.
 bool assignName(TzRvnName& name, std::string_view token) {
-    if (!IsAsciiText(token)) return name.assign(rvnos::fromUtf8(token));
+    if (!IsAsciiText(token)) return name.assign(rvnutf::fromUtf8(token));
     if (token.size() > TzRvnName::kMaxUnits) return false;
     std::array<wchar_t, TzRvnName::kMaxUnits> wide{};
     std::copy(token.begin(), token.end(), wide.begin());
@@ -42,7 +42,7 @@ struct TzRvnInpElements::LineContext {
     std::span<const std::string_view> tokens() const { return cut; }
 
     TzRvnInpRefusal refuse(std::wstring_view reason, std::string_view argument = {}) const {
-        return InpRefusal(section, line.number, reason, rvnos::fromUtf8(argument));
+        return InpRefusal(section, line.number, reason, rvnutf::fromUtf8(argument));
     }
 
     // Refused unless the line has between least and most tokens.
@@ -63,7 +63,7 @@ struct TzRvnInpElements::LineContext {
         return std::nullopt;
     }
 
-    TzRvnNote note() const { return line.comment.empty() ? TzRvnNote() : TzRvnNote(rvnos::fromUtf8(line.comment)); }
+    TzRvnNote note() const { return line.comment.empty() ? TzRvnNote() : TzRvnNote(rvnutf::fromUtf8(line.comment)); }
 };
 
 void TzRvnInpElements::reserve(std::size_t nodes, std::size_t pipes) {

@@ -1,11 +1,6 @@
 #include "analysis/exchange/inp_file_kind.h"
 
-#include "analysis/exchange/inp_texts.h"
-#include "analysis/solver/text_format.h"
-#include "frame/translation.h"
-
 #include <algorithm>
-#include <cstdio>
 
 namespace {
 
@@ -27,15 +22,13 @@ bool utf16(std::string_view bytes) {
 
 }  // namespace
 
-std::optional<std::wstring> InpFileKindRefusal(std::string_view bytes) {
+std::optional<TzRvnInpFileRefusal> InpFileKindRefusal(std::string_view bytes) {
     std::string_view text = bytes;
     if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
-    if (std::all_of(text.begin(), text.end(), blank)) return TranslateText(rvntext::kInpEmptyFile);
-    if (utf16(bytes)) return TranslateText(rvntext::kInpUtf16File);
+    if (std::all_of(text.begin(), text.end(), blank)) return TzRvnInpFileRefusal{TzRvnInpFileProblem::empty};
+    if (utf16(bytes)) return TzRvnInpFileRefusal{TzRvnInpFileProblem::utf16};
     const auto found = std::find_if(text.begin(), text.end(), [](char c) { return control(static_cast<unsigned char>(c)); });
     if (found == text.end()) return std::nullopt;
-    char code[8];
-    std::snprintf(code, sizeof code, "0x%02X", static_cast<unsigned char>(*found));
-    const std::wstring byte(code, code + std::char_traits<char>::length(code));
-    return FormatTranslated(rvntext::kInpNotTextFile, {std::wstring_view(byte), static_cast<int>(found - bytes.begin())});
+    return TzRvnInpFileRefusal{TzRvnInpFileProblem::notText, static_cast<unsigned char>(*found),
+                               static_cast<int>(found - bytes.begin())};
 }

@@ -3,9 +3,19 @@
 #pragma once
 
 #include <optional>
-#include <string>
 #include <string_view>
 
-// Why bytes cannot be an input file (empty, UTF-16 text, not text at all), as a translated reason;
-// nothing when they can.
-std::optional<std::wstring> InpFileKindRefusal(std::string_view bytes);
+enum class TzRvnInpFileProblem {
+    empty,    // nothing but blanks
+    utf16,    // UTF-16 text
+    notText,  // a byte that no text line holds (byte, at position)
+};
+
+struct TzRvnInpFileRefusal {
+    TzRvnInpFileProblem problem = TzRvnInpFileProblem::empty;
+    unsigned char byte = 0;  // notText: the first control byte
+    int position = 0;        // notText: its position in the file
+};
+
+// Why bytes cannot be an input file; nothing when they can.
+std::optional<TzRvnInpFileRefusal> InpFileKindRefusal(std::string_view bytes);

@@ -1,6 +1,6 @@
 #include "analysis/exchange/inp_lines.h"
 
-#include "text_codec.h"
+#include "network/unicode_text.h"
 
 #include <algorithm>
 #include <cwctype>
@@ -41,7 +41,7 @@ std::size_t scanTokens(std::string_view text, OnToken onToken) {
 }
 
 std::wstring upperCase(std::string_view utf8) {
-    std::wstring upper = rvnos::fromUtf8(utf8);
+    std::wstring upper = rvnutf::fromUtf8(utf8);
     for (wchar_t& ch : upper) ch = static_cast<wchar_t>(std::towupper(static_cast<wint_t>(ch)));
     return upper;
 }

@@ -1,7 +1,7 @@
 #include "analysis/exchange/inp_name_table.h"
 
 #include "analysis/exchange/inp_lines.h"
-#include "text_codec.h"
+#include "network/unicode_text.h"
 
 #include <algorithm>
 #include <bit>
@@ -16,7 +16,7 @@ constexpr std::size_t kLeastSlots = 16;
 // The spelling of name's wide text, when it differs from name: malformed bytes read as U+FFFD.
 std::optional<std::string> respelling(std::string_view name) {
     if (IsAsciiText(name)) return std::nullopt;
-    std::string spelled = rvnos::toUtf8(rvnos::fromUtf8(name));
+    std::string spelled = rvnutf::toUtf8(rvnutf::fromUtf8(name));
     if (spelled == name) return std::nullopt;
     return spelled;
 }

@@ -3,7 +3,7 @@
 #include "analysis/exchange/inp_numbers.h"
 #include "analysis/exchange/inp_settings.h"
 #include "analysis/exchange/inp_texts.h"
-#include "text_codec.h"
+#include "network/unicode_text.h"
 
 #include <algorithm>
 #include <array>
@@ -42,7 +42,7 @@ public:
 
     std::optional<TzRvnInpRefusal> read(const TzRvnInpLine& line) {
         line_ = &line;
-        if (line.data.empty()) return readSettingComment(rvnos::fromUtf8(line.comment));
+        if (line.data.empty()) return readSettingComment(rvnutf::fromUtf8(line.comment));
         CutInpTokens(line, tokens_);
         const std::wstring key = token(0);
         if (matches(key, L"UNIT")) return readUnits();
@@ -68,7 +68,7 @@ private:
     }
 
     // The token at index of the line as wide text.
-    std::wstring token(std::size_t index) const { return rvnos::fromUtf8(tokens_[index]); }
+    std::wstring token(std::size_t index) const { return rvnutf::fromUtf8(tokens_[index]); }
 
     // The token at index, or a refusal when the line is too short.
     std::optional<TzRvnInpRefusal> need(std::size_t index) const {

@@ -1,13 +1,9 @@
 #include "analysis/exchange/inp_reader.h"
 
 #include "analysis/exchange/inp_elements.h"
-#include "analysis/exchange/inp_file_kind.h"
 #include "analysis/exchange/inp_lines.h"
 #include "analysis/exchange/inp_options.h"
 #include "analysis/exchange/inp_texts.h"
-#include "analysis/solver/text_format.h"
-#include "network/file_handle.h"
-#include "text_codec.h"
 
 #include <algorithm>
 #include <array>
@@ -119,44 +115,28 @@ void applyOptions(const TzRvnInpOptions& options, double totalDemand, TzRvnSetti
                                                       : options.accuracy * std::max(totalDemand, kAccuracyLeastFlow);
 }
 
-TzRvnImportResult refused(std::wstring_view fileName, const TzRvnInpRefusal& refusal) {
-    return {TzRvnImportStatus::refused,
-            FormatTranslated(rvntext::kInpRefused,
-                             {fileName, std::wstring_view(rvnos::escapeControlCharacters(refusal.section)), refusal.line,
-                              std::wstring_view(rvnos::escapeControlCharacters(refusal.reason))})};
-}
+TzRvnInpRead refused(TzRvnInpRefusal refusal) { return {TzRvnInpStatus::refused, std::nullopt, std::move(refusal)}; }
 
 }  // namespace
 
-TzRvnImportResult ReadInpText(std::string_view utf8, std::wstring_view fileName, const TzRvnSettings& installed,
-                              TzRvnNetworkData& network) {
-    if (const std::optional<std::wstring> kind = InpFileKindRefusal(utf8)) {
-        return {TzRvnImportStatus::refused,
-                FormatTranslated(rvntext::kInpNotAnInputFile, {fileName, std::wstring_view(*kind)})};
+TzRvnInpRead ParseInpText(std::string_view utf8, const TzRvnSettings& installed, TzRvnNetworkData& network) {
+    if (std::optional<TzRvnInpFileRefusal> kind = InpFileKindRefusal(utf8)) {
+        return {TzRvnInpStatus::notInputFile, kind, std::nullopt};
     }
     TzRvnInpText text = SplitInpSections(utf8);
     std::vector<TzRvnInpSection>& sections = text.sections;
-    if (auto refusal = checkSections(sections)) return refused(fileName, *refusal);
+    if (auto refusal = checkSections(sections)) return refused(std::move(*refusal));
     TzRvnInpOptions options;
     TzRvnSettings settings = installed;
-    if (auto refusal = ReadInpOptions(sections, options, settings)) return refused(fileName, *refusal);
+    if (auto refusal = ReadInpOptions(sections, options, settings)) return refused(std::move(*refusal));
     TzRvnInpElements elements(options);
-    if (auto refusal = readElements(sections, elements)) return refused(fileName, *refusal);
+    if (auto refusal = readElements(sections, elements)) return refused(std::move(*refusal));
     applyOptions(options, elements.totalDemand(), settings);
     TzRvnNetworkData imported;
     imported.setSettings(settings);
     elements.moveInto(imported);
     network = std::move(imported);
-    return {TzRvnImportStatus::imported, {}};
-}
-
-TzRvnImportResult ImportInpFile(const std::wstring& path, const TzRvnSettings& installed, TzRvnNetworkData& network) {
-    TzRvnFile file = OpenFile(path, "rb");
-    std::string bytes;
-    if (!file || !ReadAllBytes(file.get(), bytes)) {
-        return {TzRvnImportStatus::notOpened, FormatTranslated(rvntext::kInpNotOpened, {std::wstring_view(path)})};
-    }
-    return ReadInpText(bytes, path, installed, network);
+    return {};
 }
 
 bool IsInpFile(std::wstring_view path) {

@@ -1,8 +1,6 @@
 #include "analysis/exchange/inp_refusal.h"
 
-#include "analysis/solver/text_format.h"
-
 TzRvnInpRefusal InpRefusal(const TzRvnInpSection& section, int line, std::wstring_view reason,
                            std::wstring_view argument) {
-    return {section.name, line, FormatTranslated(reason, {argument})};
+    return {section.name, line, reason, std::wstring(argument)};
 }

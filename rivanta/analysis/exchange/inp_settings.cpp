@@ -1,7 +1,7 @@
 #include "analysis/exchange/inp_settings.h"
 
 #include "analysis/exchange/inp_numbers.h"
-#include "text_codec.h"
+#include "network/unicode_text.h"
 
 #include <array>
 #include <cmath>
@@ -83,7 +83,7 @@ bool inRange(std::wstring_view key, double value) {
 template <typename Value>
 void appendLines(const auto& fields, const TzRvnSettings& settings, std::string& text) {
     for (const Field<Value>& field : fields) {
-        text += ";" + rvnos::toUtf8(kInpSettingsMark) + " " + rvnos::toUtf8(field.first) + " " +
+        text += ";" + rvnutf::toUtf8(kInpSettingsMark) + " " + rvnutf::toUtf8(field.first) + " " +
                 InpNumberText(static_cast<double>(settings.*field.second)) + "\n";
     }
 }
@@ -121,7 +121,7 @@ std::string InpSettingsLines(const TzRvnSettings& settings) {
 }
 
 bool SetInpSetting(std::wstring_view key, std::wstring_view value, TzRvnSettings& settings) {
-    const std::optional<double> number = ParseInpNumber(rvnos::toUtf8(value));
+    const std::optional<double> number = ParseInpNumber(rvnutf::toUtf8(value));
     if (!number || !inRange(key, *number)) return false;
     if (auto set = setField<std::int32_t>(kIntegerFields, key, *number, settings)) return *set;
     if (auto set = setField<double>(kRealFields, key, *number, settings)) return *set;

@@ -3,12 +3,8 @@
 #include "analysis/exchange/inp_numbers.h"
 #include "analysis/exchange/inp_options.h"
 #include "analysis/exchange/inp_settings.h"
-#include "analysis/exchange/inp_texts.h"
 #include "analysis/exchange/inp_units.h"
-#include "analysis/solver/text_format.h"
-#include "frame/translation.h"
-#include "output_file.h"
-#include "text_codec.h"
+#include "network/unicode_text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -35,7 +31,7 @@ bool fits(double si, double factor) { return std::isfinite(si / factor); }
 std::string oneLine(std::wstring text) {
     std::replace_if(
         text.begin(), text.end(), [](wchar_t ch) { return ch == L'\n' || ch == L'\r'; }, L' ');
-    return rvnos::toUtf8(text);
+    return rvnutf::toUtf8(text);
 }
 
 // A line's comment: the note.
@@ -46,95 +42,79 @@ struct NodeFacts {
     std::vector<int> tankOf;                      // per node: its tank, -1 when none
 };
 
-bool checkNodes(const TzRvnNetworkData& network, NodeFacts& facts, std::wstring& reason) {
-    for (int i = 0; i < network.numNodes(); ++i) {
-        const std::wstring name = network.nodes()[i].name.str();
-        if (!isInpName(name)) {
-            reason = FormatTranslated(rvntext::kInpBadNodeName, {i + 1, std::wstring_view(name)});
-            return false;
-        }
-        const TzRvnNode& node = network.nodes()[i];
-        if (!fits(node.demand, fileUnits().flow) || !fits(node.elevation, fileUnits().length)) {
-            reason = FormatTranslated(rvntext::kInpNodeValue, {std::wstring_view(name)});
-            return false;
-        }
-        const auto [place, added] = facts.index.emplace(name, i);
-        if (!added) {
-            reason = FormatTranslated(rvntext::kInpSameNodeName, {place->second + 1, i + 1, std::wstring_view(name)});
-            return false;
-        }
-    }
-    return true;
+using Refusal = std::optional<TzRvnInpExportRefusal>;
+
+Refusal refuse(TzRvnInpExportProblem problem, int element, std::wstring name = {}, int other = 0) {
+    return TzRvnInpExportRefusal{problem, element, other, std::move(name)};
 }
 
-bool checkTanks(const TzRvnNetworkData& network, NodeFacts& facts, std::wstring& reason) {
+Refusal checkNodes(const TzRvnNetworkData& network, NodeFacts& facts) {
+    for (int i = 0; i < network.numNodes(); ++i) {
+        const std::wstring name = network.nodes()[i].name.str();
+        if (!isInpName(name)) return refuse(TzRvnInpExportProblem::badNodeName, i + 1, name);
+        const TzRvnNode& node = network.nodes()[i];
+        if (!fits(node.demand, fileUnits().flow) || !fits(node.elevation, fileUnits().length)) {
+            return refuse(TzRvnInpExportProblem::nodeValue, i + 1, name);
+        }
+        const auto [place, added] = facts.index.emplace(name, i);
+        if (!added) return refuse(TzRvnInpExportProblem::sameNodeName, place->second + 1, name, i + 1);
+    }
+    return std::nullopt;
+}
+
+Refusal checkTanks(const TzRvnNetworkData& network, NodeFacts& facts) {
     facts.tankOf.assign(network.nodes().size(), -1);
     for (int t = 0; t < network.numTanks(); ++t) {
         const std::wstring name = network.tanks()[t].nodeName.str();
         const auto node = facts.index.find(name);
-        if (node == facts.index.end()) {
-            reason = FormatTranslated(rvntext::kInpTankNodeMissing, {t + 1, std::wstring_view(name)});
-            return false;
-        }
-        if (facts.tankOf[node->second] >= 0) {
-            reason = FormatTranslated(rvntext::kInpTwoTanks, {std::wstring_view(name)});
-            return false;
-        }
+        if (node == facts.index.end()) return refuse(TzRvnInpExportProblem::tankNodeMissing, t + 1, name);
+        if (facts.tankOf[node->second] >= 0) return refuse(TzRvnInpExportProblem::twoTanks, t + 1, name);
         if (!fits(network.tanks()[t].head - network.nodes()[node->second].elevation, fileUnits().length)) {
-            reason = FormatTranslated(rvntext::kInpNodeValue, {std::wstring_view(name)});
-            return false;
+            return refuse(TzRvnInpExportProblem::nodeValue, node->second + 1, name);
         }
-        if (network.nodes()[node->second].demand != 0.0) {
-            reason = FormatTranslated(rvntext::kInpTankDemand, {std::wstring_view(name)});
-            return false;
-        }
+        if (network.nodes()[node->second].demand != 0.0) return refuse(TzRvnInpExportProblem::tankDemand, t + 1, name);
         facts.tankOf[node->second] = t;
     }
-    return true;
+    return std::nullopt;
 }
 
-bool checkBranches(const TzRvnNetworkData& network, const NodeFacts& facts, std::wstring& reason) {
+Refusal checkBranches(const TzRvnNetworkData& network, const NodeFacts& facts) {
     for (int b = 0; b < network.numEdges(); ++b) {
         const TzRvnEdge& edge = network.edges()[b];
         for (const TzRvnName* end : {&edge.startNode, &edge.endNode}) {
-            if (facts.index.contains(end->str())) continue;
-            reason = FormatTranslated(rvntext::kInpBranchNodeMissing, {b + 1, end->view()});
-            return false;
+            if (!facts.index.contains(end->str())) {
+                return refuse(TzRvnInpExportProblem::branchNodeMissing, b + 1, end->str());
+            }
         }
         if (edge.startNode == edge.endNode) {
-            reason = FormatTranslated(rvntext::kInpBranchSameEnds, {b + 1, edge.startNode.view()});
-            return false;
+            return refuse(TzRvnInpExportProblem::branchSameEnds, b + 1, edge.startNode.str());
         }
         const TzRvnInpUnits& u = fileUnits();
         const bool usable = edge.length > 0.0 && edge.diameter > 0.0 && edge.roughness >= 0.0 && edge.csi >= 0.0 &&
                             fits(edge.length, u.length) && fits(edge.diameter, u.diameter) &&
                             fits(edge.roughness, u.roughness) && std::isfinite(edge.csi);
-        if (!usable) {
-            reason = FormatTranslated(rvntext::kInpBranchValue, {b + 1});
-            return false;
-        }
+        if (!usable) return refuse(TzRvnInpExportProblem::branchValue, b + 1);
     }
-    return true;
+    return std::nullopt;
 }
 
-bool checkSettings(const TzRvnSettings& s, std::wstring& reason) {
+Refusal checkSettings(const TzRvnSettings& s) {
     if (s.maxIterations >= 1 && fits(s.headTolerance, fileUnits().length) && fits(s.flowTolerance, fileUnits().flow)) {
-        return true;
+        return std::nullopt;
     }
-    reason = TranslateText(rvntext::kInpSettingsValue);
-    return false;
+    return refuse(TzRvnInpExportProblem::settingsValue, 0);
 }
 
 std::string junctionLine(const TzRvnNode& node) {
     const TzRvnInpUnits& u = fileUnits();
-    return " " + rvnos::toUtf8(node.name.view()) + " " + number(node.elevation / u.length) + " " +
+    return " " + rvnutf::toUtf8(node.name.view()) + " " + number(node.elevation / u.length) + " " +
            number(node.demand / u.flow) + comment(node.note) + "\n";
 }
 
 std::string tankLine(const TzRvnNode& node, const TzRvnTank& tank) {
     const TzRvnInpUnits& u = fileUnits();
     const std::string level = number((tank.head - node.elevation) / u.length);
-    return " " + rvnos::toUtf8(node.name.view()) + " " + number(node.elevation / u.length) + " " + level + " " + level +
+    return " " + rvnutf::toUtf8(node.name.view()) + " " + number(node.elevation / u.length) + " " + level + " " + level +
            " " + level + " 0 0" + comment(node.note) + "\n";
 }
 
@@ -160,8 +140,8 @@ std::string pipeSection(const TzRvnNetworkData& network) {
     std::string text = "\n[PIPES]\n;ID Node1 Node2 Length Diameter Roughness MinorLoss Status\n";
     for (std::size_t b = 0; b < network.edges().size(); ++b) {
         const TzRvnEdge& e = network.edges()[b];
-        text += " " + std::to_string(b + 1) + " " + rvnos::toUtf8(e.startNode.view()) + " " +
-                rvnos::toUtf8(e.endNode.view()) + " " + number(e.length / u.length) + " " +
+        text += " " + std::to_string(b + 1) + " " + rvnutf::toUtf8(e.startNode.view()) + " " +
+                rvnutf::toUtf8(e.endNode.view()) + " " + number(e.length / u.length) + " " +
                 number(e.diameter / u.diameter) + " " + number(e.roughness / u.roughness) + " " + number(e.csi) +
                 (e.excluded != 0 ? " Closed" : " Open") + comment(e.note) + "\n";
     }
@@ -173,7 +153,7 @@ std::string pipeSection(const TzRvnNetworkData& network) {
 std::string optionSection(const TzRvnSettings& s) {
     const TzRvnInpUnits& u = fileUnits();
     const double accuracy = std::clamp(s.headTolerance, kInpLowestAccuracy, kInpHighestAccuracy);
-    return "\n[OPTIONS]\n UNITS " + rvnos::toUtf8(u.flowName) + "\n HEADLOSS D-W\n VISCOSITY " +
+    return "\n[OPTIONS]\n UNITS " + rvnutf::toUtf8(u.flowName) + "\n HEADLOSS D-W\n VISCOSITY " +
            number(InpViscosityValue(s.viscosity, u)) + "\n TRIALS " + std::to_string(s.maxIterations) + "\n ACCURACY " +
            number(accuracy) + "\n HEADERROR " + number(s.headTolerance / u.length) + "\n FLOWCHANGE " +
            number(s.flowTolerance / u.flow) + "\n" + InpSettingsLines(s);
@@ -181,26 +161,15 @@ std::string optionSection(const TzRvnSettings& s) {
 
 }  // namespace
 
-bool InpFileText(const TzRvnNetworkData& network, std::wstring_view title, std::string& text, std::wstring& reason) {
+std::optional<TzRvnInpExportRefusal> InpFileText(const TzRvnNetworkData& network, std::wstring_view title,
+                                                 std::string& text) {
     NodeFacts facts;
-    if (!checkNodes(network, facts, reason) || !checkTanks(network, facts, reason) ||
-        !checkBranches(network, facts, reason) || !checkSettings(network.settings(), reason)) {
-        return false;
-    }
+    Refusal refusal = checkNodes(network, facts);
+    if (!refusal) refusal = checkTanks(network, facts);
+    if (!refusal) refusal = checkBranches(network, facts);
+    if (!refusal) refusal = checkSettings(network.settings());
+    if (refusal) return refusal;
     text = "[TITLE]\n" + oneLine(std::wstring(title)) + "\n" + nodeSections(network, facts) + pipeSection(network) +
            optionSection(network.settings()) + "\n[END]\n";
-    return true;
-}
-
-std::wstring ExportInpFile(const TzRvnNetworkData& network, std::wstring_view title, const std::wstring& path,
-                           std::span<const std::wstring> inputs) {
-    std::string text;
-    std::wstring reason;
-    if (!InpFileText(network, title, text, reason)) {
-        return FormatTranslated(rvntext::kInpNotExported, {std::wstring_view(path), std::wstring_view(reason)});
-    }
-    if (!rvnos::replaceFile(path, text, reason, inputs)) {
-        return FormatTranslated(rvntext::kInpNotWritten, {std::wstring_view(path), std::wstring_view(reason)});
-    }
-    return {};
+    return std::nullopt;
 }

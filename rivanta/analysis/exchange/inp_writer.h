@@ -8,19 +8,34 @@
 
 #include "network/network_data.h"
 
-#include <span>
+#include <optional>
 #include <string>
 #include <string_view>
 
-// The file's text (UTF-8, "\n" line ends) for network, titled title. False, with the reason
-// (translated), for a network that an input file cannot hold: a node name that is empty, holds
-// blanks, ';' or '"', or is given twice; a tank on a missing node, on a node with a demand or
-// beside another tank; a branch to a missing node or with both ends on one node; a length or
-// diameter not positive, a roughness or Csi negative; an iteration limit below 1; a value too
-// large for the file's units.
-bool InpFileText(const TzRvnNetworkData& network, std::wstring_view title, std::string& text, std::wstring& reason);
+// Why a network cannot be written as an input file.
+enum class TzRvnInpExportProblem {
+    badNodeName,        // a node name that is empty, holds blanks, ';' or '"' (element: the node)
+    sameNodeName,       // a name given twice (element: the first node, other: the second)
+    nodeValue,          // a node value too large for the file's units (element: the node)
+    tankNodeMissing,    // a tank on a missing node (element: the tank)
+    twoTanks,           // a node with more than one tank (element: the second tank)
+    tankDemand,         // a tank on a node with a demand (element: the tank)
+    branchNodeMissing,  // a branch to a missing node (element: the branch, name: the node)
+    branchSameEnds,     // a branch with both ends on one node (element: the branch)
+    branchValue,        // a length or diameter not positive, a roughness or Csi negative, a value too
+                        // large for the file (element: the branch)
+    settingsValue,      // an iteration limit below 1, or tolerances too large for the file
+};
 
-// Writes network to the file at path, whole or not at all (see rvnos::OutputFile); a path naming
-// one of inputs is refused. Empty on success, else the message (translated).
-std::wstring ExportInpFile(const TzRvnNetworkData& network, std::wstring_view title, const std::wstring& path,
-                           std::span<const std::wstring> inputs = {});
+struct TzRvnInpExportRefusal {
+    TzRvnInpExportProblem problem = TzRvnInpExportProblem::badNodeName;
+    int element = 0;    // 1-based node, tank or branch at fault (0 for the settings)
+    int other = 0;      // sameNodeName: the second node
+    std::wstring name;  // the node name at fault
+};
+
+// The file's text (UTF-8, "\n" line ends) for network, titled title; nothing when it is written,
+// else why an input file cannot hold the network (text then unchanged). The plug-in writes the
+// file and words a refusal (ExportInpFile, analysis/jobs/network_import.h).
+std::optional<TzRvnInpExportRefusal> InpFileText(const TzRvnNetworkData& network, std::wstring_view title,
+                                                 std::string& text);

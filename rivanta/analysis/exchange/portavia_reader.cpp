@@ -1,10 +1,6 @@
 #include "analysis/exchange/portavia_reader.h"
 
-#include "analysis/solver/analysis_texts.h"
-#include "analysis/solver/text_format.h"
-#include "frame/translation.h"
-#include "network/file_handle.h"
-#include "text_codec.h"
+#include "network/unicode_text.h"
 
 #include <algorithm>
 #include <bit>
@@ -26,7 +22,7 @@ public:
     TzRvnNote note() {
         std::u16string units;
         for (std::size_t i = 0; i < kNoteUnits; ++i) units += static_cast<char16_t>(unsignedValue(2));
-        return TzRvnNote(rvnos::fromUtf16(units.substr(0, units.find(u'\0'))));
+        return TzRvnNote(rvnutf::fromUtf16(units.substr(0, units.find(u'\0'))));
     }
 
 private:
@@ -97,24 +93,24 @@ void readNodes(ByteReader& in, TzRvnNetworkData& network) {
 }
 
 // Puts the question for a non-positive value of branch b; true to go on.
-bool acceptValue(double value, std::wstring_view text, int b, const TzRvnImportQuestion& ask) {
+bool acceptValue(double value, TzRvnBranchValue which, int b, const TzRvnDoubtQuestion& ask) {
     if (!(value <= 0.0)) return true;
-    return ask(FormatTranslated(text, {b}) + TranslateText(rvntext::kContinueImport));
+    return ask(TzRvnImportDoubt{which, b});
 }
 
-bool readBranches(ByteReader& in, TzRvnNetworkData& network, const TzRvnImportQuestion& ask) {
+bool readBranches(ByteReader& in, TzRvnNetworkData& network, const TzRvnDoubtQuestion& ask) {
     for (std::size_t k = 0; k < network.edges().size(); ++k) {
         TzRvnEdge& edge = network.edges()[k];
         const int b = static_cast<int>(k) + 1;
         edge.startNode = numberName(in.int16());
         edge.endNode = numberName(in.int16());
         edge.length = in.real();
-        if (!acceptValue(edge.length, rvntext::kLengthNotPositive, b, ask)) return false;
+        if (!acceptValue(edge.length, TzRvnBranchValue::length, b, ask)) return false;
         edge.roughness = in.real();
-        if (!acceptValue(edge.roughness, rvntext::kRoughnessNotPositive, b, ask)) return false;
+        if (!acceptValue(edge.roughness, TzRvnBranchValue::roughness, b, ask)) return false;
         edge.csi = in.real();
         edge.diameter = in.real();
-        if (!acceptValue(edge.diameter, rvntext::kDiameterNotPositive, b, ask)) return false;
+        if (!acceptValue(edge.diameter, TzRvnBranchValue::diameter, b, ask)) return false;
         edge.note = in.note();
     }
     return true;
@@ -127,46 +123,38 @@ void readTanks(ByteReader& in, TzRvnNetworkData& network) {
     }
 }
 
-TzRvnImportResult failure(TzRvnImportStatus status, std::wstring message) { return {status, std::move(message)}; }
-
 }  // namespace
 
-TzRvnImportResult ReadPortaviaBytes(std::string_view bytes, std::wstring_view fileName,
-                                    const std::vector<CMateriale>& materials, const TzRvnImportQuestion& ask,
-                                    TzRvnNetworkData& network) {
-    const int size = static_cast<int>(std::min<std::size_t>(bytes.size(), 0x7FFFFFFF));
+TzRvnPortaviaRead ParsePortaviaBytes(std::string_view bytes, const std::vector<CMateriale>& materials,
+                                     const TzRvnDoubtQuestion& ask, TzRvnNetworkData& network) {
+    TzRvnPortaviaRead read;
+    read.size = static_cast<int>(std::min<std::size_t>(bytes.size(), 0x7FFFFFFF));
     if (bytes.size() < kPortaviaHeaderSize) {
-        return failure(TzRvnImportStatus::truncated, FormatTranslated(rvntext::kPortaviaShortHeader, {fileName, size}));
+        read.status = TzRvnPortaviaStatus::shortHeader;
+        return read;
     }
     ByteReader in(bytes);
     Counts counts;
     TzRvnNetworkData imported;
     imported.setSettings(readHeader(in, materials, counts));
     if (bytes.size() < counts.fileSize()) {
-        return failure(TzRvnImportStatus::truncated,
-                       FormatTranslated(rvntext::kPortaviaShortRecords,
-                                        {fileName, size, counts.nodes, counts.branches, counts.tanks}));
+        read.status = TzRvnPortaviaStatus::shortRecords;
+        read.nodes = counts.nodes;
+        read.branches = counts.branches;
+        read.tanks = counts.tanks;
+        return read;
     }
     imported.setNumNodes(counts.nodes);
     imported.setNumEdges(counts.branches);
     imported.setNumTanks(counts.tanks);
     readNodes(in, imported);
     if (!readBranches(in, imported, ask)) {
-        return failure(TzRvnImportStatus::abandoned, FormatTranslated(rvntext::kPortaviaAbandoned, {fileName}));
+        read.status = TzRvnPortaviaStatus::abandoned;
+        return read;
     }
     readTanks(in, imported);
     network = std::move(imported);
-    return {TzRvnImportStatus::imported, {}};
-}
-
-TzRvnImportResult ImportPortaviaFile(const std::wstring& path, const std::vector<CMateriale>& materials,
-                                     const TzRvnImportQuestion& ask, TzRvnNetworkData& network) {
-    TzRvnFile file = OpenFile(path, "rb");
-    std::string bytes;
-    if (!file || !ReadAllBytes(file.get(), bytes)) {
-        return failure(TzRvnImportStatus::notOpened, FormatTranslated(rvntext::kPortaviaNotOpened, {path}));
-    }
-    return ReadPortaviaBytes(bytes, path, materials, ask, network);
+    return read;
 }
 
 std::wstring PortaviaNetworkName(const std::wstring& path) {

@@ -11,20 +11,30 @@
 #include <string_view>
 #include <vector>
 
-// Asks the user a yes/no question (text already translated); true for yes.
-using TzRvnImportQuestion = std::function<bool(const std::wstring& question)>;
+// A value of a branch that the import asks about before it keeps it: 0 or negative.
+enum class TzRvnBranchValue { length, roughness, diameter };
 
-enum class TzRvnImportStatus {
-    imported,    // network filled
-    notOpened,   // the file could not be opened or read
-    truncated,   // shorter than its header or than its counts announce
-    abandoned,   // the user answered no to a question
-    refused,     // the file holds what a network cannot hold, or is malformed
+struct TzRvnImportDoubt {
+    TzRvnBranchValue value = TzRvnBranchValue::length;
+    int branch = 0;  // 1-based
 };
 
-struct TzRvnImportResult {
-    TzRvnImportStatus status = TzRvnImportStatus::notOpened;
-    std::wstring message;  // translated, for the user; empty when imported
+// Asks the user whether to go on with a doubtful value (the plug-in words the question); true for
+// yes.
+using TzRvnDoubtQuestion = std::function<bool(const TzRvnImportDoubt& doubt)>;
+
+// How the reading of a Portavia file's bytes ended.
+enum class TzRvnPortaviaStatus {
+    imported,      // network filled
+    shortHeader,   // shorter than its header
+    shortRecords,  // shorter than the records its counts announce
+    abandoned,     // the user answered no to a question
+};
+
+struct TzRvnPortaviaRead {
+    TzRvnPortaviaStatus status = TzRvnPortaviaStatus::imported;
+    int size = 0;  // the bytes read (at most 2^31 - 1)
+    int nodes = 0, branches = 0, tanks = 0;  // shortRecords: the counts of the header
 };
 
 inline constexpr std::size_t kPortaviaHeaderSize = 164;
@@ -34,19 +44,14 @@ inline constexpr std::size_t kPortaviaTankSize = 10;
 
 // Reads the bytes of a .ptv file into network (replacing it whole only when imported). Negative
 // counts read as no records; bytes after the announced records are ignored. A branch's length,
-// roughness or diameter that is 0 or negative is put to ask ("Proseguire con l'IMPORTAZIONE dei
-// dati?"): no abandons the import, yes keeps the value. Settings: units SI, fluid 0 with the
-// file's viscosity, the file's calculation controls, material 0 with the roughness of the first
-// of materials (roughness 0 when there are no materials), thresholds 0.1/1.0,
-// colours 100/200/300/400. A note field stops at its first zero code unit and holds at most 8.
-// fileName is used in the messages only.
-TzRvnImportResult ReadPortaviaBytes(std::string_view bytes, std::wstring_view fileName,
-                                    const std::vector<CMateriale>& materials, const TzRvnImportQuestion& ask,
-                                    TzRvnNetworkData& network);
-
-// Reads the file at path as ReadPortaviaBytes does.
-TzRvnImportResult ImportPortaviaFile(const std::wstring& path, const std::vector<CMateriale>& materials,
-                                     const TzRvnImportQuestion& ask, TzRvnNetworkData& network);
+// roughness or diameter that is 0 or negative is put to ask: no abandons the import, yes keeps
+// the value. Settings: units SI, fluid 0 with the file's viscosity, the file's calculation
+// controls, material 0 with the roughness of the first of materials (roughness 0 when there are
+// no materials), thresholds 0.1/1.0, colours 100/200/300/400. A note field stops at its first zero
+// code unit and holds at most 8. The plug-in reads the files and words the outcome
+// (analysis/jobs/network_import.h).
+TzRvnPortaviaRead ParsePortaviaBytes(std::string_view bytes, const std::vector<CMateriale>& materials,
+                                     const TzRvnDoubtQuestion& ask, TzRvnNetworkData& network);
 
 // The network name for a file: its name without folder and last extension.
 std::wstring PortaviaNetworkName(const std::wstring& path);

@@ -1,7 +1,6 @@
 #include "analysis/exchange/results_json.h"
 
-#include "output_file.h"
-#include "text_codec.h"
+#include "network/unicode_text.h"
 
 #include <charconv>
 #include <cmath>
@@ -41,7 +40,7 @@ void appendString(std::string& out, std::wstring_view text) {
         } else if (code < 0x80) {
             out += static_cast<char>(code);
         } else {
-            out += rvnos::toUtf8(std::wstring_view(&ch, 1));
+            out += rvnutf::toUtf8(std::wstring_view(&ch, 1));
         }
     }
     out += '"';
@@ -85,9 +84,6 @@ void appendTank(std::string& out, const TzRvnTank& tank) {
     appendNumberField(out, "flow", tank.flow);
 }
 
-// Hands a piece of the text on; the piece is emptied for the text that follows.
-using PieceSink = std::function<void(std::string& piece)>;
-
 // A piece is handed on once it holds this many bytes, so that the text of a large network never
 // lies whole in memory on its way to a file.
 constexpr std::size_t kPieceBytes = 1 << 16;
@@ -96,7 +92,7 @@ constexpr std::size_t kPieceBytes = 1 << 16;
 // handing full pieces to sink.
 template <typename Record, typename AppendFields>
 void appendArray(std::string& out, const std::vector<Record>& records, AppendFields appendFields,
-                 const PieceSink& sink) {
+                 const TzRvnPieceSink& sink) {
     out += '[';
     for (std::size_t i = 0; i < records.size(); ++i) {
         out += i > 0 ? ",\n  {" : "\n  {";
@@ -121,10 +117,7 @@ std::string JsonString(std::wstring_view text) {
     return out;
 }
 
-namespace {
-
-// The whole text, in pieces handed to sink in order.
-void writeResultsJson(const TzRvnNetworkData& network, int check, int calc, const PieceSink& sink) {
+void WriteResultsJson(const TzRvnNetworkData& network, int check, int calc, const TzRvnPieceSink& sink) {
     std::string out;
     out.reserve(kPieceBytes + 512);
     out += "{\n \"check\": " + std::to_string(check) + ",\n \"calc\": " + std::to_string(calc);
@@ -138,24 +131,11 @@ void writeResultsJson(const TzRvnNetworkData& network, int check, int calc, cons
     sink(out);
 }
 
-}  // namespace
-
 std::string ResultsJson(const TzRvnNetworkData& network, int check, int calc) {
     std::string text;
-    writeResultsJson(network, check, calc, [&](std::string& piece) {
+    WriteResultsJson(network, check, calc, [&](std::string& piece) {
         text += piece;
         piece.clear();
     });
     return text;
-}
-
-bool WriteResultsJsonFile(const std::wstring& path, const TzRvnNetworkData& network, int check, int calc,
-                          std::span<const std::wstring> inputs, std::wstring& reason) {
-    rvnos::OutputFile file;
-    if (!file.open(path, reason, inputs)) return false;
-    writeResultsJson(network, check, calc, [&](std::string& piece) {
-        file.write(piece);
-        piece.clear();
-    });
-    return file.commit(reason);
 }

@@ -6,16 +6,19 @@
 
 #include "network/network_data.h"
 
-#include <span>
+#include <functional>
 #include <string>
 
 // The JSON text (UTF-8) of network's results and the outcomes of its check and calculation.
 std::string ResultsJson(const TzRvnNetworkData& network, int check, int calc);
 
-// Writes ResultsJson to path, whole or not at all (see rvnos::OutputFile); a path naming one of
-// inputs is refused. False with the reason.
-bool WriteResultsJsonFile(const std::wstring& path, const TzRvnNetworkData& network, int check, int calc,
-                          std::span<const std::wstring> inputs, std::wstring& reason);
+// Hands on a piece of a file's text (UTF-8), in order; the piece is emptied for the text that
+// follows.
+using TzRvnPieceSink = std::function<void(std::string& piece)>;
+
+// ResultsJson in pieces of some tens of kilobytes handed to sink, so that the text of a large
+// network never lies whole in memory on its way to a file (host/output_files.h writes it).
+void WriteResultsJson(const TzRvnNetworkData& network, int check, int calc, const TzRvnPieceSink& sink);
 
 // A JSON number, or a string for a non-finite value.
 std::string JsonNumber(double value);

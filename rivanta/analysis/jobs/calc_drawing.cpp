@@ -1,12 +1,11 @@
 #include "analysis/jobs/calc_drawing.h"
 
 #include "analysis/jobs/calc_job_texts.h"
-#include "analysis/solver/text_format.h"
 #include "frame/translation.h"
 #include "acdocman.h"
 #include "drawing_file.h"
 #include "drawing_signature.h"
-#include "network/network_dictionary.h"
+#include "netobj/network_dictionary.h"
 
 #include <memory>
 #include <vector>
@@ -43,7 +42,10 @@ std::wstring networkList(AcDbDatabase* database) {
     std::vector<std::wstring> names;
     ListNetworks(database, names);
     std::wstring known;
-    for (const std::wstring& other : names) known += (known.empty() ? L"\"" : L", \"") + other + L"\"";
+    for (const std::wstring& other : names) {
+        if (!known.empty()) known += rvntext::kCalcListSeparator;
+        known += FormatText(rvntext::kCalcQuoted, {std::wstring_view(other)});
+    }
     return known.empty() ? TranslateText(rvntext::kCalcNoNetworks)
                          : FormatTranslated(rvntext::kCalcNetworkList, {std::wstring_view(known)});
 }

@@ -1,16 +1,13 @@
 #include "analysis/jobs/calc_import.h"
 
-#include "analysis/solver/analysis_texts.h"
 #include "analysis/jobs/calc_job_texts.h"
 #include "analysis/jobs/calc_program_folder.h"
 #include "analysis/jobs/calc_texts.h"
-#include "analysis/exchange/network_file_kind.h"
-#include "analysis/exchange/inp_reader.h"
-#include "analysis/solver/text_format.h"
+#include "analysis/jobs/network_file_kind.h"
 #include "frame/translation.h"
 #include "input_source.h"
 #include "message_box.h"
-#include "network/network_dictionary.h"
+#include "netobj/network_dictionary.h"
 #include "text_codec.h"
 
 namespace {

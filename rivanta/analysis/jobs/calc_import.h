@@ -3,7 +3,7 @@
 #pragma once
 
 #include "analysis/jobs/calc_options.h"
-#include "analysis/exchange/portavia_reader.h"
+#include "analysis/jobs/network_exchange.h"
 #include "dbmain.h"
 
 #include <ostream>

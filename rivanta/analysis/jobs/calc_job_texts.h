@@ -90,6 +90,14 @@ inline constexpr std::wstring_view kCalcMoreElements = L"%s and %d more";
 inline constexpr std::wstring_view kCalcUnnamedNode = L"(node %d without a name)";
 inline constexpr std::wstring_view kCalcTankAtNode = L"%d (node %s)";
 
+// Pieces of the lines above, written as they stand (not translated): a path or a name between
+// quotation marks, the separator of a list, a branch named by its number and its nodes, the
+// results file that --out DIR gets.
+inline constexpr std::wstring_view kCalcQuoted = L"\"%s\"";
+inline constexpr std::wstring_view kCalcListSeparator = L", ";
+inline constexpr std::wstring_view kCalcBranchLabel = L"%d (%s-%s)";
+inline constexpr std::wstring_view kCalcResultsFileName = L"results.json";
+
 // Files and folders.
 inline constexpr std::wstring_view kCalcHostMessage = L"rivanta calc: %s";
 inline constexpr std::wstring_view kCalcFolderNotMade = L"rivanta calc: cannot make the folder \"%s\"";

@@ -1,7 +1,6 @@
 #include "analysis/jobs/calc_options.h"
 
 #include "analysis/jobs/calc_job_texts.h"
-#include "analysis/solver/text_format.h"
 #include "frame/translation.h"
 #include "text_codec.h"
 

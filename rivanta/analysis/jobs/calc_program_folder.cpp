@@ -1,31 +1,30 @@
 #include "analysis/jobs/calc_program_folder.h"
 
 #include "analysis/jobs/calc_job_texts.h"
-#include "analysis/solver/text_format.h"
 #include "frame/translation.h"
-#include "network/file_handle.h"
 #include "network/settings_file.h"
 #include "schema/program_folder.h"
 
-#include <optional>
 #include <string_view>
 
 namespace {
 
-// The whole file at path into bytes; empty on success, else the message. Opened for reading
-// only: an installed program folder may be read-only.
-std::wstring readWhole(std::wstring_view what, const std::wstring& path, std::string& bytes) {
-    TzRvnFile file = OpenFile(path, "rb");
-    if (file && ReadAllBytes(file.get(), bytes)) return {};
-    const std::wstring shown = TranslateText(what);
-    return FormatTranslated(rvntext::kCalcFileNotRead, {std::wstring_view(shown), std::wstring_view(path)});
-}
-
-std::wstring faultMessage(std::wstring_view what, const std::wstring& path, const TzRvnLineFault& fault) {
+// The message for a file of the program folder that a checked read refused; empty when it was read.
+std::wstring refusalMessage(std::wstring_view what, const std::wstring& path, const TzRvnCheckedFile& read) {
+    if (read.status == TzRvnCheckedFileStatus::read) return {};
     const std::wstring file = TranslateText(what);
-    return FormatTranslated(rvntext::kCalcFileFault, {std::wstring_view(file), std::wstring_view(path),
-                                                      static_cast<int>(fault.line),
-                                                      std::wstring_view(LineFaultText(fault))});
+    switch (read.status) {
+        case TzRvnCheckedFileStatus::read: break;
+        case TzRvnCheckedFileStatus::notRead:
+            return FormatTranslated(rvntext::kCalcFileNotRead, {std::wstring_view(file), std::wstring_view(path)});
+        case TzRvnCheckedFileStatus::malformed:
+            return FormatTranslated(rvntext::kCalcFileFault,
+                                    {std::wstring_view(file), std::wstring_view(path),
+                                     static_cast<int>(read.fault.line), std::wstring_view(LineFaultText(read.fault))});
+        case TzRvnCheckedFileStatus::noMaterial:
+            return FormatTranslated(rvntext::kCalcNoMaterial, {std::wstring_view(file), std::wstring_view(path)});
+    }
+    return {};
 }
 
 }  // namespace
@@ -52,28 +51,10 @@ std::wstring JobProgramFolder(std::wstring& folder) {
 
 std::wstring LoadJobSettings(const std::wstring& folder, TzRvnSettings& settings) {
     const std::wstring path = folder + kSettingsFileName;
-    std::string bytes;
-    if (std::wstring message = readWhole(rvntext::kCalcSettingsFile, path, bytes); !message.empty()) return message;
-    if (const std::optional<TzRvnLineFault> fault = CheckSettingsText(bytes)) {
-        return faultMessage(rvntext::kCalcSettingsFile, path, *fault);
-    }
-    ReadSettingsText(bytes, settings);
-    return {};
+    return refusalMessage(rvntext::kCalcSettingsFile, path, ReadCheckedSettingsFile(path, settings));
 }
 
 std::wstring LoadJobMaterials(const std::wstring& folder, std::vector<CMateriale>& materials) {
     const std::wstring path = folder + kMaterialsFileName;
-    std::string bytes;
-    if (std::wstring message = readWhole(rvntext::kCalcMaterialsFile, path, bytes); !message.empty()) return message;
-    if (const std::optional<TzRvnLineFault> fault = CheckMaterialsText(bytes)) {
-        return faultMessage(rvntext::kCalcMaterialsFile, path, *fault);
-    }
-    std::vector<CMateriale> read;
-    ReadMaterialsText(bytes, read);
-    if (read.empty()) {
-        const std::wstring what = TranslateText(rvntext::kCalcMaterialsFile);
-        return FormatTranslated(rvntext::kCalcNoMaterial, {std::wstring_view(what), std::wstring_view(path)});
-    }
-    materials = std::move(read);
-    return {};
+    return refusalMessage(rvntext::kCalcMaterialsFile, path, ReadCheckedMaterials(path, materials));
 }

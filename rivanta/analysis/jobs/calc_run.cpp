@@ -1,7 +1,12 @@
 #include "analysis/jobs/calc_run.h"
 
-#include "analysis/solver/analysis_texts.h"
-#include "analysis/solver/report_stream.h"
+#include "analysis/jobs/calc_texts.h"
+#include "analysis/topology/topology_check.h"
+#include "frame/translation.h"
+#include "host/output_files.h"
+#include "windows.h"
+
+#include <limits>
 
 namespace {
 
@@ -13,7 +18,7 @@ bool checkInto(TzRvnNetwork& network, const std::wstring& path, TzRvnCalcRun& ru
         run.reportFailure = report.failure();
         return false;
     }
-    run.check = network.CheckTopology(report);
+    run.check = CheckNetworkTopology(network, report);
     if (!report.close()) {
         run.status = TzRvnCalcStatus::checkReportNotWritten;
         run.reportFailure = report.failure();
@@ -31,7 +36,8 @@ void calculateInto(TzRvnNetwork& network, const std::wstring& path, const TzRvnS
         run.reportFailure = report.failure();
         return;
     }
-    run.calc = network.Calculate(report, &run.solver, choice);
+    run.solver = CalculateNetwork(network, report, choice);
+    run.calc = run.solver.result;
     if (!report.close()) {
         run.status = TzRvnCalcStatus::calcReportNotWritten;
         run.reportFailure = report.failure();
@@ -42,6 +48,20 @@ void calculateInto(TzRvnNetwork& network, const std::wstring& path, const TzRvnS
 
 }  // namespace
 
+int CheckNetworkTopology(TzRvnNetwork& network, TzRvnReportStream& report) {
+    TzRvnNetworkData* data = network.workingData(AcDb::kForRead);
+    return data != nullptr ? CheckTopology(*data, network.nameInOwner(), report, TranslateText) : 0;
+}
+
+TzRvnSolverOutcome CalculateNetwork(TzRvnNetwork& network, TzRvnReportStream& report,
+                                    const TzRvnSolverChoice& choice) {
+    TzRvnNetworkData* data = network.workingData(AcDb::kForWrite);
+    if (data == nullptr) return {};
+    TzRvnSolverChoice asked = choice;
+    asked.availableMemoryBytes = AvailableMemoryBytes();
+    return SolveNetwork(*data, network.nameInOwner(), report, TranslateText, asked);
+}
+
 TzRvnCalcFiles CalcFilesIn(const std::wstring& folder) {
     return {folder + std::wstring(rvntext::kCheckReportName), folder + std::wstring(rvntext::kCalcReportName)};
 }
@@ -51,4 +71,11 @@ TzRvnCalcRun RunNetworkCalculation(TzRvnNetwork& network, const TzRvnCalcFiles& 
     TzRvnCalcRun run;
     if (checkInto(network, files.checkReport, run)) calculateInto(network, files.calcReport, choice, run);
     return run;
+}
+
+std::uint64_t AvailableMemoryBytes() {
+    MEMORYSTATUSEX status{};
+    status.dwLength = sizeof status;
+    if (!GlobalMemoryStatusEx(&status)) return std::numeric_limits<std::uint64_t>::max();
+    return status.ullAvailPhys;
 }

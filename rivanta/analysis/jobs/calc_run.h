@@ -1,11 +1,14 @@
 // The calculation run on a network of the drawing, as the "Calcolo" button orders it: on the
 // network open for write, the topology check into rvncheck.tmp, and when it passes the
-// calculation into rvncalcr.tmp. A failing check leaves an earlier rvncalcr.tmp untouched.
+// calculation into rvncalcr.tmp. A failing check leaves an earlier rvncalcr.tmp untouched. The
+// network object hands its record and its name to the core's check and solver, with what the host
+// gives them: the translator's translation and the memory available.
 #pragma once
 
 #include "analysis/solver/solver.h"
-#include "network/network_object.h"
+#include "netobj/network_object.h"
 
+#include <cstdint>
 #include <string>
 
 struct TzRvnCalcFiles {
@@ -35,7 +38,22 @@ struct TzRvnCalcRun {
     std::wstring reportFailure;  // why a report could not be created or written
 };
 
+// Checks the network, open for read, into report (CheckTopology, with the network's name in its
+// owner dictionary; the node indices it resolves stay in the network's record). 1 when it passes;
+// 0 when it fails, when its dictionary cannot be opened or when the object is not open for read.
+int CheckNetworkTopology(TzRvnNetwork& network, TzRvnReportStream& report);
+
+// Calculates the network, open for write, into report (SolveNetwork, storing the results in its
+// record), the full matrix compared with the memory available now. The solver's account of the
+// run; notRun when the object is not open for write.
+TzRvnSolverOutcome CalculateNetwork(TzRvnNetwork& network, TzRvnReportStream& report,
+                                    const TzRvnSolverChoice& choice = {});
+
 // Checks and calculates network, open for write, writing the reports to files. Afterwards the
 // network's data hold the node indices resolved by the check, and the results when calculated.
 TzRvnCalcRun RunNetworkCalculation(TzRvnNetwork& network, const TzRvnCalcFiles& files,
                                    const TzRvnSolverChoice& choice = {});
+
+// The physical memory available now, in bytes, as the host tells it; the largest value when it
+// cannot be told.
+std::uint64_t AvailableMemoryBytes();

@@ -1,12 +1,13 @@
 #include "analysis/jobs/calc_schema.h"
 
 #include "analysis/jobs/calc_job_texts.h"
-#include "analysis/solver/text_format.h"
 #include "frame/translation.h"
 #include "host/open_object.h"
-#include "network/network_object.h"
+#include "netobj/network_object.h"
 #include "proxy_reason.h"
 #include "schema/model_space.h"
+#include "schema/schema_reader.h"
+#include "schema/schema_writer.h"
 #include "schema/schema_layers.h"
 
 namespace {
@@ -33,7 +34,7 @@ std::wstring RebuildNetworkFromSchema(AcDbDatabase* database, AcDbObjectId netwo
     if (!network->hasSchema()) return {};
     AcDbObjectId modelSpace;
     if (ModelSpaceId(database, modelSpace) != Acad::eOk ||
-        !network->ReadNetworkFromSchema(database, modelSpace, NetworkLayerName(name))) {
+        !ReadNetworkFromSchema(*network, database, modelSpace, NetworkLayerName(name))) {
         return FormatTranslated(rvntext::kCalcSchemaNotRead, {std::wstring_view(name)});
     }
     return {};
@@ -41,6 +42,6 @@ std::wstring RebuildNetworkFromSchema(AcDbDatabase* database, AcDbObjectId netwo
 
 std::wstring WriteNetworkSchema(AcDbObjectId networkId, const std::wstring& name) {
     TzRvnOpenObject<TzRvnNetwork> network(networkId, AcDb::kForRead);
-    if (network.isOpen() && network->WriteSchemaFromNetwork()) return {};
+    if (network.isOpen() && WriteSchemaFromNetwork(*network)) return {};
     return FormatTranslated(rvntext::kCalcSchemaNotWritten, {std::wstring_view(name)});
 }

@@ -1,11 +1,9 @@
 #include "analysis/jobs/calc_summary.h"
 
-#include "analysis/solver/analysis_texts.h"
 #include "analysis/jobs/calc_job_texts.h"
 #include "analysis/jobs/calc_texts.h"
+#include "analysis/jobs/run_messages.h"
 #include "analysis/solver/run_calculation.h"
-#include "analysis/solver/run_messages.h"
-#include "analysis/solver/text_format.h"
 #include "frame/translation.h"
 #include "adscodes.h"
 #include "zaf_acad_mgr.h"
@@ -15,7 +13,7 @@
 
 namespace {
 
-std::wstring quoted(const std::wstring& path) { return L"\"" + path + L"\""; }
+std::wstring quoted(const std::wstring& path) { return FormatText(rvntext::kCalcQuoted, {std::wstring_view(path)}); }
 
 std::wstring translated(std::wstring_view text) { return TranslateText(text); }
 
@@ -31,13 +29,16 @@ std::wstring nodeLabel(const TzRvnNetworkData& network, int i) {
 
 std::wstring branchLabel(const TzRvnNetworkData& network, int k) {
     const TzRvnEdge& edge = network.edges()[static_cast<std::size_t>(k)];
-    return std::to_wstring(k + 1) + L" (" + edge.startNode.str() + L"-" + edge.endNode.str() + L")";
+    return FormatText(rvntext::kCalcBranchLabel, {k + 1, edge.startNode.view(), edge.endNode.view()});
 }
 
 template <class Label>
 std::wstring listed(const std::vector<int>& elements, Label label) {
     std::wstring text;
-    for (std::size_t i = 0; i < elements.size(); ++i) text += (i ? L", " : L"") + label(elements[i]);
+    for (std::size_t i = 0; i < elements.size(); ++i) {
+        if (i > 0) text += rvntext::kCalcListSeparator;
+        text += label(elements[i]);
+    }
     return text;
 }
 
@@ -134,7 +135,7 @@ std::wstring CalcDiagnosis(const TzRvnCalcRun& run, const TzRvnNetworkData& netw
         if (unfed.empty()) return {};
         return line(rvntext::kCalcUnfedNodes, listed(unfed, [&](int i) { return nodeLabel(network, i); }));
     }
-    if (!run.solver.refusal.empty()) return run.solver.refusal;
+    if (std::wstring refusal = SolverRefusalText(run.solver, network, TranslateText); !refusal.empty()) return refusal;
     if (run.status != TzRvnCalcStatus::calculated) return {};
     const TzRvnNonFiniteResults nonFinite = NonFiniteResults(network);
     return listedLine(rvntext::kCalcNonFiniteNodes, nonFinite.nodes,

@@ -7,15 +7,14 @@
 #include "analysis/jobs/calc_run.h"
 #include "analysis/jobs/calc_schema.h"
 #include "analysis/jobs/calc_summary.h"
+#include "analysis/jobs/calc_texts.h"
 #include "analysis/solver/non_finite_results.h"
-#include "analysis/solver/analysis_texts.h"
-#include "analysis/exchange/results_json.h"
-#include "analysis/solver/text_format.h"
 #include "frame/document_states.h"
 #include "frame/plugin_lifecycle.h"
 #include "frame/translation.h"
 #include "host/open_object.h"
-#include "network/network_dictionary.h"
+#include "host/output_files.h"
+#include "netobj/network_dictionary.h"
 #include "temp_path.h"
 #include "text_codec.h"
 
@@ -70,7 +69,7 @@ std::wstring reportFolder(const TzRvnCalcOptions& options, std::wstring& message
 // --results FILE, else results.json in the folder of --out, else none.
 std::wstring resultsPathFor(const TzRvnCalcOptions& options, const std::wstring& folder) {
     if (!options.resultsPath.empty()) return options.resultsPath;
-    return options.outFolder.empty() ? L"" : folder + L"results.json";
+    return options.outFolder.empty() ? L"" : folder + std::wstring(rvntext::kCalcResultsFileName);
 }
 
 // The report a run could not create or write, and why; empty when there is none.

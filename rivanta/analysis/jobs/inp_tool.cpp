@@ -3,13 +3,12 @@
 #include "analysis/jobs/calc_drawing.h"
 #include "analysis/jobs/calc_schema.h"
 #include "analysis/jobs/inp_job_texts.h"
-#include "analysis/exchange/inp_writer.h"
-#include "analysis/solver/text_format.h"
+#include "analysis/jobs/network_exchange.h"
 #include "frame/document_states.h"
 #include "frame/plugin_lifecycle.h"
 #include "frame/translation.h"
 #include "host/open_object.h"
-#include "network/network_dictionary.h"
+#include "netobj/network_dictionary.h"
 #include "text_codec.h"
 
 #include <iostream>

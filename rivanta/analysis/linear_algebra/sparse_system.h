@@ -5,7 +5,9 @@
 
 #include "network/network_data.h"
 
+#include <cstdint>
 #include <functional>
+#include <limits>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -16,7 +18,7 @@ enum class TzRvnFactorisation {
     ordered,  // sparse, nodes reordered to reduce fill: the same results within rounding
 };
 
-// The factorisation a calculation uses, and who hears of the factor's size.
+// The factorisation a calculation uses, who hears of the factor's size, and the memory it may take.
 struct TzRvnSolverChoice {
     // A factorisation alone stands for the choice of it (implicit on purpose).
     TzRvnSolverChoice(TzRvnFactorisation kind = TzRvnFactorisation::exact) : factorisation(kind) {}
@@ -24,6 +26,9 @@ struct TzRvnSolverChoice {
     TzRvnFactorisation factorisation;
     // Told the number of the factor's entries once its pattern is known, before the first step.
     std::function<void(long long entries)> factorReady;
+    // The physical memory available now, as the caller asked the host: a full matrix that needs
+    // more is refused before it is allocated. The largest value when it is not known.
+    std::uint64_t availableMemoryBytes = std::numeric_limits<std::uint64_t>::max();
 };
 
 class TzRvnSystemMatrix {

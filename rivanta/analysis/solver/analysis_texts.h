@@ -1,6 +1,7 @@
-// Every fixed text of the topology report, the iteration log and the import, in one place.
-// Texts that are shown pass through TranslateText where they are written; separator lines and
-// the node line of the report are written as they stand.
+// Every fixed text of the reports the core writes, the topology report and the iteration log, in
+// one place. Texts that are shown pass through the translation the caller gives where they are
+// written; separator lines and the node line of the report are written as they stand. The texts
+// the plug-in shows of a run and an import are in analysis/jobs/calc_texts.h.
 #pragma once
 
 #include <string_view>
@@ -81,34 +82,4 @@ inline constexpr std::wstring_view kTankLevelUnusable =
 inline constexpr std::wstring_view kSystemTooLarge =
     L"Impossibile allocare la matrice del sistema: servono %s MiB, ne sono disponibili %s\n";
 inline constexpr std::wstring_view kNoMemoryForSystem = L"Impossibile allocare la matrice del sistema: memoria esaurita\n";
-
-// Messages that close a calculation run, and its report files.
-inline constexpr std::wstring_view kCheckReportName = L"rvncheck.tmp";
-inline constexpr std::wstring_view kCalcReportName = L"rvncalcr.tmp";
-// The title of the network data messages: the run's and the import's.
-inline constexpr std::wstring_view kRunTitle = L"Messaggio Dati Rete";
-inline constexpr std::wstring_view kNoTempDirectory = L"Impossibile recuperare la directory dei files temporanei";
-inline constexpr std::wstring_view kCheckReportNotCreated =
-    L"Impossibile inizializzare il file dei messaggi\nper ispezionare la congruenza topologica della\nrete idraulica";
-inline constexpr std::wstring_view kCalcReportNotCreated =
-    L"Impossibile inizializzare il file dei messaggi\nper il calcolo della rete idraulica";
-inline constexpr std::wstring_view kCheckFailed = L"Incongruenze sui dati: Vedi ";
-inline constexpr std::wstring_view kCheckFailedTail = L"Impossibile avviare il calcolo della rete";
-inline constexpr std::wstring_view kCalcAborted = L"Incongruenze sul calcolo: Vedi ";
-inline constexpr std::wstring_view kCalcAbortedTail = L"Calcolo della rete  *** ABORTITO ***";
-inline constexpr std::wstring_view kCalcDone = L"  Calcolo della rete TERMINATO  \n\n";
-inline constexpr std::wstring_view kCalcDoneReport = L"  Tabulato del calcolo in:      \n";
-
-// Import of Portavia files.
-inline constexpr std::wstring_view kLengthNotPositive = L"La lunghezza del ramo %d NON e' POSITIVA\n\n";
-inline constexpr std::wstring_view kRoughnessNotPositive = L"La scabrezza del ramo %d NON e' POSITIVA\n\n";
-inline constexpr std::wstring_view kDiameterNotPositive = L"Il diametro del ramo %d NON e' POSITIVO\n\n";
-inline constexpr std::wstring_view kContinueImport = L"Proseguire con l'IMPORTAZIONE dei dati?";
-inline constexpr std::wstring_view kPortaviaNotOpened = L"Impossibile aprire il file %s";
-inline constexpr std::wstring_view kPortaviaShortHeader =
-    L"Impossibile importare il file %s: e' piu' corto della sua intestazione (%d byte su 164)";
-inline constexpr std::wstring_view kPortaviaShortRecords =
-    L"Impossibile importare il file %s: i suoi %d byte non contengono i %d nodi, %d rami e %d serbatoi annunciati";
-inline constexpr std::wstring_view kPortaviaAbandoned = L"Importazione del file %s annullata";
-
 }  // namespace rvntext

@@ -2,9 +2,8 @@
 
 #include "analysis/solver/analysis_texts.h"
 #include "analysis/solver/text_format.h"
-#include "frame/translation.h"
 #include "network/number_text.h"
-#include "text_codec.h"
+#include "network/unicode_text.h"
 
 #include <cstdio>
 
@@ -33,43 +32,43 @@ std::string iterationNumber(int iteration) {
 
 }  // namespace
 
-void WriteLogTitle(TzRvnReportStream& report, std::wstring_view networkName) {
-    report.write(TranslateText(rvntext::kLogTitle));
+void WriteLogTitle(TzRvnReportStream& report, std::wstring_view networkName, const TzRvnTranslate& translate) {
+    report.write(translate(rvntext::kLogTitle));
     report.write(networkName);
     report.write(L"\n");
     report.write(rvntext::kLogRule);
-    report.write(TranslateText(rvntext::kLogColumns));
-    report.write(TranslateText(rvntext::kLogUnits));
+    report.write(translate(rvntext::kLogColumns));
+    report.write(translate(rvntext::kLogUnits));
     report.write(rvntext::kLogRule);
 }
 
 std::wstring IterationLine(int iteration, std::wstring_view node, double flowError, std::wstring_view startNode,
                            std::wstring_view endNode, double headError) {
-    std::u16string line = units(iterationNumber(iteration)) + rvnos::toUtf16(node);
+    std::u16string line = units(iterationNumber(iteration)) + rvnutf::toUtf16(node);
     padAndCut(line, 12, 14);
     line += units(FixedText(flowError, kLfDecimals) + "    ");
-    line += rvnos::toUtf16(startNode);
+    line += rvnutf::toUtf16(startNode);
     padAndCut(line, 31, 33);
-    line += rvnos::toUtf16(endNode);
+    line += rvnutf::toUtf16(endNode);
     padAndCut(line, 38, 39);
     const std::string error = FixedText(headError, kLfDecimals);
     line += units(headError < kWideHeadError ? " " + error + "\n" : error + "\n");
-    return rvnos::fromUtf16(line);
+    return rvnutf::fromUtf16(line);
 }
 
-void WriteLimitMessage(TzRvnReportStream& report, int limit) {
-    report.write(FormatTranslated(rvntext::kIterationLimit, {limit}));
-    report.write(TranslateText(rvntext::kIterationLimitTail));
+void WriteLimitMessage(TzRvnReportStream& report, int limit, const TzRvnTranslate& translate) {
+    report.write(FormatTranslated(translate, rvntext::kIterationLimit, {limit}));
+    report.write(translate(rvntext::kIterationLimitTail));
 }
 
 void WriteLogSummary(TzRvnReportStream& report, double flowError, std::wstring_view node, double headError,
-                     std::wstring_view startNode, std::wstring_view endNode) {
+                     std::wstring_view startNode, std::wstring_view endNode, const TzRvnTranslate& translate) {
     report.write(rvntext::kLogRule);
-    report.write(FormatTranslated(rvntext::kFlowErrorSummary, {flowError, node}));
-    report.write(FormatTranslated(rvntext::kHeadErrorSummary, {headError, startNode, endNode}));
+    report.write(FormatTranslated(translate, rvntext::kFlowErrorSummary, {flowError, node}));
+    report.write(FormatTranslated(translate, rvntext::kHeadErrorSummary, {headError, startNode, endNode}));
     report.write(rvntext::kLogClosing);
 }
 
-void WritePivotFailure(TzRvnReportStream& report, int k) {
-    report.write(FormatTranslated(rvntext::kNotPositiveDefinite, {k, k}));
+void WritePivotFailure(TzRvnReportStream& report, int k, const TzRvnTranslate& translate) {
+    report.write(FormatTranslated(translate, rvntext::kNotPositiveDefinite, {k, k}));
 }

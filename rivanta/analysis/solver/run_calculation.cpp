@@ -51,14 +51,14 @@ std::vector<int> NodesWithoutTank(const TzRvnNetworkData& network) {
 
 TzRvnRunOutcome RunCalculation(TzRvnNetworkData& network, const std::optional<std::wstring>& networkName,
                                TzRvnReportStream& checkReport, const TzRvnReportOpener& openCalcReport,
-                               const TzRvnSolverChoice& choice) {
+                               const TzRvnTranslate& translate, const TzRvnSolverChoice& choice) {
     TzRvnRunOutcome outcome;
-    outcome.check = CheckTopology(network, networkName, checkReport);
+    outcome.check = CheckTopology(network, networkName, checkReport, translate);
     if (!outcome.check) return outcome;
     TzRvnReportStream* calcReport = openCalcReport();
     if (calcReport == nullptr) return outcome;
     outcome.calcReportOpened = true;
-    const TzRvnSolverOutcome solved = SolveNetwork(network, networkName, *calcReport, choice);
+    const TzRvnSolverOutcome solved = SolveNetwork(network, networkName, *calcReport, translate, choice);
     outcome.calc = solved.result;
     outcome.iterations = solved.iterations;
     outcome.converged = solved.converged;

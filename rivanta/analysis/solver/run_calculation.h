@@ -4,6 +4,7 @@
 
 #include "analysis/solver/non_finite_results.h"
 #include "analysis/solver/report_stream.h"
+#include "analysis/solver/text_format.h"
 #include "analysis/linear_algebra/sparse_system.h"
 #include "network/network_data.h"
 
@@ -30,10 +31,11 @@ struct TzRvnRunOutcome {
 using TzRvnReportOpener = std::function<TzRvnReportStream*()>;
 
 // Checks network into checkReport and, when it passes, calculates it into the report that
-// openCalcReport gives, solving as choice says. networkName as for CheckTopology.
+// openCalcReport gives, solving as choice says. networkName as for CheckTopology; the reports'
+// texts pass through translate.
 TzRvnRunOutcome RunCalculation(TzRvnNetworkData& network, const std::optional<std::wstring>& networkName,
                                TzRvnReportStream& checkReport, const TzRvnReportOpener& openCalcReport,
-                               const TzRvnSolverChoice& choice = {});
+                               const TzRvnTranslate& translate, const TzRvnSolverChoice& choice = {});
 
 // The 0-based nodes that no tank reaches through branches not excluded (indices as resolved by
 // the topology check).

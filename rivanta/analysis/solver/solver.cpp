@@ -8,9 +8,9 @@
 #include "analysis/solver/iteration_log.h"
 #include "analysis/linear_algebra/system_memory.h"
 #include "analysis/solver/unusable_values.h"
-#include "frame/translation.h"
 
 #include <cmath>
+#include <cstdio>
 #include <new>
 
 namespace {
@@ -79,7 +79,7 @@ void storeResults(TzRvnNetworkData& network, const TzRvnHydraulicState& state) {
 // The iterations of both friction phases; fills outcome and leaves the last errors in
 // flowError and headError.
 void iterate(const TzRvnNetworkData& network, TzRvnHydraulicState& state, TzRvnReportStream& report,
-             TzRvnSolverOutcome& outcome, double& flowError, double& headError) {
+             const TzRvnTranslate& translate, TzRvnSolverOutcome& outcome, double& flowError, double& headError) {
     const TzRvnSettings& settings = network.settings();
     bool frictionUpdated = false;
     for (int it = 1; it <= settings.maxIterations; ++it) {
@@ -87,8 +87,9 @@ void iterate(const TzRvnNetworkData& network, TzRvnHydraulicState& state, TzRvnR
         flowError = AssembleSystem(network, state);
         const int pivot = state.matrix->solve(state.rhs);
         if (pivot != kCholeskySolved) {
+            outcome.status = TzRvnSolverStatus::notPositiveDefinite;
             outcome.failedPivot = pivot;
-            WritePivotFailure(report, pivot);
+            WritePivotFailure(report, pivot, translate);
             return;
         }
         headError = UpdateFlows(network, state);
@@ -105,10 +106,18 @@ void iterate(const TzRvnNetworkData& network, TzRvnHydraulicState& state, TzRvnR
     }
 }
 
-TzRvnSolverOutcome refused(const std::wstring& why, TzRvnReportStream& report, TzRvnSolverOutcome& outcome) {
-    report.write(why);
-    outcome.refusal = why;
+// An outcome that did not start, its reason written to the log.
+TzRvnSolverOutcome refused(TzRvnSolverOutcome& outcome, const TzRvnNetworkData& network, TzRvnReportStream& report,
+                           const TzRvnTranslate& translate) {
+    report.write(SolverRefusalText(outcome, network, translate));
     return outcome;
+}
+
+std::wstring mebibytes(std::uint64_t bytes) {
+    constexpr double kMebibyte = 1024.0 * 1024.0;
+    char text[32];
+    std::snprintf(text, sizeof text, "%.0f", static_cast<double>(bytes) / kMebibyte);
+    return std::wstring(text, text + std::char_traits<char>::length(text));
 }
 
 // The working storage, or nothing when the memory for it cannot be had.
@@ -125,26 +134,37 @@ std::optional<TzRvnHydraulicState> allocateState(const TzRvnNetworkData& network
 }  // namespace
 
 TzRvnSolverOutcome SolveNetwork(TzRvnNetworkData& network, const std::optional<std::wstring>& networkName,
-                                TzRvnReportStream& report, const TzRvnSolverChoice& choice) {
+                                TzRvnReportStream& report, const TzRvnTranslate& translate,
+                                const TzRvnSolverChoice& choice) {
     TzRvnSolverOutcome outcome;
     if (!networkName) {
-        report.write(TranslateText(rvntext::kLogTitle));
-        report.write(TranslateText(rvntext::kNoNetworkDictionary));
+        outcome.status = TzRvnSolverStatus::noNetworkName;
+        report.write(translate(rvntext::kLogTitle));
+        report.write(translate(rvntext::kNoNetworkDictionary));
         return outcome;
     }
-    WriteLogTitle(report, *networkName);
+    WriteLogTitle(report, *networkName, translate);
     if (!indicesResolved(network)) {
-        report.write(TranslateText(rvntext::kUnresolvedIndices));
+        outcome.status = TzRvnSolverStatus::unresolvedIndices;
+        report.write(translate(rvntext::kUnresolvedIndices));
         return outcome;
     }
-    if (const std::vector<std::wstring> unusable = UnusableValues(network); !unusable.empty()) {
-        return refused(UnusableValuesText(unusable), report, outcome);
+    outcome.unusable = UnusableValues(network);
+    if (!outcome.unusable.empty()) {
+        outcome.status = TzRvnSolverStatus::unusableValues;
+        return refused(outcome, network, report, translate);
     }
-    const std::wstring tooLarge =
-        SystemMemoryRefusal(network.numNodes(), choice.factorisation, AvailableMemoryBytes());
-    if (!tooLarge.empty()) return refused(tooLarge, report, outcome);
+    outcome.systemBytes = SystemMatrixBytes(network.numNodes(), choice.factorisation);
+    if (outcome.systemBytes > choice.availableMemoryBytes) {
+        outcome.status = TzRvnSolverStatus::systemTooLarge;
+        outcome.availableBytes = choice.availableMemoryBytes;
+        return refused(outcome, network, report, translate);
+    }
     std::optional<TzRvnHydraulicState> allocated = allocateState(network, choice.factorisation);
-    if (!allocated) return refused(TranslateText(rvntext::kNoMemoryForSystem), report, outcome);
+    if (!allocated) {
+        outcome.status = TzRvnSolverStatus::noMemory;
+        return refused(outcome, network, report, translate);
+    }
     TzRvnHydraulicState& state = *allocated;
     const int limit = network.settings().maxIterations;
     outcome.factorEntries = state.matrix->factorEntries();
@@ -152,17 +172,33 @@ TzRvnSolverOutcome SolveNetwork(TzRvnNetworkData& network, const std::optional<s
     InitialiseFlows(network, state);
     double flowError = 0;
     double headError = 0;
-    iterate(network, state, report, outcome, flowError, headError);
+    iterate(network, state, report, translate, outcome, flowError, headError);
     if (outcome.failedPivot >= 0) return outcome;
-    if (!outcome.converged) WriteLimitMessage(report, limit);
+    if (!outcome.converged) WriteLimitMessage(report, limit, translate);
     const ErrorNames names = errorNames(network, state);
-    WriteLogSummary(report, flowError, names.node, headError, names.startNode, names.endNode);
+    WriteLogSummary(report, flowError, names.node, headError, names.startNode, names.endNode, translate);
     storeResults(network, state);
+    outcome.status = TzRvnSolverStatus::solved;
     outcome.result = 1;
     return outcome;
 }
 
-int Calculate(TzRvnNetworkData& network, const std::optional<std::wstring>& networkName,
-              TzRvnReportStream& report) {
-    return SolveNetwork(network, networkName, report).result;
+int Calculate(TzRvnNetworkData& network, const std::optional<std::wstring>& networkName, TzRvnReportStream& report,
+              const TzRvnTranslate& translate) {
+    return SolveNetwork(network, networkName, report, translate).result;
+}
+
+std::wstring SolverRefusalText(const TzRvnSolverOutcome& outcome, const TzRvnNetworkData& network,
+                               const TzRvnTranslate& translate) {
+    switch (outcome.status) {
+        case TzRvnSolverStatus::unusableValues: return UnusableValuesText(outcome.unusable, network, translate);
+        case TzRvnSolverStatus::systemTooLarge: {
+            const std::wstring needed = mebibytes(outcome.systemBytes);
+            const std::wstring available = mebibytes(outcome.availableBytes);
+            return FormatTranslated(translate, rvntext::kSystemTooLarge,
+                                    {std::wstring_view(needed), std::wstring_view(available)});
+        }
+        case TzRvnSolverStatus::noMemory: return translate(rvntext::kNoMemoryForSystem);
+        default: return {};
+    }
 }

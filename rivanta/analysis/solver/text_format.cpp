@@ -1,6 +1,5 @@
 #include "analysis/solver/text_format.h"
 
-#include "frame/translation.h"
 #include "network/number_text.h"
 
 #include <optional>
@@ -56,6 +55,9 @@ std::wstring FormatText(std::wstring_view format, std::initializer_list<TzRvnTex
     return out;
 }
 
-std::wstring FormatTranslated(std::wstring_view format, std::initializer_list<TzRvnTextArg> args) {
-    return FormatText(TranslateText(format), args);
+std::wstring KeepText(std::wstring_view text) { return std::wstring(text); }
+
+std::wstring FormatTranslated(const TzRvnTranslate& translate, std::wstring_view format,
+                              std::initializer_list<TzRvnTextArg> args) {
+    return FormatText(translate(format), args);
 }

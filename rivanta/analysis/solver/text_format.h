@@ -3,6 +3,7 @@
 // argument is written as it stands, so a translated text can never read a wrong argument.
 #pragma once
 
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -10,7 +11,16 @@
 
 using TzRvnTextArg = std::variant<int, double, std::wstring_view>;
 
+// The translation of the texts the core writes for a user, given by its caller: the plug-in gives
+// its translator's (TranslateText, frame/translation.h); tests and tools may keep the texts as
+// they stand (KeepText).
+using TzRvnTranslate = std::function<std::wstring(std::wstring_view text)>;
+
+// The text as it stands: the translation of a plug-in without a translator library.
+std::wstring KeepText(std::wstring_view text);
+
 std::wstring FormatText(std::wstring_view format, std::initializer_list<TzRvnTextArg> args);
 
-// FormatText of the translated format.
-std::wstring FormatTranslated(std::wstring_view format, std::initializer_list<TzRvnTextArg> args);
+// FormatText of the format as translate gives it.
+std::wstring FormatTranslated(const TzRvnTranslate& translate, std::wstring_view format,
+                              std::initializer_list<TzRvnTextArg> args);

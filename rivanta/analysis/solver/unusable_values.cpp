@@ -1,8 +1,6 @@
 #include "analysis/solver/unusable_values.h"
 
 #include "analysis/solver/analysis_texts.h"
-#include "analysis/solver/text_format.h"
-#include "frame/translation.h"
 
 #include <cmath>
 #include <cstdio>
@@ -19,77 +17,112 @@ std::wstring valueText(double value) {
     return std::wstring(text, text + std::char_traits<char>::length(text));
 }
 
-void refuseSetting(std::wstring_view format, double value, std::vector<std::wstring>& lines) {
-    lines.push_back(FormatTranslated(format, {std::wstring_view(valueText(value))}));
+using Values = std::vector<TzRvnUnusableValue>;
+
+void checkSettings(const TzRvnSettings& s, Values& values) {
+    const auto refuse = [&](TzRvnUnusableKind kind, double value) { values.push_back({kind, 0, value}); };
+    if (!positiveNumber(s.viscosity)) refuse(TzRvnUnusableKind::viscosity, s.viscosity);
+    if (!positiveNumber(s.initialVelocity)) refuse(TzRvnUnusableKind::initialVelocity, s.initialVelocity);
+    if (s.maxIterations < 1) refuse(TzRvnUnusableKind::iterationLimit, s.maxIterations);
+    if (!positiveNumber(s.minBranchFlow)) refuse(TzRvnUnusableKind::minBranchFlow, s.minBranchFlow);
+    if (!nonNegativeNumber(s.headTolerance)) refuse(TzRvnUnusableKind::headTolerance, s.headTolerance);
+    if (!nonNegativeNumber(s.flowTolerance)) refuse(TzRvnUnusableKind::flowTolerance, s.flowTolerance);
 }
 
-void checkSettings(const TzRvnSettings& s, std::vector<std::wstring>& lines) {
-    if (!positiveNumber(s.viscosity)) refuseSetting(rvntext::kViscosityUnusable, s.viscosity, lines);
-    if (!positiveNumber(s.initialVelocity)) refuseSetting(rvntext::kInitialVelocityUnusable, s.initialVelocity, lines);
-    if (s.maxIterations < 1) lines.push_back(FormatTranslated(rvntext::kIterationLimitUnusable, {s.maxIterations}));
-    if (!positiveNumber(s.minBranchFlow)) refuseSetting(rvntext::kMinBranchFlowUnusable, s.minBranchFlow, lines);
-    if (!nonNegativeNumber(s.headTolerance)) refuseSetting(rvntext::kHeadToleranceUnusable, s.headTolerance, lines);
-    if (!nonNegativeNumber(s.flowTolerance)) refuseSetting(rvntext::kFlowToleranceUnusable, s.flowTolerance, lines);
-}
-
-void checkNodes(const TzRvnNetworkData& network, std::vector<std::wstring>& lines) {
-    for (const TzRvnNode& node : network.nodes()) {
-        const std::wstring_view name = node.name.view();
-        if (!std::isfinite(node.demand)) {
-            lines.push_back(FormatTranslated(rvntext::kDemandUnusable, {name, std::wstring_view(valueText(node.demand))}));
-        }
-        if (!std::isfinite(node.elevation)) {
-            lines.push_back(
-                FormatTranslated(rvntext::kElevationUnusable, {name, std::wstring_view(valueText(node.elevation))}));
-        }
+void checkNodes(const TzRvnNetworkData& network, Values& values) {
+    for (int i = 0; i < network.numNodes(); ++i) {
+        const TzRvnNode& node = network.nodes()[static_cast<std::size_t>(i)];
+        if (!std::isfinite(node.demand)) values.push_back({TzRvnUnusableKind::demand, i, node.demand});
+        if (!std::isfinite(node.elevation)) values.push_back({TzRvnUnusableKind::elevation, i, node.elevation});
     }
 }
 
-// One refused value of branch number k (1-based).
-void refuseBranch(std::wstring_view format, int k, const TzRvnEdge& edge, double value,
-                  std::vector<std::wstring>& lines) {
-    const std::wstring text = valueText(value);
-    lines.push_back(FormatTranslated(format, {k, edge.startNode.view(), edge.endNode.view(), std::wstring_view(text)}));
-}
-
-void checkBranches(const TzRvnNetworkData& network, std::vector<std::wstring>& lines) {
-    int k = 0;
-    for (const TzRvnEdge& edge : network.edges()) {
-        ++k;
+void checkBranches(const TzRvnNetworkData& network, Values& values) {
+    for (int k = 0; k < network.numEdges(); ++k) {
+        const TzRvnEdge& edge = network.edges()[static_cast<std::size_t>(k)];
         if (edge.excluded) continue;
-        if (!nonNegativeNumber(edge.length)) refuseBranch(rvntext::kLengthUnusable, k, edge, edge.length, lines);
-        if (!positiveNumber(edge.diameter)) refuseBranch(rvntext::kDiameterUnusable, k, edge, edge.diameter, lines);
-        if (!std::isfinite(edge.roughness)) refuseBranch(rvntext::kRoughnessUnusable, k, edge, edge.roughness, lines);
-        if (!std::isfinite(edge.csi)) refuseBranch(rvntext::kCsiUnusable, k, edge, edge.csi, lines);
+        if (!nonNegativeNumber(edge.length)) values.push_back({TzRvnUnusableKind::length, k, edge.length});
+        if (!positiveNumber(edge.diameter)) values.push_back({TzRvnUnusableKind::diameter, k, edge.diameter});
+        if (!std::isfinite(edge.roughness)) values.push_back({TzRvnUnusableKind::roughness, k, edge.roughness});
+        if (!std::isfinite(edge.csi)) values.push_back({TzRvnUnusableKind::csi, k, edge.csi});
     }
 }
 
-void checkTanks(const TzRvnNetworkData& network, std::vector<std::wstring>& lines) {
-    int t = 0;
-    for (const TzRvnTank& tank : network.tanks()) {
-        ++t;
-        if (std::isfinite(tank.head)) continue;
-        const std::wstring text = valueText(tank.head);
-        lines.push_back(FormatTranslated(rvntext::kTankLevelUnusable, {t, tank.nodeName.view(), std::wstring_view(text)}));
+void checkTanks(const TzRvnNetworkData& network, Values& values) {
+    for (int t = 0; t < network.numTanks(); ++t) {
+        const TzRvnTank& tank = network.tanks()[static_cast<std::size_t>(t)];
+        if (!std::isfinite(tank.head)) values.push_back({TzRvnUnusableKind::tankLevel, t, tank.head});
+    }
+}
+
+// The text of a setting's kind.
+std::wstring_view settingFormat(TzRvnUnusableKind kind) {
+    switch (kind) {
+        case TzRvnUnusableKind::viscosity: return rvntext::kViscosityUnusable;
+        case TzRvnUnusableKind::initialVelocity: return rvntext::kInitialVelocityUnusable;
+        case TzRvnUnusableKind::minBranchFlow: return rvntext::kMinBranchFlowUnusable;
+        case TzRvnUnusableKind::headTolerance: return rvntext::kHeadToleranceUnusable;
+        default: return rvntext::kFlowToleranceUnusable;
+    }
+}
+
+// The text of a branch's kind.
+std::wstring_view branchFormat(TzRvnUnusableKind kind) {
+    switch (kind) {
+        case TzRvnUnusableKind::length: return rvntext::kLengthUnusable;
+        case TzRvnUnusableKind::diameter: return rvntext::kDiameterUnusable;
+        case TzRvnUnusableKind::roughness: return rvntext::kRoughnessUnusable;
+        default: return rvntext::kCsiUnusable;
     }
 }
 
 }  // namespace
 
-std::vector<std::wstring> UnusableValues(const TzRvnNetworkData& network) {
-    std::vector<std::wstring> lines;
-    checkSettings(network.settings(), lines);
-    checkNodes(network, lines);
-    checkBranches(network, lines);
-    checkTanks(network, lines);
-    return lines;
+std::vector<TzRvnUnusableValue> UnusableValues(const TzRvnNetworkData& network) {
+    Values values;
+    checkSettings(network.settings(), values);
+    checkNodes(network, values);
+    checkBranches(network, values);
+    checkTanks(network, values);
+    return values;
 }
 
-std::wstring UnusableValuesText(const std::vector<std::wstring>& lines) {
-    std::wstring text = TranslateText(rvntext::kValuesUnusable);
-    for (std::size_t i = 0; i < lines.size() && i < kListedUnusableValues; ++i) text += lines[i];
-    if (lines.size() > kListedUnusableValues) {
-        text += FormatTranslated(rvntext::kMoreValuesUnusable, {static_cast<int>(lines.size() - kListedUnusableValues)});
+std::wstring UnusableValueLine(const TzRvnUnusableValue& value, const TzRvnNetworkData& network,
+                               const TzRvnTranslate& translate) {
+    const std::wstring text = valueText(value.value);
+    const std::wstring_view shown(text);
+    const auto at = static_cast<std::size_t>(value.element);
+    switch (value.kind) {
+        case TzRvnUnusableKind::iterationLimit:
+            return FormatTranslated(translate, rvntext::kIterationLimitUnusable, {static_cast<int>(value.value)});
+        case TzRvnUnusableKind::demand:
+            return FormatTranslated(translate, rvntext::kDemandUnusable, {network.nodes()[at].name.view(), shown});
+        case TzRvnUnusableKind::elevation:
+            return FormatTranslated(translate, rvntext::kElevationUnusable, {network.nodes()[at].name.view(), shown});
+        case TzRvnUnusableKind::length:
+        case TzRvnUnusableKind::diameter:
+        case TzRvnUnusableKind::roughness:
+        case TzRvnUnusableKind::csi: {
+            const TzRvnEdge& edge = network.edges()[at];
+            return FormatTranslated(translate, branchFormat(value.kind),
+                                    {value.element + 1, edge.startNode.view(), edge.endNode.view(), shown});
+        }
+        case TzRvnUnusableKind::tankLevel:
+            return FormatTranslated(translate, rvntext::kTankLevelUnusable,
+                                    {value.element + 1, network.tanks()[at].nodeName.view(), shown});
+        default: return FormatTranslated(translate, settingFormat(value.kind), {shown});
+    }
+}
+
+std::wstring UnusableValuesText(const std::vector<TzRvnUnusableValue>& values, const TzRvnNetworkData& network,
+                                const TzRvnTranslate& translate) {
+    std::wstring text = translate(rvntext::kValuesUnusable);
+    for (std::size_t i = 0; i < values.size() && i < kListedUnusableValues; ++i) {
+        text += UnusableValueLine(values[i], network, translate);
+    }
+    if (values.size() > kListedUnusableValues) {
+        text += FormatTranslated(translate, rvntext::kMoreValuesUnusable,
+                                 {static_cast<int>(values.size() - kListedUnusableValues)});
     }
     return text;
 }

@@ -2,7 +2,6 @@
 
 #include "analysis/solver/analysis_texts.h"
 #include "analysis/solver/text_format.h"
-#include "frame/translation.h"
 
 #include <algorithm>
 #include <compare>
@@ -17,9 +16,10 @@ namespace {
 using Lines = std::vector<std::wstring>;
 
 // Writes a section: its title, then its lines or "Nessuno". Returns whether it had findings.
-bool writeSection(TzRvnReportStream& report, std::wstring_view title, const Lines& lines) {
-    report.write(TranslateText(title));
-    if (lines.empty()) report.write(TranslateText(rvntext::kNone));
+bool writeSection(TzRvnReportStream& report, std::wstring_view title, const Lines& lines,
+                  const TzRvnTranslate& translate) {
+    report.write(translate(title));
+    if (lines.empty()) report.write(translate(rvntext::kNone));
     for (const std::wstring& line : lines) report.write(line);
     return !lines.empty();
 }
@@ -28,7 +28,7 @@ bool validIndex(int index, int nodeCount) { return index >= 1 && index <= nodeCo
 
 int number(std::size_t position) { return static_cast<int>(position) + 1; }
 
-Lines isolatedNodes(const TzRvnNetworkData& network) {
+Lines isolatedNodes(const TzRvnNetworkData& network, const TzRvnTranslate& translate) {
     std::vector<bool> connected(network.nodes().size(), false);
     for (const TzRvnEdge& edge : network.edges()) {
         if (edge.excluded) continue;
@@ -37,22 +37,24 @@ Lines isolatedNodes(const TzRvnNetworkData& network) {
     }
     Lines lines;
     for (std::size_t i = 0; i < connected.size(); ++i) {
-        if (!connected[i]) lines.push_back(FormatTranslated(rvntext::kIsolatedNode, {network.nodes()[i].name.view()}));
+        if (!connected[i]) {
+            lines.push_back(FormatTranslated(translate, rvntext::kIsolatedNode, {network.nodes()[i].name.view()}));
+        }
     }
     return lines;
 }
 
-Lines sameStartAndEnd(const TzRvnNetworkData& network) {
+Lines sameStartAndEnd(const TzRvnNetworkData& network, const TzRvnTranslate& translate) {
     Lines lines;
     for (std::size_t k = 0; k < network.edges().size(); ++k) {
         const TzRvnEdge& edge = network.edges()[k];
         if (edge.excluded) continue;
         if (edge.startIndex == 0 && edge.endIndex == 0) {
-            lines.push_back(FormatTranslated(rvntext::kBothUnnamed, {number(k)}) +
-                            TranslateText(rvntext::kBothUnnamedTail));
+            lines.push_back(FormatTranslated(translate, rvntext::kBothUnnamed, {number(k)}) +
+                            translate(rvntext::kBothUnnamedTail));
         }
         if (edge.startIndex == edge.endIndex) {
-            lines.push_back(FormatTranslated(rvntext::kSameEnds, {number(k), edge.startNode.view()}));
+            lines.push_back(FormatTranslated(translate, rvntext::kSameEnds, {number(k), edge.startNode.view()}));
         }
     }
     return lines;
@@ -90,46 +92,46 @@ std::vector<std::pair<std::size_t, std::size_t>> samePairBranches(const std::vec
     return pairs;
 }
 
-Lines repeatedPairs(const TzRvnNetworkData& network) {
+Lines repeatedPairs(const TzRvnNetworkData& network, const TzRvnTranslate& translate) {
     const std::vector<TzRvnEdge>& edges = network.edges();
     Lines lines;
     for (const auto& [a, b] : samePairBranches(edges)) {
-        lines.push_back(FormatTranslated(rvntext::kRepeatedPair, {number(a), number(b), edges[a].startNode.view(),
-                                                                  edges[a].endNode.view()}));
+        lines.push_back(FormatTranslated(translate, rvntext::kRepeatedPair,
+                                         {number(a), number(b), edges[a].startNode.view(), edges[a].endNode.view()}));
     }
     return lines;
 }
 
 // The line for a node end of a branch whose index is wrong, if it is.
 void checkEnd(Lines& lines, int k, int index, const TzRvnName& name, int nodeCount, std::wstring_view wrongText,
-              std::wstring_view unnamedText) {
+              std::wstring_view unnamedText, const TzRvnTranslate& translate) {
     if (validIndex(index, nodeCount)) return;
     if (name.empty()) {
-        lines.push_back(FormatTranslated(unnamedText, {k}));
+        lines.push_back(FormatTranslated(translate, unnamedText, {k}));
     } else {
-        lines.push_back(FormatTranslated(wrongText, {k, name.view()}));
+        lines.push_back(FormatTranslated(translate, wrongText, {k, name.view()}));
     }
 }
 
-Lines wrongBranchIndices(const TzRvnNetworkData& network) {
+Lines wrongBranchIndices(const TzRvnNetworkData& network, const TzRvnTranslate& translate) {
     Lines lines;
     for (std::size_t k = 0; k < network.edges().size(); ++k) {
         const TzRvnEdge& edge = network.edges()[k];
         if (edge.excluded) continue;
         checkEnd(lines, number(k), edge.endIndex, edge.endNode, network.numNodes(), rvntext::kWrongEndIndex,
-                 rvntext::kNoEndIndex);
+                 rvntext::kNoEndIndex, translate);
         checkEnd(lines, number(k), edge.startIndex, edge.startNode, network.numNodes(), rvntext::kWrongStartIndex,
-                 rvntext::kNoStartIndex);
+                 rvntext::kNoStartIndex, translate);
     }
     return lines;
 }
 
-Lines wrongTankIndices(const TzRvnNetworkData& network) {
+Lines wrongTankIndices(const TzRvnNetworkData& network, const TzRvnTranslate& translate) {
     Lines lines;
     for (std::size_t t = 0; t < network.tanks().size(); ++t) {
         const TzRvnTank& tank = network.tanks()[t];
         checkEnd(lines, number(t), tank.nodeIndex, tank.nodeName, network.numNodes(), rvntext::kWrongTankIndex,
-                 rvntext::kNoTankIndex);
+                 rvntext::kNoTankIndex, translate);
     }
     return lines;
 }
@@ -175,13 +177,13 @@ BranchesByNode branchesByNode(const TzRvnNetworkData& network, bool leaving) {
     return grouped;
 }
 
-void writeNodeBranches(const TzRvnNetworkData& network, TzRvnReportStream& report) {
+void writeNodeBranches(const TzRvnNetworkData& network, TzRvnReportStream& report, const TzRvnTranslate& translate) {
     const BranchesByNode leaving = branchesByNode(network, true);
     const BranchesByNode arriving = branchesByNode(network, false);
-    report.write(TranslateText(rvntext::kNodeBranchesTitle));
-    const std::wstring leavingLabel = TranslateText(rvntext::kLeavingBranches);
-    const std::wstring arrivingLabel = TranslateText(rvntext::kArrivingBranches);
-    const std::wstring separator = TranslateText(rvntext::kListSeparator);
+    report.write(translate(rvntext::kNodeBranchesTitle));
+    const std::wstring leavingLabel = translate(rvntext::kLeavingBranches);
+    const std::wstring arrivingLabel = translate(rvntext::kArrivingBranches);
+    const std::wstring separator = translate(rvntext::kListSeparator);
     for (std::size_t i = 0; i < network.nodes().size(); ++i) {
         report.write(FormatText(rvntext::kNodeLine, {network.nodes()[i].name.view()}));
         report.write(branchList(leavingLabel, separator, leaving.of(i)));
@@ -208,21 +210,22 @@ void ResolveNodeIndices(TzRvnNetworkData& network) {
 }
 
 int CheckTopology(TzRvnNetworkData& network, const std::optional<std::wstring>& networkName,
-                  TzRvnReportStream& report) {
-    report.write(TranslateText(rvntext::kCheckTitle));
+                  TzRvnReportStream& report, const TzRvnTranslate& translate) {
+    report.write(translate(rvntext::kCheckTitle));
     if (!networkName) {
-        report.write(TranslateText(rvntext::kNoNetworkDictionary));
+        report.write(translate(rvntext::kNoNetworkDictionary));
         return 0;
     }
     report.write(*networkName);
     report.write(rvntext::kCheckRule);
     ResolveNodeIndices(network);
-    bool failed = writeSection(report, rvntext::kIsolatedTitle, isolatedNodes(network));
-    failed |= writeSection(report, rvntext::kSameEndsTitle, sameStartAndEnd(network));
-    writeSection(report, rvntext::kRepeatedPairsTitle, repeatedPairs(network));
-    failed |= writeSection(report, rvntext::kWrongBranchIndicesTitle, wrongBranchIndices(network));
-    failed |= writeSection(report, rvntext::kWrongTankIndicesTitle, wrongTankIndices(network));
-    if (!failed) writeNodeBranches(network, report);
+    bool failed = writeSection(report, rvntext::kIsolatedTitle, isolatedNodes(network, translate), translate);
+    failed |= writeSection(report, rvntext::kSameEndsTitle, sameStartAndEnd(network, translate), translate);
+    writeSection(report, rvntext::kRepeatedPairsTitle, repeatedPairs(network, translate), translate);
+    failed |=
+        writeSection(report, rvntext::kWrongBranchIndicesTitle, wrongBranchIndices(network, translate), translate);
+    failed |= writeSection(report, rvntext::kWrongTankIndicesTitle, wrongTankIndices(network, translate), translate);
+    if (!failed) writeNodeBranches(network, report, translate);
     report.write(rvntext::kCheckClosing);
     return failed ? 0 : 1;
 }

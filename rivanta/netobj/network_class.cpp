@@ -1,6 +1,6 @@
-#include "network/network_class.h"
+#include "netobj/network_class.h"
 
-#include "network/network_object.h"
+#include "netobj/network_object.h"
 #include "rxclass.h"
 
 namespace {

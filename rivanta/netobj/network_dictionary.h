@@ -6,7 +6,7 @@
 
 #include "dbmain.h"
 #include "host/open_object.h"
-#include "network/network_object.h"
+#include "netobj/network_object.h"
 
 #include <memory>
 #include <string>

@@ -1,6 +1,6 @@
-#include "analysis/solver/run_messages.h"
+#include "analysis/jobs/run_messages.h"
 
-#include "analysis/solver/analysis_texts.h"
+#include "analysis/jobs/calc_texts.h"
 #include "frame/translation.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "network/network_dictionary.h"
+#include "netobj/network_dictionary.h"
 
 #include "dbdict.h"
 

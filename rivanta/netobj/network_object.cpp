@@ -1,6 +1,5 @@
-#include "network/network_object.h"
+#include "netobj/network_object.h"
 
-#include "analysis/topology/topology_check.h"
 #include "dbdict.h"
 #include "host/open_object.h"
 
@@ -106,17 +105,7 @@ std::optional<std::wstring> TzRvnNetwork::nameInOwner() const {
     return name;
 }
 
-// The check rewrites the node indices in memory even on a read open: they are derived data that
-// the filing leaves out.
-int TzRvnNetwork::CheckTopology(TzRvnReportStream& stream) {
-    if (assertReadEnabled() != Acad::eOk) return 0;
-    return ::CheckTopology(data_, nameInOwner(), stream);
-}
-
-int TzRvnNetwork::Calculate(TzRvnReportStream& stream, TzRvnSolverOutcome* outcome,
-                            const TzRvnSolverChoice& choice) {
-    if (assertWriteEnabled() != Acad::eOk) return 0;
-    const TzRvnSolverOutcome solved = SolveNetwork(data_, nameInOwner(), stream, choice);
-    if (outcome != nullptr) *outcome = solved;
-    return solved.result;
+TzRvnNetworkData* TzRvnNetwork::workingData(AcDb::OpenMode mode) {
+    const Acad::ErrorStatus status = mode == AcDb::kForWrite ? assertWriteEnabled() : assertReadEnabled();
+    return status == Acad::eOk ? &data_ : nullptr;
 }

@@ -1,4 +1,4 @@
-#include "analysis/exchange/network_file_kind.h"
+#include "analysis/jobs/network_file_kind.h"
 
 #include "analysis/exchange/inp_reader.h"
 #include "drawing_signature.h"

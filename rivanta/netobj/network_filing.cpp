@@ -2,10 +2,10 @@
 // saved by one build opens in another): version, owner (wblock-clone filers only), the settings,
 // the nodes, branches and tanks with their results, and the schema flag. Node indices and entity
 // ids are derived data and are not filed. Through DXF only the subclass marker and the version go.
-#include "network/network_filing.h"
+#include "netobj/network_filing.h"
 
 #include "dbfiler.h"
-#include "network/network_object.h"
+#include "netobj/network_object.h"
 #include "network/settings_units.h"
 #include "text_codec.h"
 

@@ -1,4 +1,4 @@
-#include "host/command_line.h"
+#include "frame/command_line.h"
 
 #include "acutads.h"
 #include "frame/translation.h"

@@ -1,6 +1,7 @@
 // The network object of the drawing: one per network, kept in the dictionary "TZ-RVN" of the
-// named-object dictionary under the network's name. It holds the plain network record and hands
-// it to the topology check, the solver and the filing.
+// named-object dictionary under the network's name. It holds the plain network record of the
+// calculation core and files it; the jobs hand that record, with the network's name, to the
+// topology check and the solver, and the schema reads and writes it from and to the drawing.
 //
 // Readers need the object open for read and setters open for write, as the host's open discipline
 // demands; a new object not yet in a database is both. A reader of an object that is not open for
@@ -8,14 +9,11 @@
 // that is not open for write changes nothing and answers eNotOpenForWrite.
 #pragma once
 
-#include "analysis/solver/report_stream.h"
-#include "analysis/solver/solver.h"
 #include "dbmain.h"
 #include "network/network_data.h"
 
 #include <optional>
 #include <string>
-#include <string_view>
 
 class TzRvnNetwork : public AcDbObject {
 public:
@@ -60,25 +58,14 @@ public:
     Acad::ErrorStatus getData(TzRvnNetworkData& data) const;
     Acad::ErrorStatus setData(const TzRvnNetworkData& data);
 
-    // Checks the topology into stream, with the network's name read from its owner dictionary;
-    // resolves the node indices of branches and tanks. 1 when the network passes; 0 when it fails,
-    // when its dictionary cannot be opened or when the object is not open for read.
-    int CheckTopology(TzRvnReportStream& stream);
-    // Calculates the network into stream (the iteration log), storing the results in its records.
-    // 1 when the calculation ran to its end; 0 when it was aborted or the object is not open for
-    // write. outcome, when given, receives the solver's account of the run.
-    int Calculate(TzRvnReportStream& stream, TzRvnSolverOutcome* outcome = nullptr,
-                  const TzRvnSolverChoice& choice = {});
+    // The record to work on in place: the topology check rewrites its node indices (derived data
+    // that the filing leaves out, so a read open will do), the calculation stores its results and
+    // the schema its elements (both need write). Null when the object is not open for mode.
+    TzRvnNetworkData* workingData(AcDb::OpenMode mode);
 
-    // Rebuilds the node, branch and tank arrays from the schema on the network layer layerName in
-    // the block (model space); needs the object open for write. True without change for a
-    // network without a schema; false when the schema cannot be read (the arrays may then be
-    // partly filled).
-    bool ReadNetworkFromSchema(AcDbDatabase* database, AcDbObjectId blockId, std::wstring_view layerName);
-    // Writes the data of the arrays into the schema on the layer "TZ-RV-" + the network's name in
-    // its owner dictionary; needs the object open for read. True without change for a network
-    // without a schema; false when its name or a branch layer cannot be had.
-    bool WriteSchemaFromNetwork() const;
+    // The network's key in its owner dictionary; nullopt when that dictionary cannot be opened or
+    // does not hold the network.
+    std::optional<std::wstring> nameInOwner() const;
 
     // Filing of the network in the drawing: its DWG item sequence and its DXF groups.
     Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
@@ -87,9 +74,5 @@ public:
     Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
 
 private:
-    // The network's key in its owner dictionary; nullopt when that dictionary cannot be opened or
-    // does not hold the network.
-    std::optional<std::wstring> nameInOwner() const;
-
     TzRvnNetworkData data_;
 };

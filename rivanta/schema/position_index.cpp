@@ -1,4 +1,4 @@
-#include "network/position_index.h"
+#include "schema/position_index.h"
 
 #include <algorithm>
 
