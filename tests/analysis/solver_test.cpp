@@ -1,4 +1,5 @@
-// The solver on small networks with known answers, its limits and its aborts.
+// The solver on small networks with known answers, its limits and its aborts; the friction factor
+// against tabulated Colebrook-White values.
 #include "analysis/solver/friction.h"
 #include "analysis/solver/run_calculation.h"
 #include "analysis/solver/solver.h"
@@ -137,9 +138,36 @@ TEST(Solver, RefusesWithoutNameOrWithoutResolvedIndices) {
     EXPECT_EQ(network.nodes()[1].head, NO_RESULT);
 }
 
-}  // namespace
+struct ColebrookValue {
+    double reynolds;
+    double relativeRoughness;
+    double frictionFactor;  // converged Colebrook-White f
+};
 
-namespace {
+// Converged Colebrook-White solutions; the Moody chart gives 0.0399, 0.0180, 0.0185, 0.0199.
+constexpr ColebrookValue kTable[] = {
+    {4000, 0.0, 0.0399070140556349},     {1e5, 0.0, 0.01798977308427384},
+    {1e5, 1e-4, 0.01851249948164709},    {1e6, 1e-3, 0.019931175126555064},
+    {1e7, 1e-5, 0.008993771331864993},   {2e4, 0.01, 0.04067516632526942},
+};
+
+TEST(Friction, TenStepsReachTheColebrookWhiteFactor) {
+    for (const ColebrookValue& row : kTable) {
+        const double x = ColebrookInverseRootFactor(row.reynolds, row.relativeRoughness * 0.2, 0.2);
+        EXPECT_NEAR(x, 1 / std::sqrt(row.frictionFactor), 1e-7) << "Re " << row.reynolds;
+    }
+}
+
+TEST(Friction, ResistanceFollowsDarcyWeisbachWithLocalLosses) {
+    const TzRvnEdge edge = NetworkBuilder().node(L"1").node(L"2").branch(L"1", L"2", 250, 0.1, 1e-4, 1.5).build().edges()[0];
+    const double f = 0.022165460;  // Colebrook-White at Re 1e5, relative roughness 1e-3
+    const double g = 9.81;
+    const double pi = 3.14159265358979;
+    const double expected = 8 / (g * pi * pi) * (f * 250 / std::pow(0.1, 5) + 1.5 / std::pow(0.1, 4));
+    // 0.08263 stands for 8 / (g pi^2) = 0.082627: agreement to 1e-4.
+    EXPECT_NEAR(BranchResistance(edge, 1e5), expected, expected * 1e-4);
+    EXPECT_DOUBLE_EQ(ReynoldsOfFlow(-PipeArea(0.1) * 2.0, 0.1, 1e-6), 2e5);
+}
 
 TEST(Friction, TheTenStepsStandWhereTheyEndOnAFinitePositiveValue) {
     for (double reynolds : {20.0, 2000.0, 1e5, 1e7}) {
