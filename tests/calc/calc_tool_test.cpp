@@ -106,18 +106,18 @@ TEST(CalcTool, TellsTheSummaryOfACalculatedNetwork) {
     EXPECT_NE(std::string::npos, run.output.find(summary)) << run.output;
 }
 
-TEST(CalcTool, EachSolverCalculatesAndVerboseTellsTheFactorsNonZeros) {
+// The solver asked reaches the calculation: the dense factor of three nodes holds 6 entries, the
+// sparse ones 5, and only --verbose tells them. The factorisations' bits are the sparse tests'.
+TEST(CalcTool, TheSolverAskedCalculatesAndVerboseTellsTheFactorsNonZeros) {
     const std::string ptv = singleQuoted(casePtv("e03_reversed_branches"));
-    const std::string expectedReport = rvntest::readBytes(expected("e03_reversed_branches", "rvncalcr.tmp"));
-    for (const std::string solver : {"dense", "exact", "ordered"}) {
+    for (const auto& [solver, entries] : {std::pair{"dense", "6"}, {"exact", "5"}, {"ordered", "5"}}) {
         rvntest::ScratchDir scratch;
-        const rvntest::ProgramRun run = runCalc(ptv + " --solver " + solver + " --verbose --out " + singleQuoted(scratch.path()));
+        const rvntest::ProgramRun run =
+            runCalc(ptv + " --solver " + solver + " --verbose --out " + singleQuoted(scratch.path()));
         EXPECT_EQ(0, run.status) << solver << run.output;
-        EXPECT_NE(std::string::npos, run.output.find("Factor of the system: ")) << run.output;
+        EXPECT_NE(std::string::npos, run.output.find("Factor of the system: " + std::string(entries) + " non-zeros\n"))
+            << run.output;
         ExpectSameResultsFile(expected("e03_reversed_branches", "results.json"), scratch.path() / "results.json");
-        if (solver != "ordered") {
-            EXPECT_EQ(expectedReport, rvntest::readBytes(scratch.path() / "rvncalcr.tmp")) << solver;
-        }
     }
     rvntest::ScratchDir scratch;
     const rvntest::ProgramRun quiet = runCalc(ptv + " --solver ordered --out " + singleQuoted(scratch.path()));

@@ -148,10 +148,10 @@ private:
 
     template <int K>
     [[gnu::always_inline]] void singlePanelUpdate(Vec4 (&s)[2][kPanelRows], int p, int q, int from, int until) {
-        Vec4 solo[1][kPanelRows] = {{s[K][0], s[K][1], s[K][2], s[K][3]}};
-        panelUpdate<1>(solo, {column(p, from)}, column(q, from), until - from, finite_);
+        Vec4 single[1][kPanelRows] = {{s[K][0], s[K][1], s[K][2], s[K][3]}};
+        panelUpdate<1>(single, {column(p, from)}, column(q, from), until - from, finite_);
 #pragma GCC unroll 4
-        for (int m = 0; m < kPanelRows; ++m) s[K][m] = solo[0][m];
+        for (int m = 0; m < kPanelRows; ++m) s[K][m] = single[0][m];
     }
 
     // The term of the panels' finished column c for q's rows from position m on.

@@ -17,7 +17,7 @@ std::vector<int> rowFirsts(int n, const std::vector<std::pair<int, int>>& links)
 }
 
 // Wide rows fill panels four at a time in row order; each narrow row opens a panel of its own.
-void groupRows(TzRvnEnvelopeStorage& storage) {
+void assignRowsToPanels(TzRvnEnvelopeStorage& storage) {
     storage.panelOf.resize(at(storage.size));
     storage.positionInPanel.resize(at(storage.size));
     int openWide = -1;
@@ -90,7 +90,7 @@ TzRvnEnvelopeStorage EnvelopeStorage(int n, const std::vector<std::pair<int, int
     TzRvnEnvelopeStorage storage;
     storage.size = std::max(n, 0);
     storage.rowFirst = rowFirsts(storage.size, links);
-    groupRows(storage);
+    assignRowsToPanels(storage);
     pairWidePanels(storage);
     allocatePanels(storage);
     markStructuralNonzeros(storage, links);
