@@ -64,8 +64,9 @@ public:
         return *this;
     }
 
-    NetworkBuilder& excludedBranch(std::wstring_view start, std::wstring_view end) {
-        branch(start, end);
+    NetworkBuilder& excludedBranch(std::wstring_view start, std::wstring_view end, double length = 100.0,
+                                   double diameter = 0.1, double roughness = 1e-4, double csi = 0.0) {
+        branch(start, end, length, diameter, roughness, csi);
         network_.edges().back().excluded = 1;
         return *this;
     }
@@ -107,7 +108,8 @@ public:
     }
     PtvWriter& header(std::int16_t nodes, std::int16_t branches, std::int16_t tanks, double initialVelocity = 0.8,
                       std::int16_t iterationLimit = 50) {
-        zeros(84).real(1.004e-6).real(initialVelocity).zeros(32).real(1e-7).int16(iterationLimit).real(0.001).real(1e-5);
+        zeros(84).real(1.004e-6).real(initialVelocity).zeros(32).real(1e-7).int16(iterationLimit);
+        real(0.001).real(1e-5);
         return int16(nodes).int16(branches).int16(tanks);
     }
     PtvWriter& node(double demand, double elevation, std::u16string text = u"") {
