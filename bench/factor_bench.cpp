@@ -27,29 +27,29 @@
 namespace {
 
 using Links = std::vector<std::pair<int, int>>;
-using Place = std::function<std::size_t(int i, int j)>;
+using EntryIndex = std::function<std::size_t(int i, int j)>;
 
-// Fills values at the places of a system of n rows with the links.
-void fillSystem(int n, const Links& links, std::vector<double>& values, const Place& place) {
+// Fills the stored values of a system of n rows with the links.
+void fillSystem(int n, const Links& links, std::vector<double>& values, const EntryIndex& index) {
     std::fill(values.begin(), values.end(), 0.0);
     std::mt19937 random(7);
     std::uniform_real_distribution<double> conductance(0.5, 50.0);
     std::vector<double> diagonal(static_cast<std::size_t>(n), 1e-3);
     for (const auto& [a, b] : links) {
         const double c = conductance(random);
-        values[place(std::max(a, b), std::min(a, b))] -= c;
+        values[index(std::max(a, b), std::min(a, b))] -= c;
         diagonal[static_cast<std::size_t>(a)] += c;
         diagonal[static_cast<std::size_t>(b)] += c;
     }
-    for (int i = 0; i < n; ++i) values[place(i, i)] += diagonal[static_cast<std::size_t>(i)];
+    for (int i = 0; i < n; ++i) values[index(i, i)] += diagonal[static_cast<std::size_t>(i)];
 }
 
 // The best wall time in seconds of fill-then-solve over the repeats.
 template <typename Factor>
-double bestSolve(Factor& factor, int n, const Links& links, const Place& place, int repeats) {
+double bestSolve(Factor& factor, int n, const Links& links, const EntryIndex& index, int repeats) {
     double best = 1e30;
     for (int r = 0; r < repeats; ++r) {
-        fillSystem(n, links, factor.values(), place);
+        fillSystem(n, links, factor.values(), index);
         std::vector<double> b(static_cast<std::size_t>(n), 1.0);
         const auto start = std::chrono::steady_clock::now();
         const int pivot = factor.solve(b);
@@ -76,8 +76,8 @@ Links permuted(const Links& links, const std::vector<int>& positionOf) {
 void benchPattern(const char* name, int n, const Links& links, int repeats) {
     TzRvnSparseFactor factor(FactorPattern(n, links));
     const TzRvnFactorPattern& p = factor.pattern();
-    const Place place = [&](int i, int j) { return i == j ? p.diagonal(i) : p.find(i, j); };
-    report(name, static_cast<long long>(p.entries()), bestSolve(factor, n, links, place, repeats));
+    const EntryIndex index = [&](int i, int j) { return i == j ? p.diagonal(i) : p.find(i, j); };
+    report(name, static_cast<long long>(p.entries()), bestSolve(factor, n, links, index, repeats));
 }
 
 }  // namespace
@@ -99,11 +99,11 @@ int main(int argc, char** argv) {
     const Links links = BranchLinks(network);
     std::printf("%d nodes, %zu branches taking part\n", n, links.size());
 
-    TzRvnEnvelopeLayout layout = EnvelopeLayout(n, links);
-    const bool panels = PanelsPayOff(layout, FactorEntryCount(n, links));
-    TzRvnEnvelopeFactor envelope(std::move(layout));
-    const Place onEnvelope = [&](int i, int j) { return envelope.layout().place(i, j); };
-    report(panels ? "exact, envelope (chosen)" : "exact, envelope", envelope.layout().entries(),
+    TzRvnEnvelopeStorage storage = EnvelopeStorage(n, links);
+    const bool panels = EnvelopeIsCheaper(storage, FactorEntryCount(n, links));
+    TzRvnEnvelopeFactor envelope(std::move(storage));
+    const EntryIndex onEnvelope = [&](int i, int j) { return envelope.storage().index(i, j); };
+    report(panels ? "exact, envelope (chosen)" : "exact, envelope", envelope.storage().entries(),
            bestSolve(envelope, n, links, onEnvelope, repeats));
     benchPattern(panels ? "exact, pattern" : "exact, pattern (chosen)", n, links, repeats);
 

@@ -1,4 +1,6 @@
-// The topology report and the iteration log line by line.
+// The topology report where names, not the shared cases' node numbers, decide (unknown, empty and
+// repeated names, excluded branches), and the iteration log's columns. The shared cases check both
+// reports whole.
 #include "analysis/solver/iteration_log.h"
 #include "analysis/solver/text_format.h"
 #include "analysis/topology/topology_check.h"
@@ -10,10 +12,6 @@ namespace {
 
 using rvntest::NetworkBuilder;
 
-const std::wstring kTitle = L"============================================================\nRETE:  rete\n"
-                            L"------------------------------------------------------------\n";
-const std::wstring kClosing = L"============================================================\n";
-
 std::wstring check(TzRvnNetworkData& network, int expectedResult) {
     TzRvnStringReport report;
     EXPECT_EQ(CheckTopology(network, L"rete", report, KeepText), expectedResult);
@@ -21,44 +19,6 @@ std::wstring check(TzRvnNetworkData& network, int expectedResult) {
 }
 
 bool contains(const std::wstring& text, std::wstring_view part) { return text.find(part) != std::wstring::npos; }
-
-TEST(TopologyCheck, APassingNetworkListsTheBranchesOfEveryNode) {
-    TzRvnNetworkData network =
-        NetworkBuilder().node(L"A").node(L"B").node(L"C").branch(L"A", L"B").branch(L"B", L"C").branch(L"A", L"C").tank(L"A", 10).build();
-    EXPECT_EQ(check(network, 1), kTitle +
-                                     L"NODI ISOLATI:\nNessuno\n"
-                                     L"RAMI CON UGUALE NODO INIZIALE E FINALE:\nNessuno\n"
-                                     L"RAMI AFFERENTI SULLE STESSE COPPIE DI NODI:\nNessuno\n"
-                                     L"RAMI CON INDICI NODALI ERRATI:\nNessuno\n"
-                                     L"SERBATOI CON INDICI NODALI ERRATI:\nNessuno\n"
-                                     L"AFFERENZE NODALI:\n"
-                                     L"Nodo A\n  partono  i rami: 1, 3\n"
-                                     L"Nodo B\n  partono  i rami: 2\n  arrivano i rami: 1\n"
-                                     L"Nodo C\n  arrivano i rami: 2, 3\n" +
-                                     kClosing);
-    EXPECT_EQ(network.edges()[2].startIndex, 1);
-    EXPECT_EQ(network.edges()[2].endIndex, 3);
-    EXPECT_EQ(network.tanks()[0].nodeIndex, 1);
-}
-
-TEST(TopologyCheck, WithoutBranchesEveryNodeIsIsolated) {
-    TzRvnNetworkData network = NetworkBuilder().node(L"A").node(L"B").tank(L"A", 10).build();
-    const std::wstring report = check(network, 0);
-    EXPECT_TRUE(contains(report, L"NODI ISOLATI:\nIl nodo A e' isolato\nIl nodo B e' isolato\n"));
-    EXPECT_TRUE(contains(report, L"RAMI AFFERENTI SULLE STESSE COPPIE DI NODI:\nNessuno\n"));
-    EXPECT_TRUE(report.ends_with(L"SERBATOI CON INDICI NODALI ERRATI:\nNessuno\n" + kClosing));
-}
-
-TEST(TopologyCheck, RepeatedPairsInBothDirectionsAreWarningsOnly) {
-    TzRvnNetworkData network =
-        NetworkBuilder().node(L"1").node(L"2").branch(L"1", L"2").branch(L"2", L"1").branch(L"1", L"2").tank(L"1", 10).build();
-    const std::wstring report = check(network, 1);
-    EXPECT_TRUE(contains(report, L"RAMI AFFERENTI SULLE STESSE COPPIE DI NODI:\n"
-                                 L"I rami 1  e 2 afferisono agli stessi indici nodali: 1 e 2\n"
-                                 L"I rami 1  e 3 afferisono agli stessi indici nodali: 1 e 2\n"
-                                 L"I rami 2  e 3 afferisono agli stessi indici nodali: 2 e 1\n"
-                                 L"RAMI CON INDICI NODALI ERRATI:\n"));
-}
 
 TEST(TopologyCheck, UnknownAndEmptyNamesAreReportedWithIndexZero) {
     TzRvnNetworkData network =
@@ -115,21 +75,6 @@ TEST(IterationLog, PadsAndCutsItsColumns) {
               L"    1  \U0001F4A7\U0001F4A7x  0.000000    a      b      0.000000\n");
     EXPECT_EQ(IterationLine(1, L"\U0001F4A7\U0001F4A7\U0001F4A7", 0, L"a", L"b", 0),
               L"    1  \U0001F4A7\U0001F4A7   0.000000    a      b      0.000000\n");
-}
-
-TEST(IterationLog, TitleAndSummary) {
-    TzRvnStringReport log;
-    WriteLogTitle(log, L"rete", KeepText);
-    WriteLogSummary(log, 1e-6, L"N3", 0.0004, L"N1", L"N2", KeepText);
-    EXPECT_EQ(log.text(), L"================================================\nRETE:  rete\n"
-                          L"------------------------------------------------\n"
-                          L"    N  Nodo   Errore Q    Npar   Narr   Errore H\n"
-                          L"               [m3/s]                     [m]\n"
-                          L"------------------------------------------------\n"
-                          L"------------------------------------------------\n"
-                          L"Errore max in Q pari a 0.000001 nel nodo N3\n"
-                          L"Errore max in H pari a 0.000400 nel ramo N1-N2\n"
-                          L"================================================\n");
 }
 
 TEST(TextFormat, FillsConversionsAndKeepsThoseWithoutAMatchingArgument) {

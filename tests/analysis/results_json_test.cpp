@@ -1,7 +1,7 @@
 // The results file: shape, exact numbers, non-finite values, and the reader that compares it.
-#include "json_reader.h"
 #include "analysis/exchange/results_json.h"
 #include "network_builder.h"
+#include "results_compare.h"
 
 #include <gtest/gtest.h>
 
@@ -9,13 +9,6 @@
 #include <limits>
 
 namespace {
-
-TzRvnJson parse(const std::string& text) {
-    TzRvnJson value;
-    std::string error;
-    EXPECT_TRUE(ParseJson(text, value, error)) << error;
-    return value;
-}
 
 TEST(ResultsJson, WritesEveryResultSoThatItReadsBackExactly) {
     TzRvnNetworkData network = rvntest::NetworkBuilder().node(L"N\"1\u00e8").node(L"2").branch(L"N\"1\u00e8", L"2").tank(L"2", 5).build();
@@ -25,7 +18,7 @@ TEST(ResultsJson, WritesEveryResultSoThatItReadsBackExactly) {
     network.edges()[0].reynolds = std::numeric_limits<double>::quiet_NaN();
     network.tanks()[0].flow = 1e-300;
 
-    const TzRvnJson json = parse(ResultsJson(network, 1, 0));
+    const TzRvnJson json = rvntest::ParsedJson(ResultsJson(network, 1, 0));
     EXPECT_EQ(json.find("check")->number(), 1);
     EXPECT_EQ(json.find("calc")->number(), 0);
     const TzRvnJson& node = json.find("nodes")->items()[0];
@@ -43,7 +36,7 @@ TEST(ResultsJson, WritesEveryResultSoThatItReadsBackExactly) {
 }
 
 TEST(JsonReader, ReadsEscapesAndRefusesMalformedText) {
-    const TzRvnJson json = parse(R"({"a": [true, null, -1.5e3, "\u00e8\ud83d\udca7\n"], "b": {}, "c": NaN})");
+    const TzRvnJson json = rvntest::ParsedJson(R"({"a": [true, null, -1.5e3, "\u00e8\ud83d\udca7\n"], "b": {}, "c": NaN})");
     EXPECT_EQ(json.find("a")->items()[2].number(), -1500);
     EXPECT_EQ(json.find("a")->items()[3].string(), L"\u00e8\U0001F4A7\n");
     EXPECT_TRUE(json.find("a")->items()[0].boolean());

@@ -1,4 +1,5 @@
-// The calculation run: check, then the solver, and what the summary of a run learns from it.
+// The calculation run: check, then the solver, and what the summary of a run learns from it. The
+// shared cases check a failing check (no calculation report), the iterations and the extreme heads.
 #include "analysis/solver/run_calculation.h"
 #include "analysis/jobs/run_messages.h"
 #include "network_builder.h"
@@ -12,20 +13,6 @@ namespace {
 
 using rvntest::NetworkBuilder;
 
-TEST(RunCalculation, AFailingCheckNeverOpensTheCalculationReport) {
-    TzRvnNetworkData network = NetworkBuilder().node(L"1").node(L"2").tank(L"1", 10).build();
-    TzRvnStringReport checkReport;
-    bool opened = false;
-    TzRvnRunOutcome outcome = RunCalculation(network, L"rete", checkReport, [&]() -> TzRvnReportStream* {
-        opened = true;
-        return nullptr;
-    }, KeepText);
-    EXPECT_EQ(outcome.check, 0);
-    EXPECT_EQ(outcome.calc, 0);
-    EXPECT_FALSE(opened);
-    EXPECT_FALSE(checkReport.text().empty());
-}
-
 TEST(RunCalculation, AReportThatCannotBeOpenedLeavesTheRecordsAlone) {
     TzRvnNetworkData network = NetworkBuilder().node(L"1").node(L"2", 0.001).branch(L"1", L"2").tank(L"1", 10).build();
     TzRvnStringReport checkReport;
@@ -34,21 +21,6 @@ TEST(RunCalculation, AReportThatCannotBeOpenedLeavesTheRecordsAlone) {
     EXPECT_EQ(outcome.calc, 0);
     EXPECT_FALSE(outcome.calcReportOpened);
     EXPECT_EQ(network.nodes()[1].head, NO_RESULT);
-}
-
-TEST(RunCalculation, ReportsIterationsAndExtremeHeads) {
-    TzRvnNetworkData network =
-        NetworkBuilder().node(L"1").node(L"2", 0.001).node(L"3", 0.001).branch(L"1", L"2").branch(L"2", L"3").tank(L"1", 10).build();
-    TzRvnStringReport checkReport;
-    TzRvnStringReport calcReport;
-    TzRvnRunOutcome outcome = RunCalculation(network, L"rete", checkReport, [&] { return &calcReport; }, KeepText);
-    EXPECT_EQ(outcome.calc, 1);
-    EXPECT_TRUE(outcome.converged);
-    EXPECT_GE(outcome.iterations, 2);
-    EXPECT_EQ(outcome.maxHead, 10);
-    EXPECT_EQ(outcome.minHead, network.nodes()[2].head);
-    EXPECT_LT(outcome.minHead, network.nodes()[1].head);
-    EXPECT_TRUE(outcome.nodesWithoutTank.empty());
 }
 
 TEST(RunCalculation, NamesTheNodesNoTankFeedsWhenThePivotFails) {

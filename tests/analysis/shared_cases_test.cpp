@@ -1,6 +1,5 @@
 // Every shared calculation case through the import, the topology check and the solver: reports
 // byte for byte, results and the imported network within the cases' tolerances.
-#include "json_reader.h"
 #include "analysis/jobs/network_exchange.h"
 #include "analysis/exchange/results_json.h"
 #include "analysis/solver/run_calculation.h"
@@ -15,24 +14,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-const fs::path kCasesDir = fs::path(RVN_TEST_DATA) / "cases" / "calc";
-
-std::vector<std::string> caseNames() {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(kCasesDir)) {
-        if (entry.path().extension() == ".ptv") names.push_back(entry.path().stem().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-TzRvnJson parse(const std::string& text) {
-    TzRvnJson value;
-    std::string error;
-    EXPECT_TRUE(ParseJson(text, value, error)) << error;
-    return value;
-}
 
 std::string noteJson(const TzRvnNote& note) { return note.has() ? JsonString(note.text()) : "null"; }
 
@@ -76,16 +57,10 @@ std::string networkJson(const TzRvnNetworkData& network, const std::wstring& nam
     return out + "]}";
 }
 
-void expectSameJson(const std::string& expected, const std::string& actual, const char* what) {
-    std::vector<std::string> differences;
-    rvntest::compareJson(parse(expected), parse(actual), what, differences);
-    for (const std::string& difference : differences) ADD_FAILURE() << difference;
-}
-
 class SharedCase : public testing::TestWithParam<std::string> {
 protected:
-    fs::path ptv() const { return kCasesDir / (GetParam() + ".ptv"); }
-    fs::path expected(const char* file) const { return kCasesDir / (GetParam() + ".expected") / file; }
+    fs::path ptv() const { return rvntest::kSharedCases / (GetParam() + ".ptv"); }
+    fs::path expected(const char* file) const { return rvntest::kSharedCases / (GetParam() + ".expected") / file; }
 };
 
 TEST_P(SharedCase, MatchesTheExpectedReportsAndResults) {
@@ -101,7 +76,7 @@ TEST_P(SharedCase, MatchesTheExpectedReportsAndResults) {
         return;
     }
     ASSERT_EQ(imported.status, TzRvnImportStatus::imported) << rvnos::toUtf8(imported.message);
-    expectSameJson(rvntest::readBytes(expected("network.json")), networkJson(network, name), "network");
+    rvntest::ExpectSameJson(rvntest::readBytes(expected("network.json")), networkJson(network, name), "network");
 
     TzRvnStringReport checkReport;
     TzRvnStringReport calcReport;
@@ -114,10 +89,10 @@ TEST_P(SharedCase, MatchesTheExpectedReportsAndResults) {
         EXPECT_FALSE(outcome.calcReportOpened);
         EXPECT_TRUE(calcReport.text().empty());
     }
-    expectSameJson(rvntest::readBytes(expected("results.json")), ResultsJson(network, outcome.check, outcome.calc),
+    rvntest::ExpectSameJson(rvntest::readBytes(expected("results.json")), ResultsJson(network, outcome.check, outcome.calc),
                    "results");
 
-    const TzRvnJson manifest = parse(rvntest::readBytes(kCasesDir / "MANIFEST.json"));
+    const TzRvnJson manifest = rvntest::ParsedJson(rvntest::readBytes(rvntest::kSharedCases / "MANIFEST.json"));
     const TzRvnJson* entry = manifest.find(GetParam());
     ASSERT_NE(entry, nullptr);
     if (const TzRvnJson* iterations = entry->find("iterations")) {
@@ -128,7 +103,7 @@ TEST_P(SharedCase, MatchesTheExpectedReportsAndResults) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Calc, SharedCase, testing::ValuesIn(caseNames()),
+INSTANTIATE_TEST_SUITE_P(Calc, SharedCase, testing::ValuesIn(rvntest::SharedCaseNames()),
                          [](const testing::TestParamInfo<std::string>& info) { return info.param; });
 
 }  // namespace

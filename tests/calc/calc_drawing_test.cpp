@@ -21,23 +21,14 @@ using rvntest::singleQuoted;
 using rvntest::runCalc;
 
 const std::string kCase = "e01_two_nodes_tank";
-const fs::path kCasesDir = fs::path(RVN_TEST_DATA) / "cases" / "calc";
-
-fs::path expected(const char* file) { return kCasesDir / (kCase + ".expected") / file; }
-
-TzRvnJson parse(const std::string& text) {
-    TzRvnJson value;
-    std::string error;
-    EXPECT_TRUE(ParseJson(text, value, error)) << error;
-    return value;
-}
+fs::path expected(const char* file) { return rvntest::kSharedCases / (kCase + ".expected") / file; }
 
 class CalcDrawing : public rvntest::OpenObjectCheckedTest {
 protected:
     void SetUp() override {
         RegisterNetworkClass();
         const auto yes = [](const std::wstring&) { return true; };
-        const std::string bytes = rvntest::readBytes(kCasesDir / (kCase + ".ptv"));
+        const std::string bytes = rvntest::readBytes(rvntest::kSharedCases / (kCase + ".ptv"));
         ASSERT_EQ(TzRvnImportStatus::imported, ReadPortaviaBytes(bytes, L"e01", {}, yes, caseNetwork).status);
         saveDrawingWith(caseNetwork);
     }
@@ -136,7 +127,7 @@ TEST_F(CalcDrawing, CalculatesTheNamedNetworkAndSavesItsResultsWithSave) {
     EXPECT_EQ(0, saved.status) << saved.output;
     EXPECT_NE(std::string::npos, saved.output.find("Saved \"" + drawing().string() + "\"")) << saved.output;
     EXPECT_EQ(std::string::npos, saved.output.find("left open")) << saved.output;
-    const TzRvnJson results = parse(rvntest::readBytes(expected("results.json")));
+    const TzRvnJson results = rvntest::ParsedJson(rvntest::readBytes(expected("results.json")));
     const TzRvnNetworkData network = savedNetwork();
     ASSERT_EQ(2, network.numNodes());
     for (int i = 0; i < 2; ++i) {
@@ -182,16 +173,22 @@ TEST_F(CalcDrawing, AValueTheSolverCannotUseIsRefusedAndNothingSaved) {
     EXPECT_EQ(before, rvntest::readBytes(drawing()));
 }
 
+// A zero length without a local loss leaves the branch no resistance: its conductance is infinite
+// and no head of its part is a number.
 TEST_F(CalcDrawing, ResultsThatAreNotFiniteAreNamedAndNeverSaved) {
     TzRvnNetworkData network = caseNetwork;
     network.edges()[0].length = 0.0;
+    network.edges()[0].csi = 0.0;
     saveDrawingWith(network);
     const std::string before = rvntest::readBytes(drawing());
     const rvntest::ProgramRun run =
         runCalc(singleQuoted(drawing()) + " --network " + kCase + " --save --out " + singleQuoted(scratch / "out"));
     EXPECT_EQ(1, run.status);
     EXPECT_NE(std::string::npos, run.output.find("Results not finite after ")) << run.output;
-    EXPECT_NE(std::string::npos, run.output.find("Branches whose results are not finite: 1 (1-2)\n")) << run.output;
+    EXPECT_NE(std::string::npos, run.output.find("Nodes whose results are not finite: 2\n"
+                                                 "Branches whose results are not finite: 1 (1-2)\n"
+                                                 "Tanks whose flow is not finite: 1 (node 1)\n"))
+        << run.output;
     EXPECT_EQ(std::string::npos, run.output.find("Converged")) << run.output;
     EXPECT_NE(std::string::npos, run.output.find("Drawing not saved")) << run.output;
     EXPECT_EQ(before, rvntest::readBytes(drawing()));

@@ -71,7 +71,7 @@ protected:
     rvntest::PluginFolderFixture plugin;
 };
 
-TEST_F(Lifecycle, LoadingRegistersTheCommandsAndUnloadingRemovesTheGroup) {
+TEST_F(Lifecycle, LoadingRegistersTheCommandsOtherMessagesKeepThemAndUnloadingRemovesTheGroup) {
     plugin.installTranslator("complete");
     AcApDocument* drawing = newDocument();
     EXPECT_EQ(HandleAppMessage(AcRx::kInitAppMsg, kAppId), AcRx::kRetOK);
@@ -94,8 +94,15 @@ TEST_F(Lifecycle, LoadingRegistersTheCommandsAndUnloadingRemovesTheGroup) {
     EXPECT_EQ(acedRegCmds->invoke(L"testret"), Acad::eOk);
     EXPECT_EQ(commandLineText(), L"\n[TestRet: non ancora disponibile in questa versione]");
 
-    // A second registration finds the names taken and says so.
+    // Other messages change nothing.
     Transcript::instance().clear();
+    for (AcRx::AppMsgCode message : {AcRx::kLoadDwgMsg, AcRx::kUnloadDwgMsg, AcRx::kQuitMsg, AcRx::kSaveMsg}) {
+        EXPECT_EQ(HandleAppMessage(message, kAppId), AcRx::kRetOK);
+    }
+    EXPECT_EQ(registeredCommands().size(), commandTable().size());
+    EXPECT_TRUE(Transcript::instance().entries().empty());
+
+    // A second registration finds the names taken and says so.
     EXPECT_FALSE(RegisterCommands());
     EXPECT_NE(commandLineText().find(L"[Impossibile registrare il comando ArPoRet]"), std::wstring::npos);
 
@@ -109,15 +116,6 @@ TEST_F(Lifecycle, LoadingRegistersTheCommandsAndUnloadingRemovesTheGroup) {
     // The reactor has left the document manager.
     newDocument();
     EXPECT_EQ(documentStates(), nullptr);
-}
-
-TEST_F(Lifecycle, OtherMessagesChangeNothing) {
-    for (AcRx::AppMsgCode message : {AcRx::kLoadDwgMsg, AcRx::kUnloadDwgMsg, AcRx::kQuitMsg, AcRx::kSaveMsg}) {
-        EXPECT_EQ(HandleAppMessage(message, kAppId), AcRx::kRetOK);
-    }
-    EXPECT_TRUE(registeredCommands().empty());
-    EXPECT_FALSE(DocumentStatesStarted());
-    EXPECT_TRUE(Transcript::instance().entries().empty());
 }
 
 TEST_F(Lifecycle, DocumentStatesFollowTheHostsDocuments) {

@@ -2,6 +2,7 @@
 // input file cannot hold is refused; numbers keep their decimal point under any locale.
 #include "analysis/jobs/network_exchange.h"
 #include "analysis/exchange/inp_writer.h"
+#include "network_builder.h"
 #include "test_files.h"
 #include "text_codec.h"
 
@@ -14,43 +15,17 @@
 
 namespace {
 
-TzRvnNode node(const wchar_t* name, double demand, double elevation, const wchar_t* note = L"") {
-    TzRvnNode n;
-    n.name = *TzRvnName::from(name);
-    n.demand = demand;
-    n.elevation = elevation;
-    n.note.set(note);
-    return n;
-}
-
-TzRvnEdge edge(const wchar_t* start, const wchar_t* end, double length, double diameter, double roughness) {
-    TzRvnEdge e;
-    e.startNode = *TzRvnName::from(start);
-    e.endNode = *TzRvnName::from(end);
-    e.length = length;
-    e.diameter = diameter;
-    e.roughness = roughness;
-    return e;
-}
-
-TzRvnTank tank(const wchar_t* nodeName, double head) {
-    TzRvnTank t;
-    t.nodeName = *TzRvnName::from(nodeName);
-    t.head = head;
-    return t;
-}
-
 // Tanks on the first and fourth nodes, so that the order of nodes alternates in kind.
 TzRvnNetworkData sampleNetwork() {
-    TzRvnNetworkData network;
-    network.nodes() = {node(L"1", 0.0, 102.5, L"serbatoio alto"), node(L"nodoè", 0.00123456789, 87.25),
-                       node(L"3", -0.0004, 80.0, L"pozzo; nota"), node(L"4", 0.0, 70.0), node(L"5", 0.1, 71.5)};
-    network.edges() = {edge(L"1", L"nodoè", 1234.5, 0.1101, 0.00015), edge(L"nodoè", L"3", 300.0, 0.09, 0.0),
-                       edge(L"3", L"4", 50.0, 0.2, 1e-6), edge(L"4", L"5", 10.0, 0.3, 2e-3)};
-    network.edges()[1].csi = 3.75;
+    TzRvnNetworkData network = rvntest::NetworkBuilder()
+                                   .node(L"1", 0.0, 102.5, L"serbatoio alto").node(L"nodoè", 0.00123456789, 87.25)
+                                   .node(L"3", -0.0004, 80.0, L"pozzo; nota").node(L"4", 0.0, 70.0).node(L"5", 0.1, 71.5)
+                                   .branch(L"1", L"nodoè", 1234.5, 0.1101, 0.00015)
+                                   .branch(L"nodoè", L"3", 300.0, 0.09, 0.0, 3.75)
+                                   .branch(L"3", L"4", 50.0, 0.2, 1e-6).branchNote(L"attraversamento")
+                                   .branch(L"4", L"5", 10.0, 0.3, 2e-3)
+                                   .tank(L"1", 140.125).tank(L"4", 65.5).build();
     network.edges()[1].excluded = 1;
-    network.edges()[2].note.set(L"attraversamento");
-    network.tanks() = {tank(L"1", 140.125), tank(L"4", 65.5)};
     TzRvnSettings s;
     s.flowUnit = 1;
     s.diameterUnit = 2;
@@ -185,7 +160,7 @@ INSTANTIATE_TEST_SUITE_P(
                       "i nodi 3 e 5 hanno lo stesso nome 3"},
         ExportRefusal{"TankOnMissingNode", [](TzRvnNetworkData& n) { n.tanks()[1].nodeName = *TzRvnName::from(L"9"); },
                       "il serbatoio 2 sta sul nodo 9"},
-        ExportRefusal{"TwoTanksOnANode", [](TzRvnNetworkData& n) { n.tanks().push_back(tank(L"1", 3.0)); },
+        ExportRefusal{"TwoTanksOnANode", [](TzRvnNetworkData& n) { n.tanks().push_back(n.tanks()[0]); },
                       "il nodo 1 porta piu' di un serbatoio"},
         ExportRefusal{"TankWithDemand", [](TzRvnNetworkData& n) { n.nodes()[3].demand = 0.001; },
                       "il nodo 4 porta un serbatoio e una portata"},

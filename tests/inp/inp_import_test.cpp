@@ -258,22 +258,6 @@ TEST(InpImport, NamesAreTheNodesTheyReadAsWhateverTheirBytes) {
         << rvnos::toUtf8(twice.message);
 }
 
-TEST(InpImport, FiftyThousandJunctionsAreReadByNameLookupsThatStayFast) {
-    constexpr int kJunctions = 50000;
-    std::string text = "[RESERVOIRS]\n R 100\n[JUNCTIONS]\n";
-    for (int j = 1; j <= kJunctions; ++j) text += " J" + std::to_string(j) + " 10 0.01\n";
-    text += "[PIPES]\n P0 R J1 10 300 0.1\n";
-    for (int j = 2; j <= kJunctions; ++j) {
-        text += " P" + std::to_string(j) + " J" + std::to_string(j - 1) + " J" + std::to_string(j) + " 10 300 0.1\n";
-    }
-    text += "[OPTIONS]\n UNITS LPS\n HEADLOSS D-W\n";
-    const TzRvnNetworkData network = imported(text);
-    ASSERT_EQ(kJunctions + 1, network.numNodes());
-    ASSERT_EQ(kJunctions, network.numEdges());
-    EXPECT_EQ(L"J49999", network.edges().back().startNode.str());
-    EXPECT_EQ(L"J50000", network.edges().back().endNode.str());
-}
-
 TEST(InpImport, AFileThatCannotBeOpenedIsReportedAndTheNetworkKept) {
     TzRvnNetworkData network;
     network.setNumNodes(3);

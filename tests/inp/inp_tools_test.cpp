@@ -22,11 +22,9 @@ using rvntest::singleQuoted;
 using rvntest::runRivanta;
 
 // Five nodes, a tank at 60 m on node 1, node demands 1 l/s (node 1: none), elevation 10 m.
-const std::vector<rvntest::PortaviaBytes::Branch> kBranches = {{1, 2, 500.0, 0.0001, 0.2},
-                                                               {2, 3, 300.0, 0.0002, 0.15},
-                                                               {3, 4, 250.0, 0.0001, 0.1},
-                                                               {2, 5, 400.0, 0.0005, 0.125},
-                                                               {5, 4, 350.0, 0.0001, 0.1}};
+const std::vector<rvntest::PtvBranch> kBranches = {{1, 2, 500.0, 0.0001, 0.2},   {2, 3, 300.0, 0.0002, 0.15},
+                                                   {3, 4, 250.0, 0.0001, 0.1},   {2, 5, 400.0, 0.0005, 0.125},
+                                                   {5, 4, 350.0, 0.0001, 0.1}};
 
 // The same network and calculation settings as an input file.
 constexpr char kSameNetworkInp[] =
@@ -37,31 +35,17 @@ constexpr char kSameNetworkInp[] =
     "[OPTIONS]\n UNITS LPS\n HEADLOSS D-W\n VISCOSITY 1.004e-6\n TRIALS 100\n HEADERROR 0.001\n FLOWCHANGE 0.01\n"
     ";RIVANTA INITIAL_VELOCITY 1\n;RIVANTA MIN_BRANCH_FLOW 1e-7\n";
 
-TzRvnJson parse(const std::string& text) {
-    TzRvnJson value;
-    std::string error;
-    EXPECT_TRUE(ParseJson(text, value, error)) << error;
-    return value;
-}
-
-void expectSameResults(const fs::path& expected, const fs::path& actual) {
-    std::vector<std::string> differences;
-    rvntest::compareJson(parse(rvntest::readBytes(expected)), parse(rvntest::readBytes(actual)), "results",
-                         differences);
-    for (const std::string& difference : differences) ADD_FAILURE() << difference;
-}
-
 TEST(InpCalc, AnInputFileGivesTheResultsOfThePortaviaFileOfTheSameNetwork) {
     rvntest::ScratchDir scratch;
     fs::create_directories(scratch / "ptv");
     fs::create_directories(scratch / "inp");
-    rvntest::writeBytes(scratch / "ptv" / "rete.ptv", rvntest::PortaviaBytes(5, kBranches, 1, 60.0).bytes());
+    rvntest::writeBytes(scratch / "ptv" / "rete.ptv", rvntest::PortaviaFile(5, kBranches, 1, 60.0));
     rvntest::writeBytes(scratch / "inp" / "rete.inp", kSameNetworkInp);
     const auto ptv = runRivanta("calc " + singleQuoted(scratch / "ptv" / "rete.ptv") + " --out " + singleQuoted(scratch / "ptv"));
     ASSERT_EQ(0, ptv.status) << ptv.output;
     const auto inp = runRivanta("calc " + singleQuoted(scratch / "inp" / "rete.inp") + " --out " + singleQuoted(scratch / "inp"));
     ASSERT_EQ(0, inp.status) << inp.output;
-    expectSameResults(scratch / "ptv" / "results.json", scratch / "inp" / "results.json");
+    rvntest::ExpectSameResultsFile(scratch / "ptv" / "results.json", scratch / "inp" / "results.json");
     EXPECT_EQ(rvntest::readBytes(scratch / "ptv" / "rvncalcr.tmp"),
               rvntest::readBytes(scratch / "inp" / "rvncalcr.tmp"));
 }
@@ -116,19 +100,12 @@ TEST_F(InpOut, ExportsTheNetworkOfASavedDrawingThatReadsBackTheSame) {
     EXPECT_EQ(original_.settings().initialVelocity, back.settings().initialVelocity);
 }
 
-TEST_F(InpOut, WritesThroughALinkAndNeverOverTheDrawingItReads) {
-    rvntest::writeBytes(scratch / "dati.inp", "old");
-    fs::create_symlink("dati.inp", scratch / "link.inp");
+TEST_F(InpOut, NeverWritesOverTheDrawingItReads) {
     const std::string command = "inpout " + singleQuoted(drawing()) + " --network 'Rete Nord' ";
-    auto run = runRivanta(command + singleQuoted(scratch / "link.inp"));
-    ASSERT_EQ(0, run.status) << run.output;
-    EXPECT_TRUE(fs::is_symlink(scratch / "link.inp"));
-    EXPECT_TRUE(rvntest::readBytes(scratch / "dati.inp").starts_with("[TITLE]\nRete Nord\n"));
-
     const std::string before = rvntest::readBytes(drawing());
     fs::create_symlink("rete.dwg", scratch / "alias.inp");
     for (const fs::path& output : {drawing(), scratch / "alias.inp"}) {
-        run = runRivanta(command + singleQuoted(output));
+        const auto run = runRivanta(command + singleQuoted(output));
         EXPECT_EQ(1, run.status);
         EXPECT_NE(std::string::npos, run.output.find("Impossibile scrivere il file " + output.string() +
                                                      ": it is the input file \"" + drawing().string() + "\""))
@@ -157,7 +134,7 @@ TEST(InpOutDrawn, ADrawnNetworkIsExportedAsItsSchemaShowsItAndCalculatesAsTheDra
     ASSERT_EQ(0, fromDrawing.status) << fromDrawing.output;
     const auto fromInp = runRivanta("calc " + singleQuoted(out) + " --out " + singleQuoted(scratch / "inp"));
     ASSERT_EQ(0, fromInp.status) << fromInp.output;
-    expectSameResults(scratch / "dwg" / "results.json", scratch / "inp" / "results.json");
+    rvntest::ExpectSameResultsFile(scratch / "dwg" / "results.json", scratch / "inp" / "results.json");
 }
 
 TEST_F(InpOut, AMissingNetworkOrDrawingAndWrongArgumentsAreRefused) {

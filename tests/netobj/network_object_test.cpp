@@ -1,14 +1,14 @@
-// The network object: its operations under the host's open discipline, and the topology check and
-// calculation of its record that read the network's name from its dictionary.
+// The network object: its class registered once and taken away at unload, its operations under the
+// host's open discipline, and the topology check and calculation that read the network's name from
+// its dictionary.
 #include "analysis/jobs/calc_run.h"
 #include "analysis/solver/analysis_texts.h"
+#include "frame/class_registration.h"
 #include "netobj_support.h"
 
 namespace {
 
-using rvntest::name;
 using rvntest::sampleNetwork;
-using rvntest::calculationSettings;
 
 class NetworkInDrawing : public rvntest::DrawingTest {
 protected:
@@ -78,29 +78,11 @@ TEST_F(NetworkInDrawing, WithoutItsDictionaryTheCheckAndTheCalculationStopAfterT
     EXPECT_EQ(std::wstring(rvntext::kCheckTitle) + std::wstring(rvntext::kNoNetworkDictionary), blocked.text());
 }
 
-// Two nodes joined by one branch, a tank on the first, a demand at the second.
-TzRvnNetworkData twoNodes() {
-    TzRvnNetworkData network;
-    network.setSettings(calculationSettings());
-    network.setNumNodes(2);
-    network.nodes()[0].name = name(L"1");
-    network.nodes()[0].elevation = 40.0;
-    network.nodes()[1].name = name(L"2");
-    network.nodes()[1].demand = 0.002;
-    network.setNumEdges(1);
-    network.edges()[0].startNode = name(L"1");
-    network.edges()[0].endNode = name(L"2");
-    network.edges()[0].length = 100.0;
-    network.edges()[0].diameter = 0.1;
-    network.edges()[0].roughness = 0.0001;
-    network.setNumTanks(1);
-    network.tanks()[0].nodeName = name(L"1");
-    network.tanks()[0].head = 75.0;
-    return network;
-}
-
 TEST_F(NetworkInDrawing, TheCalculationNeedsAWriteOpenAndStoresItsResults) {
-    const AcDbObjectId id = add(L"Due", twoNodes());
+    // Two nodes joined by one branch, a tank on the first, a demand at the second.
+    const AcDbObjectId id = add(L"Due", rvntest::NetworkBuilder()
+                                            .node(L"1", 0.0, 40.0).node(L"2", 0.002)
+                                            .branch(L"1", L"2", 100.0, 0.1, 0.0001).tank(L"1", 75.0).build());
     {
         TzRvnOpenObject<TzRvnNetwork> reader(id, AcDb::kForRead);
         TzRvnStringReport check, log;
@@ -120,6 +102,44 @@ TEST_F(NetworkInDrawing, TheCalculationNeedsAWriteOpenAndStoresItsResults) {
     EXPECT_NEAR(0.002, network->getTank(0).flow, 1e-9);
     EXPECT_EQ(75.0, network->maxHead());
     EXPECT_LT(network->minHead(), 75.0);
+}
+
+// What the host learns at registration goes into the class section of every drawing saved: no other
+// test reads the versions back, and a change would break the drawings already saved.
+TEST(NetworkClass, IsRegisteredUnderTheNamesAndVersionsSavedDrawingsHold) {
+    AcRxClass* registered = TzRvnNetwork::desc();
+    ASSERT_EQ(registered, acrxClassDictionary->at(L"TzRvnNetwork"));
+    int maintenance = 0;
+    EXPECT_EQ(33, registered->getClassVersion(maintenance));
+    EXPECT_EQ(4, maintenance);
+    EXPECT_EQ(0, registered->proxyFlags());
+    EXPECT_STREQ(L"Tozari_Works", registered->appName());
+    EXPECT_EQ(AcDbObject::desc(), registered->myParent());
+}
+
+TEST(NetworkClass, RegisteringAgainKeepsTheDescriptorAndTheUnloadHookTakesTheClassAway) {
+    AcRxClass* first = TzRvnNetwork::desc();
+    RegisterNetworkClass();
+    EXPECT_EQ(first, acrxClassDictionary->at(L"TzRvnNetwork"));
+
+    UnregisterPluginClasses();
+    EXPECT_EQ(nullptr, acrxClassDictionary->at(L"TzRvnNetwork"));
+    EXPECT_EQ(nullptr, rvnhost::createObjectOfClass(L"TzRvnNetwork"));
+
+    RegisterPluginClasses();
+    EXPECT_EQ(TzRvnNetwork::desc(), acrxClassDictionary->at(L"TzRvnNetwork"));
+    std::unique_ptr<AcRxObject> made(rvnhost::createObjectOfClass(L"TzRvnNetwork"));
+    EXPECT_NE(nullptr, TzRvnNetwork::cast(made.get()));
+}
+
+TEST(NetworkClassDeathTest, AnotherClassUnderTheNameStopsTheHost) {
+    EXPECT_DEATH(
+        {
+            RemoveNetworkClass();
+            newAcRxClass(L"TzRvnNetwork", L"AcDbObject", 1, 0);
+            RegisterNetworkClass();
+        },
+        "Class mismatch");
 }
 
 }  // namespace

@@ -1,12 +1,13 @@
 // The sorted lookup arrays by node name and by insertion point.
 #include "network/name_index.h"
 #include "schema/position_index.h"
+#include "network_builder.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-TzRvnName name(std::wstring_view text) { return *TzRvnName::from(text); }
+using rvntest::name;
 
 TEST(NameIndex, FirstIndexOfANameWinsAndMissingNamesGiveZero) {
     TzRvnNameIndex index;

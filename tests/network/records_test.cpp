@@ -1,12 +1,13 @@
 // Names, notes and the operations of the plain network record, in display and SI units.
 #include "network/network_data.h"
 #include "network/settings_units.h"
+#include "network_builder.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-TzRvnName name(std::wstring_view text) { return *TzRvnName::from(text); }
+using rvntest::name;
 
 TEST(NameField, HoldsFifteenUtf16UnitsAndRefusesMoreWithoutCutting) {
     TzRvnName field = name(L"N1");

@@ -1,6 +1,7 @@
 #include "random_networks.h"
 
 #include "analysis/topology/topology_check.h"
+#include "network_builder.h"
 
 #include <algorithm>
 #include <cmath>
@@ -47,50 +48,45 @@ double level(std::mt19937& random, bool odd) {
     return uniform(random, 40.0, 120.0);
 }
 
-void addBranch(TzRvnNetworkData& network, const std::vector<int>& name, int a, int b, std::mt19937& random) {
+void addBranch(NetworkBuilder& builder, const std::vector<int>& name, int a, int b, std::mt19937& random) {
     if (chance(random, 0.5)) std::swap(a, b);
-    TzRvnEdge edge;
-    edge.startNode = *TzRvnName::from(std::to_wstring(name[static_cast<std::size_t>(a)]));
-    edge.endNode = *TzRvnName::from(std::to_wstring(name[static_cast<std::size_t>(b)]));
     const double diameters[] = {0.05, 0.08, 0.1, 0.15, 0.2, 0.3};
-    edge.diameter = diameters[pick(random, 6)];
-    edge.length = uniform(random, 5.0, 800.0);
-    edge.roughness = uniform(random, 1e-5, 1e-3);
-    edge.csi = chance(random, 0.2) ? uniform(random, 0.0, 5.0) : 0.0;
-    edge.excluded = chance(random, 0.08) ? 1 : 0;
-    network.edges().push_back(edge);
-}
-
-void addTank(TzRvnNetworkData& network, int nodeName, double head) {
-    TzRvnTank tank;
-    tank.nodeName = *TzRvnName::from(std::to_wstring(nodeName));
-    tank.head = head;
-    network.tanks().push_back(tank);
+    const double diameter = diameters[pick(random, 6)];
+    const double length = uniform(random, 5.0, 800.0);
+    const double roughness = uniform(random, 1e-5, 1e-3);
+    const double csi = chance(random, 0.2) ? uniform(random, 0.0, 5.0) : 0.0;
+    const std::wstring start = std::to_wstring(name[static_cast<std::size_t>(a)]);
+    const std::wstring end = std::to_wstring(name[static_cast<std::size_t>(b)]);
+    if (chance(random, 0.08)) {
+        builder.excludedBranch(start, end, length, diameter, roughness, csi);
+    } else {
+        builder.branch(start, end, length, diameter, roughness, csi);
+    }
 }
 
 // A spanning tree and extra links between random nodes; with unfedParts the tree is now and then
 // cut at a split point, so the part past it may get no tank.
-void addRandomBranches(TzRvnNetworkData& network, const std::vector<int>& name, bool unfedParts, std::mt19937& random) {
+void addRandomBranches(NetworkBuilder& builder, const std::vector<int>& name, bool unfedParts, std::mt19937& random) {
     const int n = static_cast<int>(name.size());
     const int cut = unfedParts && chance(random, 0.3) ? 1 + pick(random, n) : n;
     for (int i = 1; i < n; ++i) {
-        if (i != cut) addBranch(network, name, i, pick(random, i), random);
+        if (i != cut) addBranch(builder, name, i, pick(random, i), random);
     }
     const int extra = pick(random, n + 1);
     for (int k = 0; k < extra; ++k) {
         const int a = pick(random, n);
         const int b = pick(random, n);
-        if (a != b) addBranch(network, name, a, b, random);
-        if (a != b && chance(random, 0.1)) addBranch(network, name, a, b, random);
+        if (a != b) addBranch(builder, name, a, b, random);
+        if (a != b && chance(random, 0.1)) addBranch(builder, name, a, b, random);
     }
 }
 
 // Each node joined to its left neighbour within its row and to the node above it.
-void addGridStreets(TzRvnNetworkData& network, const std::vector<int>& name, int width, std::mt19937& random) {
+void addGridStreets(NetworkBuilder& builder, const std::vector<int>& name, int width, std::mt19937& random) {
     const int n = static_cast<int>(name.size());
     for (int i = 1; i < n; ++i) {
-        if (i % width != 0) addBranch(network, name, i, i - 1, random);
-        if (i >= width) addBranch(network, name, i, i - width, random);
+        if (i % width != 0) addBranch(builder, name, i, i - 1, random);
+        if (i >= width) addBranch(builder, name, i, i - width, random);
     }
 }
 
@@ -101,25 +97,23 @@ TzRvnNetworkData RandomNetwork(std::mt19937& random, const RandomNetworkShape& s
     std::vector<int> name(static_cast<std::size_t>(n));
     std::iota(name.begin(), name.end(), 1);
     if (shape.gridWidth == 0) std::shuffle(name.begin(), name.end(), random);
-    TzRvnNetworkData network;
-    network.setSettings(settings(random));
+    NetworkBuilder builder;
+    builder.settings(settings(random));
     for (int i = 0; i < n; ++i) {
-        TzRvnNode node;
-        node.name = *TzRvnName::from(std::to_wstring(i + 1));
-        node.demand = demand(random);
-        node.elevation = uniform(random, 0.0, 30.0);
-        network.nodes().push_back(node);
+        const double nodeDemand = demand(random);
+        builder.node(std::to_wstring(i + 1), nodeDemand, uniform(random, 0.0, 30.0));
     }
     if (shape.gridWidth > 0) {
-        addGridStreets(network, name, shape.gridWidth, random);
+        addGridStreets(builder, name, shape.gridWidth, random);
     } else {
-        addRandomBranches(network, name, shape.unfedParts, random);
+        addRandomBranches(builder, name, shape.unfedParts, random);
     }
     const int tanks = 1 + pick(random, 4);
     for (int t = 0; t < tanks; ++t) {
         const int node = t > 0 && chance(random, 0.2) ? name[0] : name[static_cast<std::size_t>(pick(random, n))];
-        addTank(network, node, level(random, shape.oddLevels));
+        builder.tank(std::to_wstring(node), level(random, shape.oddLevels));
     }
+    TzRvnNetworkData network = builder.build();
     ResolveNodeIndices(network);
     return network;
 }

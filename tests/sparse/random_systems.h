@@ -2,7 +2,6 @@
 #pragma once
 
 #include "analysis/linear_algebra/cholesky.h"
-#include "analysis/linear_algebra/dense_matrix.h"
 
 #include <gtest/gtest.h>
 

@@ -5,6 +5,7 @@
 #include "analysis/topology/topology_check.h"
 #include "network/name_index.h"
 #include "schema/position_index.h"
+#include "network_builder.h"
 #include "text_codec.h"
 
 #include <gtest/gtest.h>
@@ -40,23 +41,18 @@ std::wstring repeatedPairsSection(const std::wstring& report) {
 }
 
 TzRvnNetworkData randomNetwork(std::mt19937& random) {
-    TzRvnNetworkData network;
+    rvntest::NetworkBuilder builder;
     const int nodes = 1 + static_cast<int>(random() % 8);
-    for (int i = 1; i <= nodes; ++i) {
-        TzRvnNode node;
-        node.name = *TzRvnName::from(std::to_wstring(i));
-        network.nodes().push_back(node);
-    }
+    for (int i = 1; i <= nodes; ++i) builder.node(std::to_wstring(i));
     const int branches = static_cast<int>(random() % 25);
     for (int k = 0; k < branches; ++k) {
-        TzRvnEdge edge;
         // Names beyond the nodes are unknown and resolve to 0.
-        edge.startNode = *TzRvnName::from(std::to_wstring(1 + random() % (nodes + 2)));
-        edge.endNode = *TzRvnName::from(std::to_wstring(1 + random() % (nodes + 2)));
-        edge.excluded = random() % 6 == 0 ? 1 : 0;
-        network.edges().push_back(edge);
+        const std::wstring start = std::to_wstring(1 + random() % (nodes + 2));
+        const std::wstring end = std::to_wstring(1 + random() % (nodes + 2));
+        if (random() % 6 == 0) builder.excludedBranch(start, end);
+        else builder.branch(start, end);
     }
-    return network;
+    return builder.build();
 }
 
 TEST(ScalableCheck, RepeatedPairsAsIfEveryPairWereCompared) {

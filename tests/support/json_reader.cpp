@@ -2,17 +2,13 @@
 
 #include "text_codec.h"
 
+#include <algorithm>
 #include <charconv>
-#include <cmath>
 #include <limits>
 
-namespace {
-
-constexpr int kMaxDepth = 64;
-
-class Parser {
+class TzRvnJsonParser {
 public:
-    explicit Parser(std::string_view text) : text_(text) {}
+    explicit TzRvnJsonParser(std::string_view text) : text_(text) {}
 
     bool document(TzRvnJson& value) {
         if (!parseValue(value, 0)) return false;
@@ -23,19 +19,19 @@ public:
     const std::string& error() const { return error_; }
 
 private:
+    static constexpr int kMaxDepth = 64;
+
     bool fail(const std::string& what) {
         if (error_.empty()) error_ = what + " at byte " + std::to_string(pos_);
         return false;
     }
 
     void skipBlanks() {
-        while (pos_ < text_.size() && (text_[pos_] == ' ' || text_[pos_] == '\t' || text_[pos_] == '\n' ||
-                                       text_[pos_] == '\r')) {
-            ++pos_;
-        }
+        while (pos_ < text_.size() && std::string_view(" \t\n\r").find(text_[pos_]) != std::string_view::npos) ++pos_;
     }
 
     bool take(std::string_view word) {
+        skipBlanks();
         if (text_.substr(pos_, word.size()) != word) return false;
         pos_ += word.size();
         return true;
@@ -43,112 +39,80 @@ private:
 
     bool parseValue(TzRvnJson& value, int depth) {
         if (depth > kMaxDepth) return fail("nesting too deep");
-        skipBlanks();
-        if (pos_ >= text_.size()) return fail("missing value");
-        const char c = text_[pos_];
-        if (c == '{') return parseObject(value, depth);
-        if (c == '[') return parseArray(value, depth);
-        if (c == '"') {
-            std::wstring text;
-            if (!parseString(text)) return false;
-            value = TzRvnJson::makeString(std::move(text));
+        constexpr double kInfinity = std::numeric_limits<double>::infinity();
+        using Kind = TzRvnJson::Kind;
+        if (take("{")) return parseObject(value, depth);
+        if (take("[")) return parseArray(value, depth);
+        if (take("\"")) {
+            value.kind_ = Kind::string;
+            return parseString(value.string_);
+        }
+        if (take("null")) return true;
+        if (take("true") || take("false")) {
+            value.kind_ = Kind::boolean;
+            value.boolean_ = text_.substr(pos_ - 4, 4) == "true";
             return true;
         }
-        return parseWord(value);
-    }
-
-    bool parseWord(TzRvnJson& value) {
-        constexpr double kInfinity = std::numeric_limits<double>::infinity();
-        if (take("null")) value = TzRvnJson::makeNull();
-        else if (take("true")) value = TzRvnJson::makeBoolean(true);
-        else if (take("false")) value = TzRvnJson::makeBoolean(false);
-        else if (take("NaN")) value = TzRvnJson::makeNumber(std::numeric_limits<double>::quiet_NaN());
-        else if (take("Infinity")) value = TzRvnJson::makeNumber(kInfinity);
-        else if (take("-Infinity")) value = TzRvnJson::makeNumber(-kInfinity);
-        else return parseNumber(value);
+        value.kind_ = Kind::number;
+        if (take("NaN")) value.number_ = std::numeric_limits<double>::quiet_NaN();
+        else if (take("Infinity")) value.number_ = kInfinity;
+        else if (take("-Infinity")) value.number_ = -kInfinity;
+        else return parseNumber(value.number_);
         return true;
     }
 
-    bool parseNumber(TzRvnJson& value) {
-        double number = 0;
-        auto result = std::from_chars(text_.data() + pos_, text_.data() + text_.size(), number);
+    bool parseNumber(double& number) {
+        const auto result = std::from_chars(text_.data() + pos_, text_.data() + text_.size(), number);
         if (result.ec != std::errc() || result.ptr == text_.data() + pos_) return fail("not a value");
         pos_ = static_cast<std::size_t>(result.ptr - text_.data());
-        value = TzRvnJson::makeNumber(number);
         return true;
     }
 
     bool parseArray(TzRvnJson& value, int depth) {
-        ++pos_;
-        std::vector<TzRvnJson> items;
-        skipBlanks();
-        if (take("]")) {
-            value = TzRvnJson::makeArray(std::move(items));
-            return true;
-        }
+        value.kind_ = TzRvnJson::Kind::array;
+        if (take("]")) return true;
         do {
-            TzRvnJson item;
-            if (!parseValue(item, depth + 1)) return false;
-            items.push_back(std::move(item));
-            skipBlanks();
+            value.items_.emplace_back();
+            if (!parseValue(value.items_.back(), depth + 1)) return false;
         } while (take(","));
-        if (!take("]")) return fail("expected ']'");
-        value = TzRvnJson::makeArray(std::move(items));
-        return true;
+        return take("]") || fail("expected ']'");
     }
 
     bool parseObject(TzRvnJson& value, int depth) {
-        ++pos_;
-        std::vector<std::pair<std::string, TzRvnJson>> members;
-        skipBlanks();
-        if (take("}")) {
-            value = TzRvnJson::makeObject(std::move(members));
-            return true;
-        }
+        value.kind_ = TzRvnJson::Kind::object;
+        if (take("}")) return true;
         do {
-            skipBlanks();
             std::wstring key;
-            if (pos_ >= text_.size() || text_[pos_] != '"' || !parseString(key)) return fail("expected a key");
-            skipBlanks();
+            if (!take("\"") || !parseString(key)) return fail("expected a key");
             if (!take(":")) return fail("expected ':'");
-            TzRvnJson member;
-            if (!parseValue(member, depth + 1)) return false;
-            members.emplace_back(rvnos::toUtf8(key), std::move(member));
-            skipBlanks();
+            value.members_.emplace_back(rvnos::toUtf8(key), TzRvnJson());
+            if (!parseValue(value.members_.back().second, depth + 1)) return false;
         } while (take(","));
-        if (!take("}")) return fail("expected '}'");
-        value = TzRvnJson::makeObject(std::move(members));
-        return true;
+        return take("}") || fail("expected '}'");
     }
 
-    bool hexUnit(char16_t& unit) {
-        unsigned value = 0;
-        if (pos_ + 4 > text_.size()) return fail("short \\u escape");
-        auto result = std::from_chars(text_.data() + pos_, text_.data() + pos_ + 4, value, 16);
-        if (result.ptr != text_.data() + pos_ + 4) return fail("bad \\u escape");
-        pos_ += 4;
-        unit = static_cast<char16_t>(value);
-        return true;
-    }
-
+    // One escape after its backslash; \uXXXX gives one UTF-16 unit (surrogate pairs join later).
     bool escape(std::u16string& units) {
-        if (pos_ >= text_.size()) return fail("unfinished escape");
-        const char c = text_[pos_++];
         static constexpr std::string_view kFrom = "\"\\/bfnrt";
         static constexpr std::u16string_view kTo = u"\"\\/\b\f\n\r\t";
-        if (auto at = kFrom.find(c); at != std::string_view::npos) {
+        if (pos_ >= text_.size()) return fail("unfinished escape");
+        const char c = text_[pos_++];
+        if (const std::size_t at = kFrom.find(c); at != std::string_view::npos) {
             units += kTo[at];
             return true;
         }
-        char16_t unit = 0;
-        if (c != 'u' || !hexUnit(unit)) return fail("bad escape");
-        units += unit;
+        unsigned unit = 0;
+        const char* end = text_.data() + std::min(pos_ + 4, text_.size());
+        if (c != 'u' || std::from_chars(text_.data() + pos_, end, unit, 16).ptr != text_.data() + pos_ + 4) {
+            return fail("bad escape");
+        }
+        pos_ += 4;
+        units += static_cast<char16_t>(unit);
         return true;
     }
 
-    // A string literal; raw UTF-8 and escapes (surrogate pairs joined) become wide text.
+    // A string literal after its opening quote; raw UTF-8 and escapes become wide text.
     bool parseString(std::wstring& text) {
-        ++pos_;
         std::u16string units;
         while (pos_ < text_.size() && text_[pos_] != '"') {
             if (text_[pos_] == '\\') {
@@ -156,12 +120,12 @@ private:
                 if (!escape(units)) return false;
                 continue;
             }
-            std::size_t end = text_.find_first_of("\"\\", pos_);
-            if (end == std::string_view::npos) end = text_.size();
+            const std::size_t end = std::min(text_.find_first_of("\"\\", pos_), text_.size());
             units += rvnos::toUtf16(rvnos::fromUtf8(text_.substr(pos_, end - pos_)));
             pos_ = end;
         }
-        if (!take("\"")) return fail("unfinished string");
+        if (pos_ >= text_.size()) return fail("unfinished string");
+        ++pos_;
         text = rvnos::fromUtf16(units);
         return true;
     }
@@ -170,8 +134,6 @@ private:
     std::size_t pos_ = 0;
     std::string error_;
 };
-
-}  // namespace
 
 const TzRvnJson* TzRvnJson::find(std::string_view key) const {
     for (const auto& [name, value] : members_) {
@@ -189,38 +151,8 @@ std::optional<double> TzRvnJson::asNumber() const {
     return std::nullopt;
 }
 
-TzRvnJson TzRvnJson::makeBoolean(bool value) {
-    TzRvnJson json(Kind::boolean);
-    json.boolean_ = value;
-    return json;
-}
-
-TzRvnJson TzRvnJson::makeNumber(double value) {
-    TzRvnJson json(Kind::number);
-    json.number_ = value;
-    return json;
-}
-
-TzRvnJson TzRvnJson::makeString(std::wstring value) {
-    TzRvnJson json(Kind::string);
-    json.string_ = std::move(value);
-    return json;
-}
-
-TzRvnJson TzRvnJson::makeArray(std::vector<TzRvnJson> items) {
-    TzRvnJson json(Kind::array);
-    json.items_ = std::move(items);
-    return json;
-}
-
-TzRvnJson TzRvnJson::makeObject(std::vector<std::pair<std::string, TzRvnJson>> members) {
-    TzRvnJson json(Kind::object);
-    json.members_ = std::move(members);
-    return json;
-}
-
 bool ParseJson(std::string_view text, TzRvnJson& value, std::string& error) {
-    Parser parser(text);
+    TzRvnJsonParser parser(text);
     TzRvnJson parsed;
     if (!parser.document(parsed)) {
         error = parser.error();

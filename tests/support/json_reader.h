@@ -11,8 +11,6 @@ class TzRvnJson {
 public:
     enum class Kind { null, boolean, number, string, array, object };
 
-    TzRvnJson() = default;
-
     Kind kind() const { return kind_; }
     bool boolean() const { return boolean_; }
     double number() const { return number_; }
@@ -25,15 +23,8 @@ public:
     // A number, or a string that spells a non-finite one ("inf", "-inf", "nan"); else nothing.
     std::optional<double> asNumber() const;
 
-    static TzRvnJson makeNull() { return TzRvnJson(); }
-    static TzRvnJson makeBoolean(bool value);
-    static TzRvnJson makeNumber(double value);
-    static TzRvnJson makeString(std::wstring value);
-    static TzRvnJson makeArray(std::vector<TzRvnJson> items);
-    static TzRvnJson makeObject(std::vector<std::pair<std::string, TzRvnJson>> members);
-
 private:
-    explicit TzRvnJson(Kind kind) : kind_(kind) {}
+    friend class TzRvnJsonParser;
 
     Kind kind_ = Kind::null;
     bool boolean_ = false;

@@ -4,10 +4,14 @@
 #pragma once
 
 #include "json_reader.h"
+#include "test_files.h"
 #include "text_codec.h"
+
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -71,6 +75,27 @@ inline void compareJson(const TzRvnJson& expected, const TzRvnJson& actual, cons
     } else if (expected.kind() == Kind::boolean && expected.boolean() != actual.boolean()) {
         differences.push_back(path + ": differs");
     }
+}
+
+// The document of text; a failure when it is no JSON.
+inline TzRvnJson ParsedJson(const std::string& text) {
+    TzRvnJson value;
+    std::string error;
+    EXPECT_TRUE(ParseJson(text, value, error)) << error;
+    return value;
+}
+
+// A failure for each difference of the JSON text actual from expected, named from `what` on.
+inline void ExpectSameJson(const std::string& expected, const std::string& actual, const std::string& what) {
+    std::vector<std::string> differences;
+    compareJson(ParsedJson(expected), ParsedJson(actual), what, differences);
+    for (const std::string& difference : differences) ADD_FAILURE() << difference;
+}
+
+// The results file actual, which must exist, against the expected one.
+inline void ExpectSameResultsFile(const std::filesystem::path& expected, const std::filesystem::path& actual) {
+    ASSERT_TRUE(std::filesystem::exists(actual)) << actual;
+    ExpectSameJson(readBytes(expected), readBytes(actual), "results");
 }
 
 }  // namespace rvntest

@@ -7,29 +7,15 @@
 
 #include "dwg_memory_filer.h"
 #include "netobj/network_object.h"
+#include "network_builder.h"
 
 namespace rvntest {
-
-inline TzRvnName name(const wchar_t* text) { return TzRvnName::from(text).value(); }
-
-// Settings a calculation converges with on the small test networks: water at 20 °C, a start at
-// 1 m/s, tolerances of 1 mm and 0.01 l/s.
-inline TzRvnSettings calculationSettings() {
-    TzRvnSettings settings;
-    settings.viscosity = 1.004e-6;
-    settings.initialVelocity = 1.0;
-    settings.maxIterations = 100;
-    settings.minBranchFlow = 1e-7;
-    settings.headTolerance = 0.001;
-    settings.flowTolerance = 1e-5;
-    return settings;
-}
 
 // Three nodes (the second without name or note), two branches (the second excluded), two tanks (the
 // second without note), with results as a calculation leaves them and settings in l/s and mm.
 inline TzRvnNetworkData sampleNetwork() {
     TzRvnNetworkData network(true);
-    TzRvnSettings settings = calculationSettings();
+    TzRvnSettings settings = NetworkBuilder().build().settings();
     settings.flowUnit = 1;
     settings.diameterUnit = 2;
     settings.roughnessUnit = 2;

@@ -1,11 +1,13 @@
 // Small file helpers shared by the test programs.
 #pragma once
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 namespace rvntest {
 
@@ -46,5 +48,17 @@ public:
 private:
     std::filesystem::path path_;
 };
+
+// The shared calculation cases: NAME.ptv, its expected files in NAME.expected/, MANIFEST.json.
+inline const std::filesystem::path kSharedCases = std::filesystem::path(RVN_TEST_DATA) / "cases" / "calc";
+
+inline std::vector<std::string> SharedCaseNames() {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(kSharedCases)) {
+        if (entry.path().extension() == ".ptv") names.push_back(entry.path().stem().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
 
 }  // namespace rvntest

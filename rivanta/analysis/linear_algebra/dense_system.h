@@ -1,7 +1,7 @@
 // The dense reference system: a full N x N matrix and the dense Cholesky solve.
 #pragma once
 
-#include "analysis/linear_algebra/dense_matrix.h"
+#include "analysis/linear_algebra/cholesky.h"
 #include "analysis/linear_algebra/sparse_system.h"
 
 class TzRvnDenseSystem : public TzRvnSystemMatrix {

@@ -1,7 +1,7 @@
-#include "analysis/linear_algebra/envelope_elimination.h"
+#include "analysis/linear_algebra/envelope_kernels.h"
 
 #include "analysis/linear_algebra/cholesky.h"
-#include "analysis/linear_algebra/envelope_lanes.h"
+#include "analysis/linear_algebra/envelope_simd.h"
 #include "analysis/linear_algebra/vector_position.h"
 
 #include <algorithm>
@@ -9,20 +9,21 @@
 
 namespace {
 
-using namespace rvnlanes;
+using namespace rvnsimd;
 
-// Each row's panel is brought up to the row's own column, so every entry finds the rows it needs
-// complete. A panel's columns are computed in increasing order; where four rows of a wide panel
-// all come before the row being reached, their four columns are computed together. A leading wide
-// panel brings its follower along (N = 2 panels at once): the two panels' sums are independent,
-// and side by side they keep the processor's pipelines full.
+// A left-looking envelope factorisation: each row's panel is brought up to the row's own column,
+// so every entry finds the rows it needs complete. A panel's columns are computed in increasing
+// order; where the four rows of a wide panel q all come before the row being reached, the columns
+// at q's rows are computed as one block (a panel-panel update, then the triangle of q's rows). A
+// leading wide panel brings its paired panel along (N = 2 panels at once, unroll and jam): the two
+// panels' sums are independent, and side by side they keep the processor's pipelines full.
 class Elimination {
 public:
-    Elimination(const TzRvnEnvelopeLayout& layout, double* values, double* inversePivot, int* done)
-        : l_(layout), values_(values), inversePivot_(inversePivot), done_(done) {}
+    Elimination(const TzRvnEnvelopeStorage& storage, double* values, double* inversePivot, int* nextColumn)
+        : l_(storage), values_(values), inversePivot_(inversePivot), nextColumn_(nextColumn) {}
 
     [[gnu::always_inline]] int operator()() {
-        for (int p = 0; p < l_.panels(); ++p) done_[p] = l_.panelFirst[at(p)];
+        for (int p = 0; p < l_.panels(); ++p) nextColumn_[p] = l_.panelFirst[at(p)];
         for (int r = 0; r < l_.size; ++r) {
             if (!advance(r)) return r;
         }
@@ -30,42 +31,42 @@ public:
     }
 
 private:
-    // Row r's panel up to column r, its follower up to the same column once it has columns there.
+    // Row r's panel up to column r, its paired panel up to the same column once it has columns there.
     [[gnu::always_inline]] bool advance(int r) {
         const int p = l_.panelOf[at(r)];
-        const int f = l_.follower[at(p)];
-        if (f < 0 || done_[f] > r) return advanceTo<1>({p}, r, r);
-        if (done_[p] < done_[f] && !advanceTo<1>({p}, done_[f] - 1, r)) return false;
-        if (done_[f] < done_[p]) advanceTo<1>({f}, done_[p] - 1, r);
+        const int f = l_.pairedPanel[at(p)];
+        if (f < 0 || nextColumn_[f] > r) return advanceTo<1>({p}, r, r);
+        if (nextColumn_[p] < nextColumn_[f] && !advanceTo<1>({p}, nextColumn_[f] - 1, r)) return false;
+        if (nextColumn_[f] < nextColumn_[p]) advanceTo<1>({f}, nextColumn_[p] - 1, r);
         return advanceTo<2>({p, f}, r, r);
     }
 
-    // The panels, all done up to the same column, up to column last (at most r, the row reached).
+    // The panels, all computed up to the same column, up to column last (at most r, the row reached).
     template <int N>
     [[gnu::always_inline]] bool advanceTo(const int (&panels)[N], int last, int r) {
-        int c = done_[panels[0]];
+        int c = nextColumn_[panels[0]];
         while (c <= last) {
             const int q = l_.panelOf[at(c)];
             const int qLast = l_.lastRow(q);
             if (c == l_.row(q, 0) && l_.row(q, 1) >= 0 && qLast < r && qLast <= last) {
-                eliminateGroup<N>(panels, q);
+                eliminateBlock<N>(panels, q);
                 c = qLast + 1;
             } else {
                 if (!eliminateColumns<N>(panels, c)) return false;
                 ++c;
             }
         }
-        for (int k = 0; k < N; ++k) done_[panels[k]] = last + 1;
+        for (int k = 0; k < N; ++k) nextColumn_[panels[k]] = last + 1;
         return true;
     }
 
-    double* column(int p, int c) const { return values_ + l_.column(p, c); }
+    double* column(int p, int c) const { return values_ + l_.columnIndex(p, c); }
 
-    // Panel p's column c of A: the places where A has no entry read as +0.0.
-    [[gnu::always_inline]] void loadMatrix(Lanes& s, int p, int c) const {
-        const std::size_t place = l_.column(p, c);
-        load(s, values_ + place);
-        keepLanes(s, l_.matrixLanes[place / kPanelRows]);
+    // Panel p's column c of A: the entries that are no structural nonzero of A read as +0.0.
+    [[gnu::always_inline]] void loadMatrix(Vec4& s, int p, int c) const {
+        const std::size_t index = l_.columnIndex(p, c);
+        load(s, values_ + index);
+        keepStructuralNonzeros(s, l_.structuralNonzeros[index / kPanelRows]);
     }
 
     template <int N>
@@ -81,24 +82,25 @@ private:
     // or, for p's own row c, its pivot.
     [[gnu::always_inline]] bool eliminateColumn(int p, int c) {
         const int from = std::max(l_.panelFirst[at(p)], l_.rowFirst[at(c)]);
-        Lanes s;
+        Vec4 s;
         loadMatrix(s, p, c);
-        columnSum(s, column(p, from), values_ + l_.place(c, from), c - from, finite_);
+        columnUpdate(s, column(p, from), values_ + l_.index(c, from), c - from, finite_);
         if (l_.panelOf[at(c)] == p) {
             store(column(p, c), s);
             return finishPivot(p, c);
         }
-        finite_ = scaleLanes(s, inversePivot_[c]) && finite_;
+        finite_ = scaleNonzeros(s, inversePivot_[c]) && finite_;
         store(column(p, c), s);
         return true;
     }
 
-    // The panels' columns of q's rows: the terms of the columns before q's first row for q's four
-    // rows at once, then the columns from there to q's last row in turn, each finished and then
-    // applied to q's rows after it. Free lanes of q are summed but never stored.
+    // The panels' columns at q's rows as one block: the terms of the columns before q's first row
+    // for q's four rows at once (the panel-panel update), then the columns from there to q's last
+    // row in turn, each finished and then applied to q's rows after it. Free rows of q are summed
+    // but never stored.
     template <int N>
-    [[gnu::always_inline]] void eliminateGroup(const int (&panels)[N], int q) {
-        Lanes s[N][kPanelRows];
+    [[gnu::always_inline]] void eliminateBlock(const int (&panels)[N], int q) {
+        Vec4 s[N][kPanelRows];
 #pragma GCC unroll 2
         for (int k = 0; k < N; ++k) {
 #pragma GCC unroll 4
@@ -107,7 +109,7 @@ private:
                 else s[k][m] = kZero;
             }
         }
-        groupTerms<N>(s, panels, q);
+        panelPanelUpdate<N>(s, panels, q);
 #pragma GCC unroll 4
         for (int m = 0; m < kPanelRows; ++m) {
             const int row = l_.row(q, m);
@@ -118,7 +120,7 @@ private:
             }
 #pragma GCC unroll 2
             for (int k = 0; k < N; ++k) {
-                finite_ = scaleLanes(s[k][m], inversePivot_[row]) && finite_;
+                finite_ = scaleNonzeros(s[k][m], inversePivot_[row]) && finite_;
                 store(column(panels[k], row), s[k][m]);
             }
             applyColumn<N>(s, m + 1, panels, row, q);
@@ -128,70 +130,70 @@ private:
     // The terms of the columns before q's first row. Of two panels, the one reaching further back
     // takes its earlier terms alone.
     template <int N>
-    [[gnu::always_inline]] void groupTerms(Lanes (&s)[N][kPanelRows], const int (&panels)[N], int q) {
+    [[gnu::always_inline]] void panelPanelUpdate(Vec4 (&s)[N][kPanelRows], const int (&panels)[N], int q) {
         const int first = l_.row(q, 0);
         if constexpr (N == 1) {
             const int from = std::max(l_.panelFirst[at(panels[0])], l_.panelFirst[at(q)]);
-            groupSums<1>(s, {column(panels[0], from)}, column(q, from), first - from, finite_);
+            panelUpdate<1>(s, {column(panels[0], from)}, column(q, from), first - from, finite_);
         } else {
             const int from0 = std::max(l_.panelFirst[at(panels[0])], l_.panelFirst[at(q)]);
             const int from1 = std::max(l_.panelFirst[at(panels[1])], l_.panelFirst[at(q)]);
             const int from = std::min(std::max(from0, from1), first);
-            if (from0 < from) soloTerms<0>(s, panels[0], q, from0, from);
-            if (from1 < from) soloTerms<1>(s, panels[1], q, from1, from);
-            groupSums<2>(s, {column(panels[0], from), column(panels[1], from)}, column(q, from), first - from,
+            if (from0 < from) singlePanelUpdate<0>(s, panels[0], q, from0, from);
+            if (from1 < from) singlePanelUpdate<1>(s, panels[1], q, from1, from);
+            panelUpdate<2>(s, {column(panels[0], from), column(panels[1], from)}, column(q, from), first - from,
                          finite_);
         }
     }
 
     template <int K>
-    [[gnu::always_inline]] void soloTerms(Lanes (&s)[2][kPanelRows], int p, int q, int from, int until) {
-        Lanes solo[1][kPanelRows] = {{s[K][0], s[K][1], s[K][2], s[K][3]}};
-        groupSums<1>(solo, {column(p, from)}, column(q, from), until - from, finite_);
+    [[gnu::always_inline]] void singlePanelUpdate(Vec4 (&s)[2][kPanelRows], int p, int q, int from, int until) {
+        Vec4 single[1][kPanelRows] = {{s[K][0], s[K][1], s[K][2], s[K][3]}};
+        panelUpdate<1>(single, {column(p, from)}, column(q, from), until - from, finite_);
 #pragma GCC unroll 4
-        for (int m = 0; m < kPanelRows; ++m) s[K][m] = solo[0][m];
+        for (int m = 0; m < kPanelRows; ++m) s[K][m] = single[0][m];
     }
 
-    // The term of the panels' finished column c for q's rows from lane m on.
+    // The term of the panels' finished column c for q's rows from position m on.
     template <int N>
-    [[gnu::always_inline]] void applyColumn(Lanes (&s)[N][kPanelRows], int m, const int (&panels)[N], int c,
+    [[gnu::always_inline]] void applyColumn(Vec4 (&s)[N][kPanelRows], int m, const int (&panels)[N], int c,
                                             int q) const {
 #pragma GCC unroll 2
         for (int k = 0; k < N; ++k) {
-            Lanes a;
+            Vec4 a;
             load(a, column(panels[k], c));
-            const LaneBits aNonZero = a != kZero;
+            const Mask4 aNonZero = a != kZero;
 #pragma GCC unroll 4
             for (int n = m; n < kPanelRows; ++n) {
-                if (l_.row(q, n) >= 0) minusTestedProduct(s[k][n], a, aNonZero, values_[l_.place(l_.row(q, n), c)]);
+                if (l_.row(q, n) >= 0) subtractNonzeroProducts(s[k][n], a, aNonZero, values_[l_.index(l_.row(q, n), c)]);
             }
         }
     }
 
     [[gnu::always_inline]] bool finishPivot(int p, int c) {
         double* pivotColumn = column(p, c);
-        const int lane = l_.laneOf[at(c)];
-        const double pivot = pivotColumn[lane];
+        const int position = l_.positionInPanel[at(c)];
+        const double pivot = pivotColumn[position];
         if (pivot <= 0.0) return false;
         const double root = std::sqrt(pivot);
         inversePivot_[c] = 1 / root;
-        Lanes v;
+        Vec4 v;
         load(v, pivotColumn);
-        finite_ = scaleLanes(v, inversePivot_[c]) && std::isfinite(root) && finite_;
+        finite_ = scaleNonzeros(v, inversePivot_[c]) && std::isfinite(root) && finite_;
         store(pivotColumn, v);
-        pivotColumn[lane] = root;
+        pivotColumn[position] = root;
         return true;
     }
 
-    const TzRvnEnvelopeLayout& l_;
+    const TzRvnEnvelopeStorage& l_;
     double* values_;
     double* inversePivot_;
-    int* done_;
+    int* nextColumn_;  // by panel, its first column not computed yet
     bool finite_ = true;  // every value of L finished so far is finite
 };
 
 }  // namespace
 
-int EliminateEnvelope(const TzRvnEnvelopeLayout& layout, double* values, double* inversePivot, int* done) {
-    return runOnBestLanes(Elimination(layout, values, inversePivot, done));
+int EliminateEnvelope(const TzRvnEnvelopeStorage& storage, double* values, double* inversePivot, int* nextColumn) {
+    return runOnBestSimd(Elimination(storage, values, inversePivot, nextColumn));
 }

@@ -3,13 +3,13 @@
 #pragma once
 
 #include "analysis/linear_algebra/envelope_cholesky.h"
-#include "analysis/linear_algebra/branch_places.h"
+#include "analysis/linear_algebra/compressed_assembly.h"
 #include "analysis/linear_algebra/sparse_system.h"
 
 class TzRvnEnvelopeSystem : public TzRvnSystemMatrix {
 public:
-    // layout is the envelope of network's branches taking part (BranchLinks).
-    TzRvnEnvelopeSystem(const TzRvnNetworkData& network, TzRvnEnvelopeLayout layout);
+    // storage is the envelope of network's branches taking part (BranchLinks).
+    TzRvnEnvelopeSystem(const TzRvnNetworkData& network, TzRvnEnvelopeStorage storage);
 
     void clear() override;
     void addBranch(int k, int s, int e, double c) override;
@@ -18,17 +18,17 @@ public:
     long long factorEntries() const override;
 
 private:
-    // A place of A in a node's row or column, and the other node of that entry.
+    // The index of a stored entry of A in a node's row or column, and the other node of that entry.
     struct TzRvnNodeEntry {
-        std::size_t place;
+        std::size_t index;
         int other;
     };
 
     void listNodeEntries(const TzRvnNetworkData& network);
-    void keepEachPlaceOnce(const std::vector<std::size_t>& ends);
+    void dropRepeatedEntries(const std::vector<std::size_t>& ends);
 
     TzRvnEnvelopeFactor factor_;
-    std::vector<TzRvnBranchPlaces> branches_;  // by branch, its entries' places
+    std::vector<TzRvnBranchEntries> branches_;  // by branch, the indices of its entries
     // Node n's entries: nodeEntries_[nodeStart_[n]] .. nodeEntries_[nodeStart_[n + 1] - 1].
     std::vector<std::size_t> nodeStart_;
     std::vector<TzRvnNodeEntry> nodeEntries_;

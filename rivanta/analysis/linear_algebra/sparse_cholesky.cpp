@@ -9,8 +9,8 @@ TzRvnSparseFactor::TzRvnSparseFactor(TzRvnFactorPattern pattern)
     : pattern_(std::move(pattern)), values_(pattern_.entries(), 0.0), byRow_(at(pattern_.size), 0.0) {}
 
 // Column k, diagonal included: L[i][k] -= L[i][j] L[k][j] for every column j < k of row k in
-// increasing order, over the rows i >= k of column j. The column is worked on spread out by row,
-// where every row of column j at or below k has its place.
+// increasing order, over the rows i >= k of column j. The column is scattered into a dense work
+// vector indexed by row, updated there and gathered back.
 void TzRvnSparseFactor::updateColumn(int k) {
     const TzRvnFactorPattern& p = pattern_;
     const std::size_t columnFirst = p.columnStart[at(k)];

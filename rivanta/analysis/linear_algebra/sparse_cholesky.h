@@ -1,7 +1,8 @@
-// Sparse Cholesky factorisation and solve of A x = b on the places of a factor pattern. It performs
-// the dense factorisation's operations (cholesky.h) on the same values in the same order, each
-// entry's sum term by term in increasing column, every product with a factor of exactly 0.0
-// skipped, so it gives the same bits while touching only the places that can hold a value.
+// Sparse Cholesky factorisation and solve of A x = b in compressed columns over the factor's
+// nonzero pattern (sparse_pattern.h), left-looking column by column. It performs the dense
+// factorisation's operations (cholesky.h) on the same values in the same order, each entry's sum
+// term by term in increasing column, every product with a factor of exactly 0.0 skipped, so it
+// gives the same bits while touching only the entries that can be nonzero.
 #pragma once
 
 #include "analysis/linear_algebra/sparse_pattern.h"
@@ -13,7 +14,7 @@ public:
     explicit TzRvnSparseFactor(TzRvnFactorPattern pattern);
 
     const TzRvnFactorPattern& pattern() const { return pattern_; }
-    // The values of the lower triangle at the pattern's places; A before solve, L after it.
+    // The values of the lower triangle's entries in the pattern; A before solve, L after it.
     std::vector<double>& values() { return values_; }
     const std::vector<double>& values() const { return values_; }
 

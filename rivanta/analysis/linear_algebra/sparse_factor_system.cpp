@@ -1,7 +1,6 @@
 #include "analysis/linear_algebra/sparse_factor_system.h"
 
 #include "analysis/linear_algebra/cholesky.h"
-#include "analysis/linear_algebra/fixed_head.h"
 #include "analysis/linear_algebra/vector_position.h"
 
 #include <algorithm>

@@ -1,9 +1,9 @@
-// The reordered system: the matrix kept on the places of its factor's pattern in a given
-// elimination order.
+// The system in compressed columns over its factor's nonzero pattern, in a given elimination order:
+// the network's own order (exact) or a fill-reducing one (ordered).
 #pragma once
 
 #include "analysis/linear_algebra/sparse_cholesky.h"
-#include "analysis/linear_algebra/branch_places.h"
+#include "analysis/linear_algebra/compressed_assembly.h"
 #include "analysis/linear_algebra/sparse_system.h"
 
 class TzRvnSparseSystem : public TzRvnSystemMatrix {
@@ -24,6 +24,6 @@ private:
     std::vector<int> order_;
     std::vector<int> positionOf_;  // inverse of order_
     TzRvnSparseFactor factor_;
-    std::vector<TzRvnBranchPlaces> branches_;  // by branch, its entries' places
+    std::vector<TzRvnBranchEntries> branches_;  // by branch, the indices of its entries
     std::vector<double> ordered_;  // right-hand side in elimination order
 };

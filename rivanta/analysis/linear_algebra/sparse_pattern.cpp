@@ -75,7 +75,7 @@ void findRows(TzRvnFactorPattern& pattern, const LowerNeighbours& lower, const s
 
 // The columns from the rows: row k's entries, taken in increasing k, fill each column in
 // increasing row order after its diagonal.
-void placeColumns(TzRvnFactorPattern& pattern) {
+void columnsFromRows(TzRvnFactorPattern& pattern) {
     const int n = pattern.size;
     std::vector<std::size_t> count(at(n), 1);
     for (const int j : pattern.rowColumn) ++count[at(j)];
@@ -110,7 +110,7 @@ TzRvnFactorPattern FactorPattern(int n, const std::vector<std::pair<int, int>>& 
     pattern.size = std::max(n, 0);
     const LowerNeighbours lower = lowerNeighbours(pattern.size, links);
     findRows(pattern, lower, eliminationTree(pattern.size, lower));
-    placeColumns(pattern);
+    columnsFromRows(pattern);
     return pattern;
 }
 

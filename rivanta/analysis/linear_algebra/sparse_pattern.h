@@ -1,6 +1,6 @@
-// The places of a sparse Cholesky factor L (A = L L^T) that can hold a value other than 0: the
-// lower triangle of A's pattern and the fill its elimination in row order adds. Every other place
-// of L stays exactly 0 through the factorisation, so skipping them changes no result.
+// The nonzero pattern (symbolic factorisation) of a sparse Cholesky factor L (A = L L^T): the
+// lower triangle of A's pattern and the fill-in its elimination in row order adds. Every other
+// entry of L stays exactly 0 through the factorisation, so skipping them changes no result.
 #pragma once
 
 #include <cstddef>
@@ -14,14 +14,14 @@ struct TzRvnFactorPattern {
     std::vector<std::size_t> columnStart;
     std::vector<int> row;
     // Row k's entries left of its diagonal are rowStart[k] .. rowStart[k + 1] - 1, columns in
-    // increasing order: rowColumn gives the column, rowEntry the entry's place in `row`.
+    // increasing order: rowColumn gives the column, rowEntry the entry's index in `row`.
     std::vector<std::size_t> rowStart;
     std::vector<int> rowColumn;
     std::vector<std::size_t> rowEntry;
 
     std::size_t entries() const { return row.size(); }
     std::size_t diagonal(int j) const { return columnStart[static_cast<std::size_t>(j)]; }
-    // The place of entry (i, j) with i > j; it must be part of the pattern.
+    // The index of entry (i, j) with i > j; it must be part of the pattern.
     std::size_t find(int i, int j) const;
 };
 

@@ -19,13 +19,13 @@ std::vector<std::pair<int, int>> BranchLinks(const TzRvnNetworkData& network) {
 
 namespace {
 
-// The exact factorisation in the network's own order, on the rows' envelopes when that is the
-// cheaper, on the factor's pattern otherwise: both give the dense one's bits.
+// The exact factorisation in the network's own order, in envelope storage when that is the
+// cheaper, on the factor's nonzero pattern otherwise: both give the dense one's bits.
 std::unique_ptr<TzRvnSystemMatrix> exactSystem(const TzRvnNetworkData& network) {
     const std::vector<std::pair<int, int>> links = BranchLinks(network);
-    TzRvnEnvelopeLayout layout = EnvelopeLayout(network.numNodes(), links);
-    if (PanelsPayOff(layout, FactorEntryCount(network.numNodes(), links))) {
-        return std::make_unique<TzRvnEnvelopeSystem>(network, std::move(layout));
+    TzRvnEnvelopeStorage storage = EnvelopeStorage(network.numNodes(), links);
+    if (EnvelopeIsCheaper(storage, FactorEntryCount(network.numNodes(), links))) {
+        return std::make_unique<TzRvnEnvelopeSystem>(network, std::move(storage));
     }
     std::vector<int> ownOrder(static_cast<std::size_t>(network.numNodes()));
     std::iota(ownOrder.begin(), ownOrder.end(), 0);

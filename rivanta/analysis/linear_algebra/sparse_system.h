@@ -1,6 +1,7 @@
 // The linear system of one Newton step as the assembly fills it and the solver solves it, with
 // the factorisation chosen for the run: the dense reference, the exact sparse one in the
-// network's node order (same bits as the dense one), or a sparse one in a fill-reducing order.
+// network's node order (envelope or pattern storage, same bits as the dense one), or a sparse one
+// in a fill-reducing order.
 #pragma once
 
 #include "network/network_data.h"

@@ -1,0 +1,227 @@
+// The dense Cholesky solve on small known matrices; the sparse factorisations against it: the factor
+// pattern and the envelope storage, then the same pivot and the same bits of the factor and of the solution on random sparse
+// matrices with zeros, signed zeros, NaN and infinities among the stored values, of sizes across
+// several panels.
+#include "analysis/linear_algebra/cholesky.h"
+#include "analysis/linear_algebra/envelope_cholesky.h"
+#include "analysis/linear_algebra/sparse_cholesky.h"
+#include "analysis/linear_algebra/sparse_pattern.h"
+#include "random_systems.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <random>
+
+namespace {
+
+using rvntest::bits;
+using rvntest::Links;
+using rvntest::OddValues;
+using rvntest::RandomSystem;
+
+TzRvnDenseMatrix matrixOf(std::initializer_list<std::initializer_list<double>> rows) {
+    TzRvnDenseMatrix a(static_cast<int>(rows.size()));
+    int i = 0;
+    for (const auto& row : rows) {
+        int j = 0;
+        for (double value : row) a[i][j++] = value;
+        ++i;
+    }
+    return a;
+}
+
+TEST(Cholesky, SolvesFromTheLowerTriangleOnly) {
+    // The upper triangle holds garbage: only the lower one may be read.
+    TzRvnDenseMatrix a = matrixOf({{4, 99, 99}, {2, 5, 99}, {0, 1, 3}});
+    std::vector<double> b = {8, 15, 11};  // A * (1, 2, 3)
+    ASSERT_EQ(CholeskySolve(a, b), kCholeskySolved);
+    EXPECT_NEAR(b[0], 1, 1e-14);
+    EXPECT_NEAR(b[1], 2, 1e-14);
+    EXPECT_NEAR(b[2], 3, 1e-14);
+    EXPECT_EQ(a[0][0], 2);
+    EXPECT_EQ(a[1][0], 1);
+    EXPECT_EQ(a[1][1], 2);
+}
+
+TEST(Cholesky, ReportsTheFirstNonPositivePivot) {
+    TzRvnDenseMatrix singular = matrixOf({{1, 0, 0}, {0, 2, 0}, {0, 0, 0}});
+    std::vector<double> b = {1, 1, 1};
+    EXPECT_EQ(CholeskySolve(singular, b), 2);
+
+    TzRvnDenseMatrix negative = matrixOf({{-1}});
+    std::vector<double> c = {1};
+    EXPECT_EQ(CholeskySolve(negative, c), 0);
+
+    TzRvnDenseMatrix notANumber = matrixOf({{std::numeric_limits<double>::quiet_NaN()}});
+    EXPECT_EQ(CholeskySolve(notANumber, c), kCholeskySolved);
+    EXPECT_TRUE(std::isnan(c[0]));
+}
+
+TEST(Cholesky, SkipsProductsWithAZeroMatrixFactor) {
+    // Without the skipping, 0 * inf would turn the second unknown into NaN.
+    TzRvnDenseMatrix identity = matrixOf({{1, 0}, {0, 1}});
+    std::vector<double> b = {std::numeric_limits<double>::infinity(), 1};
+    ASSERT_EQ(CholeskySolve(identity, b), kCholeskySolved);
+    EXPECT_EQ(b[1], 1);
+}
+
+TEST(FactorPattern, FillFollowsTheEliminationOrder) {
+    // A star: its centre eliminated first joins all the leaves, eliminated last it adds nothing.
+    const Links centreFirst = {{0, 1}, {0, 2}, {0, 3}, {0, 4}};
+    const Links centreLast = {{4, 0}, {4, 1}, {4, 2}, {4, 3}};
+    EXPECT_EQ(FactorPattern(5, centreFirst).entries(), 15u);
+    EXPECT_EQ(FactorPattern(5, centreLast).entries(), 9u);
+    // A ring 0-1-2-3-0 in its own order takes one fill-in entry, (3, 1), besides its edges and diagonal.
+    const TzRvnFactorPattern ring = FactorPattern(4, {{0, 1}, {1, 2}, {2, 3}, {3, 0}});
+    EXPECT_EQ(ring.entries(), 4u + 4u + 1u);
+    EXPECT_EQ(ring.row[ring.find(3, 1)], 3);
+    EXPECT_EQ(FactorPattern(0, {}).entries(), 0u);
+}
+
+TEST(FactorPattern, RowListsMirrorTheColumns) {
+    std::mt19937 random(7);
+    for (int trial = 0; trial < 50; ++trial) {
+        const int n = 1 + static_cast<int>(random() % 30);
+        Links links;
+        for (int k = 0; k < 2 * n; ++k) links.emplace_back(random() % n, random() % n);
+        const TzRvnFactorPattern p = FactorPattern(n, links);
+        std::size_t listed = 0;
+        for (int k = 0; k < n; ++k) {
+            EXPECT_EQ(p.row[p.diagonal(k)], k);
+            for (std::size_t r = p.rowStart[k]; r < p.rowStart[k + 1]; ++r) {
+                EXPECT_EQ(p.row[p.rowEntry[r]], k);
+                if (r > p.rowStart[k]) {
+                    EXPECT_LT(p.rowColumn[r - 1], p.rowColumn[r]);
+                }
+                ++listed;
+            }
+        }
+        EXPECT_EQ(listed + static_cast<std::size_t>(n), p.entries());
+        EXPECT_EQ(FactorEntryCount(n, links), static_cast<long long>(p.entries()));
+    }
+}
+
+TEST(EnvelopeStorage, WideRowsShareAPanelNarrowRowsHaveTheirOwn) {
+    // Rows 9, 10, 11 and 13 reach back eight columns or more; row 12 has no neighbour below it.
+    const TzRvnEnvelopeStorage storage = EnvelopeStorage(14, {{9, 0}, {1, 10}, {11, 3}, {13, 2}, {13, 12}, {4, 5}});
+    EXPECT_EQ(storage.rowFirst[5], 4);
+    EXPECT_EQ(storage.panels(), 11);
+    EXPECT_EQ((std::vector<int>{storage.row(9, 0), storage.row(9, 1), storage.row(9, 2), storage.row(9, 3)}),
+              (std::vector<int>{9, 10, 11, 13}));
+    EXPECT_EQ(storage.panelOf[12], 10);
+    EXPECT_EQ(storage.row(10, 1), -1);
+    EXPECT_EQ(storage.panelFirst[9], 0);
+    EXPECT_EQ(storage.lastRow(9), 13);
+    // Nine narrow panels before the wide one, of one column each but row 5's two; the wide one
+    // keeps fourteen columns.
+    EXPECT_EQ(storage.index(13, 2), 10u * 4u + 4u * 2u + 3u);
+    EXPECT_EQ(storage.valueCount(), 10u * 4u + 14u * 4u + 4u);
+    EXPECT_EQ(storage.entries(), 9 + 1 + 10 + 10 + 9 + 1 + 12);
+    EXPECT_EQ(EnvelopeStorage(0, {}).valueCount(), 0u);
+}
+
+// The envelope pays off where it is mostly fill, as in a grid numbered row by row; ten chains
+// woven into each other (node i joined to i + 10) keep ten columns of envelope per row and no fill.
+TEST(EnvelopeStorage, EnvelopeIsCheaperWhereTheEnvelopeIsMostlyFill) {
+    const int n = 400;
+    Links grid;
+    Links woven;
+    for (int i = 0; i < n; ++i) {
+        if (i % 20 != 0) grid.emplace_back(i, i - 1);
+        if (i >= 20) grid.emplace_back(i, i - 20);
+        if (i >= 10) woven.emplace_back(i, i - 10);
+    }
+    EXPECT_TRUE(EnvelopeIsCheaper(EnvelopeStorage(n, grid), FactorEntryCount(n, grid)));
+    EXPECT_FALSE(EnvelopeIsCheaper(EnvelopeStorage(n, woven), FactorEntryCount(n, woven)));
+    EXPECT_EQ(FactorEntryCount(n, woven), 2 * n - 10);
+}
+
+TzRvnSparseFactor sparseOf(const RandomSystem& s) {
+    TzRvnSparseFactor factor(FactorPattern(s.n, s.links));
+    const TzRvnFactorPattern& p = factor.pattern();
+    for (int j = 0; j < s.n; ++j) {
+        for (std::size_t e = p.columnStart[j]; e < p.columnStart[j + 1]; ++e) factor.values()[e] = s.dense[p.row[e]][j];
+    }
+    return factor;
+}
+
+// The dense factor holds exactly +0.0 outside the pattern, and the sparse one its bits inside.
+void expectSameSparseFactor(const TzRvnDenseMatrix& dense, const TzRvnSparseFactor& sparse, int upTo) {
+    const TzRvnFactorPattern& p = sparse.pattern();
+    for (int j = 0; j < upTo; ++j) {
+        std::vector<bool> stored(static_cast<std::size_t>(p.size), false);
+        for (std::size_t e = p.columnStart[j]; e < p.columnStart[j + 1]; ++e) {
+            stored[p.row[e]] = true;
+            ASSERT_PRED2(rvntest::SameBits, dense[p.row[e]][j], sparse.values()[e]) << "L[" << p.row[e] << "][" << j << "]";
+        }
+        for (int i = j; i < p.size; ++i) {
+            if (!stored[i]) {
+                ASSERT_EQ(bits(dense[i][j]), bits(0.0)) << "fill outside the pattern at " << i << "," << j;
+            }
+        }
+    }
+}
+
+// A's entries at its links and diagonal; every other entry holds a NaN left from an earlier
+// factorisation, which must be read as +0.0.
+TzRvnEnvelopeFactor envelopeOf(const RandomSystem& s) {
+    TzRvnEnvelopeFactor factor(EnvelopeStorage(s.n, s.links));
+    const TzRvnEnvelopeStorage& l = factor.storage();
+    std::fill(factor.values().begin(), factor.values().end(), std::numeric_limits<double>::quiet_NaN());
+    for (int i = 0; i < s.n; ++i) factor.values()[l.index(i, i)] = s.dense[i][i];
+    for (const auto& [a, b] : s.links) factor.values()[l.index(std::max(a, b), std::min(a, b))] = s.dense[a][b];
+    return factor;
+}
+
+// Inside the envelopes the bits agree; outside them the dense factor holds exactly +0.0. A factor
+// stopped at a failed pivot is left part-way in another order than the dense one's: only a whole
+// one is compared.
+void expectSameEnvelopeFactor(const TzRvnDenseMatrix& dense, const TzRvnEnvelopeFactor& envelope, int columns) {
+    const TzRvnEnvelopeStorage& l = envelope.storage();
+    if (columns < l.size) return;
+    for (int i = 0; i < l.size; ++i) {
+        for (int j = 0; j <= i; ++j) {
+            const double kept = j < l.rowFirst[i] ? 0.0 : envelope.values()[l.index(i, j)];
+            ASSERT_PRED2(rvntest::SameBits, dense[i][j], kept) << "L[" << i << "][" << j << "]";
+        }
+    }
+}
+
+// One run of random systems: the seed, the share of odd values, the number of systems, their
+// largest size and the kinds of odd values.
+struct Trials {
+    unsigned seed;
+    double oddShare;
+    int count;
+    int maxSize;
+    OddValues kinds = OddValues::any;
+};
+
+// Well-posed systems; zeros, NaN and infinities; signed zeros and huge values among finite ones
+// (taken untested while every value stays finite, but a sum starting at -0.0 must be tested).
+constexpr Trials kSparseTrials[] = {{11, 0.0, 400, 25}, {23, 0.15, 800, 25}};
+// The same, and larger systems whose rows join and leave the active rows of the back substitution
+// many times over.
+constexpr Trials kEnvelopeTrials[] = {
+    {17, 0.0, 400, 40}, {29, 0.15, 1500, 40}, {31, 0.15, 1500, 40, OddValues::finite}, {43, 0.1, 200, 150}};
+
+TEST(SparseCholesky, SameBitsAndPivotsAsTheDenseSolve) {
+    for (const Trials& t : kSparseTrials) {
+        SCOPED_TRACE(t.seed);
+        std::mt19937 random(t.seed);
+        rvntest::CompareWithDense(random, t.oddShare, t.count, t.maxSize, sparseOf, expectSameSparseFactor, t.kinds);
+    }
+}
+
+TEST(EnvelopeCholesky, SameBitsAndPivotsAsTheDenseSolve) {
+    for (const Trials& t : kEnvelopeTrials) {
+        SCOPED_TRACE(t.seed);
+        std::mt19937 random(t.seed);
+        rvntest::CompareWithDense(random, t.oddShare, t.count, t.maxSize, envelopeOf, expectSameEnvelopeFactor, t.kinds);
+    }
+}
+
+}  // namespace
