@@ -23,20 +23,9 @@ std::size_t widthOf(DwgItemTag tag) {
     }
 }
 
-bool isSigned(DwgItemTag tag) {
-    return tag == DwgItemTag::Int8 || tag == DwgItemTag::Int16 || tag == DwgItemTag::Int32 ||
-           tag == DwgItemTag::Int64 || tag == DwgItemTag::Boolean || tag == DwgItemTag::Bool;
-}
-
 bool isId(DwgItemTag tag) {
     return tag == DwgItemTag::HardOwnershipId || tag == DwgItemTag::SoftOwnershipId ||
            tag == DwgItemTag::HardPointerId || tag == DwgItemTag::SoftPointerId;
-}
-
-// Signed integers are stored in two's complement of their width.
-std::int64_t signExtended(std::uint64_t bits, std::size_t width) {
-    const unsigned shift = static_cast<unsigned>(64 - 8 * width);
-    return static_cast<std::int64_t>(bits << shift) >> shift;
 }
 
 bool readXyz(ByteReader& in, double (&xyz)[3]) { return in.f64(xyz[0]) && in.f64(xyz[1]) && in.f64(xyz[2]); }
@@ -141,8 +130,7 @@ bool DwgFileFiler::readValue(DwgItemTag tag, ByteReader& in, DwgItemValue& value
     if (!in.unsignedOf(widthOf(tag), bits)) return false;
     if (tag == DwgItemTag::Handle) value = AcDbHandle(bits);
     else if (isId(tag)) value = idOfHandle(bits);
-    else if (isSigned(tag)) value = signExtended(bits, widthOf(tag));
-    else value = bits;
+    else value = bits;  // a signed integer's two's complement, narrowed back when it is read
     return true;
 }
 

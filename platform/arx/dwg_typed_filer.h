@@ -18,8 +18,9 @@
 
 namespace rvnhost {
 
-// The value of an item: signed integers and both booleans (0 or 1) as int64, unsigned integers as
-// uint64, a binary chunk and raw bytes as a byte vector.
+// The value of an item: signed integers and both booleans (0 or 1) written as int64, unsigned
+// integers as uint64 (a filer may hand either back: a read narrows it to the type asked for), a
+// binary chunk and raw bytes as a byte vector.
 using DwgItemValue = std::variant<AcDbObjectId, std::wstring, std::vector<unsigned char>, AcDbHandle,
                                   std::int64_t, std::uint64_t, double, AcGePoint3d, AcGeVector3d>;
 
