@@ -53,6 +53,14 @@ TEST(DwgFileFiler, ACutItemReadsAsTheEndOfTheFile) {
     EXPECT_EQ(0, buffer[0]);
 }
 
+TEST(DwgFileFiler, ABooleanByteOtherThanZeroReadsAsTrue) {
+    const Bytes bytes = {9, 2};
+    DwgFileFiler reader(nullptr, bytes);
+    Adesk::Boolean value = false;
+    EXPECT_EQ(Acad::eOk, reader.readBoolean(&value));
+    EXPECT_TRUE(value);
+}
+
 class DwgFileFilerIds : public rvntest::OpenObjectCheckedTest {};
 
 TEST_F(DwgFileFilerIds, WritesHandlesOfSavedObjectsOnly) {

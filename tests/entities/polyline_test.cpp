@@ -207,10 +207,17 @@ TEST_F(Polylines, LightweightPolylinesHoldTheirVertices) {
     ASSERT_EQ(polyline->getPointAt(1, world), Acad::eOk);
     EXPECT_EQ(world, AcGePoint3d(2.0, 0.0, 3.0));
     EXPECT_EQ(polyline->getPointAt(3, world), Acad::eInvalidIndex);
+    AcGeLineSeg3d segment;
+    ASSERT_EQ(polyline->getLineSegAt(0, segment), Acad::eOk);
+    EXPECT_EQ(segment.endPoint(), AcGePoint3d(2.0, 0.0, 3.0));
+    EXPECT_EQ(polyline->getLineSegAt(2, segment), Acad::eNotApplicable);
     double width = -1.0;
     EXPECT_EQ(polyline->setWidthsAt(0, 0.1, 0.2), Acad::eOk);
     EXPECT_EQ(polyline->getConstantWidth(width), Acad::eNotApplicable);
     EXPECT_EQ(polyline->setWidthsAt(0, -0.1, 0.2), Acad::eInvalidInput);
+    ASSERT_EQ(polyline->setConstantWidth(0.3), Acad::eOk);
+    EXPECT_EQ(polyline->getConstantWidth(width), Acad::eOk);
+    EXPECT_EQ(width, 0.3);
     EXPECT_TRUE(polyline->hasBulges());
     EXPECT_EQ(polyline->removeVertexAt(2), Acad::eOk);
     EXPECT_FALSE(polyline->hasBulges());
@@ -231,6 +238,9 @@ TEST_F(Polylines, LinesAndPointsTakeThePropertiesOfAnother) {
     ASSERT_EQ(acdbOpenObject(openedLine, lineId, AcDb::kForRead), Acad::eOk);
     ASSERT_EQ(acdbOpenObject(openedPoint, pointId, AcDb::kForWrite), Acad::eOk);
     EXPECT_EQ(openedPoint->colorIndex(), 256);
+    ACHAR* linetype = openedPoint->linetype();
+    EXPECT_STREQ(linetype, L"ByLayer");
+    acutDelString(linetype);
     ASSERT_EQ(openedPoint->setPropertiesFrom(openedLine), Acad::eOk);
     EXPECT_EQ(openedPoint->layerId(), layer);
     EXPECT_EQ(openedPoint->colorIndex(), 1);

@@ -73,7 +73,7 @@ TEST_F(Ucs, TheCommandSetsTheUcsByThreePointsOrATurnAndGoesBackToTheWorld) {
     EXPECT_TRUE(rvnhost::isWorldUcs());
     runUcs({L"1,1", L"1,1", L""});
     EXPECT_TRUE(rvnhost::Transcript::instance().contains(L"The points do not define a coordinate system."));
-    runUcs({L"z", L"not an angle", L"90"});
+    runUcs({L"z", L"not an angle", L""});
     expectNear(variablePoint(L"UCSXDIR"), {0.0, 1.0, 0.0});
     EXPECT_TRUE(rvnhost::Transcript::instance().contains(L"Requires valid numeric angle"));
     runUcs({L"World"});

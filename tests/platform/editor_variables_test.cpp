@@ -144,13 +144,14 @@ TEST_F(LispSymbolsTest, ValuesAndListsRoundTripUnboundReadsNilAndNonLispIsRefuse
     acutRelRb(read);
 
     const ads_point p1 = {1.0, 2.0, 3.0};
-    ASSERT_EQ(put(L"P1", acutBuildList(RTLB, RT3DPOINT, p1, RTSHORT, 7, RTLE, 0)), RTNORM);
+    ASSERT_EQ(put(L"P1", acutBuildList(RTLB, RT3DPOINT, p1, RTSTR, L"N1", RTSHORT, 7, RTLE, 0)), RTNORM);
     ASSERT_EQ(acedGetSym(L"p1", &read), RTNORM);
     std::vector<short> types;
     for (resbuf* item = read; item; item = item->rbnext) types.push_back(item->restype);
-    EXPECT_EQ(types, (std::vector<short>{RTLB, RT3DPOINT, RTSHORT, RTLE}));
+    EXPECT_EQ(types, (std::vector<short>{RTLB, RT3DPOINT, RTSTR, RTSHORT, RTLE}));
     EXPECT_EQ(read->rbnext->resval.rpoint[Z], 3.0);
-    EXPECT_EQ(read->rbnext->rbnext->resval.rint, 7);
+    EXPECT_STREQ(read->rbnext->rbnext->resval.rstring, L"N1");
+    EXPECT_EQ(read->rbnext->rbnext->rbnext->resval.rint, 7);
     acutRelRb(read);
 
     read = reinterpret_cast<resbuf*>(0x1);
