@@ -54,90 +54,66 @@ class DwgFilers : public ::testing::Test {};
 using FilerTypes = ::testing::Types<MemoryDwgFiler, DwgFileFiler>;
 TYPED_TEST_SUITE(DwgFilers, FilerTypes);
 
-TYPED_TEST(DwgFilers, ReadBackEveryItemTypeInOrder) {
-    AcDbDatabase db;
-    FilerPair<TypeParam> pair(&db);
-    AcDbDwgFiler& out = pair.writer();
-    EXPECT_EQ(&db, out.database());
-    out.writeInt8(-5);
-    out.writeInt16(-2);
-    out.writeInt32(0x01020304);
-    out.writeInt64(-1234567890123LL);
-    out.writeUInt8(200);
-    out.writeUInt16(65000);
-    out.writeUInt32(4000000000u);
-    out.writeUInt64(0xFEDCBA9876543210ULL);
-    out.writeBoolean(true);
-    out.writeBool(false);
-    out.writeDouble(0.125);
-    out.writePoint3d(AcGePoint3d(1, -2, 3.5));
-    out.writeVector3d(AcGeVector3d(0, 0, 1));
-    out.writeAcDbHandle(AcDbHandle(0x1F));
-    char chunk[] = {1, '\xFF', 3};
-    out.writeBChunk(ads_binary{3, chunk});
-    out.writeString(L"A\u00e8\U0001D11E");
-    out.writeString(nullptr);
-    out.writeBytes("xy", 2);
-    out.writeHardPointerId(db.clayer());
-    out.writeSoftOwnershipId(AcDbObjectId());
-    ASSERT_EQ(Acad::eOk, out.filerStatus());
+// Writes one item with write and reads it back with read: the value read (default when it fails).
+template <class Filer, class T, class Write>
+T roundTrip(Write write, Acad::ErrorStatus (AcDbDwgFiler::*read)(T*), AcDbDatabase* database = nullptr) {
+    FilerPair<Filer> pair(database);
+    write(pair.writer());
+    T value{};
+    EXPECT_EQ(Acad::eOk, (pair.reader().*read)(&value));
+    return value;
+}
 
+TYPED_TEST(DwgFilers, ReadBackEveryItemType) {
+    using F = AcDbDwgFiler;
+    using P = TypeParam;
+    EXPECT_EQ(-5, (roundTrip<P, Adesk::Int8>([](F& f) { f.writeInt8(-5); }, &F::readInt8)));
+    EXPECT_EQ(-2, (roundTrip<P, Adesk::Int16>([](F& f) { f.writeInt16(-2); }, &F::readInt16)));
+    EXPECT_EQ(-70000, (roundTrip<P, Adesk::Int32>([](F& f) { f.writeInt32(-70000); }, &F::readInt32)));
+    EXPECT_EQ(-1234567890123LL,
+              (roundTrip<P, Adesk::Int64>([](F& f) { f.writeInt64(-1234567890123LL); }, &F::readInt64)));
+    EXPECT_EQ(200, (roundTrip<P, Adesk::UInt8>([](F& f) { f.writeUInt8(200); }, &F::readUInt8)));
+    EXPECT_EQ(65000, (roundTrip<P, Adesk::UInt16>([](F& f) { f.writeUInt16(65000); }, &F::readUInt16)));
+    EXPECT_EQ(4000000000u, (roundTrip<P, Adesk::UInt32>([](F& f) { f.writeUInt32(4000000000u); }, &F::readUInt32)));
+    EXPECT_EQ(0xFEDCBA9876543210ULL,
+              (roundTrip<P, Adesk::UInt64>([](F& f) { f.writeUInt64(0xFEDCBA9876543210ULL); }, &F::readUInt64)));
+    EXPECT_TRUE((roundTrip<P, Adesk::Boolean>([](F& f) { f.writeBoolean(true); }, &F::readBoolean)));
+    EXPECT_FALSE((roundTrip<P, bool>([](F& f) { f.writeBool(false); }, &F::readBool)));
+    EXPECT_EQ(0.125, (roundTrip<P, double>([](F& f) { f.writeDouble(0.125); }, &F::readDouble)));
+    EXPECT_EQ(AcGePoint3d(1, -2, 3.5),
+              (roundTrip<P, AcGePoint3d>([](F& f) { f.writePoint3d({1, -2, 3.5}); }, &F::readPoint3d)));
+    EXPECT_EQ(AcGeVector3d(0, 0, 1),
+              (roundTrip<P, AcGeVector3d>([](F& f) { f.writeVector3d({0, 0, 1}); }, &F::readVector3d)));
+    EXPECT_EQ(AcDbHandle(0x1F),
+              (roundTrip<P, AcDbHandle>([](F& f) { f.writeAcDbHandle(AcDbHandle(0x1F)); }, &F::readAcDbHandle)));
+    AcDbDatabase db;
+    const AcDbObjectId layer = db.clayer();
+    auto hardPointer = [&](F& f) { f.writeHardPointerId(layer); };
+    auto softPointer = [&](F& f) { f.writeSoftPointerId(layer); };
+    auto hardOwnership = [&](F& f) { f.writeHardOwnershipId(layer); };
+    auto softOwnership = [&](F& f) { f.writeSoftOwnershipId(layer); };
+    EXPECT_EQ(layer, (roundTrip<P, AcDbHardPointerId>(hardPointer, &F::readHardPointerId, &db)));
+    EXPECT_EQ(layer, (roundTrip<P, AcDbSoftPointerId>(softPointer, &F::readSoftPointerId, &db)));
+    EXPECT_EQ(layer, (roundTrip<P, AcDbHardOwnershipId>(hardOwnership, &F::readHardOwnershipId, &db)));
+    EXPECT_EQ(layer, (roundTrip<P, AcDbSoftOwnershipId>(softOwnership, &F::readSoftOwnershipId, &db)));
+
+    FilerPair<P> pair(&db);
+    EXPECT_EQ(&db, pair.writer().database());
+    char chunk[] = {1, '\xFF', 3};
+    pair.writer().writeBChunk(ads_binary{3, chunk});
+    pair.writer().writeString(L"A\u00e8\U0001D11E");
+    pair.writer().writeString(nullptr);
+    pair.writer().writeBytes("xy", 2);
     AcDbDwgFiler& in = pair.reader();
-    Adesk::Int8 i8 = 0;
-    Adesk::Int16 i16 = 0;
-    Adesk::Int32 i32 = 0;
-    Adesk::Int64 i64 = 0;
-    Adesk::UInt8 u8 = 0;
-    Adesk::UInt16 u16 = 0;
-    Adesk::UInt32 u32 = 0;
-    Adesk::UInt64 u64 = 0;
-    Adesk::Boolean boolean = false;
-    bool flag = true;
-    double real = 0;
-    AcGePoint3d point;
-    AcGeVector3d vector;
-    AcDbHandle handle;
     ads_binary binary{};
     std::wstring text;
     ACHAR* empty = nullptr;
     char bytes[3] = {};
-    AcDbHardPointerId layer;
-    AcDbSoftOwnershipId none;
-    in.readInt8(&i8);
-    in.readInt16(&i16);
-    in.readInt32(&i32);
-    in.readInt64(&i64);
-    in.readUInt8(&u8);
-    in.readUInt16(&u16);
-    in.readUInt32(&u32);
-    in.readUInt64(&u64);
-    in.readBoolean(&boolean);
-    in.readBool(&flag);
-    in.readDouble(&real);
-    in.readPoint3d(&point);
-    in.readVector3d(&vector);
-    in.readAcDbHandle(&handle);
     in.readBChunk(&binary);
     in.readString(text);
     in.readString(&empty);
     in.readBytes(bytes, 2);
-    in.readHardPointerId(&layer);
-    in.readSoftOwnershipId(&none);
     ASSERT_EQ(Acad::eOk, in.filerStatus());
-    EXPECT_EQ(-5, i8);
-    EXPECT_EQ(-2, i16);
-    EXPECT_EQ(0x01020304, i32);
-    EXPECT_EQ(-1234567890123LL, i64);
-    EXPECT_EQ(200, u8);
-    EXPECT_EQ(65000, u16);
-    EXPECT_EQ(4000000000u, u32);
-    EXPECT_EQ(0xFEDCBA9876543210ULL, u64);
-    EXPECT_TRUE(boolean);
-    EXPECT_FALSE(flag);
-    EXPECT_EQ(0.125, real);
-    EXPECT_EQ(AcGePoint3d(1, -2, 3.5), point);
-    EXPECT_EQ(AcGeVector3d(0, 0, 1), vector);
-    EXPECT_EQ(AcDbHandle(0x1F), handle);
     ASSERT_EQ(3, binary.clen);
     EXPECT_EQ('\xFF', binary.buf[1]);
     delete[] binary.buf;
@@ -145,8 +121,6 @@ TYPED_TEST(DwgFilers, ReadBackEveryItemTypeInOrder) {
     EXPECT_STREQ(L"", empty);
     acutDelString(empty);
     EXPECT_STREQ("xy", bytes);
-    EXPECT_EQ(db.clayer(), layer);
-    EXPECT_TRUE(none.isNull());
 }
 
 TYPED_TEST(DwgFilers, AnItemOfAnotherTypeIsRefusedUnreadAndTheStatusStays) {
