@@ -101,28 +101,23 @@ TEST_F(EditorUnits, RToSFollowsTheDrawingsPrecision) {
     EXPECT_STREQ(small, L"");
 }
 
-TEST_F(EditorUnits, UnitsNotBuiltAreRefusedClearly) {
-    ACHAR text[32];
-    database_.setLunits(4);
-    EXPECT_EQ(acdbRToS(1.0, -1, 2, text), RTERROR);
-    EXPECT_TRUE(rvnhost::Transcript::instance().contains(L"linear units 4 are not supported"));
-    ads_real value = 7.0;
-    EXPECT_EQ(acdbDisToF(L"1'2\"", -1, &value), RTERROR);
-    EXPECT_EQ(value, 7.0);
-    EXPECT_EQ(acdbAngToF(L"N45dE", 4, &value), RTERROR);
-}
-
-TEST_F(EditorUnits, DisToFAndAngToFReadNumbersOrAnswerError) {
+TEST_F(EditorUnits, DisToFAndAngToFReadNumbersAndRefuseUnitsNotBuiltClearly) {
     ads_real value = 0.0;
     EXPECT_EQ(acdbDisToF(L"0.0015", -1, &value), RTNORM);
     EXPECT_EQ(value, 0.0015);
     EXPECT_EQ(acdbDisToF(L"abc", -1, &value), RTERROR);
     EXPECT_EQ(acdbDisToF(nullptr, -1, &value), RTERROR);
-    EXPECT_EQ(acdbAngToF(L"180", 0, &value), RTNORM);
-    EXPECT_DOUBLE_EQ(value, std::numbers::pi);
     EXPECT_EQ(acdbAngToF(L"180", -1, &value), RTNORM);
     EXPECT_DOUBLE_EQ(value, std::numbers::pi);
     EXPECT_EQ(acdbAngToF(L"gradi", 0, &value), RTERROR);
+    EXPECT_EQ(acdbAngToF(L"N45dE", 4, &value), RTERROR);
+    ACHAR text[32];
+    database_.setLunits(4);
+    EXPECT_EQ(acdbRToS(1.0, -1, 2, text), RTERROR);
+    EXPECT_TRUE(rvnhost::Transcript::instance().contains(L"linear units 4 are not supported"));
+    value = 7.0;
+    EXPECT_EQ(acdbDisToF(L"1'2\"", -1, &value), RTERROR);
+    EXPECT_EQ(value, 7.0);
 }
 
 }  // namespace
