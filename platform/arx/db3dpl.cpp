@@ -44,13 +44,7 @@ AcDb::Vertex3dType AcDb3dPolyline::newVertexType() const {
 // The vertices' type follows the polyline's.
 Acad::ErrorStatus AcDb3dPolyline::setPolyType(AcDb::Poly3dType type) {
     if (type < AcDb::k3dSimplePoly || type > AcDb::k3dCubicSplinePoly) return Acad::eInvalidInput;
-    Acad::ErrorStatus status = assertWriteEnabled();
-    if (status != Acad::eOk) return status;
-    const AcDb::Poly3dType previous = type_;
-    type_ = type;
-    status = retypeVertices();
-    if (status != Acad::eOk) type_ = previous;
-    return status;
+    return changeType(type_, type);
 }
 
 AcGePoint3dArray AcDb3dPolyline::pathPoints() const {

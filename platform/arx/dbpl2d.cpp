@@ -62,13 +62,7 @@ AcDb::Vertex2dType AcDb2dPolyline::newVertexType() const {
 
 Acad::ErrorStatus AcDb2dPolyline::setPolyType(AcDb::Poly2dType type) {
     if (type < AcDb::k2dSimplePoly || type > AcDb::k2dCubicSplinePoly) return Acad::eInvalidInput;
-    Acad::ErrorStatus status = assertWriteEnabled();
-    if (status != Acad::eOk) return status;
-    const AcDb::Poly2dType previous = type_;
-    type_ = type;
-    status = retypeVertices();
-    if (status != Acad::eOk) type_ = previous;
-    return status;
+    return changeType(type_, type);
 }
 
 Acad::ErrorStatus AcDb2dPolyline::setElevation(double elevation) {

@@ -58,14 +58,21 @@ protected:
 
     // The type a vertex takes in this polyline, given its type.
     virtual VertexType newVertexType() const = 0;
-    // Gives every vertex the type newVertexType() answers now; nothing changes when one cannot be
-    // opened for write.
-    Acad::ErrorStatus retypeVertices() {
-        const VertexType type = newVertexType();
-        return changeSubentities(vertices_, [&](AcDbEntity& entity) {
-            static_cast<Vertex&>(entity).type_ = type;
+    // Sets the polyline's type field and gives every vertex the type that follows from it; nothing
+    // changes when the polyline or a vertex cannot be opened for write.
+    template <class PolyType>
+    Acad::ErrorStatus changeType(PolyType& field, PolyType type) {
+        Acad::ErrorStatus status = assertWriteEnabled();
+        if (status != Acad::eOk) return status;
+        const PolyType previous = field;
+        field = type;
+        const VertexType vertexType = newVertexType();
+        status = changeSubentities(vertices_, [&](AcDbEntity& entity) {
+            static_cast<Vertex&>(entity).type_ = vertexType;
             return Acad::eOk;
         });
+        if (status != Acad::eOk) field = previous;
+        return status;
     }
     Acad::ErrorStatus subErase(bool erasing) override {
         vertices_.markErased(erasing);
