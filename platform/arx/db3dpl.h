@@ -4,11 +4,7 @@
 // (quadratic or cubic), which are then its control points.
 #pragma once
 
-#include "db_entity_owned.h"
-#include "dbents_curve.h"
-#include "dbents_vertex.h"
-
-class AcDbObjectIterator;
+#include "dbpl_vertices.h"
 
 namespace AcDb {
 enum Poly3dType { k3dSimplePoly = 0, k3dQuadSplinePoly = 1, k3dCubicSplinePoly = 2 };
@@ -37,12 +33,13 @@ protected:
     Acad::ErrorStatus subTransformBy(const AcGeMatrix3d& xform) override;
 
 private:
-    friend class AcDb3dPolyline;
+    template <class, class>
+    friend class rvnhost::PolylineVertices;
     AcDb::Vertex3dType type_ = AcDb::k3dSimpleVertex;
     AcGePoint3d position_;
 };
 
-class AcDb3dPolyline : public AcDbCurve, public rvnhost::ComplexEntity {
+class AcDb3dPolyline : public rvnhost::PolylineVertices<AcDb3dPolylineVertex, AcDb::Vertex3dType> {
 public:
     ACRX_DECLARE_MEMBERS(AcDb3dPolyline);
 
@@ -56,20 +53,6 @@ public:
     Acad::ErrorStatus setPolyType(AcDb::Poly3dType type);
     Acad::ErrorStatus convertToPolyType(AcDb::Poly3dType type) { return setPolyType(type); }
     Acad::ErrorStatus straighten() { return setPolyType(AcDb::k3dSimplePoly); }
-    bool isClosed() const override { return closed_; }
-    Acad::ErrorStatus makeClosed();
-    Acad::ErrorStatus makeOpen();
-
-    // Adds a vertex at the end. With the polyline in a database the vertex joins it open for write
-    // (close it); else the polyline holds it until it joins one.
-    Acad::ErrorStatus appendVertex(AcDb3dPolylineVertex* vertex);
-    Acad::ErrorStatus appendVertex(AcDbObjectId& id, AcDb3dPolylineVertex* vertex);
-    // Opens one of the polyline's vertices: eInvalidInput for a vertex of another owner.
-    Acad::ErrorStatus openVertex(AcDb3dPolylineVertex*& vertex, AcDbObjectId id, AcDb::OpenMode mode,
-                                 bool openErased = false) const;
-    Acad::ErrorStatus openSequenceEnd(AcDbSequenceEnd*& end, AcDb::OpenMode mode) const;
-    // The caller deletes the iterator.
-    AcDbObjectIterator* vertexIterator() const;
 
     AcGePoint3dArray pathPoints() const override;
 
@@ -78,19 +61,10 @@ public:
     Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
     Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
 
-    rvnhost::SubentityList& subentityList() override { return vertices_; }
-    const rvnhost::SubentityList& subentityList() const override { return vertices_; }
-    bool acceptsSubentity(const AcDbEntity& entity) const override;
-    bool alwaysHasSequenceEnd() const override { return true; }
-
 protected:
+    AcDb::Vertex3dType newVertexType() const override;
     Acad::ErrorStatus subTransformBy(const AcGeMatrix3d& xform) override;
-    Acad::ErrorStatus subErase(bool erasing) override;
 
 private:
-    AcDb::Vertex3dType newVertexType() const;
-
     AcDb::Poly3dType type_ = AcDb::k3dSimplePoly;
-    bool closed_ = false;
-    rvnhost::SubentityList vertices_;
 };

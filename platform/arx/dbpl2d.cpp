@@ -46,8 +46,8 @@ Acad::ErrorStatus AcDb2dVertex::setTangent(double tangent) {
 
 AcDb2dPolyline::AcDb2dPolyline(AcDb::Poly2dType type, const AcGePoint3dArray& vertices, double elevation,
                                bool closed, double defaultStartWidth, double defaultEndWidth)
-    : type_(type >= AcDb::k2dSimplePoly && type <= AcDb::k2dCubicSplinePoly ? type : AcDb::k2dSimplePoly),
-      closed_(closed), elevation_(elevation), defaultStartWidth_(defaultStartWidth > 0.0 ? defaultStartWidth : 0.0),
+    : PolylineVertices(closed),
+      type_(type >= AcDb::k2dSimplePoly && type <= AcDb::k2dCubicSplinePoly ? type : AcDb::k2dSimplePoly), elevation_(elevation), defaultStartWidth_(defaultStartWidth > 0.0 ? defaultStartWidth : 0.0),
       defaultEndWidth_(defaultEndWidth > 0.0 ? defaultEndWidth : 0.0) {
     for (const AcGePoint3d& point : vertices) {
         appendVertex(new AcDb2dVertex(AcGePoint3d(point.x, point.y, elevation), 0.0, defaultStartWidth_,
@@ -62,22 +62,8 @@ AcDb::Vertex2dType AcDb2dPolyline::newVertexType() const {
 
 Acad::ErrorStatus AcDb2dPolyline::setPolyType(AcDb::Poly2dType type) {
     if (type < AcDb::k2dSimplePoly || type > AcDb::k2dCubicSplinePoly) return Acad::eInvalidInput;
-    Acad::ErrorStatus status = assertWriteEnabled();
-    if (status != Acad::eOk) return status;
-    const AcDb::Poly2dType previous = type_;
-    type_ = type;
-    const AcDb::Vertex2dType vertexType = newVertexType();
-    status = rvnhost::changeSubentities(vertices_, [&](AcDbEntity& entity) {
-        static_cast<AcDb2dVertex&>(entity).type_ = vertexType;
-        return Acad::eOk;
-    });
-    if (status != Acad::eOk) type_ = previous;
-    return status;
+    return changeType(type_, type);
 }
-
-Acad::ErrorStatus AcDb2dPolyline::makeClosed() { return setWhenWritable(*this, closed_, true); }
-
-Acad::ErrorStatus AcDb2dPolyline::makeOpen() { return setWhenWritable(*this, closed_, false); }
 
 Acad::ErrorStatus AcDb2dPolyline::setElevation(double elevation) {
     return setWhenWritable(*this, elevation_, elevation);
@@ -104,42 +90,10 @@ Acad::ErrorStatus AcDb2dPolyline::setDefaultEndWidth(double width) {
 
 Acad::ErrorStatus AcDb2dPolyline::setLinetypeGenerationOn(bool on) { return setWhenWritable(*this, plinegen_, on); }
 
-Acad::ErrorStatus AcDb2dPolyline::appendVertex(AcDb2dVertex* vertex) {
-    AcDbObjectId id;
-    return appendVertex(id, vertex);
-}
-
-Acad::ErrorStatus AcDb2dPolyline::appendVertex(AcDbObjectId& id, AcDb2dVertex* vertex) {
-    id.setNull();
-    Acad::ErrorStatus status = assertWriteEnabled();
-    if (status != Acad::eOk) return status;
-    if (vertex != nullptr) vertex->type_ = newVertexType();
-    return vertices_.append(*this, id, vertex, true);
-}
-
-Acad::ErrorStatus AcDb2dPolyline::openVertex(AcDb2dVertex*& vertex, AcDbObjectId id, AcDb::OpenMode mode,
-                                             bool openErased) const {
-    vertex = nullptr;
-    Acad::ErrorStatus status = assertReadEnabled();
-    if (status != Acad::eOk) return status;
-    return rvnhost::openSubentity(vertices_, vertex, id, mode, openErased);
-}
-
-Acad::ErrorStatus AcDb2dPolyline::openSequenceEnd(AcDbSequenceEnd*& end, AcDb::OpenMode mode) const {
-    end = nullptr;
-    Acad::ErrorStatus status = assertReadEnabled();
-    if (status != Acad::eOk) return status;
-    return acdbOpenObject(end, vertices_.sequenceEnd(), mode);
-}
-
-AcDbObjectIterator* AcDb2dPolyline::vertexIterator() const { return vertices_.newIterator(); }
-
 AcGePoint3d AcDb2dPolyline::vertexPosition(const AcDb2dVertex& vertex) const {
     const AcGePoint3d position = vertex.position();
     return AcGeMatrix3d::planeToWorld(normal_) * AcGePoint3d(position.x, position.y, elevation_);
 }
-
-bool AcDb2dPolyline::acceptsSubentity(const AcDbEntity& entity) const { return AcDb2dVertex::cast(&entity) != nullptr; }
 
 // Spline-fit polylines are drawn as the B-spline of their vertices, the others through them (a
 // curve-fit polyline too, along the polygon of its vertices).
@@ -184,10 +138,5 @@ Acad::ErrorStatus AcDb2dPolyline::subTransformBy(const AcGeMatrix3d& xform) {
     normal_ = moved.normal;
     elevation_ = moved.elevation;
     thickness_ = moved.thickness;
-    return Acad::eOk;
-}
-
-Acad::ErrorStatus AcDb2dPolyline::subErase(bool erasing) {
-    vertices_.markErased(erasing);
     return Acad::eOk;
 }

@@ -3,11 +3,7 @@
 // positions are in that plane's coordinate system (OCS). A segment with a bulge is an arc.
 #pragma once
 
-#include "db_entity_owned.h"
-#include "dbents_curve.h"
-#include "dbents_vertex.h"
-
-class AcDbObjectIterator;
+#include "dbpl_vertices.h"
 
 namespace AcDb {
 enum Poly2dType { k2dSimplePoly = 0, k2dFitCurvePoly = 1, k2dQuadSplinePoly = 2, k2dCubicSplinePoly = 3 };
@@ -44,6 +40,8 @@ public:
 
 private:
     friend class AcDb2dPolyline;
+    template <class, class>
+    friend class rvnhost::PolylineVertices;
     AcDb::Vertex2dType type_ = AcDb::k2dVertex;
     AcGePoint3d position_;
     double bulge_ = 0.0;
@@ -53,7 +51,7 @@ private:
     bool tangentUsed_ = false;
 };
 
-class AcDb2dPolyline : public AcDbCurve, public rvnhost::ComplexEntity {
+class AcDb2dPolyline : public rvnhost::PolylineVertices<AcDb2dVertex, AcDb::Vertex2dType> {
 public:
     ACRX_DECLARE_MEMBERS(AcDb2dPolyline);
 
@@ -64,9 +62,6 @@ public:
 
     AcDb::Poly2dType polyType() const { return type_; }
     Acad::ErrorStatus setPolyType(AcDb::Poly2dType type);
-    bool isClosed() const override { return closed_; }
-    Acad::ErrorStatus makeClosed();
-    Acad::ErrorStatus makeOpen();
     double elevation() const { return elevation_; }
     Acad::ErrorStatus setElevation(double elevation);
     AcGeVector3d normal() const { return normal_; }
@@ -80,12 +75,6 @@ public:
     bool isLinetypeGenerationOn() const { return plinegen_; }
     Acad::ErrorStatus setLinetypeGenerationOn(bool on);
 
-    Acad::ErrorStatus appendVertex(AcDb2dVertex* vertex);
-    Acad::ErrorStatus appendVertex(AcDbObjectId& id, AcDb2dVertex* vertex);
-    Acad::ErrorStatus openVertex(AcDb2dVertex*& vertex, AcDbObjectId id, AcDb::OpenMode mode,
-                                 bool openErased = false) const;
-    Acad::ErrorStatus openSequenceEnd(AcDbSequenceEnd*& end, AcDb::OpenMode mode) const;
-    AcDbObjectIterator* vertexIterator() const;
     // The WCS position of a vertex of this polyline.
     AcGePoint3d vertexPosition(const AcDb2dVertex& vertex) const;
 
@@ -96,26 +85,17 @@ public:
     Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
     Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
 
-    rvnhost::SubentityList& subentityList() override { return vertices_; }
-    const rvnhost::SubentityList& subentityList() const override { return vertices_; }
-    bool acceptsSubentity(const AcDbEntity& entity) const override;
-    bool alwaysHasSequenceEnd() const override { return true; }
-
 protected:
+    AcDb::Vertex2dType newVertexType() const override;
     // Moves, turns and uniform scaling (eCannotScaleNonUniformly otherwise).
     Acad::ErrorStatus subTransformBy(const AcGeMatrix3d& xform) override;
-    Acad::ErrorStatus subErase(bool erasing) override;
 
 private:
-    AcDb::Vertex2dType newVertexType() const;
-
     AcDb::Poly2dType type_ = AcDb::k2dSimplePoly;
-    bool closed_ = false;
     bool plinegen_ = false;
     double elevation_ = 0.0;
     AcGeVector3d normal_ = AcGeVector3d::kZAxis;
     double thickness_ = 0.0;
     double defaultStartWidth_ = 0.0;
     double defaultEndWidth_ = 0.0;
-    rvnhost::SubentityList vertices_;
 };

@@ -76,7 +76,7 @@ bool SameTag(std::wstring_view a, std::wstring_view b) {
 bool ReadAttributeTexts(const AcDbBlockReference& reference, std::vector<TzRvnTaggedText>& texts) {
     texts.clear();
     for (AcDbObjectId id : AttributeIds(reference)) {
-        TzRvnOpenAttribute attribute(reference, id, AcDb::kForRead);
+        auto attribute = OpenAttribute(reference, id, AcDb::kForRead);
         if (!attribute.isOpen()) return false;
         texts.push_back({attribute->tagConst(), attribute->textStringConst()});
     }
@@ -92,7 +92,7 @@ std::optional<std::wstring> FindAttributeText(const std::vector<TzRvnTaggedText>
 int WriteAttributeTexts(const AcDbBlockReference& reference, const std::vector<TzRvnTaggedText>& texts) {
     int changed = 0;
     for (AcDbObjectId id : AttributeIds(reference)) {
-        TzRvnOpenAttribute attribute(reference, id, AcDb::kForWrite);
+        auto attribute = OpenAttribute(reference, id, AcDb::kForWrite);
         if (!attribute.isOpen() || attribute->isConstant()) continue;
         const TzRvnTaggedText* text = textFor(texts, attribute->tagConst());
         if (text != nullptr && attribute->setTextString(text->text.c_str()) == Acad::eOk) ++changed;

@@ -16,7 +16,7 @@ Hit hitsNode(const TzRvnSchemaNode& node, const AcGePoint3d& point) {
     TzRvnOpenObject<AcDbBlockReference> reference(node.id, AcDb::kForRead);
     if (!reference.isOpen()) return Hit::unreadable;
     for (AcDbObjectId id : AttributeIds(*reference)) {
-        TzRvnOpenAttribute attribute(*reference, id, AcDb::kForRead);
+        auto attribute = OpenAttribute(*reference, id, AcDb::kForRead);
         if (!attribute.isOpen()) return Hit::unreadable;
         if (attribute->position().isEqualTo(point)) return Hit::yes;
     }

@@ -23,7 +23,7 @@ void liftTo(AcGePoint3d& point, double z) { point.z = z; }
 // opened.
 bool liftAttributes(const AcDbBlockReference& reference, double z) {
     for (AcDbObjectId id : AttributeIds(reference)) {
-        TzRvnOpenAttribute attribute(reference, id, AcDb::kForWrite);
+        auto attribute = OpenAttribute(reference, id, AcDb::kForWrite);
         if (!attribute.isOpen()) return false;
         AcGePoint3d position = attribute->position();
         liftTo(position, z);

@@ -1,28 +1,20 @@
-// An attribute of a block reference opened for one action and closed on every path.
+// An attribute of a block reference opened for one action, closed by the plug-in's open-object
+// guard on every path.
 #pragma once
 
 #include "dbattr.h"
 #include "dbblkref.h"
+#include "host/open_object.h"
 
 #include <vector>
 
-class TzRvnOpenAttribute {
-public:
-    TzRvnOpenAttribute(const AcDbBlockReference& reference, AcDbObjectId id, AcDb::OpenMode mode)
-        : status_(reference.openAttribute(attribute_, id, mode)) {}
-    ~TzRvnOpenAttribute() {
-        if (attribute_ != nullptr) attribute_->close();
-    }
-    TzRvnOpenAttribute(const TzRvnOpenAttribute&) = delete;
-    TzRvnOpenAttribute& operator=(const TzRvnOpenAttribute&) = delete;
-
-    bool isOpen() const { return status_ == Acad::eOk && attribute_ != nullptr; }
-    AcDbAttribute* operator->() const { return attribute_; }
-
-private:
-    AcDbAttribute* attribute_ = nullptr;
-    Acad::ErrorStatus status_;
-};
+// Opens one of the reference's attributes; the guard is empty (isOpen() false) when it cannot.
+inline TzRvnOpenObject<AcDbAttribute> OpenAttribute(const AcDbBlockReference& reference, AcDbObjectId id,
+                                                    AcDb::OpenMode mode) {
+    TzRvnOpenObject<AcDbAttribute> attribute;
+    attribute.take(reference.openAttribute(attribute.slot(), id, mode));
+    return attribute;
+}
 
 // The ids of the reference's attributes, in its order.
 std::vector<AcDbObjectId> AttributeIds(const AcDbBlockReference& reference);

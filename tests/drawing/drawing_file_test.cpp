@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sys/stat.h>
 
 #include "drawing_file.h"
 #include "drawing_samples.h"
@@ -41,30 +40,9 @@ TEST_F(DrawingFiles, SavesAndOpensAFileLeavingNoTemporaryFileBehind) {
     EXPECT_EQ(objectInventory(*sample.database), objectInventory(*reopened));
 }
 
-TEST_F(DrawingFiles, SavingOverAFileKeepsItsPermissions) {
-    writeBytes(folder / "rete.dwg", "old content");
-    ASSERT_EQ(0, ::chmod((folder / "rete.dwg").c_str(), 0640));
-    std::wstring message;
-    ASSERT_EQ(Acad::eOk, rvnhost::saveDrawingFile(*sample.database, pathOf("rete.dwg"), message));
-    struct stat info {};
-    ASSERT_EQ(0, ::stat((folder / "rete.dwg").c_str(), &info));
-    EXPECT_EQ(0640u, info.st_mode & 0777);
-    EXPECT_NE("old content", readBytes(folder / "rete.dwg"));
-}
-
-// A folder of that name is refused before anything is written: what was there stays, and no
-// temporary file is left beside it.
-TEST_F(DrawingFiles, AFailedSaveLeavesWhatWasThereAndNoTemporaryFile) {
-    fs::create_directory(folder / "rete.dwg");
-    writeBytes(folder / "rete.dwg" / "dentro.txt", "old content");
-    std::wstring message;
-    EXPECT_NE(Acad::eOk, rvnhost::saveDrawingFile(*sample.database, pathOf("rete.dwg"), message));
-    EXPECT_EQ("Cannot save \"" + (folder / "rete.dwg").string() + "\": it is a folder, not a file.",
-              rvnos::toUtf8(message));
-    EXPECT_EQ("old content", readBytes(folder / "rete.dwg" / "dentro.txt"));
-    EXPECT_EQ(std::vector<std::string>{"rete.dwg"}, folderEntries());
-}
-
+// Saving goes through the host's output files, whose keeping of modes, refusal of folders and
+// leaving no temporary file tests/platform/output_file_test.cpp checks; here only what the drawing
+// adds: its message.
 TEST_F(DrawingFiles, SavingIntoAMissingFolderSaysSo) {
     std::wstring message;
     EXPECT_NE(Acad::eOk, rvnhost::saveDrawingFile(*sample.database, pathOf("manca/rete.dwg"), message));

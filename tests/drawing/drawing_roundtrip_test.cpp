@@ -70,35 +70,27 @@ TEST_P(DrawingRoundTrip, KeepsEveryObjectUnderItsHandleWithItsClassAndTheHeaderV
     EXPECT_EQ(sample.database->continuousLinetype().handle(), reopened->continuousLinetype().handle());
 }
 
-TEST_P(DrawingRoundTrip, KeepsSymbolTableRecordsAndTheirReferences) {
+TEST_P(DrawingRoundTrip, KeepsSymbolTableRecordsTheirReferencesAndExtendedData) {
     OpenedObject<AcDbLayerTableRecord> layer(idOf(*reopened, sample.layer), AcDb::kForRead);
     ASSERT_TRUE(layer);
     EXPECT_EQ(3, layer->colorIndex());
     EXPECT_TRUE(layer->isFrozen());
     EXPECT_FALSE(layer->isOff());
     EXPECT_EQ(kSampleLinetype, AcDbSymbolTable::recordName(layer->linetypeObjectId()));
+    resbuf* xdata = layer->xData(kSampleApp);
+    ASSERT_NE(nullptr, xdata);
+    std::vector<int> codes;
+    for (const resbuf* item = xdata; item != nullptr; item = item->rbnext) codes.push_back(item->restype);
+    EXPECT_EQ((std::vector<int>{1001, 1000, 1070, 1040, 1010}), codes);
+    EXPECT_STREQ(L"Rete1", xdata->rbnext->resval.rstring);
+    EXPECT_EQ(7, xdata->rbnext->rbnext->resval.rint);
+    EXPECT_EQ(2.5, xdata->rbnext->rbnext->rbnext->resval.rreal);
+    EXPECT_EQ(30.0, xdata->rbnext->rbnext->rbnext->rbnext->resval.rpoint[Z]);
+    acutRelRb(xdata);
     OpenedObject<AcDbBlockTableRecord> nodeBlock(blockNamed(*reopened, kSampleBlock), AcDb::kForRead);
     ASSERT_TRUE(nodeBlock);
     EXPECT_EQ(AcGePoint3d(1.5, -2.0, 0.25), nodeBlock->origin());
     EXPECT_FALSE(blockNamed(*reopened, ACDB_PAPER_SPACE).isNull());
-}
-
-TEST_P(DrawingRoundTrip, KeepsExtendedData) {
-    OpenedObject<AcDbLayerTableRecord> layer(idOf(*reopened, sample.layer), AcDb::kForRead);
-    ASSERT_TRUE(layer);
-    resbuf* xdata = layer->xData(kSampleApp);
-    ASSERT_NE(nullptr, xdata);
-    const resbuf* item = xdata->rbnext;
-    ASSERT_NE(nullptr, item);
-    EXPECT_STREQ(L"Rete1", item->resval.rstring);
-    ASSERT_NE(nullptr, item = item->rbnext);
-    EXPECT_EQ(7, item->resval.rint);
-    ASSERT_NE(nullptr, item = item->rbnext);
-    EXPECT_EQ(2.5, item->resval.rreal);
-    ASSERT_NE(nullptr, item = item->rbnext);
-    EXPECT_EQ(30.0, item->resval.rpoint[Z]);
-    EXPECT_EQ(nullptr, item->rbnext);
-    acutRelRb(xdata);
 }
 
 TEST_P(DrawingRoundTrip, KeepsDictionariesAndCustomObjects) {

@@ -112,15 +112,6 @@ TEST_F(CommandUndo, BringsBackWhatTheCommandErased) {
     EXPECT_TRUE(inDictionary(kSampleMarkerKey));
 }
 
-TEST_F(CommandUndo, RestoresTheHeaderValues) {
-    ASSERT_EQ(Acad::eOk, acedRegCmds->invoke(L"TESTATA"));
-    ASSERT_NE(sample.layer, sample.database->clayer());
-    undo();
-    EXPECT_EQ(sample.layer, sample.database->clayer());
-    EXPECT_EQ(6, sample.database->luprec());
-    EXPECT_EQ(0.35, sample.database->textsize());
-}
-
 // Changes are restored through the objects' filing; what a command created is erased.
 TEST_F(CommandUndo, UndoesCommandsOneByOneFromTheLast) {
     int before = rvnhost::undoableCommands(sample.database.get());
@@ -139,17 +130,18 @@ TEST_F(CommandUndo, UndoesCommandsOneByOneFromTheLast) {
     EXPECT_EQ(L"CAMBIA", undo());
     EXPECT_EQ(std::make_pair(std::wstring(kSampleLabel), 12.5), marker());
     EXPECT_EQ(before, rvnhost::undoableCommands(sample.database.get()));
+
+    ASSERT_EQ(Acad::eOk, acedRegCmds->invoke(L"TESTATA"));
+    ASSERT_NE(sample.layer, sample.database->clayer());
+    EXPECT_EQ(L"TESTATA", undo());
+    EXPECT_EQ(sample.layer, sample.database->clayer()) << "header values are restored too";
+    EXPECT_EQ(6, sample.database->luprec());
+    EXPECT_EQ(0.35, sample.database->textsize());
 }
 
-TEST_F(CommandUndo, NothingIsRecordedOutsideCommandsOrForCommandsWithoutAMark) {
-    std::wstring name;
-    EXPECT_EQ(Acad::eNotApplicable, rvnhost::undoLastCommand(sample.database.get(), name));
-    ASSERT_EQ(Acad::eOk, acedRegCmds->invoke(L"SENZAUNDO"));
-    EXPECT_EQ(Acad::eNotApplicable, rvnhost::undoLastCommand(sample.database.get(), name));
-    EXPECT_EQ(L"cambiato", marker().first);
-}
-
-TEST_F(CommandUndo, RefusesWhileAChangedObjectIsOpen) {
+TEST_F(CommandUndo, RefusesWhileAChangedObjectIsOpenAndRecordsNothingForCommandsWithoutAMark) {
+    std::wstring none;
+    EXPECT_EQ(Acad::eNotApplicable, rvnhost::undoLastCommand(sample.database.get(), none));
     ASSERT_EQ(Acad::eOk, acedRegCmds->invoke(L"CAMBIA"));
     {
         OpenedObject<RvnTestMarker> open(sample.marker, AcDb::kForRead);
@@ -159,6 +151,9 @@ TEST_F(CommandUndo, RefusesWhileAChangedObjectIsOpen) {
     EXPECT_EQ(L"cambiato", marker().first);
     EXPECT_EQ(L"CAMBIA", undo());
     EXPECT_EQ(kSampleLabel, marker().first);
+    ASSERT_EQ(Acad::eOk, acedRegCmds->invoke(L"SENZAUNDO"));
+    EXPECT_EQ(Acad::eNotApplicable, rvnhost::undoLastCommand(sample.database.get(), none));
+    EXPECT_EQ(L"cambiato", marker().first);
 }
 
 }  // namespace

@@ -143,26 +143,6 @@ TEST_F(BlockReferences, ExtentsHoldTheBlockAndTheAttributesAndMoveWithThem) {
     EXPECT_EQ(attributesOf(node)[1].position, AcGePoint3d(101.5, 10.5, 0.0));
 }
 
-TEST_F(BlockReferences, AttributesGoWithTheirReference) {
-    auto* reference = new AcDbBlockReference({0.0, 0.0, 0.0}, addBlock(L"Vuoto"));
-    ASSERT_EQ(reference->appendAttribute(new AcDbAttribute({1.0, 0.0, 0.0}, L"A", L"TAG")), Acad::eOk);
-    const AcDbObjectId id = append(reference);
-    const std::vector<AcDbObjectId> owned = rvnhost::subentitiesOf(id);
-    ASSERT_EQ(owned.size(), 2u);
-    AcDbBlockReference* opened = nullptr;
-    ASSERT_EQ(acdbOpenObject(opened, id, AcDb::kForWrite), Acad::eOk);
-    AcDbAttribute* attribute = nullptr;
-    ASSERT_EQ(opened->openAttribute(attribute, owned[0], AcDb::kForRead), Acad::eOk);
-    EXPECT_EQ(attribute->ownerId(), id);
-    EXPECT_EQ(attribute->layerId(), opened->layerId());
-    attribute->close();
-    EXPECT_EQ(opened->openAttribute(attribute, owned[1], AcDb::kForRead), Acad::eInvalidInput);
-    ASSERT_EQ(opened->erase(), Acad::eOk);
-    opened->close();
-    EXPECT_TRUE(owned[0].isErased());
-    EXPECT_TRUE(owned[1].isErased());
-}
-
 TEST_F(BlockReferences, BlocksIterateTheirLiveEntitiesAndGiveThemTheCurrentLayer) {
     const AcDbObjectId layerZero = db_.clayer();
     const AcDbObjectId layer = addLayer(L"Corrente");

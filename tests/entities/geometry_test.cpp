@@ -18,7 +18,7 @@ void expectPoint(const AcGePoint3d& actual, double x, double y, double z) {
     EXPECT_NEAR(actual.z, z, 1e-12);
 }
 
-TEST(Matrices, ComposeRightToLeftAndLeaveVectorsUnmoved) {
+TEST(Matrices, ComposeRightToLeftTurnAboutAnyAxisAndLeaveVectorsUnmoved) {
     const AcGeMatrix3d m = AcGeMatrix3d::translation({1.0, 2.0, 3.0}) *
                            AcGeMatrix3d::rotation(kPi / 2.0, AcGeVector3d::kZAxis) * AcGeMatrix3d::scaling(2.0);
     expectPoint(m * AcGePoint3d(1.0, 0.0, 0.0), 1.0, 4.0, 3.0);
@@ -28,19 +28,12 @@ TEST(Matrices, ComposeRightToLeftAndLeaveVectorsUnmoved) {
     built.setToScaling(2.0).preMultBy(AcGeMatrix3d::rotation(kPi / 2.0, AcGeVector3d::kZAxis));
     built.preMultBy(AcGeMatrix3d::translation({1.0, 2.0, 3.0}));
     EXPECT_TRUE(built.isEqualTo(m));
-    EXPECT_EQ(m.translation(), AcGeVector3d(1.0, 2.0, 3.0));
     EXPECT_NEAR(m.scale(), 2.0, 1e-12);
-}
-
-TEST(Matrices, RotateAboutAnAxisThroughACentre) {
     expectPoint(AcGeMatrix3d::rotation(kPi, AcGeVector3d::kZAxis, {1.0, 1.0, 0.0}) * AcGePoint3d(2.0, 1.0, 5.0), 0.0,
                 1.0, 5.0);
     // A third of a turn about the diagonal takes each axis to the next.
-    const AcGeMatrix3d turn = AcGeMatrix3d::rotation(2.0 * kPi / 3.0, {1.0, 1.0, 1.0});
-    expectPoint(turn * AcGePoint3d(1.0, 0.0, 0.0), 0.0, 1.0, 0.0);
-    expectPoint(turn * AcGePoint3d(0.0, 1.0, 0.0), 0.0, 0.0, 1.0);
     AcGePoint3d moved(0.0, 0.0, 1.0);
-    expectPoint(moved.transformBy(turn), 1.0, 0.0, 0.0);
+    expectPoint(moved.transformBy(AcGeMatrix3d::rotation(2.0 * kPi / 3.0, {1.0, 1.0, 1.0})), 1.0, 0.0, 0.0);
 }
 
 TEST(Matrices, InverseUndoesAndASingularMatrixHasNone) {
@@ -51,45 +44,34 @@ TEST(Matrices, InverseUndoesAndASingularMatrixHasNone) {
     EXPECT_NEAR(m.det(), 3.0, 1e-12);
     const AcGeMatrix3d flat = AcGeMatrix3d::scaling(AcGeScale3d(1.0, 1.0, 0.0));
     EXPECT_TRUE(flat.isSingular());
+    EXPECT_FALSE(m.isSingular());
     AcGeMatrix3d untouched = AcGeMatrix3d::translation({9.0, 9.0, 9.0});
     EXPECT_FALSE(flat.inverse(untouched, 1e-12));
     EXPECT_EQ(untouched.translation(), AcGeVector3d(9.0, 9.0, 9.0));
     EXPECT_TRUE(flat.inverse().isEqualTo(flat));
-    EXPECT_TRUE(m.transpose().transpose().isEqualTo(m));
 }
 
 TEST(Matrices, CoordinateSystemsAndTheArbitraryAxisRule) {
     AcGeMatrix3d frame;
     frame.setCoordSystem({10.0, 0.0, 0.0}, AcGeVector3d::kYAxis, -AcGeVector3d::kXAxis, AcGeVector3d::kZAxis);
     expectPoint(frame * AcGePoint3d(1.0, 2.0, 3.0), 8.0, 1.0, 3.0);
-    AcGePoint3d origin;
-    AcGeVector3d x, y, z;
-    frame.getCoordSystem(origin, x, y, z);
-    EXPECT_EQ(origin, AcGePoint3d(10.0, 0.0, 0.0));
-    EXPECT_EQ(x, AcGeVector3d::kYAxis);
-
     const AcGeMatrix3d align = AcGeMatrix3d::alignCoordSys(
         {10.0, 0.0, 0.0}, AcGeVector3d::kYAxis, -AcGeVector3d::kXAxis, AcGeVector3d::kZAxis, AcGePoint3d::kOrigin,
         AcGeVector3d::kXAxis, AcGeVector3d::kYAxis, AcGeVector3d::kZAxis);
     expectPoint(align * AcGePoint3d(8.0, 1.0, 3.0), 1.0, 2.0, 3.0);
-
-    EXPECT_TRUE(AcGeMatrix3d::planeToWorld(AcGeVector3d::kZAxis).isEqualTo(AcGeMatrix3d::kIdentity));
     // Normal X: the plane's X axis is world Z x normal = world Y, its Y axis world Z.
-    const AcGeMatrix3d side = AcGeMatrix3d::planeToWorld(AcGeVector3d::kXAxis);
-    expectPoint(side * AcGePoint3d(1.0, 2.0, 3.0), 3.0, 1.0, 2.0);
+    expectPoint(AcGeMatrix3d::planeToWorld(AcGeVector3d::kXAxis) * AcGePoint3d(1.0, 2.0, 3.0), 3.0, 1.0, 2.0);
     expectPoint(AcGeMatrix3d::worldToPlane(AcGeVector3d::kXAxis) * AcGePoint3d(3.0, 1.0, 2.0), 1.0, 2.0, 3.0);
     // Near the Z axis the world Y axis is used instead.
     EXPECT_TRUE(arbitraryXAxis({0.01, 0.0, 1.0}).isEqualTo(AcGeVector3d::kYAxis.crossProduct({0.01, 0.0, 1.0}).normal()));
 }
 
-TEST(Vectors, AnglesProductsAndNormals) {
+TEST(Vectors, AnglesAndNormals) {
     EXPECT_NEAR(AcGeVector3d::kXAxis.angleTo(-AcGeVector3d::kYAxis), kPi / 2.0, 1e-15);
     EXPECT_NEAR(AcGeVector3d::kXAxis.angleTo(-AcGeVector3d::kYAxis, AcGeVector3d::kZAxis), 3.0 * kPi / 2.0, 1e-15);
-    EXPECT_EQ(AcGeVector3d::kXAxis.crossProduct(AcGeVector3d::kYAxis), AcGeVector3d::kZAxis);
-    EXPECT_EQ(AcGeVector3d(3.0, 0.0, 4.0).normal(), AcGeVector3d(0.6, 0.0, 0.8));
     EXPECT_EQ(AcGeVector3d().normal(), AcGeVector3d());
-    EXPECT_TRUE(AcGeVector3d(2.0, 2.0, 0.0).isParallelTo({-1.0, -1.0, 0.0}));
     EXPECT_FALSE(AcGeVector3d(2.0, 2.0, 0.0).isParallelTo({1.0, 0.0, 0.0}));
+    EXPECT_TRUE(AcGeVector3d(2.0, 2.0, 0.0).isParallelTo({-1.0, -1.0, 0.0}));
 }
 
 TEST(Segments, IsOnWithinTheToleranceAndOnlyBetweenTheEnds) {

@@ -98,24 +98,19 @@ TEST_F(Picking, APolylineIsPickedOnItsSegmentsAndNotBetweenThem) {
     EXPECT_EQ(rvnhost::pickBox(), 0.01);
 }
 
-TEST_F(Picking, EntitiesOnOffOrFrozenLayersAreNotPicked) {
+TEST_F(Picking, EntitiesOnHiddenLayersAreSkippedAndTheOneDrawnLastWins) {
     append(onLayer(new AcDbLine({20.0, 0.0, 0.0}, {30.0, 0.0, 0.0}), L"Spento"));
     append(onLayer(new AcDbLine({20.0, 5.0, 0.0}, {30.0, 5.0, 0.0}), L"Gelato"));
     EXPECT_EQ(pick(L"25,0"), AcDbObjectId());
     EXPECT_EQ(pick(L"25,5"), AcDbObjectId());
     const AcDbObjectId below = append(onLayer(new AcDbLine({20.0, 0.0, 0.0}, {30.0, 0.0, 0.0}), L"TZ-RV-Rete"));
-    EXPECT_EQ(pick(L"25,0"), below);
-}
-
-TEST_F(Picking, TheEntityDrawnLastWins) {
-    const AcDbObjectId branch = append(new AcDb3dPolyline(AcDb::k3dSimplePoly, {{0.0, 0.0, 0.0}, {10.0, 0.0, 0.0}}));
-    const AcDbObjectId line = append(new AcDbLine({5.0, -1.0, 0.0}, {5.0, 1.0, 0.0}));
-    EXPECT_EQ(pick(L"5,0"), line);
+    const AcDbObjectId above = append(new AcDbLine({25.0, -1.0, 0.0}, {25.0, 1.0, 0.0}));
+    EXPECT_EQ(pick(L"25,0"), above);
     AcDbEntity* entity = nullptr;
-    ASSERT_EQ(acdbOpenObject(entity, line, AcDb::kForWrite), Acad::eOk);
+    ASSERT_EQ(acdbOpenObject(entity, above, AcDb::kForWrite), Acad::eOk);
     entity->erase();
     entity->close();
-    EXPECT_EQ(pick(L"5,0"), branch);
+    EXPECT_EQ(pick(L"25,0"), below);
 }
 
 TEST_F(Picking, TextsPointsAndPlanarPolylines) {

@@ -9,90 +9,117 @@
 #include "acutmem.h"
 #include "dbsymtb.h"
 #include "open_object_guard.h"
+#include "table_records.h"
 #include "working_database.h"
 
 namespace {
 
 class TestEntity : public AcDbEntity {};
 
-class DbSymbolTableTest : public rvntest::OpenObjectCheckedTest {
+// The names a table holds, in its order.
+template <class Table>
+std::vector<std::wstring> recordNames(AcDbDatabase& db) {
+    Table* table = nullptr;
+    db.getSymbolTable(table, AcDb::kForRead);
+    AcDbSymbolTableIterator* iterator = nullptr;
+    table->newIterator(iterator);
+    table->close();
+    std::vector<std::wstring> found;
+    for (; !iterator->done(); iterator->step()) {
+        AcDbSymbolTableRecord* record = nullptr;
+        iterator->getRecord(record, AcDb::kForRead);
+        std::wstring name;
+        record->getName(name);
+        record->close();
+        found.push_back(name);
+    }
+    delete iterator;
+    return found;
+}
+
+// Every table: its records in a new drawing, adding once, finding without regard to case.
+template <class Table>
+struct TableCase;
+template <>
+struct TableCase<AcDbBlockTable> {
+    using Record = AcDbBlockTableRecord;
+    static inline const std::vector<std::wstring> defaults{L"*Model_Space", L"*Paper_Space"};
+};
+template <>
+struct TableCase<AcDbLayerTable> {
+    using Record = AcDbLayerTableRecord;
+    static inline const std::vector<std::wstring> defaults{L"0"};
+};
+template <>
+struct TableCase<AcDbLinetypeTable> {
+    using Record = AcDbLinetypeTableRecord;
+    static inline const std::vector<std::wstring> defaults{L"ByBlock", L"ByLayer", L"Continuous"};
+};
+template <>
+struct TableCase<AcDbTextStyleTable> {
+    using Record = AcDbTextStyleTableRecord;
+    static inline const std::vector<std::wstring> defaults{L"Standard"};
+};
+template <>
+struct TableCase<AcDbRegAppTable> {
+    using Record = AcDbRegAppTableRecord;
+    static inline const std::vector<std::wstring> defaults{L"ACAD"};
+};
+
+template <class Table>
+class SymbolTables : public rvntest::OpenObjectCheckedTest {
 protected:
-    // Adds a layer with that name; returns the status of the add.
-    Acad::ErrorStatus addLayer(const ACHAR* name, AcDbObjectId* id = nullptr) {
-        AcDbLayerTable* table = nullptr;
+    // Adds a record of that name; the status of the add.
+    Acad::ErrorStatus add(const ACHAR* name, AcDbObjectId* id = nullptr) {
+        Table* table = nullptr;
         EXPECT_EQ(Acad::eOk, db.getSymbolTable(table, AcDb::kForWrite));
-        auto* layer = new AcDbLayerTableRecord;
-        Acad::ErrorStatus status = layer->setName(name);
+        auto* record = new typename TableCase<Table>::Record;
+        Acad::ErrorStatus status = record->setName(name);
         AcDbObjectId added;
-        if (status == Acad::eOk) status = table->add(added, layer);
-        if (status == Acad::eOk) layer->close();
-        else delete layer;
+        if (status == Acad::eOk) status = table->add(added, record);
+        if (status == Acad::eOk) record->close();
+        else delete record;
         table->close();
         if (id != nullptr) *id = added;
         return status;
     }
-    template <class Table>
-    std::vector<std::wstring> names() {
-        Table* table = nullptr;
-        db.getSymbolTable(table, AcDb::kForRead);
-        AcDbSymbolTableIterator* iterator = nullptr;
-        table->newIterator(iterator);
-        table->close();
-        std::vector<std::wstring> found;
-        for (; !iterator->done(); iterator->step()) {
-            AcDbSymbolTableRecord* record = nullptr;
-            iterator->getRecord(record, AcDb::kForRead);
-            std::wstring name;
-            record->getName(name);
-            record->close();
-            found.push_back(name);
-        }
-        delete iterator;
-        return found;
-    }
     AcDbDatabase db;
 };
 
-TEST_F(DbSymbolTableTest, ANewDrawingHasTheHostsRecords) {
-    EXPECT_EQ((std::vector<std::wstring>{L"*Model_Space", L"*Paper_Space"}), names<AcDbBlockTable>());
-    EXPECT_EQ(std::vector<std::wstring>{L"0"}, names<AcDbLayerTable>());
-    EXPECT_EQ((std::vector<std::wstring>{L"ByBlock", L"ByLayer", L"Continuous"}), names<AcDbLinetypeTable>());
-    EXPECT_EQ(std::vector<std::wstring>{L"Standard"}, names<AcDbTextStyleTable>());
-    EXPECT_EQ(std::vector<std::wstring>{L"ACAD"}, names<AcDbRegAppTable>());
+using TableTypes = ::testing::Types<AcDbBlockTable, AcDbLayerTable, AcDbLinetypeTable, AcDbTextStyleTable,
+                                    AcDbRegAppTable>;
+TYPED_TEST_SUITE(SymbolTables, TableTypes);
 
-    AcDbLinetypeTable* linetypes = nullptr;
-    ASSERT_EQ(Acad::eOk, db.getSymbolTable(linetypes, AcDb::kForRead));
-    AcDbObjectId continuous;
-    EXPECT_EQ(Acad::eOk, linetypes->getIdAt(L"CONTINUOUS", continuous));
-    EXPECT_EQ(db.continuousLinetype(), continuous);
-    linetypes->close();
-    EXPECT_EQ(4, db.luprec());
-    EXPECT_EQ(2, db.lunits());
-}
-
-TEST_F(DbSymbolTableTest, RecordsAreAddedOnceAndFoundWithoutRegardToCase) {
+TYPED_TEST(SymbolTables, HoldTheHostsRecordsAndAddEachNameOnceWithoutRegardToCase) {
+    EXPECT_EQ(TableCase<TypeParam>::defaults, recordNames<TypeParam>(this->db));
     AcDbObjectId id;
-    ASSERT_EQ(Acad::eOk, addLayer(L"TZ-RV-Rete1", &id));
-    EXPECT_EQ(Acad::eDuplicateRecordName, addLayer(L"tz-rv-rete1"));
-    EXPECT_EQ(Acad::eInvalidSymbolTableName, addLayer(L"a<b"));
-    EXPECT_EQ(Acad::eInvalidSymbolTableName, addLayer(L""));
+    ASSERT_EQ(Acad::eOk, this->add(L"TZ-RV-Rete1", &id));
+    EXPECT_EQ(Acad::eDuplicateRecordName, this->add(L"tz-rv-rete1"));
+    EXPECT_EQ(Acad::eInvalidSymbolTableName, this->add(L"a<b"));
+    EXPECT_EQ(Acad::eInvalidSymbolTableName, this->add(L""));
 
-    AcDbLayerTable* table = nullptr;
-    ASSERT_EQ(Acad::eOk, db.getSymbolTable(table, AcDb::kForRead));
+    TypeParam* table = nullptr;
+    ASSERT_EQ(Acad::eOk, this->db.getSymbolTable(table, AcDb::kForRead));
     EXPECT_TRUE(table->has(L"TZ-RV-RETE1"));
     EXPECT_TRUE(table->has(id));
     AcDbObjectId found;
     EXPECT_EQ(Acad::eKeyNotFound, table->getAt(L"TZ-RV-Rete2", found));
-    AcDbLayerTableRecord* layer = nullptr;
-    ASSERT_EQ(Acad::eOk, table->getAt(L"tz-rv-rete1", layer, AcDb::kForWrite));
-    EXPECT_EQ(table->objectId(), layer->ownerId());
-    EXPECT_EQ(db.continuousLinetype(), layer->linetypeObjectId());
-    EXPECT_EQ(Acad::eDuplicateRecordName, layer->setName(L"0"));
-    EXPECT_EQ(Acad::eOk, layer->setName(L"Renamed"));
-    layer->close();
+    typename TableCase<TypeParam>::Record* record = nullptr;
+    ASSERT_EQ(Acad::eOk, table->getAt(L"tz-rv-rete1", record, AcDb::kForWrite));
+    EXPECT_EQ(table->objectId(), record->ownerId());
+    EXPECT_EQ(Acad::eDuplicateRecordName, record->setName(TableCase<TypeParam>::defaults.back().c_str()));
+    EXPECT_EQ(Acad::eOk, record->setName(L"Renamed"));
+    record->close();
     EXPECT_TRUE(table->has(L"renamed"));
     table->close();
 }
+
+class DbSymbolTableTest : public rvntest::OpenObjectCheckedTest {
+protected:
+    // Adds a layer with that name, its id.
+    AcDbObjectId addLayer(const ACHAR* name) { return rvntest::addLayer(db, name); }
+    AcDbDatabase db;
+};
 
 TEST_F(DbSymbolTableTest, TablesTakeOnlyTheirOwnKindOfRecord) {
     AcDbLayerTable* layers = nullptr;
@@ -116,8 +143,7 @@ TEST_F(DbSymbolTableTest, TablesTakeOnlyTheirOwnKindOfRecord) {
 }
 
 TEST_F(DbSymbolTableTest, LayerPropertiesAreKeptAndChecked) {
-    AcDbObjectId id;
-    ASSERT_EQ(Acad::eOk, addLayer(L"TZ-RV-Off", &id));
+    AcDbObjectId id = addLayer(L"TZ-RV-Off");
     AcDbLayerTableRecord* layer = nullptr;
     ASSERT_EQ(Acad::eOk, acdbOpenObject(layer, id, AcDb::kForWrite));
     EXPECT_EQ(7, layer->colorIndex());
@@ -140,8 +166,7 @@ TEST_F(DbSymbolTableTest, LayerPropertiesAreKeptAndChecked) {
 }
 
 TEST_F(DbSymbolTableTest, HeaderValuesTakeOnlyValidValues) {
-    AcDbObjectId layer;
-    ASSERT_EQ(Acad::eOk, addLayer(L"Current", &layer));
+    AcDbObjectId layer = addLayer(L"Current");
     EXPECT_EQ(Acad::eOk, db.setClayer(layer));
     EXPECT_EQ(layer, db.clayer());
     EXPECT_EQ(Acad::eInvalidInput, db.setClayer(db.continuousLinetype()));
@@ -154,26 +179,20 @@ TEST_F(DbSymbolTableTest, HeaderValuesTakeOnlyValidValues) {
     EXPECT_EQ(Acad::eCannotBeErasedByCaller, record->erase());
     record->close();
 
-    EXPECT_EQ(Acad::eOk, db.setLuprec(6));
-    EXPECT_EQ(6, db.luprec());
-    EXPECT_EQ(Acad::eInvalidInput, db.setLuprec(9));
     EXPECT_EQ(Acad::eInvalidInput, db.setLuprec(-1));
     EXPECT_EQ(Acad::eInvalidInput, db.setLunits(0));
-    EXPECT_EQ(Acad::eOk, db.setTextsize(2.5));
-    EXPECT_DOUBLE_EQ(2.5, db.textsize());
     EXPECT_EQ(Acad::eInvalidInput, db.setTextsize(0.0));
     EXPECT_EQ(Acad::eInvalidInput, db.setTextstyle(db.clayer()));
 }
 
 TEST_F(DbSymbolTableTest, IteratorsWalkBothWaysAndSkipErasedRecords) {
-    AcDbObjectId a, b;
-    addLayer(L"A", &a);
-    addLayer(L"B", &b);
+    const AcDbObjectId a = addLayer(L"A");
+    const AcDbObjectId b = addLayer(L"B");
     AcDbLayerTableRecord* record = nullptr;
     ASSERT_EQ(Acad::eOk, acdbOpenObject(record, a, AcDb::kForWrite));
     record->erase();
     record->close();
-    EXPECT_EQ((std::vector<std::wstring>{L"0", L"B"}), names<AcDbLayerTable>());
+    EXPECT_EQ((std::vector<std::wstring>{L"0", L"B"}), recordNames<AcDbLayerTable>(db));
 
     AcDbLayerTable* table = nullptr;
     db.getSymbolTable(table, AcDb::kForRead);
@@ -262,8 +281,7 @@ TEST_F(DbSymbolTableTest, ErasingABlockErasesItsEntities) {
 }
 
 TEST_F(DbSymbolTableTest, EntitiesTakeLayersByNameOrId) {
-    AcDbObjectId layer;
-    addLayer(L"TZ-RV-Rete", &layer);
+    AcDbObjectId layer = addLayer(L"TZ-RV-Rete");
     TestEntity loose;
     EXPECT_EQ(nullptr, loose.layer());
     {
@@ -296,8 +314,7 @@ TEST_F(DbSymbolTableTest, TheCInterfaceSearchesAndRegistersInTheWorkingDatabase)
     EXPECT_STREQ(L"TZ-SCHEMA_RETE-RVN", app->rbnext->resval.rstring);
     acutRelRb(app);
 
-    AcDbObjectId layerId;
-    addLayer(L"Spento", &layerId);
+    AcDbObjectId layerId = addLayer(L"Spento");
     AcDbLayerTableRecord* layer = nullptr;
     acdbOpenObject(layer, layerId, AcDb::kForWrite);
     layer->setColorIndex(3);

@@ -50,11 +50,15 @@ TEST_F(EditorPrompts, PointsReturnCancelAndKeywords) {
 }
 
 TEST_F(EditorPrompts, UnmatchedTextIsAskedAgainAndFlagsLastOneCall) {
-    rvntest::QueuedInput input({L"Rete", L"", L"1,1", L"Rete"});
+    rvntest::QueuedInput input({L"Rete", L"", L"1,1", L"", L"Rete"});
     ads_point point;
     acedInitGet(RSG_NONULL, L"Nodo");
     ASSERT_EQ(acedGetPoint(nullptr, L"\nPunto: ", point), RTNORM);
-    EXPECT_EQ(input.remaining(), 1u);
+    EXPECT_EQ(input.remaining(), 2u);
+    // Return under "no null" and "other" is an empty keyword.
+    acedInitGet(RSG_NONULL | RSG_OTHER, nullptr);
+    EXPECT_EQ(acedGetPoint(nullptr, L"\nPunto: ", point), RTKWORD);
+    EXPECT_EQ(keyword(), L"");
     EXPECT_NE(Transcript::instance().textOf(TranscriptKind::CommandLine).find(L"Point or option keyword required."),
               std::wstring::npos);
     // The flags and keywords of acedInitGet were for that call only.
@@ -62,14 +66,6 @@ TEST_F(EditorPrompts, UnmatchedTextIsAskedAgainAndFlagsLastOneCall) {
     EXPECT_EQ(acedGetPoint(nullptr, L"\nPunto: ", point), RTCAN);
     EXPECT_TRUE(input.ranOut());
     EXPECT_TRUE(Transcript::instance().contains(L"No more input in the test's input queue for the prompt \"Punto:\""));
-}
-
-TEST_F(EditorPrompts, ReturnUnderNoNullAndOtherGivesAnEmptyKeyword) {
-    rvntest::QueuedInput input({L""});
-    ads_point point;
-    acedInitGet(RSG_NONULL | RSG_OTHER, nullptr);
-    EXPECT_EQ(acedGetPoint(nullptr, L"\nPunto: ", point), RTKWORD);
-    EXPECT_EQ(keyword(), L"");
 }
 
 TEST_F(EditorPrompts, IntegersAndRealsWithTheirFlags) {

@@ -118,7 +118,7 @@ TEST_F(SchemaBlocks, AttributesAreMadeFromTheirDefinitionsAndTurnWithTheNode) {
     const wchar_t* layers[] = {L"-SN", L"-NN", L"-QN", L"-ZN", L"-DN"};
     const wchar_t* texts[] = {L"", L"N7", L"", L"3.0000", L""};
     for (std::size_t i = 0; i < attributes.size(); ++i) {
-        TzRvnOpenAttribute attribute(*reference, attributes[i], AcDb::kForRead);
+        auto attribute = OpenAttribute(*reference, attributes[i], AcDb::kForRead);
         ASSERT_TRUE(attribute.isOpen());
         EXPECT_EQ(kLayer + layers[i], LayerName(attribute->layerId()));
         EXPECT_STREQ(texts[i], attribute->textStringConst());

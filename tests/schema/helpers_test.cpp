@@ -202,7 +202,7 @@ TEST_F(SchemaHelpers, LocatingFindsNodesByTheirAttributesThenBranchSegments) {
         TzRvnOpenObject<AcDbBlockReference> reference(node, AcDb::kForRead);
         const std::vector<AcDbObjectId> ids = AttributeIds(*reference);
         ASSERT_EQ(5u, ids.size());
-        TzRvnOpenAttribute attribute(*reference, ids[3], AcDb::kForRead);
+        auto attribute = OpenAttribute(*reference, ids[3], AcDb::kForRead);
         attributePoint = attribute->position();
     }
     // A UCS moved by (100, 0, 0): UCS points are WCS points less the origin.

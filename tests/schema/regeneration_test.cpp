@@ -71,7 +71,7 @@ protected:
         TzRvnOpenObject<AcDbBlockReference> reference(node, AcDb::kForRead);
         std::vector<double> z{reference->position().z};
         for (AcDbObjectId id : AttributeIds(*reference)) {
-            TzRvnOpenAttribute attribute(*reference, id, AcDb::kForRead);
+            auto attribute = OpenAttribute(*reference, id, AcDb::kForRead);
             z.push_back(attribute->position().z);
         }
         return z;
@@ -79,7 +79,7 @@ protected:
 
     void eraseAttribute(AcDbObjectId node, std::size_t position) {
         TzRvnOpenObject<AcDbBlockReference> reference(node, AcDb::kForRead);
-        TzRvnOpenAttribute attribute(*reference, AttributeIds(*reference)[position], AcDb::kForWrite);
+        auto attribute = OpenAttribute(*reference, AttributeIds(*reference)[position], AcDb::kForWrite);
         ASSERT_EQ(Acad::eOk, attribute->erase());
     }
 };
