@@ -1,18 +1,20 @@
 #include "frame/commands.h"
 
 #include "frame/command_frame.h"
+#include "schema/modify_command.h"
 #include "schema/node_command.h"
+#include "schema/pipe_test_command.h"
 #include "schema/tank_command.h"
 
 // Each command's line names its body; nullptr stands for a feature not in this version.
 void ArPoRet() { RunCommand(L"ArPoRet", TzRvnResources::pluginFirst, nullptr); }
 void CalcRet() { RunCommand(L"CalcRet", TzRvnResources::pluginFirst, nullptr); }
 void GePoRet() { RunCommand(L"GePoRet", TzRvnResources::pluginFirst, nullptr); }
-void ModiRet() { RunCommand(L"ModiRet", TzRvnResources::pluginFirst, nullptr); }
+void ModiRet() { RunCommand(L"ModiRet", TzRvnResources::pluginFirst, &ModifyElement); }
 void NodoRet() { RunCommand(L"NodoRet", TzRvnResources::pluginFirst, &PlaceNodes); }
 void PoliRet() { RunCommand(L"PoliRet", TzRvnResources::unchanged, nullptr); }
 void ProfRet() { RunCommand(L"ProfRet", TzRvnResources::pluginFirst, nullptr); }
 void RamoRet() { RunCommand(L"RamoRet", TzRvnResources::pluginFirst, nullptr); }
 void SerbRet() { RunCommand(L"SerbRet", TzRvnResources::pluginFirst, &PlaceTanks); }
-void TestRet() { RunCommand(L"TestRet", TzRvnResources::unchanged, nullptr); }
+void TestRet() { RunCommand(L"TestRet", TzRvnResources::unchanged, &TestPipePolyline); }
 void TubaRet() { RunCommand(L"TubaRet", TzRvnResources::unchanged, nullptr); }

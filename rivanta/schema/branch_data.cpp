@@ -8,15 +8,19 @@
 #include <memory>
 
 Acad::ErrorStatus RegisterSchemaApplication(AcDbDatabase* database) {
+    return RegisterApplication(database, rvnschema::kSchemaApplication);
+}
+
+Acad::ErrorStatus RegisterApplication(AcDbDatabase* database, const wchar_t* name) {
     if (database == nullptr) return Acad::eNoDatabase;
     TzRvnOpenObject<AcDbRegAppTable> table;
     Acad::ErrorStatus status = table.take(database->getSymbolTable(table.slot(), AcDb::kForRead));
     if (status != Acad::eOk) return status;
-    if (table->has(rvnschema::kSchemaApplication)) return Acad::eOk;
+    if (table->has(name)) return Acad::eOk;
     status = table->upgradeOpen();
     if (status != Acad::eOk) return status;
     auto application = std::make_unique<AcDbRegAppTableRecord>();
-    status = application->setName(rvnschema::kSchemaApplication);
+    status = application->setName(name);
     if (status == Acad::eOk) status = table->add(application.get());
     if (status != Acad::eOk) return status;
     return application.release()->close();

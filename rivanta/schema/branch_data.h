@@ -15,7 +15,9 @@ struct TzRvnBranchData {
     std::wstring note;  // empty: no description item
 };
 
-// Registers "TZ-SCHEMA_RETE-RVN" in the database's "APPID" table unless it is there already.
+// Registers the application of extended data in the database's "APPID" table unless it is there
+// already; RegisterSchemaApplication registers "TZ-SCHEMA_RETE-RVN".
+Acad::ErrorStatus RegisterApplication(AcDbDatabase* database, const wchar_t* name);
 Acad::ErrorStatus RegisterSchemaApplication(AcDbDatabase* database);
 // True when the object (open for read) carries data of "TZ-SCHEMA_RETE-RVN".
 bool HasBranchData(const AcDbObject& object);

@@ -65,4 +65,21 @@ inline constexpr std::wstring_view kPointOnNode = L"\nIl punto coincide con un n
 inline constexpr std::wstring_view kBranchOfAnotherNetwork = L"\nIl ramo selezionato e' di un'ALTRA rete ";
 inline constexpr std::wstring_view kNetworkLayerNamed = L"(%s)";
 
+// The modify command.
+inline constexpr std::wstring_view kSelectElementPrompt = L"\nSelezionare un elemento della rete:";
+inline constexpr std::wstring_view kNoEntityId = L"\nId entita' non determinabile";
+inline constexpr std::wstring_view kEntityLayerNotRead = L"\nImpossibile recuperare il layer dell'entita' selezionata";
+inline constexpr std::wstring_view kNetworkLayerNameNotRead = L"\nImpossibile recuperare il nome del layer della rete";
+inline constexpr std::wstring_view kNetworkLayerInvalid = L"\nIl layer della rete selezionata NON e' valido!";
+inline constexpr std::wstring_view kBlockOrPolylineWanted = L"\nSelezionare un blocco o una polilinea 3d";
+inline constexpr std::wstring_view kPolylineMustBeOpen = L"\nLa polilinea selezionata deve essere APERTA";
+inline constexpr std::wstring_view kPolylineMustBeSimple = L"\nLa polilinea selezionata deve essere di tipo SEMPLICE";
+inline constexpr std::wstring_view kPolylineNotInNetwork = L"\nLa polilinea selezionata NON e' un elemento della rete";
+inline constexpr std::wstring_view kBlockNotReferenced = L"\nImpossibile referenziare il blocco";
+inline constexpr std::wstring_view kBlockNotInNetwork = L"\nIl blocco selezionato NON e' un elemento della rete";
+inline constexpr std::wstring_view kSettingsNotLoaded = L"Impossibile ottenere l'impostazione corrente";
+
+// The pipe polyline test command.
+inline constexpr std::wstring_view kSelectPipePrompt = L"\nSelezionare la polilinea di tubazione:";
+
 }  // namespace rvntext

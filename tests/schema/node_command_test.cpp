@@ -1,10 +1,8 @@
 // NodoRet: nodes on free ground and on branches (which split), in one network.
 #include "schema_fixture.h"
 
-#include "acdocman.h"
 #include "db3dpl.h"
 #include "frame/doc_state.h"
-#include "frame/document_states.h"
 #include "input_queue.h"
 #include "schema/block_attributes.h"
 #include "schema/branch_data.h"
@@ -15,36 +13,7 @@ namespace {
 
 using schematest::kLayer;
 
-class NodeCommand : public schematest::SchemaTest {
-protected:
-    void SetUp() override {
-        schematest::SchemaTest::SetUp();
-        acDocManagerPtr()->appContextNewDocument(nullptr);
-        StartDocumentStates();
-        schemaDrawing_ = std::make_unique<rvntest::WorkingDatabase>(&db_);
-    }
-    void TearDown() override {
-        schemaDrawing_.reset();
-        StopDocumentStates();
-        AcApDocManager* manager = acDocManagerPtr();
-        while (manager->curDocument()) manager->closeDocument(manager->curDocument());
-        schematest::SchemaTest::TearDown();
-    }
-
-    // Model space's live entities of one kind.
-    template <class T>
-    std::vector<AcDbObjectId> entitiesOf() {
-        std::vector<AcDbObjectId> found;
-        TzRvnOpenObject<AcDbBlockTableRecord> space(modelSpace(), AcDb::kForRead);
-        for (AcDbObjectId id : space->entityIds()) {
-            TzRvnOpenObject<T> entity(id, AcDb::kForRead);
-            if (entity.isOpen() && !id.isErased()) found.push_back(id);
-        }
-        return found;
-    }
-
-    std::unique_ptr<rvntest::WorkingDatabase> schemaDrawing_;  // the test's drawing again, after the new document
-};
+class NodeCommand : public schematest::DocumentSchemaTest {};
 
 TEST_F(NodeCommand, NodesGoOnFreeGroundAndSplitTheBranchesTheyFallOn) {
     addBranch({{0.0, -10.0, 0.0}, {40.0, -10.0, 0.0}}, {40.0, 0.1, 0.0001, 0.0, L"dorsale"});

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include "acdocman.h"
 #include "acedads.h"
+#include "frame/document_states.h"
 #include "acutads.h"
 #include "dbblkref.h"
 #include "dbsymtb.h"
@@ -21,6 +23,7 @@
 #include "transcript.h"
 #include "working_database.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -93,6 +96,39 @@ protected:
 
     AcDbDatabase db_;
     rvntest::WorkingDatabase working_{&db_};
+};
+
+// The schema drawing under a document of the host, whose state (node names, current network) the
+// editing commands keep; the test's drawing stays the working one.
+class DocumentSchemaTest : public SchemaTest {
+protected:
+    void SetUp() override {
+        SchemaTest::SetUp();
+        acDocManagerPtr()->appContextNewDocument(nullptr);
+        StartDocumentStates();
+        schemaDrawing_ = std::make_unique<rvntest::WorkingDatabase>(&db_);
+    }
+    void TearDown() override {
+        schemaDrawing_.reset();
+        StopDocumentStates();
+        AcApDocManager* manager = acDocManagerPtr();
+        while (manager->curDocument()) manager->closeDocument(manager->curDocument());
+        SchemaTest::TearDown();
+    }
+
+    // Model space's live entities of one kind.
+    template <class T>
+    std::vector<AcDbObjectId> entitiesOf() {
+        std::vector<AcDbObjectId> found;
+        TzRvnOpenObject<AcDbBlockTableRecord> space(modelSpace(), AcDb::kForRead);
+        for (AcDbObjectId id : space->entityIds()) {
+            TzRvnOpenObject<T> entity(id, AcDb::kForRead);
+            if (entity.isOpen() && !id.isErased()) found.push_back(id);
+        }
+        return found;
+    }
+
+    std::unique_ptr<rvntest::WorkingDatabase> schemaDrawing_;  // the test's drawing again, after the new document
 };
 
 }  // namespace schematest

@@ -1,0 +1,134 @@
+// ModiRet: a node, tank or branch picked and edited in its dialog, written back into the schema.
+#include "schema_fixture.h"
+
+#include "db3dpl.h"
+#include "dbline.h"
+#include "frame/doc_state.h"
+#include "input_queue.h"
+#include "schema/block_attributes.h"
+#include "schema/branch_data.h"
+#include "schema/modify_command.h"
+#include "schema/pipe_test_command.h"
+#include "dbpl2d.h"
+#include "db_entity_iterator.h"
+#include "acdbads.h"
+#include "schema/polyline_vertices.h"
+
+namespace {
+
+using schematest::kLayer;
+
+class ModifyCommand : public schematest::DocumentSchemaTest {
+protected:
+    static std::wstring handleOf(AcDbObjectId id) { return L"#" + id.handle().text(); }
+
+    std::vector<TzRvnTaggedText> attributes(AcDbObjectId id) {
+        TzRvnOpenObject<AcDbBlockReference> reference(id, AcDb::kForRead);
+        std::vector<TzRvnTaggedText> texts;
+        EXPECT_TRUE(ReadAttributeTexts(*reference, texts));
+        return texts;
+    }
+};
+
+TEST_F(ModifyCommand, ANodesNewElevationMovesItsBlockAttributesAndBranchEnds) {
+    const AcDbObjectId node = addNode(L"N1", {10.0, 0.0, 10.0}, 0.0005);
+    addNode(L"N2", {40.0, 0.0, 8.0});
+    const AcDbObjectId branch = addBranch({{10.0, 0.0, 10.0}, {40.0, 0.0, 8.0}}, {30.0, 0.1, 0.0001, 0.0, L""});
+    rvntest::QueuedInput input({handleOf(node), L"type 9025 12", L"type 9023 N9", L"click 1"});
+    ModifyElement();
+    EXPECT_FALSE(input.ranOut());
+    // The examples' settings show l/s: 0.0005 m3/s is 0.5 in the dialog.
+    EXPECT_NE(rvnhost::Transcript::instance().textOf(rvnhost::TranscriptKind::Dialog).find(L"9024 Portata=\"0.5\""),
+              std::wstring::npos);
+    const auto texts = attributes(node);
+    EXPECT_EQ(FindAttributeText(texts, L"NODE_01"), L"N9");
+    EXPECT_EQ(FindAttributeText(texts, L"NODE_03"), FormatDrawingReal(12.0));
+    EXPECT_EQ(FindAttributeText(texts, L"NODE_02"), FormatDrawingReal(0.0005));
+    {
+        TzRvnOpenObject<AcDbBlockReference> moved(node, AcDb::kForRead);
+        EXPECT_EQ(moved->position().z, 12.0);
+    }
+    TzRvnOpenObject<AcDb3dPolyline> polyline(branch, AcDb::kForRead);
+    std::vector<TzRvnVertex> vertices;
+    ASSERT_TRUE(ReadPolylineVertices(*polyline, vertices));
+    EXPECT_EQ(vertices[0].position.z, 12.0);
+    EXPECT_EQ(vertices[1].position.z, 8.0);
+    EXPECT_EQ(currentDocState()->currentLayer(), kLayer);
+}
+
+TEST_F(ModifyCommand, ABranchKeepsItsLengthAndLosesAClearedDescription) {
+    const AcDbObjectId branch = addBranch({{0.0, 0.0, 0.0}, {30.0, 0.0, 0.0}}, {30.0, 0.1, 0.0001, 0.5, L"vecchia"});
+    rvntest::QueuedInput input({L"15,0", L"type 9026 150", L"type 9029", L"click 1"});
+    ModifyElement();
+    TzRvnOpenObject<AcDb3dPolyline> polyline(branch, AcDb::kForRead);
+    TzRvnBranchData data;
+    ASSERT_TRUE(ReadBranchData(*polyline, data));
+    EXPECT_EQ(data.length, 30.0);
+    EXPECT_DOUBLE_EQ(data.diameter, 0.15);  // the examples show diameters in mm
+    EXPECT_DOUBLE_EQ(data.roughness, 0.0001);
+    EXPECT_EQ(data.csi, 0.5);
+    EXPECT_EQ(data.note, L"");
+    EXPECT_FALSE(input.ranOut());
+}
+
+TEST_F(ModifyCommand, ATankShowsTheNameOfItsNode) {
+    addNode(L"N4", {5.0, 5.0, 3.0});
+    const AcDbObjectId tank = addTank({5.0, 5.0, 3.0}, 40.0);
+    rvntest::QueuedInput input({handleOf(tank), L"type 9024 42.5", L"click 1"});
+    ModifyElement();
+    EXPECT_NE(rvnhost::Transcript::instance().textOf(rvnhost::TranscriptKind::Dialog).find(L"9022 Nome/Num. Nodo=\"N4\""),
+              std::wstring::npos);
+    EXPECT_EQ(FindAttributeText(attributes(tank), L"TANK_01"), FormatDrawingReal(42.5));
+}
+
+TEST_F(ModifyCommand, WhatIsNoElementIsRefused) {
+    const AcDbObjectId foreign = addNode(L"X", {70.0, 0.0, 0.0}, 0.0, L"", L"altro");
+    AcDbObjectId closed;
+    {
+        auto* polyline = new AcDb3dPolyline(AcDb::k3dSimplePoly, {{0, 50, 0}, {10, 50, 0}, {10, 60, 0}}, true);
+        layer(kLayer);
+        polyline->setLayer(kLayer.c_str());
+        ASSERT_EQ(Acad::eOk, AppendToModelSpace(&db_, polyline, closed));
+        polyline->close();
+    }
+    AcDbObjectId line;
+    {
+        auto* made = new AcDbLine(AcGePoint3d(0, 90, 0), AcGePoint3d(5, 90, 0));
+        made->setLayer(kLayer.c_str());
+        ASSERT_EQ(Acad::eOk, AppendToModelSpace(&db_, made, line));
+        made->close();
+    }
+    rvntest::QueuedInput input({L"", handleOf(closed), handleOf(line), handleOf(foreign)});
+    ModifyElement();
+    const std::wstring said = shown();
+    EXPECT_NE(said.find(L"\nSelezione non valida: ripetere la selezione..."), std::wstring::npos);
+    EXPECT_NE(said.find(L"\nLa polilinea selezionata deve essere APERTA"), std::wstring::npos);
+    EXPECT_NE(said.find(L"\nSelezionare un blocco o una polilinea 3d"), std::wstring::npos);
+    EXPECT_NE(said.find(L"\nIl layer della rete selezionata NON e' valido!"), std::wstring::npos);
+    EXPECT_FALSE(input.ranOut());
+}
+
+TEST_F(ModifyCommand, ThePipeTestWalksItsVerticesShowingNothingButAVertexItCannotOpen) {
+    AcDbObjectId pipe;
+    {
+        auto* polyline = new AcDb2dPolyline(AcDb::k2dSimplePoly, {{0, 0, 0}, {10, 0, 0}, {20, 0, 0}});
+        ASSERT_EQ(Acad::eOk, AppendToModelSpace(&db_, polyline, pipe));
+        polyline->close();
+    }
+    rvntest::QueuedInput input({handleOf(pipe), handleOf(pipe)});
+    TestPipePolyline();
+    EXPECT_EQ(shown(), L"");
+    EXPECT_EQ(acdbRegApp(L"TZ-TOZARI-TZ-RV"), RTERROR);  // registered already by the command
+    TzRvnOpenObject<AcDb2dPolyline> polyline(pipe, AcDb::kForRead);
+    const std::unique_ptr<AcDbObjectIterator> vertices(polyline->vertexIterator());
+    vertices->start();
+    vertices->step();
+    TzRvnOpenObject<AcDb2dVertex> held(vertices->objectId(), AcDb::kForWrite);
+    ASSERT_TRUE(held.isOpen());
+    polyline.close();
+    TestPipePolyline();
+    EXPECT_EQ(shown(), L"\nImpossibile aprire il vertice");
+    EXPECT_FALSE(input.ranOut());
+}
+
+}  // namespace
