@@ -91,8 +91,8 @@ TEST_F(Lifecycle, LoadingRegistersTheCommandsOtherMessagesKeepThemAndUnloadingRe
     EXPECT_EQ(currentDocState()->document(), drawing);
     EXPECT_EQ(currentDatabase(), drawing->database());
 
-    EXPECT_EQ(acedRegCmds->invoke(L"testret"), Acad::eOk);
-    EXPECT_EQ(commandLineText(), L"\n[TestRet: non ancora disponibile in questa versione]");
+    EXPECT_EQ(acedRegCmds->invoke(L"geporet"), Acad::eOk);
+    EXPECT_EQ(commandLineText(), L"\n[GePoRet: non ancora disponibile in questa versione]");
 
     // Other messages change nothing.
     Transcript::instance().clear();

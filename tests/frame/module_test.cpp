@@ -56,12 +56,12 @@ TEST(Module, ExportsItsEntryPointsAndCommandsAndLoadsAndUnloads) {
     EXPECT_EQ(entryPoint(AcRx::kInitAppMsg, module), AcRx::kRetOK);
     EXPECT_FALSE(Transcript::instance().contains(L"Error while loading"));
     EXPECT_TRUE(Transcript::instance().textOf(TranscriptKind::MessageBox).empty());
-    ASSERT_NE(acedRegCmds->lookupGlobalCmd(L"TestRet"), nullptr);
-    EXPECT_EQ(acedRegCmds->invoke(L"TestRet"), Acad::eOk);
-    EXPECT_TRUE(Transcript::instance().contains(L"\nTestRet: non ancora disponibile in questa versione"));
+    ASSERT_NE(acedRegCmds->lookupGlobalCmd(L"GePoRet"), nullptr);
+    EXPECT_EQ(acedRegCmds->invoke(L"GePoRet"), Acad::eOk);
+    EXPECT_TRUE(Transcript::instance().contains(L"\nGePoRet: non ancora disponibile in questa versione"));
 
     EXPECT_EQ(entryPoint(AcRx::kUnloadAppMsg, module), AcRx::kRetOK);
-    EXPECT_EQ(acedRegCmds->lookupGlobalCmd(L"TestRet"), nullptr);
+    EXPECT_EQ(acedRegCmds->lookupGlobalCmd(L"GePoRet"), nullptr);
     EXPECT_TRUE(FreeLibrary(module));
     acrxDynamicLinker->forgetApplication(module);
     // The module is an extension module exactly while it is in the process. (The loader keeps a
@@ -85,7 +85,7 @@ protected:
 
 TEST_F(HostProgram, ListsTheCommandsAndRunsOneWithTheTranslatorBesideThePlugin) {
     std::filesystem::copy_file(rvntest::translatorVariant("complete"), folder.path() / "TZTranslatorDll.dll");
-    const auto script = folder.write("demo.scr", "COMMANDS\nTestRet\nQUIT\n");
+    const auto script = folder.write("demo.scr", "COMMANDS\nGePoRet\nQUIT\n");
 
     const rvntest::CommandRun run = rvntest::runCommand("RIVANTA_PLUGIN=" + rvntest::singleQuoted(plugin()) + " " +
                                                         rvntest::singleQuoted(kHost) + " run " +
@@ -94,7 +94,7 @@ TEST_F(HostProgram, ListsTheCommandsAndRunsOneWithTheTranslatorBesideThePlugin) 
     for (const TzRvnCommand& command : commandTable()) {
         EXPECT_NE(run.output.find("ASDK_CMD  " + rvnos::toUtf8(command.name)), std::string::npos) << run.output;
     }
-    EXPECT_NE(run.output.find("\n[TestRet: non ancora disponibile in questa versione]"), std::string::npos);
+    EXPECT_NE(run.output.find("\n[GePoRet: non ancora disponibile in questa versione]"), std::string::npos);
     EXPECT_EQ(run.output.find("Error while loading"), std::string::npos);
     EXPECT_EQ(run.output.find("still open"), std::string::npos) << run.output;
 }
