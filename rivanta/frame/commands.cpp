@@ -1,6 +1,7 @@
 #include "frame/commands.h"
 
 #include "frame/command_frame.h"
+#include "schema/branch_command.h"
 #include "schema/modify_command.h"
 #include "schema/node_command.h"
 #include "schema/pipe_test_command.h"
@@ -14,7 +15,7 @@ void ModiRet() { RunCommand(L"ModiRet", TzRvnResources::pluginFirst, &ModifyElem
 void NodoRet() { RunCommand(L"NodoRet", TzRvnResources::pluginFirst, &PlaceNodes); }
 void PoliRet() { RunCommand(L"PoliRet", TzRvnResources::unchanged, nullptr); }
 void ProfRet() { RunCommand(L"ProfRet", TzRvnResources::pluginFirst, nullptr); }
-void RamoRet() { RunCommand(L"RamoRet", TzRvnResources::pluginFirst, nullptr); }
+void RamoRet() { RunCommand(L"RamoRet", TzRvnResources::pluginFirst, &DrawBranches); }
 void SerbRet() { RunCommand(L"SerbRet", TzRvnResources::pluginFirst, &PlaceTanks); }
 void TestRet() { RunCommand(L"TestRet", TzRvnResources::unchanged, &TestPipePolyline); }
 void TubaRet() { RunCommand(L"TubaRet", TzRvnResources::unchanged, nullptr); }

@@ -82,4 +82,23 @@ inline constexpr std::wstring_view kSettingsNotLoaded = L"Impossibile ottenere l
 // The pipe polyline test command.
 inline constexpr std::wstring_view kSelectPipePrompt = L"\nSelezionare la polilinea di tubazione:";
 
+// Building branches.
+inline constexpr std::wstring_view kBranchLayerRefused = L"\nImpossibile assegnare il layer al ramo!";
+inline constexpr std::wstring_view kBranchNotInserted = L"\nImpossibile inserire il ramo!";
+inline constexpr std::wstring_view kVertexNotAppended = L"\nImpossibile accodare il vertice al ramo!";
+inline constexpr std::wstring_view kPolylineNotOpened = L"\nImpossibile aprire la polilinea";
+inline constexpr std::wstring_view kPolylineNotOpened1 = L"\nImpossibile aprire la polilinea (1)";
+inline constexpr std::wstring_view kPolylineNotOpened2 = L"\nImpossibile aprire la polilinea (2)";
+inline constexpr std::wstring_view kBranchNotRedrawn = L"\nImpossibile aggiornare il grafico del ramo";
+
+// The branch command.
+inline constexpr std::wstring_view kKeepElevationPrompt = L"\nMantieni la quota dell'ultimo nodo <0>: ";
+inline constexpr std::wstring_view kBranchStartPrompt = L"\nDigitare il punto iniziale del ramo: ";
+inline constexpr std::wstring_view kBranchPointPrompt = L"\nDigitare un punto: ";
+inline constexpr std::wstring_view kBranchMorePrompt = L"\nDigitare un punto (Return per chiudere il ramo): ";
+inline constexpr std::wstring_view kBranchNextPrompt = L"\nDigitare un punto (Return per chiudere il comando): ";
+inline constexpr std::wstring_view kOneMorePoint = L"\nInserire almeno un altro punto";
+inline constexpr std::wstring_view kNodeOfOtherNetwork = L"\nIl nodo selezionato e' di un'ALTRA rete";
+inline constexpr std::wstring_view kBranchOfOtherNetwork = L"\nIl ramo selezionato e' di un'ALTRA rete";
+
 }  // namespace rvntext
