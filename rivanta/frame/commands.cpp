@@ -5,6 +5,7 @@
 #include "schema/modify_command.h"
 #include "schema/node_command.h"
 #include "schema/pipe_test_command.h"
+#include "schema/polyline_branch_command.h"
 #include "schema/tank_command.h"
 
 // Each command's line names its body; nullptr stands for a feature not in this version.
@@ -13,7 +14,7 @@ void CalcRet() { RunCommand(L"CalcRet", TzRvnResources::pluginFirst, nullptr); }
 void GePoRet() { RunCommand(L"GePoRet", TzRvnResources::pluginFirst, nullptr); }
 void ModiRet() { RunCommand(L"ModiRet", TzRvnResources::pluginFirst, &ModifyElement); }
 void NodoRet() { RunCommand(L"NodoRet", TzRvnResources::pluginFirst, &PlaceNodes); }
-void PoliRet() { RunCommand(L"PoliRet", TzRvnResources::unchanged, nullptr); }
+void PoliRet() { RunCommand(L"PoliRet", TzRvnResources::unchanged, &BranchFromPolyline); }
 void ProfRet() { RunCommand(L"ProfRet", TzRvnResources::pluginFirst, nullptr); }
 void RamoRet() { RunCommand(L"RamoRet", TzRvnResources::pluginFirst, &DrawBranches); }
 void SerbRet() { RunCommand(L"SerbRet", TzRvnResources::pluginFirst, &PlaceTanks); }

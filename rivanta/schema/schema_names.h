@@ -19,6 +19,8 @@ inline constexpr std::wstring_view kTankBlockFile = L"Blocks/SerbRvn.dwg";
 
 // The application whose extended data makes a 3D polyline a branch.
 inline constexpr wchar_t kSchemaApplication[] = L"TZ-SCHEMA_RETE-RVN";
+// The application of the per-vertex data of the polylines a branch is made from.
+inline constexpr wchar_t kPolylineVertexApplication[] = L"TZ-C-TOZARI";
 // The application of the per-vertex data of pipe polylines drawn on profiles.
 inline constexpr wchar_t kPipeVertexApplication[] = L"TZ-TOZARI-TZ-RV";
 

@@ -101,4 +101,16 @@ inline constexpr std::wstring_view kOneMorePoint = L"\nInserire almeno un altro 
 inline constexpr std::wstring_view kNodeOfOtherNetwork = L"\nIl nodo selezionato e' di un'ALTRA rete";
 inline constexpr std::wstring_view kBranchOfOtherNetwork = L"\nIl ramo selezionato e' di un'ALTRA rete";
 
+// The branch-from-polyline command.
+inline constexpr std::wstring_view kFirstNodePrompt = L"\nSelezionare il primo nodo:";
+inline constexpr std::wstring_view kSecondNodePrompt = L"\nSelezionare il secondo nodo:";
+inline constexpr std::wstring_view kEntityInvalid = L"\nEntita' non valida!";
+inline constexpr std::wstring_view kFirstNodeSelected = L"\nSelezionato il primo nodo";
+inline constexpr std::wstring_view kSecondNodeSelected = L"\nSelezionato il secondo nodo";
+inline constexpr std::wstring_view kNodesCoincide = L"\nNodi coincidenti: selezionare due nodi distinti";
+inline constexpr std::wstring_view kPolylinePrompt = L"\nSelezionare la polilinea:";
+inline constexpr std::wstring_view kNodesNotOnPolyline = L"\nI nodi selezionati non giacciono sulla polilinea";
+inline constexpr std::wstring_view kSetupNotLoaded = L"\nImpossibile ottenere il setup corrente";
+inline constexpr std::wstring_view kBranchNotMade = L"\nImpossibile creare il ramo";
+
 }  // namespace rvntext
