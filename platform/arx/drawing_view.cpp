@@ -1,10 +1,14 @@
 #include "drawing_view.h"
 
 #include "adscodes.h"
+#include "db_entity_extents.h"
+#include "dbentity.h"
 #include "dbmain.h"
+#include "dbsymtb.h"
 #include "sysvars.h"
 #include "transcript.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace rvnhost {
@@ -73,6 +77,34 @@ CPoint DrawingView::pixelOf(const AcGePoint3d& point) const {
 void DrawingView::redraw(const RedrawRequest& request) {
     if (request.entity.isNull()) vectors_.clear();
     redraws_.push_back(request);
+}
+
+void zoomWindow(const AcGePoint3d& corner, const AcGePoint3d& other) {
+    const double width = std::abs(other.x - corner.x);
+    const double height = std::abs(other.y - corner.y);
+    const double aspect = static_cast<double>(widthOf(kViewWindow)) / heightOf(kViewWindow);
+    const AcGePoint2d centre((corner.x + other.x) / 2.0, (corner.y + other.y) / 2.0);
+    DrawingView::instance().show(centre, std::max(height, width / aspect));
+}
+
+void zoomExtents() {
+    AcDbDatabase* database = workingDatabase();
+    AcDbBlockTable* blocks = nullptr;
+    if (database == nullptr || database->getSymbolTable(blocks, AcDb::kForRead) != Acad::eOk) return;
+    AcDbBlockTableRecord* space = nullptr;
+    const Acad::ErrorStatus opened = blocks->getAt(ACDB_MODEL_SPACE, space, AcDb::kForRead);
+    blocks->close();
+    if (opened != Acad::eOk) return;
+    AcDbExtents extents;
+    for (AcDbObjectId id : space->entityIds()) {
+        AcDbEntity* entity = nullptr;
+        if (id.isErased() || acdbOpenObject(entity, id, AcDb::kForRead) != Acad::eOk) continue;
+        AcDbExtents own;
+        if (entity->getGeomExtents(own) == Acad::eOk) extents.addExt(own);
+        entity->close();
+    }
+    space->close();
+    if (!extents.isEmpty()) zoomWindow(extents.minPoint(), extents.maxPoint());
 }
 
 }  // namespace rvnhost

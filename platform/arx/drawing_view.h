@@ -72,4 +72,10 @@ private:
     std::vector<RedrawRequest> redraws_;
 };
 
+// ZOOM's two ways beside a centre and a height: a window given by two corners (WCS, its whole
+// height shown, and its width where the view is narrower), and the extents of model space
+// (nothing changes for an empty model space).
+void zoomWindow(const AcGePoint3d& corner, const AcGePoint3d& other);
+void zoomExtents();
+
 }  // namespace rvnhost

@@ -3,6 +3,7 @@
 #include "acdocman.h"
 #include "command_line.h"
 #include "drawing_commands.h"
+#include "geometry_commands.h"
 #include "input_source.h"
 #include "lisp_symbols.h"
 #include "module_loader.h"
@@ -123,6 +124,7 @@ int runSession(const ShellOptions& options) {
     }
     int status = kSuccess;
     registerDrawingCommands();
+    registerGeometryCommands();
     {
         PluginModule plugin;
         plugin.load(pluginPath(hostFolder));
@@ -132,6 +134,7 @@ int runSession(const ShellOptions& options) {
         closeAllDocuments();
     }
     removeDrawingCommands();
+    removeGeometryCommands();
     echo.finish();
     rvnhost::Transcript::instance().setEcho(nullptr);
     rvnhost::setCurrentInput(std::move(previousInput));

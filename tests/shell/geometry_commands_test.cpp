@@ -1,0 +1,58 @@
+// The host's geometry commands run from a script, the drawing saved and read back.
+#include "db3dpl.h"
+#include "dbline.h"
+#include "dbpl.h"
+#include "dbsymtb.h"
+#include "run_command.h"
+#include "test_files.h"
+#include "text_codec.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+namespace {
+
+// The class names of the saved drawing's model-space entities, counted.
+std::map<std::string, int> entitiesOf(const std::filesystem::path& drawing) {
+    std::map<std::string, int> counts;
+    AcDbDatabase database(false, true);
+    EXPECT_EQ(Acad::eOk, database.readDwgFile(rvnos::fromUtf8(drawing.string()).c_str()));
+    AcDbBlockTable* blocks = nullptr;
+    EXPECT_EQ(Acad::eOk, database.getSymbolTable(blocks, AcDb::kForRead));
+    AcDbBlockTableRecord* space = nullptr;
+    EXPECT_EQ(Acad::eOk, blocks->getAt(ACDB_MODEL_SPACE, space, AcDb::kForRead));
+    blocks->close();
+    for (AcDbObjectId id : space->entityIds()) {
+        AcDbEntity* entity = nullptr;
+        if (id.isErased() || acdbOpenObject(entity, id, AcDb::kForRead) != Acad::eOk) continue;
+        const std::wstring name = entity->isA()->name();
+        ++counts[rvnos::toUtf8(name)];
+        entity->close();
+    }
+    space->close();
+    return counts;
+}
+
+TEST(GeometryCommands, LinesAndPolylinesAreDrawnAndErasedFromAScript) {
+    rvntest::ScratchDir folder;
+    const auto drawing = folder.path() / "disegno.dwg";
+    const std::string script = "LINE\n0,0\n10,0\n10,10\nC\n"
+                               "3DPOLY\n0,0,1\n5,5,2\n20,5,3\n\n"
+                               "PLINE\n0,20\n10,20\n15,25\n\n"
+                               "ERASE\n5,0\n\n"
+                               "3DPOLY\n1,1\n\n"
+                               "ZOOM\nC\n0,0\n-5\n"
+                               "SAVEAS\n" + drawing.string() + "\nQUIT\n";
+    const rvntest::CommandRun run = rvntest::runHost("run " + rvntest::singleQuoted(folder.write("g.scr", script)),
+                                                     "TestPlugin.arx");
+    EXPECT_NE(run.output.find("The height of a view must be a positive number."), std::string::npos) << run.output;
+    // Three lines, the one through (5,0) erased; one 3D polyline (one point makes none); one polyline.
+    const auto counts = entitiesOf(drawing);
+    EXPECT_EQ(counts.at("AcDbLine"), 2);
+    EXPECT_EQ(counts.at("AcDb3dPolyline"), 1);
+    EXPECT_EQ(counts.at("AcDbPolyline"), 1);
+}
+
+}  // namespace
