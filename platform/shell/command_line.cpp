@@ -4,6 +4,7 @@
 #include "acutads.h"
 #include "editor_answers.h"
 #include "input_source.h"
+#include "lisp_line.h"
 #include "text_codec.h"
 #include "transcript.h"
 
@@ -45,6 +46,14 @@ bool CommandLine::execute(const std::wstring& line) {
         showLine(L"*Cancel*");
         return true;
     }
+    if (line.front() == L'(') {
+        std::wstring reason;
+        if (!evaluateLispLine(line, reason)) {
+            rvnhost::Transcript::instance().add(rvnhost::TranscriptKind::Error, reason);
+            ++failures_;
+        }
+        return true;
+    }
     if (!isCommandName(line)) {
         rvnhost::Transcript::instance().add(rvnhost::TranscriptKind::Error,
                                             L"Not a command: \"" + rvnos::escapeControlCharacters(line) + L"\"");
@@ -77,6 +86,8 @@ void CommandLine::showHelp() const {
     showLine(L"HELP      shows this text");
     showLine(L"COMMANDS  lists the commands of the loaded applications");
     showLine(L"OPEN, SAVE, SAVEAS  open and save drawing files; UNDO undoes the last commands");
+    showLine(L"LINE, 3DPOLY, PLINE, ERASE, ZOOM  draw, erase and look; LAYER, SETVAR  change settings");
+    showLine(L"(setq NAME VALUE)  sets a LISP symbol to a number or a \"text\"");
     showLine(L"QUIT      ends the session");
 }
 

@@ -4,6 +4,7 @@
 #include "command_line.h"
 #include "drawing_commands.h"
 #include "geometry_commands.h"
+#include "setting_commands.h"
 #include "input_source.h"
 #include "lisp_symbols.h"
 #include "module_loader.h"
@@ -125,6 +126,7 @@ int runSession(const ShellOptions& options) {
     int status = kSuccess;
     registerDrawingCommands();
     registerGeometryCommands();
+    registerSettingCommands();
     {
         PluginModule plugin;
         plugin.load(pluginPath(hostFolder));
@@ -135,6 +137,7 @@ int runSession(const ShellOptions& options) {
     }
     removeDrawingCommands();
     removeGeometryCommands();
+    removeSettingCommands();
     echo.finish();
     rvnhost::Transcript::instance().setEcho(nullptr);
     rvnhost::setCurrentInput(std::move(previousInput));

@@ -55,4 +55,33 @@ TEST(GeometryCommands, LinesAndPolylinesAreDrawnAndErasedFromAScript) {
     EXPECT_EQ(counts.at("AcDbPolyline"), 1);
 }
 
+TEST(GeometryCommands, LayersVariablesAndLispSymbolsAreSetFromAScript) {
+    rvntest::ScratchDir folder;
+    const auto drawing = folder.path() / "impostato.dwg";
+    const std::string script = "(setq tz-cpath \"/cartella/\" n 3)\n(setq a)\nFOLDER\n"
+                               "LAYER\nMake\nacqua\nMake\nvecchio\nFreeze\nvecchio\nSet\nacqua\n\n"
+                               "SETVAR\nLUPREC\n2\nSETVAR\nLUPREC\nabc\nSETVAR\nNOPE\n"
+                               "SAVEAS\n" + drawing.string() + "\nQUIT\n";
+    const rvntest::CommandRun run = rvntest::runHost("run " + rvntest::singleQuoted(folder.write("s.scr", script)),
+                                                     "TestPlugin.arx");
+    EXPECT_NE(run.output.find("Cartella: /cartella/"), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("Only (setq NAME VALUE ...)"), std::string::npos);
+    EXPECT_NE(run.output.find("\"abc\" is not a value LUPREC takes."), std::string::npos);
+    EXPECT_NE(run.output.find("Unknown variable: NOPE"), std::string::npos);
+
+    AcDbDatabase database(false, true);
+    ASSERT_EQ(Acad::eOk, database.readDwgFile(rvnos::fromUtf8(drawing.string()).c_str()));
+    EXPECT_EQ(database.luprec(), 2);
+    AcDbLayerTable* layers = nullptr;
+    ASSERT_EQ(Acad::eOk, database.getSymbolTable(layers, AcDb::kForRead));
+    AcDbObjectId water;
+    EXPECT_EQ(Acad::eOk, layers->getAt(L"acqua", water));
+    EXPECT_EQ(database.clayer(), water);
+    AcDbLayerTableRecord* old = nullptr;
+    ASSERT_EQ(Acad::eOk, layers->getAt(L"vecchio", old, AcDb::kForRead));
+    EXPECT_TRUE(old->isFrozen());
+    old->close();
+    layers->close();
+}
+
 }  // namespace
