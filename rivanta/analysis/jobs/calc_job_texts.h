@@ -67,6 +67,8 @@ inline constexpr std::wstring_view kCalcRefusedUnasked = L"-> refused: no termin
 // Progress, with --verbose.
 inline constexpr std::wstring_view kCalcImporting = L"Importing \"%s\"";
 inline constexpr std::wstring_view kCalcOpening = L"Opening \"%s\"";
+inline constexpr std::wstring_view kCalcNetworkFromSchema =
+    L"Network \"%s\" made from its schema with the installed settings";
 inline constexpr std::wstring_view kCalcCalculating = L"Checking and calculating network \"%s\" into %s";
 inline constexpr std::wstring_view kCalcFactorSize = L"Factor of the system: %s non-zeros";
 

@@ -3,6 +3,7 @@
 #include "analysis/jobs/calc_job_texts.h"
 #include "frame/translation.h"
 #include "host/open_object.h"
+#include "netobj/network_dictionary.h"
 #include "netobj/network_object.h"
 #include "proxy_reason.h"
 #include "schema/model_space.h"
@@ -44,4 +45,12 @@ std::wstring WriteNetworkSchema(AcDbObjectId networkId, const std::wstring& name
     TzRvnOpenObject<TzRvnNetwork> network(networkId, AcDb::kForRead);
     if (network.isOpen() && WriteSchemaFromNetwork(*network)) return {};
     return FormatTranslated(rvntext::kCalcSchemaNotWritten, {std::wstring_view(name)});
+}
+
+bool MakeNetworkOfSchema(AcDbDatabase* database, const std::wstring& name, const TzRvnSettings& settings, AcDbObjectId& id) {
+    AcDbObjectId layerId;
+    if (FindLayer(database, NetworkLayerName(name), layerId) != Acad::eOk) return false;
+    if (CreateNetwork(database, name, true, id) != Acad::eOk) return false;
+    TzRvnOpenObject<TzRvnNetwork> network(id, AcDb::kForWrite);
+    return network.isOpen() && network->setSettings(settings) == Acad::eOk;
 }

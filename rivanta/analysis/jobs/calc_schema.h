@@ -3,6 +3,7 @@
 #pragma once
 
 #include "dbmain.h"
+#include "network/settings.h"
 
 #include <string>
 
@@ -13,3 +14,8 @@ std::wstring RebuildNetworkFromSchema(AcDbDatabase* database, AcDbObjectId netwo
 // Writes the network's data into its schema (nothing for a network without one); empty on
 // success, else the message (without the job's name, as above).
 std::wstring WriteNetworkSchema(AcDbObjectId networkId, const std::wstring& name);
+
+// A network drawn on its layer ("TZ-RV-" + name) but not yet in the drawing's networks: made, with
+// a schema and the settings given, so that it is read from the schema like any drawn network.
+// False when the drawing has no such layer or the network cannot be made.
+bool MakeNetworkOfSchema(AcDbDatabase* database, const std::wstring& name, const TzRvnSettings& settings, AcDbObjectId& id);

@@ -6,6 +6,8 @@
 #include "analysis/jobs/calc_options.h"
 #include "analysis/jobs/calc_run.h"
 #include "analysis/jobs/calc_schema.h"
+#include "analysis/jobs/calc_program_folder.h"
+#include "schema/schema_layers.h"
 #include "analysis/jobs/calc_summary.h"
 #include "analysis/jobs/calc_texts.h"
 #include "analysis/solver/non_finite_results.h"
@@ -138,6 +140,25 @@ int calculateImportedFile(const TzRvnCalcOptions& options) {
     return calculateNetwork(options, name, id, folder, calculated);
 }
 
+// A network drawn on its layer that the drawing's networks do not hold yet is made with the
+// installed settings; empty on success, else why the job stops.
+std::wstring adoptDrawnNetwork(const TzRvnCalcOptions& options, AcDbDatabase* database, AcDbObjectId& id) {
+    AcDbObjectId layerId;
+    if (FindLayer(database, NetworkLayerName(options.networkName), layerId) != Acad::eOk) {
+        return MissingNetworkMessage(database, options.input, options.networkName);
+    }
+    std::wstring folder;
+    TzRvnSettings settings;
+    std::wstring message = JobProgramFolder(folder);
+    if (message.empty()) message = LoadJobSettings(folder, settings);
+    if (!message.empty()) return message;
+    if (!MakeNetworkOfSchema(database, options.networkName, settings, id)) {
+        return MissingNetworkMessage(database, options.input, options.networkName);
+    }
+    progress(options, FormatTranslated(rvntext::kCalcNetworkFromSchema, {std::wstring_view(options.networkName)}));
+    return {};
+}
+
 // The network of a saved drawing, rebuilt from its schema when it is drawn, then calculated; with
 // --save its data go back into the schema and the drawing is written back once the results are
 // stored.
@@ -150,7 +171,8 @@ int calculateDrawingNetwork(const TzRvnCalcOptions& options) {
     }
     AcDbObjectId id;
     if (FindNetwork(drawing.database(), options.networkName, id) != Acad::eOk) {
-        return notCalculated(MissingNetworkMessage(drawing.database(), options.input, options.networkName));
+        message = adoptDrawnNetwork(options, drawing.database(), id);
+        if (!message.empty()) return notCalculated(message);
     }
     const std::wstring folder = reportFolder(options, message);
     if (folder.empty()) return notCalculated(message);
