@@ -1,12 +1,6 @@
-// Writes the drawings of the program folder given as its argument (examples/ in the repository):
-// Blocks/NodoRvn.dwg and Blocks/SerbRvn.dwg, the node and tank symbols, and
-// networks/distretto.dwg, a network drawn as a schema with the node and tank blocks read from
-// those drawings and the settings of the folder's rvnsetup.par.
+// Writes the block drawings of the program folder given as its argument (examples/ in the
+// repository): Blocks/NodoRvn.dwg and Blocks/SerbRvn.dwg, the node and tank symbols.
 #include "dbapserv.h"
-#include "lisp_symbols.h"
-#include "netobj/network_class.h"
-#include "network/settings_file.h"
-#include "sample_schema.h"
 #include "schema/schema_names.h"
 #include "symbol_blocks.h"
 #include "text_codec.h"
@@ -49,21 +43,10 @@ int main(int argc, char** argv) {
     const fs::path folder(argv[1]);
     std::error_code error;
     fs::create_directories(folder / "Blocks", error);
-    fs::create_directories(folder / "networks", error);
-    RegisterNetworkClass();
-    TzRvnSettings settings;
-    if (LoadSettingsFile((folder / "rvnsetup.par").wstring(), settings) != 1) {
-        std::cerr << "make_schema_drawings: cannot read " << (folder / "rvnsetup.par").string() << "\n";
-        return 1;
-    }
-    // The program folder, as the plug-in reads it, ends with a separator.
-    rvnhost::putLispString(L"tz-cpath", folder.wstring() + L"/");
     const bool written =
         writeDrawing(folder / rvnschema::kNodeBlockFile,
                      [](AcDbDatabase& db) { return statusText(DrawNodeSymbol(db), L"the node symbol"); }) &&
         writeDrawing(folder / rvnschema::kTankBlockFile,
-                     [](AcDbDatabase& db) { return statusText(DrawTankSymbol(db), L"the tank symbol"); }) &&
-        writeDrawing(folder / "networks" / "distretto.dwg",
-                     [&settings](AcDbDatabase& db) { return DrawSampleSchema(db, settings); });
+                     [](AcDbDatabase& db) { return statusText(DrawTankSymbol(db), L"the tank symbol"); });
     return written ? 0 : 1;
 }

@@ -166,6 +166,12 @@ Acad::ErrorStatus AcDbDatabase::setLuprec(Adesk::Int16 precision) {
     return Acad::eOk;
 }
 
+Acad::ErrorStatus AcDbDatabase::setAttmode(Adesk::Int16 mode) {
+    if (mode < 0 || mode > 2) return Acad::eInvalidInput;
+    attmode_ = mode;
+    return Acad::eOk;
+}
+
 Acad::ErrorStatus AcDbDatabase::setTextstyle(AcDbObjectId style) {
     if (!ownsRecordOf(style, textStyleTable_)) return Acad::eInvalidInput;
     textstyle_ = style;

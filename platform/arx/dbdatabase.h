@@ -86,6 +86,9 @@ public:
     Acad::ErrorStatus setTextstyle(AcDbObjectId style);
     double textsize() const { return textsize_; }
     Acad::ErrorStatus setTextsize(double size);  // above 0
+    // Attribute display: 0 none, 1 as each attribute says, 2 all.
+    Adesk::Int16 attmode() const { return attmode_; }
+    Acad::ErrorStatus setAttmode(Adesk::Int16 mode);  // 0 to 2
     AcDbObjectId byLayerLinetype() const { return byLayer_; }
     AcDbObjectId byBlockLinetype() const { return byBlock_; }
     AcDbObjectId continuousLinetype() const { return continuous_; }
@@ -123,4 +126,5 @@ private:
     Adesk::Int16 lunits_ = 2;
     Adesk::Int16 luprec_ = 4;
     double textsize_ = 0.2;
+    Adesk::Int16 attmode_ = 1;
 };

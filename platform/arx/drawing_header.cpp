@@ -18,6 +18,7 @@ Acad::ErrorStatus writeDrawingHeader(AcDbDatabase& database, std::vector<unsigne
     filer.writeInt16(database.lunits());
     filer.writeInt16(database.luprec());
     filer.writeDouble(database.textsize());
+    filer.writeInt16(database.attmode());
     return filer.filerStatus();
 }
 
@@ -43,13 +44,17 @@ Acad::ErrorStatus readDrawingHeader(AcDbDatabase& database, std::span<const unsi
     filer.readInt16(&lunits);
     filer.readInt16(&luprec);
     filer.readDouble(&textsize);
+    // Drawings written before ATTMODE was filed end here; they keep the default.
+    Adesk::Int16 attmode = database.attmode();
+    if (!filer.atEnd()) filer.readInt16(&attmode);
     if (filer.filerStatus() != Acad::eOk || filer.unresolvedHandles() > 0) {
         message = L"the drawing's header is damaged";
         return Acad::eBadDwgHeader;
     }
     database.setHandseed(handseed);
     if (database.setHeaderIds(ids) != Acad::eOk || database.setLunits(lunits) != Acad::eOk ||
-        database.setLuprec(luprec) != Acad::eOk || database.setTextsize(textsize) != Acad::eOk) {
+        database.setLuprec(luprec) != Acad::eOk || database.setTextsize(textsize) != Acad::eOk ||
+        database.setAttmode(attmode) != Acad::eOk) {
         message = L"the drawing's header holds values out of range";
         return Acad::eBadDwgHeader;
     }

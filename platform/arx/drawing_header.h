@@ -1,6 +1,6 @@
 // The header of a drawing file: the handle seed, the ids of the tables and of the named-object
 // dictionary, and the drawing's own values (current layer and text style, the three standard
-// linetypes, linear units and precision, text size), as typed items.
+// linetypes, linear units and precision, text size, attribute display), as typed items.
 #pragma once
 
 #include <span>

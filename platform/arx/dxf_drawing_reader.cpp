@@ -128,6 +128,8 @@ private:
         if (precision != nullptr && parseDxfInteger(precision->value, value)) {
             database_.setLuprec(static_cast<Adesk::Int16>(value));
         }
+        const DxfGroup* attmode = variable(header, "$ATTMODE");
+        if (attmode != nullptr && parseDxfInteger(attmode->value, value)) database_.setAttmode(static_cast<Adesk::Int16>(value));
         double size = 0.0;
         const DxfGroup* textsize = variable(header, "$TEXTSIZE");
         if (textsize != nullptr && parseDxfReal(textsize->value, size)) database_.setTextsize(size);

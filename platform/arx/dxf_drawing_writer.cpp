@@ -88,6 +88,7 @@ private:
         variable("$TEXTSIZE", 40, formatDxfReal(database_.textsize()));
         variable("$LUNITS", 70, std::to_string(database_.lunits()));
         variable("$LUPREC", 70, std::to_string(database_.luprec()));
+        variable("$ATTMODE", 70, std::to_string(database_.attmode()));
         endSection();
     }
 

@@ -11,6 +11,7 @@
 #include "dbpoint.h"
 #include "dbsymtb.h"
 #include "dbtext.h"
+#include "drawing_view.h"
 #include "editor_state.h"
 #include "gelineseg3d.h"
 #include "object_access.h"
@@ -104,10 +105,10 @@ public:
     AcGePoint3d pointOn(AcDbObjectId entity) override { return pointOnEntity(entity); }
 };
 
-resbuf realValue(double value) {
+resbuf shortValue(int value) {
     resbuf initial{};
-    initial.restype = RTREAL;
-    initial.resval.rreal = value;
+    initial.restype = RTSHORT;
+    initial.resval.rint = static_cast<short>(value);
     return initial;
 }
 
@@ -115,11 +116,13 @@ const bool kInstalled = (installDrawingPicker(), true);
 
 }  // namespace
 
-double pickBox() {
+int pickBoxPixels() {
     resbuf value{};
-    if (getVariable(L"PICKBOX", value) != RTNORM || value.restype != RTREAL) return kDefaultPickBox;
-    return value.resval.rreal;
+    if (getVariable(L"PICKBOX", value) != RTNORM || value.restype != RTSHORT) return kDefaultPickBox;
+    return value.resval.rint;
 }
+
+double pickBox() { return pickBoxPixels() * DrawingView::instance().pixelSize(); }
 
 AcDbObjectId entityUnder(AcDbDatabase& database, const AcGePoint3d& ucsPoint, double box) {
     const AcDbBlockTableRecord* modelSpace = modelSpaceOf(database);
@@ -146,20 +149,19 @@ void installDrawingPicker() {
     EditorState::instance().setPicker(std::make_unique<DrawingPicker>());
     resbuf current{};
     if (getVariable(L"PICKBOX", current) == RTNORM) return;
-    auto box = std::make_shared<double>(kDefaultPickBox);
+    auto box = std::make_shared<int>(kDefaultPickBox);
     defineVariable(
         L"PICKBOX",
         [box](resbuf& result) {
-            result = realValue(*box);
+            result = shortValue(*box);
             return RTNORM;
         },
         [box](const resbuf& value) {
-            double size = -1.0;
-            if (value.restype == RTREAL) size = value.resval.rreal;
+            long size = -1;
             if (value.restype == RTSHORT) size = value.resval.rint;
             if (value.restype == RTLONG) size = value.resval.rlong;
-            if (!(size >= 0.0)) return RTERROR;
-            *box = size;
+            if (size < 0 || size > kLargestPickBox) return RTERROR;
+            *box = static_cast<int>(size);
             return RTNORM;
         });
 }

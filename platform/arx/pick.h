@@ -8,8 +8,9 @@
 // points by their position, other entities within their extents. Entities on frozen or off layers
 // are not hit. Of several entities hit, the one drawn last (appended last) wins.
 //
-// The pick box is the system variable PICKBOX: half the side of the pick square, in drawing units
-// (a real, 0.25 at start; a negative value is refused).
+// The pick box is the system variable PICKBOX: half the side of the pick square in pixels of the
+// drawing view (an integer from 0 to 50, 3 at start), so that it covers more of the drawing the
+// further the view is zoomed out.
 #pragma once
 
 #include "dbid.h"
@@ -19,8 +20,11 @@ class AcDbDatabase;
 
 namespace rvnhost {
 
-inline constexpr double kDefaultPickBox = 0.25;
+inline constexpr int kDefaultPickBox = 3;
+inline constexpr int kLargestPickBox = 50;
 
+int pickBoxPixels();
+// The pick box in drawing units of the current view.
 double pickBox();
 // The entity of the database's model space under the UCS point; null when there is none.
 AcDbObjectId entityUnder(AcDbDatabase& database, const AcGePoint3d& ucsPoint, double box);

@@ -163,6 +163,7 @@ std::map<std::wstring, Variable>& variables() {
     static std::map<std::wstring, Variable> table{
         {L"LUNITS", shortDatabaseVariable(&AcDbDatabase::lunits, &AcDbDatabase::setLunits)},
         {L"LUPREC", shortDatabaseVariable(&AcDbDatabase::luprec, &AcDbDatabase::setLuprec)},
+        {L"ATTMODE", shortDatabaseVariable(&AcDbDatabase::attmode, &AcDbDatabase::setAttmode)},
         {L"CLAYER", layerVariable()},
         {L"TEXTSTYLE", textStyleVariable()},
         {L"TEXTSIZE", textSizeVariable()},

@@ -24,6 +24,7 @@ struct HeaderValues {
     AcDbObjectId clayer, textstyle;
     Adesk::Int16 lunits = 0, luprec = 0;
     double textsize = 0.0;
+    Adesk::Int16 attmode = 1;
 };
 
 struct UndoStep {
@@ -45,7 +46,7 @@ UndoState& state() {
 }
 
 HeaderValues headerOf(const AcDbDatabase& database) {
-    return {database.clayer(), database.textstyle(), database.lunits(), database.luprec(), database.textsize()};
+    return {database.clayer(), database.textstyle(), database.lunits(), database.luprec(), database.textsize(), database.attmode()};
 }
 
 void restoreHeader(AcDbDatabase& database, const HeaderValues& header) {
@@ -56,6 +57,7 @@ void restoreHeader(AcDbDatabase& database, const HeaderValues& header) {
     database.setLunits(header.lunits);
     database.setLuprec(header.luprec);
     database.setTextsize(header.textsize);
+    database.setAttmode(header.attmode);
 }
 
 // The step recording changes to the object's database now; null when there is none.

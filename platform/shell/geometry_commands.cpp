@@ -1,5 +1,7 @@
 #include "geometry_commands.h"
 
+#include "insert_command.h"
+
 #include "acedads.h"
 #include "aced.h"
 #include "acutmem.h"
@@ -118,6 +120,7 @@ void registerGeometryCommands() {
     acedRegCmds->addCommand(kGroup, L"LINE", L"LINE", flags, lineCommand);
     acedRegCmds->addCommand(kGroup, L"3DPOLY", L"3DPOLY", flags, polyline3dCommand);
     acedRegCmds->addCommand(kGroup, L"PLINE", L"PLINE", flags, polylineCommand);
+    acedRegCmds->addCommand(kGroup, L"INSERT", L"INSERT", flags, insertCommand);
     acedRegCmds->addCommand(kGroup, L"ERASE", L"ERASE", flags, eraseCommand);
     acedRegCmds->addCommand(kGroup, L"ZOOM", L"ZOOM", flags, zoomCommand);
 }

@@ -9,6 +9,7 @@
 
 #include <cwchar>
 #include <memory>
+#include <vector>
 
 namespace rvnshell {
 namespace {
@@ -83,9 +84,49 @@ void setvarCommand() {
     }
 }
 
+// Entities picked one by one until Return (ERRNO 52); a pick that finds nothing is asked again.
+// False on Cancel.
+bool pickEntities(std::vector<AcDbObjectId>& picked) {
+    constexpr int kNullInput = 52;
+    while (true) {
+        ads_name entity{};
+        ads_point at{};
+        const int result = acedEntSel(L"\nSelect an object (Return when done): ", entity, at);
+        if (result == RTERROR && rvnhost::integerVariable(L"ERRNO", 0) == kNullInput) return true;
+        if (result != RTNORM && result != RTERROR) return false;
+        AcDbObjectId id;
+        if (result == RTNORM && acdbGetObjectId(id, entity) == Acad::eOk) picked.push_back(id);
+    }
+}
+
+// CHPROP: the picked entities moved to another existing layer.
+void chpropCommand() {
+    AcDbDatabase* database = rvnhost::workingDatabase();
+    std::vector<AcDbObjectId> picked;
+    if (database == nullptr || !pickEntities(picked) || picked.empty()) return;
+    acedInitGet(0, L"LAyer");
+    ACHAR property[16] = L"";
+    ACHAR name[256] = L"";
+    if (acedGetKword(L"\nProperty to change [LAyer]: ", property) != RTNORM ||
+        acedGetString(1, L"\nNew layer: ", name) != RTNORM) {
+        return;
+    }
+    AcDbLayerTableRecord* layer = openLayer(database, name, false);
+    if (layer == nullptr) return showError(std::wstring(L"The layer \"") + name + L"\" does not exist.");
+    const AcDbObjectId layerId = layer->objectId();
+    layer->close();
+    for (AcDbObjectId id : picked) {
+        AcDbEntity* entity = nullptr;
+        if (acdbOpenObject(entity, id, AcDb::kForWrite) != Acad::eOk) continue;
+        entity->setLayer(layerId);
+        entity->close();
+    }
+}
+
 }  // namespace
 
 void registerSettingCommands() {
+    acedRegCmds->addCommand(kGroup, L"CHPROP", L"CHPROP", ACRX_CMD_MODAL, chpropCommand);
     acedRegCmds->addCommand(kGroup, L"LAYER", L"LAYER", ACRX_CMD_MODAL, layerCommand);
     acedRegCmds->addCommand(kGroup, L"SETVAR", L"SETVAR", ACRX_CMD_MODAL, setvarCommand);
 }

@@ -8,15 +8,19 @@
 #include "schema/polyline_branch_command.h"
 #include "schema/tank_command.h"
 
+namespace {
+constexpr TzRvnDrawingSettings kEditing = TzRvnDrawingSettings::attributesShown;
+}  // namespace
+
 // Each command's line names its body; nullptr stands for a feature not in this version.
 void ArPoRet() { RunCommand(L"ArPoRet", TzRvnResources::pluginFirst, nullptr); }
 void CalcRet() { RunCommand(L"CalcRet", TzRvnResources::pluginFirst, nullptr); }
 void GePoRet() { RunCommand(L"GePoRet", TzRvnResources::pluginFirst, nullptr); }
-void ModiRet() { RunCommand(L"ModiRet", TzRvnResources::pluginFirst, &ModifyElement); }
-void NodoRet() { RunCommand(L"NodoRet", TzRvnResources::pluginFirst, &PlaceNodes); }
-void PoliRet() { RunCommand(L"PoliRet", TzRvnResources::unchanged, &BranchFromPolyline); }
-void ProfRet() { RunCommand(L"ProfRet", TzRvnResources::pluginFirst, nullptr); }
-void RamoRet() { RunCommand(L"RamoRet", TzRvnResources::pluginFirst, &DrawBranches); }
-void SerbRet() { RunCommand(L"SerbRet", TzRvnResources::pluginFirst, &PlaceTanks); }
-void TestRet() { RunCommand(L"TestRet", TzRvnResources::unchanged, &TestPipePolyline); }
+void ModiRet() { RunCommand(L"ModiRet", TzRvnResources::pluginFirst, &ModifyElement, kEditing); }
+void NodoRet() { RunCommand(L"NodoRet", TzRvnResources::pluginFirst, &PlaceNodes, kEditing); }
+void PoliRet() { RunCommand(L"PoliRet", TzRvnResources::unchanged, &BranchFromPolyline, kEditing); }
+void ProfRet() { RunCommand(L"ProfRet", TzRvnResources::pluginFirst, nullptr, kEditing); }
+void RamoRet() { RunCommand(L"RamoRet", TzRvnResources::pluginFirst, &DrawBranches, kEditing); }
+void SerbRet() { RunCommand(L"SerbRet", TzRvnResources::pluginFirst, &PlaceTanks, kEditing); }
+void TestRet() { RunCommand(L"TestRet", TzRvnResources::unchanged, &TestPipePolyline, kEditing); }
 void TubaRet() { RunCommand(L"TubaRet", TzRvnResources::unchanged, nullptr); }

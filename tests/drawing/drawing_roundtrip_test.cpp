@@ -64,6 +64,7 @@ TEST_P(DrawingRoundTrip, KeepsEveryObjectUnderItsHandleWithItsClassAndTheHeaderV
     EXPECT_EQ(objectInventory(*sample.database), objectInventory(*reopened));
     EXPECT_EQ(sample.layer.handle(), reopened->clayer().handle());
     EXPECT_EQ(6, reopened->luprec());
+    EXPECT_EQ(2, reopened->attmode());
     EXPECT_EQ(0.35, reopened->textsize());
     EXPECT_EQ(sample.database->textstyle().handle(), reopened->textstyle().handle());
     EXPECT_EQ(sample.database->namedObjectsDictionaryId().handle(), reopened->namedObjectsDictionaryId().handle());

@@ -96,6 +96,7 @@ SampleDrawing makeSampleDrawing() {
     sample.marker = addMarker(sample.dictionary, kSampleMarkerKey, kSampleLabel, 12.5, sample.layer);
     EXPECT_EQ(Acad::eOk, database.setClayer(sample.layer));
     EXPECT_EQ(Acad::eOk, database.setLuprec(6));
+    EXPECT_EQ(Acad::eOk, database.setAttmode(2));
     EXPECT_EQ(Acad::eOk, database.setTextsize(0.35));
     return sample;
 }

@@ -7,6 +7,7 @@
 #include "drawing_fixture.h"
 #include "editor_state.h"
 #include "input_queue.h"
+#include "drawing_view.h"
 #include "pick.h"
 #include "sysvars.h"
 #include "ucs.h"
@@ -29,10 +30,10 @@ protected:
         DrawingTest::TearDown();
     }
 
-    static void setPickBox(double size) {
+    static void setPickBox(int pixels) {
         resbuf value{};
-        value.restype = RTREAL;
-        value.resval.rreal = size;
+        value.restype = RTSHORT;
+        value.resval.rint = static_cast<short>(pixels);
         EXPECT_EQ(acedSetVar(L"PICKBOX", &value), RTNORM);
     }
 
@@ -89,13 +90,27 @@ TEST_F(Picking, APolylineIsPickedOnItsSegmentsAndNotBetweenThem) {
     EXPECT_EQ(pick(L"10,5"), branch);
     EXPECT_EQ(pick(L"3,0.2"), branch);
     EXPECT_EQ(pick(L"5,5"), AcDbObjectId());
-    setPickBox(0.01);
+    setPickBox(1);
     EXPECT_EQ(pick(L"3,0.2"), AcDbObjectId());
-    resbuf negative{};
-    negative.restype = RTREAL;
-    negative.resval.rreal = -1.0;
-    EXPECT_EQ(acedSetVar(L"PICKBOX", &negative), RTERROR);
-    EXPECT_EQ(rvnhost::pickBox(), 0.01);
+    for (short refused : {-1, 51}) {
+        resbuf value{};
+        value.restype = RTSHORT;
+        value.resval.rint = refused;
+        EXPECT_EQ(acedSetVar(L"PICKBOX", &value), RTERROR);
+    }
+    EXPECT_EQ(rvnhost::pickBoxPixels(), 1);
+}
+
+TEST_F(Picking, ThePickBoxCoversMoreOfTheDrawingWhenTheViewIsZoomedOut) {
+    rvnhost::DrawingView& view = rvnhost::DrawingView::instance();
+    const AcGePoint2d centre = view.centre();
+    const double height = view.height();
+    const AcDbObjectId line = append(new AcDbLine({0.0, 0.0, 0.0}, {10.0, 0.0, 0.0}));
+    EXPECT_EQ(pick(L"5,2"), AcDbObjectId());
+    ASSERT_TRUE(view.show(AcGePoint2d(0.0, 0.0), 1000.0));
+    EXPECT_EQ(rvnhost::pickBox(), 3 * 1000.0 / 800.0);
+    EXPECT_EQ(pick(L"5,2"), line);
+    view.show(centre, height);
 }
 
 TEST_F(Picking, EntitiesOnHiddenLayersAreSkippedAndTheOneDrawnLastWins) {

@@ -1,6 +1,8 @@
 #include "acdocman.h"
 #include "aced.h"
 #include "afx_resources.h"
+#include "dbapserv.h"
+#include "dbdatabase.h"
 #include "frame/command_frame.h"
 #include "frame/command_table.h"
 #include "frame/doc_state.h"
@@ -212,9 +214,28 @@ TEST_F(Lifecycle, ACommandRefusesWithoutACurrentDocument) {
     StopDocumentStates();
 }
 
+Adesk::Int16 attributeDisplaySeenByTheCommand = -1;
+void noteAttributeDisplay() { attributeDisplaySeenByTheCommand = acdbHostApplicationServices()->workingDatabase()->attmode(); }
+
 void runOutOfMemory() {
+    noteAttributeDisplay();
     resourcesSeenByTheCommand = AfxGetResourceHandle();
     throw std::bad_alloc();
+}
+
+TEST_F(Lifecycle, EditingCommandsShowAttributesWhileTheyRunAndLeaveTheDrawingsDisplayAsItWas) {
+    newDocument();
+    StartDocumentStates();
+    AcDbDatabase* drawing = acdbHostApplicationServices()->workingDatabase();
+    ASSERT_EQ(drawing->setAttmode(0), Acad::eOk);
+    for (TzRvnCommandBody body : {&noteAttributeDisplay, &runOutOfMemory}) {
+        RunCommand(L"Prova", TzRvnResources::unchanged, body, TzRvnDrawingSettings::attributesShown);
+        EXPECT_EQ(attributeDisplaySeenByTheCommand, 1);
+        EXPECT_EQ(drawing->attmode(), 0);
+    }
+    RunCommand(L"Prova", TzRvnResources::unchanged, &noteAttributeDisplay);
+    EXPECT_EQ(attributeDisplaySeenByTheCommand, 0);
+    StopDocumentStates();
 }
 
 TEST_F(Lifecycle, ACommandThatRunsOutOfMemoryEndsWithAMessageAndItsResourcesRestored) {

@@ -1,6 +1,9 @@
 // The host's geometry commands run from a script, the drawing saved and read back.
 #include "db3dpl.h"
 #include "dbline.h"
+#include "db_entity_iterator.h"
+#include "dbattr.h"
+#include "dbblkref.h"
 #include "dbpl.h"
 #include "dbsymtb.h"
 #include "run_command.h"
@@ -10,6 +13,8 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <numbers>
+#include <vector>
 #include <string>
 
 namespace {
@@ -60,7 +65,7 @@ TEST(GeometryCommands, LayersVariablesAndLispSymbolsAreSetFromAScript) {
     const auto drawing = folder.path() / "impostato.dwg";
     const std::string script = "(setq tz-cpath \"/cartella/\" n 3)\n(setq a)\nFOLDER\n"
                                "LAYER\nMake\nacqua\nMake\nvecchio\nFreeze\nvecchio\nSet\nacqua\n\n"
-                               "SETVAR\nLUPREC\n2\nSETVAR\nLUPREC\nabc\nSETVAR\nNOPE\n"
+                               "SETVAR\nLUPREC\n2\nSETVAR\nATTMODE\n0\nSETVAR\nLUPREC\nabc\nSETVAR\nNOPE\n"
                                "SAVEAS\n" + drawing.string() + "\nQUIT\n";
     const rvntest::CommandRun run = rvntest::runHost("run " + rvntest::singleQuoted(folder.write("s.scr", script)),
                                                      "TestPlugin.arx");
@@ -72,6 +77,7 @@ TEST(GeometryCommands, LayersVariablesAndLispSymbolsAreSetFromAScript) {
     AcDbDatabase database(false, true);
     ASSERT_EQ(Acad::eOk, database.readDwgFile(rvnos::fromUtf8(drawing.string()).c_str()));
     EXPECT_EQ(database.luprec(), 2);
+    EXPECT_EQ(database.attmode(), 0);
     AcDbLayerTable* layers = nullptr;
     ASSERT_EQ(Acad::eOk, database.getSymbolTable(layers, AcDb::kForRead));
     AcDbObjectId water;
@@ -82,6 +88,63 @@ TEST(GeometryCommands, LayersVariablesAndLispSymbolsAreSetFromAScript) {
     EXPECT_TRUE(old->isFrozen());
     old->close();
     layers->close();
+}
+
+struct InsertedBlock {
+    std::wstring block;
+    double scale, rotation;
+    int attributes;
+};
+
+std::vector<InsertedBlock> insertedBlocks(const std::filesystem::path& drawing) {
+    std::vector<InsertedBlock> found;
+    AcDbDatabase database(false, true);
+    EXPECT_EQ(Acad::eOk, database.readDwgFile(rvnos::fromUtf8(drawing.string()).c_str()));
+    AcDbBlockTable* blocks = nullptr;
+    EXPECT_EQ(Acad::eOk, database.getSymbolTable(blocks, AcDb::kForRead));
+    AcDbBlockTableRecord* space = nullptr;
+    EXPECT_EQ(Acad::eOk, blocks->getAt(ACDB_MODEL_SPACE, space, AcDb::kForRead));
+    blocks->close();
+    for (AcDbObjectId id : space->entityIds()) {
+        AcDbBlockReference* reference = nullptr;
+        if (acdbOpenObject(reference, id, AcDb::kForRead) != Acad::eOk) continue;
+        AcDbBlockTableRecord* block = nullptr;
+        EXPECT_EQ(Acad::eOk, acdbOpenObject(block, reference->blockTableRecord(), AcDb::kForRead));
+        int attributes = 0;
+        AcDbObjectIterator* each = reference->attributeIterator();
+        for (; !each->done(); each->step()) ++attributes;
+        delete each;
+        std::wstring name;
+        block->getName(name);
+        found.push_back({name, reference->scaleFactors().sx, reference->rotation(), attributes});
+        block->close();
+        reference->close();
+    }
+    space->close();
+    return found;
+}
+
+TEST(GeometryCommands, InsertPlacesABlockOfADrawingFileOrOfTheDrawingWithItsAttributes) {
+    rvntest::ScratchDir folder;
+    const auto drawing = folder.path() / "blocchi.dwg";
+    const auto nodeBlock = std::filesystem::path(RVN_SOURCE_DIR) / "examples" / "Blocks" / "NodoRvn.dwg";
+    const std::string script = "INSERT\n" + nodeBlock.string() + "\n10,20\n\n\n"
+                               "INSERT\nNodoRvn\n30,20\n-2\n2\n90\n"
+                               "INSERT\nnessuno\n"
+                               "SAVEAS\n" + drawing.string() + "\nQUIT\n";
+    const rvntest::CommandRun run = rvntest::runHost("run " + rvntest::singleQuoted(folder.write("i.scr", script)),
+                                                     "TestPlugin.arx");
+    EXPECT_NE(run.output.find("Block \"nessuno\" not found."), std::string::npos) << run.output;
+    const std::vector<InsertedBlock> inserted = insertedBlocks(drawing);
+    ASSERT_EQ(inserted.size(), 2u) << run.output;
+    for (const InsertedBlock& each : inserted) {
+        EXPECT_EQ(each.block, L"NodoRvn");
+        EXPECT_EQ(each.attributes, 5);
+    }
+    EXPECT_EQ(inserted[0].scale, 1.0);
+    EXPECT_EQ(inserted[0].rotation, 0.0);
+    EXPECT_EQ(inserted[1].scale, 2.0);
+    EXPECT_DOUBLE_EQ(inserted[1].rotation, std::numbers::pi / 2.0);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "analysis/jobs/calc_schema.h"
 
 #include "analysis/jobs/calc_job_texts.h"
+#include "analysis/jobs/calc_program_folder.h"
 #include "frame/translation.h"
 #include "host/open_object.h"
 #include "netobj/network_dictionary.h"
@@ -47,10 +48,18 @@ std::wstring WriteNetworkSchema(AcDbObjectId networkId, const std::wstring& name
     return FormatTranslated(rvntext::kCalcSchemaNotWritten, {std::wstring_view(name)});
 }
 
-bool MakeNetworkOfSchema(AcDbDatabase* database, const std::wstring& name, const TzRvnSettings& settings, AcDbObjectId& id) {
+TzRvnNetworkLookup FindOrMakeNetwork(AcDbDatabase* database, const std::wstring& name, AcDbObjectId& id,
+                                     std::wstring& message) {
+    if (FindNetwork(database, name, id) == Acad::eOk) return TzRvnNetworkLookup::found;
     AcDbObjectId layerId;
-    if (FindLayer(database, NetworkLayerName(name), layerId) != Acad::eOk) return false;
-    if (CreateNetwork(database, name, true, id) != Acad::eOk) return false;
+    if (FindLayer(database, NetworkLayerName(name), layerId) != Acad::eOk) return TzRvnNetworkLookup::missing;
+    std::wstring folder;
+    TzRvnSettings settings;
+    message = JobProgramFolder(folder);
+    if (message.empty()) message = LoadJobSettings(folder, settings);
+    if (!message.empty()) return TzRvnNetworkLookup::noSettings;
+    if (CreateNetwork(database, name, true, id) != Acad::eOk) return TzRvnNetworkLookup::missing;
     TzRvnOpenObject<TzRvnNetwork> network(id, AcDb::kForWrite);
-    return network.isOpen() && network->setSettings(settings) == Acad::eOk;
+    if (!network.isOpen() || network->setSettings(settings) != Acad::eOk) return TzRvnNetworkLookup::missing;
+    return TzRvnNetworkLookup::madeFromSchema;
 }

@@ -15,7 +15,15 @@ std::wstring RebuildNetworkFromSchema(AcDbDatabase* database, AcDbObjectId netwo
 // success, else the message (without the job's name, as above).
 std::wstring WriteNetworkSchema(AcDbObjectId networkId, const std::wstring& name);
 
-// A network drawn on its layer ("TZ-RV-" + name) but not yet in the drawing's networks: made, with
-// a schema and the settings given, so that it is read from the schema like any drawn network.
-// False when the drawing has no such layer or the network cannot be made.
-bool MakeNetworkOfSchema(AcDbDatabase* database, const std::wstring& name, const TzRvnSettings& settings, AcDbObjectId& id);
+enum class TzRvnNetworkLookup {
+    found,         // one of the drawing's networks
+    madeFromSchema,  // drawn on its layer only: made now, with a schema and the installed settings
+    missing,       // neither among the networks nor drawn, or it cannot be made
+    noSettings     // drawn, but the installed settings cannot be read (message set)
+};
+
+// The network of the drawing with that name. A network drawn on its layer ("TZ-RV-" + name) that
+// the drawing's networks do not hold yet is made with the installed settings, so that it is read
+// from its schema like any drawn network.
+TzRvnNetworkLookup FindOrMakeNetwork(AcDbDatabase* database, const std::wstring& name, AcDbObjectId& id,
+                                     std::wstring& message);

@@ -140,20 +140,15 @@ int calculateImportedFile(const TzRvnCalcOptions& options) {
     return calculateNetwork(options, name, id, folder, calculated);
 }
 
-// A network drawn on its layer that the drawing's networks do not hold yet is made with the
-// installed settings; empty on success, else why the job stops.
-std::wstring adoptDrawnNetwork(const TzRvnCalcOptions& options, AcDbDatabase* database, AcDbObjectId& id) {
-    AcDbObjectId layerId;
-    if (FindLayer(database, NetworkLayerName(options.networkName), layerId) != Acad::eOk) {
-        return MissingNetworkMessage(database, options.input, options.networkName);
-    }
-    std::wstring folder;
-    TzRvnSettings settings;
-    std::wstring message = JobProgramFolder(folder);
-    if (message.empty()) message = LoadJobSettings(folder, settings);
-    if (!message.empty()) return message;
-    if (!MakeNetworkOfSchema(database, options.networkName, settings, id)) {
-        return MissingNetworkMessage(database, options.input, options.networkName);
+// The network to calculate (made from its schema when it is only drawn); empty on success, else
+// why the job stops.
+std::wstring networkToCalculate(const TzRvnCalcOptions& options, AcDbDatabase* database, AcDbObjectId& id) {
+    std::wstring message;
+    switch (FindOrMakeNetwork(database, options.networkName, id, message)) {
+        case TzRvnNetworkLookup::found: return {};
+        case TzRvnNetworkLookup::noSettings: return message;
+        case TzRvnNetworkLookup::missing: return MissingNetworkMessage(database, options.input, options.networkName);
+        case TzRvnNetworkLookup::madeFromSchema: break;
     }
     progress(options, FormatTranslated(rvntext::kCalcNetworkFromSchema, {std::wstring_view(options.networkName)}));
     return {};
@@ -170,10 +165,8 @@ int calculateDrawingNetwork(const TzRvnCalcOptions& options) {
         return notCalculated(FormatTranslated(rvntext::kCalcHostMessage, {std::wstring_view(message)}));
     }
     AcDbObjectId id;
-    if (FindNetwork(drawing.database(), options.networkName, id) != Acad::eOk) {
-        message = adoptDrawnNetwork(options, drawing.database(), id);
-        if (!message.empty()) return notCalculated(message);
-    }
+    message = networkToCalculate(options, drawing.database(), id);
+    if (!message.empty()) return notCalculated(message);
     const std::wstring folder = reportFolder(options, message);
     if (folder.empty()) return notCalculated(message);
     message = RebuildNetworkFromSchema(drawing.database(), id, options.networkName);

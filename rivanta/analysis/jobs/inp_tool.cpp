@@ -81,7 +81,9 @@ int exportNetwork(const InpOutOptions& options) {
         return notExported(FormatTranslated(rvntext::kInpOutHostMessage, {std::wstring_view(message)}));
     }
     AcDbObjectId id;
-    if (FindNetwork(drawing.database(), options.networkName, id) != Acad::eOk) {
+    const TzRvnNetworkLookup lookup = FindOrMakeNetwork(drawing.database(), options.networkName, id, message);
+    if (lookup == TzRvnNetworkLookup::noSettings) return notExported(message);
+    if (lookup == TzRvnNetworkLookup::missing) {
         const std::wstring_view drawingPath = options.drawing;
         const std::wstring_view name = options.networkName;
         return notExported(FormatTranslated(rvntext::kInpOutNoSuchNetwork, {drawingPath, name}));
