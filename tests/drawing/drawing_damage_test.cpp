@@ -85,25 +85,22 @@ TEST_F(DrawingDamage, EmptyAndForeignFilesAreNotDrawings) {
     EXPECT_EQ("it is not a drawing file", refusal(png));
 }
 
-TEST_F(DrawingDamage, ANewerFormatIsRefusedByName) {
+// A newer version, a header naming the wrong objects and data after the end, each with a valid checksum.
+TEST_F(DrawingDamage, ANewerFormatAWrongHeaderAndDataAfterTheEndAreRefusedByName) {
     std::vector<unsigned char> newer = saved;
     newer[kVersionOffset] = 2;
-    fixChecksum(newer);
-    EXPECT_EQ("it was written in a newer drawing format (version 2)", refusal(newer));
-}
-
-TEST_F(DrawingDamage, AHeaderNamingTheWrongObjectsIsRefused) {
     std::vector<unsigned char> swapped = saved;
     std::copy_n(saved.begin() + kNamedObjectsHandle, 8, swapped.begin() + kLayerTableHandle);
-    fixChecksum(swapped);
-    EXPECT_EQ("the file is damaged (its header does not name the drawing's tables and records)", refusal(swapped));
-}
-
-TEST_F(DrawingDamage, DataAfterTheEndIsRefused) {
     std::vector<unsigned char> longer = saved;
     longer.insert(longer.end() - 4, {0, 0, 0, 0});
-    fixChecksum(longer);
-    EXPECT_EQ("it holds data after its end", refusal(longer));
+    const std::pair<std::vector<unsigned char>*, const char*> cases[] = {
+        {&newer, "it was written in a newer drawing format (version 2)"},
+        {&swapped, "the file is damaged (its header does not name the drawing's tables and records)"},
+        {&longer, "it holds data after its end"}};
+    for (const auto& [bytes, reason] : cases) {
+        fixChecksum(*bytes);
+        EXPECT_EQ(reason, refusal(*bytes));
+    }
 }
 
 // A damaged object is named by its handle as the host shows handles: "#" and hexadecimal digits.

@@ -94,9 +94,7 @@ TEST_F(ShellDrawing, DxfoutWritesTheDrawingAsDxf) {
     CommandRun run = runHost("dxfout '" + path("rete.dwg") + "' '" + path("rete.dxf") + "'");
     EXPECT_EQ(0, run.status) << run.output;
     EXPECT_NE(std::string::npos, run.output.find("Wrote \"" + path("rete.dxf") + "\".")) << run.output;
-    std::string dxf = rvntest::readBytes(folder / "rete.dxf");
-    EXPECT_TRUE(dxf.starts_with("  0\nSECTION\n  2\nHEADER\n  9\n$ACADVER\n  1\nAC1015\n")) << dxf.substr(0, 80);
-    EXPECT_TRUE(dxf.ends_with("  0\nEOF\n"));
+    EXPECT_TRUE(isDxf(rvntest::readBytes(folder / "rete.dxf")));
 
     CommandRun missing = runHost("dxfout '" + path("assente.dwg") + "' '" + path("assente.dxf") + "'");
     EXPECT_EQ(1, missing.status);

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <memory>
-
 #include "acutmem.h"
 #include "db_entity_owned.h"
 #include "drawing_fixture.h"

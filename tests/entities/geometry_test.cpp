@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <numbers>
 
 #include "dbpl_path.h"
 #include "gelineseg3d.h"
 #include "gemat3d.h"
-#include "gespline.h"
 
 namespace {
 
@@ -90,19 +88,6 @@ TEST(Segments, IsOnWithinTheToleranceAndOnlyBetweenTheEnds) {
     expectPoint(segment.closestPointTo({-4.0, 3.0, 0.0}), 0.0, 0.0, 0.0);
     EXPECT_NEAR(segment.distanceTo({4.0, 3.0, 4.0}), 5.0, 1e-15);
     EXPECT_TRUE(AcGeLineSeg3d({1.0, 1.0, 1.0}, {1.0, 1.0, 1.0}).isOn({1.0, 1.0, 1.0}));
-}
-
-TEST(Curves, SplinesRunFromTheFirstControlPointToTheLast) {
-    const std::vector<AcGePoint3d> control{{0.0, 0.0, 0.0}, {1.0, 2.0, 0.0}, {3.0, 2.0, 1.0}, {4.0, 0.0, 0.0}};
-    const auto cubic = rvnhost::sampleBSpline(control, 3, false, 8);
-    ASSERT_EQ(cubic.size(), 9u);
-    EXPECT_EQ(cubic.front(), control.front());
-    EXPECT_EQ(cubic.back(), control.back());
-    expectPoint(cubic[4], 2.0, 1.5, 0.375);  // the middle of a single cubic Bezier span
-    const auto closed = rvnhost::sampleBSpline(control, 2, true, 4);
-    EXPECT_EQ(closed.size(), 4u * 4u + 1u);
-    EXPECT_EQ(closed.back(), closed.front());
-    EXPECT_EQ(rvnhost::sampleBSpline({{0.0, 0.0, 0.0}, {1.0, 0.0, 0.0}}, 3, false).size(), 2u);
 }
 
 TEST(Curves, BulgedSegmentsAreArcs) {

@@ -6,6 +6,7 @@
 #include "db_entity_draw.h"
 #include "db_entity_owned.h"
 #include "drawing_fixture.h"
+#include "gespline.h"
 #include "object_access.h"
 
 namespace {
@@ -124,16 +125,24 @@ TEST_F(Polylines, VerticesOfAnotherPolylineAreNotOpenedAndErasedOnesAreSkipped) 
     EXPECT_FALSE(firstVertices[0].isErased());
 }
 
+// Splines are the stand-in's own (the plug-in draws none): one test, of the curve and of the polyline.
 TEST_F(Polylines, SplineFitTypesMakeControlPointsAndACurveThroughTheEnds) {
-    const AcDbObjectId id =
-        append(new AcDb3dPolyline(AcDb::k3dSimplePoly, {{0.0, 0.0, 0.0}, {1.0, 2.0, 0.0}, {3.0, 2.0, 1.0}, {4.0, 0.0, 0.0}}));
+    const std::vector<AcGePoint3d> control{{0.0, 0.0, 0.0}, {1.0, 2.0, 0.0}, {3.0, 2.0, 1.0}, {4.0, 0.0, 0.0}};
+    const auto closed = rvnhost::sampleBSpline(control, 2, true, 4);
+    EXPECT_EQ(closed.size(), 4u * 4u + 1u);
+    EXPECT_EQ(closed.back(), closed.front());
+    EXPECT_EQ(rvnhost::sampleBSpline({{0.0, 0.0, 0.0}, {1.0, 0.0, 0.0}}, 3, false).size(), 2u);
+
+    const AcDbObjectId id = append(new AcDb3dPolyline(AcDb::k3dSimplePoly, AcGePoint3dArray(control.begin(), control.end())));
     AcDb3dPolyline* polyline = nullptr;
     ASSERT_EQ(acdbOpenObject(polyline, id, AcDb::kForWrite), Acad::eOk);
     EXPECT_EQ(polyline->setPolyType(static_cast<AcDb::Poly3dType>(7)), Acad::eInvalidInput);
     ASSERT_EQ(polyline->convertToPolyType(AcDb::k3dCubicSplinePoly), Acad::eOk);
     const AcGePoint3dArray curve = polyline->pathPoints();
-    EXPECT_EQ(curve.size(), 9u);
-    EXPECT_EQ(curve.back(), AcGePoint3d(4.0, 0.0, 0.0));
+    ASSERT_EQ(curve.size(), 9u);
+    EXPECT_EQ(curve.front(), control.front());
+    EXPECT_EQ(curve.back(), control.back());
+    EXPECT_NEAR(curve[4].distanceTo({2.0, 1.5, 0.375}), 0.0, 1e-12);  // the middle of a single cubic Bezier span
     std::unique_ptr<AcDbObjectIterator> vertices(polyline->vertexIterator());
     AcDb3dPolylineVertex* vertex = nullptr;
     ASSERT_EQ(polyline->openVertex(vertex, vertices->objectId(), AcDb::kForRead), Acad::eOk);

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "aced.h"
 #include "acedads.h"
 #include "drawing_fixture.h"

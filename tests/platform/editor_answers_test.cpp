@@ -1,9 +1,8 @@
 #include "editor_answers.h"
 #include "editor_keywords.h"
+#include "text_codec.h"
 
 #include <gtest/gtest.h>
-
-#include <cmath>
 
 namespace {
 
@@ -56,35 +55,30 @@ TEST(EditorAnswers, CancelWordsAndHandles) {
     EXPECT_FALSE(rvnhost::parseHandle(L"#12345678901234567"));
 }
 
-TEST(EditorKeywords, CapitalLettersAreTheAbbreviation) {
-    const KeywordList list(L"LType eXit Width");
-    EXPECT_EQ(list.match(L"lt"), L"LType");
-    EXPECT_EQ(list.match(L"LTYP"), L"LType");
-    EXPECT_EQ(list.match(L"ltype"), L"LType");
-    EXPECT_FALSE(list.match(L"l"));
-    EXPECT_FALSE(list.match(L"ltypes"));
-    EXPECT_EQ(list.match(L"x"), L"eXit");
-    EXPECT_EQ(list.match(L"Exit"), L"eXit");
-    EXPECT_EQ(list.match(L"w"), L"Width");
-    EXPECT_FALSE(list.match(L""));
-}
-
-TEST(EditorKeywords, CommaAbbreviationsAndWholeWords) {
-    const KeywordList list(L"LTYPE,LT nodo");
-    EXPECT_EQ(list.match(L"lt"), L"LTYPE");
-    EXPECT_EQ(list.match(L"lty"), L"LTYPE");
-    EXPECT_FALSE(list.match(L"l"));
-    EXPECT_EQ(list.match(L"NODO"), L"nodo");
-    EXPECT_FALSE(list.match(L"no"));
-}
-
-TEST(EditorKeywords, LocalKeywordsAnswerTheirGlobalOnes) {
-    const KeywordList list(L"S\u00ec No Annulla _ Yes No");
-    EXPECT_EQ(list.match(L"s"), L"Yes");
-    EXPECT_EQ(list.match(L"NO"), L"No");
-    EXPECT_EQ(list.match(L"a"), L"");
-    EXPECT_EQ(list.match(L"_yes"), L"Yes");
-    EXPECT_FALSE(list.match(L"_si"));
+// Capital letters mark a keyword's abbreviation, or a comma gives it; a keyword is also matched
+// whole. Local keywords before "_" answer their global ones (empty when they have none).
+TEST(EditorKeywords, AbbreviationsWholeWordsAndGlobalKeywords) {
+    const struct {
+        const wchar_t* list;
+        const wchar_t* typed;
+        const wchar_t* matched;  // null: no keyword
+    } cases[] = {
+        {L"LType eXit Width", L"lt", L"LType"},   {L"LType eXit Width", L"LTYP", L"LType"},
+        {L"LType eXit Width", L"ltype", L"LType"}, {L"LType eXit Width", L"l", nullptr},
+        {L"LType eXit Width", L"ltypes", nullptr}, {L"LType eXit Width", L"x", L"eXit"},
+        {L"LType eXit Width", L"Exit", L"eXit"},   {L"LType eXit Width", L"w", L"Width"},
+        {L"LType eXit Width", L"", nullptr},       {L"LTYPE,LT nodo", L"lt", L"LTYPE"},
+        {L"LTYPE,LT nodo", L"lty", L"LTYPE"},      {L"LTYPE,LT nodo", L"l", nullptr},
+        {L"LTYPE,LT nodo", L"NODO", L"nodo"},      {L"LTYPE,LT nodo", L"no", nullptr},
+        {L"S\u00ec No Annulla _ Yes No", L"s", L"Yes"},  {L"S\u00ec No Annulla _ Yes No", L"NO", L"No"},
+        {L"S\u00ec No Annulla _ Yes No", L"a", L""},     {L"S\u00ec No Annulla _ Yes No", L"_yes", L"Yes"},
+        {L"S\u00ec No Annulla _ Yes No", L"_si", nullptr},
+    };
+    for (const auto& test : cases) {
+        const std::optional<std::wstring> found = KeywordList(test.list).match(test.typed);
+        EXPECT_EQ(found, test.matched ? std::optional<std::wstring>(test.matched) : std::nullopt)
+            << rvnos::toUtf8(test.list) << " / " << rvnos::toUtf8(test.typed);
+    }
     EXPECT_TRUE(KeywordList().empty());
     EXPECT_TRUE(KeywordList(L"   ").empty());
 }

@@ -5,9 +5,7 @@
 #include "dbattr.h"
 #include "schema/open_attribute.h"
 #include "test_files.h"
-#include "test_files.h"
 
-#include <cmath>
 #include <numbers>
 
 namespace {

@@ -7,7 +7,6 @@
 #include "schema/insert_blocks.h"
 #include "schema/tank_command.h"
 
-#include <cmath>
 #include <numbers>
 
 namespace {

@@ -3,8 +3,6 @@
 #include "analysis/topology/topology_check.h"
 #include "network_builder.h"
 
-#include <algorithm>
-#include <cmath>
 #include <limits>
 #include <numeric>
 #include <string>

@@ -14,8 +14,13 @@ namespace rvntest {
 // Three nodes (the second without name or note), two branches (the second excluded), two tanks (the
 // second without note), with results as a calculation leaves them and settings in l/s and mm.
 inline TzRvnNetworkData sampleNetwork() {
-    TzRvnNetworkData network(true);
-    TzRvnSettings settings = NetworkBuilder().build().settings();
+    TzRvnNetworkData network = NetworkBuilder()
+                                   .node(L"N1", 0.0, 40.0, L"sorgente").node(L"", 0.002).node(L"N3", 0.0015, 20.0, L"valle")
+                                   .branch(L"N1", L"N3", 120.0, 0.11, 0.0001, 2.5).branchNote(L"ramo \u00e8 nuovo")
+                                   .excludedBranch(L"N3", L"N1", 10.0, 0.05, 0.0)
+                                   .tank(L"N1", 75.0).tank(L"N3", 60.0).build();
+    network.setHasSchema(true);
+    TzRvnSettings settings = network.settings();
     settings.flowUnit = 1;
     settings.diameterUnit = 2;
     settings.roughnessUnit = 2;
@@ -33,54 +38,21 @@ inline TzRvnNetworkData sampleNetwork() {
     settings.colourHighVelocity = 0xFFFFFFFFu;
     network.setSettings(settings);
 
-    TzRvnNode source;
-    source.name = name(L"N1");
-    source.elevation = 40.0;
-    source.note.set(L"sorgente");
+    TzRvnNode& source = network.nodes()[0];
     source.head = 75.0;
     source.pressureHead = 35.0;
-    TzRvnNode unnamed;
-    unnamed.demand = 0.002;
-    TzRvnNode last;
-    last.name = name(L"N3");
-    last.demand = 0.0015;
-    last.elevation = 20.0;
-    last.note.set(L"valle");
-    network.nodes() = {source, unnamed, last};
-
-    TzRvnEdge pipe;
+    TzRvnEdge& pipe = network.edges()[0];
     pipe.startIndex = 1;
     pipe.endIndex = 3;
-    pipe.startNode = name(L"N1");
-    pipe.endNode = name(L"N3");
-    pipe.length = 120.0;
-    pipe.diameter = 0.11;
-    pipe.roughness = 0.0001;
-    pipe.csi = 2.5;
-    pipe.note.set(L"ramo \u00e8 nuovo");
     pipe.flow = 0.0035;
     pipe.velocity = 0.368;
     pipe.reynolds = 40345.0;
     pipe.frictionSlope = 0.0021;
     pipe.headLoss = 0.252;
-    TzRvnEdge excluded;
-    excluded.startNode = name(L"N3");
-    excluded.endNode = name(L"N1");
-    excluded.excluded = 1;
-    excluded.length = 10.0;
-    excluded.diameter = 0.05;
-    network.edges() = {pipe, excluded};
-
-    TzRvnTank tank;
+    TzRvnTank& tank = network.tanks()[0];
     tank.nodeIndex = 1;
-    tank.nodeName = name(L"N1");
-    tank.head = 75.0;
     tank.note.set(L"serbatoio alto");
     tank.flow = 0.0035;
-    TzRvnTank second;
-    second.nodeName = name(L"N3");
-    second.head = 60.0;
-    network.tanks() = {tank, second};
     return network;
 }
 
