@@ -118,7 +118,8 @@ BOOL TzRvnImpostazioniDlg::OnInitDialog() {
 }
 
 // The stored settings: the network's, else those of the settings file, which must be well formed.
-// False, with the message said, when they cannot be had.
+// False, with the message said, when they cannot be had (without a program folder, too: a bare
+// file name would be looked for in the working folder).
 bool TzRvnImpostazioniDlg::LoadStoredOrSay(TzRvnSettings& settings) {
     if (!network_.isNull()) {
         TzRvnOpenObject<TzRvnNetwork> network(network_, AcDb::kForRead);
@@ -128,6 +129,10 @@ bool TzRvnImpostazioniDlg::LoadStoredOrSay(TzRvnSettings& settings) {
         }
         settings = network->getSettings();
         return true;
+    }
+    if (programFolder_.empty()) {
+        SayError(TranslateText(Text::kFileUnreadable));
+        return false;
     }
     const std::wstring path = programFolder_ + kSettingsFileName;
     const TzRvnCheckedFile read = ReadCheckedSettingsFile(path, settings);

@@ -318,11 +318,12 @@ TEST_F(SettingsDialog, TheHelpButtonOpensTheNetworkTopic) {
 }
 
 TEST_F(SettingsDialog, ASettingsFileThatCannotBeReadIsSaidAndTheDialogCloses) {
-    rvntest::QueuedInput input({L"ok", L"ok", L"ok"});
-    {
-        TzRvnImpostazioniDlg dialog(nullptr, programFolder() + L"missing/");
+    rvntest::QueuedInput input({L"ok", L"ok", L"ok", L"ok"});
+    for (const std::wstring& folder : {programFolder() + L"missing/", std::wstring()}) {
+        Transcript::instance().clear();
+        TzRvnImpostazioniDlg dialog(nullptr, folder);
         EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-        EXPECT_TRUE(said(L"[error] Messaggio Impostazioni: Impossibile leggere le impostazioni da file\n\""));
+        EXPECT_TRUE(said(L"[error] Messaggio Impostazioni: Impossibile leggere le impostazioni da file"));
     }
     std::string text = rvntest::readBytes(settingsFile());
     text.replace(text.find("100\n"), 4, "cento\n");
