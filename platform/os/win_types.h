@@ -44,6 +44,16 @@ struct POINT {
 // A function found in a module; callers cast it to the function's real type.
 using FARPROC = void (*)();
 
+// A colour as red, green and blue intensities of 0 to 255: 0x00BBGGRR.
+using COLORREF = DWORD;
+
+inline constexpr COLORREF RGB(BYTE red, BYTE green, BYTE blue) {
+    return static_cast<COLORREF>(red) | (static_cast<COLORREF>(green) << 8) | (static_cast<COLORREF>(blue) << 16);
+}
+inline constexpr BYTE GetRValue(COLORREF colour) { return static_cast<BYTE>(colour & 0xFF); }
+inline constexpr BYTE GetGValue(COLORREF colour) { return static_cast<BYTE>((colour >> 8) & 0xFF); }
+inline constexpr BYTE GetBValue(COLORREF colour) { return static_cast<BYTE>((colour >> 16) & 0xFF); }
+
 inline constexpr BOOL TRUE = 1;
 inline constexpr BOOL FALSE = 0;
 inline constexpr DWORD MAX_PATH = 260;

@@ -38,6 +38,17 @@ HICON CStatic::GetIcon() const {
     return record ? record->control.icon : nullptr;
 }
 
+void CStatic::SetBackgroundColor(COLORREF colour) {
+    if (HWND__* record = liveRecord(m_hWnd)) record->control.background = colour;
+}
+
+BOOL CStatic::GetBackgroundColor(COLORREF& colour) const {
+    const HWND__* record = liveRecord(m_hWnd);
+    if (!record || !record->control.background) return FALSE;
+    colour = *record->control.background;
+    return TRUE;
+}
+
 void CEdit::LimitText(int count) {
     if (HWND__* record = liveRecord(m_hWnd)) record->control.textLimit = std::max(count, 0);
 }

@@ -14,6 +14,10 @@ class CStatic : public CWnd {
 public:
     HICON SetIcon(HICON icon);
     HICON GetIcon() const;
+    // The colour the dialog paints behind the control (what its colour handler gives a swatch);
+    // GetBackgroundColor is FALSE while the control shows the dialog's own background.
+    void SetBackgroundColor(COLORREF colour);
+    BOOL GetBackgroundColor(COLORREF& colour) const;
 };
 
 class CEdit : public CWnd {

@@ -63,6 +63,13 @@ public:
     // TRUE when handled; a window handles nothing of its own.
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
 
+    // The right mouse button pressed at point (client pixels) of the window, outside any control
+    // that takes clicks; flags holds the MK_ buttons. A window does nothing with it.
+    virtual void OnRButtonDown(UINT flags, CPoint point);
+    // The child whose place holds point (client pixels); where places overlap (a control inside
+    // a group box) the one created last, which is drawn over the others. nullptr when none does.
+    CWnd* ChildWindowFromPoint(POINT point) const;
+
     BOOL EnableWindow(BOOL enable = TRUE);  // returns whether it was disabled before
     BOOL IsWindowEnabled() const;
     BOOL ModifyStyle(DWORD remove, DWORD add);

@@ -137,6 +137,15 @@ bool pressEnter(CDialog& dialog) {
     return true;
 }
 
+// A right click at the middle of the control, which the dialog hears as a click at that point of
+// its own client area (static controls and group boxes let right clicks through to the dialog).
+bool rightClick(CDialog& dialog, const CWnd& control) {
+    RECT place{};
+    control.GetWindowRect(&place);
+    dialog.OnRButtonDown(MK_RBUTTON, CPoint((place.left + place.right) / 2, (place.top + place.bottom) / 2));
+    return true;
+}
+
 bool actOnControl(CDialog& dialog, const Action& action) {
     CWnd* control = dialog.GetDlgItem(action.id);
     if (!control) return refuse(L"The dialog has no control " + std::to_wstring(action.id));
@@ -144,12 +153,14 @@ bool actOnControl(CDialog& dialog, const Action& action) {
     if (action.verb == L"type") return typeInto(dialog, *control, action.rest);
     if (action.verb == L"focus") return focusOn(*control);
     if (action.verb == L"click") return click(dialog, *control);
+    if (action.verb == L"rclick") return rightClick(dialog, *control);
     if (action.verb == L"check" || action.verb == L"uncheck") return setCheck(dialog, *control, action.verb == L"check");
     return choose(dialog, *control, action.rest);
 }
 
 const wchar_t* const kActions =
-    L"Dialog actions: type ID TEXT, focus ID, click ID, check ID, uncheck ID, choose ID ITEM, enter, esc";
+    L"Dialog actions: type ID TEXT, focus ID, click ID, rclick ID, check ID, uncheck ID, choose ID ITEM, enter, "
+    L"esc";
 
 }  // namespace
 
@@ -162,7 +173,8 @@ bool applyDialogAction(CDialog& dialog, const std::wstring& line) {
         return true;
     }
     const bool knownVerb = action.verb == L"type" || action.verb == L"focus" || action.verb == L"click" ||
-                           action.verb == L"check" || action.verb == L"uncheck" || action.verb == L"choose";
+                           action.verb == L"rclick" || action.verb == L"check" || action.verb == L"uncheck" ||
+                           action.verb == L"choose";
     if (!knownVerb || !action.hasId) return refuse(kActions);
     return actOnControl(dialog, action);
 }

@@ -3,6 +3,7 @@
 //                      or disabled field takes nothing, a limited one takes its first characters
 //     focus ID         the focus goes to control ID (the field left is checked by its dialog)
 //     click ID         button ID is pressed (the focus goes to it first, as with the mouse)
+//     rclick ID        a right click in the middle of control ID (the focus stays where it is)
 //     check ID / uncheck ID    a check box is ticked or cleared
 //     choose ID ITEM   the item whose text is ITEM is selected in combo or list box ID
 //     enter / esc      the Enter or the Escape key

@@ -3,6 +3,8 @@
 #include "afx_dialog.h"
 #include "transcript.h"
 
+#include <optional>
+
 namespace rvnhost {
 namespace {
 
@@ -26,7 +28,22 @@ std::wstring labelOf(const DialogTemplate& dialog, std::size_t field) {
     return dialog.controls[field].className == L"BUTTON" ? dialog.controls[field].text : L"";
 }
 
+// The colour of a colour swatch: a static control of its own id painted in a colour of its own,
+// shown as a field. None for any other control.
+std::optional<COLORREF> swatchColour(const CWnd& control, const ControlTemplate& form) {
+    COLORREF colour = 0;
+    if (form.className != L"STATIC" || form.id == IDC_STATIC) return std::nullopt;
+    if (!static_cast<const CStatic&>(control).GetBackgroundColor(colour)) return std::nullopt;
+    return colour;
+}
+
+bool isSwatch(const CWnd& control, const ControlTemplate& form) { return swatchColour(control, form).has_value(); }
+
 std::wstring valueOf(const CWnd& control, const ControlTemplate& form) {
+    if (const std::optional<COLORREF> colour = swatchColour(control, form)) {
+        return L"colour " + std::to_wstring(GetRValue(*colour)) + L"," + std::to_wstring(GetGValue(*colour)) + L"," +
+               std::to_wstring(GetBValue(*colour));
+    }
     if (form.className == L"BUTTON") return static_cast<const CButton&>(control).GetCheck() ? L"[x]" : L"[ ]";
     std::wstring text;
     control.GetWindowText(text);
@@ -80,7 +97,7 @@ std::wstring dialogValues(const CDialog& dialog) {
     std::wstring values;
     for (std::size_t i = 0; i < form.controls.size(); ++i) {
         const CWnd* control = dialog.GetDlgItem(form.controls[i].id);
-        if (!control || !isField(form.controls[i])) continue;
+        if (!control || !(isField(form.controls[i]) || isSwatch(*control, form.controls[i]))) continue;
         if (!values.empty()) values += L"; ";
         values += std::to_wstring(form.controls[i].id) + L" " + labelOf(form, i) + L"=" + valueOf(*control, form.controls[i]);
     }
@@ -98,7 +115,7 @@ std::wstring dialogForm(const CDialog& dialog) {
             buttons += L" [" + std::to_wstring(form.controls[i].id) + L" " + form.controls[i].text + L"]";
             continue;
         }
-        if (!isField(form.controls[i])) continue;
+        if (!isField(form.controls[i]) && !isSwatch(*control, form.controls[i])) continue;
         const bool focused = CWnd::GetFocus() == control;
         text += L"\n" + std::wstring(focused ? L"> " : L"  ") + std::to_wstring(form.controls[i].id) + L" " +
                 labelOf(form, i) + L": " + valueOf(*control, form.controls[i]) + stateOf(*control, form.controls[i]);

@@ -36,6 +36,8 @@ inline constexpr DWORD SS_LEFT = 0x0;
 inline constexpr DWORD SS_CENTER = 0x1;
 inline constexpr DWORD SS_RIGHT = 0x2;
 inline constexpr DWORD SS_ICON = 0x3;
+inline constexpr DWORD SS_NOTIFY = 0x100;
+inline constexpr DWORD SS_SUNKEN = 0x1000;
 
 inline constexpr DWORD BS_PUSHBUTTON = 0x0;
 inline constexpr DWORD BS_DEFPUSHBUTTON = 0x1;
@@ -70,6 +72,10 @@ inline constexpr UINT LBN_SETFOCUS = 4;
 inline constexpr UINT LBN_KILLFOCUS = 5;
 inline constexpr UINT BN_SETFOCUS = 6;
 inline constexpr UINT BN_KILLFOCUS = 7;
+
+// Mouse messages: the buttons held (wParam) of a click at a point of the window's client area.
+inline constexpr UINT MK_LBUTTON = 0x1;
+inline constexpr UINT MK_RBUTTON = 0x2;
 
 inline constexpr int IDC_STATIC = -1;
 

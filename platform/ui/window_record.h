@@ -4,6 +4,7 @@
 
 #include "afx_wnd.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,7 @@ struct ControlState {
     std::vector<std::wstring> items;
     int selected = -1;
     HICON__* icon = nullptr;
+    std::optional<COLORREF> background;  // painted behind a static control; none: the dialog's own
 };
 
 struct HWND__ {
@@ -28,7 +30,7 @@ struct HWND__ {
     HWND parent = nullptr;
     std::vector<HWND> children;
     HMENU menu = nullptr;
-    RECT rect{0, 0, 0, 0};  // screen pixels
+    RECT rect{0, 0, 0, 0};  // pixels: a dialog's on the screen, a control's in its dialog's client area
     ControlState control;
 };
 

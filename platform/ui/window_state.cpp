@@ -7,6 +7,18 @@ using rvnhost::liveRecord;
 
 BOOL CWnd::OnCommand(WPARAM, LPARAM) { return FALSE; }
 
+void CWnd::OnRButtonDown(UINT, CPoint) {}
+
+CWnd* CWnd::ChildWindowFromPoint(POINT point) const {
+    CWnd* found = nullptr;
+    for (CWnd* child = GetTopWindow(); child; child = child->GetNextWindow()) {
+        RECT place{};
+        child->GetWindowRect(&place);
+        if (point.x >= place.left && point.x < place.right && point.y >= place.top && point.y < place.bottom) found = child;
+    }
+    return found;
+}
+
 BOOL CWnd::EnableWindow(BOOL enable) {
     HWND__* record = liveRecord(m_hWnd);
     if (!record) return FALSE;

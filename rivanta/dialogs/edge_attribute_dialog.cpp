@@ -43,9 +43,10 @@ bool TzRvnEdgeAttributeDlg::PrepareFields() {
     if (diameter == 0.0) diameter = 1.0;
     if (roughness == 0.0) roughness = settings.defaultRoughness / RoughnessUnitFactor(settings.roughnessUnit);
     static_cast<CEdit*>(GetDlgItem(kLength))->SetReadOnly(TRUE);
-    SetFields({NumberField(kLength, &length, PositiveLength, false), NumberField(kDiameter, &diameter, PositiveDiameter),
-               NumberField(kRoughness, &roughness, PositiveRoughness), NumberField(kCsi, &csi, CoefficientNotNegative),
-               TextField(kDescription, &description)},
+    SetFields({TzRvnNumberField(kLength, &length, PositiveLength, false),
+               TzRvnNumberField(kDiameter, &diameter, PositiveDiameter),
+               TzRvnNumberField(kRoughness, &roughness, PositiveRoughness),
+               TzRvnNumberField(kCsi, &csi, CoefficientNotNegative), TzRvnTextField(kDescription, &description)},
               {{kLength, kDiameter}, {kDiameter, kRoughness}, {kRoughness, kCsi}, {kCsi, kDescription},
                {kDescription, kDiameter}});
     return true;

@@ -42,12 +42,18 @@ bool TzRvnNodeAttributeDlg::PrepareFields() {
     static_cast<CEdit*>(GetDlgItem(kSymbol))->LimitText(1);
     static_cast<CEdit*>(GetDlgItem(kName))->LimitText(kLongestName);
     static_cast<CEdit*>(GetDlgItem(kElevation))->SetReadOnly(elevationLocked_);
-    SetFields({TextField(kSymbol, &symbol),
-               TextField(kName, &name, [this](const std::wstring& typed) { return NameRule(typed); }),
-               NumberField(kFlow, &flow),
-               NumberField(kElevation, &elevation,
-                           [](double value) { return value < 0.0 ? TzRvnElementDialogText::kElevationNegative : nullptr; }),
-               TextField(kDescription, &description)},
-              {{kSymbol, kName}, {kName, kFlow}, {kFlow, kElevation}, {kElevation, kDescription}, {kDescription, kSymbol}});
+    SetFields({TzRvnTextField(kSymbol, &symbol),
+               TzRvnTextField(kName, &name, [this](const std::wstring& typed) { return NameRule(typed); }),
+               TzRvnNumberField(kFlow, &flow),
+               TzRvnNumberField(kElevation, &elevation,
+                                [](double value) {
+                                    return value < 0.0 ? TzRvnElementDialogText::kElevationNegative : nullptr;
+                                }),
+               TzRvnTextField(kDescription, &description)},
+              {{kSymbol, kName},
+               {kName, kFlow},
+               {kFlow, kElevation},
+               {kElevation, kDescription},
+               {kDescription, kSymbol}});
     return true;
 }

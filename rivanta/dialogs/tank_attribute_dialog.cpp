@@ -24,7 +24,8 @@ bool TzRvnTankAttributeDlg::PrepareFields() {
     SetDlgItemText(kNodeName, nodeName.c_str());
     static_cast<CEdit*>(GetDlgItem(kNodeName))->SetReadOnly(TRUE);
     static_cast<CEdit*>(GetDlgItem(kSymbol))->LimitText(1);
-    SetFields({TextField(kSymbol, &symbol), NumberField(kHead, &head, PositiveHead), TextField(kDescription, &description)},
+    SetFields({TzRvnTextField(kSymbol, &symbol), TzRvnNumberField(kHead, &head, PositiveHead),
+               TzRvnTextField(kDescription, &description)},
               {{kSymbol, kHead}, {kHead, kDescription}, {kDescription, kSymbol}});
     return true;
 }

@@ -1,12 +1,15 @@
 // The plug-in's own dialog templates, as the built module carries them.
 #include "afx_resources.h"
+#include "message_box.h"
 #include "module_loader.h"
 #include "module_resources.h"
 #include "win_styles.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
+#include <vector>
 #include <string>
 
 namespace {
@@ -25,7 +28,8 @@ protected:
     }
 
     // The template's fields (edit controls) and whether each has a label just before it.
-    static void expectFields(int id, const wchar_t* caption, const std::set<int>& fields, const std::set<int>& readOnly) {
+    static void expectFields(int id, const wchar_t* caption, const std::set<int>& fields, const std::set<int>& readOnly,
+                             const std::set<int>& pushButtons = {1, 2, 9084}) {
         const auto dialog = rvnhost::findDialogTemplate(id);
         ASSERT_TRUE(dialog) << id;
         EXPECT_EQ(dialog->caption, caption);
@@ -42,9 +46,12 @@ protected:
         EXPECT_EQ(foundReadOnly, readOnly);
         std::set<int> buttons;
         for (const auto& control : dialog->controls) {
-            if (control.className == L"BUTTON") buttons.insert(control.id);
+            const DWORD type = control.style & BS_TYPEMASK;
+            if (control.className == L"BUTTON" && (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON)) {
+                buttons.insert(control.id);
+            }
         }
-        EXPECT_EQ(buttons, (std::set<int>{1, 2, 9084}));
+        EXPECT_EQ(buttons, pushButtons);
     }
 
     HMODULE module_ = nullptr;
@@ -54,6 +61,67 @@ TEST_F(PluginResources, TheElementDialogsHaveTheirFields) {
     expectFields(9068, L"Inserimento NODO", {9023, 9024, 9025, 9026, 9027}, {});
     expectFields(9069, L"Inserimento SERBATOIO", {9022, 9023, 9024, 9025}, {9022});
     expectFields(9070, L"Inserimento TUBAZIONE", {9025, 9026, 9027, 9028, 9029}, {9025});
+}
+
+bool overlap(const rvnhost::DialogUnits& a, const rvnhost::DialogUnits& b) {
+    return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height;
+}
+
+bool inside(const rvnhost::DialogUnits& inner, const rvnhost::DialogUnits& outer) {
+    return inner.x >= outer.x && inner.y >= outer.y && inner.x + inner.width <= outer.x + outer.width &&
+           inner.y + inner.height <= outer.y + outer.height;
+}
+
+bool isGroupBox(const rvnhost::ControlTemplate& control) {
+    return control.className == L"BUTTON" && (control.style & BS_TYPEMASK) == BS_GROUPBOX;
+}
+
+// The height a control covers when closed: a drop-down list's template height includes its list.
+rvnhost::DialogUnits closedPlace(const rvnhost::ControlTemplate& control) {
+    rvnhost::DialogUnits place = control.place;
+    if (control.className == L"COMBOBOX") place.height = 12;
+    return place;
+}
+
+TEST_F(PluginResources, TheSettingsDialogIsLaidOutInGroupsWithItsButtonsBottomRight) {
+    expectFields(9065, L"Impostazioni", {9022, 9023, 9024, 9025, 9026, 9027, 9028, 9029, 9030, 9031, 9032},
+                 {9022, 9023}, {1, 9009, 9084});
+    const auto dialog = rvnhost::findDialogTemplate(9065);
+    ASSERT_TRUE(dialog);
+    std::set<int> lists;
+    std::vector<rvnhost::DialogUnits> groups;
+    for (const auto& control : dialog->controls) {
+        if (control.className == L"COMBOBOX") lists.insert(control.id);
+        if (isGroupBox(control)) groups.push_back(control.place);
+    }
+    EXPECT_EQ(lists, (std::set<int>{9016, 9017, 9018, 9019, 9020, 9021}));
+    EXPECT_EQ(groups.size(), 5u);
+    int lowest = 0;
+    int rightmost = 0;
+    for (std::size_t i = 0; i < dialog->controls.size(); ++i) {
+        const auto& control = dialog->controls[i];
+        const rvnhost::DialogUnits place = closedPlace(control);
+        EXPECT_TRUE(inside(place, {0, 0, dialog->place.width, dialog->place.height})) << control.id;
+        lowest = std::max(lowest, place.y + place.height);
+        rightmost = std::max(rightmost, place.x + place.width);
+        if (isGroupBox(control)) continue;
+        if (control.className == L"BUTTON" && control.id != 9009) continue;
+        const auto holding = [&place](const rvnhost::DialogUnits& group) { return inside(place, group); };
+        EXPECT_EQ(std::count_if(groups.begin(), groups.end(), holding), 1) << "control " << control.id << " in one group";
+        for (std::size_t j = i + 1; j < dialog->controls.size(); ++j) {
+            const auto& other = dialog->controls[j];
+            if (isGroupBox(other)) continue;
+            EXPECT_FALSE(overlap(place, closedPlace(other))) << control.id << " and " << other.id << " overlap";
+        }
+    }
+    for (int id : {IDOK, 9084}) {
+        const auto button = std::find_if(dialog->controls.begin(), dialog->controls.end(),
+                                         [id](const auto& control) { return control.id == id; });
+        ASSERT_NE(button, dialog->controls.end());
+        EXPECT_EQ(button->place.y + button->place.height, lowest) << id << " at the bottom";
+        EXPECT_GT(button->place.x, dialog->place.width / 2) << id << " on the right";
+    }
+    EXPECT_EQ(rightmost, dialog->place.width - 7);  // a margin of 7 units, as on the left
 }
 
 }  // namespace

@@ -29,7 +29,7 @@ TEST(ResourceScript, ReadsDialogsIconsAndStrings) {
     EXPECT_EQ(node.fontSize, 8);
     EXPECT_EQ(node.place.width, 200);
     EXPECT_EQ(node.style, DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU);
-    ASSERT_EQ(node.controls.size(), 12u);
+    ASSERT_EQ(node.controls.size(), 13u);
 
     const auto& name = node.controls[3];
     EXPECT_EQ(name.id, 9023);  // through #define
@@ -42,6 +42,8 @@ TEST(ResourceScript, ReadsDialogsIconsAndStrings) {
     EXPECT_EQ(node.controls[8].style & BS_TYPEMASK, BS_AUTOCHECKBOX);
     EXPECT_EQ(node.controls[9].style & BS_TYPEMASK, BS_DEFPUSHBUTTON);
     EXPECT_EQ(node.controls[11].style & WS_TABSTOP, 0u);  // NOT takes the default away
+    EXPECT_EQ(node.controls[12].className, L"STATIC");    // a colour swatch
+    EXPECT_EQ(node.controls[12].style, SS_SUNKEN | SS_NOTIFY | WS_CHILD | WS_VISIBLE);
     EXPECT_EQ(node.controls[0].id, -1);
 
     EXPECT_EQ(script->icons.at(9000), L"rivanta.ico");
