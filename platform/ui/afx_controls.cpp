@@ -1,5 +1,6 @@
 #include "afx_controls.h"
 
+#include "presentation_hooks.h"
 #include "window_record.h"
 
 #include <algorithm>
@@ -7,6 +8,7 @@
 #include <utility>
 
 using rvnhost::liveRecord;
+using rvnhost::notifyWindowChanged;
 
 namespace {
 
@@ -30,7 +32,9 @@ void showSelection(HWND__& record) {
 HICON CStatic::SetIcon(HICON icon) {
     HWND__* record = liveRecord(m_hWnd);
     if (!record) return nullptr;
-    return std::exchange(record->control.icon, icon);
+    const HICON previous = std::exchange(record->control.icon, icon);
+    notifyWindowChanged(m_hWnd);
+    return previous;
 }
 
 HICON CStatic::GetIcon() const {
@@ -39,7 +43,10 @@ HICON CStatic::GetIcon() const {
 }
 
 void CStatic::SetBackgroundColor(COLORREF colour) {
-    if (HWND__* record = liveRecord(m_hWnd)) record->control.background = colour;
+    HWND__* record = liveRecord(m_hWnd);
+    if (!record) return;
+    record->control.background = colour;
+    notifyWindowChanged(m_hWnd);
 }
 
 BOOL CStatic::GetBackgroundColor(COLORREF& colour) const {
@@ -50,7 +57,10 @@ BOOL CStatic::GetBackgroundColor(COLORREF& colour) const {
 }
 
 void CEdit::LimitText(int count) {
-    if (HWND__* record = liveRecord(m_hWnd)) record->control.textLimit = std::max(count, 0);
+    HWND__* record = liveRecord(m_hWnd);
+    if (!record) return;
+    record->control.textLimit = std::max(count, 0);
+    notifyWindowChanged(m_hWnd);
 }
 
 UINT CEdit::GetLimitText() const {
@@ -66,6 +76,7 @@ void CEdit::SetSel(int start, int end, BOOL) {
     if (end < 0 || end > length) end = length;
     record->control.selectionStart = std::min(start, end);
     record->control.selectionEnd = std::max(start, end);
+    notifyWindowChanged(m_hWnd);
 }
 
 void CEdit::GetSel(int& start, int& end) const {
@@ -82,7 +93,10 @@ int CButton::GetCheck() const {
 }
 
 void CButton::SetCheck(int check) {
-    if (HWND__* record = liveRecord(m_hWnd)) record->control.check = static_cast<UINT>(check);
+    HWND__* record = liveRecord(m_hWnd);
+    if (!record) return;
+    record->control.check = static_cast<UINT>(check);
+    notifyWindowChanged(m_hWnd);
 }
 
 int CListControl::AddString(LPCWSTR item) {
@@ -98,6 +112,7 @@ int CListControl::AddString(LPCWSTR item) {
     const int index = static_cast<int>(at - items.begin());
     items.insert(at, item);
     if (record->control.selected >= index) ++record->control.selected;
+    notifyWindowChanged(m_hWnd);
     return index;
 }
 
@@ -108,6 +123,7 @@ int CListControl::InsertString(int index, LPCWSTR item) {
     if (index < 0 || index > static_cast<int>(items.size())) index = static_cast<int>(items.size());
     items.insert(items.begin() + index, item);
     if (record->control.selected >= index) ++record->control.selected;
+    notifyWindowChanged(m_hWnd);
     return index;
 }
 
@@ -122,6 +138,7 @@ int CListControl::DeleteString(UINT index) {
     } else if (state.selected > static_cast<int>(index)) {
         --state.selected;
     }
+    notifyWindowChanged(m_hWnd);
     return static_cast<int>(state.items.size());
 }
 
@@ -131,6 +148,7 @@ void CListControl::ResetContent() {
     record->control.items.clear();
     record->control.selected = -1;
     showSelection(*record);
+    notifyWindowChanged(m_hWnd);
 }
 
 int CListControl::GetCount() const {
@@ -149,6 +167,7 @@ int CListControl::SetCurSel(int index) {
     const bool valid = index >= 0 && index < static_cast<int>(record->control.items.size());
     record->control.selected = valid ? index : -1;
     showSelection(*record);
+    notifyWindowChanged(m_hWnd);
     return valid ? index : CB_ERR;
 }
 

@@ -3,6 +3,7 @@
 #include "dialog_input.h"
 #include "dialog_record.h"
 #include "module_resources.h"
+#include "presentation_hooks.h"
 #include "window_record.h"
 
 #include <utility>
@@ -88,7 +89,7 @@ INT_PTR CDialog::DoModal() {
     if (focusFirst && !ended_ && !focusIsInside(*this)) {
         if (CWnd* first = firstTabStop(*this)) first->SetFocus();
     }
-    if (!ended_) rvnhost::runDialogInput(*this);
+    if (!ended_) rvnhost::runModalLoop(*this);
     rvnhost::recordDialogClosed(*this);
     if (focusIsInside(*this)) rvnhost::dropFocus();
     DestroyWindow();
@@ -109,7 +110,7 @@ BOOL CDialog::Create(UINT templateId, CWnd* parent) {
 void CDialog::EndDialog(int result) {
     result_ = result;
     ended_ = true;
-    if (modal_) return;
+    if (modal_) return rvnhost::notifyWindowChanged(m_hWnd);
     rvnhost::recordDialogClosed(*this);
     DestroyWindow();
 }

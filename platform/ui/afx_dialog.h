@@ -1,6 +1,7 @@
 // Dialogs built from a template of the resource chain. DoModal shows the dialog and takes the
-// user's actions from the input source until a handler ends it (dialog_actions.h tells the
-// actions); Create shows it modeless. A derived dialog overrides OnInitDialog, OnOK, OnCancel and
+// user's actions until a handler ends it: from the input source (dialog_input.h tells the
+// actions), or from the widgets of a toolkit that presents it (presentation_hooks.h); Create
+// shows it modeless. A derived dialog overrides OnInitDialog, OnOK, OnCancel and
 // OnCommand (the notifications of its controls) as with the usual class library.
 #pragma once
 

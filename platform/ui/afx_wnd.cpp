@@ -1,6 +1,7 @@
 #include "afx_wnd.h"
 
 #include "afx_menu.h"
+#include "presentation_hooks.h"
 #include "window_record.h"
 
 #include <algorithm>
@@ -67,6 +68,7 @@ BOOL CWnd::Create(LPCWSTR className, LPCWSTR windowName, DWORD style, const RECT
 
 BOOL CWnd::DestroyWindow() {
     if (!window_) return FALSE;
+    rvnhost::notifyWindowDestroyed(m_hWnd);
     while (!window_->children.empty()) window_->children.back()->owner->DestroyWindow();
     if (HWND parent = window_->parent) std::erase(parent->children, m_hWnd);
     if (window_->menu) DestroyMenu(window_->menu);
@@ -138,6 +140,7 @@ int GetWindowTextLengthW(HWND window) { return live(window) ? static_cast<int>(w
 BOOL SetWindowTextW(HWND window, LPCWSTR text) {
     if (!live(window)) return FALSE;
     window->text = text ? text : L"";
+    rvnhost::notifyWindowChanged(window);
     return TRUE;
 }
 

@@ -1,6 +1,7 @@
 #include "message_box.h"
 
 #include "input_source.h"
+#include "presentation_hooks.h"
 #include "transcript.h"
 
 #include <cwctype>
@@ -118,6 +119,9 @@ int MessageBoxW(HWND, LPCWSTR text, LPCWSTR caption, UINT type) {
     const std::size_t defaultButton = defaultIndex(type, buttons.size());
     rvnhost::Transcript::instance().add(rvnhost::TranscriptKind::MessageBox,
                                         rvnhost::messageBoxRecord(caption ? caption : L"Error", text ? text : L"", type));
+    if (const auto& presenter = rvnhost::messageBoxPresenter()) {
+        return presenter(text ? text : L"", caption ? caption : L"Error", type);
+    }
     const std::wstring prompt = answerPrompt(buttons, defaultButton);
     while (true) {
         const std::optional<std::wstring> line = rvnhost::readAnswer(prompt);

@@ -39,7 +39,7 @@ inline constexpr int IDYES = 6;
 inline constexpr int IDNO = 7;
 
 // Shows the box and returns the button chosen (IDOK, IDYES, ...). A null caption shows "Error".
-// When the input source has no more answers the error is recorded and the box answers Cancel
+// A toolkit that presents the dialogs shows it (presentation_hooks.h); else when the input source has no more answers the error is recorded and the box answers Cancel
 // (OK on a box with OK alone), else No, else its first button.
 int MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type);
 

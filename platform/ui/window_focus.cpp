@@ -1,6 +1,7 @@
 // The keyboard focus: one window at a time. A control that loses or gains it tells its dialog with
 // the notification of its class, as the operating system's controls do.
 #include "afx_wnd.h"
+#include "presentation_hooks.h"
 #include "window_record.h"
 
 namespace {
@@ -43,10 +44,14 @@ HWND SetFocus(HWND window) {
     focusedWindow() = window;
     notifyParent(previous, false);
     if (window && focusedWindow() == window) notifyParent(window, true);
+    rvnhost::notifyFocusChanged(GetFocus());
     return previous;
 }
 
-void rvnhost::dropFocus() { focusedWindow() = nullptr; }
+void rvnhost::dropFocus() {
+    focusedWindow() = nullptr;
+    notifyFocusChanged(nullptr);
+}
 
 CWnd* CWnd::SetFocus() { return FromHandle(::SetFocus(m_hWnd)); }
 

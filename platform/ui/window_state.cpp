@@ -1,6 +1,7 @@
 // The state a window keeps beside its text: enabled or not, style bits, place on the screen, and
 // the texts of a dialog's items reached by id.
 #include "afx_wnd.h"
+#include "presentation_hooks.h"
 #include "window_record.h"
 
 using rvnhost::liveRecord;
@@ -24,6 +25,7 @@ BOOL CWnd::EnableWindow(BOOL enable) {
     if (!record) return FALSE;
     const BOOL wasDisabled = (record->style & WS_DISABLED) ? TRUE : FALSE;
     record->style = enable ? (record->style & ~WS_DISABLED) : (record->style | WS_DISABLED);
+    rvnhost::notifyWindowChanged(m_hWnd);
     if (!enable && ::GetFocus() == m_hWnd) ::SetFocus(nullptr);
     return wasDisabled;
 }
@@ -39,6 +41,7 @@ BOOL CWnd::ModifyStyle(DWORD remove, DWORD add) {
     HWND__* record = liveRecord(m_hWnd);
     if (!record) return FALSE;
     record->style = (record->style & ~remove) | add;
+    rvnhost::notifyWindowChanged(m_hWnd);
     return TRUE;
 }
 
@@ -55,6 +58,7 @@ BOOL CWnd::SetWindowPos(const CWnd*, int x, int y, int width, int height, UINT f
         const LONG currentHeight = rect.bottom - rect.top;
         rect = RECT{x, y, x + currentWidth, y + currentHeight};
     }
+    rvnhost::notifyWindowChanged(m_hWnd);
     return TRUE;
 }
 

@@ -1,0 +1,195 @@
+// The plug-in's node dialog shown by Qt on its offscreen platform: a person's typing, keys and
+// clicks on the widgets reach the dialog's handlers, and what the handlers do reaches the widgets.
+#include "acdocman.h"
+#include "afx_resources.h"
+#include "dialog_view.h"
+#include "dialogs/node_attribute_dialog.h"
+#include "frame/doc_state.h"
+#include "frame/document_states.h"
+#include "host/open_object.h"
+#include "lisp_symbols.h"
+#include "module_loader.h"
+#include "netobj/network_class.h"
+#include "netobj/network_dictionary.h"
+#include "netobj/network_object.h"
+#include "network/settings_units.h"
+#include "open_object_guard.h"
+#include "qt_presentation.h"
+#include "text_codec.h"
+#include "transcript.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+using rvngui::DialogView;
+using rvnhost::Transcript;
+
+// One application for the program, on the offscreen platform whatever the environment says.
+class QtApplication : public ::testing::Environment {
+public:
+    void SetUp() override {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        application_ = std::make_unique<QApplication>(argc_, argv_);
+    }
+    void TearDown() override { application_.reset(); }
+
+private:
+    int argc_ = 1;
+    char name_[9] = "test_gui";
+    char* argv_[2] = {name_, nullptr};
+    std::unique_ptr<QApplication> application_;
+};
+
+[[maybe_unused]] const auto* const kApplication = ::testing::AddGlobalTestEnvironment(new QtApplication);
+
+class NodeDialogOnQt : public rvntest::OpenObjectCheckedTest {
+protected:
+    void SetUp() override {
+        RegisterNetworkClass();
+        AfxSetResourceHandle(GetModuleHandleW(nullptr));
+        rvnhost::putLispString(L"tz-cpath", rvnos::fromUtf8(RVN_SOURCE_DIR) + L"/examples/");
+        acDocManagerPtr()->appContextNewDocument(nullptr);
+        StartDocumentStates();
+        ASSERT_TRUE(currentDocState()->setCurrentLayer(L"TZ-RV-rete"));
+        AcDbObjectId id;
+        ASSERT_EQ(Acad::eOk, CreateNetwork(currentDatabase(), L"rete", true, id));
+        TzRvnOpenObject<TzRvnNetwork> network(id, AcDb::kForWrite);
+        TzRvnSettings settings;
+        settings.flowUnit = kFlowLitresPerSecond;
+        ASSERT_EQ(Acad::eOk, network->setSettings(settings));
+        Transcript::instance().clear();
+    }
+    void TearDown() override {
+        StopDocumentStates();
+        AcApDocManager* manager = acDocManagerPtr();
+        while (manager->curDocument()) manager->closeDocument(manager->curDocument());
+        rvntest::OpenObjectCheckedTest::TearDown();
+    }
+
+    // Runs the steps once the dialog's view shows, inside its modal loop. A view the steps leave
+    // open is closed, so a failing test does not hang.
+    static void whenShown(const CDialog& dialog, std::function<void(DialogView&)> steps) {
+        QTimer::singleShot(0, [&dialog, steps] {
+            DialogView* view = DialogView::showing(dialog);
+            ASSERT_NE(view, nullptr);
+            view->activateWindow();
+            if (QTest::qWaitForWindowActive(view)) steps(*view);
+            else ADD_FAILURE() << "the dialog's window never became active";
+            if (DialogView::showing(dialog) && view->isVisible()) {
+                ADD_FAILURE() << "the dialog was left open";
+                view->done(QDialog::Rejected);
+            }
+        });
+    }
+
+    template <typename Widget>
+    static Widget* control(const DialogView& view, int id) {
+        auto* widget = view.findChild<Widget*>(QString::number(id));
+        EXPECT_NE(widget, nullptr) << "control " << id;
+        return widget;
+    }
+
+    rvngui::QtPresentation presentation_;
+};
+
+TEST_F(NodeDialogOnQt, TypingAndClickingInTheWidgetsFillsTheNodeAndOkAcceptsIt) {
+    TzRvnNodeAttributeDlg dialog(nullptr, 0, false);
+    dialog.symbol = L"A";
+    dialog.name = L"-";
+    dialog.elevation = 12.5;
+    whenShown(dialog, [](DialogView& view) {
+        EXPECT_EQ(view.windowTitle(), "Inserimento NODO");
+        EXPECT_EQ(control<QLabel>(view, 9022)->text(), "[ l/s ]");
+        QStringList labels;  // the labels share the id -1
+        for (const QLabel* label : view.findChildren<QLabel*>(QString::number(IDC_STATIC))) labels << label->text();
+        EXPECT_EQ(labels, QStringList({"Simbolo", "Nome/Numero", "Portata", "Quota", "[ m ]", "Descrizione"}));
+        EXPECT_EQ(control<QLineEdit>(view, 9025)->text(), "12.5");
+        auto* symbol = control<QLineEdit>(view, 9027);
+        auto* name = control<QLineEdit>(view, 9023);
+        auto* flow = control<QLineEdit>(view, 9024);
+        auto* elevation = control<QLineEdit>(view, 9025);
+        auto* description = control<QLineEdit>(view, 9026);
+        ASSERT_EQ(QApplication::focusWidget(), symbol);
+        // Enter moves to the name, selected whole, as the dialog's Enter cycle says.
+        QTest::keyClick(symbol, Qt::Key_Return);
+        ASSERT_EQ(QApplication::focusWidget(), name);
+        EXPECT_EQ(name->selectedText(), "-");
+        QTest::keyClicks(name, "Nodo-di-testa-lungo");
+        EXPECT_EQ(name->text(), "Nodo-di-testa-l");
+        QTest::keyClick(name, Qt::Key_Return);
+        ASSERT_EQ(QApplication::focusWidget(), flow);
+        QTest::keyClicks(flow, "2.5");
+        QTest::keyClick(flow, Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), elevation);
+        QTest::keyClicks(elevation, "30");
+        QTest::mouseClick(description, Qt::LeftButton);
+        QTest::keyClicks(description, "presa");
+        const QString picture = RVN_SOURCE_DIR "/docs/images/node-dialog.png";
+        ASSERT_TRUE(view.grab().save(picture));
+        EXPECT_EQ(QImage(picture).size(), view.size() * view.devicePixelRatio());
+        QTest::mouseClick(control<QPushButton>(view, IDOK), Qt::LeftButton);
+    });
+    ASSERT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(dialog.symbol, L"A");
+    EXPECT_EQ(dialog.name, L"Nodo-di-testa-l");
+    EXPECT_EQ(dialog.flow, 2.5);
+    EXPECT_EQ(dialog.elevation, 30.0);
+    EXPECT_EQ(dialog.description, L"presa");
+    EXPECT_TRUE(Transcript::instance().contains(L"Dialog \"Inserimento NODO\" (9068) closed with OK"));
+}
+
+TEST_F(NodeDialogOnQt, ARefusedNameIsSaidInAMessageBoxAndTheFieldGetsItsValueAndTheFocusBack) {
+    currentDocState()->addNodeName(L"N1");
+    TzRvnNodeAttributeDlg dialog(nullptr, 1, true);
+    dialog.name = L"N7";
+    dialog.elevation = 4.0;
+    QString said;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    whenShown(dialog, [&said, &icon](DialogView& view) {
+        EXPECT_EQ(view.windowTitle(), "Modifica NODO");
+        CWnd* field = view.dialog().GetDlgItem(9026);  // what a handler may do to a control shows at once
+        field->EnableWindow(FALSE);
+        EXPECT_FALSE(control<QLineEdit>(view, 9026)->isEnabled());
+        field->EnableWindow(TRUE);
+        field->SetWindowText(L"nota");
+        EXPECT_EQ(control<QLineEdit>(view, 9026)->text(), "nota");
+        auto* name = control<QLineEdit>(view, 9023);
+        auto* elevation = control<QLineEdit>(view, 9025);
+        EXPECT_TRUE(elevation->isReadOnly());
+        QTest::mouseClick(name, Qt::LeftButton);
+        QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(name, "N1");
+        QTimer::singleShot(0, [&said, &icon] {
+            auto* box = dynamic_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            said = box->windowTitle() + ": " + box->text();
+            icon = box->icon();
+            box->button(QMessageBox::Ok)->click();
+        });
+        QTest::keyClick(name, Qt::Key_Tab);
+        EXPECT_EQ(name->text(), "N7");
+        EXPECT_EQ(view.focusWidget(), name);
+        EXPECT_EQ(name->selectedText(), "N7");
+        QTest::keyClick(name, Qt::Key_Escape);
+    });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(said, "AutoCAD: Nome/Numero ESISTENTE: modificarlo!");
+    EXPECT_EQ(icon, QMessageBox::Warning);
+    EXPECT_EQ(dialog.name, L"N7");
+    EXPECT_EQ(dialog.elevation, 4.0);
+}
+
+}  // namespace
