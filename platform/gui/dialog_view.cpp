@@ -27,9 +27,12 @@ DialogView::DialogView(CDialog& dialog, QWidget* parent) : QDialog(parent), dial
     rvnhost::addWindowObserver(*this);
 }
 
+// A widget being deleted still sends events through the filter: it must find no control by then.
 DialogView::~DialogView() {
     rvnhost::removeWindowObserver(*this);
     viewsShowing().erase(&dialog_);
+    windowsOfWidgets_.clear();
+    presenters_.clear();
 }
 
 DialogView* DialogView::showing(const CDialog& dialog) {
@@ -113,9 +116,9 @@ void DialogView::focusChanged(HWND) { showModelFocus(); }
 
 void DialogView::windowDestroyed(HWND window) {
     if (window == dialog_.GetSafeHwnd()) {
+        if (isVisible()) done(dialog_.result());
         windowsOfWidgets_.clear();
         presenters_.clear();
-        if (isVisible()) done(dialog_.result());
         return;
     }
     const auto found = presenters_.find(window);

@@ -2,7 +2,6 @@
 // clicks on the widgets reach the dialog's handlers, and what the handlers do reaches the widgets.
 #include "acdocman.h"
 #include "afx_resources.h"
-#include "dialog_view.h"
 #include "dialogs/node_attribute_dialog.h"
 #include "frame/doc_state.h"
 #include "frame/document_states.h"
@@ -14,46 +13,22 @@
 #include "netobj/network_object.h"
 #include "network/settings_units.h"
 #include "open_object_guard.h"
-#include "qt_presentation.h"
+#include "qt_dialog_test.h"
 #include "text_codec.h"
 #include "transcript.h"
 
-#include <gtest/gtest.h>
-
-#include <QApplication>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTest>
-#include <QTimer>
-
-#include <functional>
-#include <memory>
 
 namespace {
 
 using rvngui::DialogView;
+using rvngui::test::control;
+using rvngui::test::whenShown;
 using rvnhost::Transcript;
-
-// One application for the program, on the offscreen platform whatever the environment says.
-class QtApplication : public ::testing::Environment {
-public:
-    void SetUp() override {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        application_ = std::make_unique<QApplication>(argc_, argv_);
-    }
-    void TearDown() override { application_.reset(); }
-
-private:
-    int argc_ = 1;
-    char name_[9] = "test_gui";
-    char* argv_[2] = {name_, nullptr};
-    std::unique_ptr<QApplication> application_;
-};
-
-[[maybe_unused]] const auto* const kApplication = ::testing::AddGlobalTestEnvironment(new QtApplication);
 
 class NodeDialogOnQt : public rvntest::OpenObjectCheckedTest {
 protected:
@@ -77,29 +52,6 @@ protected:
         AcApDocManager* manager = acDocManagerPtr();
         while (manager->curDocument()) manager->closeDocument(manager->curDocument());
         rvntest::OpenObjectCheckedTest::TearDown();
-    }
-
-    // Runs the steps once the dialog's view shows, inside its modal loop. A view the steps leave
-    // open is closed, so a failing test does not hang.
-    static void whenShown(const CDialog& dialog, std::function<void(DialogView&)> steps) {
-        QTimer::singleShot(0, [&dialog, steps] {
-            DialogView* view = DialogView::showing(dialog);
-            ASSERT_NE(view, nullptr);
-            view->activateWindow();
-            if (QTest::qWaitForWindowActive(view)) steps(*view);
-            else ADD_FAILURE() << "the dialog's window never became active";
-            if (DialogView::showing(dialog) && view->isVisible()) {
-                ADD_FAILURE() << "the dialog was left open";
-                view->done(QDialog::Rejected);
-            }
-        });
-    }
-
-    template <typename Widget>
-    static Widget* control(const DialogView& view, int id) {
-        auto* widget = view.findChild<Widget*>(QString::number(id));
-        EXPECT_NE(widget, nullptr) << "control " << id;
-        return widget;
     }
 
     rvngui::QtPresentation presentation_;
