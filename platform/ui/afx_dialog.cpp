@@ -110,7 +110,10 @@ BOOL CDialog::Create(UINT templateId, CWnd* parent) {
 void CDialog::EndDialog(int result) {
     result_ = result;
     ended_ = true;
-    if (modal_) return rvnhost::notifyWindowChanged(m_hWnd);
+    if (modal_) {
+        rvnhost::notifyWindowChanged(m_hWnd);  // a presenter closes its view
+        return;
+    }
     rvnhost::recordDialogClosed(*this);
     DestroyWindow();
 }
