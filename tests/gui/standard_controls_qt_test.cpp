@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -23,8 +24,10 @@ constexpr int kOtherMaterial = 202;
 constexpr int kExcluded = 203;
 constexpr int kNodes = 204;
 constexpr int kNotes = 205;
+constexpr int kSwatch = 206;
 
-// Fills its lists at start; an excluded branch has no second material.
+// Fills its lists at start; an excluded branch has no second material; a right click on the
+// swatch turns it blue.
 class ControlsDialog : public CDialog {
 public:
     ControlsDialog() : CDialog(100) {}
@@ -35,7 +38,14 @@ public:
         materials->SetCurSel(0);
         auto* nodes = static_cast<CListBox*>(GetDlgItem(kNodes));
         for (const wchar_t* node : {L"N1", L"N2", L"N3"}) nodes->AddString(node);
+        static_cast<CStatic*>(GetDlgItem(kSwatch))->SetBackgroundColor(RGB(255, 0, 0));
         return TRUE;
+    }
+    void OnRButtonDown(UINT, CPoint point) override {
+        CWnd* clicked = ChildWindowFromPoint(point);
+        if (clicked && clicked->GetDlgCtrlID() == kSwatch) {
+            static_cast<CStatic*>(clicked)->SetBackgroundColor(RGB(0, 0, 255));
+        }
     }
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override {
         if (LOWORD(wParam) != kExcluded || HIWORD(wParam) != BN_CLICKED) return CDialog::OnCommand(wParam, lParam);
@@ -94,6 +104,11 @@ TEST_F(StandardControlsOnQt, EachControlIsItsWidgetAndTheWidgetsActOnTheControls
         QTest::keyClick(notes, Qt::Key_Return);
         QTest::keyClicks(notes, "seconda");
         EXPECT_EQ(notes->toPlainText(), "prima\nseconda");
+        auto* swatch = control<QLabel>(view, kSwatch);
+        EXPECT_TRUE(swatch->autoFillBackground());
+        EXPECT_EQ(swatch->palette().color(QPalette::Window), QColor(255, 0, 0));
+        QTest::mouseClick(swatch, Qt::RightButton);
+        EXPECT_EQ(swatch->palette().color(QPalette::Window), QColor(0, 0, 255));
         QTest::mouseClick(control<QPushButton>(view, IDOK), Qt::LeftButton);
     });
     ASSERT_EQ(dialog.DoModal(), IDOK);
