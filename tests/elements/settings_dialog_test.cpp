@@ -7,6 +7,7 @@
 #include "html_help.h"
 #include "input_queue.h"
 #include "module_loader.h"
+#include "../frame/plugin_folder.h"
 #include "netobj/network_class.h"
 #include "netobj/network_dictionary.h"
 #include "network/materials.h"
@@ -74,18 +75,15 @@ protected:
     }
 };
 
-// The plug-in's module loaded from a folder of the test's own (its templates are the current
-// resources; its folder is the plug-in's, where the help file lies), a program folder holding the
-// installed settings file, and a material list of two materials.
+// The plug-in's templates embedded in the test program as the current resources, a plug-in folder
+// of the test's own (where the help file lies), a program folder holding the installed settings
+// file, and a material list of two materials.
 class SettingsDialog : public rvntest::OpenObjectCheckedTest {
 protected:
     void SetUp() override {
         RegisterNetworkClass();
-        std::filesystem::copy_file(std::filesystem::path(RVN_BIN_DIR) / "Rivanta.arx", plugin_ / "Rivanta.arx");
-        module_ = LoadLibraryW(rvnos::fromUtf8((plugin_ / "Rivanta.arx").string()).c_str());
-        ASSERT_NE(module_, nullptr);
-        AfxSetResourceHandle(module_);
-        RecordModuleInstance(module_);
+        ASSERT_TRUE(plugin_.ready());
+        AfxSetResourceHandle(GetModuleHandleW(nullptr));
         std::filesystem::copy_file(kExamples / "rvnsetup.par", settingsFile());
         savedMaterials_ = MaterialList();
         MaterialList() = {{L"PVC", 0.0000015}, {L"Ghisa", 0.0015}};
@@ -93,9 +91,6 @@ protected:
     }
     void TearDown() override {
         MaterialList() = savedMaterials_;
-        RecordModuleInstance(nullptr);
-        AfxSetResourceHandle(GetModuleHandleW(nullptr));
-        if (module_) FreeLibrary(module_);
         rvntest::OpenObjectCheckedTest::TearDown();
     }
 
@@ -113,9 +108,8 @@ protected:
     }
     static bool said(const std::wstring& text) { return Transcript::instance().contains(text); }
 
-    rvntest::ScratchDir plugin_;
+    rvntest::PluginFolderFixture plugin_;
     rvntest::ScratchDir folder_;
-    HMODULE module_ = nullptr;
     std::vector<CMateriale> savedMaterials_;
 };
 
@@ -309,8 +303,8 @@ TEST_F(SettingsDialog, OkWritesTheSettingsFileInSi) {
 }
 
 TEST_F(SettingsDialog, TheHelpButtonOpensTheNetworkTopic) {
-    std::filesystem::create_directories(plugin_ / "Help");
-    rvntest::writeBytes(plugin_ / "Help" / "TZHelp.chm", "ITSF");
+    std::filesystem::create_directories(plugin_.path() / "Help");
+    rvntest::writeBytes(plugin_.path() / "Help" / "TZHelp.chm", "ITSF");
     rvntest::QueuedInput input({L"click 9084", L"esc"});
     TzRvnImpostazioniDlg dialog(nullptr, programFolder());
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
