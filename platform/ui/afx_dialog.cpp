@@ -1,5 +1,6 @@
 #include "afx_dialog.h"
 
+#include "afx_grid.h"
 #include "dialog_input.h"
 #include "dialog_record.h"
 #include "module_resources.h"
@@ -24,6 +25,7 @@ std::unique_ptr<CWnd> controlOfClass(const std::wstring& className) {
     if (className == L"COMBOBOX") return std::make_unique<CComboBox>();
     if (className == L"LISTBOX") return std::make_unique<CListBox>();
     if (className == L"STATIC") return std::make_unique<CStatic>();
+    if (className == L"MFCGRIDCTRL") return std::make_unique<CGridCtrl>();
     return std::make_unique<CWnd>();
 }
 

@@ -7,6 +7,8 @@
 
 #include <memory>
 
+class CWnd;
+
 inline constexpr UINT MF_STRING = 0x0000;
 inline constexpr UINT MF_ENABLED = 0x0000;
 inline constexpr UINT MF_UNCHECKED = 0x0000;
@@ -18,6 +20,11 @@ inline constexpr UINT MF_POPUP = 0x0010;
 inline constexpr UINT MF_BYPOSITION = 0x0400;
 inline constexpr UINT MF_SEPARATOR = 0x0800;
 
+inline constexpr UINT TPM_LEFTALIGN = 0x0000;
+inline constexpr UINT TPM_RIGHTBUTTON = 0x0002;
+inline constexpr UINT TPM_NONOTIFY = 0x0080;
+inline constexpr UINT TPM_RETURNCMD = 0x0100;
+
 class CMenu {
 public:
     CMenu() = default;
@@ -28,6 +35,9 @@ public:
 
     BOOL CreateMenu();
     BOOL CreatePopupMenu();
+    // Makes the menu of the menu template with that id, searched in the current resource module,
+    // then the chain; FALSE when none has it.
+    BOOL LoadMenu(UINT id);
     BOOL DestroyMenu();
     BOOL Attach(HMENU menu);
     HMENU Detach();
@@ -50,6 +60,8 @@ public:
     CMenu* GetSubMenu(int position) const;
     UINT EnableMenuItem(UINT item, UINT enable);
     UINT CheckMenuItem(UINT item, UINT check);
+    // Shows the popup menu and takes the item chosen from the input source (popup_menu.h).
+    BOOL TrackPopupMenu(UINT flags, int x, int y, CWnd* owner, const RECT* rect = nullptr);
 
     HMENU m_hMenu = nullptr;
 
@@ -76,3 +88,10 @@ HMENU GetSubMenu(HMENU menu, int position);
 // Both return the item's previous state (MF_GRAYED/MF_DISABLED, or MF_CHECKED), -1 when absent.
 UINT EnableMenuItem(HMENU menu, UINT item, UINT enable);
 UINT CheckMenuItem(HMENU menu, UINT item, UINT check);
+// The menu of the template with that numeric id (MAKEINTRESOURCEW) in the module's script; null
+// when it has none.
+HMENU LoadMenuW(HINSTANCE module, LPCWSTR name);
+// Shows the menu and takes the item chosen from the input source: with TPM_RETURNCMD the command
+// id is returned, else the owner gets it as a menu command (OnCommand) and TRUE is returned; 0
+// when the menu is closed without a choice.
+BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, int reserved, HWND owner, const RECT* rect);

@@ -62,6 +62,9 @@ public:
     // A child's notification (its id and code in wParam, its handle in lParam) or a menu command.
     // TRUE when handled; a window handles nothing of its own.
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
+    // A child control's notification (its id in wParam, an NMHDR-led record at lParam); the
+    // handler may put its answer in result. TRUE when handled; a window handles nothing of its own.
+    virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result);
 
     // The right mouse button pressed at point (client pixels) of the window, outside any control
     // that takes clicks; flags holds the MK_ buttons. A window does nothing with it.

@@ -1,8 +1,10 @@
 #include "dialog_input.h"
 
 #include "afx_dialog.h"
+#include "afx_grid.h"
 #include "dialog_actions.h"
 #include "dialog_record.h"
+#include "grid_actions.h"
 #include "input_source.h"
 #include "transcript.h"
 
@@ -38,24 +40,19 @@ Action parseAction(const std::wstring& line) {
     return action;
 }
 
-bool refuse(const std::wstring& reason) {
-    Transcript::instance().add(TranscriptKind::CommandLine, L"\n" + reason);
-    return false;
-}
-
 bool choose(CDialog& dialog, CWnd& control, const std::wstring& item) {
     const auto* list = dynamic_cast<const CListControl*>(&control);
     const int index = list ? list->FindStringExact(-1, item.c_str()) : CB_ERR;
     if (list && index < 0) {
-        return refuse(L"Control " + std::to_wstring(control.GetDlgCtrlID()) + L" has no item \"" + item + L"\"");
+        return refuseAction(L"Control " + std::to_wstring(control.GetDlgCtrlID()) + L" has no item \"" + item + L"\"");
     }
     return chooseItem(dialog, control, index);
 }
 
 bool actOnControl(CDialog& dialog, const Action& action) {
     CWnd* control = dialog.GetDlgItem(action.id);
-    if (!control) return refuse(L"The dialog has no control " + std::to_wstring(action.id));
-    if (!control->IsWindowEnabled()) return refuse(L"Control " + std::to_wstring(action.id) + L" is disabled");
+    if (!control) return refuseAction(L"The dialog has no control " + std::to_wstring(action.id));
+    if (!control->IsWindowEnabled()) return refuseAction(L"Control " + std::to_wstring(action.id) + L" is disabled");
     if (action.verb == L"type") return typeText(dialog, *control, action.rest);
     if (action.verb == L"focus") return focusControl(*control);
     if (action.verb == L"click") return clickButton(dialog, *control);
@@ -66,20 +63,48 @@ bool actOnControl(CDialog& dialog, const Action& action) {
     return choose(dialog, *control, action.rest);
 }
 
+bool actOnGrid(CDialog& dialog, const Action& action) {
+    CGridCtrl* grid = asGrid(dialog.GetDlgItem(action.id));
+    if (!grid) return refuseAction(L"The dialog has no grid " + std::to_wstring(action.id));
+    if (!grid->IsWindowEnabled()) return refuseAction(L"Control " + std::to_wstring(action.id) + L" is disabled");
+    if (!endGridEdits(dialog, grid)) return false;
+    return applyGridAction(*grid, action.verb, action.rest);
+}
+
+CGridCtrl* focusedGrid(const CDialog& dialog) {
+    CWnd* focused = CWnd::GetFocus();
+    return focused && focused->GetParent() == &dialog ? asGrid(focused) : nullptr;
+}
+
 const wchar_t* const kActions =
     L"Dialog actions: type ID TEXT, focus ID, click ID, rclick ID, check ID, uncheck ID, choose ID ITEM, enter, "
-    L"esc";
+    L"esc; on a grid: cell ID ROW COL [ctrl|shift], dblclick ID ROW COL, rclick ID ROW COL, edit ID ROW COL TEXT, "
+    L"key ID KEY, print ID PATH";
 
 }  // namespace
 
+bool refuseAction(const std::wstring& reason) {
+    Transcript::instance().add(TranscriptKind::CommandLine, L"\n" + reason);
+    return false;
+}
+
 bool applyDialogAction(CDialog& dialog, const std::wstring& line) {
     const Action action = parseAction(line);
+    // A right click on a grid names its cell; on another control it is the dialog's.
+    const bool onGrid = action.hasId && asGrid(dialog.GetDlgItem(action.id));
+    if (isGridVerb(action.verb) && (onGrid || action.verb != L"rclick")) {
+        return action.hasId ? actOnGrid(dialog, action) : refuseAction(kActions);
+    }
+    CGridCtrl* grid = focusedGrid(dialog);
+    if (grid && action.verb == L"enter") return grid->OnKeyDown(VK_RETURN), true;
+    if (grid && grid->IsEditing() && action.verb == L"esc") return grid->CancelEditing(), true;
+    if (!endGridEdits(dialog, nullptr)) return false;
     if (action.verb == L"enter") return pressEnter(dialog), true;
     if (action.verb == L"esc" || action.verb == L"*cancel*") return pressEscape(dialog), true;
     const bool knownVerb = action.verb == L"type" || action.verb == L"focus" || action.verb == L"click" ||
                            action.verb == L"rclick" || action.verb == L"check" || action.verb == L"uncheck" ||
                            action.verb == L"choose";
-    if (!knownVerb || !action.hasId) return refuse(kActions);
+    if (!knownVerb || !action.hasId) return refuseAction(kActions);
     return actOnControl(dialog, action);
 }
 

@@ -6,7 +6,9 @@
 //     rclick ID        a right click in the middle of control ID (the focus stays where it is)
 //     check ID / uncheck ID    a check box is ticked or cleared
 //     choose ID ITEM   the item whose text is ITEM is selected in combo or list box ID
-//     enter / esc      the Enter or the Escape key
+//     enter / esc      the Enter or the Escape key (on a grid that has the focus: its own keys)
+// and the actions on a grid control of grid_actions.h. An action elsewhere ends the edit open in
+// a grid first, as a click elsewhere would; a value its owner refuses stops the action.
 // A message box a handler shows takes its answer from the next line. An action that cannot be done
 // is said on the transcript and changes nothing.
 #pragma once
@@ -23,5 +25,8 @@ void runDialogInput(CDialog& dialog);
 
 // Does one action line; false, with the reason on the transcript, when it cannot be done.
 bool applyDialogAction(CDialog& dialog, const std::wstring& line);
+
+// Says on the transcript why an action cannot be done; false.
+bool refuseAction(const std::wstring& reason);
 
 }  // namespace rvnhost

@@ -1,6 +1,8 @@
 #include "dialog_record.h"
 
 #include "afx_dialog.h"
+#include "afx_grid.h"
+#include "grid_actions.h"
 #include "transcript.h"
 
 #include <optional>
@@ -73,6 +75,40 @@ std::wstring title(const CDialog& dialog) {
     return L"\"" + captionOf(dialog) + L"\" (" + std::to_wstring(dialog.templateId()) + L")";
 }
 
+std::wstring cellName(const CCellID& cell) { return std::to_wstring(cell.row) + L"," + std::to_wstring(cell.col); }
+
+// Where the grid's focus, editor and selection are, on one line.
+std::wstring gridState(const CGridCtrl& grid) {
+    std::wstring state = L"focus " + (grid.GetFocusCell().IsValid() ? cellName(grid.GetFocusCell()) : L"none");
+    if (grid.IsEditing()) state += L"; editing " + cellName(grid.GetEditCell()) + L": \"" + grid.GetEditText() + L"\"";
+    const CCellRange selected = grid.GetSelectedCellRange();
+    if (selected.IsValid()) {
+        state += L"; " + std::to_wstring(grid.GetSelectedCount()) + L" cells selected in " +
+                 cellName(CCellID(selected.GetMinRow(), selected.GetMinCol())) + L" to " +
+                 cellName(CCellID(selected.GetMaxRow(), selected.GetMaxCol()));
+    }
+    return state;
+}
+
+// Each grid of the dialog as its table, indented under its id.
+std::wstring gridForms(const CDialog& dialog) {
+    std::wstring text;
+    for (CWnd* child = dialog.GetTopWindow(); child; child = child->GetNextWindow()) {
+        const CGridCtrl* grid = asGrid(child);
+        if (!grid) continue;
+        const bool focused = CWnd::GetFocus() == child;
+        text += L"\n" + std::wstring(focused ? L"> " : L"  ") + std::to_wstring(grid->GetDlgCtrlID()) + L" grid (" +
+                gridState(*grid) + L"):";
+        const std::wstring table = grid->TableText();
+        for (std::size_t at = 0; at < table.size();) {
+            const std::size_t end = table.find(L'\n', at);
+            text += L"\n    " + table.substr(at, end - at);
+            at = end + 1;
+        }
+    }
+    return text;
+}
+
 }  // namespace
 
 void recordDialogOpened(const CDialog& dialog) {
@@ -120,7 +156,7 @@ std::wstring dialogForm(const CDialog& dialog) {
         text += L"\n" + std::wstring(focused ? L"> " : L"  ") + std::to_wstring(form.controls[i].id) + L" " +
                 labelOf(form, i) + L": " + valueOf(*control, form.controls[i]) + stateOf(*control, form.controls[i]);
     }
-    return text + L"\n  buttons:" + buttons;
+    return text + gridForms(dialog) + L"\n  buttons:" + buttons;
 }
 
 }  // namespace rvnhost

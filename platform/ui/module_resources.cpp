@@ -35,6 +35,20 @@ std::optional<DialogTemplate> findDialogTemplate(int id) {
     return std::nullopt;
 }
 
+std::optional<MenuTemplate> moduleMenuTemplate(HMODULE module, int id) {
+    std::optional<ResourceScript> script = scriptOf(module);
+    if (!script) return std::nullopt;
+    if (auto found = script->menus.find(id); found != script->menus.end()) return std::move(found->second);
+    return std::nullopt;
+}
+
+std::optional<MenuTemplate> findMenuTemplate(int id) {
+    for (HMODULE module : resourceSearchOrder()) {
+        if (std::optional<MenuTemplate> found = moduleMenuTemplate(module, id)) return found;
+    }
+    return std::nullopt;
+}
+
 }  // namespace rvnhost
 
 HICON LoadIconW(HINSTANCE module, LPCWSTR name) {

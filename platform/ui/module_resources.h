@@ -33,5 +33,9 @@ namespace rvnhost {
 // The template with that id, searched in the current resource module, then the chain. nullopt
 // when no module has it; a module whose script cannot be read is reported on the transcript.
 std::optional<DialogTemplate> findDialogTemplate(int id);
+// The menu template with that id, searched as dialog templates are.
+std::optional<MenuTemplate> findMenuTemplate(int id);
+// The menu template with that id in one module's script.
+std::optional<MenuTemplate> moduleMenuTemplate(HMODULE module, int id);
 
 }  // namespace rvnhost

@@ -1,5 +1,6 @@
 #include "resource_script.h"
 
+#include "afx_menu.h"
 #include "afx_wnd.h"
 #include "message_box.h"
 #include "resource_tokens.h"
@@ -94,7 +95,8 @@ private:
         if (!value(id)) return false;
         if (peekName("DIALOGEX") || peekName("DIALOG")) return ++at_, dialog(id);
         if (peekName("ICON")) return ++at_, icon(id);
-        return fail(L"expected DIALOGEX, DIALOG or ICON after a resource id");
+        if (peekName("MENU")) return ++at_, menu(id);
+        return fail(L"expected DIALOGEX, DIALOG, MENU or ICON after a resource id");
     }
 
     bool skipLanguage() {
@@ -241,6 +243,64 @@ private:
         if (!comma() || !styleValue(style)) return false;
         DWORD ignored = 0;
         return !peekKind(Kind::Comma) || (comma() && styleValue(ignored));
+    }
+
+    // MENU [memory options] BEGIN items END
+    bool menu(int id) {
+        MenuTemplate menu;
+        menu.id = id;
+        while (!atEnd() && peek().kind == Kind::Name && !peekName("BEGIN")) ++at_;
+        if (!menuItems(menu.items)) return false;
+        if (script_.menus.count(id)) return fail(L"menu " + std::to_wstring(id) + L" defined twice");
+        script_.menus[id] = std::move(menu);
+        return true;
+    }
+
+    bool menuItems(std::vector<MenuItemTemplate>& items) {
+        if (!peekName("BEGIN")) return fail(L"expected BEGIN in a menu");
+        ++at_;
+        while (!peekName("END")) {
+            if (atEnd()) return fail(L"the menu has no END");
+            MenuItemTemplate item;
+            if (!menuItem(item)) return false;
+            items.push_back(std::move(item));
+        }
+        ++at_;
+        return true;
+    }
+
+    // MENUITEM "text", id [, options] | MENUITEM SEPARATOR | POPUP "text" [, options] BEGIN ... END
+    bool menuItem(MenuItemTemplate& item) {
+        const std::string keyword = peek().text;
+        ++at_;
+        if (keyword == "MENUITEM" && peekName("SEPARATOR")) {
+            ++at_;
+            item.flags = MF_SEPARATOR;
+            return true;
+        }
+        if (keyword == "MENUITEM") return text(item.text) && comma() && value(item.id) && menuOptions(item.flags);
+        if (keyword == "POPUP") {
+            item.flags = MF_POPUP;
+            return text(item.text) && menuOptions(item.flags) && menuItems(item.items);
+        }
+        --at_;
+        return fail(L"unknown menu statement " + wide(keyword));
+    }
+
+    // Options written after an item, separated by commas or blanks.
+    bool menuOptions(UINT& flags) {
+        static const std::unordered_map<std::string, UINT> options{
+            {"GRAYED", MF_GRAYED}, {"INACTIVE", MF_DISABLED}, {"CHECKED", MF_CHECKED},
+            {"MENUBREAK", 0}, {"MENUBARBREAK", 0}, {"HELP", 0}};
+        while (!atEnd()) {
+            const bool separated = peekKind(Kind::Comma);
+            const ResourceToken& option = separated && at_ + 1 < tokens_.tokens.size() ? tokens_.tokens[at_ + 1] : peek();
+            const auto known = option.kind == Kind::Name ? options.find(option.text) : options.end();
+            if (known == options.end()) return !separated || fail(L"unknown menu option");
+            flags |= known->second;
+            at_ += separated ? 2 : 1;
+        }
+        return true;
     }
 
     bool icon(int id) {

@@ -1,5 +1,5 @@
-// A module's resource script, read into templates: dialogs (DIALOGEX blocks), icons and string
-// tables, written in the usual resource-script form. Sizes and positions are dialog units.
+// A module's resource script, read into templates: dialogs (DIALOGEX blocks), menus (MENU blocks),
+// icons and string tables, written in the usual resource-script form. Sizes and positions are dialog units.
 //     9068 DIALOGEX 0, 0, 220, 110
 //     STYLE DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU
 //     CAPTION "Inserimento NODO"
@@ -10,6 +10,15 @@
 //         DEFPUSHBUTTON "OK", IDOK, 110, 90, 50, 14
 //     END
 //     9000 ICON "rivanta.ico"
+//     9076 MENU
+//     BEGIN
+//         POPUP "Griglia"
+//         BEGIN
+//             MENUITEM "Copia", 32775
+//             MENUITEM SEPARATOR
+//             MENUITEM "Incolla", 32776, GRAYED
+//         END
+//     END
 // "#define NAME number" names ids; "//" starts a comment; strings are UTF-8, "" is a quotation mark.
 #pragma once
 
@@ -48,8 +57,23 @@ struct DialogTemplate {
     std::vector<ControlTemplate> controls;
 };
 
+// A menu item: a command (text, id), a separator, or a popup with items of its own. flags holds
+// the menu flags (MF_SEPARATOR, MF_POPUP, MF_GRAYED, MF_CHECKED ...).
+struct MenuItemTemplate {
+    std::wstring text;
+    int id = 0;
+    UINT flags = 0;
+    std::vector<MenuItemTemplate> items;
+};
+
+struct MenuTemplate {
+    int id = 0;
+    std::vector<MenuItemTemplate> items;
+};
+
 struct ResourceScript {
     std::map<int, DialogTemplate> dialogs;
+    std::map<int, MenuTemplate> menus;
     std::map<int, std::wstring> icons;    // id -> file named by the script
     std::map<int, std::wstring> strings;  // STRINGTABLE entries
 };

@@ -76,6 +76,8 @@ inline constexpr UINT BN_KILLFOCUS = 7;
 // Mouse messages: the buttons held (wParam) of a click at a point of the window's client area.
 inline constexpr UINT MK_LBUTTON = 0x1;
 inline constexpr UINT MK_RBUTTON = 0x2;
+inline constexpr UINT MK_SHIFT = 0x4;
+inline constexpr UINT MK_CONTROL = 0x8;
 
 inline constexpr int IDC_STATIC = -1;
 
@@ -86,6 +88,7 @@ inline constexpr UINT BST_CHECKED = 1;
 
 using WPARAM = UINT_PTR;
 using LPARAM = std::intptr_t;
+using LRESULT = std::intptr_t;
 
 inline constexpr WPARAM MAKEWPARAM(UINT low, UINT high) {
     return static_cast<WPARAM>((low & 0xFFFF) | ((high & 0xFFFF) << 16));

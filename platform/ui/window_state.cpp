@@ -8,6 +8,8 @@ using rvnhost::liveRecord;
 
 BOOL CWnd::OnCommand(WPARAM, LPARAM) { return FALSE; }
 
+BOOL CWnd::OnNotify(WPARAM, LPARAM, LRESULT*) { return FALSE; }
+
 void CWnd::OnRButtonDown(UINT, CPoint) {}
 
 CWnd* CWnd::ChildWindowFromPoint(POINT point) const {

@@ -1,0 +1,153 @@
+#include "afx_dialog.h"
+#include "afx_grid.h"
+#include "afx_menu.h"
+#include "dialog_input.h"
+#include "dialog_record.h"
+#include "input_queue.h"
+#include "test_files.h"
+#include "text_codec.h"
+#include "transcript.h"
+
+#include <gtest/gtest.h>
+
+#include <cwchar>
+
+namespace {
+
+using rvnhost::Transcript;
+
+constexpr int kGrid = 9038;
+
+// A grid dialog as the plug-in writes one: the grid of its template set up in OnInitDialog, a
+// negative elevation refused with a message, the context menu of resource 9076 on a right click,
+// rows inserted and deleted from it and renumbered here.
+class NodesDialog : public CDialog {
+public:
+    NodesDialog() : CDialog(9061) {}
+
+    BOOL OnInitDialog() override {
+        CDialog::OnInitDialog();
+        CGridCtrl& grid = this->grid();
+        grid.SetColumnCount(5);
+        grid.SetRowCount(6);
+        grid.SetFixedRowCount(1);
+        grid.SetFixedColumnCount(1);
+        const wchar_t* titles[] = {L"N.", L"Nn", L"Z [ m ]", L"H [ m ]", L"Note"};
+        for (int col = 0; col < 5; ++col) grid.SetItemText(0, col, titles[col]);
+        grid.SetColumnReadOnly(3);
+        renumber();
+        return TRUE;
+    }
+
+    BOOL OnNotify(WPARAM, LPARAM lParam, LRESULT* result) override {
+        const auto* view = reinterpret_cast<const NM_GRIDVIEW*>(lParam);
+        if (view->hdr.code == GVN_ENDLABELEDIT && view->iColumn == 2 &&
+            std::wcstod(grid().GetItemText(view->iRow, 2).c_str(), nullptr) < 0) {
+            MessageBoxW(m_hWnd, L"La quota e' NEGATIVA!", L"Messaggio Database Dati Rete", MB_OK | MB_ICONWARNING);
+            *result = -1;
+        }
+        if (view->hdr.code == NM_RCLICK) showMenu();
+        return TRUE;
+    }
+
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override {
+        switch (LOWORD(wParam)) {
+            case 32771: grid().InsertRow(L"", grid().GetFocusCell().row); return renumber(), TRUE;
+            case 32775: return grid().OnEditCopy(), TRUE;
+            case 32776: return grid().OnEditPaste(), TRUE;
+            default: return CDialog::OnCommand(wParam, lParam);
+        }
+    }
+
+    void OnOK() override {
+        table = grid().TableText();
+        CDialog::OnOK();
+    }
+
+    CGridCtrl& grid() { return *static_cast<CGridCtrl*>(GetDlgItem(kGrid)); }
+
+    std::wstring table;
+
+private:
+    void renumber() {
+        for (int row = 1; row < grid().GetRowCount(); ++row) grid().SetItemText(row, 0, std::to_wstring(row).c_str());
+    }
+
+    void showMenu() {
+        CMenu menu;
+        if (menu.LoadMenu(9076)) menu.GetSubMenu(0)->TrackPopupMenu(TPM_RIGHTBUTTON, 0, 0, this);
+    }
+};
+
+TEST(GridActions, AScriptTypesIntoCellsMovesWithKeysCopiesPastesAndUsesTheContextMenu) {
+    rvntest::ScratchDir dir;
+    const std::wstring pdf = rvnos::fromUtf8((dir / "nodi.pdf").string());
+    Transcript::instance().clear();
+    rvntest::QueuedInput input({
+        L"edit 9038 1 1 N1", L"key 9038 tab",   // the name, then on to the elevation
+        L"edit 9038 1 2 -3", L"key 9038 enter",  // refused: the message box takes the next line
+        L"ok",
+        L"edit 9038 1 2 12.5", L"key 9038 enter",  // over the read-only column to the note
+        L"edit 9038 1 4 prima", L"edit 9038 2 1 N2",  // the note left by a click on another cell
+        L"key 9038 tab",
+        L"cell 9038 1 0", L"cell 9038 2 0 shift", L"key 9038 ctrl+c",
+        L"cell 9038 4 1", L"key 9038 ctrl+v",
+        L"rclick 9038 2 1", L"Inserisci Riga",
+        L"print 9038 " + pdf,
+        L"edit 9038 2 4 nuova",
+        L"click 1",  // OK ends the edit open in the grid first
+    });
+    NodesDialog dialog;
+    ASSERT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(input.remaining(), 0u);
+    EXPECT_TRUE(Transcript::instance().contains(L"[warning] Messaggio Database Dati Rete: La quota e' NEGATIVA!"));
+    EXPECT_TRUE(Transcript::instance().contains(L"[32771 Inserisci Riga]"));
+    EXPECT_EQ(dialog.table,
+              L"N. | Nn | Z [ m ] | H [ m ] | Note\n"
+              L"---+----+---------+---------+------\n"
+              L"1  | N1 | 12.5    |         | prima\n"
+              L"2  |    |         |         | nuova\n"
+              L"3  | N2 |         |         |\n"
+              L"4  |    |         |         |\n"
+              L"5  | N1 | 12.5    |         | prima\n"
+              L"6  | N2 |         |         |\n");
+    EXPECT_EQ(rvntest::readBytes(dir / "nodi.pdf").substr(0, 4), "%PDF");
+}
+
+TEST(GridActions, ActionsAGridCannotTakeAreSaidAndChangeNothing) {
+    Transcript::instance().clear();
+    rvntest::QueuedInput input({L"edit 9038 1 3 7", L"cell 9038 9 9", L"cell 9038 1", L"key 9038 f5",
+                                L"cell 9023 1 1", L"cell 9038 1 1 alt", L"print 9038", L"esc"});
+    NodesDialog dialog;
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    const std::wstring said = Transcript::instance().textOf(rvnhost::TranscriptKind::CommandLine);
+    EXPECT_NE(said.find(L"Cell 1,3 of grid 9038 is read-only"), std::wstring::npos);
+    EXPECT_NE(said.find(L"Grid 9038 has no cell 9,9"), std::wstring::npos);
+    EXPECT_NE(said.find(L"A grid action needs a row and a column"), std::wstring::npos);
+    EXPECT_NE(said.find(L"Grid keys:"), std::wstring::npos);
+    EXPECT_NE(said.find(L"The dialog has no grid 9023"), std::wstring::npos);
+    EXPECT_NE(said.find(L"A click is made alone, with ctrl or with shift"), std::wstring::npos);
+    EXPECT_NE(said.find(L"print needs the path of the PDF file"), std::wstring::npos);
+}
+
+TEST(GridActions, TheTerminalFormShowsAGridAsATableWithItsFocusEditorAndSelection) {
+    NodesDialog dialog;
+    ASSERT_TRUE(dialog.Create(9061));
+    CGridCtrl& grid = dialog.grid();
+    grid.SetItemText(1, 1, L"N1");
+    grid.SetItemText(2, 1, L"N2");
+    grid.Click(2, 0);
+    grid.EditCell(1, 4);
+    grid.SetEditText(L"in corso");
+    const std::wstring form = rvnhost::dialogForm(dialog);
+    EXPECT_NE(form.find(L"> 9038 grid (focus 1,4; editing 1,4: \"in corso\"; 4 cells selected in 2,1 to 2,4):\n"
+                        L"    N. | Nn | Z [ m ] | H [ m ] | Note\n"
+                        L"    ---+----+---------+---------+-----\n"
+                        L"    1  | N1 |         |         |\n"
+                        L"    2  | N2 |         |         |\n"),
+              std::wstring::npos)
+        << rvnos::toUtf8(form);
+    dialog.EndDialog(IDCANCEL);
+}
+
+}  // namespace

@@ -1,0 +1,72 @@
+#include "grid_owner.h"
+#include "test_files.h"
+#include "text_codec.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using rvntest::GridOwner;
+
+// The pages of a PDF file as Cairo writes them: one "/Type /Page" dictionary each.
+int pageCount(const std::string& pdf) {
+    int pages = 0;
+    for (std::size_t at = pdf.find("/Type /Page"); at != std::string::npos; at = pdf.find("/Type /Page", at + 1)) {
+        if (pdf.compare(at, 12, "/Type /Pages") != 0) ++pages;
+    }
+    return pages;
+}
+
+void fill(CGridCtrl& grid, int rows) {
+    grid.SetRowCount(rows + 1);
+    for (int row = 1; row <= rows; ++row) {
+        grid.SetItemText(row, 0, std::to_wstring(row).c_str());
+        grid.SetItemText(row, 1, (L"N" + std::to_wstring(row)).c_str());
+        grid.SetItemText(row, 2, L"12.500");
+        grid.SetItemFormat(row, 2, DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
+        grid.SetItemText(row, 4, L"una nota abbastanza lunga da andare a capo nella sua cella");
+        grid.SetItemFormat(row, 4, DT_LEFT | DT_WORDBREAK);
+    }
+    grid.SetItemFgColour(1, 3, RGB(255, 0, 0));
+}
+
+TEST(GridPrint, AGridIsPrintedAsAPdfFileWithAPageForEveryScreenfulOfRows) {
+    rvntest::ScratchDir dir;
+    GridOwner owner;
+    fill(owner.grid, 5);
+    std::wstring reason;
+    const auto shortFile = dir / "nodi.pdf";
+    ASSERT_TRUE(owner.grid.PrintToFile(rvnos::fromUtf8(shortFile.string()), L"Nodi — rete «prova»", reason)) << rvnos::toUtf8(reason);
+    const std::string pdf = rvntest::readBytes(shortFile);
+    EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
+    EXPECT_GT(pdf.size(), 2000u);
+    EXPECT_EQ(pageCount(pdf), 1);
+    EXPECT_NE(pdf.find("%%EOF"), std::string::npos);
+
+    fill(owner.grid, 200);
+    const auto longFile = dir / "molti.pdf";
+    ASSERT_TRUE(owner.grid.PrintToFile(rvnos::fromUtf8(longFile.string()), L"Nodi", reason));
+    const int pages = pageCount(rvntest::readBytes(longFile));
+    // 200 rows of 15 points on about 700 points a page.
+    EXPECT_GE(pages, 4);
+    EXPECT_LE(pages, 6);
+}
+
+TEST(GridPrint, AFileThatCannotBeWrittenIsSaidAndAnEarlierOneIsKept) {
+    rvntest::ScratchDir dir;
+    GridOwner owner;
+    fill(owner.grid, 3);
+    std::wstring reason;
+    EXPECT_FALSE(owner.grid.PrintToFile(rvnos::fromUtf8((dir / "missing" / "x.pdf").string()), L"Nodi", reason));
+    EXPECT_FALSE(reason.empty());
+    EXPECT_FALSE(std::filesystem::exists(dir / "missing"));
+
+    const auto folder = dir / "a-folder.pdf";
+    std::filesystem::create_directory(folder);
+    reason.clear();
+    EXPECT_FALSE(owner.grid.PrintToFile(rvnos::fromUtf8(folder.string()), L"Nodi", reason));
+    EXPECT_FALSE(reason.empty());
+    EXPECT_TRUE(std::filesystem::is_directory(folder));
+}
+
+}  // namespace
