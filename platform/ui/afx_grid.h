@@ -98,7 +98,7 @@ public:
     void ClearSelection();
     void SelectAllCells();
     // The selection of rows a click on a row's number makes: the row alone, with MK_CONTROL added
-    // to (or taken from) the selection, with MK_SHIFT the rows from the focused one to it.
+    // to the selection, with MK_SHIFT the rows from the focused one to it.
     void SelectRows(int row, UINT modifiers);
 
     // The mouse: a click focuses and selects (a row's number selects its row, a column's title its
@@ -140,8 +140,6 @@ public:
     std::wstring TableText() const;
 
     void SetObserver(GridObserver observer) { observer_ = std::move(observer); }
-
-    const rvnhost::GridTable& table() const { return table_; }
 
 private:
     LRESULT notifyParent(UINT code, int row, int col);

@@ -73,15 +73,9 @@ void CGridCtrl::SelectAllCells() { SetSelectedRange(fixedRows_, fixedCols_, GetR
 
 void CGridCtrl::SelectRows(int row, UINT modifiers) {
     if (row < fixedRows_ || row >= GetRowCount()) return;
-    const int lastCol = GetColumnCount() - 1;
-    const bool rowSelected = IsCellSelected(row, std::min(fixedCols_, lastCol));
     const int from = (modifiers & MK_SHIFT) && focus_.IsValid() ? focus_.row : row;
     if (!(modifiers & MK_CONTROL)) ClearSelection();
-    if ((modifiers & MK_CONTROL) && !(modifiers & MK_SHIFT) && rowSelected) {
-        for (int col = fixedCols_; col <= lastCol; ++col) setSelected(row, col, false);
-    } else {
-        selectRange(CCellRange(std::min(from, row), fixedCols_, std::max(from, row), lastCol));
-    }
+    selectRange(CCellRange(std::min(from, row), fixedCols_, std::max(from, row), GetColumnCount() - 1));
     changed(GridChange::Selection);
     // Shift keeps the focus where the range started, so that a further Shift click widens it.
     if (!(modifiers & MK_SHIFT)) SetFocusCell(row, focus_.IsValid() ? std::max(focus_.col, fixedCols_) : fixedCols_);
@@ -106,7 +100,7 @@ void CGridCtrl::Click(int row, int col, UINT modifiers) {
             selectRange(CCellRange(std::min(anchor.row, row), std::min(anchor.col, col), std::max(anchor.row, row),
                                    std::max(anchor.col, col)));
         } else {
-            setSelected(row, col, !((modifiers & MK_CONTROL) && IsCellSelected(row, col)));
+            setSelected(row, col, true);
         }
         changed(GridChange::Selection);
         if (!(modifiers & MK_SHIFT)) SetFocusCell(row, col);

@@ -1,6 +1,8 @@
 #include "grid_owner.h"
+#include "input_queue.h"
 #include "test_files.h"
 #include "text_codec.h"
+#include "transcript.h"
 
 #include <gtest/gtest.h>
 
@@ -67,6 +69,23 @@ TEST(GridPrint, AFileThatCannotBeWrittenIsSaidAndAnEarlierOneIsKept) {
     EXPECT_FALSE(owner.grid.PrintToFile(rvnos::fromUtf8(folder.string()), L"Nodi", reason));
     EXPECT_FALSE(reason.empty());
     EXPECT_TRUE(std::filesystem::is_directory(folder));
+}
+
+TEST(GridPrint, PrintAsksForTheFileAndSaysWhenItCannotWriteIt) {
+    rvntest::ScratchDir dir;
+    GridOwner owner;
+    fill(owner.grid, 3);
+    const std::wstring good = rvnos::fromUtf8((dir / "stampa.pdf").string());
+    const std::wstring bad = rvnos::fromUtf8((dir / "missing" / "stampa.pdf").string());
+    rvntest::QueuedInput input({good, L"", bad});
+    owner.grid.Print();
+    EXPECT_EQ(rvntest::readBytes(dir / "stampa.pdf").substr(0, 5), "%PDF-");
+    owner.grid.Print();  // an empty answer prints nothing
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), std::filesystem::directory_iterator()), 1);
+    rvnhost::Transcript::instance().clear();
+    owner.grid.Print();
+    EXPECT_TRUE(rvnhost::Transcript::instance().contains(L"Cannot print to \"" + bad + L"\""));
+    EXPECT_FALSE(input.ranOut());
 }
 
 }  // namespace
