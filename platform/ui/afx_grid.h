@@ -133,7 +133,9 @@ public:
 
     // Printing: the grid under a title, as a PDF file. FALSE with the reason when it cannot be written.
     BOOL PrintToFile(const std::wstring& path, const std::wstring& title, std::wstring& reason) const;
-    // Asks the file to print to (as the print dialog would) and prints under the parent's caption.
+    // The title a printout carries: the parent's caption.
+    std::wstring PrintTitle() const;
+    // Asks the file to print to (as the print dialog would) and prints under PrintTitle().
     void Print();
 
     // The cells as a text table, one line per row, for tests and the terminal.

@@ -16,6 +16,11 @@ struct CellArguments {
     std::wstring rest;  // after the column and one blank
 };
 
+std::wstring trimmed(const std::wstring& text) {
+    const std::size_t first = text.find_first_not_of(L" \t");
+    return first == std::wstring::npos ? L"" : text.substr(first, text.find_last_not_of(L" \t") + 1 - first);
+}
+
 bool readNumber(const std::wstring& text, std::size_t& at, int& number) {
     at = text.find_first_not_of(L" \t", at);
     if (at == std::wstring::npos) return false;
@@ -42,7 +47,7 @@ bool readCell(const CGridCtrl& grid, const std::wstring& arguments, CellArgument
 }
 
 bool clickWith(CGridCtrl& grid, const CellArguments& cell) {
-    const std::wstring modifier = cell.rest.substr(0, cell.rest.find_last_not_of(L" \t") + 1);
+    const std::wstring modifier = trimmed(cell.rest);
     UINT modifiers = 0;
     if (modifier == L"ctrl") modifiers = MK_CONTROL;
     else if (modifier == L"shift") modifiers = MK_SHIFT;
@@ -78,8 +83,7 @@ constexpr std::array<KeyName, 8> kKeys{{{L"tab", VK_TAB, false, false},
                                         {L"ctrl+v", 'V', false, true}}};
 
 bool pressKey(CGridCtrl& grid, const std::wstring& arguments) {
-    const std::size_t first = arguments.find_first_not_of(L" \t");
-    const std::wstring name = first == std::wstring::npos ? L"" : arguments.substr(first, arguments.find_last_not_of(L" \t") + 1 - first);
+    const std::wstring name = trimmed(arguments);
     for (const KeyName& key : kKeys) {
         if (name != key.name) continue;
         grid.SetFocus();
@@ -90,14 +94,10 @@ bool pressKey(CGridCtrl& grid, const std::wstring& arguments) {
 }
 
 bool print(CGridCtrl& grid, const std::wstring& arguments) {
-    const std::size_t first = arguments.find_first_not_of(L" \t");
-    if (first == std::wstring::npos) return refuseAction(L"print needs the path of the PDF file");
-    std::wstring title;
-    if (const CWnd* parent = grid.GetParent()) parent->GetWindowText(title);
+    const std::wstring path = trimmed(arguments);
+    if (path.empty()) return refuseAction(L"print needs the path of the PDF file");
     std::wstring reason;
-    if (!grid.PrintToFile(arguments.substr(first), title, reason)) {
-        return refuseAction(L"Cannot print to \"" + arguments.substr(first) + L"\": " + reason);
-    }
+    if (!grid.PrintToFile(path, grid.PrintTitle(), reason)) return refuseAction(L"Cannot print to \"" + path + L"\": " + reason);
     return true;
 }
 

@@ -193,13 +193,17 @@ BOOL CGridCtrl::PrintToFile(const std::wstring& path, const std::wstring& title,
     return rvnos::replaceFile(path, bytes, reason) ? TRUE : FALSE;
 }
 
+std::wstring CGridCtrl::PrintTitle() const {
+    std::wstring title;
+    if (const CWnd* parent = GetParent()) parent->GetWindowText(title);
+    return title;
+}
+
 void CGridCtrl::Print() {
     const std::optional<std::wstring> path = rvnhost::readAnswer(L"\nPDF file to print to: ");
     if (!path || path->empty()) return;
-    std::wstring title;
-    if (const CWnd* parent = GetParent()) parent->GetWindowText(title);
     std::wstring reason;
-    if (!PrintToFile(*path, title, reason)) {
+    if (!PrintToFile(*path, PrintTitle(), reason)) {
         rvnhost::Transcript::instance().add(rvnhost::TranscriptKind::CommandLine,
                                             L"\nCannot print to \"" + *path + L"\": " + reason);
     }

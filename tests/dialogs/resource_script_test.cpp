@@ -71,7 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
         std::make_tuple("1 DIALOGEX 0,0,1,1\nBEGIN\n SLIDER 4,1,1,1,1\nEND", 3, L"SLIDER"),
         std::make_tuple("#define X\n", 1, L"#define"),
         std::make_tuple("1 DIALOGEX 0,0,1,1\nBEGIN\n LTEXT \"a\",1,1,1,1,1 @\nEND", 3, L"unexpected character"),
-        std::make_tuple("1 MENU\n", 1, L"DIALOGEX")));
+        std::make_tuple("1 ACCELERATORS\n", 1, L"DIALOGEX")));
 
 TEST(ModuleResources, TemplatesAndIconsComeFromTheCurrentResourceModule) {
     AfxSetResourceHandle(GetModuleHandleW(nullptr));
