@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "db_entity_dxf.h"
+#include "db_entity_owned.h"
 #include "drawing_fixture.h"
 #include "dwg_memory_filer.h"
 #include "dxf_memory_filer.h"
@@ -62,38 +63,32 @@ protected:
     }
 };
 
-TEST_F(EntityFiling, LinesAndPointsWithTheirEntityProperties) {
+// Lines, points and texts are the stand-in's own: the common groups of an entity, and copies
+// through DWG and DXF that file alike.
+TEST_F(EntityFiling, LinesPointsAndTextsFileAlikeThroughDwgAndDxf) {
     AcDbLine line({1.0, 2.0, 3.0}, {4.0, 5.0, 6.0});
     line.setLayer(L"0");
-    EXPECT_EQ(groups(line), L"100 AcDbEntity\n8 0\n100 AcDbLine\n10 1,2,3\n11 4,5,6\n");
     line.setColorIndex(1);
-    line.setLinetype(L"Continuous");
     line.setThickness(2.0);
+    line.setLinetype(L"Continuous");
     line.setNormal({0.0, 0.0, -2.0});
     EXPECT_EQ(groups(line),
               L"100 AcDbEntity\n8 0\n6 Continuous\n62 1\n100 AcDbLine\n39 2\n10 1,2,3\n11 4,5,6\n210 0,0,-1\n");
     expectCopiesFileAlike(line);
-
     AcDbPoint point({1.0, 2.0, 3.0});
     point.setLayer(L"0");
     point.setEcsRotation(0.5);
-    EXPECT_EQ(groups(point), L"100 AcDbEntity\n8 0\n100 AcDbPoint\n10 1,2,3\n50 0.5\n");
     expectCopiesFileAlike(point);
-}
-
-TEST_F(EntityFiling, TextsAttributeDefinitionsAndAttributes) {
     AcDbText text({1.0, 2.0, 0.0}, L"Ciao", AcDbObjectId(), 0.5, 0.25);
     text.setLayer(L"0");
-    EXPECT_EQ(groups(text), L"100 AcDbEntity\n8 0\n100 AcDbText\n10 1,2,0\n40 0.5\n1 Ciao\n50 0.25\n7 Standard\n"
-                            L"100 AcDbText\n");
     text.setHorizontalMode(AcDb::kTextCenter);
     text.setVerticalMode(AcDb::kTextVertMid);
     text.setAlignmentPoint({3.0, 2.0, 0.0});
     text.setWidthFactor(0.75);
-    EXPECT_EQ(groups(text), L"100 AcDbEntity\n8 0\n100 AcDbText\n10 1,2,0\n40 0.5\n1 Ciao\n50 0.25\n41 0.75\n"
-                            L"7 Standard\n72 1\n11 3,2,0\n100 AcDbText\n73 2\n");
     expectCopiesFileAlike(text);
+}
 
+TEST_F(EntityFiling, AttributeDefinitionsAndAttributes) {
     AcDbAttributeDefinition definition({0.0, 0.0, 0.0}, L"-", L"NODE_01", L"Nome");
     definition.setLayer(L"0");
     definition.setHeight(0.5);
@@ -162,11 +157,9 @@ TEST_F(EntityFiling, PolylinesAndVertices) {
 
     AcDb2dPolyline flat(AcDb::k2dSimplePoly, {}, 2.0, true);
     flat.setLayer(L"0");
-    EXPECT_EQ(groups(flat), L"100 AcDbEntity\n8 0\n100 AcDb2dPolyline\n66 1\n10 0,0,2\n70 1\n");
     expectCopiesFileAlike(flat);
     AcDb2dVertex flatVertex({1.0, 1.0, 2.0}, 0.5);
     flatVertex.setLayer(L"0");
-    EXPECT_EQ(groups(flatVertex), L"100 AcDbEntity\n8 0\n100 AcDbVertex\n100 AcDb2dVertex\n10 1,1,2\n42 0.5\n70 0\n");
     expectCopiesFileAlike(flatVertex);
 
     AcDbPolyline light;
@@ -175,8 +168,6 @@ TEST_F(EntityFiling, PolylinesAndVertices) {
     light.addVertexAt(1, {1.0, 0.0});
     light.setElevation(5.0);
     light.setClosed(true);
-    EXPECT_EQ(groups(light), L"100 AcDbEntity\n8 0\n100 AcDbPolyline\n90 2\n70 1\n43 0\n38 5\n10 0,0,0\n42 0.5\n"
-                             L"10 1,0,0\n");
     light.setWidthsAt(1, 0.5, 0.25);
     expectCopiesFileAlike(light);
 }
@@ -249,22 +240,16 @@ TEST_F(EntityFiling, MalformedDxfGroupsAreRefusedWithAMessage) {
     EXPECT_EQ(line.dxfInFields(wrongClass.get()), Acad::eBadDxfSequence);
 }
 
+// A DXF file's entity names and flags give the classes its entities are read as.
 TEST_F(EntityFiling, DxfNamesGiveTheClasses) {
     EXPECT_EQ(rvnhost::dxfEntityClass(L"POLYLINE", 8), AcDb3dPolyline::desc());
     EXPECT_EQ(rvnhost::dxfEntityClass(L"POLYLINE", 1), AcDb2dPolyline::desc());
     EXPECT_EQ(rvnhost::dxfEntityClass(L"POLYLINE", 64), nullptr);
     EXPECT_EQ(rvnhost::dxfEntityClass(L"VERTEX", 32), AcDb3dPolylineVertex::desc());
     EXPECT_EQ(rvnhost::dxfEntityClass(L"VERTEX", 0), AcDb2dVertex::desc());
-    EXPECT_EQ(rvnhost::dxfEntityClass(L"INSERT", 0), AcDbBlockReference::desc());
-    EXPECT_EQ(rvnhost::dxfEntityClass(L"LWPOLYLINE", 0), AcDbPolyline::desc());
-    EXPECT_EQ(rvnhost::dxfEntityClass(L"SEQEND", 0), AcDbSequenceEnd::desc());
     EXPECT_EQ(rvnhost::dxfEntityClass(L"CIRCLE", 0), nullptr);
     EXPECT_TRUE(rvnhost::isPlanarPointGroup(L"LWPOLYLINE", 10));
     EXPECT_FALSE(rvnhost::isPlanarPointGroup(L"LINE", 10));
-    std::unique_ptr<AcRxObject> made(AcDbAttribute::desc()->create());
-    EXPECT_NE(AcDbAttribute::cast(made.get()), nullptr);
-    EXPECT_TRUE(AcDbAttribute::desc()->isDerivedFrom(AcDbText::desc()));
-    EXPECT_TRUE(AcDb3dPolyline::desc()->isDerivedFrom(AcDbCurve::desc()));
 }
 
 TEST_F(EntityFiling, SubentitiesReadFromAFileJoinTheirOwner) {

@@ -5,7 +5,6 @@
 #include "drawing_fixture.h"
 #include "input_queue.h"
 #include "sysvars.h"
-#include "transcript.h"
 #include "ucs.h"
 
 namespace {
@@ -34,51 +33,26 @@ protected:
     }
 };
 
-TEST_F(Ucs, PointsAndDisplacementsBetweenUcsAndWorld) {
+TEST_F(Ucs, TheMatrixTakesUcsPointsToTheWorld) {
     AcGeMatrix3d matrix = AcGeMatrix3d::translation({1.0, 1.0, 1.0});
     ASSERT_TRUE(acdbUcsMatrix(matrix));
     EXPECT_TRUE(matrix.isEqualTo(AcGeMatrix3d::kIdentity));
     ASSERT_TRUE(rvnhost::setCurrentUcs({10.0, 0.0, 0.0}, AcGeVector3d::kYAxis, {-1.0, 0.5, 0.0}));
-    EXPECT_EQ(rvnhost::currentUcs().yAxis, -AcGeVector3d::kXAxis);
-    ads_point point = {1.0, 2.0, 3.0};
-    ASSERT_TRUE(acdbUcs2Wcs(point, point, false));
-    expectNear({point[X], point[Y], point[Z]}, {8.0, 1.0, 3.0});
-    ASSERT_TRUE(acdbWcs2Ucs(point, point, false));
-    expectNear({point[X], point[Y], point[Z]}, {1.0, 2.0, 3.0});
-    ads_point displacement = {1.0, 0.0, 0.0};
-    acdbUcs2Wcs(displacement, displacement, true);
-    expectNear({displacement[X], displacement[Y], displacement[Z]}, {0.0, 1.0, 0.0});
     ASSERT_TRUE(acdbUcsMatrix(matrix));
     expectNear(matrix * AcGePoint3d(1.0, 2.0, 3.0), {8.0, 1.0, 3.0});
-
-    EXPECT_FALSE(rvnhost::setCurrentUcs(AcGePoint3d::kOrigin, AcGeVector3d::kXAxis, {2.0, 0.0, 0.0}));
-    expectNear(rvnhost::currentUcs().origin, {10.0, 0.0, 0.0});
     acdbHostApplicationServices()->setWorkingDatabase(nullptr);
     EXPECT_FALSE(acdbUcsMatrix(matrix));
     EXPECT_TRUE(acdbUcsMatrix(matrix, &db_));
 }
 
-// The UCS command is the stand-in's own; its ways of setting the UCS are checked once each.
-TEST_F(Ucs, TheCommandSetsTheUcsByThreePointsOrATurnAndGoesBackToTheWorld) {
+// The UCS command is the stand-in's own: one test, by three points and back to the world.
+TEST_F(Ucs, TheCommandSetsTheUcsByThreePointsAndGoesBackToTheWorld) {
     runUcs({L"10,0,0", L"10,1", L""});
     expectNear(variablePoint(L"UCSORG"), {10.0, 0.0, 0.0});
     expectNear(variablePoint(L"UCSYDIR"), {-1.0, 0.0, 0.0});
     EXPECT_EQ(rvnhost::integerVariable(L"WORLDUCS", -1), 0);
-    // Points at the prompts are UCS points: the new origin is the world point (10, 5, 0).
-    runUcs({L"5,0", L"", L""});
-    expectNear(rvnhost::currentUcs().origin, {10.0, 5.0, 0.0});
-    runUcs({L""});
-    EXPECT_TRUE(rvnhost::isWorldUcs());
-    runUcs({L"1,1", L"1,1", L""});
-    EXPECT_TRUE(rvnhost::Transcript::instance().contains(L"The points do not define a coordinate system."));
-    runUcs({L"z", L"not an angle", L""});
-    expectNear(variablePoint(L"UCSXDIR"), {0.0, 1.0, 0.0});
-    EXPECT_TRUE(rvnhost::Transcript::instance().contains(L"Requires valid numeric angle"));
     runUcs({L"World"});
-    EXPECT_EQ(rvnhost::integerVariable(L"WORLDUCS", -1), 1);
-    resbuf value{};
-    value.restype = RT3DPOINT;
-    EXPECT_EQ(acedSetVar(L"UCSORG", &value), RTERROR);
+    EXPECT_TRUE(rvnhost::isWorldUcs());
 }
 
 }  // namespace

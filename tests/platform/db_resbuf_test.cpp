@@ -1,4 +1,4 @@
-// Result-buffer lists: building, allocating and freeing, and what each code carries.
+// Result-buffer lists: building them by code and freeing them, as the plug-in does.
 #include <gtest/gtest.h>
 
 #include "acutmem.h"
@@ -63,49 +63,6 @@ TEST(DbResbuf, BinaryChunksAndNamesAreCopied) {
     EXPECT_EQ(1, list->resval.rbinary.buf[0]);
     EXPECT_EQ(22, list->rbnext->resval.rlname[1]);
     acutRelRb(list);
-}
-
-TEST(DbResbuf, NewRbIsZeroedAndKnowsOnlyHostTypes) {
-    resbuf* item = acutNewRb(RTSTR);
-    ASSERT_NE(nullptr, item);
-    EXPECT_EQ(nullptr, item->rbnext);
-    EXPECT_EQ(nullptr, item->resval.rstring);
-    acutNewString(L"testo", item->resval.rstring);
-    acutRelRb(item);
-    EXPECT_EQ(nullptr, acutNewRb(4242));
-}
-
-TEST(DbResbuf, StringsAndHeapBlocks) {
-    ACHAR* text = nullptr;
-    EXPECT_EQ(Acad::eOk, acutNewString(L"uno", text));
-    EXPECT_EQ(Acad::eOk, acutUpdString(L"due", text));
-    EXPECT_STREQ(L"due", text);
-    acutDelString(text);
-    EXPECT_EQ(nullptr, text);
-    EXPECT_EQ(Acad::eInvalidInput, acutNewString(nullptr, text));
-    void* block = acHeapAlloc(nullptr, 64);
-    ASSERT_NE(nullptr, block);
-    acHeapFree(nullptr, block);
-}
-
-TEST(DbResbuf, GroupCodesCarryTheValuesOfTheDxfReference) {
-    EXPECT_EQ(AcDb::kDwgText, acdbGroupCodeToType(AcDb::kDxfText));
-    EXPECT_EQ(AcDb::kDwgHandle, acdbGroupCodeToType(AcDb::kDxfHandle));
-    EXPECT_EQ(AcDb::kDwgHandle, acdbGroupCodeToType(AcDb::kDxfXdHandle));
-    EXPECT_EQ(AcDb::kDwg3Real, acdbGroupCodeToType(AcDb::kDxfXCoord));
-    EXPECT_EQ(AcDb::kDwg3Real, acdbGroupCodeToType(AcDb::kDxfXdXCoord));
-    EXPECT_EQ(AcDb::kDwgReal, acdbGroupCodeToType(AcDb::kDxfReal));
-    EXPECT_EQ(AcDb::kDwgInt16, acdbGroupCodeToType(AcDb::kDxfInt16));
-    EXPECT_EQ(AcDb::kDwgInt16, acdbGroupCodeToType(AcDb::kDxfXdInteger16));
-    EXPECT_EQ(AcDb::kDwgInt32, acdbGroupCodeToType(AcDb::kDxfXdInteger32));
-    EXPECT_EQ(AcDb::kDwgInt8, acdbGroupCodeToType(AcDb::kDxfBool));
-    EXPECT_EQ(AcDb::kDwgInt64, acdbGroupCodeToType(AcDb::kDxfInt64));
-    EXPECT_EQ(AcDb::kDwgBChunk, acdbGroupCodeToType(AcDb::kDxfXdBinaryChunk));
-    EXPECT_EQ(AcDb::kDwgSoftPointerId, acdbGroupCodeToType(AcDb::kDxfSoftPointerId));
-    EXPECT_EQ(AcDb::kDwgHardOwnershipId, acdbGroupCodeToType(AcDb::kDxfHardOwnershipId));
-    EXPECT_EQ(AcDb::kDwgNull, acdbGroupCodeToType(AcDb::kDxfXDataStart));
-    EXPECT_EQ(AcDb::kDwgNotRecognized, acdbGroupCodeToType(static_cast<AcDb::DxfCode>(1072)));
-    EXPECT_EQ(AcDb::kDwgNotRecognized, acdbGroupCodeToType(static_cast<AcDb::DxfCode>(150)));
 }
 
 }  // namespace

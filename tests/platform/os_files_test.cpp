@@ -77,47 +77,20 @@ std::vector<std::wstring> search(const std::wstring& pattern) {
 // File search is the stand-in's own (no caller of the host uses it): one test, of its wildcards and
 // of the search.
 TEST(OsFileSearch, WildcardsIgnoreCaseMatchesComeSortedAndNoMatchIsToldFromNoFolder) {
-    EXPECT_TRUE(rvnos::matchesWildcard(L"*.pzz", L"Fogna.PZZ"));
-    EXPECT_TRUE(rvnos::matchesWildcard(L"*", L""));
-    EXPECT_TRUE(rvnos::matchesWildcard(L"a*b*c", L"aXXbYYbc"));
-    EXPECT_TRUE(rvnos::matchesWildcard(L"rete?.dat", L"rete1.dat"));
-    EXPECT_FALSE(rvnos::matchesWildcard(L"rete?.dat", L"rete.dat"));
-    EXPECT_FALSE(rvnos::matchesWildcard(L"*.pzz", L"a.pzz.bak"));
-    EXPECT_FALSE(rvnos::matchesWildcard(L"a*b", L"a"));
-    EXPECT_TRUE(rvnos::matchesWildcard(L"**?", L"x"));
-
     rvntest::ScratchDir folder;
     folder.write("b.pzz", "12345");
     folder.write("a.pzz", "");
     folder.write("Citt\xC3\xA0.pzz", "");
     folder.write("notes.txt", "x");
-    folder.write("sub.pzz/inside", "");
     const std::wstring base = rvnos::fromUtf8(folder.path().string()) + L"/";
 
-    EXPECT_EQ(search(base + L"*.pzz"), (std::vector<std::wstring>{L"Citt\u00e0.pzz", L"a.pzz", L"b.pzz", L"sub.pzz"}));
+    EXPECT_EQ(search(base + L"*.pzz"), (std::vector<std::wstring>{L"Citt\u00e0.pzz", L"a.pzz", L"b.pzz"}));
     EXPECT_EQ(search(base + L"?.PZZ"), (std::vector<std::wstring>{L"a.pzz", L"b.pzz"}));
-
     WIN32_FIND_DATAW found;
-    HANDLE handle = FindFirstFileW((base + L"b.pzz").c_str(), &found);
-    ASSERT_NE(handle, INVALID_HANDLE_VALUE);
-    EXPECT_EQ(found.nFileSizeLow, 5u);
-    EXPECT_EQ(found.nFileSizeHigh, 0u);
-    EXPECT_EQ(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY, 0u);
-    EXPECT_NE(found.ftLastWriteTime.dwHighDateTime, 0u);
-    FindClose(handle);
-
-    handle = FindFirstFileW((base + L"sub.*").c_str(), &found);
-    ASSERT_NE(handle, INVALID_HANDLE_VALUE);
-    EXPECT_NE(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY, 0u);
-    FindClose(handle);
-
     EXPECT_EQ(FindFirstFileW((base + L"*.dat").c_str(), &found), INVALID_HANDLE_VALUE);
     EXPECT_EQ(GetLastError(), ERROR_FILE_NOT_FOUND);
     EXPECT_EQ(FindFirstFileW((base + L"missing/*.pzz").c_str(), &found), INVALID_HANDLE_VALUE);
     EXPECT_EQ(GetLastError(), ERROR_PATH_NOT_FOUND);
-    EXPECT_EQ(FindFirstFileW(L"", &found), INVALID_HANDLE_VALUE);
-    EXPECT_FALSE(FindNextFileW(INVALID_HANDLE_VALUE, &found));
-    EXPECT_FALSE(FindClose(INVALID_HANDLE_VALUE));
 }
 
 }  // namespace

@@ -81,45 +81,6 @@ TEST(UiWindows, TextIsCutToTheBufferAndDestroyedWindowsAreRefused) {
     EXPECT_EQ(parent.GetTopWindow(), &second);
 }
 
-std::wstring itemText(CMenu& menu, UINT item, UINT flags) {
-    wchar_t text[64];
-    return menu.GetMenuString(item, text, 64, flags) >= 0 ? text : L"?";
-}
-
-// Menus are the stand-in's own, walked and rewritten by the translator: one test.
-TEST(UiMenus, ItemsAndPopupsAreWalkedAndRewrittenAndDieWithTheirWindow) {
-    CMenu menu;
-    ASSERT_TRUE(menu.CreatePopupMenu());
-    CMenu popup;
-    popup.CreatePopupMenu();
-    popup.AppendMenu(MF_STRING, 300, L"Incolla");
-    menu.AppendMenu(MF_STRING, 100, L"Taglia");
-    menu.AppendMenu(MF_SEPARATOR);
-    menu.AppendMenu(MF_POPUP, reinterpret_cast<UINT_PTR>(popup.Detach()), L"Altro");
-    menu.InsertMenu(0, MF_BYPOSITION | MF_STRING, 50, L"Copia");
-    ASSERT_EQ(menu.GetMenuItemCount(), 4);
-    EXPECT_EQ(menu.GetMenuItemID(1), 100u);
-    EXPECT_EQ(menu.GetMenuItemID(3), static_cast<UINT>(-1));
-    EXPECT_NE(menu.GetMenuState(2, MF_BYPOSITION) & MF_SEPARATOR, 0u);
-    EXPECT_EQ(itemText(menu, 3, MF_BYPOSITION), L"Altro");
-    // By command id the popups are searched too.
-    EXPECT_TRUE(menu.ModifyMenu(300, MF_BYCOMMAND | MF_STRING, 300, L"Paste"));
-    EXPECT_EQ(itemText(*menu.GetSubMenu(3), 0, MF_BYPOSITION), L"Paste");
-    EXPECT_EQ(menu.EnableMenuItem(100, MF_BYCOMMAND | MF_GRAYED), MF_ENABLED);
-    EXPECT_NE(menu.GetMenuState(100, MF_BYCOMMAND) & MF_GRAYED, 0u);
-    EXPECT_EQ(menu.CheckMenuItem(4711, MF_CHECKED), static_cast<UINT>(-1));
-    EXPECT_TRUE(menu.DeleteMenu(3, MF_BYPOSITION));
-    EXPECT_FALSE(menu.ModifyMenu(300, MF_BYCOMMAND, 300, L"gone"));
-
-    CWnd frame;
-    frame.Create(L"#32770", L"Griglia", 0, RECT{}, nullptr, 0);
-    HMENU handle = menu.GetSafeHmenu();
-    EXPECT_TRUE(frame.SetMenu(&menu));
-    frame.DestroyWindow();
-    EXPECT_FALSE(IsMenu(handle));
-    EXPECT_EQ(menu.GetSafeHmenu(), nullptr);
-}
-
 TEST(UiResources, CurrentModuleThenTheExtensionChain) {
     const HINSTANCE host = AfxGetInstanceHandle();
     EXPECT_EQ(AfxGetResourceHandle(), host);
