@@ -95,6 +95,13 @@ bool chooseItem(CDialog& dialog, CWnd& control, int index) {
     return true;
 }
 
+bool dropDownList(CDialog& dialog, CWnd& control) {
+    if (classOf(control) != L"COMBOBOX") return refuse(control, L"is not a combo box");
+    if (!focusControl(control)) return false;
+    notify(dialog, control, CBN_DROPDOWN);
+    return true;
+}
+
 void rightClickControl(CDialog& dialog, const CWnd& control) {
     RECT place{};
     control.GetWindowRect(&place);

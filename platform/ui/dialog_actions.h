@@ -22,6 +22,8 @@ bool clickButton(CDialog& dialog, CWnd& control);
 bool setButtonCheck(CDialog& dialog, CWnd& control, bool checked);
 // Item index of a combo or list box is selected.
 bool chooseItem(CDialog& dialog, CWnd& control, int index);
+// The list of a combo box is opened: the dialog may fill it now.
+bool dropDownList(CDialog& dialog, CWnd& control);
 // The right mouse button at the middle of the control, which the dialog hears as a click at that
 // point of its own client area (static controls and group boxes let right clicks through).
 void rightClickControl(CDialog& dialog, const CWnd& control);

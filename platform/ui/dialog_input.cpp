@@ -57,6 +57,7 @@ bool actOnControl(CDialog& dialog, const Action& action) {
     if (action.verb == L"focus") return focusControl(*control);
     if (action.verb == L"click") return clickButton(dialog, *control);
     if (action.verb == L"rclick") return rightClickControl(dialog, *control), true;
+    if (action.verb == L"drop") return dropDownList(dialog, *control);
     if (action.verb == L"check" || action.verb == L"uncheck") {
         return setButtonCheck(dialog, *control, action.verb == L"check");
     }
@@ -77,9 +78,9 @@ CGridCtrl* focusedGrid(const CDialog& dialog) {
 }
 
 const wchar_t* const kActions =
-    L"Dialog actions: type ID TEXT, focus ID, click ID, rclick ID, check ID, uncheck ID, choose ID ITEM, enter, "
-    L"esc; on a grid: cell ID ROW COL [ctrl|shift], dblclick ID ROW COL, rclick ID ROW COL, edit ID ROW COL TEXT, "
-    L"key ID KEY, print ID PATH";
+    L"Dialog actions: type ID TEXT, focus ID, click ID, rclick ID, check ID, uncheck ID, drop ID, choose ID ITEM, "
+    L"enter, esc; on a grid: cell ID ROW COL [ctrl|shift], dblclick ID ROW COL, rclick ID ROW COL, edit ID ROW COL "
+    L"TEXT, key ID KEY, print ID PATH";
 
 }  // namespace
 
@@ -103,7 +104,7 @@ bool applyDialogAction(CDialog& dialog, const std::wstring& line) {
     if (action.verb == L"esc" || action.verb == L"*cancel*") return pressEscape(dialog), true;
     const bool knownVerb = action.verb == L"type" || action.verb == L"focus" || action.verb == L"click" ||
                            action.verb == L"rclick" || action.verb == L"check" || action.verb == L"uncheck" ||
-                           action.verb == L"choose";
+                           action.verb == L"choose" || action.verb == L"drop";
     if (!knownVerb || !action.hasId) return refuseAction(kActions);
     return actOnControl(dialog, action);
 }

@@ -5,6 +5,7 @@
 //     click ID         button ID is pressed (the focus goes to it first, as with the mouse)
 //     rclick ID        a right click in the middle of control ID (the focus stays where it is)
 //     check ID / uncheck ID    a check box is ticked or cleared
+//     drop ID          the list of combo box ID is opened (the dialog may fill it then)
 //     choose ID ITEM   the item whose text is ITEM is selected in combo or list box ID
 //     enter / esc      the Enter or the Escape key (on a grid that has the focus: its own keys)
 // and the actions on a grid control of grid_actions.h. An action elsewhere ends the edit open in

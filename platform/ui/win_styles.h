@@ -67,6 +67,7 @@ inline constexpr UINT CBN_SELCHANGE = 1;
 inline constexpr UINT CBN_SETFOCUS = 3;
 inline constexpr UINT CBN_KILLFOCUS = 4;
 inline constexpr UINT CBN_EDITCHANGE = 5;
+inline constexpr UINT CBN_DROPDOWN = 7;
 inline constexpr UINT LBN_SELCHANGE = 1;
 inline constexpr UINT LBN_SETFOCUS = 4;
 inline constexpr UINT LBN_KILLFOCUS = 5;

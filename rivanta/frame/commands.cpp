@@ -1,5 +1,6 @@
 #include "frame/commands.h"
 
+#include "dialogs/network_database_command.h"
 #include "frame/command_frame.h"
 #include "schema/branch_command.h"
 #include "schema/modify_command.h"
@@ -14,7 +15,7 @@ constexpr TzRvnDrawingSettings kEditing = TzRvnDrawingSettings::attributesShown;
 
 // Each command's line names its body; nullptr stands for a feature not in this version.
 void ArPoRet() { RunCommand(L"ArPoRet", TzRvnResources::pluginFirst, nullptr); }
-void CalcRet() { RunCommand(L"CalcRet", TzRvnResources::pluginFirst, nullptr); }
+void CalcRet() { RunCommand(L"CalcRet", TzRvnResources::pluginFirst, &OpenNetworkDatabase); }
 void GePoRet() { RunCommand(L"GePoRet", TzRvnResources::pluginFirst, nullptr); }
 void ModiRet() { RunCommand(L"ModiRet", TzRvnResources::pluginFirst, &ModifyElement, kEditing); }
 void NodoRet() { RunCommand(L"NodoRet", TzRvnResources::pluginFirst, &PlaceNodes, kEditing); }

@@ -83,19 +83,17 @@ rvnhost::DialogUnits closedPlace(const rvnhost::ControlTemplate& control) {
     return place;
 }
 
-TEST_F(PluginResources, TheSettingsDialogIsLaidOutInGroupsWithItsButtonsBottomRight) {
-    expectFields(9065, L"Impostazioni", {9022, 9023, 9024, 9025, 9026, 9027, 9028, 9029, 9030, 9031, 9032},
-                 {9022, 9023}, {1, 9009, 9084});
-    const auto dialog = rvnhost::findDialogTemplate(9065);
+// Every control lies in the dialog and, except the push buttons outside the groups, in exactly one
+// group box without overlapping another; OK and help end the lowest row on the right, and the
+// right margin equals the left one.
+void expectGroupedLayout(int id, std::size_t groupCount, const std::set<int>& outside) {
+    const auto dialog = rvnhost::findDialogTemplate(id);
     ASSERT_TRUE(dialog);
-    std::set<int> lists;
     std::vector<rvnhost::DialogUnits> groups;
     for (const auto& control : dialog->controls) {
-        if (control.className == L"COMBOBOX") lists.insert(control.id);
         if (isGroupBox(control)) groups.push_back(control.place);
     }
-    EXPECT_EQ(lists, (std::set<int>{9016, 9017, 9018, 9019, 9020, 9021}));
-    EXPECT_EQ(groups.size(), 5u);
+    EXPECT_EQ(groups.size(), groupCount);
     int lowest = 0;
     int rightmost = 0;
     for (std::size_t i = 0; i < dialog->controls.size(); ++i) {
@@ -104,8 +102,7 @@ TEST_F(PluginResources, TheSettingsDialogIsLaidOutInGroupsWithItsButtonsBottomRi
         EXPECT_TRUE(inside(place, {0, 0, dialog->place.width, dialog->place.height})) << control.id;
         lowest = std::max(lowest, place.y + place.height);
         rightmost = std::max(rightmost, place.x + place.width);
-        if (isGroupBox(control)) continue;
-        if (control.className == L"BUTTON" && control.id != 9009) continue;
+        if (isGroupBox(control) || outside.count(control.id)) continue;
         const auto holding = [&place](const rvnhost::DialogUnits& group) { return inside(place, group); };
         EXPECT_EQ(std::count_if(groups.begin(), groups.end(), holding), 1) << "control " << control.id << " in one group";
         for (std::size_t j = i + 1; j < dialog->controls.size(); ++j) {
@@ -114,14 +111,42 @@ TEST_F(PluginResources, TheSettingsDialogIsLaidOutInGroupsWithItsButtonsBottomRi
             EXPECT_FALSE(overlap(place, closedPlace(other))) << control.id << " and " << other.id << " overlap";
         }
     }
-    for (int id : {IDOK, 9084}) {
-        const auto button = std::find_if(dialog->controls.begin(), dialog->controls.end(),
-                                         [id](const auto& control) { return control.id == id; });
-        ASSERT_NE(button, dialog->controls.end());
-        EXPECT_EQ(button->place.y + button->place.height, lowest) << id << " at the bottom";
-        EXPECT_GT(button->place.x, dialog->place.width / 2) << id << " on the right";
+    for (int button : {IDOK, 9084}) {
+        const auto found = std::find_if(dialog->controls.begin(), dialog->controls.end(),
+                                        [button](const auto& control) { return control.id == button; });
+        ASSERT_NE(found, dialog->controls.end());
+        EXPECT_EQ(found->place.y + found->place.height, lowest) << button << " at the bottom";
+        EXPECT_GT(found->place.x, dialog->place.width / 2) << button << " on the right";
     }
     EXPECT_EQ(rightmost, dialog->place.width - 7);  // a margin of 7 units, as on the left
+}
+
+std::set<int> listsOf(int id) {
+    std::set<int> lists;
+    const auto dialog = rvnhost::findDialogTemplate(id);
+    for (const auto& control : dialog->controls) {
+        if (control.className == L"COMBOBOX") lists.insert(control.id);
+    }
+    return lists;
+}
+
+TEST_F(PluginResources, TheSettingsDialogIsLaidOutInGroupsWithItsButtonsBottomRight) {
+    expectFields(9065, L"Impostazioni", {9022, 9023, 9024, 9025, 9026, 9027, 9028, 9029, 9030, 9031, 9032},
+                 {9022, 9023}, {1, 9009, 9084});
+    EXPECT_EQ(listsOf(9065), (std::set<int>{9016, 9017, 9018, 9019, 9020, 9021}));
+    expectGroupedLayout(9065, 5, {IDOK, 9084});
+}
+
+TEST_F(PluginResources, TheNetworkDatabaseDialogHasItsThreeFramesAndAnEditableSortedList) {
+    expectFields(9060, L"Dati Rete", {9025, 9026, 9027, 9028, 9029}, {9025, 9026, 9027, 9028, 9029},
+                 {1, 9001, 9002, 9003, 9004, 9007, 9008, 9084});
+    EXPECT_EQ(listsOf(9060), std::set<int>{9016});
+    const auto dialog = rvnhost::findDialogTemplate(9060);
+    const auto list = std::find_if(dialog->controls.begin(), dialog->controls.end(),
+                                   [](const auto& control) { return control.id == 9016; });
+    EXPECT_EQ(list->style & CBS_TYPEMASK, CBS_DROPDOWN);  // a new network's name is typed in it
+    EXPECT_TRUE(list->style & CBS_SORT);
+    expectGroupedLayout(9060, 3, {IDOK, 9084});
 }
 
 }  // namespace

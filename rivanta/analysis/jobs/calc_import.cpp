@@ -21,13 +21,6 @@ std::wstring importInpFile(const std::wstring& path, const std::wstring& folder,
     return message.empty() ? ImportInpFile(path, installed, network).message : message;
 }
 
-// The .ptv file, its default roughness from the first material of the archive.
-std::wstring importPortaviaFile(const std::wstring& path, const std::wstring& folder, const TzRvnImportQuestion& ask,
-                                TzRvnNetworkData& network) {
-    const std::wstring message = LoadJobMaterials(folder, MaterialList());
-    return message.empty() ? ImportPortaviaFile(path, MaterialList(), ask, network).message : message;
-}
-
 }  // namespace
 
 TzRvnImportAnswers::TzRvnImportAnswers(TzRvnImportAnswer answer, bool onTerminal, std::ostream& err)
@@ -72,7 +65,14 @@ std::wstring ImportNetworkFile(const std::wstring& path, const TzRvnImportQuesti
         case TzRvnNetworkFileKind::drawing:
         case TzRvnNetworkFileKind::portavia: break;
     }
-    return importPortaviaFile(path, folder, ask, network);
+    return ImportPortaviaNetwork(path, folder, ask, network).message;
+}
+
+TzRvnImportResult ImportPortaviaNetwork(const std::wstring& path, const std::wstring& folder,
+                                        const TzRvnImportQuestion& ask, TzRvnNetworkData& network) {
+    const std::wstring message = LoadJobMaterials(folder, MaterialList());
+    if (!message.empty()) return {TzRvnImportStatus::notOpened, message};
+    return ImportPortaviaFile(path, MaterialList(), ask, network);
 }
 
 std::wstring AddImportedNetwork(AcDbDatabase* database, const std::wstring& name, TzRvnNetworkData network,

@@ -37,6 +37,13 @@ private:
 // Empty on success, else the message for the user.
 std::wstring ImportNetworkFile(const std::wstring& path, const TzRvnImportQuestion& ask, TzRvnNetworkData& network);
 
+// Reads the .ptv file at path into network (replaced only when imported), its default roughness
+// from the first material of the materials archive of folder (the program folder), which is loaded
+// into MaterialList() first. ask answers the questions on non-positive values. The outcome, with
+// the message for the user unless imported.
+TzRvnImportResult ImportPortaviaNetwork(const std::wstring& path, const std::wstring& folder,
+                                        const TzRvnImportQuestion& ask, TzRvnNetworkData& network);
+
 // Adds an imported network to the drawing under name (see AddNetwork). Empty on success, else the
 // message for the user (translated): a name that cannot be a network name, or a drawing that
 // refuses the network.

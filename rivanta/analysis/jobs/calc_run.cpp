@@ -66,6 +66,21 @@ TzRvnCalcFiles CalcFilesIn(const std::wstring& folder) {
     return {folder + std::wstring(rvntext::kCheckReportName), folder + std::wstring(rvntext::kCalcReportName)};
 }
 
+bool TemporaryFolder(std::wstring& folder) {
+    constexpr DWORD kBuffer = 255;
+    wchar_t buffer[kBuffer];
+    const DWORD length = GetTempPathW(kBuffer, buffer);
+    if (length == 0 || length >= kBuffer) return false;
+    folder.assign(buffer, length);
+    return true;
+}
+
+TzRvnCalcRun RunNetworkCheck(TzRvnNetwork& network, const std::wstring& checkReport) {
+    TzRvnCalcRun run;
+    checkInto(network, checkReport, run);
+    return run;
+}
+
 TzRvnCalcRun RunNetworkCalculation(TzRvnNetwork& network, const TzRvnCalcFiles& files,
                                    const TzRvnSolverChoice& choice) {
     TzRvnCalcRun run;

@@ -19,6 +19,10 @@ struct TzRvnCalcFiles {
 // The two reports in folder, which ends with a path separator.
 TzRvnCalcFiles CalcFilesIn(const std::wstring& folder);
 
+// The temporary directory (GetTempPathW into a buffer of 255 characters), ending with a separator,
+// where a run writes its reports; false when there is none.
+bool TemporaryFolder(std::wstring& folder);
+
 enum class TzRvnCalcStatus {
     calculated,             // the calculation ran to its end and stored its results
     networkNotOpened,       // the network could not be opened for write
@@ -48,6 +52,10 @@ int CheckNetworkTopology(TzRvnNetwork& network, TzRvnReportStream& report);
 // run; notRun when the object is not open for write.
 TzRvnSolverOutcome CalculateNetwork(TzRvnNetwork& network, TzRvnReportStream& report,
                                     const TzRvnSolverChoice& choice = {});
+
+// Checks network, open for read, into the report file checkReport. check is 1 when it passed;
+// otherwise status says why not: checkFailed, or the report could not be created or written.
+TzRvnCalcRun RunNetworkCheck(TzRvnNetwork& network, const std::wstring& checkReport);
 
 // Checks and calculates network, open for write, writing the reports to files. Afterwards the
 // network's data hold the node indices resolved by the check, and the results when calculated.

@@ -32,8 +32,6 @@ namespace fs = std::filesystem;
 constexpr int kCalculated = 0;
 constexpr int kNotCalculated = 1;
 constexpr int kWrongArguments = 2;
-// The buffer the temporary directory is asked into, as the dialog's run has it.
-constexpr DWORD kTempPathBuffer = 255;
 
 void print(std::ostream& stream, const std::wstring& text) {
     stream << rvnos::toUtf8(text);
@@ -53,10 +51,9 @@ void progress(const TzRvnCalcOptions& options, const std::wstring& step) {
 // temporary directory. Empty, with the message, when there is none.
 std::wstring reportFolder(const TzRvnCalcOptions& options, std::wstring& message) {
     if (options.outFolder.empty()) {
-        wchar_t buffer[kTempPathBuffer];
-        const DWORD length = GetTempPathW(kTempPathBuffer, buffer);
-        if (length == 0 || length >= kTempPathBuffer) message = TranslateText(rvntext::kNoTempDirectory);
-        return message.empty() ? std::wstring(buffer, length) : L"";
+        std::wstring temporary;
+        if (!TemporaryFolder(temporary)) message = TranslateText(rvntext::kNoTempDirectory);
+        return temporary;
     }
     const fs::path folder(rvnos::toUtf8(options.outFolder));
     std::error_code error;
