@@ -10,6 +10,7 @@
 #include "dialogs/grid_window.h"
 #include "frame/commands.h"
 #include "input_queue.h"
+#include "module_loader.h"
 #include "netobj/network_dictionary.h"
 #include "network/materials.h"
 #include "test_files.h"
