@@ -19,6 +19,7 @@
 #include <QSignalBlocker>
 
 #include <algorithm>
+#include <functional>
 #include <map>
 
 namespace rvngui {
@@ -181,9 +182,21 @@ public:
     bool liesBehind() const override { return true; }
 };
 
-class ComboBoxPresenter : public Presenter<QComboBox> {
+// A combo box that tells its control before its list drops down, so that the dialog may fill the
+// list first (CBN_DROPDOWN), as it does on the terminal's drop action.
+class DroppingComboBox : public QComboBox {
 public:
-    explicit ComboBoxPresenter(const ControlContext& context) : Presenter(context, new QComboBox) {
+    std::function<void()> beforeDrop;
+    void showPopup() override {
+        if (beforeDrop) beforeDrop();
+        QComboBox::showPopup();
+    }
+};
+
+class ComboBoxPresenter : public Presenter<DroppingComboBox> {
+public:
+    explicit ComboBoxPresenter(const ControlContext& context) : Presenter(context, new DroppingComboBox) {
+        widget_->beforeDrop = [this] { act([this] { rvnhost::dropDownList(dialog_, control_); }); };
         widget_->setEditable((context.form.style & CBS_TYPEMASK) != CBS_DROPDOWNLIST);
         widget_->setInsertPolicy(QComboBox::NoInsert);
         QObject::connect(widget_, &QComboBox::activated, [this](int index) {

@@ -15,7 +15,7 @@ constexpr TzRvnDrawingSettings kEditing = TzRvnDrawingSettings::attributesShown;
 
 // Each command's line names its body; nullptr stands for a feature not in this version.
 void ArPoRet() { RunCommand(L"ArPoRet", TzRvnResources::pluginFirst, nullptr); }
-void CalcRet() { RunCommand(L"CalcRet", TzRvnResources::pluginFirst, &OpenNetworkDatabase); }
+void CalcRet() { RunCommand(L"CalcRet", TzRvnResources::pluginFirst, &OpenNetworkDatabase, kEditing); }
 void GePoRet() { RunCommand(L"GePoRet", TzRvnResources::pluginFirst, nullptr); }
 void ModiRet() { RunCommand(L"ModiRet", TzRvnResources::pluginFirst, &ModifyElement, kEditing); }
 void NodoRet() { RunCommand(L"NodoRet", TzRvnResources::pluginFirst, &PlaceNodes, kEditing); }

@@ -48,6 +48,11 @@ public:
         }
     }
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override {
+        if (LOWORD(wParam) == kOtherMaterial && HIWORD(wParam) == CBN_DROPDOWN) {
+            auto* others = static_cast<CComboBox*>(GetDlgItem(kOtherMaterial));
+            if (others->GetCount() == 0) others->AddString(L"Rame");
+            return TRUE;
+        }
         if (LOWORD(wParam) != kExcluded || HIWORD(wParam) != BN_CLICKED) return CDialog::OnCommand(wParam, lParam);
         GetDlgItem(kOtherMaterial)->EnableWindow(!static_cast<CButton*>(GetDlgItem(kExcluded))->GetCheck());
         return TRUE;
@@ -93,6 +98,10 @@ TEST_F(StandardControlsOnQt, EachControlIsItsWidgetAndTheWidgetsActOnTheControls
         EXPECT_EQ(materials->currentText(), "Acciaio");
         EXPECT_EQ(nodes->count(), 3);
 
+        EXPECT_EQ(otherMaterial->count(), 0);
+        otherMaterial->showPopup();  // the dialog fills the list as it drops down
+        EXPECT_EQ(otherMaterial->count(), 1);
+        otherMaterial->hidePopup();
         materials->setFocus(Qt::TabFocusReason);
         QTest::keyClick(materials, Qt::Key_Down);
         QTest::keyClicks(otherMaterial, "Rame");
