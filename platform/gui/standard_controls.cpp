@@ -1,10 +1,12 @@
 // The standard controls as Qt widgets: an edit as a line edit (a plain-text edit when multi-line),
 // a static as a label, a button as a push button, check box, radio button or group box by its
-// style, a combo box as a combo box (editable unless a drop-down list), a list box as a list.
+// style, a combo box as a combo box (editable unless a drop-down list), a list box as a list; the
+// grid control is registered with its own presenter.
 #include "control_presenter.h"
 
 #include "dialog_actions.h"
 #include "dialog_view.h"
+#include "grid_presenter.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,6 +21,7 @@
 #include <QSignalBlocker>
 
 #include <algorithm>
+#include <cwctype>
 #include <functional>
 #include <map>
 
@@ -263,19 +266,26 @@ std::unique_ptr<ControlPresenter> presentStandard(const ControlContext& context)
     return std::make_unique<LabelPresenter>(context);
 }
 
+// Window class names are the same whatever their case; templates hold them in capitals.
+std::wstring classKey(const std::wstring& className) {
+    std::wstring key = className;
+    for (wchar_t& c : key) c = static_cast<wchar_t>(std::towupper(c));
+    return key;
+}
+
 std::map<std::wstring, ControlPresenterFactory>& registeredFactories() {
-    static std::map<std::wstring, ControlPresenterFactory> factories;
+    static std::map<std::wstring, ControlPresenterFactory> factories{{classKey(L"MFCGridCtrl"), presentGrid}};
     return factories;
 }
 
 }  // namespace
 
 void registerControlPresenter(const std::wstring& className, ControlPresenterFactory factory) {
-    registeredFactories()[className] = std::move(factory);
+    registeredFactories()[classKey(className)] = std::move(factory);
 }
 
 std::unique_ptr<ControlPresenter> presentControl(const ControlContext& context) {
-    const auto found = registeredFactories().find(context.form.className);
+    const auto found = registeredFactories().find(classKey(context.form.className));
     if (found != registeredFactories().end()) return found->second(context);
     return presentStandard(context);
 }

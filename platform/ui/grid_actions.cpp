@@ -56,16 +56,6 @@ bool clickWith(CGridCtrl& grid, const CellArguments& cell) {
     return true;
 }
 
-bool edit(CGridCtrl& grid, const CellArguments& cell) {
-    if (!grid.IsCellEditable(cell.row, cell.col)) {
-        return refuseAction(L"Cell " + std::to_wstring(cell.row) + L"," + std::to_wstring(cell.col) + L" of grid " +
-                            std::to_wstring(grid.GetDlgCtrlID()) + L" is read-only");
-    }
-    grid.SetFocus();
-    if (!grid.EditCell(cell.row, cell.col)) return false;
-    return grid.SetEditText(cell.rest.c_str());
-}
-
 struct KeyName {
     const wchar_t* name;
     UINT key;
@@ -116,10 +106,20 @@ bool applyGridAction(CGridCtrl& grid, const std::wstring& verb, const std::wstri
     CellArguments cell;
     if (!readCell(grid, arguments, cell)) return false;
     if (verb == L"cell") return clickWith(grid, cell);
-    if (verb == L"edit") return edit(grid, cell);
+    if (verb == L"edit") return editGridCell(grid, cell.row, cell.col, cell.rest);
     if (verb == L"dblclick") grid.DoubleClick(cell.row, cell.col);
     if (verb == L"rclick") grid.RightClick(cell.row, cell.col);
     return true;
+}
+
+bool editGridCell(CGridCtrl& grid, int row, int col, const std::wstring& text) {
+    if (!grid.IsCellEditable(row, col)) {
+        return refuseAction(L"Cell " + std::to_wstring(row) + L"," + std::to_wstring(col) + L" of grid " +
+                            std::to_wstring(grid.GetDlgCtrlID()) + L" is read-only");
+    }
+    grid.SetFocus();
+    if (!grid.EditCell(row, col)) return false;
+    return grid.SetEditText(text.c_str());
 }
 
 bool endGridEdits(const CWnd& window, const CWnd* except) {

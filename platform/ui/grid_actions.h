@@ -17,6 +17,9 @@ namespace rvnhost {
 bool isGridVerb(const std::wstring& verb);
 // Does the action; false, with the reason on the transcript, when it cannot be done.
 bool applyGridAction(CGridCtrl& grid, const std::wstring& verb, const std::wstring& arguments);
+// Opens the cell's editor (its owner may refuse) and puts the text in it, as a person typing it
+// does; false, with the reason on the transcript, when the cell cannot be edited.
+bool editGridCell(CGridCtrl& grid, int row, int col, const std::wstring& text);
 // Ends the editing of every grid of the window but one (as a click elsewhere does); false when a
 // grid's owner refused the value typed.
 bool endGridEdits(const CWnd& window, const CWnd* except);

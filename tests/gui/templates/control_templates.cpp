@@ -1,5 +1,5 @@
-// A module whose resource script has a dialog with one control of each standard kind, for the
-// tests of their widgets.
+// A module whose resource script has a dialog with one control of each standard kind and a dialog
+// with a grid, for the tests of their widgets.
 extern "C" __attribute__((visibility("default"))) const char* rvnResourceScript() {
     return R"rc(
 100 DIALOGEX 0, 0, 200, 150
@@ -17,6 +17,16 @@ BEGIN
     LTEXT           "",206,4,112,20,10
     DEFPUSHBUTTON   "OK",IDOK,90,130,50,14
     PUSHBUTTON      "Annulla",IDCANCEL,146,130,50,14
+END
+
+101 DIALOGEX 0, 0, 260, 140
+STYLE DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU
+CAPTION "Nodi"
+FONT 8, "MS Shell Dlg"
+BEGIN
+    CONTROL         "",301,"MFCGridCtrl",WS_TABSTOP,4,4,252,110
+    DEFPUSHBUTTON   "OK",IDOK,150,120,50,14
+    PUSHBUTTON      "Annulla",IDCANCEL,206,120,50,14
 END
 )rc";
 }

@@ -1,0 +1,174 @@
+// The grid control as a Qt table on the offscreen platform: the grid's cells, colours and
+// read-only cells on the table, a value typed in the table going through the grid's editing (and
+// its owner's refusal), and the program's changes of the grid reaching the table.
+#include "afx_grid.h"
+#include "afx_resources.h"
+#include "module_loader.h"
+#include "qt_dialog_test.h"
+
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTableView>
+
+#include <cwchar>
+
+namespace {
+
+using rvngui::DialogView;
+using rvngui::test::control;
+using rvngui::test::whenShown;
+
+constexpr int kGrid = 301;
+constexpr int kElevation = 2;
+constexpr int kResult = 3;
+constexpr COLORREF kFixedBack = RGB(200, 210, 220);
+
+// A node table: a title row, a number column, elevations right-aligned (a negative one refused)
+// and a read-only result column.
+class NodesDialog : public CDialog {
+public:
+    NodesDialog() : CDialog(101) {}
+    CGridCtrl& grid() { return *static_cast<CGridCtrl*>(GetDlgItem(kGrid)); }
+    BOOL OnInitDialog() override {
+        CDialog::OnInitDialog();
+        CGridCtrl& nodes = grid();
+        nodes.SetColumnCount(4);
+        nodes.SetRowCount(4);
+        nodes.SetFixedRowCount(1);
+        nodes.SetFixedColumnCount(1);
+        nodes.SetFixedBkColor(kFixedBack);
+        nodes.SetRowHeight(0, 30);
+        const wchar_t* titles[] = {L"N.", L"Nome", L"Z [ m ]", L"H [ m ]"};
+        for (int col = 0; col < 4; ++col) nodes.SetItemText(0, col, titles[col]);
+        for (int row = 1; row < 4; ++row) {
+            nodes.SetItemText(row, 0, std::to_wstring(row).c_str());
+            nodes.SetItemText(row, 1, (L"N" + std::to_wstring(row)).c_str());
+            nodes.SetItemText(row, kElevation, L"10");
+            nodes.SetItemFormat(row, kElevation, DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
+        }
+        nodes.SetColumnReadOnly(kResult);
+        return TRUE;
+    }
+    BOOL OnNotify(WPARAM, LPARAM lParam, LRESULT* result) override {
+        const auto* view = reinterpret_cast<const NM_GRIDVIEW*>(lParam);
+        if (view->hdr.code == GVN_ENDLABELEDIT && view->iColumn == kElevation &&
+            std::wcstod(grid().GetItemText(view->iRow, view->iColumn).c_str(), nullptr) < 0) {
+            ++refusals;
+            *result = -1;
+        }
+        return TRUE;
+    }
+    int refusals = 0;
+};
+
+class GridOnQt : public ::testing::Test {
+protected:
+    void SetUp() override {
+        module_ = LoadLibraryW(L"" RVN_BIN_DIR "/GuiTestTemplates.so");
+        ASSERT_NE(module_, nullptr);
+        previous_ = AfxGetResourceHandle();
+        AfxSetResourceHandle(module_);
+    }
+    void TearDown() override {
+        AfxSetResourceHandle(previous_);
+        if (module_) FreeLibrary(module_);
+    }
+
+    HMODULE module_ = nullptr;
+    HINSTANCE previous_ = nullptr;
+    rvngui::QtPresentation presentation_;
+};
+
+// The table's editor while it is open.
+QLineEdit* openEditor(const QTableView& table) {
+    for (auto* editor : table.viewport()->findChildren<QLineEdit*>()) {
+        if (editor->isVisible()) return editor;
+    }
+    return nullptr;
+}
+
+QString shown(const QTableView& table, int row, int col) { return table.model()->index(row, col).data().toString(); }
+
+// Opens the table's editor on the cell with F2, types the text over what it holds and presses Enter;
+// the view commits and closes its editor once back in its event loop.
+void typeInto(QTableView& table, int row, int col, const QString& text) {
+    QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, table.visualRect(table.model()->index(row, col)).center());
+    QTest::keyClick(&table, Qt::Key_F2);
+    QLineEdit* editor = openEditor(table);
+    ASSERT_NE(editor, nullptr) << "no editor opened on " << row << "," << col;
+    editor->selectAll();
+    QTest::keyClicks(editor, text);
+    const QPointer<QLineEdit> typedIn(editor);
+    QTest::keyClick(editor, Qt::Key_Return);
+    EXPECT_TRUE(QTest::qWaitFor([&typedIn] { return typedIn.isNull(); }));
+}
+
+TEST_F(GridOnQt, TheTableShowsTheGridAndItsEditsGoThroughTheGrid) {
+    NodesDialog dialog;
+    whenShown(dialog, [&dialog](DialogView& view) {
+        auto* table = control<QTableView>(view, kGrid);
+        ASSERT_NE(table, nullptr);
+        CGridCtrl& grid = dialog.grid();
+        const QAbstractItemModel& model = *table->model();
+        ASSERT_EQ(model.rowCount(), 4);
+        ASSERT_EQ(model.columnCount(), 4);
+        EXPECT_EQ(shown(*table, 0, kElevation), "Z [ m ]");
+        EXPECT_EQ(model.index(0, 1).data(Qt::BackgroundRole).value<QColor>(), QColor(200, 210, 220));
+        EXPECT_EQ(model.index(1, 1).data(Qt::BackgroundRole).value<QColor>(), QColor(255, 255, 255));
+        EXPECT_EQ(model.index(1, kElevation).data(Qt::TextAlignmentRole).value<Qt::Alignment>(),
+                  Qt::AlignRight | Qt::AlignVCenter);
+        EXPECT_EQ(table->rowHeight(0), 30);
+        EXPECT_FALSE(model.flags(model.index(0, 1)) & Qt::ItemIsEditable);
+        EXPECT_FALSE(model.flags(model.index(1, kResult)) & Qt::ItemIsEditable);
+        EXPECT_TRUE(model.flags(model.index(1, 1)) & Qt::ItemIsEditable);
+
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(model.index(2, 1)).center());
+        EXPECT_EQ(grid.GetFocusCell(), CCellID(2, 1));
+        EXPECT_TRUE(grid.IsCellSelected(2, 1));
+        EXPECT_TRUE(table->selectionModel()->isSelected(model.index(2, 1)));
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(model.index(3, 0)).center());
+        EXPECT_EQ(grid.GetSelectedCount(), 3);  // a row's number selects its row
+        EXPECT_TRUE(table->selectionModel()->isSelected(model.index(3, kResult)));
+        EXPECT_FALSE(table->selectionModel()->isSelected(model.index(2, 1)));
+
+        typeInto(*table, 1, kElevation, "12.5");
+        EXPECT_EQ(grid.GetItemText(1, kElevation), L"12.5");
+        EXPECT_TRUE(grid.GetItemState(1, kElevation) & GVIS_MODIFIED);
+        EXPECT_FALSE(grid.IsEditing());
+
+        typeInto(*table, 1, kElevation, "-3");
+        EXPECT_EQ(dialog.refusals, 1);
+        EXPECT_EQ(grid.GetItemText(1, kElevation), L"12.5");
+        EXPECT_EQ(shown(*table, 1, kElevation), "12.5");
+        EXPECT_TRUE(grid.IsEditing());  // the owner wants another value
+        EXPECT_TRUE(QTest::qWaitFor([table] { return openEditor(*table) != nullptr; }));
+        QLineEdit* editor = openEditor(*table);
+        ASSERT_NE(editor, nullptr);
+        EXPECT_EQ(editor->text(), "12.5");
+        QTest::keyClick(editor, Qt::Key_Escape);
+        EXPECT_FALSE(grid.IsEditing());
+        EXPECT_EQ(shown(*table, 1, kElevation), "12.5");
+
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(model.index(1, kResult)).center());
+        QTest::keyClick(table, Qt::Key_F2);
+        EXPECT_EQ(openEditor(*table), nullptr);
+        EXPECT_FALSE(grid.IsEditing());
+
+        grid.SetItemText(2, 1, L"N9");
+        grid.SetItemBkColour(2, 1, RGB(255, 0, 0));
+        grid.SetItemFgColour(2, 1, RGB(0, 0, 255));
+        EXPECT_EQ(shown(*table, 2, 1), "N9");
+        EXPECT_EQ(model.index(2, 1).data(Qt::BackgroundRole).value<QColor>(), QColor(255, 0, 0));
+        EXPECT_EQ(model.index(2, 1).data(Qt::ForegroundRole).value<QColor>(), QColor(0, 0, 255));
+        const QRect cell = table->visualRect(model.index(2, 1));
+        EXPECT_EQ(table->viewport()->grab().toImage().pixelColor(cell.left() + 2, cell.bottom() - 2), QColor(255, 0, 0));
+        grid.InsertRow(L"4");
+        EXPECT_EQ(model.rowCount(), 5);
+        EXPECT_EQ(shown(*table, 4, 0), "4");
+        QTest::mouseClick(control<QPushButton>(view, IDOK), Qt::LeftButton);
+    });
+    ASSERT_EQ(dialog.DoModal(), IDOK);
+}
+
+}  // namespace
