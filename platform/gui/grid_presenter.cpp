@@ -40,7 +40,9 @@ public:
     bool editorOpen() const { return state() == EditingState; }
 
 protected:
+    // A key the open editor let through (its Enter, which the editor commits itself) is the view's.
     void keyPressEvent(QKeyEvent* event) override {
+        if (editorOpen()) return QTableView::keyPressEvent(event);
         const bool control = event->modifiers() & Qt::ControlModifier;
         for (const GridKey& key : kGridKeys) {
             if (event->key() != key.key || control != key.control) continue;
