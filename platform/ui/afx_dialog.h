@@ -23,6 +23,7 @@ public:
     virtual INT_PTR DoModal();
     // Creates the dialog modeless; FALSE when its template cannot be found or OnInitDialog fails.
     BOOL Create(UINT templateId, CWnd* parent = nullptr);
+    using CWnd::Create;
     // Ends a modal dialog with result once the handler running returns; destroys a modeless one.
     void EndDialog(int result);
 

@@ -25,6 +25,7 @@ public:
     CGridCtrl(int rows = 0, int cols = 0, int fixedRows = 0, int fixedCols = 0);
 
     BOOL Create(const RECT& rect, CWnd* parent, UINT id, DWORD style = WS_CHILD | WS_BORDER | WS_TABSTOP | WS_VISIBLE);
+    using CWnd::Create;
 
     // Layout.
     BOOL SetRowCount(int rows);

@@ -9,7 +9,6 @@
 namespace {
 
 constexpr UINT kAbsent = static_cast<UINT>(-1);
-constexpr UINT kStateFlags = MF_GRAYED | MF_DISABLED | MF_CHECKED;
 
 struct MenuItem {
     UINT flags = MF_STRING;
