@@ -19,9 +19,9 @@
 
 namespace {
 
-// The class names of the saved drawing's model-space entities, counted.
-std::map<std::string, int> entitiesOf(const std::filesystem::path& drawing) {
-    std::map<std::string, int> counts;
+// Calls visit with each entity of the saved drawing's model space that is not erased, open for read.
+template <class Visit>
+void visitModelSpace(const std::filesystem::path& drawing, Visit visit) {
     AcDbDatabase database(false, true);
     EXPECT_EQ(Acad::eOk, database.readDwgFile(rvnos::fromUtf8(drawing.string()).c_str()));
     AcDbBlockTable* blocks = nullptr;
@@ -32,11 +32,16 @@ std::map<std::string, int> entitiesOf(const std::filesystem::path& drawing) {
     for (AcDbObjectId id : space->entityIds()) {
         AcDbEntity* entity = nullptr;
         if (id.isErased() || acdbOpenObject(entity, id, AcDb::kForRead) != Acad::eOk) continue;
-        const std::wstring name = entity->isA()->name();
-        ++counts[rvnos::toUtf8(name)];
+        visit(*entity);
         entity->close();
     }
     space->close();
+}
+
+// The class names of the saved drawing's model-space entities, counted.
+std::map<std::string, int> entitiesOf(const std::filesystem::path& drawing) {
+    std::map<std::string, int> counts;
+    visitModelSpace(drawing, [&counts](const AcDbEntity& entity) { ++counts[rvnos::toUtf8(entity.isA()->name())]; });
     return counts;
 }
 
@@ -98,16 +103,9 @@ struct InsertedBlock {
 
 std::vector<InsertedBlock> insertedBlocks(const std::filesystem::path& drawing) {
     std::vector<InsertedBlock> found;
-    AcDbDatabase database(false, true);
-    EXPECT_EQ(Acad::eOk, database.readDwgFile(rvnos::fromUtf8(drawing.string()).c_str()));
-    AcDbBlockTable* blocks = nullptr;
-    EXPECT_EQ(Acad::eOk, database.getSymbolTable(blocks, AcDb::kForRead));
-    AcDbBlockTableRecord* space = nullptr;
-    EXPECT_EQ(Acad::eOk, blocks->getAt(ACDB_MODEL_SPACE, space, AcDb::kForRead));
-    blocks->close();
-    for (AcDbObjectId id : space->entityIds()) {
-        AcDbBlockReference* reference = nullptr;
-        if (acdbOpenObject(reference, id, AcDb::kForRead) != Acad::eOk) continue;
+    visitModelSpace(drawing, [&found](const AcDbEntity& entity) {
+        const auto* reference = AcDbBlockReference::cast(&entity);
+        if (reference == nullptr) return;
         AcDbBlockTableRecord* block = nullptr;
         EXPECT_EQ(Acad::eOk, acdbOpenObject(block, reference->blockTableRecord(), AcDb::kForRead));
         int attributes = 0;
@@ -118,9 +116,7 @@ std::vector<InsertedBlock> insertedBlocks(const std::filesystem::path& drawing) 
         block->getName(name);
         found.push_back({name, reference->scaleFactors().sx, reference->rotation(), attributes});
         block->close();
-        reference->close();
-    }
-    space->close();
+    });
     return found;
 }
 
