@@ -229,11 +229,7 @@ void DrawBranches() {
     TzRvnDocState* state = currentDocState();
     if (database == nullptr || state == nullptr) return;
     BranchRun run{database, AcGeMatrix3d(), *state, {}, {}, {}};
-    if (!acdbUcsMatrix(run.ucsToWorld, database)) return PrintMessage(rvntext::kNoUcsMatrix);
-    AcDbObjectId modelSpace;
-    if (ModelSpaceId(database, modelSpace) != Acad::eOk || !CollectSchema(database, modelSpace, run.lists)) {
-        return PrintMessage(rvntext::kSchemaNotCollected);
-    }
+    if (!StartSchemaCommand(database, run.ucsToWorld, run.lists)) return;
     State current = State::start;
     while (current != State::end) {
         switch (current) {

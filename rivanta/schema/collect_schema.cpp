@@ -4,7 +4,11 @@
 #include "dbblkref.h"
 #include "dbsymtb.h"
 #include "host/open_object.h"
+#include "frame/command_line.h"
 #include "schema/block_entities.h"
+#include "schema/model_space.h"
+#include "schema/schema_texts.h"
+#include "ucs.h"
 #include "schema/branch_data.h"
 #include "schema/schema_layers.h"
 #include "schema/schema_names.h"
@@ -46,6 +50,19 @@ bool CollectSchema(AcDbDatabase* database, AcDbObjectId blockId, TzRvnSchemaList
         TzRvnOpenObject<AcDbEntity> entity(id, AcDb::kForRead);
         if (!entity.isOpen()) return false;
         if (!IsLayerHidden(entity->layerId())) gather(*entity, nodeBlock, lists);
+    }
+    return true;
+}
+
+bool StartSchemaCommand(AcDbDatabase* database, AcGeMatrix3d& ucsToWorld, TzRvnSchemaLists& lists) {
+    if (!acdbUcsMatrix(ucsToWorld, database)) {
+        PrintMessage(rvntext::kNoUcsMatrix);
+        return false;
+    }
+    AcDbObjectId modelSpace;
+    if (ModelSpaceId(database, modelSpace) != Acad::eOk || !CollectSchema(database, modelSpace, lists)) {
+        PrintMessage(rvntext::kSchemaNotCollected);
+        return false;
     }
     return true;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "dbmain.h"
+#include "gemat3d.h"
 #include "gepnt3d.h"
 
 #include <vector>
@@ -21,3 +22,6 @@ struct TzRvnSchemaLists {
 // "TZ-SCHEMA_RETE-RVN" data. Entities on frozen or off layers are passed over. False when the
 // block or one of its entities cannot be read; the caller then prints kSchemaNotCollected.
 bool CollectSchema(AcDbDatabase* database, AcDbObjectId blockId, TzRvnSchemaLists& lists);
+// What a drawing command starts from: the current UCS matrix and the schema of model space.
+// False, with kNoUcsMatrix or kSchemaNotCollected printed, when either cannot be had.
+bool StartSchemaCommand(AcDbDatabase* database, AcGeMatrix3d& ucsToWorld, TzRvnSchemaLists& lists);

@@ -98,11 +98,7 @@ void PlaceNodes() {
     TzRvnDocState* state = currentDocState();
     if (database == nullptr || state == nullptr) return;
     NodeRun run{database, AcGeMatrix3d(), *state, {}, {}, {}};
-    if (!acdbUcsMatrix(run.ucsToWorld, database)) return PrintMessage(rvntext::kNoUcsMatrix);
-    AcDbObjectId modelSpace;
-    if (ModelSpaceId(database, modelSpace) != Acad::eOk || !CollectSchema(database, modelSpace, run.lists)) {
-        return PrintMessage(rvntext::kSchemaNotCollected);
-    }
+    if (!StartSchemaCommand(database, run.ucsToWorld, run.lists)) return;
     const std::wstring prompt(rvntext::kPointPrompt);
     while (true) {
         acedInitGet(kAnyTextAccepted, nullptr);
