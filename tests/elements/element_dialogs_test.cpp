@@ -13,6 +13,7 @@
 #include "../frame/plugin_folder.h"
 #include "lisp_symbols.h"
 #include "module_loader.h"
+#include "network_document.h"
 #include "netobj/network_class.h"
 #include "netobj/network_dictionary.h"
 #include "netobj/network_object.h"
@@ -31,30 +32,14 @@ namespace {
 
 using rvnhost::Transcript;
 
-class ElementDialogs : public rvntest::OpenObjectCheckedTest {
+class ElementDialogs : public rvntest::NetworkDocumentTest {
 protected:
     void SetUp() override {
-        RegisterNetworkClass();
-        AfxSetResourceHandle(GetModuleHandleW(nullptr));
-        rvnhost::putLispString(L"tz-cpath", rvnos::fromUtf8(RVN_SOURCE_DIR) + L"/examples/");
-        acDocManagerPtr()->appContextNewDocument(nullptr);
-        StartDocumentStates();
-        ASSERT_TRUE(currentDocState()->setCurrentLayer(L"TZ-RV-rete"));
-        AcDbObjectId id;
-        ASSERT_EQ(Acad::eOk, CreateNetwork(currentDatabase(), L"rete", true, id));
-        TzRvnOpenObject<TzRvnNetwork> network(id, AcDb::kForWrite);
         settings_.flowUnit = kFlowLitresPerSecond;
         settings_.diameterUnit = kLengthMillimetres;
         settings_.roughnessUnit = kLengthMillimetres;
         settings_.defaultRoughness = 0.0001;
-        ASSERT_EQ(Acad::eOk, network->setSettings(settings_));
-        Transcript::instance().clear();
-    }
-    void TearDown() override {
-        StopDocumentStates();
-        AcApDocManager* manager = acDocManagerPtr();
-        while (manager->curDocument()) manager->closeDocument(manager->curDocument());
-        rvntest::OpenObjectCheckedTest::TearDown();
+        openNetworkDocument(settings_);
     }
     static bool said(const std::wstring& text) { return Transcript::instance().contains(text); }
 

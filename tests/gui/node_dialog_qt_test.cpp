@@ -8,6 +8,7 @@
 #include "host/open_object.h"
 #include "lisp_symbols.h"
 #include "module_loader.h"
+#include "network_document.h"
 #include "netobj/network_class.h"
 #include "netobj/network_dictionary.h"
 #include "netobj/network_object.h"
@@ -30,28 +31,12 @@ using rvngui::test::control;
 using rvngui::test::whenShown;
 using rvnhost::Transcript;
 
-class NodeDialogOnQt : public rvntest::OpenObjectCheckedTest {
+class NodeDialogOnQt : public rvntest::NetworkDocumentTest {
 protected:
     void SetUp() override {
-        RegisterNetworkClass();
-        AfxSetResourceHandle(GetModuleHandleW(nullptr));
-        rvnhost::putLispString(L"tz-cpath", rvnos::fromUtf8(RVN_SOURCE_DIR) + L"/examples/");
-        acDocManagerPtr()->appContextNewDocument(nullptr);
-        StartDocumentStates();
-        ASSERT_TRUE(currentDocState()->setCurrentLayer(L"TZ-RV-rete"));
-        AcDbObjectId id;
-        ASSERT_EQ(Acad::eOk, CreateNetwork(currentDatabase(), L"rete", true, id));
-        TzRvnOpenObject<TzRvnNetwork> network(id, AcDb::kForWrite);
         TzRvnSettings settings;
         settings.flowUnit = kFlowLitresPerSecond;
-        ASSERT_EQ(Acad::eOk, network->setSettings(settings));
-        Transcript::instance().clear();
-    }
-    void TearDown() override {
-        StopDocumentStates();
-        AcApDocManager* manager = acDocManagerPtr();
-        while (manager->curDocument()) manager->closeDocument(manager->curDocument());
-        rvntest::OpenObjectCheckedTest::TearDown();
+        openNetworkDocument(settings);
     }
 
     rvngui::QtPresentation presentation_;
