@@ -1,10 +1,11 @@
 // Times each factorisation of the calculation on the system of one network, without the rest of
 // the calculation: the envelope and the pattern factorisation in the network's own order (both
-// exact) and the pattern one in a fill-reducing order. The matrix has the network's branches with
-// conductances drawn at random and a diagonal a little above the sum of its row, as a Newton step
-// gives after its tanks are fixed.
+// exact) and the pattern one in a fill-reducing order. The envelope one runs with the threads it
+// takes on this computer, with one thread, and, when UNIT_ENTRIES is given, with units of that
+// many entries. The matrix has the network's branches with conductances drawn at random and a
+// diagonal a little above the sum of its row, as a Newton step gives after its tanks are fixed.
 //
-//     factor_bench NETWORK.inp [REPEATS]
+//     factor_bench NETWORK.inp [REPEATS [UNIT_ENTRIES]]
 //
 // prints, for each factorisation, its entries and the best wall time of a factorisation and solve.
 #include "analysis/linear_algebra/cholesky.h"
@@ -101,10 +102,16 @@ int main(int argc, char** argv) {
 
     TzRvnEnvelopeStorage storage = EnvelopeStorage(n, links);
     const bool panels = EnvelopeIsCheaper(storage, FactorEntryCount(n, links));
-    TzRvnEnvelopeFactor envelope(std::move(storage));
+    TzRvnEnvelopeFactor envelope(storage);
     const EntryIndex onEnvelope = [&](int i, int j) { return envelope.storage().index(i, j); };
     report(panels ? "exact, envelope (chosen)" : "exact, envelope", envelope.storage().entries(),
            bestSolve(envelope, n, links, onEnvelope, repeats));
+    TzRvnEnvelopeFactor oneThread(storage, storage.entries() + 1, 1);
+    report("exact, envelope, 1 thread", storage.entries(), bestSolve(oneThread, n, links, onEnvelope, repeats));
+    if (argc > 3) {
+        TzRvnEnvelopeFactor units(storage, std::atoll(argv[3]), envelope.threads());
+        report("exact, envelope, the units", storage.entries(), bestSolve(units, n, links, onEnvelope, repeats));
+    }
     benchPattern(panels ? "exact, pattern" : "exact, pattern (chosen)", n, links, repeats);
 
     const std::vector<int> order = FillReducingOrder(n, links);

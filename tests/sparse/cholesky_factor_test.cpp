@@ -123,6 +123,17 @@ TEST(EnvelopeStorage, WideRowsShareAPanelNarrowRowsHaveTheirOwn) {
     EXPECT_EQ(EnvelopeStorage(0, {}).valueCount(), 0u);
 }
 
+// The rows of the example above: rows 0 to 8 are units of their own where units may be as small
+// as a row; the wide panel's rows 9 to 13 stay in one unit, with row 12 among them. Rows 0 to 8
+// hold ten entries of the profile.
+TEST(EnvelopeStorage, UnitsOfRowsHoldWholePanels) {
+    const TzRvnEnvelopeStorage storage = EnvelopeStorage(14, {{9, 0}, {1, 10}, {11, 3}, {13, 2}, {13, 12}, {4, 5}});
+    EXPECT_EQ(EliminationUnits(storage, 1, 2).firstRow, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 14}));
+    EXPECT_EQ(EliminationUnits(storage, 10, 2).firstRow, (std::vector<int>{0, 9, 14}));
+    EXPECT_EQ(EliminationUnits(storage, 1000, 2).firstRow, (std::vector<int>{0, 14}));
+    EXPECT_EQ(EliminationUnits(EnvelopeStorage(0, {}), 1, 2).count(), 1);
+}
+
 // The envelope pays off where it is mostly fill, as in a grid numbered row by row; ten chains
 // woven into each other (node i joined to i + 10) keep ten columns of envelope per row and no fill.
 TEST(EnvelopeStorage, EnvelopeIsCheaperWhereTheEnvelopeIsMostlyFill) {
@@ -167,8 +178,9 @@ void expectSameSparseFactor(const TzRvnDenseMatrix& dense, const TzRvnSparseFact
 
 // A's entries at its links and diagonal; every other entry holds a NaN left from an earlier
 // factorisation, which must be read as +0.0.
-TzRvnEnvelopeFactor envelopeOf(const RandomSystem& s) {
-    TzRvnEnvelopeFactor factor(EnvelopeStorage(s.n, s.links));
+TzRvnEnvelopeFactor envelopeOf(const RandomSystem& s, int threads) {
+    // Units as small as the panels allow, so that the threads hand over rows at every chance.
+    TzRvnEnvelopeFactor factor(EnvelopeStorage(s.n, s.links), 1, threads);
     const TzRvnEnvelopeStorage& l = factor.storage();
     std::fill(factor.values().begin(), factor.values().end(), std::numeric_limits<double>::quiet_NaN());
     for (int i = 0; i < s.n; ++i) factor.values()[l.index(i, i)] = s.dense[i][i];
@@ -186,6 +198,55 @@ void expectSameEnvelopeFactor(const TzRvnDenseMatrix& dense, const TzRvnEnvelope
         for (int j = 0; j <= i; ++j) {
             const double kept = j < l.rowFirst[i] ? 0.0 : envelope.values()[l.index(i, j)];
             ASSERT_PRED2(rvntest::SameBits, dense[i][j], kept) << "L[" << i << "][" << j << "]";
+        }
+    }
+}
+
+// A town's grid numbered street row by street row, 100 rows of 60 nodes, with random conductances
+// (diagonally dominant), in an envelope factor eliminated by the given threads in the given units.
+TzRvnEnvelopeFactor gridFactor(long long unitEntries, int threads) {
+    constexpr int kWidth = 60;
+    constexpr int kSize = 100 * kWidth;
+    Links links;
+    for (int i = 0; i < kSize; ++i) {
+        if (i % kWidth != 0) links.emplace_back(i, i - 1);
+        if (i >= kWidth) links.emplace_back(i, i - kWidth);
+    }
+    TzRvnEnvelopeFactor factor(EnvelopeStorage(kSize, links), unitEntries, threads);
+    const TzRvnEnvelopeStorage& l = factor.storage();
+    std::mt19937 random(5);
+    std::uniform_real_distribution<double> conductance(0.1, 10.0);
+    std::fill(factor.values().begin(), factor.values().end(), std::numeric_limits<double>::quiet_NaN());
+    for (int i = 0; i < kSize; ++i) factor.values()[l.index(i, i)] = 1.0;
+    for (const auto& [a, b] : links) {
+        const double c = conductance(random);
+        factor.values()[l.index(a, b)] = -c;
+        factor.values()[l.index(a, a)] += c;
+        factor.values()[l.index(b, b)] += c;
+    }
+    return factor;
+}
+
+// Threads take units whose columns reach back into rows other threads are still computing: the
+// factor and the solution keep the one-thread bits. Each sharing runs several times, since the
+// threads meet differently each time.
+TEST(EnvelopeCholesky, ThreadsGiveTheOneThreadBitsOnALargeGrid) {
+    TzRvnEnvelopeFactor single = gridFactor(1LL << 40, 1);
+    std::vector<double> expected(static_cast<std::size_t>(single.storage().size), 1.0);
+    ASSERT_EQ(single.solve(expected), kCholeskySolved);
+    for (const auto& [unitEntries, threads] : {std::pair{1LL, 3}, std::pair{2000LL, 2}}) {
+        for (int run = 0; run < 8; ++run) {
+            SCOPED_TRACE(testing::Message() << threads << " threads, units of " << unitEntries << ", run " << run);
+            TzRvnEnvelopeFactor shared = gridFactor(unitEntries, threads);
+            std::vector<double> x(expected.size(), 1.0);
+            ASSERT_EQ(shared.solve(x), kCholeskySolved);
+            for (std::size_t i = 0; i < x.size(); ++i) ASSERT_PRED2(rvntest::SameBits, expected[i], x[i]) << "x" << i;
+            for (std::size_t e = 0; e < shared.values().size(); ++e) {
+                const double one = single.values()[e];
+                if (!std::isnan(one)) {
+                    ASSERT_PRED2(rvntest::SameBits, one, shared.values()[e]) << "value " << e;
+                }
+            }
         }
     }
 }
@@ -216,11 +277,15 @@ TEST(SparseCholesky, SameBitsAndPivotsAsTheDenseSolve) {
     }
 }
 
-TEST(EnvelopeCholesky, SameBitsAndPivotsAsTheDenseSolve) {
-    for (const Trials& t : kEnvelopeTrials) {
-        SCOPED_TRACE(t.seed);
-        std::mt19937 random(t.seed);
-        rvntest::CompareWithDense(random, t.oddShare, t.count, t.maxSize, envelopeOf, expectSameEnvelopeFactor, t.kinds);
+// One thread, and more threads than this machine may have processors, each taking units of rows.
+TEST(EnvelopeCholesky, SameBitsAndPivotsAsTheDenseSolveWithAnyNumberOfThreads) {
+    for (const int threads : {1, 3}) {
+        const auto factor = [threads](const RandomSystem& s) { return envelopeOf(s, threads); };
+        for (const Trials& t : kEnvelopeTrials) {
+            SCOPED_TRACE(testing::Message() << t.seed << " with " << threads << " threads");
+            std::mt19937 random(t.seed);
+            rvntest::CompareWithDense(random, t.oddShare, t.count, t.maxSize, factor, expectSameEnvelopeFactor, t.kinds);
+        }
     }
 }
 

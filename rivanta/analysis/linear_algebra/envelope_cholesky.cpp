@@ -6,12 +6,18 @@
 
 TzRvnEnvelopeFactor::TzRvnEnvelopeFactor(TzRvnEnvelopeStorage storage)
     : storage_(std::move(storage)),
+      units_(DefaultEliminationUnits(storage_)),
       values_(storage_.valueCount(), 0.0),
       inversePivot_(at(storage_.size), 0.0),
       nextColumn_(at(storage_.panels()), 0) {}
 
+TzRvnEnvelopeFactor::TzRvnEnvelopeFactor(TzRvnEnvelopeStorage storage, long long unitEntries, int threads)
+    : TzRvnEnvelopeFactor(std::move(storage)) {
+    units_ = EliminationUnits(storage_, unitEntries, threads);
+}
+
 int TzRvnEnvelopeFactor::factorise() {
-    return EliminateEnvelope(storage_, values_.data(), inversePivot_.data(), nextColumn_.data());
+    return EliminateEnvelope(storage_, units_, values_.data(), inversePivot_.data(), nextColumn_.data());
 }
 
 int TzRvnEnvelopeFactor::solve(std::vector<double>& b) {

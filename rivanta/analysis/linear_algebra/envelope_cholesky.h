@@ -6,14 +6,19 @@
 #pragma once
 
 #include "analysis/linear_algebra/envelope_storage.h"
+#include "analysis/linear_algebra/envelope_units.h"
 
 #include <vector>
 
 class TzRvnEnvelopeFactor {
 public:
+    // The elimination shares its rows among threads as DefaultEliminationUnits says.
     explicit TzRvnEnvelopeFactor(TzRvnEnvelopeStorage storage);
+    // The elimination shares its rows among threads in units of at least unitEntries entries.
+    TzRvnEnvelopeFactor(TzRvnEnvelopeStorage storage, long long unitEntries, int threads);
 
     const TzRvnEnvelopeStorage& storage() const { return storage_; }
+    int threads() const { return units_.threads; }
     // The stored values: before solve A's entries at its links and diagonal (every other entry is
     // read as +0.0, whatever it holds), L after it.
     std::vector<double>& values() { return values_; }
@@ -28,6 +33,7 @@ private:
     int factorise();
 
     TzRvnEnvelopeStorage storage_;
+    TzRvnEliminationUnits units_;
     std::vector<double> values_;
     std::vector<double> inversePivot_;  // 1 / L[k][k]
     std::vector<int> nextColumn_;       // the elimination's working space, one per panel

@@ -1,11 +1,15 @@
 #include "analysis/linear_algebra/envelope_kernels.h"
 
 #include "analysis/linear_algebra/cholesky.h"
+#include "analysis/linear_algebra/elimination_progress.h"
 #include "analysis/linear_algebra/envelope_simd.h"
 #include "analysis/linear_algebra/vector_position.h"
 
 #include <algorithm>
 #include <cmath>
+#include <system_error>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -19,25 +23,57 @@ using namespace rvnsimd;
 // panels' sums are independent, and side by side they keep the processor's pipelines full.
 class Elimination {
 public:
-    Elimination(const TzRvnEnvelopeStorage& storage, double* values, double* inversePivot, int* nextColumn)
-        : l_(storage), values_(values), inversePivot_(inversePivot), nextColumn_(nextColumn) {}
+    Elimination(const TzRvnEnvelopeStorage& storage, const TzRvnEliminationUnits& units,
+                TzRvnEliminationProgress& progress, double* values, double* inversePivot, int* nextColumn)
+        : l_(storage), units_(units), progress_(progress), values_(values), inversePivot_(inversePivot),
+          nextColumn_(nextColumn) {}
 
-    [[gnu::always_inline]] int operator()() {
-        for (int p = 0; p < l_.panels(); ++p) nextColumn_[p] = l_.panelFirst[at(p)];
-        for (int r = 0; r < l_.size; ++r) {
-            if (!advance(r)) return r;
+    // Takes units in turn until none is left or an earlier one failed.
+    [[gnu::always_inline]] void operator()() {
+        for (int u = progress_.takeUnit(); u < units_.count() && !progress_.failedBefore(u + 1);
+             u = progress_.takeUnit()) {
+            if (!eliminateUnit(u)) return;
         }
-        return kCholeskySolved;
     }
 
 private:
+    [[gnu::always_inline]] bool eliminateUnit(int u) {
+        unit_ = u;
+        unitStart_ = units_.firstRow[at(u)];
+        const int end = units_.firstRow[at(u) + 1];
+        for (int r = unitStart_; r < end; ++r) {
+            if (!advance(r)) {
+                if (!aborted_) progress_.fail(u, r);
+                return false;
+            }
+        }
+        if (!awaitCompleted(unitStart_)) return false;
+        progress_.publish(end, finite_);
+        return true;
+    }
+
+    // Waits until the rows before row + 1 are complete, unless row is one of this unit's (this
+    // thread completes those in order); false when an earlier unit failed meanwhile.
+    [[gnu::always_inline]] bool awaitRow(int row) {
+        return row >= unitStart_ || row < seenCompleted_ || awaitCompleted(row + 1);
+    }
+
+    bool awaitCompleted(int rows) {
+        bool allFinite = true;
+        const int completed = progress_.awaitRows(rows, unit_, allFinite);
+        if (completed < 0) return !(aborted_ = true);
+        seenCompleted_ = completed;
+        finite_ = finite_ && allFinite;
+        return true;
+    }
+
     // Row r's panel up to column r, its paired panel up to the same column once it has columns there.
     [[gnu::always_inline]] bool advance(int r) {
         const int p = l_.panelOf[at(r)];
         const int f = l_.pairedPanel[at(p)];
         if (f < 0 || nextColumn_[f] > r) return advanceTo<1>({p}, r, r);
         if (nextColumn_[p] < nextColumn_[f] && !advanceTo<1>({p}, nextColumn_[f] - 1, r)) return false;
-        if (nextColumn_[f] < nextColumn_[p]) advanceTo<1>({f}, nextColumn_[p] - 1, r);
+        if (nextColumn_[f] < nextColumn_[p] && !advanceTo<1>({f}, nextColumn_[p] - 1, r)) return false;
         return advanceTo<2>({p, f}, r, r);
     }
 
@@ -49,10 +85,11 @@ private:
             const int q = l_.panelOf[at(c)];
             const int qLast = l_.lastRow(q);
             if (c == l_.row(q, 0) && l_.row(q, 1) >= 0 && qLast < r && qLast <= last) {
+                if (!awaitRow(qLast)) return false;
                 eliminateBlock<N>(panels, q);
                 c = qLast + 1;
             } else {
-                if (!eliminateColumns<N>(panels, c)) return false;
+                if (!awaitRow(c) || !eliminateColumns<N>(panels, c)) return false;
                 ++c;
             }
         }
@@ -186,14 +223,37 @@ private:
     }
 
     const TzRvnEnvelopeStorage& l_;
+    const TzRvnEliminationUnits& units_;
+    TzRvnEliminationProgress& progress_;
     double* values_;
     double* inversePivot_;
     int* nextColumn_;  // by panel, its first column not computed yet
-    bool finite_ = true;  // every value of L finished so far is finite
+    int unit_ = 0;
+    int unitStart_ = 0;       // the first row of the unit being eliminated
+    int seenCompleted_ = 0;   // the rows known complete
+    bool aborted_ = false;    // stopped because an earlier unit failed
+    // Every value of L this thread finished, or read from another thread's units, is finite.
+    bool finite_ = true;
 };
 
 }  // namespace
 
-int EliminateEnvelope(const TzRvnEnvelopeStorage& storage, double* values, double* inversePivot, int* nextColumn) {
-    return runOnBestSimd(Elimination(storage, values, inversePivot, nextColumn));
+int EliminateEnvelope(const TzRvnEnvelopeStorage& storage, const TzRvnEliminationUnits& units, double* values,
+                      double* inversePivot, int* nextColumn) {
+    for (int p = 0; p < storage.panels(); ++p) nextColumn[p] = storage.panelFirst[at(p)];
+    TzRvnEliminationProgress progress;
+    const auto eliminate = [&] {
+        runOnBestSimd(Elimination(storage, units, progress, values, inversePivot, nextColumn));
+    };
+    std::vector<std::jthread> helpers;
+    try {
+        while (static_cast<int>(helpers.size()) + 1 < std::min(units.threads, units.count())) {
+            helpers.emplace_back(eliminate);
+        }
+    } catch (const std::system_error&) {
+        // The threads that did start take every unit between them, with this one.
+    }
+    eliminate();
+    helpers.clear();
+    return progress.outcome();
 }

@@ -5,14 +5,17 @@
 #pragma once
 
 #include "analysis/linear_algebra/envelope_storage.h"
+#include "analysis/linear_algebra/envelope_units.h"
 
 #include <vector>
 
 // A's lower triangle in the storage (structural zeros of A read as +0.0 whatever they hold)
-// becomes L in place, row by row in the matrix's own order. inversePivot (one per row) receives
-// 1 / L[k][k]; nextColumn is working space of one int per panel. Returns kCholeskySolved, or the
-// first row whose pivot is <= 0.0, the values then left part-way.
-int EliminateEnvelope(const TzRvnEnvelopeStorage& storage, double* values, double* inversePivot, int* nextColumn);
+// becomes L in place, row by row in the matrix's own order, each unit's rows by one of the units'
+// threads. inversePivot (one per row) receives 1 / L[k][k]; nextColumn is working space of one int
+// per panel. Returns kCholeskySolved, or the first row whose pivot is <= 0.0, the values then left
+// part-way.
+int EliminateEnvelope(const TzRvnEnvelopeStorage& storage, const TzRvnEliminationUnits& units, double* values,
+                      double* inversePivot, int* nextColumn);
 
 // b becomes the solution of L y = b: each y[i] is b[i] less its terms L[i][j] * y[j] in increasing
 // j, then times 1 / L[i][i].
