@@ -1,9 +1,9 @@
 #include "dialogs/settings_dialog.h"
 
 #include "afx_color_dialog.h"
-#include "analysis/jobs/calc_program_folder.h"
 #include "dialogs/dialog_icon.h"
 #include "dialogs/dialog_numbers.h"
+#include "dialogs/dialog_settings.h"
 #include "dialogs/element_dialog_texts.h"
 #include "dialogs/materials_dialog.h"
 #include "dialogs/settings_dialog_texts.h"
@@ -69,16 +69,6 @@ TzRvnNumberRule Positive(const wchar_t* message) {
 
 const wchar_t* AtLeastOneIteration(double value) { return value >= 1.0 ? nullptr : Text::kNoIteration; }
 
-// The settings file's message, with the file and, for a malformed file, the line at fault.
-std::wstring FileMessage(const std::wstring& path, const TzRvnCheckedFile& read) {
-    const std::wstring message = TranslateText(Text::kFileUnreadable);
-    if (read.status != TzRvnCheckedFileStatus::malformed) {
-        return message + FormatTranslated(Text::kFileAt, {std::wstring_view(path)});
-    }
-    return message + FormatTranslated(Text::kFileLineAt, {std::wstring_view(path), static_cast<int>(read.fault.line),
-                                                          std::wstring_view(LineFaultText(read.fault))});
-}
-
 // The roughness of material number index of the material list, in metres; none without one.
 std::optional<double> MaterialRoughness(int index) {
     const std::vector<CMateriale>& materials = MaterialList();
@@ -117,28 +107,11 @@ BOOL TzRvnImpostazioniDlg::OnInitDialog() {
     return TRUE;
 }
 
-// The stored settings: the network's, else those of the settings file, which must be well formed.
-// False, with the message said, when they cannot be had (without a program folder, too: a bare
-// file name would be looked for in the working folder).
+// The stored settings; false, with the message said, when they cannot be had.
 bool TzRvnImpostazioniDlg::LoadStoredOrSay(TzRvnSettings& settings) {
-    if (!network_.isNull()) {
-        TzRvnOpenObject<TzRvnNetwork> network(network_, AcDb::kForRead);
-        if (!network.isOpen()) {
-            SayError(TranslateText(Text::kNetworkUnreadable));
-            return false;
-        }
-        settings = network->getSettings();
-        return true;
-    }
-    if (programFolder_.empty()) {
-        SayError(TranslateText(Text::kFileUnreadable));
-        return false;
-    }
-    const std::wstring path = programFolder_ + kSettingsFileName;
-    const TzRvnCheckedFile read = ReadCheckedSettingsFile(path, settings);
-    if (read.status == TzRvnCheckedFileStatus::read) return true;
-    SayError(FileMessage(path, read));
-    return false;
+    const TzRvnSettingsLoad load = LoadDialogSettings(programFolder_, network_, settings);
+    if (!load.loaded()) SayError(load.message);
+    return load.loaded();
 }
 
 void TzRvnImpostazioniDlg::SayError(const std::wstring& message) const {

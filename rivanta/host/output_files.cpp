@@ -44,7 +44,11 @@ int SaveSettingsFile(const std::wstring& path, const TzRvnSettings& settings) {
     return rvnos::replaceFile(path, SettingsFileText(settings), reason) ? 1 : 0;
 }
 
+int SaveMaterials(const std::wstring& path, const std::vector<CMateriale>& list, std::wstring& reason) {
+    return rvnos::replaceFile(path, MaterialsFileText(list), reason) ? 1 : 0;
+}
+
 int SaveMaterials(const std::wstring& path, const std::vector<CMateriale>& list) {
     std::wstring reason;
-    return rvnos::replaceFile(path, MaterialsFileText(list), reason) ? 1 : 0;
+    return SaveMaterials(path, list, reason);
 }

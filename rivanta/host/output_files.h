@@ -42,5 +42,6 @@ bool WriteResultsJsonFile(const std::wstring& path, const TzRvnNetworkData& netw
 // Writes the settings file (SettingsFileText) to path; 0 on failure.
 int SaveSettingsFile(const std::wstring& path, const TzRvnSettings& settings);
 
-// Writes the materials archive of list (MaterialsFileText) to path; 0 on failure.
+// Writes the materials archive of list (MaterialsFileText) to path; 0 on failure, with the reason.
+int SaveMaterials(const std::wstring& path, const std::vector<CMateriale>& list, std::wstring& reason);
 int SaveMaterials(const std::wstring& path, const std::vector<CMateriale>& list);

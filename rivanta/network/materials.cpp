@@ -42,6 +42,13 @@ std::string MaterialsFileText(const std::vector<CMateriale>& list) {
     return text;
 }
 
+bool IsWritableMaterial(const CMateriale& material) {
+    const std::string text = MaterialsFileText({material});
+    std::vector<CMateriale> read;
+    ReadMaterialsText(text, read);
+    return !CheckMaterialsText(text) && read.size() == 1 && read[0].name == material.name;
+}
+
 int LoadMaterials(const std::wstring& path, std::vector<CMateriale>& list) {
     TzRvnFile file = OpenFile(path, "r+");
     if (!file) return 0;

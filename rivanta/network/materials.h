@@ -35,6 +35,10 @@ std::optional<TzRvnLineFault> CheckMaterialsText(std::string_view utf8);
 // The archive's text for list (UTF-8, "\n" line ends).
 std::string MaterialsFileText(const std::vector<CMateriale>& list);
 
+// True when material, written to an archive, reads back as itself and passes CheckMaterialsText:
+// its name holds no line end and fits the reader's line, its roughness is finite and short enough.
+bool IsWritableMaterial(const CMateriale& material);
+
 // Opens path in mode "r+" and replaces list by its materials; 0 (list unchanged) when the file
 // cannot be opened or read.
 int LoadMaterials(const std::wstring& path, std::vector<CMateriale>& list);

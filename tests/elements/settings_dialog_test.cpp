@@ -234,25 +234,16 @@ TEST_F(SettingsDialog, AMaterialShowsItsRoughnessInTheUnitChosen) {
     EXPECT_EQ(written().materialIndex, 1);  // a list without a selection keeps the stored index
 }
 
-// The materials dialog stands for one that adds a material to the list.
-class MaterialsAddingDlg : public TzRvnImpostazioniDlg {
-public:
-    using TzRvnImpostazioniDlg::TzRvnImpostazioniDlg;
-
-protected:
-    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override {
-        if (LOWORD(wParam) == 9009 && HIWORD(wParam) == BN_CLICKED) MaterialList().push_back({L"Acciaio", 0.00005});
-        return TzRvnImpostazioniDlg::OnCommand(wParam, lParam);
-    }
-};
-
-TEST_F(SettingsDialog, TheMaterialListIsReadAgainWhenItTakesTheFocus) {
-    rvntest::QueuedInput input({L"click 9009", L"focus 9020", L"choose 9020 Acciaio", L"click 1"});
-    MaterialsAddingDlg dialog(nullptr, programFolder());
+TEST_F(SettingsDialog, AMaterialAddedInTheMaterialsDialogIsListedWhenTheListTakesTheFocus) {
+    rvntest::QueuedInput input({L"click 9009", L"edit 9041 3 1 Acciaio", L"edit 9041 3 2 0.05", L"click 1",
+                                L"focus 9020", L"choose 9020 Acciaio", L"click 1"});
+    TzRvnImpostazioniDlg dialog(nullptr, programFolder());
     ASSERT_EQ(dialog.DoModal(), IDOK);
-    EXPECT_TRUE(said(L"Materiali: non ancora disponibile in questa versione"));
+    EXPECT_TRUE(said(L"Dialog \"Materiali\" (9067) closed with OK"));
     EXPECT_EQ(written().materialIndex, 2);
-    EXPECT_DOUBLE_EQ(written().defaultRoughness, 0.00005);
+    EXPECT_DOUBLE_EQ(written().defaultRoughness, 0.00005);  // 0.05 mm
+    EXPECT_EQ(rvntest::readBytes(folder_ / "rvnmateriali.dat"),
+              "PVC\n0.0000015000\nGhisa\n0.0015000000\nAcciaio\n0.0000500000\n");
 }
 
 TEST_F(SettingsDialog, ARightClickOnASwatchPicksItsColour) {

@@ -18,6 +18,9 @@ namespace {
 
 using rvngui::DialogView;
 using rvngui::test::control;
+using rvngui::test::openEditor;
+using rvngui::test::shown;
+using rvngui::test::typeInto;
 using rvngui::test::whenShown;
 
 constexpr int kGrid = 301;
@@ -80,30 +83,6 @@ protected:
     HINSTANCE previous_ = nullptr;
     rvngui::QtPresentation presentation_;
 };
-
-// The table's editor while it is open.
-QLineEdit* openEditor(const QTableView& table) {
-    for (auto* editor : table.viewport()->findChildren<QLineEdit*>()) {
-        if (editor->isVisible()) return editor;
-    }
-    return nullptr;
-}
-
-QString shown(const QTableView& table, int row, int col) { return table.model()->index(row, col).data().toString(); }
-
-// Opens the table's editor on the cell with F2, types the text over what it holds and presses Enter;
-// the view commits and closes its editor once back in its event loop.
-void typeInto(QTableView& table, int row, int col, const QString& text) {
-    QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, table.visualRect(table.model()->index(row, col)).center());
-    QTest::keyClick(&table, Qt::Key_F2);
-    QLineEdit* editor = openEditor(table);
-    ASSERT_NE(editor, nullptr) << "no editor opened on " << row << "," << col;
-    editor->selectAll();
-    QTest::keyClicks(editor, text);
-    const QPointer<QLineEdit> typedIn(editor);
-    QTest::keyClick(editor, Qt::Key_Return);
-    EXPECT_TRUE(QTest::qWaitFor([&typedIn] { return typedIn.isNull() || !typedIn->isVisible(); }));
-}
 
 TEST_F(GridOnQt, TheTableShowsTheGridAndItsEditsGoThroughTheGrid) {
     NodesDialog dialog;

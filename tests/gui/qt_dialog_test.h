@@ -1,5 +1,6 @@
 // What the tests of the Qt dialogs share: the application runs on Qt's offscreen platform
-// (qt_application.cpp), steps run inside a dialog's modal loop, widgets are found by control id.
+// (qt_application.cpp), steps run inside a dialog's modal loop, widgets are found by control id,
+// values are typed into a grid's table as a person does.
 #pragma once
 
 #include "dialog_view.h"
@@ -8,6 +9,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 
@@ -37,6 +41,30 @@ Widget* control(const DialogView& view, int id) {
     auto* widget = view.findChild<Widget*>(QString::number(id));
     EXPECT_NE(widget, nullptr) << "control " << id;
     return widget;
+}
+
+// The table's editor while it is open.
+inline QLineEdit* openEditor(const QTableView& table) {
+    for (auto* editor : table.viewport()->findChildren<QLineEdit*>()) {
+        if (editor->isVisible()) return editor;
+    }
+    return nullptr;
+}
+
+inline QString shown(const QTableView& table, int row, int col) { return table.model()->index(row, col).data().toString(); }
+
+// Opens the table's editor on the cell with F2, types the text over what it holds and presses Enter;
+// the view commits and closes its editor once back in its event loop.
+inline void typeInto(QTableView& table, int row, int col, const QString& text) {
+    QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, table.visualRect(table.model()->index(row, col)).center());
+    QTest::keyClick(&table, Qt::Key_F2);
+    QLineEdit* editor = openEditor(table);
+    ASSERT_NE(editor, nullptr) << "no editor opened on " << row << "," << col;
+    editor->selectAll();
+    QTest::keyClicks(editor, text);
+    const QPointer<QLineEdit> typedIn(editor);
+    QTest::keyClick(editor, Qt::Key_Return);
+    EXPECT_TRUE(QTest::qWaitFor([&typedIn] { return typedIn.isNull() || !typedIn->isVisible(); }));
 }
 
 }  // namespace rvngui::test

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 TEST(MaterialsArchive, ReadsPairsOfLinesAndLosesALastNameWithoutValue) {
@@ -36,6 +38,16 @@ TEST(MaterialsArchive, SavesAndLoadsByPath) {
               "Acciaio inox \xC3\xA8\n0.0005000000\nGhisa\n0.0002600000\n");
     ASSERT_EQ(LoadMaterials(path, list), 1);
     EXPECT_EQ(list, saved);
+}
+
+TEST(MaterialsArchive, AMaterialIsWritableOnlyWhenItReadsBackAsItself) {
+    EXPECT_TRUE(IsWritableMaterial({L"Acciaio inox \u00e8", 0.0005}));
+    EXPECT_TRUE(IsWritableMaterial({std::wstring(126, L'x'), 0.0005}));
+    EXPECT_FALSE(IsWritableMaterial({std::wstring(127, L'x'), 0.0005}));  // the reader takes 126 and the line feed
+    EXPECT_FALSE(IsWritableMaterial({L"Ghisa\nnuova", 0.0005}));
+    EXPECT_FALSE(IsWritableMaterial({L"Ghisa\rnuova", 0.0005}));
+    EXPECT_FALSE(IsWritableMaterial({L"Ghisa", 1e300}));  // 300 digits do not fit the line
+    EXPECT_FALSE(IsWritableMaterial({L"Ghisa", std::numeric_limits<double>::infinity()}));
 }
 
 }  // namespace
