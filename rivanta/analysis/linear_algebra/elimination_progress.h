@@ -46,12 +46,24 @@ public:
                 return completed;
             }
             if (failedBefore(unit)) return -1;
-            if (spins >= kSpins) sleepAfter(changes);
+            if (spins >= kSpins) {
+                sleepAfter(changes);
+            } else {
+                pause();
+            }
         }
     }
 
 private:
-    static constexpr int kSpins = 4000;
+    // About a tenth of a millisecond of spinning: units take microseconds, and a thread put to sleep
+    // takes longer than that to wake.
+    static constexpr int kSpins = 20'000;
+
+    static void pause() {
+#if defined(__x86_64__) || defined(__i386__)
+        __builtin_ia32_pause();
+#endif
+    }
 
     void announceChange() {
         changes_.fetch_add(1);

@@ -41,6 +41,7 @@ private:
         unit_ = u;
         unitStart_ = units_.firstRow[at(u)];
         const int end = units_.firstRow[at(u) + 1];
+        if (!advanceToCompletedRows(end)) return false;
         for (int r = unitStart_; r < end; ++r) {
             if (!advance(r)) {
                 if (!aborted_) progress_.fail(u, r);
@@ -67,14 +68,31 @@ private:
         return true;
     }
 
-    // Row r's panel up to column r, its paired panel up to the same column once it has columns there.
-    [[gnu::always_inline]] bool advance(int r) {
-        const int p = l_.panelOf[at(r)];
+    // Before the unit's rows are reached in turn, every panel of the unit through the columns at
+    // rows already complete: the work that waits for no other thread comes first, while the unit
+    // before this one may still be running.
+    [[gnu::always_inline]] bool advanceToCompletedRows(int unitEnd) {
+        bool allFinite = true;
+        seenCompleted_ = progress_.awaitRows(0, unit_, allFinite);
+        finite_ = finite_ && allFinite;
+        const int last = std::min(seenCompleted_, unitStart_) - 1;
+        for (int r = unitStart_; r < unitEnd; ++r) {
+            const int p = l_.panelOf[at(r)];
+            if (r == l_.row(p, 0) && nextColumn_[p] <= last && !advancePanel(p, last, last + 1)) return false;
+        }
+        return true;
+    }
+
+    [[gnu::always_inline]] bool advance(int r) { return advancePanel(l_.panelOf[at(r)], r, r); }
+
+    // Panel p up to column last (at most r, every row before r being complete), its paired panel
+    // up to the same column once it has columns there.
+    [[gnu::always_inline]] bool advancePanel(int p, int last, int r) {
         const int f = l_.pairedPanel[at(p)];
-        if (f < 0 || nextColumn_[f] > r) return advanceTo<1>({p}, r, r);
+        if (f < 0 || nextColumn_[f] > last) return advanceTo<1>({p}, last, r);
         if (nextColumn_[p] < nextColumn_[f] && !advanceTo<1>({p}, nextColumn_[f] - 1, r)) return false;
         if (nextColumn_[f] < nextColumn_[p] && !advanceTo<1>({f}, nextColumn_[p] - 1, r)) return false;
-        return advanceTo<2>({p, f}, r, r);
+        return advanceTo<2>({p, f}, last, r);
     }
 
     // The panels, all computed up to the same column, up to column last (at most r, the row reached).

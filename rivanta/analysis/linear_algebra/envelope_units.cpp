@@ -9,9 +9,11 @@ namespace {
 
 // A profile below this takes a few milliseconds to eliminate: starting threads would not pay.
 constexpr long long kThreadedProfileEntries = 1'000'000;
-// Units of this many entries keep the threads' hand-overs rare while the next unit's columns
-// before the previous unit's rows, most of its work, go on alongside it.
-constexpr long long kUnitEntries = 20'000;
+// A unit's work in the columns at the previous unit's rows waits for that unit: in a drawing's
+// numbering a unit of a thousand entries spans a few dozen rows, against envelopes reaching back
+// hundreds, so that only a tenth of its work waits, and the hand-overs (a few thousand a
+// factorisation) cost little.
+constexpr long long kUnitEntries = 1'000;
 constexpr int kMostThreads = 4;
 
 // The last row of panel p and, for a leading panel, of the panel eliminated with it.
