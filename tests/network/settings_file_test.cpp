@@ -38,16 +38,13 @@ TEST(SettingsFile, MissingLinesKeepValuesAndExtraLinesAreIgnored) {
     EXPECT_EQ(read, sampleSettings());
 }
 
-TEST(SettingsFile, ReadsLeadingNumbersAndCarriageReturns) {
+TEST(SettingsFile, ReadsLeadingNumbersCarriageReturnsAndLongLinesAsTheReaderDoes) {
     TzRvnSettings read;
     ReadSettingsText("12\r\n  -2 litri\r\nmm\r\n\r\n+4\n1.5e-6x\n.25\n", read);
     EXPECT_EQ(std::tuple(12, -2, 0, 0, 4, 1.5e-6, 0.25), std::tie(read.flowUnit, read.diameterUnit, read.roughnessUnit,
                                                              read.slopeUnit, read.fluidIndex, read.viscosity,
                                                              read.initialVelocity));
-}
-
-TEST(SettingsFile, ALineLongerThan150CharactersGoesOnAsTheNextLine) {
-    TzRvnSettings read;
+    // A line longer than 150 characters goes on as the next line.
     ReadSettingsText(std::string(149, ' ') + "12\n3\n", read);
     EXPECT_EQ(std::tuple(1, 2, 3), std::tie(read.flowUnit, read.diameterUnit, read.roughnessUnit));
 }
