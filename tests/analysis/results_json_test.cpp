@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 namespace {
 
@@ -19,20 +20,17 @@ TEST(ResultsJson, WritesEveryResultSoThatItReadsBackExactly) {
     network.tanks()[0].flow = 1e-300;
 
     const TzRvnJson json = rvntest::ParsedJson(ResultsJson(network, 1, 0));
-    EXPECT_EQ(json.find("check")->number(), 1);
-    EXPECT_EQ(json.find("calc")->number(), 0);
     const TzRvnJson& node = json.find("nodes")->items()[0];
-    EXPECT_EQ(node.find("name")->string(), L"N\"1\u00e8");
-    EXPECT_EQ(node.find("head")->number(), 0.1 + 0.2);
-    EXPECT_EQ(node.find("pressureHead")->number(), NO_RESULT);
+    const TzRvnJson& tank = json.find("tanks")->items()[0];
+    EXPECT_EQ(std::tuple(1.0, 0.0, 0.1 + 0.2, NO_RESULT, 1e-300),
+              std::tuple(json.find("check")->number(), json.find("calc")->number(), node.find("head")->number(),
+                         node.find("pressureHead")->number(), tank.find("flow")->number()));
     const TzRvnJson& branch = json.find("branches")->items()[0];
-    EXPECT_EQ(branch.find("endNode")->string(), L"2");
-    EXPECT_EQ(branch.find("flow")->string(), L"inf");
-    EXPECT_EQ(branch.find("velocity")->string(), L"-inf");
-    EXPECT_EQ(branch.find("reynolds")->string(), L"nan");
+    EXPECT_EQ((std::vector<std::wstring>{L"N\"1\u00e8", L"2", L"inf", L"-inf", L"nan", L"2"}),
+              (std::vector<std::wstring>{node.find("name")->string(), branch.find("endNode")->string(),
+                                         branch.find("flow")->string(), branch.find("velocity")->string(),
+                                         branch.find("reynolds")->string(), tank.find("nodeName")->string()}));
     EXPECT_TRUE(std::isnan(*branch.find("reynolds")->asNumber()));
-    EXPECT_EQ(json.find("tanks")->items()[0].find("flow")->number(), 1e-300);
-    EXPECT_EQ(json.find("tanks")->items()[0].find("nodeName")->string(), L"2");
 }
 
 TEST(JsonReader, ReadsEscapesAndRefusesMalformedText) {

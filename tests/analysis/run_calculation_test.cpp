@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <tuple>
 
 namespace {
 
@@ -16,10 +17,8 @@ TEST(RunCalculation, AReportThatCannotBeOpenedLeavesTheRecordsAlone) {
     TzRvnNetworkData network = NetworkBuilder().node(L"1").node(L"2", 0.001).branch(L"1", L"2").tank(L"1", 10).build();
     TzRvnStringReport checkReport;
     TzRvnRunOutcome outcome = RunCalculation(network, L"rete", checkReport, [] { return nullptr; }, KeepText);
-    EXPECT_EQ(outcome.check, 1);
-    EXPECT_EQ(outcome.calc, 0);
-    EXPECT_FALSE(outcome.calcReportOpened);
-    EXPECT_EQ(network.nodes()[1].head, NO_RESULT);
+    EXPECT_EQ(std::tuple(1, 0, false, NO_RESULT),
+              std::tuple(outcome.check, outcome.calc, outcome.calcReportOpened, network.nodes()[1].head));
 }
 
 TEST(RunCalculation, NamesTheNodesNoTankFeedsWhenThePivotFails) {
@@ -30,8 +29,7 @@ TEST(RunCalculation, NamesTheNodesNoTankFeedsWhenThePivotFails) {
     TzRvnStringReport checkReport;
     TzRvnStringReport calcReport;
     TzRvnRunOutcome outcome = RunCalculation(network, L"rete", checkReport, [&] { return &calcReport; }, KeepText);
-    EXPECT_EQ(outcome.check, 1);
-    EXPECT_EQ(outcome.calc, 0);
+    EXPECT_EQ(std::pair(1, 0), std::pair(outcome.check, outcome.calc));
     EXPECT_GE(outcome.failedPivot, 2);
     EXPECT_EQ(outcome.nodesWithoutTank, (std::vector<int>{2, 3, 4}));
 }
@@ -59,9 +57,8 @@ TEST(RunCalculation, FindsEveryResultThatIsNotFinite) {
     network.nodes()[2].head = infinity;
     network.tanks()[1].flow = nan;
     const TzRvnNonFiniteResults found = NonFiniteResults(network);
-    EXPECT_EQ(found.nodes, (std::vector<int>{1, 2}));
-    EXPECT_EQ(found.branches, (std::vector<int>{1, 2, 3}));
-    EXPECT_EQ(found.tanks, (std::vector<int>{1}));
+    EXPECT_EQ(std::tuple(std::vector<int>{1, 2}, std::vector<int>{1, 2, 3}, std::vector<int>{1}),
+              std::tie(found.nodes, found.branches, found.tanks));
     EXPECT_FALSE(found.empty());
 }
 

@@ -62,11 +62,8 @@ TEST(Solver, AnExcludedBranchTakesNoPartAndGetsZeroResults) {
     ASSERT_EQ(checkAndSolve(network, log).result, 1);
     EXPECT_NEAR(network.edges()[0].flow, 0.002, 1e-5);
     const TzRvnEdge& excluded = network.edges()[1];
-    EXPECT_EQ(excluded.flow, 0);
-    EXPECT_EQ(excluded.velocity, 0);
-    EXPECT_EQ(excluded.reynolds, 0);
-    EXPECT_EQ(excluded.frictionSlope, 0);
-    EXPECT_EQ(excluded.headLoss, 0);
+    EXPECT_EQ((std::vector<double>(5, 0.0)),
+              (std::vector<double>{excluded.flow, excluded.velocity, excluded.reynolds, excluded.frictionSlope, excluded.headLoss}));
 }
 
 TEST(Solver, AZeroLengthGivesAnInfiniteFrictionSlope) {

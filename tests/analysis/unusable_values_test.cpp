@@ -96,10 +96,10 @@ TEST(UnusableValues, ElementValuesAreNamedInElementOrder) {
 
 TEST(UnusableValues, AnExcludedBranchIsNotLookedAt) {
     TzRvnNetworkData network = twoNodes();
-    network.edges().push_back(network.edges()[0]);
-    network.edges().back().diameter = 0.0;
-    network.edges().back().length = -5.0;
-    network.edges().back().excluded = 1;
+    TzRvnEdge& excluded = network.edges().emplace_back(network.edges()[0]);
+    excluded.diameter = 0.0;
+    excluded.length = -5.0;
+    excluded.excluded = 1;
     EXPECT_TRUE(UnusableValues(network).empty());
 }
 
@@ -134,9 +134,8 @@ TEST(UnusableValues, TheSolverRefusesBeforeItsFirstIterationAndChangesNoRecord) 
                                  L"Ramo 1 (1-2): diametro -0.1 m: deve essere un numero positivo\n";
     EXPECT_EQ(SolverRefusalText(outcome, network, KeepText), refusal);
     EXPECT_TRUE(log.text().ends_with(L"------------------------------------------------\n" + refusal)) << log.text();
-    EXPECT_EQ(network.nodes()[1].head, NO_RESULT);
-    EXPECT_EQ(network.edges()[0].flow, NO_RESULT);
-    EXPECT_EQ(network.tanks()[0].flow, NO_RESULT);
+    EXPECT_EQ((std::vector<double>(3, NO_RESULT)),
+              (std::vector<double>{network.nodes()[1].head, network.edges()[0].flow, network.tanks()[0].flow}));
 }
 
 TEST(SystemMemory, AFullMatrixThatCannotFitIsRefusedWithItsSize) {

@@ -7,6 +7,7 @@
 #include "dwg_file_filer.h"
 #include "netobj/network_class.h"
 #include "netobj/network_dictionary.h"
+#include "network_of_drawing.h"
 #include "open_object_guard.h"
 #include "proxy_object.h"
 #include "results_compare.h"
@@ -73,17 +74,7 @@ protected:
     fs::path drawing() const { return scratch / "rete.dwg"; }
 
     // The network as the saved drawing holds it now.
-    TzRvnNetworkData savedNetwork() {
-        std::wstring message;
-        std::unique_ptr<AcDbDatabase> db = rvnhost::openDrawingFile(drawing().wstring(), message);
-        TzRvnNetworkData data;
-        EXPECT_NE(nullptr, db) << rvnos::toUtf8(message);
-        if (db == nullptr) return data;
-        TzRvnOpenObject<TzRvnNetwork> network;
-        EXPECT_EQ(Acad::eOk, OpenNetwork(db.get(), rvnos::fromUtf8(kCase), AcDb::kForRead, network));
-        if (network.isOpen()) network->getData(data);
-        return data;
-    }
+    TzRvnNetworkData savedNetwork() { return rvntest::SavedNetworkData(drawing(), rvnos::fromUtf8(kCase)); }
 
     rvntest::ScratchDir scratch;
     TzRvnNetworkData caseNetwork;

@@ -3,6 +3,7 @@
 #include "acedads.h"
 #include "acutads.h"
 #include "analysis/jobs/calc_import.h"
+#include "expect_doubles.h"
 #include "lisp_symbols.h"
 #include "network/materials.h"
 #include "test_files.h"
@@ -11,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <utility>
 
 namespace {
 
@@ -48,9 +50,8 @@ TEST_F(CalcImport, APortaviaNetworksDefaultRoughnessIsTheFirstMaterialOfTheFolde
     TzRvnNetworkData network;
     useFolder(kOtherFolder);
     ASSERT_EQ(L"", import(kPtv, network));
-    EXPECT_EQ(0, network.settings().materialIndex);
+    EXPECT_EQ(std::pair(0, std::size_t(2)), std::pair(network.settings().materialIndex, MaterialList().size()));
     EXPECT_DOUBLE_EQ(4.6e-5, network.settings().defaultRoughness);
-    EXPECT_EQ(2u, MaterialList().size());
 
     useFolder(kExamples);
     ASSERT_EQ(L"", import(kPtv, network));
@@ -62,14 +63,12 @@ TEST_F(CalcImport, AnInputFileWithoutRivantaLinesTakesTheFoldersSettingsFile) {
     TzRvnNetworkData network;
     useFolder(kOtherFolder);
     ASSERT_EQ(L"", import(inp, network));
-    EXPECT_DOUBLE_EQ(0.7, network.settings().initialVelocity);
-    EXPECT_DOUBLE_EQ(3e-7, network.settings().minBranchFlow);
+    rvntest::ExpectDoublesEq({0.7, 3e-7}, {network.settings().initialVelocity, network.settings().minBranchFlow});
     EXPECT_EQ(30, network.settings().maxIterations);  // TRIALS of the file
 
     useFolder(kExamples);
     ASSERT_EQ(L"", import(inp, network));
-    EXPECT_DOUBLE_EQ(1.0, network.settings().initialVelocity);
-    EXPECT_DOUBLE_EQ(1e-7, network.settings().minBranchFlow);
+    rvntest::ExpectDoublesEq({1.0, 1e-7}, {network.settings().initialVelocity, network.settings().minBranchFlow});
 }
 
 TEST_F(CalcImport, NoProgramFolderOrAFaultyFileImportsNothing) {

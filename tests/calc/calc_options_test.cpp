@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 TzRvnCalcOptions parse(std::vector<std::string> arguments) { return ParseCalcOptions(arguments); }
@@ -10,31 +12,22 @@ TzRvnCalcOptions parse(std::vector<std::string> arguments) { return ParseCalcOpt
 TEST(CalcOptions, ReadsThePortaviaFormWithAllItsOptions) {
     const TzRvnCalcOptions options =
         parse({"--verbose", "rete.ptv", "--out", "uscita", "--results", "r.json", "--no"});
-    EXPECT_TRUE(options.error.empty());
-    EXPECT_TRUE(options.importsNetworkFile());
-    EXPECT_EQ(L"rete.ptv", options.input);
-    EXPECT_EQ(L"uscita", options.outFolder);
-    EXPECT_EQ(L"r.json", options.resultsPath);
-    EXPECT_EQ(TzRvnImportAnswer::no, options.answer);
-    EXPECT_TRUE(options.verbose);
-    EXPECT_FALSE(options.save);
-    EXPECT_EQ(TzRvnFactorisation::exact, options.factorisation);
+    EXPECT_EQ(std::tuple(std::wstring(), true, std::wstring(L"rete.ptv"), std::wstring(L"uscita"), std::wstring(L"r.json"),
+                         TzRvnImportAnswer::no, true, false, TzRvnFactorisation::exact),
+              std::tuple(options.error, options.importsNetworkFile(), options.input, options.outFolder, options.resultsPath,
+                         options.answer, options.verbose, options.save, options.factorisation));
     EXPECT_EQ(TzRvnFactorisation::dense, parse({"a.ptv", "--solver", "dense"}).factorisation);
     EXPECT_EQ(TzRvnFactorisation::ordered, parse({"--solver", "ordered", "a.ptv"}).factorisation);
 
     const TzRvnCalcOptions plain = parse({"citt\xc3\xa0.ptv"});
-    EXPECT_TRUE(plain.error.empty());
-    EXPECT_EQ(L"citt\u00e0.ptv", plain.input);
-    EXPECT_EQ(TzRvnImportAnswer::ask, plain.answer);
-    EXPECT_TRUE(plain.outFolder.empty());
+    EXPECT_EQ(std::tuple(std::wstring(), std::wstring(L"citt\u00e0.ptv"), TzRvnImportAnswer::ask, std::wstring()),
+              std::tuple(plain.error, plain.input, plain.answer, plain.outFolder));
 }
 
 TEST(CalcOptions, ReadsTheDrawingForm) {
     const TzRvnCalcOptions options = parse({"progetto.dwg", "--network", "Acquedotto", "--save"});
-    EXPECT_TRUE(options.error.empty());
-    EXPECT_FALSE(options.importsNetworkFile());
-    EXPECT_EQ(L"Acquedotto", options.networkName);
-    EXPECT_TRUE(options.save);
+    EXPECT_EQ(std::tuple(std::wstring(), false, std::wstring(L"Acquedotto"), true),
+              std::tuple(options.error, options.importsNetworkFile(), options.networkName, options.save));
 }
 
 TEST(CalcOptions, HelpWinsOverEverythingElse) {

@@ -239,37 +239,30 @@ TEST(CalcTool, WithoutOutputFolderTheReportsGoToTheTemporaryDirectory) {
 
 TEST(CalcTool, BadArgumentsAndUnreadableFilesEndWithAClearLine) {
     rvntest::ScratchDir scratch;
-    const rvntest::ProgramRun unknown = runCalc(singleQuoted(casePtv("e01_two_nodes_tank")) + " --fast");
-    EXPECT_EQ(2, unknown.status);
-    EXPECT_NE(std::string::npos, unknown.output.find("rivanta calc: unknown option --fast\nTry \"rivanta calc --help\".\n"));
-    const rvntest::ProgramRun help = runCalc("--help");
-    EXPECT_EQ(0, help.status);
-    EXPECT_NE(std::string::npos, help.output.find("Usage: rivanta calc FILE.ptv"));
-
-    const fs::path missing = scratch / "manca.ptv";
-    const rvntest::ProgramRun absent = runCalc(singleQuoted(missing) + " --out " + singleQuoted(scratch / "out"));
-    EXPECT_EQ(1, absent.status);
-    EXPECT_NE(std::string::npos, absent.output.find("Impossibile aprire il file " + missing.string()));
-    const rvntest::ProgramRun folder = runCalc(singleQuoted(scratch.path()));
-    EXPECT_EQ(1, folder.status);
-    EXPECT_NE(std::string::npos, folder.output.find("Impossibile aprire il file"));
-
-    const fs::path shortFile = scratch / "corto.ptv";
-    rvntest::writeBytes(shortFile, rvntest::readBytes(casePtv("e01_two_nodes_tank")).substr(0, 100));
-    const rvntest::ProgramRun truncated = runCalc(singleQuoted(shortFile) + " --out " + singleQuoted(scratch / "out"));
-    EXPECT_EQ(1, truncated.status);
-    EXPECT_NE(std::string::npos, truncated.output.find("e' piu' corto della sua intestazione (100 byte su 164)"));
-    EXPECT_FALSE(fs::exists(scratch / "out"));
-
+    const std::string ptv = singleQuoted(casePtv("e01_two_nodes_tank"));
+    const std::string out = " --out " + singleQuoted(scratch / "out");
+    rvntest::writeBytes(scratch / "corto.ptv", rvntest::readBytes(casePtv("e01_two_nodes_tank")).substr(0, 100));
     rvntest::writeBytes(scratch / "file", "not a folder");
-    const rvntest::ProgramRun blocked = runCalc(singleQuoted(casePtv("e01_two_nodes_tank")) + " --out " + singleQuoted(scratch / "file"));
-    EXPECT_EQ(1, blocked.status);
-    EXPECT_NE(std::string::npos, blocked.output.find("cannot make the folder"));
-
-    const rvntest::ProgramRun drawing = runCalc(singleQuoted(scratch / "progetto.dwg") + " --network Rete");
-    EXPECT_EQ(1, drawing.status);
-    EXPECT_NE(std::string::npos, drawing.output.find("rivanta calc: Cannot open")) << drawing.output;
-    for (const auto* run : {&absent, &truncated, &blocked, &drawing}) expectNothingLeftOpen(*run);
+    const struct {
+        std::string arguments;
+        int status;
+        std::string line;
+    } cases[] = {
+        {ptv + " --fast", 2, "rivanta calc: unknown option --fast\nTry \"rivanta calc --help\".\n"},
+        {"--help", 0, "Usage: rivanta calc FILE.ptv"},
+        {singleQuoted(scratch / "manca.ptv") + out, 1, "Impossibile aprire il file " + (scratch / "manca.ptv").string()},
+        {singleQuoted(scratch.path()), 1, "Impossibile aprire il file"},
+        {singleQuoted(scratch / "corto.ptv") + out, 1, "e' piu' corto della sua intestazione (100 byte su 164)"},
+        {ptv + " --out " + singleQuoted(scratch / "file"), 1, "cannot make the folder"},
+        {singleQuoted(scratch / "progetto.dwg") + " --network Rete", 1, "rivanta calc: Cannot open"},
+    };
+    for (const auto& c : cases) {
+        const rvntest::ProgramRun run = runCalc(c.arguments);
+        EXPECT_EQ(c.status, run.status) << c.arguments;
+        EXPECT_NE(std::string::npos, run.output.find(c.line)) << run.output;
+        expectNothingLeftOpen(run);
+    }
+    EXPECT_FALSE(fs::exists(scratch / "out"));
 }
 
 // Which file of the folder is missing or malformed, and its messages, are the import's

@@ -10,6 +10,8 @@
 #include "open_object_guard.h"
 #include "test_marker.h"
 
+#include <tuple>
+
 namespace {
 
 using rvnhost::OpenedObject;
@@ -39,12 +41,10 @@ TEST_F(DeepClone, CopiesWhatObjectsOwnAndTranslatesReferencesAmongTheCopies) {
     EXPECT_EQ(idMap.at(second), copiedSecond);
     OpenedObject<RvnTestMarker> copy(copiedSecond, AcDb::kForRead);
     ASSERT_TRUE(copy);
-    EXPECT_EQ(copiedFirst, copy->target);
-    EXPECT_EQ(copiedDictionary, copy->ownerId());
+    EXPECT_EQ(std::pair(copiedFirst, copiedDictionary), std::pair(copy->target, copy->ownerId()));
     OpenedObject<RvnTestMarker> first(copiedFirst, AcDb::kForRead);
-    EXPECT_EQ(kSampleLabel, first->label);
-    EXPECT_EQ(12.5, first->value);
-    EXPECT_EQ(sample.layer, first->target) << "an object not copied is referred to as it is";
+    // An object not copied is referred to as it is.
+    EXPECT_EQ(std::tuple(std::wstring(kSampleLabel), 12.5, sample.layer), std::tuple(first->label, first->value, first->target));
     OpenedObject<RvnTestMarker> original(second, AcDb::kForRead);
     EXPECT_EQ(sample.marker, original->target) << "the source is unchanged";
 }

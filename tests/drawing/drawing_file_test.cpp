@@ -1,5 +1,6 @@
-// Drawing files on disk: saving replaces a file only once the whole drawing is written, and
-// opening a file that is missing or not a drawing says so.
+// Drawing files on disk: saving and opening say what went wrong. That a drawing saved comes back
+// whole is checked where the plug-in and the host program save and reopen drawings (tests/calc,
+// tests/schema, tests/shell).
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -19,26 +20,9 @@ class DrawingFiles : public OpenObjectCheckedTest {
 protected:
     std::wstring pathOf(const std::string& name) { return rvnos::fromUtf8((folder / name).string()); }
 
-    std::vector<std::string> folderEntries() {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(folder.path())) names.push_back(entry.path().filename());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
     ScratchDir folder;
     SampleDrawing sample = makeSampleDrawing();
 };
-
-TEST_F(DrawingFiles, SavesAndOpensAFileLeavingNoTemporaryFileBehind) {
-    std::wstring message;
-    ASSERT_EQ(Acad::eOk, rvnhost::saveDrawingFile(*sample.database, pathOf("rete.dwg"), message));
-    EXPECT_TRUE(message.empty());
-    EXPECT_EQ(std::vector<std::string>{"rete.dwg"}, folderEntries());
-    auto reopened = rvnhost::openDrawingFile(pathOf("rete.dwg"), message);
-    ASSERT_NE(nullptr, reopened) << rvnos::toUtf8(message);
-    EXPECT_EQ(objectInventory(*sample.database), objectInventory(*reopened));
-}
 
 // Saving goes through the host's output files, whose keeping of modes, refusal of folders and
 // leaving no temporary file tests/platform/output_file_test.cpp checks; here only what the drawing
@@ -65,8 +49,9 @@ TEST_F(DrawingFiles, OpeningWhatIsNoDrawingSaysWhy) {
 }
 
 TEST_F(DrawingFiles, ReadingIntoADatabaseThatHoldsADrawingIsRefused) {
-    std::wstring message;
+    std::wstring message = L"left from before";
     ASSERT_EQ(Acad::eOk, rvnhost::saveDrawingFile(*sample.database, pathOf("rete.dwg"), message));
+    EXPECT_TRUE(message.empty()) << "a drawing saved has no message";
     AcDbDatabase full;
     std::size_t before = full.allObjectIds().size();
     EXPECT_EQ(Acad::eInvalidInput, rvnhost::readDrawingFile(pathOf("rete.dwg"), full, message));

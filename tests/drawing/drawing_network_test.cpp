@@ -8,11 +8,14 @@
 #include "drawing_samples.h"
 #include "netobj/network_class.h"
 #include "netobj/network_dictionary.h"
+#include "network_of_drawing.h"
 #include "open_object_guard.h"
 #include "sample_network.h"
 #include "run_command.h"
 #include "test_files.h"
 #include "text_codec.h"
+
+#include <tuple>
 
 namespace {
 
@@ -26,14 +29,6 @@ protected:
                                         std::make_unique<TzRvnNetwork>(sampleNetwork()), network));
     }
 
-    TzRvnNetworkData dataOf(AcDbDatabase* database) {
-        TzRvnOpenObject<TzRvnNetwork> opened;
-        TzRvnNetworkData data;
-        EXPECT_EQ(Acad::eOk, OpenNetwork(database, L"Rete1", AcDb::kForRead, opened));
-        if (opened.isOpen()) opened->getData(data);
-        return data;
-    }
-
     SampleDrawing sample = makeSampleDrawing();
     AcDbObjectId network;
 };
@@ -45,10 +40,8 @@ TEST_F(DrawingNetwork, KeepsTheObjectButNotItsDataThroughDxf) {
     std::wstring message;
     auto read = openFromDxf(text, message);
     ASSERT_NE(nullptr, read) << rvnos::toUtf8(message);
-    TzRvnNetworkData data = dataOf(read.get());
-    EXPECT_EQ(0, data.numNodes());
-    EXPECT_EQ(0, data.numEdges());
-    EXPECT_EQ(0, data.numTanks());
+    const TzRvnNetworkData data = NetworkDataOf(read.get(), L"Rete1");
+    EXPECT_EQ(std::tuple(0, 0, 0), std::tuple(data.numNodes(), data.numEdges(), data.numTanks()));
 }
 
 // The Python reader given as the example of docs/drawing-format.md, run on a saved drawing.

@@ -18,6 +18,8 @@
 #include "test_marker.h"
 #include "text_codec.h"
 
+#include <tuple>
+
 namespace {
 
 using rvnhost::OpenedObject;
@@ -62,31 +64,28 @@ INSTANTIATE_TEST_SUITE_P(Formats, DrawingRoundTrip, testing::Values(Format::dwg,
 
 TEST_P(DrawingRoundTrip, KeepsEveryObjectUnderItsHandleWithItsClassAndTheHeaderValues) {
     EXPECT_EQ(objectInventory(*sample.database), objectInventory(*reopened));
-    EXPECT_EQ(sample.layer.handle(), reopened->clayer().handle());
-    EXPECT_EQ(6, reopened->luprec());
-    EXPECT_EQ(2, reopened->attmode());
-    EXPECT_EQ(0.35, reopened->textsize());
-    EXPECT_EQ(sample.database->textstyle().handle(), reopened->textstyle().handle());
-    EXPECT_EQ(sample.database->namedObjectsDictionaryId().handle(), reopened->namedObjectsDictionaryId().handle());
-    EXPECT_EQ(sample.database->continuousLinetype().handle(), reopened->continuousLinetype().handle());
+    EXPECT_EQ(std::tuple(6, 2, 0.35), std::tuple(reopened->luprec(), reopened->attmode(), reopened->textsize()));
+    const auto handles = [](AcDbDatabase& database) {
+        return std::vector<AcDbHandle>{database.clayer().handle(), database.textstyle().handle(),
+                                       database.namedObjectsDictionaryId().handle(), database.continuousLinetype().handle()};
+    };
+    EXPECT_EQ(handles(*sample.database), handles(*reopened));
 }
 
 TEST_P(DrawingRoundTrip, KeepsSymbolTableRecordsTheirReferencesAndExtendedData) {
     OpenedObject<AcDbLayerTableRecord> layer(idOf(*reopened, sample.layer), AcDb::kForRead);
     ASSERT_TRUE(layer);
-    EXPECT_EQ(3, layer->colorIndex());
-    EXPECT_TRUE(layer->isFrozen());
-    EXPECT_FALSE(layer->isOff());
+    EXPECT_EQ(std::tuple(3, true, false), std::tuple(layer->colorIndex(), layer->isFrozen(), layer->isOff()));
     EXPECT_EQ(kSampleLinetype, AcDbSymbolTable::recordName(layer->linetypeObjectId()));
     resbuf* xdata = layer->xData(kSampleApp);
     ASSERT_NE(nullptr, xdata);
     std::vector<int> codes;
     for (const resbuf* item = xdata; item != nullptr; item = item->rbnext) codes.push_back(item->restype);
     EXPECT_EQ((std::vector<int>{1001, 1000, 1070, 1040, 1010}), codes);
-    EXPECT_STREQ(L"Rete1", xdata->rbnext->resval.rstring);
-    EXPECT_EQ(7, xdata->rbnext->rbnext->resval.rint);
-    EXPECT_EQ(2.5, xdata->rbnext->rbnext->rbnext->resval.rreal);
-    EXPECT_EQ(30.0, xdata->rbnext->rbnext->rbnext->rbnext->resval.rpoint[Z]);
+    const resbuf* text = xdata->rbnext;
+    EXPECT_EQ(std::tuple(std::wstring(L"Rete1"), 7, 2.5, 30.0),
+              std::tuple(std::wstring(text->resval.rstring), static_cast<int>(text->rbnext->resval.rint),
+                         text->rbnext->rbnext->resval.rreal, text->rbnext->rbnext->rbnext->resval.rpoint[Z]));
     acutRelRb(xdata);
     OpenedObject<AcDbBlockTableRecord> nodeBlock(blockNamed(*reopened, kSampleBlock), AcDb::kForRead);
     ASSERT_TRUE(nodeBlock);
@@ -105,11 +104,8 @@ TEST_P(DrawingRoundTrip, KeepsDictionariesAndCustomObjects) {
     ASSERT_EQ(Acad::eOk, dictionary->getAt(kSampleMarkerKey, markerId));
     OpenedObject<RvnTestMarker> marker(markerId, AcDb::kForRead);
     ASSERT_TRUE(marker);
-    EXPECT_EQ(kSampleLabel, marker->label);
-    EXPECT_EQ(12.5, marker->value);
-    EXPECT_EQ(idOf(*reopened, sample.layer), marker->target);
-    EXPECT_EQ(dictionaryId, marker->ownerId());
-    EXPECT_EQ(sample.marker.handle(), markerId.handle());
+    EXPECT_EQ(std::tuple(std::wstring(kSampleLabel), 12.5, idOf(*reopened, sample.layer), dictionaryId, sample.marker.handle()),
+              std::tuple(marker->label, marker->value, marker->target, marker->ownerId(), markerId.handle()));
 }
 
 TEST_P(DrawingRoundTrip, KeepsEntitiesInTheirBlocksWithTheirSubentities) {
@@ -139,14 +135,13 @@ TEST_P(DrawingRoundTrip, KeepsEntitiesInTheirBlocksWithTheirSubentities) {
     AcDbAttribute* opened = nullptr;
     ASSERT_EQ(Acad::eOk, reference->openAttribute(opened, attributes->objectId(), AcDb::kForRead));
     OpenedObject<AcDbAttribute> attribute(opened);
-    EXPECT_STREQ(L"NODE_01", attribute->tagConst());
-    EXPECT_STREQ(L"N1", attribute->textStringConst());
+    EXPECT_EQ(std::pair(std::wstring(L"NODE_01"), std::wstring(L"N1")),
+              std::pair(std::wstring(attribute->tagConst()), std::wstring(attribute->textStringConst())));
     OpenedObject<AcDbPolyline> profile(idOf(*reopened, entities.profile), AcDb::kForRead);
     ASSERT_TRUE(profile);
     double bulge = 0.0;
     profile->getBulgeAt(0, bulge);
-    EXPECT_EQ(0.5, bulge);
-    EXPECT_EQ(3, profile->colorIndex());
+    EXPECT_EQ(std::pair(0.5, 3), std::pair(bulge, static_cast<int>(profile->colorIndex())));
     OpenedObject<AcDbText> text(idOf(*reopened, entities.text), AcDb::kForRead);
     ASSERT_TRUE(text);
     EXPECT_STREQ(L"Profilo P1-P2", text->textStringConst());

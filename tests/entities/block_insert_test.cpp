@@ -1,14 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "acutmem.h"
 #include "db_entity_owned.h"
 #include "drawing_fixture.h"
+#include "editor_open_object.h"
 #include "object_access.h"
 
 namespace {
 
 using enttest::appendTo;
 using rvnhost::ObjectAccess;
+using rvnhost::OpenedObject;
 using rvntest::addRecord;
 
 // A drawing like a node block file: a layer, a text style, an application, a nested block and
@@ -83,55 +87,47 @@ TEST_F(BlockInsert, ModelSpaceBecomesABlockWithWhatItUses) {
     ASSERT_EQ(entities.size(), 4u);
     for (AcDbObjectId id : entities) EXPECT_EQ(id.database(), &db_);
 
-    AcDbLine* line = nullptr;
-    ASSERT_EQ(acdbOpenObject(line, entities[0], AcDb::kForRead), Acad::eOk);
-    EXPECT_EQ(line->ownerId(), block);
-    EXPECT_EQ(line->endPoint(), AcGePoint3d(1.0, 0.0, 0.0));
-    EXPECT_EQ(line->layerId(), layerOf(db_, L"TZ-RV-SIMBOLI"));
-    resbuf* data = line->xData(L"TZ-APP");
-    ASSERT_NE(data, nullptr);
-    EXPECT_STREQ(data->rbnext->resval.rstring, L"simbolo");
-    acutRelRb(data);
-    line->close();
-    AcDbLayerTableRecord* layer = nullptr;
-    ASSERT_EQ(acdbOpenObject(layer, layerOf(db_, L"TZ-RV-SIMBOLI"), AcDb::kForRead), Acad::eOk);
-    EXPECT_EQ(layer->colorIndex(), 3);
-    EXPECT_EQ(layer->linetypeObjectId(), db_.continuousLinetype());
-    layer->close();
-
+    {
+        OpenedObject<AcDbLine> line(entities[0], AcDb::kForRead);
+        ASSERT_TRUE(line);
+        EXPECT_EQ(std::tuple(block, AcGePoint3d(1.0, 0.0, 0.0), layerOf(db_, L"TZ-RV-SIMBOLI")),
+                  std::tuple(line->ownerId(), line->endPoint(), line->layerId()));
+        resbuf* data = line->xData(L"TZ-APP");
+        ASSERT_NE(data, nullptr);
+        EXPECT_STREQ(data->rbnext->resval.rstring, L"simbolo");
+        acutRelRb(data);
+        OpenedObject<AcDbLayerTableRecord> layer(layerOf(db_, L"TZ-RV-SIMBOLI"), AcDb::kForRead);
+        ASSERT_TRUE(layer);
+        EXPECT_EQ(std::tuple(3, db_.continuousLinetype()), std::tuple(layer->colorIndex(), layer->linetypeObjectId()));
+    }
     const std::vector<AcDbObjectId> vertices = rvnhost::subentitiesOf(entities[1]);
     ASSERT_EQ(vertices.size(), 4u);
-    AcDb3dPolyline* polyline = nullptr;
-    ASSERT_EQ(acdbOpenObject(polyline, entities[1], AcDb::kForRead), Acad::eOk);
-    AcDb3dPolylineVertex* vertex = nullptr;
-    ASSERT_EQ(polyline->openVertex(vertex, vertices[2], AcDb::kForRead), Acad::eOk);
-    EXPECT_EQ(vertex->position(), AcGePoint3d(1.0, 1.0, 1.0));
-    EXPECT_EQ(vertex->ownerId(), entities[1]);
-    EXPECT_EQ(vertex->database(), &db_);
-    vertex->close();
-    polyline->close();
-
-    AcDbBlockReference* reference = nullptr;
-    ASSERT_EQ(acdbOpenObject(reference, entities[2], AcDb::kForRead), Acad::eOk);
-    EXPECT_EQ(reference->blockTableRecord(), blockOf(db_, L"INTERNO"));
-    EXPECT_EQ(entitiesOf(reference->blockTableRecord()).size(), 1u);
-    const std::vector<AcDbObjectId> attributes = rvnhost::subentitiesOf(entities[2]);
-    ASSERT_EQ(attributes.size(), 2u);
-    AcDbAttribute* attribute = nullptr;
-    ASSERT_EQ(reference->openAttribute(attribute, attributes[0], AcDb::kForRead), Acad::eOk);
-    EXPECT_STREQ(attribute->textStringConst(), L"valore");
-    attribute->close();
-    reference->close();
-
-    AcDbText* text = nullptr;
-    ASSERT_EQ(acdbOpenObject(text, entities[3], AcDb::kForRead), Acad::eOk);
-    AcDbTextStyleTableRecord* style = nullptr;
-    ASSERT_EQ(acdbOpenObject(style, text->textStyle(), AcDb::kForRead), Acad::eOk);
-    EXPECT_EQ(style->database(), &db_);
-    EXPECT_EQ(style->xScale(), 0.8);
-    style->close();
-    text->close();
-
+    {
+        OpenedObject<AcDb3dPolyline> polyline(entities[1], AcDb::kForRead);
+        AcDb3dPolylineVertex* opened = nullptr;
+        ASSERT_EQ(polyline->openVertex(opened, vertices[2], AcDb::kForRead), Acad::eOk);
+        OpenedObject<AcDb3dPolylineVertex> vertex(opened);
+        EXPECT_EQ(std::tuple(AcGePoint3d(1.0, 1.0, 1.0), entities[1], &db_),
+                  std::tuple(vertex->position(), vertex->ownerId(), vertex->database()));
+    }
+    {
+        OpenedObject<AcDbBlockReference> reference(entities[2], AcDb::kForRead);
+        ASSERT_TRUE(reference);
+        EXPECT_EQ(reference->blockTableRecord(), blockOf(db_, L"INTERNO"));
+        EXPECT_EQ(entitiesOf(reference->blockTableRecord()).size(), 1u);
+        const std::vector<AcDbObjectId> attributes = rvnhost::subentitiesOf(entities[2]);
+        ASSERT_EQ(attributes.size(), 2u);
+        AcDbAttribute* opened = nullptr;
+        ASSERT_EQ(reference->openAttribute(opened, attributes[0], AcDb::kForRead), Acad::eOk);
+        EXPECT_STREQ(OpenedObject<AcDbAttribute>(opened)->textStringConst(), L"valore");
+    }
+    {
+        OpenedObject<AcDbText> text(entities[3], AcDb::kForRead);
+        ASSERT_TRUE(text);
+        OpenedObject<AcDbTextStyleTableRecord> style(text->textStyle(), AcDb::kForRead);
+        ASSERT_TRUE(style);
+        EXPECT_EQ(std::tuple(&db_, 0.8), std::tuple(style->database(), style->xScale()));
+    }
     EXPECT_EQ(source_.allObjectIds().size(), objectsBefore);
     EXPECT_EQ(entitiesOf(blockOf(source_, ACDB_MODEL_SPACE)).size(), 4u);
 }
@@ -142,22 +138,13 @@ TEST_F(BlockInsert, RecordsOfTheSameNameAreUsedAsTheyAre) {
     const AcDbObjectId ownLayer = addRecord<AcDbLayerTable>(db_, own, L"tz-rv-simboli");
     AcDbObjectId block;
     ASSERT_EQ(db_.insert(block, L"NODO", &source_), Acad::eOk);
-    AcDbEntity* line = nullptr;
-    ASSERT_EQ(acdbOpenObject(line, entitiesOf(block)[0], AcDb::kForRead), Acad::eOk);
-    EXPECT_EQ(line->layerId(), ownLayer);
-    line->close();
-    AcDbLayerTableRecord* layer = nullptr;
-    ASSERT_EQ(acdbOpenObject(layer, ownLayer, AcDb::kForRead), Acad::eOk);
-    EXPECT_EQ(layer->colorIndex(), 5);
-    layer->close();
+    EXPECT_EQ(OpenedObject<AcDbEntity>(entitiesOf(block)[0], AcDb::kForRead)->layerId(), ownLayer);
+    EXPECT_EQ(OpenedObject<AcDbLayerTableRecord>(ownLayer, AcDb::kForRead)->colorIndex(), 5);
     // The inserted block can be referenced like any other.
     const AcDbObjectId reference = append(new AcDbBlockReference({10.0, 0.0, 0.0}, block));
-    AcDbEntity* entity = nullptr;
-    ASSERT_EQ(acdbOpenObject(entity, reference, AcDb::kForRead), Acad::eOk);
     AcDbExtents extents;
-    ASSERT_EQ(entity->getGeomExtents(extents), Acad::eOk);
+    ASSERT_EQ(OpenedObject<AcDbEntity>(reference, AcDb::kForRead)->getGeomExtents(extents), Acad::eOk);
     EXPECT_EQ(extents.minPoint().x, 9.0);
-    entity->close();
 }
 
 TEST_F(BlockInsert, AFailedInsertLeavesTheDrawingAsItWas) {

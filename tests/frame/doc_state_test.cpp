@@ -42,7 +42,6 @@ TEST(DocState, NodeNamesAreFoundAndRemovedExactly) {
     state.removeNodeName(L"NODO2");
     EXPECT_EQ(state.nodeNames().size(), 2u);
     state.removeNodeName(L"Nodo2");
-    EXPECT_EQ(namesOf(state), std::vector<std::wstring>{L"Nodo1"});
     state.removeNodeName(L"Nodo2");
     EXPECT_EQ(namesOf(state), std::vector<std::wstring>{L"Nodo1"});
 }
@@ -57,24 +56,18 @@ TEST(DocState, ATextThatCannotBeANodeNameIsRefused) {
     EXPECT_EQ(state.nodeNames().size(), 1u);
 }
 
-TEST(DocState, ClearingNodeNamesAlsoClearsTheCurrentLayer) {
+TEST(DocState, TheCurrentLayerHoldsAtMost255CodeUnitsAndGoesWithTheNodeNames) {
     TzRvnDocState state(nullptr);
     EXPECT_TRUE(state.currentLayer().empty());
-    EXPECT_TRUE(state.setCurrentLayer(L"TZ-RV-Acquedotto"));
+    EXPECT_TRUE(state.setCurrentLayer(std::wstring(255, L'L')));
+    EXPECT_FALSE(state.setCurrentLayer(std::wstring(256, L'M')));
+    EXPECT_FALSE(state.setCurrentLayer(std::wstring(128, L'\U0001F600')));
     state.addNodeName(L"N1");
-    EXPECT_EQ(state.currentLayer(), L"TZ-RV-Acquedotto");
+    EXPECT_EQ(state.currentLayer(), std::wstring(255, L'L'));
 
     state.clearNodeNames();
     EXPECT_TRUE(state.nodeNames().empty());
     EXPECT_TRUE(state.currentLayer().empty());
-}
-
-TEST(DocState, TheCurrentLayerHoldsAtMost255CodeUnits) {
-    TzRvnDocState state(nullptr);
-    EXPECT_TRUE(state.setCurrentLayer(std::wstring(255, L'L')));
-    EXPECT_FALSE(state.setCurrentLayer(std::wstring(256, L'M')));
-    EXPECT_FALSE(state.setCurrentLayer(std::wstring(128, L'\U0001F600')));
-    EXPECT_EQ(state.currentLayer(), std::wstring(255, L'L'));
 }
 
 // Documents of their own, outside the host's document manager.
@@ -135,18 +128,14 @@ TEST_F(DocStates, DestroyingTheCurrentDocumentMakesTheFirstStateCurrent) {
     reactor.documentToBeDestroyed(first);
     EXPECT_EQ(list.current()->document(), second);
 
+    // A document without a state is ignored.
+    reactor.documentToBeDestroyed(makeDocument(L"Mai.dwg"));
+    EXPECT_EQ(list.size(), 1u);
+    EXPECT_EQ(list.current()->document(), second);
+
     reactor.documentToBeDestroyed(second);
     EXPECT_EQ(list.size(), 0u);
     EXPECT_EQ(list.current(), nullptr);
-}
-
-TEST_F(DocStates, ADocumentWithoutAStateIsIgnoredWhenDestroyed) {
-    AcApDocument* seen = makeDocument(L"Vista.dwg");
-    AcApDocument* unseen = makeDocument(L"Mai.dwg");
-    reactor.documentActivated(seen);
-    reactor.documentToBeDestroyed(unseen);
-    EXPECT_EQ(list.size(), 1u);
-    EXPECT_EQ(list.current()->document(), seen);
 }
 
 }  // namespace

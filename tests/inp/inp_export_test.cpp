@@ -12,6 +12,7 @@
 #include <cmath>
 #include <locale>
 #include <stdexcept>
+#include <tuple>
 
 namespace {
 
@@ -26,34 +27,16 @@ TzRvnNetworkData sampleNetwork() {
                                    .branch(L"4", L"5", 10.0, 0.3, 2e-3)
                                    .tank(L"1", 140.125).tank(L"4", 65.5).build();
     network.edges()[1].excluded = 1;
-    TzRvnSettings s;
-    s.flowUnit = 1;
-    s.diameterUnit = 2;
-    s.roughnessUnit = 1;
-    s.slopeUnit = 1;
-    s.fluidIndex = 0;
-    s.viscosity = 1.004e-6;
-    s.initialVelocity = 0.8;
-    s.maxIterations = 75;
-    s.minBranchFlow = 2e-7;
-    s.headTolerance = 0.0005;
-    s.flowTolerance = 3e-6;
-    s.materialIndex = 2;
-    s.defaultRoughness = 0.0001;
-    s.minPressureHead = 12.0;
-    s.maxPressureHead = 60.0;
-    s.minVelocity = 0.25;
-    s.maxVelocity = 1.75;
-    s.colourLowHead = 1;
-    s.colourHighHead = 2;
-    s.colourLowVelocity = 0xFFFFFF;
-    s.colourHighVelocity = 4;
-    network.setSettings(s);
+    // Units, fluid, controls, material, thresholds and colours, each unlike its default.
+    network.setSettings({1, 2, 1, 1, 0, 1.004e-6, 0.8, 75, 2e-7, 0.0005, 3e-6, 2, 0.0001, 12.0, 60.0, 0.25, 1.75, 1, 2,
+                         0xFFFFFF, 4});
     return network;
 }
 
-void expectClose(double expected, double actual, const char* what) {
-    EXPECT_NEAR(expected, actual, std::fabs(expected) * 1e-14) << what;
+void expectClose(std::initializer_list<double> expected, std::initializer_list<double> actual, const char* what, int i) {
+    for (auto x = expected.begin(), y = actual.begin(); x != expected.end(); ++x, ++y) {
+        EXPECT_NEAR(*x, *y, std::fabs(*x) * 1e-14) << what << " " << i << ", value " << x - expected.begin();
+    }
 }
 
 void expectSameNetwork(const TzRvnNetworkData& a, const TzRvnNetworkData& b) {
@@ -61,32 +44,24 @@ void expectSameNetwork(const TzRvnNetworkData& a, const TzRvnNetworkData& b) {
     ASSERT_EQ(a.numEdges(), b.numEdges());
     ASSERT_EQ(a.numTanks(), b.numTanks());
     for (int i = 0; i < a.numNodes(); ++i) {
-        EXPECT_EQ(a.nodes()[i].name, b.nodes()[i].name);
-        expectClose(a.nodes()[i].demand, b.nodes()[i].demand, "demand");
-        expectClose(a.nodes()[i].elevation, b.nodes()[i].elevation, "elevation");
-        EXPECT_EQ(a.nodes()[i].note, b.nodes()[i].note);
+        const TzRvnNode& x = a.nodes()[i];
+        const TzRvnNode& y = b.nodes()[i];
+        EXPECT_EQ(std::tie(x.name, x.note), std::tie(y.name, y.note));
+        expectClose({x.demand, x.elevation}, {y.demand, y.elevation}, "node", i);
     }
     for (int i = 0; i < a.numEdges(); ++i) {
         const TzRvnEdge& x = a.edges()[i];
         const TzRvnEdge& y = b.edges()[i];
-        EXPECT_EQ(x.startNode, y.startNode);
-        EXPECT_EQ(x.endNode, y.endNode);
-        EXPECT_EQ(x.excluded, y.excluded);
-        expectClose(x.length, y.length, "length");
-        expectClose(x.diameter, y.diameter, "diameter");
-        expectClose(x.roughness, y.roughness, "roughness");
-        expectClose(x.csi, y.csi, "csi");
-        EXPECT_EQ(x.note, y.note);
+        EXPECT_EQ(std::tie(x.startNode, x.endNode, x.excluded, x.note), std::tie(y.startNode, y.endNode, y.excluded, y.note));
+        expectClose({x.length, x.diameter, x.roughness, x.csi}, {y.length, y.diameter, y.roughness, y.csi}, "branch", i);
     }
     for (int i = 0; i < a.numTanks(); ++i) {
         EXPECT_EQ(a.tanks()[i].nodeName, b.tanks()[i].nodeName);
-        expectClose(a.tanks()[i].head, b.tanks()[i].head, "tank head");
+        expectClose({a.tanks()[i].head}, {b.tanks()[i].head}, "tank", i);
     }
     const TzRvnSettings& s = a.settings();
     const TzRvnSettings& t = b.settings();
-    expectClose(s.viscosity, t.viscosity, "viscosity");
-    expectClose(s.headTolerance, t.headTolerance, "head tolerance");
-    expectClose(s.flowTolerance, t.flowTolerance, "flow tolerance");
+    expectClose({s.viscosity, s.headTolerance, s.flowTolerance}, {t.viscosity, t.headTolerance, t.flowTolerance}, "settings", 0);
     TzRvnSettings exact = t;
     exact.viscosity = s.viscosity;
     exact.headTolerance = s.headTolerance;

@@ -1,6 +1,7 @@
 // Import of EPANET input files: what every section and option gives the network, in SI units.
 #include "analysis/jobs/network_exchange.h"
 #include "analysis/exchange/inp_units.h"
+#include "expect_doubles.h"
 #include "network/settings_file.h"
 #include "test_files.h"
 #include "text_codec.h"
@@ -79,17 +80,15 @@ TEST(InpImport, JunctionsReservoirsAndTanksBecomeNodesInFileOrderWithFixedHeadTa
     ASSERT_EQ(5, network.numNodes());
     const char* names[] = {"J1", "J2", "J3", "R1", "T1"};
     for (int i = 0; i < 5; ++i) EXPECT_EQ(std::wstring(names[i], names[i] + 2), network.nodes()[i].name.str());
-    EXPECT_DOUBLE_EQ(0.0025, network.nodes()[0].demand);
-    EXPECT_DOUBLE_EQ(12.5, network.nodes()[0].elevation);
     EXPECT_EQ(L"piazza", network.nodes()[0].note.text());
-    EXPECT_DOUBLE_EQ(-0.0015, network.nodes()[2].demand);
-    EXPECT_DOUBLE_EQ(60.0, network.nodes()[3].elevation);  // a reservoir stands at its head
+    // A reservoir stands at its head, a tank at its elevation plus its initial level.
+    const auto& nodes = network.nodes();
+    rvntest::ExpectDoublesEq({0.0025, 12.5, -0.0015, 60.0, 40.0},
+                             {nodes[0].demand, nodes[0].elevation, nodes[2].demand, nodes[3].elevation, nodes[4].elevation});
     ASSERT_EQ(2, network.numTanks());
     EXPECT_EQ(L"R1", network.tanks()[0].nodeName.str());
-    EXPECT_DOUBLE_EQ(60.0, network.tanks()[0].head);
     EXPECT_EQ(L"T1", network.tanks()[1].nodeName.str());
-    EXPECT_DOUBLE_EQ(45.0, network.tanks()[1].head);  // elevation plus initial level
-    EXPECT_DOUBLE_EQ(40.0, network.nodes()[4].elevation);
+    rvntest::ExpectDoublesEq({60.0, 45.0}, {network.tanks()[0].head, network.tanks()[1].head});
     for (const TzRvnTank& tank : network.tanks()) EXPECT_EQ(NO_RESULT, tank.flow);
 }
 
@@ -99,49 +98,34 @@ TEST(InpImport, PipesBecomeBranchesInMetresWithMinorLossAndClosedOnesExcluded) {
     const TzRvnEdge& first = network.edges()[0];
     EXPECT_EQ(L"R1", first.startNode.str());
     EXPECT_EQ(L"J1", first.endNode.str());
-    EXPECT_DOUBLE_EQ(1200.0, first.length);
-    EXPECT_DOUBLE_EQ(0.15, first.diameter);
-    EXPECT_DOUBLE_EQ(0.0001, first.roughness);
-    EXPECT_DOUBLE_EQ(2.5, first.csi);
-    EXPECT_EQ(0, first.excluded);
+    rvntest::ExpectDoublesEq({1200.0, 0.15, 0.0001, 2.5, 0.0, 0.5},
+                             {first.length, first.diameter, first.roughness, first.csi, network.edges()[1].csi,
+                              network.edges()[3].csi});
     EXPECT_EQ(L"dorsale", first.note.text());
-    EXPECT_EQ(0.0, network.edges()[1].csi);
-    EXPECT_EQ(1, network.edges()[2].excluded);
-    EXPECT_DOUBLE_EQ(0.5, network.edges()[3].csi);
-    EXPECT_EQ(0, network.edges()[3].excluded);
+    EXPECT_EQ((std::vector<int>{0, 0, 1, 0}), (std::vector<int>{first.excluded, network.edges()[1].excluded,
+                                                               network.edges()[2].excluded, network.edges()[3].excluded}));
     EXPECT_FALSE(network.hasSchema());
 }
 
 TEST(InpImport, OptionsSetTheSettingsAndTheRestComesFromTheInstalledDefaults) {
     const TzRvnSettings s = imported(kSiNetwork).settings();
-    EXPECT_DOUBLE_EQ(1.004e-6, s.viscosity);
-    EXPECT_EQ(40, s.maxIterations);
-    EXPECT_DOUBLE_EQ(0.002, s.headTolerance);                      // ACCURACY of one metre
-    EXPECT_DOUBLE_EQ(0.002 * (0.0025 + 0.0015), s.flowTolerance);  // ACCURACY of the total demand
-    EXPECT_EQ(0, s.fluidIndex);
-    EXPECT_EQ(0, s.materialIndex);
-    EXPECT_DOUBLE_EQ(1.5e-6, s.defaultRoughness);
-    EXPECT_DOUBLE_EQ(1.0, s.initialVelocity);
-    EXPECT_DOUBLE_EQ(1e-7, s.minBranchFlow);
-    EXPECT_EQ(1, s.flowUnit);
-    EXPECT_EQ(2, s.diameterUnit);
+    // The head tolerance is ACCURACY of one metre, the flow tolerance ACCURACY of the total demand.
+    rvntest::ExpectDoublesEq({1.004e-6, 0.002, 0.002 * (0.0025 + 0.0015), 1.5e-6, 1.0, 1e-7},
+                             {s.viscosity, s.headTolerance, s.flowTolerance, s.defaultRoughness, s.initialVelocity,
+                              s.minBranchFlow});
+    EXPECT_EQ((std::vector<int>{40, 0, 0, 1, 2}),
+              (std::vector<int>{s.maxIterations, s.fluidIndex, s.materialIndex, s.flowUnit, s.diameterUnit}));
 }
 
 TEST(InpImport, WithoutRivantaLinesAnotherSettingsFileGivesItsValuesAndTheOptionsStillWin) {
     const TzRvnSettings installed = settingsFileOf(std::filesystem::path(RVN_TEST_DATA) / "program_folder");
     const TzRvnSettings s = imported(kSiNetwork, installed).settings();
-    EXPECT_DOUBLE_EQ(0.7, s.initialVelocity);
-    EXPECT_DOUBLE_EQ(3e-7, s.minBranchFlow);
-    EXPECT_EQ(0, s.flowUnit);
-    EXPECT_EQ(1, s.diameterUnit);
-    EXPECT_EQ(2, s.materialIndex);
-    EXPECT_DOUBLE_EQ(4.6e-5, s.defaultRoughness);
-    EXPECT_DOUBLE_EQ(15.0, s.minPressureHead);
-    EXPECT_DOUBLE_EQ(1.5, s.maxVelocity);
-    EXPECT_EQ(400u, s.colourHighVelocity);
-    EXPECT_DOUBLE_EQ(1.004e-6, s.viscosity);  // VISCOSITY, TRIALS and ACCURACY of the file
-    EXPECT_EQ(40, s.maxIterations);
-    EXPECT_DOUBLE_EQ(0.002, s.headTolerance);
+    // The settings file's values, but VISCOSITY, TRIALS and ACCURACY of the file.
+    rvntest::ExpectDoublesEq({0.7, 3e-7, 4.6e-5, 15.0, 1.5, 1.004e-6, 0.002},
+                             {s.initialVelocity, s.minBranchFlow, s.defaultRoughness, s.minPressureHead, s.maxVelocity,
+                              s.viscosity, s.headTolerance});
+    EXPECT_EQ((std::vector<int>{0, 1, 2, 400, 40}), (std::vector<int>{s.flowUnit, s.diameterUnit, s.materialIndex,
+                                                                     static_cast<int>(s.colourHighVelocity), s.maxIterations}));
 
     std::string marked = kSiNetwork;
     marked.insert(marked.find(" Trials"), ";RIVANTA INITIAL_VELOCITY 1.25\n");
@@ -190,12 +174,10 @@ INSTANTIATE_TEST_SUITE_P(AllUnits, InpFlowUnit,
 
 TEST(InpImport, UsUnitsReadFeetInchesAndMillifeet) {
     const TzRvnNetworkData network = imported(onePipe(" UNITS CFS\n"));
-    EXPECT_DOUBLE_EQ(30.48, network.nodes()[0].elevation);
-    EXPECT_DOUBLE_EQ(30.48, network.tanks()[0].head);
     const TzRvnEdge& pipe = network.edges()[0];
-    EXPECT_DOUBLE_EQ(304.8, pipe.length);
-    EXPECT_DOUBLE_EQ(0.3048, pipe.diameter);            // 12 inches
-    EXPECT_DOUBLE_EQ(1.5 * 0.0003048, pipe.roughness);  // 1.5 millifeet
+    // 100 feet, 1000 feet, 12 inches, 1.5 millifeet.
+    rvntest::ExpectDoublesEq({30.48, 30.48, 304.8, 0.3048, 1.5 * 0.0003048},
+                             {network.nodes()[0].elevation, network.tanks()[0].head, pipe.length, pipe.diameter, pipe.roughness});
 }
 
 TEST(InpImport, ViscosityIsReadAsEpanetTwoPointTwoReadsIt) {

@@ -45,6 +45,10 @@ void writeText(MemoryDwgFiler& filer, Adesk::UInt8 prefix, const wchar_t* text) 
     filer.writeString(text);
 }
 
+void writeDoubles(MemoryDwgFiler& filer, std::initializer_list<double> values) {
+    for (double value : values) filer.writeDouble(value);
+}
+
 MemoryDwgFiler filed(const TzRvnNetwork& network, AcDb::FilerType type = AcDb::kFileFiler) {
     MemoryDwgFiler filer(type);
     EXPECT_EQ(Acad::eOk, network.dwgOutFields(&filer));
@@ -65,50 +69,40 @@ TEST(NetworkDwgFiling, WritesTheItemSequenceOfNodesBranchesTanksNotesAndEmptyNam
     expected.writeInt16(1);
     // Settings: units, fluid, controls (flows in l/s), material (roughness in mm), thresholds, colours.
     for (Adesk::Int16 unit : {1, 2, 2, 1, 0}) expected.writeInt16(unit);
-    expected.writeDouble(1.004e-6);
-    expected.writeDouble(1.0);
+    writeDoubles(expected, {1.004e-6, 1.0});
     expected.writeInt16(100);
-    expected.writeDouble(1e-7 / 0.001);
-    expected.writeDouble(0.001);
-    expected.writeDouble(1e-5 / 0.001);
+    writeDoubles(expected, {1e-7 / 0.001, 0.001, 1e-5 / 0.001});
     expected.writeInt16(2);
-    expected.writeDouble(0.0001 / 0.001);
-    for (double threshold : {0.1, 1.0, 0.1, 1.0}) expected.writeDouble(threshold);
+    writeDoubles(expected, {0.0001 / 0.001, 0.1, 1.0, 0.1, 1.0});
     for (Adesk::Int32 colour : {100, 200, 300, -1}) expected.writeInt32(colour);
     // Nodes: name, demand, elevation, note, head, pressure head.
     expected.writeInt32(3);
     writeText(expected, 2, L"N1");
-    expected.writeDouble(0.0);
-    expected.writeDouble(40.0);
+    writeDoubles(expected, {0.0, 40.0});
     writeText(expected, 8, L"sorgente");
-    expected.writeDouble(75.0);
-    expected.writeDouble(35.0);
+    writeDoubles(expected, {75.0, 35.0});
     expected.writeUInt8(0);
-    expected.writeDouble(0.002);
-    expected.writeDouble(0.0);
+    writeDoubles(expected, {0.002, 0.0});
     expected.writeUInt8(0);
-    expected.writeDouble(NO_RESULT);
-    expected.writeDouble(NO_RESULT);
+    writeDoubles(expected, {NO_RESULT, NO_RESULT});
     writeText(expected, 2, L"N3");
-    expected.writeDouble(0.0015);
-    expected.writeDouble(20.0);
+    writeDoubles(expected, {0.0015, 20.0});
     writeText(expected, 5, L"valle");
-    expected.writeDouble(NO_RESULT);
-    expected.writeDouble(NO_RESULT);
+    writeDoubles(expected, {NO_RESULT, NO_RESULT});
     // Branches: ends, excluded, L, D, roughness, csi, note, five results; all SI.
     expected.writeInt32(2);
     writeText(expected, 2, L"N1");
     writeText(expected, 2, L"N3");
     expected.writeBoolean(false);
-    for (double value : {120.0, 0.11, 0.0001, 2.5}) expected.writeDouble(value);
+    writeDoubles(expected, {120.0, 0.11, 0.0001, 2.5});
     writeText(expected, 12, L"ramo \u00e8 nuovo");
-    for (double value : {0.0035, 0.368, 40345.0, 0.0021, 0.252}) expected.writeDouble(value);
+    writeDoubles(expected, {0.0035, 0.368, 40345.0, 0.0021, 0.252});
     writeText(expected, 2, L"N3");
     writeText(expected, 2, L"N1");
     expected.writeBoolean(true);
-    for (double value : {10.0, 0.05, 0.0, 0.0}) expected.writeDouble(value);
+    writeDoubles(expected, {10.0, 0.05, 0.0, 0.0});
     expected.writeUInt8(0);
-    for (int i = 0; i < 5; ++i) expected.writeDouble(NO_RESULT);
+    writeDoubles(expected, {NO_RESULT, NO_RESULT, NO_RESULT, NO_RESULT, NO_RESULT});
     // Tanks: node name, level, note, flow.
     expected.writeInt32(2);
     writeText(expected, 2, L"N1");
@@ -184,11 +178,11 @@ TEST(NetworkDwgFiling, AnotherVersionReadsNothingMoreAndLeavesTheObject) {
 // Items 3 to 23 of settings that are all zero.
 void writeZeroSettings(MemoryDwgFiler& filer) {
     for (int unit = 0; unit < 5; ++unit) filer.writeInt16(0);
-    for (int fluid = 0; fluid < 2; ++fluid) filer.writeDouble(0.0);
+    writeDoubles(filer, {0.0, 0.0});
     filer.writeInt16(0);
-    for (int control = 0; control < 3; ++control) filer.writeDouble(0.0);
+    writeDoubles(filer, {0.0, 0.0, 0.0});
     filer.writeInt16(0);
-    for (int value = 0; value < 5; ++value) filer.writeDouble(0.0);
+    writeDoubles(filer, {0.0, 0.0, 0.0, 0.0, 0.0});
     for (int colour = 0; colour < 4; ++colour) filer.writeInt32(0);
 }
 

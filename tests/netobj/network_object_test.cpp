@@ -6,6 +6,8 @@
 #include "frame/class_registration.h"
 #include "netobj_support.h"
 
+#include <tuple>
+
 namespace {
 
 using rvntest::sampleNetwork;
@@ -23,25 +25,18 @@ TEST_F(NetworkInDrawing, ReadersNeedAReadOpenAndSettersAWriteOpen) {
     const AcDbObjectId id = add(L"Rete", sampleNetwork());
     TzRvnOpenObject<TzRvnNetwork> reader(id, AcDb::kForRead);
     ASSERT_TRUE(reader.isOpen());
-    EXPECT_EQ(3, reader->numNodes());
-    EXPECT_EQ(2, reader->numEdges());
-    EXPECT_EQ(2, reader->numTanks());
-    EXPECT_TRUE(reader->hasSchema());
-    EXPECT_EQ(75.0, reader->maxHead());
-    EXPECT_EQ(Acad::eNotOpenForWrite, reader->setNumNodes(0));
-    EXPECT_EQ(Acad::eNotOpenForWrite, reader->setNode(0, TzRvnNode()));
-    EXPECT_EQ(Acad::eNotOpenForWrite, reader->setEdge(0, TzRvnEdge()));
-    EXPECT_EQ(Acad::eNotOpenForWrite, reader->setTank(0, TzRvnTank()));
-    EXPECT_EQ(Acad::eNotOpenForWrite, reader->setSettings(TzRvnSettings()));
-    EXPECT_EQ(Acad::eNotOpenForWrite, reader->setData(TzRvnNetworkData()));
+    EXPECT_EQ(std::tuple(3, 2, 2, true, 75.0),
+              std::tuple(reader->numNodes(), reader->numEdges(), reader->numTanks(), reader->hasSchema(), reader->maxHead()));
+    EXPECT_EQ(std::vector<Acad::ErrorStatus>(6, Acad::eNotOpenForWrite),
+              (std::vector<Acad::ErrorStatus>{reader->setNumNodes(0), reader->setNode(0, TzRvnNode()),
+                                              reader->setEdge(0, TzRvnEdge()), reader->setTank(0, TzRvnTank()),
+                                              reader->setSettings(TzRvnSettings()), reader->setData(TzRvnNetworkData())}));
     EXPECT_EQ(L"N1", reader->getNode(0).name.str());
     EXPECT_EQ(1, reader->getSettings().flowUnit);
 
     TzRvnNetwork* closed = reader.get();
     reader.close();
-    EXPECT_EQ(0, closed->numNodes());
-    EXPECT_TRUE(closed->getNode(0).name.empty());
-    EXPECT_FALSE(closed->hasSchema());
+    EXPECT_EQ(std::tuple(0, true, false), std::tuple(closed->numNodes(), closed->getNode(0).name.empty(), closed->hasSchema()));
     TzRvnNetworkData data;
     EXPECT_EQ(Acad::eNotOpenForRead, closed->getData(data));
     EXPECT_EQ(0, data.numNodes());

@@ -1,9 +1,12 @@
 // Names, notes and the operations of the plain network record, in display and SI units.
 #include "network/network_data.h"
 #include "network/settings_units.h"
+#include "expect_doubles.h"
 #include "network_builder.h"
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 namespace {
 
@@ -35,12 +38,8 @@ TEST(NetworkRecord, NewElementsAreNewRecordsAndCountsDropTheRest) {
 
 TEST(NetworkRecord, ConvertsOnlyTheDisplayedQuantities) {
     TzRvnNetworkData network;
-    TzRvnSettings settings;
-    settings.flowUnit = kFlowLitresPerSecond;
-    settings.diameterUnit = kLengthMillimetres;
-    settings.roughnessUnit = kLengthCentimetres;
-    settings.slopeUnit = kSlopeMetresPerKilometre;
-    network.setSettings(settings);
+    network.setSettings({kFlowLitresPerSecond, kLengthMillimetres, kLengthCentimetres, kSlopeMetresPerKilometre, -1, 0.0,
+                         0.0, 0, 0.0, 0.0, 0.0, -1, 0.0, 0.0, 0.0, 0.0, 0.0, 0, 0, 0, 0});
     network.setNumNodes(1);
     network.setNumEdges(1);
 
@@ -48,26 +47,20 @@ TEST(NetworkRecord, ConvertsOnlyTheDisplayedQuantities) {
     node.demand = 5;
     node.elevation = 12.5;
     network.setNode(0, node);
-    EXPECT_DOUBLE_EQ(network.nodes()[0].demand, 0.005);
-    EXPECT_DOUBLE_EQ(network.getNode(0).demand, 5);
-    EXPECT_EQ(network.getNode(0).elevation, 12.5);
+    rvntest::ExpectDoublesEq({0.005, 5, 12.5}, {network.nodes()[0].demand, network.getNode(0).demand, network.getNode(0).elevation});
 
     TzRvnEdge edge;
     edge.diameter = 110;
     edge.roughness = 0.05;
     edge.length = 300;
     network.setEdge(0, edge);
-    EXPECT_DOUBLE_EQ(network.edges()[0].diameter, 0.11);
-    EXPECT_DOUBLE_EQ(network.edges()[0].roughness, 0.0005);
-    EXPECT_DOUBLE_EQ(network.getEdge(0).diameter, 110);
-    EXPECT_EQ(network.edges()[0].length, 300);
+    rvntest::ExpectDoublesEq({0.11, 0.0005, 110, 300}, {network.edges()[0].diameter, network.edges()[0].roughness,
+                                                        network.getEdge(0).diameter, network.edges()[0].length});
 
     network.edges()[0].flow = 0.002;
     network.edges()[0].frictionSlope = 0.004;
     network.edges()[0].velocity = 1.5;
-    EXPECT_DOUBLE_EQ(network.getEdge(0).flow, 2);
-    EXPECT_DOUBLE_EQ(network.getEdge(0).frictionSlope, 4);
-    EXPECT_EQ(network.getEdge(0).velocity, 1.5);
+    rvntest::ExpectDoublesEq({2, 4, 1.5}, {network.getEdge(0).flow, network.getEdge(0).frictionSlope, network.getEdge(0).velocity});
 }
 
 TEST(NetworkRecord, SettersKeepResultsIndicesAndNotesNotGiven) {
@@ -86,19 +79,16 @@ TEST(NetworkRecord, SettersKeepResultsIndicesAndNotesNotGiven) {
     TzRvnNode node;
     node.name = name(L"N7");
     network.setNode(0, node);
-    EXPECT_EQ(network.nodes()[0].note.text(), L"pozzo");
-    EXPECT_EQ(network.nodes()[0].head, 80);
-    EXPECT_EQ(network.nodes()[0].name, name(L"N7"));
+    const TzRvnNode& kept = network.nodes()[0];
+    EXPECT_EQ(std::tuple(std::wstring(L"pozzo"), 80.0, name(L"N7")), std::tuple(kept.note.text(), kept.head, kept.name));
 
     TzRvnEdge edge;
     edge.excluded = 7;
     edge.note.set(L"PEAD");
     network.setEdge(0, edge);
-    EXPECT_EQ(network.edges()[0].excluded, 1);
-    EXPECT_EQ(network.edges()[0].startIndex, 2);
-    EXPECT_EQ(network.edges()[0].endIndex, 3);
-    EXPECT_EQ(network.edges()[0].flow, 0.01);
-    EXPECT_EQ(network.edges()[0].note.text(), L"PEAD");
+    const TzRvnEdge& set = network.edges()[0];
+    EXPECT_EQ(std::tuple(1, 2, 3, 0.01, std::wstring(L"PEAD")),
+              std::tuple(set.excluded, set.startIndex, set.endIndex, set.flow, set.note.text()));
     edge.excluded = -3;
     network.setEdge(0, edge);
     EXPECT_EQ(network.edges()[0].excluded, 0);
@@ -107,9 +97,7 @@ TEST(NetworkRecord, SettersKeepResultsIndicesAndNotesNotGiven) {
     tank.nodeName = name(L"N7");
     tank.head = 95;
     network.setTank(0, tank);
-    EXPECT_EQ(network.tanks()[0].nodeIndex, 4);
-    EXPECT_EQ(network.tanks()[0].flow, 0.03);
-    EXPECT_EQ(network.tanks()[0].head, 95);
+    EXPECT_EQ(std::tuple(4, 0.03, 95.0), std::tie(network.tanks()[0].nodeIndex, network.tanks()[0].flow, network.tanks()[0].head));
 }
 
 TEST(NetworkRecord, AnEmptyNoteRemovesTheNote) {

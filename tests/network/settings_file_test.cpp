@@ -6,31 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 TzRvnSettings sampleSettings() {
-    TzRvnSettings s;
-    s.flowUnit = 1;
-    s.diameterUnit = 2;
-    s.roughnessUnit = 2;
-    s.slopeUnit = 1;
-    s.setFluid(0, 1.004e-6);
-    s.initialVelocity = 1.0;
-    s.maxIterations = 100;
-    s.minBranchFlow = 1e-7;
-    s.headTolerance = 0.001;
-    s.flowTolerance = 1e-5;
-    s.materialIndex = 3;
-    s.defaultRoughness = 4.6e-5;
-    s.minPressureHead = 10;
-    s.maxPressureHead = 70;
-    s.minVelocity = 0.3;
-    s.maxVelocity = 2;
-    s.colourLowHead = 255;
-    s.colourHighHead = 16711680;
-    s.colourLowVelocity = 65535;
-    s.colourHighVelocity = 16711935;
-    return s;
+    return {1, 2, 2, 1, 0, 1.004e-6, 1.0, 100, 1e-7, 0.001, 1e-5, 3, 4.6e-5, 10, 70, 0.3, 2, 255, 16711680, 65535, 16711935};
 }
 
 constexpr const char* kSampleText =
@@ -51,32 +32,21 @@ TEST(SettingsFile, MissingLinesKeepValuesAndExtraLinesAreIgnored) {
     read.colourLowVelocity = 7;
     read.colourHighVelocity = 8;
     ReadSettingsText(text.substr(0, nineteenLines), read);
-    EXPECT_EQ(read.colourHighHead, 16711680u);
-    EXPECT_EQ(read.colourLowVelocity, 7u);
-    EXPECT_EQ(read.colourHighVelocity, 8u);
+    EXPECT_EQ(std::tuple(16711680u, 7u, 8u), std::tie(read.colourHighHead, read.colourLowVelocity, read.colourHighVelocity));
 
     ReadSettingsText(text + "99\nextra\n", read);
     EXPECT_EQ(read, sampleSettings());
 }
 
-TEST(SettingsFile, ReadsLeadingNumbersAndCarriageReturns) {
+TEST(SettingsFile, ReadsLeadingNumbersCarriageReturnsAndLongLinesAsTheReaderDoes) {
     TzRvnSettings read;
     ReadSettingsText("12\r\n  -2 litri\r\nmm\r\n\r\n+4\n1.5e-6x\n.25\n", read);
-    EXPECT_EQ(read.flowUnit, 12);
-    EXPECT_EQ(read.diameterUnit, -2);
-    EXPECT_EQ(read.roughnessUnit, 0);
-    EXPECT_EQ(read.slopeUnit, 0);
-    EXPECT_EQ(read.fluidIndex, 4);
-    EXPECT_EQ(read.viscosity, 1.5e-6);
-    EXPECT_EQ(read.initialVelocity, 0.25);
-}
-
-TEST(SettingsFile, ALineLongerThan150CharactersGoesOnAsTheNextLine) {
-    TzRvnSettings read;
+    EXPECT_EQ(std::tuple(12, -2, 0, 0, 4, 1.5e-6, 0.25), std::tie(read.flowUnit, read.diameterUnit, read.roughnessUnit,
+                                                             read.slopeUnit, read.fluidIndex, read.viscosity,
+                                                             read.initialVelocity));
+    // A line longer than 150 characters goes on as the next line.
     ReadSettingsText(std::string(149, ' ') + "12\n3\n", read);
-    EXPECT_EQ(read.flowUnit, 1);
-    EXPECT_EQ(read.diameterUnit, 2);
-    EXPECT_EQ(read.roughnessUnit, 3);
+    EXPECT_EQ(std::tuple(1, 2, 3), std::tie(read.flowUnit, read.diameterUnit, read.roughnessUnit));
 }
 
 TEST(SettingsFile, DisplayFlowUnitSetsSiValues) {

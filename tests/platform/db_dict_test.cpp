@@ -1,14 +1,18 @@
 // Dictionaries: the operations the plug-in's network dictionary relies on.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "acutmem.h"
 #include "dbdict.h"
+#include "editor_open_object.h"
 #include "open_object_guard.h"
 
 namespace {
+
+using rvnhost::OpenedObject;
 
 class DbDictTest : public rvntest::OpenObjectCheckedTest {
 protected:
@@ -18,25 +22,22 @@ protected:
         EXPECT_EQ(Acad::eOk, db.getNamedObjectsDictionary(named, AcDb::kForWrite));
         auto* entry = new AcDbDictionary;
         AcDbObjectId id;
-        EXPECT_EQ(Acad::eOk, named->setAt(key, entry, id));
+        EXPECT_EQ(Acad::eOk, OpenedObject<AcDbDictionary>(named)->setAt(key, entry, id));
         entry->close();
-        named->close();
         return id;
     }
     std::vector<std::wstring> keys(AcRx::DictIterType order) {
         AcDbDictionary* named = nullptr;
         db.getNamedObjectsDictionary(named, AcDb::kForRead);
         std::vector<std::wstring> found;
-        AcDbDictionaryIterator* iterator = named->newIterator(order);
+        const std::unique_ptr<AcDbDictionaryIterator> iterator(OpenedObject<AcDbDictionary>(named)->newIterator(order));
         for (; !iterator->done(); iterator->next()) found.push_back(iterator->name());
-        delete iterator;
-        named->close();
         return found;
     }
     AcDbDatabase db;
 };
 
-TEST_F(DbDictTest, EntriesAreFoundByKeyWithoutRegardToCase) {
+TEST_F(DbDictTest, EntriesAreFoundByKeyWithoutRegardToCaseAndReplacedUnderTheirKey) {
     AcDbObjectId id = addEntry(L"TZ-RVN");
     AcDbDictionary* named = nullptr;
     ASSERT_EQ(Acad::eOk, db.getNamedObjectsDictionary(named, AcDb::kForRead));
@@ -52,8 +53,7 @@ TEST_F(DbDictTest, EntriesAreFoundByKeyWithoutRegardToCase) {
 
     AcDbObject* opened = nullptr;
     ASSERT_EQ(Acad::eOk, named->getAt(L"TZ-RVN", opened, AcDb::kForWrite));
-    EXPECT_EQ(named->objectId(), opened->ownerId());
-    opened->close();
+    EXPECT_EQ(named->objectId(), OpenedObject<AcDbObject>(opened)->ownerId());
     EXPECT_EQ(Acad::eKeyNotFound, named->getAt(L"missing", opened, AcDb::kForRead));
     EXPECT_EQ(nullptr, opened);
 
@@ -67,15 +67,11 @@ TEST_F(DbDictTest, EntriesAreFoundByKeyWithoutRegardToCase) {
     EXPECT_EQ(nullptr, copy);
     EXPECT_EQ(Acad::eKeyNotFound, named->nameAt(named->objectId(), name));
     named->close();
-}
 
-TEST_F(DbDictTest, SetAtReplacesAndErasesTheOldEntry) {
-    AcDbObjectId first = addEntry(L"Rete");
-    AcDbObjectId second = addEntry(L"RETE");
-    EXPECT_NE(first, second);
-    EXPECT_TRUE(first.isErased());
-    EXPECT_FALSE(second.isErased());
-    EXPECT_EQ(std::vector<std::wstring>{L"RETE"}, keys(AcRx::kDictSorted));
+    // Setting a key again replaces the entry, erasing the old one, and takes the new spelling.
+    const AcDbObjectId replacing = addEntry(L"tz-rvn");
+    EXPECT_TRUE(id.isErased() && !replacing.isErased());
+    EXPECT_EQ(std::vector<std::wstring>{L"tz-rvn"}, keys(AcRx::kDictSorted));
 }
 
 TEST_F(DbDictTest, SetAtRefusesWhatTheHostRefuses) {
@@ -117,8 +113,7 @@ TEST_F(DbDictTest, IterationIsSortedOrInTheOrderOfAddition) {
     EXPECT_STREQ(L"C", iterator->name());
     AcDbObject* object = nullptr;
     EXPECT_EQ(Acad::eOk, iterator->getObject(object, AcDb::kForRead));
-    EXPECT_EQ(cId, object->objectId());
-    object->close();
+    EXPECT_EQ(cId, OpenedObject<AcDbObject>(object)->objectId());
     EXPECT_FALSE(iterator->next());
     EXPECT_TRUE(iterator->done());
     EXPECT_EQ(nullptr, iterator->name());
@@ -148,11 +143,10 @@ TEST_F(DbDictTest, RemoveAndRenameKeepTheObject) {
     EXPECT_EQ(0u, named->numEntries());
     named->close();
 
-    AcDbObject* object = nullptr;
-    ASSERT_EQ(Acad::eOk, acdbOpenObject(object, id, AcDb::kForRead));
+    OpenedObject<AcDbObject> object(id, AcDb::kForRead);
+    ASSERT_TRUE(object);
     EXPECT_TRUE(object->ownerId().isNull());
     EXPECT_FALSE(object->isErased());
-    object->close();
 }
 
 TEST_F(DbDictTest, ErasedEntriesAreNotFoundAndErasingADictionaryErasesItsEntries) {
@@ -179,8 +173,7 @@ TEST_F(DbDictTest, ErasedEntriesAreNotFoundAndErasingADictionaryErasesItsEntries
 
     AcDbDictionary* named = nullptr;
     db.getNamedObjectsDictionary(named, AcDb::kForRead);
-    EXPECT_FALSE(named->has(L"Outer"));
-    named->close();
+    EXPECT_FALSE(OpenedObject<AcDbDictionary>(named)->has(L"Outer"));
 }
 
 }  // namespace

@@ -10,6 +10,8 @@
 #include "open_object_guard.h"
 #include "table_records.h"
 
+#include <tuple>
+
 namespace {
 
 using rvnhost::MemoryDwgFiler;
@@ -27,6 +29,13 @@ protected:
     }
     AcDbDatabase db;
 };
+
+// What a layer read back holds: name, colour, off, frozen, locked, linetype.
+std::tuple<std::wstring, int, bool, bool, bool, AcDbObjectId> layerState(const AcDbLayerTableRecord& layer) {
+    std::wstring name;
+    layer.getName(name);
+    return {name, layer.colorIndex(), layer.isOff(), layer.isFrozen(), layer.isLocked(), layer.linetypeObjectId()};
+}
 
 TEST_F(DbObjectFilingTest, ALayerFilesItsOwnerXDataAndProperties) {
     AcDbObjectId id = addLayer(L"TZ-RV-Rete");
@@ -49,14 +58,7 @@ TEST_F(DbObjectFilingTest, ALayerFilesItsOwnerXDataAndProperties) {
     AcDbLayerTableRecord copy;
     filer.rewind();
     ASSERT_EQ(Acad::eOk, copy.dwgInFields(&filer));
-    std::wstring name;
-    copy.getName(name);
-    EXPECT_EQ(L"TZ-RV-Rete", name);
-    EXPECT_EQ(3, copy.colorIndex());
-    EXPECT_TRUE(copy.isOff());
-    EXPECT_TRUE(copy.isFrozen());
-    EXPECT_FALSE(copy.isLocked());
-    EXPECT_EQ(db.continuousLinetype(), copy.linetypeObjectId());
+    EXPECT_EQ(std::tuple(L"TZ-RV-Rete", 3, true, true, false, db.continuousLinetype()), layerState(copy));
     EXPECT_EQ(db.layerTableId(), copy.ownerId());
     resbuf* copied = copy.xData(L"ACAD");
     ASSERT_NE(nullptr, copied);
@@ -105,12 +107,7 @@ TEST_F(DbObjectFilingTest, DxfCarriesTheCommonGroupsTheSubclassDataAndTheXData) 
     table->close();
     filer.rewind();
     ASSERT_EQ(Acad::eOk, read->dxfIn(&filer));
-    std::wstring name;
-    read->getName(name);
-    EXPECT_EQ(L"TZ-RV-Dxf", name);
-    EXPECT_TRUE(read->isOff());
-    EXPECT_EQ(3, read->colorIndex());
-    EXPECT_EQ(other.continuousLinetype(), read->linetypeObjectId());
+    EXPECT_EQ(std::tuple(L"TZ-RV-Dxf", 3, true, true, false, other.continuousLinetype()), layerState(*read));
     resbuf* copied = read->xData(L"ACAD");
     ASSERT_NE(nullptr, copied);
     EXPECT_STREQ(L"x", copied->rbnext->resval.rstring);

@@ -5,6 +5,9 @@
 #include "adscodes.h"
 #include "dbmain.h"
 
+#include <tuple>
+#include <vector>
+
 namespace {
 
 TEST(DbResbuf, BuildListTakesEachValueByItsCode) {
@@ -14,34 +17,19 @@ TEST(DbResbuf, BuildListTakesEachValueByItsCode) {
                                  1001, L"TZ-TOZARI-TZ-RR", 1070, 210, 1071, -5, RTPOINT, flat, RTLB, RTT, RTLE,
                                  RTINT64, 1LL << 40, RTNONE);
     ASSERT_NE(nullptr, list);
-    resbuf* item = list;
-    EXPECT_EQ(0, item->restype);
-    EXPECT_STREQ(L"INSERT", item->resval.rstring);
-    item = item->rbnext;
-    EXPECT_STREQ(L"TZ-RV-Rete", item->resval.rstring);
-    item = item->rbnext;
-    EXPECT_EQ(10, item->restype);
-    EXPECT_DOUBLE_EQ(3.0, item->resval.rpoint[Z]);
-    item = item->rbnext;
-    EXPECT_DOUBLE_EQ(2.5, item->resval.rreal);
-    item = item->rbnext;
-    EXPECT_EQ(7, item->resval.rint);
-    item = item->rbnext;
-    EXPECT_EQ(70000, item->resval.rlong);
-    item = item->rbnext->rbnext;
-    EXPECT_EQ(210, item->resval.rint);
-    item = item->rbnext;
-    EXPECT_EQ(-5, item->resval.rlong);
-    item = item->rbnext;
-    EXPECT_EQ(RTPOINT, item->restype);
-    EXPECT_DOUBLE_EQ(5.0, item->resval.rpoint[Y]);
-    EXPECT_DOUBLE_EQ(0.0, item->resval.rpoint[Z]);
-    item = item->rbnext;
-    EXPECT_EQ(RTLB, item->restype);
-    item = item->rbnext->rbnext->rbnext;
-    EXPECT_EQ(RTINT64, item->restype);
-    EXPECT_EQ(1LL << 40, item->resval.mnInt64);
-    EXPECT_EQ(nullptr, item->rbnext);
+    std::vector<resbuf*> items;
+    for (resbuf* item = list; item != nullptr; item = item->rbnext) items.push_back(item);
+    std::vector<int> types;
+    for (const resbuf* item : items) types.push_back(item->restype);
+    EXPECT_EQ((std::vector<int>{0, 8, 10, 40, 70, 90, 1001, 1070, 1071, RTPOINT, RTLB, RTT, RTLE, RTINT64}), types);
+    ASSERT_EQ(14u, items.size());
+    EXPECT_STREQ(L"INSERT", items[0]->resval.rstring);
+    EXPECT_STREQ(L"TZ-RV-Rete", items[1]->resval.rstring);
+    EXPECT_EQ(std::tuple(3.0, 2.5, 5.0, 0.0), std::tie(items[2]->resval.rpoint[Z], items[3]->resval.rreal,
+                                                       items[9]->resval.rpoint[Y], items[9]->resval.rpoint[Z]));
+    EXPECT_EQ((std::vector<long>{7, 70000, 210, -5}), (std::vector<long>{items[4]->resval.rint, items[5]->resval.rlong,
+                                                                        items[7]->resval.rint, items[8]->resval.rlong}));
+    EXPECT_EQ(1LL << 40, items[13]->resval.mnInt64);
     EXPECT_EQ(RTNORM, acutRelRb(list));
 }
 

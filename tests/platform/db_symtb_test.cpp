@@ -2,17 +2,21 @@
 // blocks holding entities, the drawing's header values and the C interface's table search.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "acdbads.h"
 #include "acutmem.h"
 #include "dbsymtb.h"
+#include "editor_open_object.h"
 #include "open_object_guard.h"
 #include "table_records.h"
 #include "working_database.h"
 
 namespace {
+
+using rvnhost::OpenedObject;
 
 class TestEntity : public AcDbEntity {};
 
@@ -22,18 +26,13 @@ std::vector<std::wstring> recordNames(AcDbDatabase& db) {
     Table* table = nullptr;
     db.getSymbolTable(table, AcDb::kForRead);
     AcDbSymbolTableIterator* iterator = nullptr;
-    table->newIterator(iterator);
-    table->close();
+    OpenedObject<Table>(table)->newIterator(iterator);
     std::vector<std::wstring> found;
-    for (; !iterator->done(); iterator->step()) {
+    for (std::unique_ptr<AcDbSymbolTableIterator> owned(iterator); !iterator->done(); iterator->step()) {
         AcDbSymbolTableRecord* record = nullptr;
         iterator->getRecord(record, AcDb::kForRead);
-        std::wstring name;
-        record->getName(name);
-        record->close();
-        found.push_back(name);
+        OpenedObject<AcDbSymbolTableRecord>(record)->getName(found.emplace_back());
     }
-    delete iterator;
     return found;
 }
 
@@ -144,25 +143,19 @@ TEST_F(DbSymbolTableTest, TablesTakeOnlyTheirOwnKindOfRecord) {
 
 TEST_F(DbSymbolTableTest, LayerPropertiesAreKeptAndChecked) {
     AcDbObjectId id = addLayer(L"TZ-RV-Off");
-    AcDbLayerTableRecord* layer = nullptr;
-    ASSERT_EQ(Acad::eOk, acdbOpenObject(layer, id, AcDb::kForWrite));
+    OpenedObject<AcDbLayerTableRecord> layer(id, AcDb::kForWrite);
+    ASSERT_TRUE(layer);
     EXPECT_EQ(7, layer->colorIndex());
-    EXPECT_EQ(Acad::eBadColorIndex, layer->setColorIndex(0));
-    EXPECT_EQ(Acad::eBadColorIndex, layer->setColorIndex(256));
-    EXPECT_EQ(Acad::eOk, layer->setColorIndex(5));
-    EXPECT_EQ(Acad::eOk, layer->setIsFrozen(true));
-    EXPECT_EQ(Acad::eOk, layer->setIsOff(true));
-    EXPECT_EQ(Acad::eOk, layer->setIsLocked(true));
-    EXPECT_EQ(Acad::eOk, layer->setVPDFLT(true));
-    EXPECT_EQ(Acad::eInvalidInput, layer->setLinetypeObjectId(db.clayer()));
-    EXPECT_EQ(Acad::eOk, layer->setLinetypeObjectId(db.byLayerLinetype()));
-    layer->close();
-
-    ASSERT_EQ(Acad::eOk, acdbOpenObject(layer, id, AcDb::kForRead));
+    EXPECT_EQ((std::vector<Acad::ErrorStatus>{Acad::eBadColorIndex, Acad::eBadColorIndex, Acad::eOk, Acad::eOk, Acad::eOk,
+                                              Acad::eOk, Acad::eOk, Acad::eInvalidInput, Acad::eOk}),
+              (std::vector<Acad::ErrorStatus>{layer->setColorIndex(0), layer->setColorIndex(256), layer->setColorIndex(5),
+                                              layer->setIsFrozen(true), layer->setIsOff(true), layer->setIsLocked(true),
+                                              layer->setVPDFLT(true), layer->setLinetypeObjectId(db.clayer()),
+                                              layer->setLinetypeObjectId(db.byLayerLinetype())}));
+    ASSERT_EQ(Acad::eOk, layer->downgradeOpen());
     EXPECT_EQ(5, layer->colorIndex());
     EXPECT_TRUE(layer->isFrozen() && layer->isOff() && layer->isLocked() && layer->VPDFLT());
     EXPECT_EQ(db.byLayerLinetype(), layer->linetypeObjectId());
-    layer->close();
 }
 
 TEST_F(DbSymbolTableTest, HeaderValuesTakeOnlyValidValues) {
@@ -174,33 +167,26 @@ TEST_F(DbSymbolTableTest, HeaderValuesTakeOnlyValidValues) {
     AcDbDatabase other;
     EXPECT_EQ(Acad::eInvalidInput, db.setClayer(other.clayer()));
 
-    AcDbLayerTableRecord* record = nullptr;
-    ASSERT_EQ(Acad::eOk, acdbOpenObject(record, layer, AcDb::kForWrite));
-    EXPECT_EQ(Acad::eCannotBeErasedByCaller, record->erase());
-    record->close();
+    EXPECT_EQ(Acad::eCannotBeErasedByCaller, OpenedObject<AcDbLayerTableRecord>(layer, AcDb::kForWrite)->erase());
 
-    EXPECT_EQ(Acad::eInvalidInput, db.setLuprec(-1));
-    EXPECT_EQ(Acad::eInvalidInput, db.setLunits(0));
-    EXPECT_EQ(Acad::eInvalidInput, db.setTextsize(0.0));
-    EXPECT_EQ(Acad::eInvalidInput, db.setTextstyle(db.clayer()));
+    EXPECT_EQ(std::vector<Acad::ErrorStatus>(4, Acad::eInvalidInput),
+              (std::vector<Acad::ErrorStatus>{db.setLuprec(-1), db.setLunits(0), db.setTextsize(0.0),
+                                              db.setTextstyle(db.clayer())}));
 }
 
 TEST_F(DbSymbolTableTest, IteratorsAndSearchesSkipErasedRecords) {
     const AcDbObjectId a = addLayer(L"A");
     addLayer(L"B");
-    AcDbLayerTableRecord* record = nullptr;
-    ASSERT_EQ(Acad::eOk, acdbOpenObject(record, a, AcDb::kForWrite));
-    record->erase();
-    record->close();
+    ASSERT_EQ(Acad::eOk, OpenedObject<AcDbLayerTableRecord>(a, AcDb::kForWrite)->erase());
     EXPECT_EQ((std::vector<std::wstring>{L"0", L"B"}), recordNames<AcDbLayerTable>(db));
 
     AcDbLayerTable* table = nullptr;
     db.getSymbolTable(table, AcDb::kForRead);
+    OpenedObject<AcDbLayerTable> layers(table);
     AcDbObjectId erased;
-    EXPECT_EQ(Acad::eKeyNotFound, table->getAt(L"A", erased));
-    EXPECT_EQ(Acad::eOk, table->getAt(L"A", erased, true));
+    EXPECT_EQ(Acad::eKeyNotFound, layers->getAt(L"A", erased));
+    EXPECT_EQ(Acad::eOk, layers->getAt(L"A", erased, true));
     EXPECT_EQ(a, erased);
-    table->close();
 }
 
 TEST_F(DbSymbolTableTest, BlocksHoldEntitiesAndAnonymousBlocksAreNumbered) {
@@ -221,13 +207,12 @@ TEST_F(DbSymbolTableTest, BlocksHoldEntitiesAndAnonymousBlocksAreNumbered) {
 
     AcDbBlockTableRecordIterator* iterator = nullptr;
     ASSERT_EQ(Acad::eOk, model->newIterator(iterator));
+    const std::unique_ptr<AcDbBlockTableRecordIterator> owned(iterator);
     AcDbEntity* first = nullptr;
     ASSERT_EQ(Acad::eOk, iterator->getEntity(first, AcDb::kForRead));
-    EXPECT_EQ(entityId, first->objectId());
-    first->close();
+    EXPECT_EQ(entityId, OpenedObject<AcDbEntity>(first)->objectId());
     iterator->step();
     EXPECT_TRUE(iterator->done());
-    delete iterator;
     model->close();
 
     std::vector<std::wstring> anonymous;

@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <optional>
+#include <utility>
+
 namespace {
 
 using rvnhost::KeywordList;
@@ -30,29 +34,19 @@ TEST(EditorAnswers, TextsThatAreNoPoints) {
     }
 }
 
-TEST(EditorAnswers, ShortIntegersAndTheirRange) {
-    EXPECT_EQ(rvnhost::parseShortInteger(L"42"), 42);
-    EXPECT_EQ(rvnhost::parseShortInteger(L" -32768 "), -32768);
-    EXPECT_EQ(rvnhost::parseShortInteger(L"+32767"), 32767);
-    EXPECT_FALSE(rvnhost::parseShortInteger(L"32768"));
+TEST(EditorAnswers, ShortIntegersHandlesAndCancelWords) {
+    const std::pair<const wchar_t*, std::optional<int>> integers[] = {
+        {L"42", 42}, {L" -32768 ", -32768}, {L"+32767", 32767}, {L"32768", std::nullopt},
+        {L"99999999999999999999", std::nullopt}, {L"3.5", std::nullopt}, {L"-", std::nullopt}};
+    for (const auto& [text, value] : integers) EXPECT_EQ(rvnhost::parseShortInteger(text), value) << rvnos::toUtf8(text);
     EXPECT_TRUE(rvnhost::looksLikeInteger(L"99999999999999999999"));
-    EXPECT_FALSE(rvnhost::parseShortInteger(L"99999999999999999999"));
-    EXPECT_FALSE(rvnhost::parseShortInteger(L"3.5"));
-    EXPECT_FALSE(rvnhost::parseShortInteger(L"-"));
     EXPECT_FALSE(rvnhost::looksLikeInteger(L"1e3"));
-}
-
-TEST(EditorAnswers, CancelWordsAndHandles) {
-    EXPECT_TRUE(rvnhost::isCancelWord(L"*Cancel*"));
-    EXPECT_TRUE(rvnhost::isCancelWord(L"esc"));
-    EXPECT_TRUE(rvnhost::isCancelWord(L" ^C "));
+    const std::pair<const wchar_t*, std::optional<std::uint64_t>> handles[] = {
+        {L"#1A", 0x1A}, {L"#ff", 0xFF}, {L"#", std::nullopt}, {L"1A", std::nullopt}, {L"#1G", std::nullopt},
+        {L"#12345678901234567", std::nullopt}};
+    for (const auto& [text, value] : handles) EXPECT_EQ(rvnhost::parseHandle(text), value) << rvnos::toUtf8(text);
+    for (const wchar_t* word : {L"*Cancel*", L"esc", L" ^C "}) EXPECT_TRUE(rvnhost::isCancelWord(word));
     EXPECT_FALSE(rvnhost::isCancelWord(L"Cancel"));
-    EXPECT_EQ(rvnhost::parseHandle(L"#1A"), 0x1Au);
-    EXPECT_EQ(rvnhost::parseHandle(L"#ff"), 0xFFu);
-    EXPECT_FALSE(rvnhost::parseHandle(L"#"));
-    EXPECT_FALSE(rvnhost::parseHandle(L"1A"));
-    EXPECT_FALSE(rvnhost::parseHandle(L"#1G"));
-    EXPECT_FALSE(rvnhost::parseHandle(L"#12345678901234567"));
 }
 
 // Capital letters mark a keyword's abbreviation, or a comma gives it; a keyword is also matched

@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <tuple>
 
 namespace {
 
@@ -22,16 +23,12 @@ TEST(UnitsFormat, DecimalsAtEveryPrecisionRoundHalvesAwayFromZero) {
     for (int precision = 0; precision <= 8; ++precision) {
         EXPECT_EQ(decimal(1234.56789, precision), expected[precision]) << precision;
     }
-    EXPECT_EQ(decimal(-0.0, 2), L"0.00");
-    EXPECT_EQ(decimal(-0.004, 2), L"0.00");
-    EXPECT_EQ(decimal(-0.005, 2), L"-0.01");
-    EXPECT_EQ(decimal(1e20, 1), L"100000000000000000000.0");
-    EXPECT_EQ(decimal(2.5, 0), L"3");
-    EXPECT_EQ(decimal(-2.5, 0), L"-3");
-    EXPECT_EQ(decimal(2.675, 2), L"2.68");  // binary 2.67499999...; its text is 2.675
-    EXPECT_EQ(decimal(99.95, 1), L"100.0");
-    EXPECT_EQ(decimal(0.000000005, 8), L"0.00000001");
-    EXPECT_EQ(decimal(0.0000000049, 8), L"0.00000000");
+    // 2.675 is binary 2.67499999..., its text 2.675.
+    const std::tuple<double, int, const wchar_t*> cases[] = {
+        {-0.0, 2, L"0.00"}, {-0.004, 2, L"0.00"}, {-0.005, 2, L"-0.01"}, {1e20, 1, L"100000000000000000000.0"},
+        {2.5, 0, L"3"}, {-2.5, 0, L"-3"}, {2.675, 2, L"2.68"}, {99.95, 1, L"100.0"}, {0.000000005, 8, L"0.00000001"},
+        {0.0000000049, 8, L"0.00000000"}};
+    for (const auto& [value, precision, text] : cases) EXPECT_EQ(decimal(value, precision), text) << value;
 }
 
 TEST(UnitsFormat, ScientificNotationAndRefusals) {
@@ -60,13 +57,10 @@ TEST(UnitsFormat, DistancesAndAnglesAreReadInEveryBuiltUnit) {
     }
     EXPECT_FALSE(rvnhost::parseLinear(L"12.5", 4));
     constexpr double pi = std::numbers::pi;
-    EXPECT_DOUBLE_EQ(*rvnhost::parseAngle(L"-45.5", 0), -45.5 * pi / 180);
-    EXPECT_DOUBLE_EQ(*rvnhost::parseAngle(L"10d0'36\"", 1), 10.01 * pi / 180);
-    EXPECT_DOUBLE_EQ(*rvnhost::parseAngle(L"-1d30'", 1), -1.5 * pi / 180);
-    EXPECT_DOUBLE_EQ(*rvnhost::parseAngle(L"30", 1), 30 * pi / 180);
-    EXPECT_DOUBLE_EQ(*rvnhost::parseAngle(L"100g", 2), pi / 2);
-    EXPECT_DOUBLE_EQ(*rvnhost::parseAngle(L"200", 2), pi);
-    EXPECT_DOUBLE_EQ(*rvnhost::parseAngle(L"1.5r", 3), 1.5);
+    const std::tuple<const wchar_t*, int, double> angles[] = {
+        {L"-45.5", 0, -45.5 * pi / 180}, {L"10d0'36\"", 1, 10.01 * pi / 180}, {L"-1d30'", 1, -1.5 * pi / 180},
+        {L"30", 1, 30 * pi / 180}, {L"100g", 2, pi / 2}, {L"200", 2, pi}, {L"1.5r", 3, 1.5}};
+    for (const auto& [text, unit, radians] : angles) EXPECT_DOUBLE_EQ(rvnhost::parseAngle(text, unit).value_or(-99), radians);
     for (const wchar_t* text : {L"", L"x", L"45d30", L"45'30d", L"1d-2'", L"45d30'15\"2"}) {
         EXPECT_FALSE(rvnhost::parseAngle(text, 1)) << text;
     }

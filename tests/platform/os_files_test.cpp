@@ -32,33 +32,27 @@ private:
 std::wstring tempPathWithBuffer(DWORD length) {
     std::wstring buffer(length, L'#');
     const DWORD written = GetTempPathW(length, buffer.data());
-    return written < length ? buffer.substr(0, written) : L"<" + std::to_wstring(written) + L">";
+    if (written >= length) {
+        EXPECT_EQ(std::wstring(length, L'#'), buffer) << "a path that does not fit leaves it untouched";
+    }
+    return written != 0 && written < length ? buffer.substr(0, written) : L"<" + std::to_wstring(written) + L">";
 }
 
-TEST(OsTempPath, FollowsTmpdirAndEndsWithSeparator) {
-    const std::pair<const char*, const wchar_t*> cases[] = {
-        {"/var/tmp/rivanta", L"/var/tmp/rivanta/"}, {"/var/tmp/", L"/var/tmp/"}, {"", L"/tmp/"}, {nullptr, L"/tmp/"}};
+// A folder longer than a path gives 0; one that does not fit the buffer leaves it untouched.
+TEST(OsTempPath, FollowsTmpdirEndsWithSeparatorAndHonoursTheBufferSize) {
+    const std::string longFolder = "/" + std::string(300, 'd');
+    const std::pair<const char*, const wchar_t*> cases[] = {{"/var/tmp/rivanta", L"/var/tmp/rivanta/"},
+                                                            {"/var/tmp/", L"/var/tmp/"}, {"", L"/tmp/"},
+                                                            {nullptr, L"/tmp/"}, {longFolder.c_str(), L"<0>"}};
     for (const auto& [tmpdir, expected] : cases) {
         ScopedEnvironment environment("TMPDIR", tmpdir);
-        EXPECT_EQ(tempPathWithBuffer(MAX_PATH), expected) << (tmpdir ? tmpdir : "(unset)");
+        EXPECT_EQ(tempPathWithBuffer(MAX_PATH + 1), expected) << (tmpdir ? tmpdir : "(unset)");
     }
-}
-
-TEST(OsTempPath, HonoursTheBufferSize) {
     ScopedEnvironment tmpdir("TMPDIR", "/tmp");
-    // "/tmp/" needs 6 units with its terminator: 5 are too few and leave the buffer untouched.
-    std::wstring small(5, L'#');
-    EXPECT_EQ(GetTempPathW(5, small.data()), 6u);
-    EXPECT_EQ(small, L"#####");
+    // "/tmp/" needs 6 units with its terminator.
+    EXPECT_EQ(tempPathWithBuffer(5), L"<6>");
     EXPECT_EQ(GetTempPathW(0, nullptr), 6u);
     EXPECT_EQ(tempPathWithBuffer(6), L"/tmp/");
-}
-
-TEST(OsTempPath, FailsWithZeroForADirectoryLongerThanAPath) {
-    const std::string longFolder = "/" + std::string(300, 'd');
-    ScopedEnvironment tmpdir("TMPDIR", longFolder.c_str());
-    wchar_t buffer[MAX_PATH + 1];
-    EXPECT_EQ(GetTempPathW(MAX_PATH + 1, buffer), 0u);
 }
 
 std::vector<std::wstring> search(const std::wstring& pattern) {

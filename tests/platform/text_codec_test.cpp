@@ -4,21 +4,17 @@
 
 namespace {
 
-TEST(TextCodec, Utf8RoundTripsAllPlanes) {
+// Text round-trips through UTF-8 in all planes; malformed bytes become replacement characters, or
+// are told and shown escaped.
+TEST(TextCodec, Utf8RoundTripsAllPlanesAndMalformedBytesAreReplacedOrShownEscaped) {
     std::wstring text = L"Portata l/s \u00e8 \u20ac \U0001F4A7";
     EXPECT_EQ(rvnos::fromUtf8(rvnos::toUtf8(text)), text);
     EXPECT_EQ(rvnos::toUtf8(L"\u00e8"), "\xC3\xA8");
-}
-
-TEST(TextCodec, MalformedUtf8BecomesReplacementCharacters) {
     EXPECT_EQ(rvnos::fromUtf8("a\xFF" "b"), L"a\uFFFDb");
     EXPECT_EQ(rvnos::fromUtf8("\xC3"), L"\uFFFD");            // truncated sequence
     EXPECT_EQ(rvnos::fromUtf8("\xC0\xAF"), L"\uFFFD\uFFFD");  // overlong form
     // A replacement character written out reads back as one, so that decoding twice changes nothing.
     EXPECT_EQ(rvnos::fromUtf8(rvnos::toUtf8(rvnos::fromUtf8("x\xCC\xDFy"))), L"x\uFFFD\uFFFDy");
-}
-
-TEST(TextCodec, MalformedBytesAreToldAndShownEscaped) {
     EXPECT_TRUE(rvnos::isUtf8("rete \xC3\xA8 \xF0\x9F\x92\xA7"));
     EXPECT_TRUE(rvnos::isUtf8(""));
     for (const char* bad : {"a\xFF", "\xC3", "\xC0\xAF", "\xED\xA0\x80", "\xE2\x82"}) EXPECT_FALSE(rvnos::isUtf8(bad)) << bad;
@@ -31,16 +27,13 @@ TEST(TextCodec, ControlCharactersAreShownEscapedAndEverythingElseAsItIs) {
     EXPECT_EQ(rvnos::escapeControlCharacters(L"nodo \u00e8 \\x41"), L"nodo \u00e8 \\x41");
 }
 
-TEST(TextCodec, Utf16UsesSurrogatePairsAboveTheBasicPlane) {
+TEST(TextCodec, Utf16UsesSurrogatePairsAboveTheBasicPlaneAndOrdinalOrderPutsThemBelowHighBmp) {
     std::u16string units = rvnos::toUtf16(L"A\U0001F4A7");
     ASSERT_EQ(units.size(), 3u);
     EXPECT_EQ(units[1], 0xD83D);
     EXPECT_EQ(units[2], 0xDCA7);
     EXPECT_EQ(rvnos::fromUtf16(units), L"A\U0001F4A7");
     EXPECT_EQ(rvnos::utf16Length(L"A\U0001F4A7"), 3u);
-}
-
-TEST(TextCodec, OrdinalUtf16OrderPutsSupplementaryBelowHighBmp) {
     // U+FF01 is above the surrogates, U+1F4A7 is encoded with them: UTF-16 order puts it first.
     EXPECT_LT(rvnos::compareUtf16(L"\U0001F4A7", L"\uFF01"), 0);
     EXPECT_LT(rvnos::compareUtf16(L"A", L"a"), 0);

@@ -17,23 +17,21 @@ protected:
     void SetUp() override { Transcript::instance().clear(); }
 };
 
-TEST_F(UiMessageBox, AnswersComeFromTheInputSource) {
-    rvntest::QueuedInput input({L"yes", L"NO", L"c", L"ok", L"Cancel", L"retry"});
-    EXPECT_EQ(MessageBoxW(nullptr, L"Salvare?", L"Messaggio Dati Rete", MB_YESNO | MB_ICONQUESTION), IDYES);
-    EXPECT_EQ(MessageBoxW(nullptr, L"Salvare?", L"Messaggio Dati Rete", MB_YESNO), IDNO);
-    EXPECT_EQ(MessageBoxW(nullptr, L"Salvare?", L"Messaggio Dati Rete", MB_YESNOCANCEL), IDCANCEL);
-    EXPECT_EQ(MessageBoxW(nullptr, L"Continuare?", L"Titolo", MB_OKCANCEL), IDOK);
-    EXPECT_EQ(MessageBoxW(nullptr, L"Continuare?", L"Titolo", MB_OKCANCEL), IDCANCEL);
-    EXPECT_EQ(MessageBoxW(nullptr, L"Riprovare?", L"Titolo", MB_RETRYCANCEL), IDRETRY);
-    EXPECT_FALSE(input.ranOut());
-}
-
-TEST_F(UiMessageBox, ReturnChoosesTheDefaultButton) {
-    rvntest::QueuedInput input({L"", L"", L"  ", L""});
-    EXPECT_EQ(MessageBoxW(nullptr, L"t", L"c", MB_YESNO), IDYES);
-    EXPECT_EQ(MessageBoxW(nullptr, L"t", L"c", MB_YESNO | MB_DEFBUTTON2), IDNO);
-    EXPECT_EQ(MessageBoxW(nullptr, L"t", L"c", MB_YESNOCANCEL | MB_DEFBUTTON3), IDCANCEL);
-    EXPECT_EQ(MessageBoxW(nullptr, L"t", L"c", MB_OK), IDOK);
+// Answers name a button in any case or by its first letter; Return chooses the default button.
+TEST_F(UiMessageBox, AnswersComeFromTheInputSourceAndReturnChoosesTheDefaultButton) {
+    const struct {
+        const wchar_t* answer;
+        UINT type;
+        int button;
+    } cases[] = {{L"yes", MB_YESNO | MB_ICONQUESTION, IDYES}, {L"NO", MB_YESNO, IDNO}, {L"c", MB_YESNOCANCEL, IDCANCEL},
+                 {L"ok", MB_OKCANCEL, IDOK}, {L"Cancel", MB_OKCANCEL, IDCANCEL}, {L"retry", MB_RETRYCANCEL, IDRETRY},
+                 {L"", MB_YESNO, IDYES}, {L"", MB_YESNO | MB_DEFBUTTON2, IDNO},
+                 {L"  ", MB_YESNOCANCEL | MB_DEFBUTTON3, IDCANCEL}, {L"", MB_OK, IDOK}};
+    for (const auto& c : cases) {
+        rvntest::QueuedInput input({c.answer});
+        EXPECT_EQ(MessageBoxW(nullptr, L"Salvare?", L"Messaggio Dati Rete", c.type), c.button) << c.type;
+        EXPECT_FALSE(input.ranOut());
+    }
 }
 
 TEST_F(UiMessageBox, AnAnswerNotOfferedIsAskedAgain) {

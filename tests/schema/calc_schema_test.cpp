@@ -5,6 +5,7 @@
 #include "../calc/calc_program.h"
 #include "drawing_file.h"
 #include "netobj/network_dictionary.h"
+#include "network_of_drawing.h"
 #include "schema/collect_schema.h"
 #include "test_files.h"
 
@@ -17,19 +18,6 @@ const fs::path kSample = fs::path(RVN_SOURCE_DIR) / "examples" / "networks" / "d
 
 class CalcSchema : public schematest::SchemaTest {
 protected:
-    // The network "distretto" of the drawing at path as it was saved.
-    TzRvnNetworkData savedNetwork(const fs::path& path) {
-        std::wstring message;
-        std::unique_ptr<AcDbDatabase> db = rvnhost::openDrawingFile(path.wstring(), message);
-        TzRvnNetworkData data;
-        EXPECT_NE(nullptr, db) << rvnos::toUtf8(message);
-        if (db == nullptr) return data;
-        TzRvnOpenObject<TzRvnNetwork> network;
-        EXPECT_EQ(Acad::eOk, OpenNetwork(db.get(), L"distretto", AcDb::kForRead, network));
-        if (network.isOpen()) network->getData(data);
-        return data;
-    }
-
     // Gives the node named name the demand text in the drawing at path.
     void editDemand(const fs::path& path, const std::wstring& name, const std::wstring& demand) {
         std::wstring message;
@@ -62,7 +50,7 @@ TEST_F(CalcSchema, ADrawnNetworkIsCalculatedAsTheDrawingShowsItAndSavedBack) {
     ASSERT_EQ(0, run.status) << run.output;
     EXPECT_NE(std::string::npos, run.output.find("nodes 6, branches 7, tanks 1")) << run.output;
     EXPECT_EQ(std::string::npos, run.output.find("left open")) << run.output;
-    const TzRvnNetworkData saved = savedNetwork(drawing);
+    const TzRvnNetworkData saved = rvntest::SavedNetworkData(drawing, L"distretto");
     ASSERT_EQ(6, saved.numNodes());
     EXPECT_EQ(L"N6", saved.nodes()[5].name.str());
     EXPECT_DOUBLE_EQ(0.01, saved.nodes()[5].demand);

@@ -2,6 +2,9 @@
 // gathering the schema, locating points and the node names.
 #include "schema_fixture.h"
 
+#include "expect_doubles.h"
+#include "network_builder.h"
+
 #include "frame/doc_state.h"
 #include "input_queue.h"
 #include "netobj/network_dictionary.h"
@@ -20,17 +23,16 @@
 #include "host/resbuf_list.h"
 #include "schema/open_attribute.h"
 
+#include <tuple>
+
 namespace {
 
 using schematest::kLayer;
 
 TEST(RoundToDecimals, RoundsDigitByDigitWithAHalfRoundingDown) {
-    EXPECT_DOUBLE_EQ(1.3, RoundToDecimals(1.26, 1));
-    EXPECT_DOUBLE_EQ(1.2, RoundToDecimals(1.25, 1));
-    EXPECT_DOUBLE_EQ(2.0, RoundToDecimals(1.96, 1));
-    EXPECT_DOUBLE_EQ(12.0, RoundToDecimals(12.0, 3));
-    EXPECT_DOUBLE_EQ(3.0, RoundToDecimals(3.4, 0));
-    EXPECT_DOUBLE_EQ(4.0, RoundToDecimals(3.6, 0));
+    rvntest::ExpectDoublesEq({1.3, 1.2, 2.0, 12.0, 3.0, 4.0},
+                             {RoundToDecimals(1.26, 1), RoundToDecimals(1.25, 1), RoundToDecimals(1.96, 1),
+                              RoundToDecimals(12.0, 3), RoundToDecimals(3.4, 0), RoundToDecimals(3.6, 0)});
     EXPECT_NEAR(123.4568, RoundToDecimals(123.45678, 4), 1e-9);
 }
 
@@ -104,11 +106,8 @@ TEST_F(SchemaHelpers, BranchDataRoundTripsAndLosesAnEmptyDescription) {
     {
         TzRvnOpenObject<AcDbEntity> branch(id, AcDb::kForWrite);
         ASSERT_TRUE(ReadBranchData(*branch, data));
-        EXPECT_EQ(5.0, data.length);
-        EXPECT_EQ(0.11, data.diameter);
-        EXPECT_EQ(0.0001, data.roughness);
-        EXPECT_EQ(1.5, data.csi);
-        EXPECT_EQ(L"Adduttrice", data.note);
+        EXPECT_EQ(std::tuple(5.0, 0.11, 0.0001, 1.5, std::wstring(L"Adduttrice")),
+                  std::tie(data.length, data.diameter, data.roughness, data.csi, data.note));
         data.note.clear();
         ASSERT_EQ(Acad::eOk, WriteBranchData(*branch, data));
         TzRvnResbufList list(branch->xData(L"TZ-SCHEMA_RETE-RVN"));
@@ -215,9 +214,7 @@ TEST_F(SchemaHelpers, LocatingFindsNodesByTheirAttributesThenBranchSegments) {
     EXPECT_TRUE(located.point.isEqualTo({-90, 20, 5}));
 
     ASSERT_TRUE(LocatePoint(worldToUcs * AcGePoint3d(20, 25, 5), ucsToWorld, lists, located));
-    EXPECT_EQ(TzRvnPointKind::branch, located.kind);
-    EXPECT_EQ(0, located.index);
-    EXPECT_EQ(1, located.segment);
+    EXPECT_EQ(std::tuple(TzRvnPointKind::branch, 0, 1), std::tie(located.kind, located.index, located.segment));
 
     ASSERT_TRUE(LocatePoint(worldToUcs * AcGePoint3d(15, 21, 5), ucsToWorld, lists, located));
     EXPECT_EQ(TzRvnPointKind::free, located.kind);
@@ -233,9 +230,7 @@ TEST_F(SchemaHelpers, NodeNamesAreThoseOfTheNetworkLayer) {
     TzRvnSchemaLists lists;
     ASSERT_TRUE(CollectSchema(&db_, modelSpace(), lists));
     ASSERT_TRUE(RefreshNodeNames(state, lists, layer(kLayer)));
-    ASSERT_EQ(2u, state.nodeNames().size());
-    EXPECT_EQ(L"A", state.nodeNames()[0].str());
-    EXPECT_EQ(L"B", state.nodeNames()[1].str());
+    EXPECT_EQ((std::vector<TzRvnName>{rvntest::name(L"A"), rvntest::name(L"B")}), state.nodeNames());
     EXPECT_EQ(kLayer, state.currentLayer());
 }
 

@@ -1,6 +1,8 @@
 // ModiRet: a node, tank or branch picked and edited in its dialog, written back into the schema.
 #include "schema_fixture.h"
 
+#include "expect_doubles.h"
+
 #include "db3dpl.h"
 #include "dbline.h"
 #include "frame/doc_state.h"
@@ -20,8 +22,6 @@ using schematest::kLayer;
 
 class ModifyCommand : public schematest::DocumentSchemaTest {
 protected:
-    static std::wstring handleOf(AcDbObjectId id) { return L"#" + id.handle().text(); }
-
     std::vector<TzRvnTaggedText> attributes(AcDbObjectId id) {
         TzRvnOpenObject<AcDbBlockReference> reference(id, AcDb::kForRead);
         std::vector<TzRvnTaggedText> texts;
@@ -41,9 +41,10 @@ TEST_F(ModifyCommand, ANodesNewElevationMovesItsBlockAttributesAndBranchEnds) {
     EXPECT_NE(rvnhost::Transcript::instance().textOf(rvnhost::TranscriptKind::Dialog).find(L"9024 Portata=\"0.5\""),
               std::wstring::npos);
     const auto texts = attributes(node);
-    EXPECT_EQ(FindAttributeText(texts, L"NODE_01"), L"N9");
-    EXPECT_EQ(FindAttributeText(texts, L"NODE_03"), FormatDrawingReal(12.0));
-    EXPECT_EQ(FindAttributeText(texts, L"NODE_02"), FormatDrawingReal(0.0005));
+    using Texts = std::vector<std::optional<std::wstring>>;
+    EXPECT_EQ((Texts{L"N9", FormatDrawingReal(0.0005), FormatDrawingReal(12.0)}),
+              (Texts{FindAttributeText(texts, L"NODE_01"), FindAttributeText(texts, L"NODE_02"),
+                     FindAttributeText(texts, L"NODE_03")}));
     {
         TzRvnOpenObject<AcDbBlockReference> moved(node, AcDb::kForRead);
         EXPECT_EQ(moved->position().z, 12.0);
@@ -51,8 +52,7 @@ TEST_F(ModifyCommand, ANodesNewElevationMovesItsBlockAttributesAndBranchEnds) {
     TzRvnOpenObject<AcDb3dPolyline> polyline(branch, AcDb::kForRead);
     std::vector<TzRvnVertex> vertices;
     ASSERT_TRUE(ReadPolylineVertices(*polyline, vertices));
-    EXPECT_EQ(vertices[0].position.z, 12.0);
-    EXPECT_EQ(vertices[1].position.z, 8.0);
+    EXPECT_EQ(std::pair(12.0, 8.0), std::pair(vertices[0].position.z, vertices[1].position.z));
     EXPECT_EQ(currentDocState()->currentLayer(), kLayer);
 }
 
@@ -63,10 +63,8 @@ TEST_F(ModifyCommand, ABranchKeepsItsLengthAndLosesAClearedDescription) {
     TzRvnOpenObject<AcDb3dPolyline> polyline(branch, AcDb::kForRead);
     TzRvnBranchData data;
     ASSERT_TRUE(ReadBranchData(*polyline, data));
-    EXPECT_EQ(data.length, 30.0);
-    EXPECT_DOUBLE_EQ(data.diameter, 0.15);  // the examples show diameters in mm
-    EXPECT_DOUBLE_EQ(data.roughness, 0.0001);
-    EXPECT_EQ(data.csi, 0.5);
+    // The examples show diameters in mm.
+    rvntest::ExpectDoublesEq({30.0, 0.15, 0.0001, 0.5}, {data.length, data.diameter, data.roughness, data.csi});
     EXPECT_EQ(data.note, L"");
     EXPECT_FALSE(input.ranOut());
 }

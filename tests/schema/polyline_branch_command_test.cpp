@@ -15,8 +15,6 @@ using schematest::kLayer;
 
 class PolylineBranchCommand : public schematest::DocumentSchemaTest {
 protected:
-    static std::wstring handleOf(AcDbObjectId id) { return L"#" + id.handle().text(); }
-
     // A polyline around three sides of a square, its second vertex carrying per-vertex data.
     AcDbObjectId drawPolyline() {
         EXPECT_EQ(RTNORM, acdbRegApp(L"TZ-C-TOZARI"));

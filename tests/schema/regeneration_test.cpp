@@ -2,6 +2,8 @@
 // elevations, coincident positions, missing blocks, and a drawing saved and opened again.
 #include "schema_fixture.h"
 
+#include "expect_doubles.h"
+
 #include "analysis/jobs/calc_schema.h"
 #include "db3dpl.h"
 #include "drawing_file.h"
@@ -14,6 +16,8 @@
 #include "schema/schema_writer.h"
 #include "sample_network.h"
 #include "test_files.h"
+
+#include <tuple>
 
 namespace {
 
@@ -98,21 +102,16 @@ TEST_F(Regeneration, NodesBranchesAndTanksAreReadInModelSpaceOrder) {
     ASSERT_TRUE(read(network)) << rvnos::toUtf8(shown());
     const TzRvnNetworkData held = data(network);
     ASSERT_EQ(2, held.numNodes());
-    EXPECT_EQ(n1, ObjectIdOf(held.nodes()[0].entityId));
-    EXPECT_EQ(L"N1", held.nodes()[0].name.str());
-    EXPECT_DOUBLE_EQ(0.002, held.nodes()[0].demand);
-    EXPECT_DOUBLE_EQ(10.0, held.nodes()[0].elevation);
-    EXPECT_EQ(L"Piazza", held.nodes()[0].note.text());
+    const TzRvnNode& node = held.nodes()[0];
+    EXPECT_EQ(std::tuple(n1, std::wstring(L"N1"), std::wstring(L"Piazza")),
+              std::tuple(ObjectIdOf(node.entityId), node.name.str(), node.note.text()));
+    rvntest::ExpectDoublesEq({0.002, 10.0}, {node.demand, node.elevation});
     EXPECT_FALSE(held.nodes()[1].note.has());
     ASSERT_EQ(2, held.numEdges());
-    EXPECT_EQ(pipe, ObjectIdOf(held.edges()[0].entityId));
-    EXPECT_EQ(L"N1", held.edges()[0].startNode.str());
-    EXPECT_EQ(L"N2", held.edges()[0].endNode.str());
-    EXPECT_EQ(120.5, held.edges()[0].length);
-    EXPECT_EQ(0.2, held.edges()[0].diameter);
-    EXPECT_EQ(0.0001, held.edges()[0].roughness);
-    EXPECT_EQ(1.5, held.edges()[0].csi);
-    EXPECT_EQ(L"Adduttrice", held.edges()[0].note.text());
+    const TzRvnEdge& edge = held.edges()[0];
+    EXPECT_EQ(std::tuple(pipe, std::wstring(L"N1"), std::wstring(L"N2"), 120.5, 0.2, 0.0001, 1.5, std::wstring(L"Adduttrice")),
+              std::tuple(ObjectIdOf(edge.entityId), edge.startNode.str(), edge.endNode.str(), edge.length, edge.diameter,
+                         edge.roughness, edge.csi, edge.note.text()));
     // The node without "NODE_01" is no node: the branch ending on it ends on none.
     EXPECT_EQ(L"--", held.edges()[1].endNode.str());
     ASSERT_EQ(2, held.numTanks());
@@ -172,14 +171,10 @@ TEST_F(Regeneration, AChangedElevationIsCarriedToTheNodeItsAttributesAndTheBranc
     ASSERT_TRUE(write(network, records));
     EXPECT_EQ(std::vector<double>(6, 12.0), elevationsOf(node));
     EXPECT_EQ(12.0, LastNodeElevation());
-    const std::vector<AcGePoint3d> points = vertices(branch);
-    EXPECT_EQ(AcGePoint3d(0, 0, 12), points[0]);
-    EXPECT_EQ(AcGePoint3d(5, 5, 10), points[1]);
-    EXPECT_EQ(AcGePoint3d(10, 0, 10), points[2]);
+    EXPECT_EQ((std::vector<AcGePoint3d>{{0, 0, 12}, {5, 5, 10}, {10, 0, 10}}), vertices(branch));
     ASSERT_TRUE(read(network));
     records = data(network);
-    EXPECT_DOUBLE_EQ(12.0, records.nodes()[0].elevation);
-    EXPECT_DOUBLE_EQ(0.0035, records.nodes()[0].demand);
+    rvntest::ExpectDoublesEq({12.0, 0.0035}, {records.nodes()[0].elevation, records.nodes()[0].demand});
     EXPECT_EQ(L"N1", records.edges()[0].startNode.str());
 }
 
@@ -197,9 +192,7 @@ TEST_F(Regeneration, ApplyingTheLastElevationRereadsTheCurrentNetwork) {
     // Without a network only the node itself and the branches given move.
     SetLastNodeElevation(3.0);
     ASSERT_TRUE(ApplyNodeElevation(&db_, L"TZ-RV-nessuna", {}, node, TzRvnElevationMode::rereadCurrentNetwork, nullptr));
-    EXPECT_EQ(3.0, elevationsOf(node)[0]);
-    EXPECT_EQ(7.5, elevationsOf(twin)[0]);
-    EXPECT_EQ(7.5, vertices(branch)[0].z);
+    EXPECT_EQ(std::tuple(3.0, 7.5, 7.5), std::tuple(elevationsOf(node)[0], elevationsOf(twin)[0], vertices(branch)[0].z));
 
     EXPECT_FALSE(ApplyNodeElevation(&db_, kLayer, {}, AcDbObjectId(), TzRvnElevationMode::givenNetwork, nullptr));
     EXPECT_EQ(L"\nImpossibile aprire il block reference", shown());

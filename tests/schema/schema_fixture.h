@@ -46,6 +46,8 @@ protected:
     }
 
     static std::wstring shown() { return rvnhost::Transcript::instance().textOf(rvnhost::TranscriptKind::CommandLine); }
+    // An entity as a script names it when it answers a selection prompt.
+    static std::wstring handleOf(AcDbObjectId id) { return L"#" + id.handle().text(); }
 
     AcDbObjectId modelSpace() {
         AcDbObjectId id;

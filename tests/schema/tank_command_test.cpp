@@ -15,8 +15,6 @@ using schematest::kLayer;
 
 class TankCommand : public schematest::SchemaTest {
 protected:
-    static std::wstring handleOf(AcDbObjectId id) { return L"#" + id.handle().text(); }
-
     // The tank references of model space: position, rotation and attribute texts.
     struct Tank {
         AcGePoint3d position;

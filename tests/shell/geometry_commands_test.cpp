@@ -6,6 +6,7 @@
 #include "dbblkref.h"
 #include "dbpl.h"
 #include "dbsymtb.h"
+#include "editor_open_object.h"
 #include "run_command.h"
 #include "test_files.h"
 #include "text_codec.h"
@@ -13,11 +14,15 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <memory>
+#include <tuple>
 #include <numbers>
 #include <vector>
 #include <string>
 
 namespace {
+
+using rvnhost::OpenedObject;
 
 // Calls visit with each entity of the saved drawing's model space that is not erased, open for read.
 template <class Visit>
@@ -26,16 +31,13 @@ void visitModelSpace(const std::filesystem::path& drawing, Visit visit) {
     EXPECT_EQ(Acad::eOk, database.readDwgFile(rvnos::fromUtf8(drawing.string()).c_str()));
     AcDbBlockTable* blocks = nullptr;
     EXPECT_EQ(Acad::eOk, database.getSymbolTable(blocks, AcDb::kForRead));
-    AcDbBlockTableRecord* space = nullptr;
-    EXPECT_EQ(Acad::eOk, blocks->getAt(ACDB_MODEL_SPACE, space, AcDb::kForRead));
-    blocks->close();
-    for (AcDbObjectId id : space->entityIds()) {
-        AcDbEntity* entity = nullptr;
-        if (id.isErased() || acdbOpenObject(entity, id, AcDb::kForRead) != Acad::eOk) continue;
-        visit(*entity);
-        entity->close();
+    AcDbObjectId space;
+    EXPECT_EQ(Acad::eOk, OpenedObject<AcDbBlockTable>(blocks)->getAt(ACDB_MODEL_SPACE, space));
+    const std::vector<AcDbObjectId> ids = OpenedObject<AcDbBlockTableRecord>(space, AcDb::kForRead)->entityIds();
+    for (AcDbObjectId id : ids) {
+        OpenedObject<AcDbEntity> entity(id, AcDb::kForRead);
+        if (!id.isErased() && entity) visit(*entity.get());
     }
-    space->close();
 }
 
 // The class names of the saved drawing's model-space entities, counted.
@@ -59,10 +61,7 @@ TEST(GeometryCommands, LinesAndPolylinesAreDrawnAndErasedFromAScript) {
                                                      "TestPlugin.arx");
     EXPECT_NE(run.output.find("The height of a view must be a positive number."), std::string::npos) << run.output;
     // Three lines, the one through (5,0) erased; one 3D polyline (one point makes none); one polyline.
-    const auto counts = entitiesOf(drawing);
-    EXPECT_EQ(counts.at("AcDbLine"), 2);
-    EXPECT_EQ(counts.at("AcDb3dPolyline"), 1);
-    EXPECT_EQ(counts.at("AcDbPolyline"), 1);
+    EXPECT_EQ((std::map<std::string, int>{{"AcDb3dPolyline", 1}, {"AcDbLine", 2}, {"AcDbPolyline", 1}}), entitiesOf(drawing));
 }
 
 TEST(GeometryCommands, LayersVariablesAndLispSymbolsAreSetFromAScript) {
@@ -81,18 +80,14 @@ TEST(GeometryCommands, LayersVariablesAndLispSymbolsAreSetFromAScript) {
 
     AcDbDatabase database(false, true);
     ASSERT_EQ(Acad::eOk, database.readDwgFile(rvnos::fromUtf8(drawing.string()).c_str()));
-    EXPECT_EQ(database.luprec(), 2);
-    EXPECT_EQ(database.attmode(), 0);
-    AcDbLayerTable* layers = nullptr;
-    ASSERT_EQ(Acad::eOk, database.getSymbolTable(layers, AcDb::kForRead));
-    AcDbObjectId water;
-    EXPECT_EQ(Acad::eOk, layers->getAt(L"acqua", water));
+    EXPECT_EQ(std::pair(2, 0), (std::pair<int, int>(database.luprec(), database.attmode())));
+    AcDbLayerTable* opened = nullptr;
+    ASSERT_EQ(Acad::eOk, database.getSymbolTable(opened, AcDb::kForRead));
+    OpenedObject<AcDbLayerTable> layers(opened);
+    AcDbObjectId water, old;
+    EXPECT_EQ(std::pair(Acad::eOk, Acad::eOk), std::pair(layers->getAt(L"acqua", water), layers->getAt(L"vecchio", old)));
     EXPECT_EQ(database.clayer(), water);
-    AcDbLayerTableRecord* old = nullptr;
-    ASSERT_EQ(Acad::eOk, layers->getAt(L"vecchio", old, AcDb::kForRead));
-    EXPECT_TRUE(old->isFrozen());
-    old->close();
-    layers->close();
+    EXPECT_TRUE(OpenedObject<AcDbLayerTableRecord>(old, AcDb::kForRead)->isFrozen());
 }
 
 struct InsertedBlock {
@@ -106,16 +101,11 @@ std::vector<InsertedBlock> insertedBlocks(const std::filesystem::path& drawing) 
     visitModelSpace(drawing, [&found](const AcDbEntity& entity) {
         const auto* reference = AcDbBlockReference::cast(&entity);
         if (reference == nullptr) return;
-        AcDbBlockTableRecord* block = nullptr;
-        EXPECT_EQ(Acad::eOk, acdbOpenObject(block, reference->blockTableRecord(), AcDb::kForRead));
         int attributes = 0;
-        AcDbObjectIterator* each = reference->attributeIterator();
-        for (; !each->done(); each->step()) ++attributes;
-        delete each;
+        for (std::unique_ptr<AcDbObjectIterator> each(reference->attributeIterator()); !each->done(); each->step()) ++attributes;
         std::wstring name;
-        block->getName(name);
+        OpenedObject<AcDbBlockTableRecord>(reference->blockTableRecord(), AcDb::kForRead)->getName(name);
         found.push_back({name, reference->scaleFactors().sx, reference->rotation(), attributes});
-        block->close();
     });
     return found;
 }
@@ -137,9 +127,7 @@ TEST(GeometryCommands, InsertPlacesABlockOfADrawingFileOrOfTheDrawingWithItsAttr
         EXPECT_EQ(each.block, L"NodoRvn");
         EXPECT_EQ(each.attributes, 5);
     }
-    EXPECT_EQ(inserted[0].scale, 1.0);
-    EXPECT_EQ(inserted[0].rotation, 0.0);
-    EXPECT_EQ(inserted[1].scale, 2.0);
+    EXPECT_EQ(std::tuple(1.0, 0.0, 2.0), std::tuple(inserted[0].scale, inserted[0].rotation, inserted[1].scale));
     EXPECT_DOUBLE_EQ(inserted[1].rotation, std::numbers::pi / 2.0);
 }
 
