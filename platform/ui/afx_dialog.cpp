@@ -42,7 +42,14 @@ bool focusIsInside(const CWnd& dialog) {
     return focused && (focused == &dialog || focused->GetParent() == &dialog);
 }
 
+std::vector<CDialog*>& shownModeless() {
+    static std::vector<CDialog*> dialogs;
+    return dialogs;
+}
+
 }  // namespace
+
+const std::vector<CDialog*>& rvnhost::modelessDialogs() { return shownModeless(); }
 
 CDialog::CDialog(UINT templateId, CWnd* parent) : templateId_(templateId), parent_(parent) {}
 
@@ -51,7 +58,7 @@ CDialog::~CDialog() {
     controls_.clear();
 }
 
-bool CDialog::build() {
+bool CDialog::build(CWnd* parent) {
     std::optional<rvnhost::DialogTemplate> found = rvnhost::findDialogTemplate(static_cast<int>(templateId_));
     if (!found) {
         rvnhost::recordMissingTemplate(templateId_);
@@ -60,7 +67,9 @@ bool CDialog::build() {
     template_ = std::move(*found);
     DestroyWindow();
     controls_.clear();
-    if (!CWnd::Create(L"#32770", template_.caption.c_str(), template_.style, pixelsOf(template_.place), nullptr, 0)) {
+    CWnd* owner = (template_.style & WS_CHILD) ? parent : nullptr;
+    if (!CWnd::Create(L"#32770", template_.caption.c_str(), template_.style, pixelsOf(template_.place), owner,
+                      owner ? templateId_ : 0)) {
         return false;
     }
     const RECT place = pixelsOf(template_.place);
@@ -85,7 +94,7 @@ void CDialog::createControl(const rvnhost::ControlTemplate& control) {
 
 INT_PTR CDialog::DoModal() {
     modal_ = true;
-    if (!build()) return -1;
+    if (!build(parent_)) return -1;
     const BOOL focusFirst = OnInitDialog();
     rvnhost::recordDialogOpened(*this);
     if (focusFirst && !ended_ && !focusIsInside(*this)) {
@@ -103,7 +112,8 @@ BOOL CDialog::Create(UINT templateId, CWnd* parent) {
     templateId_ = templateId;
     parent_ = parent;
     modal_ = false;
-    if (!build()) return FALSE;
+    if (!build(parent)) return FALSE;
+    shownModeless().push_back(this);
     if (!OnInitDialog()) return FALSE;
     rvnhost::recordDialogOpened(*this);
     return IsWindow(m_hWnd);
@@ -118,6 +128,11 @@ void CDialog::EndDialog(int result) {
     }
     rvnhost::recordDialogClosed(*this);
     DestroyWindow();
+}
+
+BOOL CDialog::DestroyWindow() {
+    std::erase(shownModeless(), this);
+    return CWnd::DestroyWindow();
 }
 
 BOOL CDialog::OnInitDialog() { return TRUE; }

@@ -1,7 +1,8 @@
 // Dialogs built from a template of the resource chain. DoModal shows the dialog and takes the
 // user's actions until a handler ends it: from the input source (dialog_input.h tells the
 // actions), or from the widgets of a toolkit that presents it (presentation_hooks.h); Create
-// shows it modeless. A derived dialog overrides OnInitDialog, OnOK, OnCancel and
+// shows it modeless (a template with WS_CHILD makes a child of the parent, as a pane of a larger
+// window). A derived dialog overrides OnInitDialog, OnOK, OnCancel and
 // OnCommand (the notifications of its controls) as with the usual class library.
 #pragma once
 
@@ -24,6 +25,7 @@ public:
     // Creates the dialog modeless; FALSE when its template cannot be found or OnInitDialog fails.
     BOOL Create(UINT templateId, CWnd* parent = nullptr);
     using CWnd::Create;
+    BOOL DestroyWindow() override;
     // Ends a modal dialog with result once the handler running returns; destroys a modeless one.
     void EndDialog(int result);
 
@@ -31,6 +33,8 @@ public:
     virtual BOOL OnInitDialog();
     virtual void OnOK() { EndDialog(IDOK); }
     virtual void OnCancel() { EndDialog(IDCANCEL); }
+    // The window's close box; a dialog hears it as Annulla.
+    virtual void OnClose() { OnCancel(); }
     // Clicks of the buttons IDOK and IDCANCEL go to OnOK and OnCancel.
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
 
@@ -43,7 +47,7 @@ public:
     const rvnhost::DialogTemplate& dialogTemplate() const { return template_; }
 
 private:
-    bool build();
+    bool build(CWnd* parent);
     void createControl(const rvnhost::ControlTemplate& control);
 
     UINT templateId_;
@@ -56,3 +60,9 @@ private:
     bool ended_ = false;
     int result_ = IDCANCEL;
 };
+
+namespace rvnhost {
+// The modeless dialogs shown now, in the order they were created: the user acts on them while a
+// modal dialog's loop runs.
+const std::vector<CDialog*>& modelessDialogs();
+}  // namespace rvnhost

@@ -8,6 +8,7 @@
 #include "input_source.h"
 #include "transcript.h"
 
+#include <algorithm>
 #include <cwctype>
 
 namespace rvnhost {
@@ -49,6 +50,49 @@ bool choose(CDialog& dialog, CWnd& control, const std::wstring& item) {
     return chooseItem(dialog, control, index);
 }
 
+// The dialog the user acts on with a control id: the modal one when it has the control, else the
+// modeless dialog shown that has it.
+CDialog& dialogHolding(CDialog& dialog, int id) {
+    if (dialog.GetDlgItem(id)) return dialog;
+    for (CDialog* shown : modelessDialogs()) {
+        if (shown != &dialog && shown->GetDlgItem(id)) return *shown;
+    }
+    return dialog;
+}
+
+CDialog* modelessWithTemplate(int templateId) {
+    for (CDialog* shown : modelessDialogs()) {
+        if (static_cast<int>(shown->templateId()) == templateId) return shown;
+    }
+    return nullptr;
+}
+
+// The grid with the focus, in the dialog or in a modeless one shown.
+CGridCtrl* focusedGrid(const CDialog& dialog) {
+    CWnd* focused = CWnd::GetFocus();
+    CWnd* owner = focused ? focused->GetParent() : nullptr;
+    if (!owner) return nullptr;
+    const auto& shown = modelessDialogs();
+    const bool reachable = owner == &dialog || std::find(shown.begin(), shown.end(), owner) != shown.end();
+    return reachable ? asGrid(focused) : nullptr;
+}
+
+// Ends the edits open in the grids of the dialog and of the modeless dialogs shown but one grid;
+// false when an owner refused the value typed.
+bool endEditsEverywhere(const CDialog& dialog, const CWnd* except) {
+    if (!endGridEdits(dialog, except)) return false;
+    const std::vector<CDialog*> shown = modelessDialogs();
+    return std::all_of(shown.begin(), shown.end(), [&](const CDialog* other) { return endGridEdits(*other, except); });
+}
+
+// The close box of a modeless dialog shown, named by its template id.
+bool closeModeless(const Action& action) {
+    CDialog* shown = action.hasId ? modelessWithTemplate(action.id) : nullptr;
+    if (!shown) return refuseAction(L"No window " + std::to_wstring(action.id) + L" is shown");
+    shown->OnClose();
+    return true;
+}
+
 bool actOnControl(CDialog& dialog, const Action& action) {
     CWnd* control = dialog.GetDlgItem(action.id);
     if (!control) return refuseAction(L"The dialog has no control " + std::to_wstring(action.id));
@@ -68,19 +112,15 @@ bool actOnGrid(CDialog& dialog, const Action& action) {
     CGridCtrl* grid = asGrid(dialog.GetDlgItem(action.id));
     if (!grid) return refuseAction(L"The dialog has no grid " + std::to_wstring(action.id));
     if (!grid->IsWindowEnabled()) return refuseAction(L"Control " + std::to_wstring(action.id) + L" is disabled");
-    if (!endGridEdits(dialog, grid)) return false;
+    if (!endEditsEverywhere(dialog, grid)) return false;
     return applyGridAction(*grid, action.verb, action.rest);
 }
 
-CGridCtrl* focusedGrid(const CDialog& dialog) {
-    CWnd* focused = CWnd::GetFocus();
-    return focused && focused->GetParent() == &dialog ? asGrid(focused) : nullptr;
-}
 
 const wchar_t* const kActions =
     L"Dialog actions: type ID TEXT, focus ID, click ID, rclick ID, check ID, uncheck ID, drop ID, choose ID ITEM, "
     L"enter, esc; on a grid: cell ID ROW COL [ctrl|shift], dblclick ID ROW COL, rclick ID ROW COL, edit ID ROW COL "
-    L"TEXT, key ID KEY, print ID PATH";
+    L"TEXT, key ID KEY, print ID PATH; close ID (a window shown beside the dialog)";
 
 }  // namespace
 
@@ -89,8 +129,10 @@ bool refuseAction(const std::wstring& reason) {
     return false;
 }
 
-bool applyDialogAction(CDialog& dialog, const std::wstring& line) {
+bool applyDialogAction(CDialog& modal, const std::wstring& line) {
     const Action action = parseAction(line);
+    if (action.verb == L"close") return endEditsEverywhere(modal, nullptr) && closeModeless(action);
+    CDialog& dialog = action.hasId ? dialogHolding(modal, action.id) : modal;
     // A right click on a grid names its cell; on another control it is the dialog's.
     const bool onGrid = action.hasId && asGrid(dialog.GetDlgItem(action.id));
     if (isGridVerb(action.verb) && (onGrid || action.verb != L"rclick")) {
@@ -99,7 +141,7 @@ bool applyDialogAction(CDialog& dialog, const std::wstring& line) {
     CGridCtrl* grid = focusedGrid(dialog);
     if (grid && action.verb == L"enter") return grid->OnKeyDown(VK_RETURN), true;
     if (grid && grid->IsEditing() && action.verb == L"esc") return grid->CancelEditing(), true;
-    if (!endGridEdits(dialog, nullptr)) return false;
+    if (!endEditsEverywhere(dialog, nullptr)) return false;
     if (action.verb == L"enter") return pressEnter(dialog), true;
     if (action.verb == L"esc" || action.verb == L"*cancel*") return pressEscape(dialog), true;
     const bool knownVerb = action.verb == L"type" || action.verb == L"focus" || action.verb == L"click" ||
@@ -112,7 +154,12 @@ bool applyDialogAction(CDialog& dialog, const std::wstring& line) {
 void runDialogInput(CDialog& dialog) {
     while (!dialog.isEnded()) {
         const std::wstring prompt = L"\nDialog " + dialogTitle(dialog) + L": ";
-        if (currentInput().isInteractive()) Transcript::instance().add(TranscriptKind::Dialog, dialogForm(dialog));
+        if (currentInput().isInteractive()) {
+            for (const CDialog* shown : modelessDialogs()) {
+                Transcript::instance().add(TranscriptKind::Dialog, dialogForm(*shown));
+            }
+            Transcript::instance().add(TranscriptKind::Dialog, dialogForm(dialog));
+        }
         const std::optional<std::wstring> line = readAnswer(prompt);
         if (!line) {
             Transcript::instance().add(TranscriptKind::Error, L"The dialog " + dialogTitle(dialog) +

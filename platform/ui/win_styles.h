@@ -13,6 +13,7 @@ inline constexpr DWORD WS_BORDER = 0x00800000;
 inline constexpr DWORD WS_VSCROLL = 0x00200000;
 inline constexpr DWORD WS_HSCROLL = 0x00100000;
 inline constexpr DWORD WS_SYSMENU = 0x00080000;
+inline constexpr DWORD WS_THICKFRAME = 0x00040000;  // a frame the user can resize
 inline constexpr DWORD WS_GROUP = 0x00020000;
 inline constexpr DWORD WS_TABSTOP = 0x00010000;
 
@@ -21,6 +22,7 @@ inline constexpr DWORD DS_MODALFRAME = 0x80;
 inline constexpr DWORD DS_FIXEDSYS = 0x08;
 inline constexpr DWORD DS_SHELLFONT = DS_SETFONT | DS_FIXEDSYS;
 inline constexpr DWORD DS_CENTER = 0x0800;
+inline constexpr DWORD DS_CONTROL = 0x0400;  // a dialog that is a child of another window
 
 inline constexpr DWORD ES_LEFT = 0x0000;
 inline constexpr DWORD ES_CENTER = 0x0001;

@@ -149,23 +149,22 @@ bool TzRvnDatiReteDlg::OfferToSaveTyped() {
     return true;
 }
 
+// The grid window made on first use or after it was closed (it shows the selected network
+// itself), titled with the network's name; the settings wait until it is closed.
 void TzRvnDatiReteDlg::OnGridWindow() {
     if (firstUse_ || !GridWindowOpen()) {
-        grids_ = GridWindowFactory()(this, [this] { GetDlgItem(kSettingsButton)->EnableWindow(TRUE); });
-        if (grids_ == nullptr || !grids_->open()) {
-            grids_.reset();
-            PrintMessage(TranslateText(Text::kGridWindowMissing));
-            return;
-        }
+        grids_ = GridWindowFactory()(*this);
+        if (grids_ == nullptr) return PrintMessage(TranslateText(Text::kGridWindowMissing));
+        if (!grids_->open()) return grids_.reset();
         firstUse_ = false;
-        TzRvnOpenObject<TzRvnNetwork> network(selected_, AcDb::kForRead);
-        if (network.isOpen()) grids_->refreshFrom(*network);
     }
     std::wstring name;
     TzRvnOpenObject<TzRvnNetwork> network(selected_, AcDb::kForRead);
     if (network.isOpen() && nameOf(*network, name)) SetGridTitle(name);
     GetDlgItem(kSettingsButton)->EnableWindow(FALSE);
 }
+
+void TzRvnDatiReteDlg::gridWindowClosed() { GetDlgItem(kSettingsButton)->EnableWindow(TRUE); }
 
 void TzRvnDatiReteDlg::OnSettings() {
     std::wstring name;
@@ -174,7 +173,7 @@ void TzRvnDatiReteDlg::OnSettings() {
         if (network.isOpen()) nameOf(*network, name);
     }
     TzRvnImpostazioniDlg settings(this, programFolder_, name.empty() ? AcDbObjectId::kNull : selected_, name);
-    settings.DoModal();
+    if (settings.DoModal() == IDOK && GridWindowOpen()) grids_->refreshTitles();
 }
 
 // Saves the grids into the selected network after asking; false when saving was wanted and failed.

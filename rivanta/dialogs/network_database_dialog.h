@@ -14,7 +14,7 @@
 
 class TzRvnNetwork;
 
-class TzRvnDatiReteDlg : public CDialog {
+class TzRvnDatiReteDlg : public CDialog, private TzRvnGridWindowHost {
 public:
     // With a preselected network the opening checks it and shows its summary; a program folder
     // given (a fresh instance's) is used as it is, else it is read from the drawing's session.
@@ -30,6 +30,16 @@ protected:
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // What the grid window asks of the dialog (network_database_records.cpp).
+    CWnd* hostWindow() override { return this; }
+    const std::wstring& programFolder() const override { return programFolder_; }
+    AcDbObjectId chosenNetwork() const override { return selected_; }
+    std::wstring typedNetworkName() const override { return TypedName(); }
+    void networkCreated(AcDbObjectId id, const std::wstring& name) override;
+    void showSummary(const TzRvnNetwork& network) override { ShowSummary(network); }
+    void calculate() override { OnCalculate(); }
+    void gridWindowClosed() override;
+
     // Opening and the network list (network_database_dialog.cpp).
     bool ShowPreselected();
     void RefillNetworkNames();

@@ -6,13 +6,11 @@
 #include "analysis/jobs/calc_run.h"
 #include "analysis/jobs/calc_summary.h"
 #include "analysis/jobs/calc_texts.h"
-#include "dbapserv.h"
 #include "dialogs/network_database_ids.h"
 #include "dialogs/network_database_texts.h"
 #include "frame/translation.h"
 #include "host/open_object.h"
-#include "netobj/network_dictionary.h"
-#include "network/settings_file.h"
+#include "dialogs/typed_network.h"
 
 namespace Text = TzRvnDatiReteText;
 using namespace TzRvnDatiReteId;
@@ -21,33 +19,29 @@ using namespace TzRvnDatiReteId;
 // the message shown, when the settings file cannot be read or the drawing refuses the network
 // (the drawing then unchanged).
 bool TzRvnDatiReteDlg::CreateTypedNetwork(const std::wstring& name) {
-    TzRvnSettings settings;
-    if (ReadCheckedSettingsFile(programFolder_ + kSettingsFileName, settings).status != TzRvnCheckedFileStatus::read) {
+    const TzRvnNewNetwork made = AddTypedNetwork(programFolder_, name);
+    if (made.status == TzRvnNewNetworkStatus::settingsNotRead) {
         Say(TranslateText(Text::kSettingsNotRead), MB_ICONERROR);
         return false;
     }
-    TzRvnNetworkData data(false);
-    data.setSettings(settings);
-    AcDbObjectId id;
-    const Acad::ErrorStatus status = AddNetwork(acdbHostApplicationServices()->workingDatabase(), name,
-                                                std::make_unique<TzRvnNetwork>(std::move(data)), id);
-    if (status != Acad::eOk) {
-        Say(FormatTranslated(rvntext::kNetworkNotAdded, {std::wstring_view(name), int(status)}), MB_ICONERROR);
+    if (made.status == TzRvnNewNetworkStatus::notAdded) {
+        Say(FormatTranslated(rvntext::kNetworkNotAdded, {std::wstring_view(name), int(made.addStatus)}), MB_ICONERROR);
         return false;
     }
+    networkCreated(made.id, name);
+    return true;
+}
+
+void TzRvnDatiReteDlg::networkCreated(AcDbObjectId id, const std::wstring& name) {
     selected_ = id;
     SelectName(name);
-    return true;
 }
 
 // Updates network (open for write) from the three grids; false when an update failed, its message
 // (the last failure's) kept for the caller to show.
 bool TzRvnDatiReteDlg::SaveGrids(TzRvnNetwork& network) {
     const TzRvnGridCounts counts = grids_->saveInto(network);
-    saveFailure_.clear();
-    if (counts.nodes < 0) saveFailure_ = TranslateText(Text::kNodesNotSaved);
-    if (counts.edges < 0) saveFailure_ = TranslateText(Text::kEdgesNotSaved);
-    if (counts.tanks < 0) saveFailure_ = TranslateText(Text::kTanksNotSaved);
+    saveFailure_ = GridSaveFailure(counts);
     return saveFailure_.empty();
 }
 

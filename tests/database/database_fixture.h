@@ -33,11 +33,11 @@ struct GridState {
     int refreshes = 0;
     int clears = 0;
     int refreshedNodes = -1;
-    std::function<void()> onClosed;
+    TzRvnGridWindowHost* host = nullptr;
 
     void closeByUser() {
         open = false;
-        onClosed();
+        host->gridWindowClosed();
     }
 };
 
@@ -62,6 +62,7 @@ public:
         ++state_->refreshes;
         state_->refreshedNodes = network.numNodes();
     }
+    void refreshTitles() override {}
     void clear() override {
         ++state_->clears;
         state_->rows = 0;
@@ -107,8 +108,8 @@ protected:
     // The test's grid window for every "Database Dati Rete" from now on.
     std::shared_ptr<GridState> fakeGrids() {
         auto state = std::make_shared<GridState>();
-        SetGridWindowFactory([state](CWnd*, std::function<void()> onClosed) {
-            state->onClosed = std::move(onClosed);
+        SetGridWindowFactory([state](TzRvnGridWindowHost& host) {
+            state->host = &host;
             return std::make_unique<FakeGrids>(state);
         });
         return state;

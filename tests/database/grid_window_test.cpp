@@ -1,0 +1,183 @@
+// The grid window "Database Dati Rete" made alone: its grids filled from a network, the row rules
+// and checks of the save, the context menu and the roughness proposal.
+#include "grid_window_fixture.h"
+
+#include "dialogs/edge_grid_dialog.h"
+#include "dialogs/node_grid_dialog.h"
+#include "dialogs/tank_grid_dialog.h"
+
+#include "network/settings_units.h"
+
+#include <fstream>
+
+namespace {
+
+using gridtest::GridWindowTest;
+using rvntest::NetworkBuilder;
+
+constexpr COLORREF kLowVelocity = RGB(1, 2, 3);
+constexpr COLORREF kHighVelocity = RGB(4, 5, 6);
+constexpr COLORREF kLowHead = RGB(7, 8, 9);
+constexpr COLORREF kHighHead = RGB(10, 11, 12);
+
+// Nine nodes, twelve branches and three tanks, shown in l/s, mm and m/km, with results on the
+// first branches and nodes.
+TzRvnNetworkData resultsNetwork() {
+    NetworkBuilder builder;
+    for (int node = 1; node <= 9; ++node) builder.node(L"N" + std::to_wstring(node), 0.0, 10.0);
+    for (int edge = 1; edge <= 12; ++edge) builder.branch(L"N1", L"N2", 100.0, 0.1, 0.0002);
+    builder.tank(L"N1", 50.0).tank(L"N2", 40.0).tank(L"N3", 30.0);
+    TzRvnNetworkData data = builder.build();
+    TzRvnSettings settings = data.getSettings();
+    settings.flowUnit = kFlowLitresPerSecond;
+    settings.diameterUnit = kLengthMillimetres;
+    settings.minVelocity = 0.3;
+    settings.maxVelocity = 2.0;
+    settings.minPressureHead = 10.0;
+    settings.maxPressureHead = 70.0;
+    settings.colourLowVelocity = kLowVelocity;
+    settings.colourHighVelocity = kHighVelocity;
+    settings.colourLowHead = kLowHead;
+    settings.colourHighHead = kHighHead;
+    data.setSettings(settings);
+    data.nodes()[0].demand = 0.005;
+    data.nodes()[0].pressureHead = 5.0;
+    data.nodes()[1].pressureHead = 80.0;
+    data.nodes()[2].pressureHead = 30.0;
+    data.edges()[0].velocity = 0.2;
+    data.edges()[1].velocity = -5.0;
+    data.edges()[2].velocity = 1.0;
+    return data;
+}
+
+TEST_F(GridWindowTest, AnOpenedWindowShowsTheNetworkInItsUnitsWithResultColours) {
+    host_.chosen = addNetwork(L"alfa", resultsNetwork());
+    auto window = openWindow();
+    CGridCtrl& nodes = grid(*window, 9038);
+    CGridCtrl& edges = grid(*window, 9039);
+    CGridCtrl& tanks = grid(*window, 9040);
+    EXPECT_EQ(nodes.GetRowCount(), 11);
+    EXPECT_EQ(edges.GetRowCount(), 14);
+    EXPECT_EQ(tanks.GetRowCount(), 6);
+    EXPECT_EQ(nodes.GetColumnCount(), 7);
+    EXPECT_EQ(edges.GetColumnCount(), 14);
+    EXPECT_EQ(tanks.GetColumnCount(), 5);
+    EXPECT_EQ(nodes.GetItemText(0, 2), L" Q [ l/s ]");
+    EXPECT_EQ(edges.GetItemText(0, 9), L" Q [ l/s ]");
+    EXPECT_EQ(edges.GetItemText(0, 5), L"  D [ mm ]");
+    EXPECT_EQ(edges.GetItemText(0, 12), L"Sfr [ m/m ]");
+    EXPECT_EQ(tanks.GetItemText(0, 3), L" Q [ l/s ]");
+
+    EXPECT_EQ(nodes.GetItemText(1, 1), L"N1");
+    EXPECT_EQ(nodes.GetItemText(1, 2), L"5.000000");  // 0.005 m3/s in l/s
+    EXPECT_EQ(edges.GetItemText(1, 5), L"100.000000");
+    EXPECT_EQ(edges.GetItemText(1, 3), L"");            // not excluded
+    EXPECT_EQ(nodes.GetItemText(1, 4), L"");            // no head computed
+    EXPECT_EQ(edges.GetItemText(4, 10), L"");
+    EXPECT_EQ(nodes.GetItemText(10, 0), L"10");         // an empty row after the data, numbered
+    EXPECT_EQ(nodes.GetItemText(10, 1), L"");
+
+    EXPECT_EQ(edges.GetItemFgColour(1, 10), kLowVelocity);
+    EXPECT_EQ(edges.GetItemFgColour(2, 10), kHighVelocity);
+    EXPECT_EQ(edges.GetItemFgColour(3, 10), CLR_DEFAULT);
+    EXPECT_EQ(edges.GetItemFgColour(4, 10), CLR_DEFAULT);  // no result, no colour
+    EXPECT_EQ(nodes.GetItemFgColour(1, 5), kLowHead);
+    EXPECT_EQ(nodes.GetItemFgColour(2, 5), kHighHead);
+    EXPECT_EQ(nodes.GetItemFgColour(3, 5), CLR_DEFAULT);
+
+    EXPECT_EQ(nodes.GetFixedBkColor(), RGB(240, 240, 240));
+    EXPECT_EQ(nodes.GetRowHeight(0), nodes.GetRowHeight(1) * 3 / 2);
+    EXPECT_EQ(nodes.GetItemFormat(0, 1) & DT_RIGHT, 0u);   // a text column's title to the left
+    EXPECT_NE(nodes.GetItemFormat(0, 3) & DT_RIGHT, 0u);
+    EXPECT_NE(nodes.GetItemFormat(1, 3) & DT_RIGHT, 0u);
+    EXPECT_TRUE(nodes.IsColumnReadOnly(4));
+    EXPECT_FALSE(nodes.IsColumnReadOnly(1));  // no schema: names are typed here
+
+    // Saved back as shown, the demand is the same.
+    {
+        TzRvnOpenObject<TzRvnNetwork> network(host_.chosen, AcDb::kForWrite);
+        const TzRvnGridCounts counts = window->saveInto(*network);
+        EXPECT_EQ(counts.nodes, 9);
+        EXPECT_EQ(counts.edges, 12);
+        EXPECT_EQ(counts.tanks, 3);
+    }
+    EXPECT_DOUBLE_EQ(saved(host_.chosen).nodes()[0].demand, 0.005);
+    EXPECT_DOUBLE_EQ(saved(host_.chosen).edges()[0].roughness, 0.0002);
+}
+
+TEST_F(GridWindowTest, WithoutNetworkTheTitlesFollowTheSettingsFileAndRowsFitTheCount) {
+    auto window = openWindow();
+    CGridCtrl& nodes = grid(*window, 9038);
+    CGridCtrl& edges = grid(*window, 9039);
+    EXPECT_EQ(nodes.GetItemText(0, 2), L"    Q [ l/s ]");  // the installed settings: l/s, mm, m/km
+    EXPECT_EQ(edges.GetItemText(0, 9), L"     Q [ l/s ]");
+    EXPECT_EQ(edges.GetItemText(0, 5), L"     D [ mm ]");
+    EXPECT_EQ(edges.GetItemText(0, 6), L"Sca [ mm ]");
+    EXPECT_EQ(edges.GetItemText(0, 12), L"Sfr [ m/km ]");
+    window->refreshTitles();
+    EXPECT_EQ(edges.GetItemText(0, 12), L"Sfr [ m/Km ]");
+    EXPECT_EQ(edges.GetItemText(0, 5), L"  D [ mm ]");
+
+    NetworkBuilder builder;
+    for (int node = 1; node <= 12; ++node) builder.node(L"N" + std::to_wstring(node));
+    builder.tank(L"N1", 10.0).tank(L"N2", 10.0).tank(L"N3", 10.0).tank(L"N4", 10.0).tank(L"N5", 10.0);
+    const TzRvnNetwork network(builder.build());
+    window->refreshFrom(network);
+    EXPECT_EQ(nodes.GetRowCount(), 14);
+    EXPECT_EQ(grid(*window, 9040).GetRowCount(), 7);
+    EXPECT_EQ(nodes.GetItemText(0, 2), L"Q [ m3/s ]");
+    window->clear();
+    EXPECT_EQ(nodes.GetRowCount(), 11);
+    EXPECT_EQ(nodes.GetItemText(1, 1), L"");
+}
+
+TEST_F(GridWindowTest, ASchemaMakesNamesAndLengthsReadOnlyAndGraysRowEditing) {
+    host_.chosen = addNetwork(L"rete", resultsNetwork(), true);
+    auto window = openWindow();
+    CGridCtrl& edges = grid(*window, 9039);
+    for (int col : {1, 2, 4}) EXPECT_TRUE(edges.IsColumnReadOnly(col)) << col;
+    EXPECT_FALSE(edges.IsColumnReadOnly(5));
+    EXPECT_TRUE(grid(*window, 9038).IsColumnReadOnly(1));
+    EXPECT_TRUE(grid(*window, 9040).IsColumnReadOnly(1));
+    act(*window, L"rclick 9039 1 6", {L"Inserisci Riga", L"esc"});
+    EXPECT_TRUE(said(L"[32771 Inserisci Riga (grayed)] [32772 Elimina Riga (grayed)]")) << rvnos::toUtf8(all());
+    EXPECT_TRUE(said(L"[32779 Scabrezza]"));
+    EXPECT_TRUE(said(L"The item \"Inserisci Riga\" is grayed"));
+    EXPECT_EQ(edges.GetRowCount(), 14);
+    EXPECT_EQ(window->activeGrid(), edges.GetParent());
+}
+
+TEST_F(GridWindowTest, TheMenuInsertsAndDeletesRowsAndGraysWhatDoesNotApply) {
+    auto window = openWindow();
+    CGridCtrl& nodes = grid(*window, 9038);
+    typeRow(nodes, 1, {L"A", L"1", L"10"});
+    typeRow(nodes, 2, {L"B", L"2", L"20"});
+    act(*window, L"rclick 9038 2 4", {L"Inserisci Riga"});
+    EXPECT_TRUE(said(L"[32776 Incolla (grayed)]"));  // the head column is a result
+    EXPECT_TRUE(said(L"[32779 Scabrezza (grayed)]"));
+    EXPECT_EQ(nodes.GetRowCount(), 12);
+    EXPECT_EQ(nodes.GetItemText(2, 1), L"");
+    EXPECT_EQ(nodes.GetItemText(3, 1), L"B");
+    EXPECT_EQ(nodes.GetItemText(3, 0), L"3");  // renumbered below
+    act(*window, L"rclick 9038 1 1", {L"Elimina Riga"});
+    EXPECT_TRUE(said(L"[32776 Incolla]"));
+    EXPECT_EQ(nodes.GetItemText(1, 1), L"");
+    EXPECT_EQ(nodes.GetItemText(2, 0), L"3");  // the rows keep their numbers
+    act(*window, L"rclick 9039 1 6", {L"Scabrezza"});
+    EXPECT_TRUE(said(L"Scabrezza")) << rvnos::toUtf8(all());
+    act(*window, L"rclick 9040 1 1", {L"Calcolo"});
+    EXPECT_EQ(host_.calculations, 1);
+}
+
+TEST_F(GridWindowTest, StampaPrintsTheActiveGridToAPdf) {
+    auto window = openWindow();
+    typeRow(grid(*window, 9038), 1, {L"A", L"1", L"10"});
+    const std::wstring pdf = tempFile("nodi.pdf");
+    act(*window, L"rclick 9038 1 1", {L"Stampa", pdf});
+    std::ifstream file(rvnos::toUtf8(pdf), std::ios::binary);
+    std::string head(4, '\0');
+    file.read(head.data(), 4);
+    EXPECT_EQ(head, "%PDF");
+}
+
+}  // namespace
