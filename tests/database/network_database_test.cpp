@@ -111,6 +111,7 @@ TEST_F(DatabaseTest, OkSavesTheGridsNetworkOrKeepsTheDialogWhenTheyCannotBeSaved
 }
 
 TEST_F(DatabaseTest, WithoutGridWindowTheButtonSaysSoAndImpostazioniOpensTheSettings) {
+    SetGridWindowFactory([](TzRvnGridWindowHost&) { return nullptr; });
     EXPECT_TRUE(calcRet({L"click 9001", L"click 9004", L"esc", L"click 9084", L"click 1"}));
     EXPECT_TRUE(said(L"Database Dati Rete: non ancora disponibile in questa versione"));
     EXPECT_TRUE(said(L"Dialog \"Impostazioni\" (9065) opened"));
