@@ -77,7 +77,6 @@ void TzRvnEdgesDlg::setCount(TzRvnNetwork& network, int count) const { network.s
 
 bool TzRvnEdgesDlg::storeRow(TzRvnNetwork& network, int row, int element) const {
     TzRvnEdge edge;
-    edge.entityId = network.getEdge(element).entityId;
     if (!edge.startNode.assign(cell(row, kStartNode)) || !edge.endNode.assign(cell(row, kEndNode))) {
         return refuse(Text::kNameTooLong, row);
     }
@@ -101,6 +100,7 @@ bool TzRvnEdgesDlg::storeRow(TzRvnNetwork& network, int row, int element) const 
     edge.roughness = *roughness;
     edge.csi = *csi;
     edge.note.set(cell(row, kNote));
+    edge.entityId = network.getEdge(element).entityId;
     network.setEdge(element, edge);
     return true;
 }

@@ -86,7 +86,9 @@ protected:
     // A row left out of the save: a cell it needs is empty.
     virtual bool lacksRequired(int row) const = 0;
     virtual void setCount(TzRvnNetwork& network, int count) const = 0;
-    // Checks the row and stores it as element; false, with its message printed, when a check fails.
+    // Checks the row and stores it as element, with the schema entity of the network's element
+    // there; false, with its message printed, when a check fails. A row that passes its checks
+    // makes an element, so element is below the count set.
     virtual bool storeRow(TzRvnNetwork& network, int row, int element) const = 0;
 
     // Cells.

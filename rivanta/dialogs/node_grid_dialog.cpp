@@ -53,7 +53,6 @@ void TzRvnNodesDlg::setCount(TzRvnNetwork& network, int count) const { network.s
 
 bool TzRvnNodesDlg::storeRow(TzRvnNetwork& network, int row, int element) const {
     TzRvnNode node;
-    node.entityId = network.getNode(element).entityId;
     if (!node.name.assign(cell(row, kName))) return refuse(Text::kNameTooLong, row);
     const std::optional<double> demand = number(row, kDemand);
     if (!demand) return refuse(Text::kNodeFlowNotNumber, row);
@@ -63,6 +62,7 @@ bool TzRvnNodesDlg::storeRow(TzRvnNetwork& network, int row, int element) const 
     node.demand = *demand;
     node.elevation = *elevation;
     node.note.set(cell(row, kNote));
+    node.entityId = network.getNode(element).entityId;
     network.setNode(element, node);
     return true;
 }

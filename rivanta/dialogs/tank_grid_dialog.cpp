@@ -42,13 +42,13 @@ void TzRvnTanksDlg::setCount(TzRvnNetwork& network, int count) const { network.s
 
 bool TzRvnTanksDlg::storeRow(TzRvnNetwork& network, int row, int element) const {
     TzRvnTank tank;
-    tank.entityId = network.getTank(element).entityId;
     if (!tank.nodeName.assign(cell(row, kNodeName))) return refuse(Text::kNameTooLong, row);
     const std::optional<double> head = number(row, kHead);
     if (!head) return refuse(Text::kTankHeadNotNumber, row);
     if (*head <= 0.0) return refuse(Text::kTankHeadNotPositive, row);
     tank.head = *head;
     tank.note.set(cell(row, kNote));
+    tank.entityId = network.getTank(element).entityId;
     network.setTank(element, tank);
     return true;
 }

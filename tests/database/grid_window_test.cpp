@@ -181,3 +181,130 @@ TEST_F(GridWindowTest, StampaPrintsTheActiveGridToAPdf) {
 }
 
 }  // namespace
+
+namespace {
+
+using gridtest::GridWindowTest;
+
+// Rows typed into one grid, the message the save prints and the elements it keeps.
+struct CheckCase {
+    int gridId;
+    std::vector<std::vector<const wchar_t*>> rows;
+    const wchar_t* message;
+    int kept;
+};
+
+const CheckCase kCheckCases[] = {
+    {9038, {{L"A", L"1", L"10"}, {L"B", L"1", L"-1"}}, L"\nLa quota del nodo 2 e' NEGATIVA!", 1},
+    {9038, {{L"A", L"uno", L"10"}, {L"B", L"1", L"5"}}, L"\nLa portata del nodo 1 NON e' un numero!", 0},
+    {9038, {{L"A", L"1", L"10"}, {L"B", L"1", L"dieci"}}, L"\nLa quota del nodo 2 NON e' un numero!", 1},
+    {9038, {{L"NOME_DI_SEDICI_C", L"1", L"10"}}, L"\nIl nome alla riga 1 supera i 15 caratteri!", 0},
+    {9039, {{L"A", L"B", L"", L"0", L"100", L"0.1", L"0"}}, L"\nLa lunghezza del ramo 1 NON e' positiva!", 0},
+    {9039, {{L"A", L"B", L"", L"lungo", L"100", L"0.1", L"0"}}, L"\nLa lunghezza del ramo 1 NON e' un numero!", 0},
+    {9039, {{L"A", L"B", L"", L"10", L"abc", L"0.1", L"0"}, {L"B", L"C", L"", L"10", L"100", L"0.1", L"0"}},
+     L"\nIl diametro del ramo 1 NON e' un numero!", 0},
+    {9039, {{L"A", L"B", L"", L"10", L"100", L"0.1", L"0"}, {L"B", L"C", L"", L"10", L"-100", L"0.1", L"0"}},
+     L"\nIl diametro del ramo 2 NON e' positivo!", 1},
+    {9039, {{L"A", L"B", L"1", L"10", L"100", L"0", L"0"}}, L"\nLa scabrezza del ramo 1 NON e' positiva!", 0},
+    {9039, {{L"A", L"B", L"", L"10", L"100", L"x", L"0"}}, L"\nLa scabrezza del ramo 1 NON e' un numero!", 0},
+    {9039, {{L"A", L"B", L"", L"10", L"100", L"0.1", L"-0.5"}}, L"\nIl coefficiente Csi del ramo 1 e' NEGATIVO!", 0},
+    {9039, {{L"A", L"B", L"", L"10", L"100", L"0.1", L"csi"}}, L"\nIl coefficiente Csi ramo 1 NON e' un numero!", 0},
+    {9039, {{L"A", L"B", L"si", L"10", L"100", L"0.1", L"0"}}, L"\nIl valore E del ramo 1 NON e' un numero intero!", 0},
+    {9040, {{L"A", L"40"}, {L"B", L"0"}}, L"\nLa piezometrica del serbatoio 2 NON e' positiva", 1},
+    {9040, {{L"A", L"alta"}}, L"\nLa piezometrica del serbatoio 1 NON e' un numero!", 0},
+};
+
+int savedCount(const TzRvnGridCounts& counts, int gridId) {
+    return gridId == 9038 ? counts.nodes : gridId == 9039 ? counts.edges : counts.tanks;
+}
+
+int elementCount(const TzRvnNetworkData& data, int gridId) {
+    return gridId == 9038 ? data.numNodes() : gridId == 9039 ? data.numEdges() : data.numTanks();
+}
+
+TEST_F(GridWindowTest, EachCheckNamesItsRowKeepsTheElementsBeforeAndLosesNothingTyped) {
+    for (const CheckCase& check : kCheckCases) {
+        SCOPED_TRACE(rvnos::toUtf8(check.message));
+        rvnhost::Transcript::instance().clear();
+        auto window = openWindow();
+        CGridCtrl& typed = grid(*window, check.gridId);
+        for (std::size_t row = 0; row < check.rows.size(); ++row) {
+            for (std::size_t col = 0; col < check.rows[row].size(); ++col) {
+                typed.SetItemText(static_cast<int>(row) + 1, static_cast<int>(col) + 1, check.rows[row][col]);
+            }
+        }
+        const std::wstring before = typed.TableText();
+        const AcDbObjectId id = addNetwork(L"rete" + std::to_wstring(&check - kCheckCases), TzRvnNetworkData());
+        TzRvnOpenObject<TzRvnNetwork> network(id, AcDb::kForWrite);
+        EXPECT_EQ(savedCount(window->saveInto(*network), check.gridId), -1);
+        EXPECT_TRUE(said(check.message)) << rvnos::toUtf8(all());
+        EXPECT_EQ(elementCount(network->data(), check.gridId), check.kept);
+        EXPECT_EQ(typed.TableText(), before);
+    }
+}
+
+TEST_F(GridWindowTest, RowsWithAnEmptyRequiredCellAreLeftOutSilently) {
+    auto window = openWindow();
+    CGridCtrl& nodes = grid(*window, 9038);
+    typeRow(nodes, 1, {L"A", L"-2", L""});  // no elevation: skipped
+    typeRow(nodes, 3, {L"B", L"-2", L"7", L"", L"", L"serbatoio"});
+    typeRow(grid(*window, 9039), 2, {L"A", L"B", L"0", L"10", L"", L"0.1", L"0"});  // no diameter
+    EXPECT_EQ(window->nodeRowCount(), 1);
+    const AcDbObjectId id = addNetwork(L"rete", TzRvnNetworkData());
+    {
+        TzRvnOpenObject<TzRvnNetwork> network(id, AcDb::kForWrite);
+        const TzRvnGridCounts counts = window->saveInto(*network);
+        EXPECT_EQ(counts.nodes, 1);
+        EXPECT_EQ(counts.edges, 0);
+        EXPECT_EQ(counts.tanks, 0);
+    }
+    const TzRvnNetworkData data = saved(id);
+    EXPECT_EQ(data.nodes()[0].name.str(), L"B");
+    EXPECT_DOUBLE_EQ(data.nodes()[0].demand, -2.0);  // a supply, in the network's own unit (m3/s)
+    EXPECT_EQ(data.nodes()[0].note.text(), L"serbatoio");
+    EXPECT_FALSE(said(L"NON e'"));
+}
+
+TEST_F(GridWindowTest, DeletingTheSecondRowKeepsEntityIdsByPosition) {
+    TzRvnNetworkData data = rvntest::NetworkBuilder().node(L"N1").node(L"N2").node(L"N3").build();
+    for (std::size_t node = 0; node < 3; ++node) data.nodes()[node].entityId = TzRvnEntityId{11 + node};
+    host_.chosen = addNetwork(L"rete", data);
+    auto window = openWindow();
+    act(*window, L"rclick 9038 2 1", {L"Elimina Riga"});
+    {
+        TzRvnOpenObject<TzRvnNetwork> network(host_.chosen, AcDb::kForWrite);
+        EXPECT_EQ(window->saveInto(*network).nodes, 2);
+    }
+    const TzRvnNetworkData after = saved(host_.chosen);
+    EXPECT_EQ(after.nodes()[1].name.str(), L"N3");
+    EXPECT_EQ(after.nodes()[0].entityId.value, 11u);
+    EXPECT_EQ(after.nodes()[1].entityId.value, 12u);  // the id of the position it moved up to
+}
+
+TEST_F(GridWindowTest, LeavingADiameterWithTabOrEnterProposesTheDefaultRoughness) {
+    auto window = openWindow();
+    CGridCtrl& edges = grid(*window, 9039);
+    typeRow(edges, 1, {L"1", L"2", L"", L"100"});
+    typeRow(edges, 2, {L"3", L"0", L"1", L"100"});
+    typeRow(edges, 3, {L"N1", L"N2", L"", L"100"});
+    typeRow(edges, 4, {L"4", L"5", L"", L"100"});
+    act(*window, L"edit 9039 1 5 100");
+    act(*window, L"key 9039 tab");
+    act(*window, L"edit 9039 2 5 80");
+    act(*window, L"key 9039 enter");
+    act(*window, L"edit 9039 3 5 80");
+    act(*window, L"key 9039 tab");
+    act(*window, L"edit 9039 4 5 80");
+    act(*window, L"cell 9039 1 1");
+    EXPECT_EQ(edges.GetItemText(1, 6), L"0.001500");  // 1.5e-6 m of the settings file, in mm
+    EXPECT_EQ(edges.GetItemText(2, 6), L"0.001500");
+    EXPECT_EQ(edges.GetItemText(3, 6), L"");  // node names that are not numbers
+    EXPECT_EQ(edges.GetItemText(4, 6), L"");  // left with a click
+
+    edges.SetItemText(1, 6, L"0.2");
+    act(*window, L"edit 9039 1 5 90");
+    act(*window, L"key 9039 tab");
+    EXPECT_EQ(edges.GetItemText(1, 6), L"0.2");  // a roughness typed stays
+}
+
+}  // namespace
