@@ -36,7 +36,8 @@ const wchar_t* unitTitle(TzRvnUnitTitle unit, const TzRvnSettings& settings, boo
         case TzRvnUnitTitle::diameter:
             return titleOf(opening ? Text::kOpeningDiameter : Text::kFilledDiameter, settings.diameterUnit);
         case TzRvnUnitTitle::roughness: return titleOf(Text::kRoughness, settings.roughnessUnit);
-        case TzRvnUnitTitle::slope: return titleOf(opening ? Text::kOpeningSlope : Text::kFilledSlope, settings.slopeUnit);
+        case TzRvnUnitTitle::slope:
+            return titleOf(opening ? Text::kOpeningSlope : Text::kFilledSlope, settings.slopeUnit);
         case TzRvnUnitTitle::none: break;
     }
     return L"";
@@ -123,7 +124,8 @@ void TzRvnElementGridDlg::setUp(const TzRvnSettings& settings) {
 void TzRvnElementGridDlg::retitle(const TzRvnSettings& settings, bool opening) {
     for (int col = 0; col < static_cast<int>(columns_.size()); ++col) {
         const TzRvnUnitTitle unit = columns_[static_cast<std::size_t>(col)].unit;
-        if (unit != TzRvnUnitTitle::none) grid_.SetItemText(0, col, TranslateText(unitTitle(unit, settings, opening)).c_str());
+        if (unit == TzRvnUnitTitle::none) continue;
+        grid_.SetItemText(0, col, TranslateText(unitTitle(unit, settings, opening)).c_str());
     }
 }
 

@@ -37,8 +37,11 @@ void TzRvnNodesDlg::writeRow(int row, const TzRvnNetwork& network, int element) 
     setResult(row, kPressureHead, node.pressureHead);
     setText(row, kNote, node.note.text());
     if (node.pressureHead <= NO_RESULT) return;
-    if (node.pressureHead < settings.minPressureHead) grid().SetItemFgColour(row, kPressureHead, settings.colourLowHead);
-    else if (node.pressureHead > settings.maxPressureHead) grid().SetItemFgColour(row, kPressureHead, settings.colourHighHead);
+    if (node.pressureHead < settings.minPressureHead) {
+        grid().SetItemFgColour(row, kPressureHead, settings.colourLowHead);
+    } else if (node.pressureHead > settings.maxPressureHead) {
+        grid().SetItemFgColour(row, kPressureHead, settings.colourHighHead);
+    }
 }
 
 bool TzRvnNodesDlg::qualifies(int row) const {

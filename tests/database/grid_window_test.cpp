@@ -131,6 +131,17 @@ TEST_F(GridWindowTest, WithoutNetworkTheTitlesFollowTheSettingsFileAndRowsFitThe
     EXPECT_EQ(nodes.GetItemText(1, 1), L"");
 }
 
+TEST_F(GridWindowTest, WithoutTheSettingsFileTheWindowSaysSoAndIsNotShown) {
+    std::filesystem::remove(folder_ / "rvnsetup.par");
+    rvntest::QueuedInput input({L"ok"});
+    TzRvnContainerDlg window(host_);
+    EXPECT_FALSE(window.open());
+    EXPECT_FALSE(window.isOpen());
+    EXPECT_FALSE(input.ranOut());
+    EXPECT_TRUE(said(L"[error] Messaggio Database Dati Rete: Impossibile leggere le impostazioni da file"));
+    EXPECT_TRUE(rvnhost::modelessDialogs().empty());
+}
+
 TEST_F(GridWindowTest, ASchemaMakesNamesAndLengthsReadOnlyAndGraysRowEditing) {
     host_.chosen = addNetwork(L"rete", resultsNetwork(), true);
     auto window = openWindow();
