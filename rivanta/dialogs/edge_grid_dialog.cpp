@@ -1,10 +1,7 @@
 #include "dialogs/edge_grid_dialog.h"
 
 #include "dialogs/grid_texts.h"
-#include "dialogs/network_database_texts.h"
-#include "frame/translation.h"
 #include "netobj/network_object.h"
-#include "network/settings_file.h"
 #include "network/settings_units.h"
 
 #include <array>
@@ -125,9 +122,6 @@ bool TzRvnEdgesDlg::wantsRoughness(int row) const {
 
 void TzRvnEdgesDlg::proposeRoughness(int row) {
     TzRvnSettings settings;
-    if (ReadCheckedSettingsFile(owner().programFolder() + kSettingsFileName, settings).status !=
-        TzRvnCheckedFileStatus::read) {
-        return owner().say(TranslateText(TzRvnDatiReteText::kSettingsNotRead), MB_ICONERROR);
-    }
+    if (!ReadGridSettings(owner(), settings)) return;
     setNumber(row, kRoughness, settings.defaultRoughness / RoughnessUnitFactor(settings.roughnessUnit));
 }

@@ -8,7 +8,7 @@
 #include "frame/translation.h"
 #include "host/open_object.h"
 #include "netobj/network_object.h"
-#include "network/settings_file.h"
+#include "dialogs/dialog_settings.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -50,6 +50,12 @@ std::wstring trimmed(const std::wstring& text) {
 
 }  // namespace
 
+bool ReadGridSettings(TzRvnGridOwner& owner, TzRvnSettings& settings) {
+    if (LoadDialogSettings(owner.programFolder(), AcDbObjectId::kNull, settings).loaded()) return true;
+    owner.say(TranslateText(TzRvnDatiReteText::kSettingsNotRead), MB_ICONERROR);
+    return false;
+}
+
 std::wstring GridNumberText(double value) {
     wchar_t buffer[64] = {};
     return acdbRToS(value, -1, -1, buffer) == RTNORM ? std::wstring(buffer) : std::wstring();
@@ -85,9 +91,7 @@ BOOL TzRvnElementGridDlg::OnInitDialog() {
     GetWindowRect(&place);
     grid_.Create(RECT{0, 0, place.right - place.left, place.bottom - place.top}, this, shape_.gridId);
     TzRvnSettings settings;
-    if (ReadCheckedSettingsFile(owner_.programFolder() + kSettingsFileName, settings).status !=
-        TzRvnCheckedFileStatus::read) {
-        owner_.say(TranslateText(TzRvnDatiReteText::kSettingsNotRead), MB_ICONERROR);
+    if (!ReadGridSettings(owner_, settings)) {
         EndDialog(IDCANCEL);
         return FALSE;
     }

@@ -117,6 +117,10 @@ private:
     CGridCtrl grid_;
 };
 
+// The settings file of the owner's program folder; false, said in a message box, when it cannot
+// be read.
+bool ReadGridSettings(TzRvnGridOwner& owner, TzRvnSettings& settings);
+
 // The number as the drawing shows a length (its units and precision).
 std::wstring GridNumberText(double value);
 // The text as a number in the drawing's linear units; none when it is not one.

@@ -5,8 +5,6 @@
 #include "dialogs/node_grid_dialog.h"
 #include "dialogs/tank_grid_dialog.h"
 #include "frame/translation.h"
-#include "network/settings_file.h"
-#include "dialogs/network_database_texts.h"
 
 namespace Text = TzRvnGridText;
 
@@ -66,9 +64,7 @@ void TzRvnContainerDlg::refreshFrom(const TzRvnNetwork& network) {
 void TzRvnContainerDlg::refreshTitles() {
     if (!shown_) return;
     TzRvnSettings settings;
-    if (ReadCheckedSettingsFile(programFolder() + kSettingsFileName, settings).status != TzRvnCheckedFileStatus::read) {
-        return say(TranslateText(TzRvnDatiReteText::kSettingsNotRead), MB_ICONERROR);
-    }
+    if (!ReadGridSettings(*this, settings)) return;
     nodes_->retitle(settings, false);
     edges_->retitle(settings, false);
     tanks_->retitle(settings, false);

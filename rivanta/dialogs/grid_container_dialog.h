@@ -20,7 +20,7 @@ using TzRvnStackWnd = CStackWnd;
 class TzRvnContainerDlg : public CDialog, public TzRvnGridWindow, private TzRvnGridOwner {
 public:
     static constexpr UINT kTemplate = 9064;
-    static constexpr UINT kStack = 9041;
+    static constexpr UINT kStack = 9042;
     static constexpr UINT kMenu = 9076;
 
     explicit TzRvnContainerDlg(TzRvnGridWindowHost& host);
