@@ -90,12 +90,16 @@ std::wstring gridState(const CGridCtrl& grid) {
     return state;
 }
 
-// Each grid of the dialog as its table, indented under its id.
-std::wstring gridForms(const CDialog& dialog) {
+// Each grid of the window, and of the windows in it (the panes of a window of grids), as its table,
+// indented under its id.
+std::wstring gridForms(const CWnd& window) {
     std::wstring text;
-    for (CWnd* child = dialog.GetTopWindow(); child; child = child->GetNextWindow()) {
+    for (CWnd* child = window.GetTopWindow(); child; child = child->GetNextWindow()) {
         const CGridCtrl* grid = asGrid(child);
-        if (!grid) continue;
+        if (!grid) {
+            text += gridForms(*child);
+            continue;
+        }
         const bool focused = CWnd::GetFocus() == child;
         text += L"\n" + std::wstring(focused ? L"> " : L"  ") + std::to_wstring(grid->GetDlgCtrlID()) + L" grid (" +
                 gridState(*grid) + L"):";
@@ -118,7 +122,7 @@ void recordDialogOpened(const CDialog& dialog) {
 void recordDialogClosed(const CDialog& dialog) {
     Transcript::instance().add(TranscriptKind::Dialog, L"Dialog " + title(dialog) + L" closed with " +
                                                            resultName(dialog.result()) + L": " +
-                                                           dialogValues(dialog));
+                                                           dialogValues(dialog) + gridForms(dialog));
 }
 
 std::wstring dialogTitle(const CDialog& dialog) { return title(dialog); }

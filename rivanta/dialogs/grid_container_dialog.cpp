@@ -79,8 +79,8 @@ void TzRvnContainerDlg::clear() {
 
 void TzRvnContainerDlg::OnClose() {
     if (!shown_ || !saveOnClose()) return;
+    EndDialog(IDOK);  // recorded with the grids as they were saved
     tearDown();
-    EndDialog(IDOK);
 }
 
 // The panes and the stack destroyed; the dialog may open its settings again.

@@ -25,6 +25,7 @@ std::wstring bracketed(const std::wstring& text) {
     return text.substr(0, start) + L"[" + text.substr(start) + L"]";
 }
 
+#if RVN_OMIT_FUNCTION != 1
 void translateWindow(CWnd* window) {
     std::wstring text;
     window->GetWindowText(text);
@@ -33,7 +34,9 @@ void translateWindow(CWnd* window) {
         translateWindow(child);
     }
 }
+#endif
 
+#if RVN_OMIT_FUNCTION != 6
 void translateMenu(HMENU menu) {
     for (int position = 0; position < GetMenuItemCount(menu); ++position) {
         const UINT at = static_cast<UINT>(position);
@@ -47,6 +50,7 @@ void translateMenu(HMENU menu) {
         ModifyMenuW(menu, at, state | MF_BYPOSITION, item, bracketed(text).c_str());
     }
 }
+#endif
 
 }  // namespace
 
