@@ -2,6 +2,7 @@
 // message), as the host does with an ObjectARX application.
 #pragma once
 
+#include "rxdefs.h"
 #include "win_types.h"
 
 #include <optional>
@@ -34,7 +35,8 @@ public:
     std::optional<int> runTool(const std::vector<std::string>& arguments) const;
 
 private:
-    using EntryPoint = int (*)(int message, void* appId);
+    // The module's acrxEntryPoint, called through its own type.
+    using EntryPoint = AcRx::AppRetCode (*)(AcRx::AppMsgCode message, void* appId);
 
     HMODULE module_ = nullptr;
     EntryPoint entryPoint_ = nullptr;

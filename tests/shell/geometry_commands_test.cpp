@@ -28,9 +28,9 @@ using rvnhost::OpenedObject;
 template <class Visit>
 void visitModelSpace(const std::filesystem::path& drawing, Visit visit) {
     AcDbDatabase database(false, true);
-    EXPECT_EQ(Acad::eOk, database.readDwgFile(rvnos::fromUtf8(drawing.string()).c_str()));
+    ASSERT_EQ(Acad::eOk, database.readDwgFile(rvnos::fromUtf8(drawing.string()).c_str()));
     AcDbBlockTable* blocks = nullptr;
-    EXPECT_EQ(Acad::eOk, database.getSymbolTable(blocks, AcDb::kForRead));
+    ASSERT_EQ(Acad::eOk, database.getSymbolTable(blocks, AcDb::kForRead));
     AcDbObjectId space;
     EXPECT_EQ(Acad::eOk, OpenedObject<AcDbBlockTable>(blocks)->getAt(ACDB_MODEL_SPACE, space));
     const std::vector<AcDbObjectId> ids = OpenedObject<AcDbBlockTableRecord>(space, AcDb::kForRead)->entityIds();
