@@ -5,21 +5,14 @@
 
 #include "afx_menu.h"
 #include "dialogs/edge_grid_dialog.h"
+#include "dialogs/grid_menu_commands.h"
 #include "dialogs/roughness_dialog.h"
 #include "frame/translation.h"
 #include "host/open_object.h"
 
 namespace {
 
-enum MenuCommand : UINT {
-    kInsertRow = 32771,
-    kDeleteRow = 32772,
-    kCopy = 32775,
-    kPaste = 32776,
-    kRoughness = 32779,
-    kPrint = 32783,
-    kCalculate = 32784,
-};
+using namespace TzRvnGridMenu;
 
 UINT enabledIf(bool enabled) { return MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED); }
 

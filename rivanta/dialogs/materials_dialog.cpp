@@ -4,6 +4,7 @@
 #include "afx_menu.h"
 #include "dialogs/dialog_icon.h"
 #include "dialogs/dialog_settings.h"
+#include "dialogs/grid_menu_commands.h"
 #include "dialogs/materials_grid.h"
 #include "dialogs/materials_texts.h"
 #include "frame/translation.h"
@@ -21,11 +22,7 @@ namespace Text = TzRvnMaterialsText;
 constexpr int kTemplate = 9067;
 constexpr int kSettingsRoughnessUnit = 9018;
 constexpr UINT kMenu = 9077;
-constexpr UINT kInsertRow = 32771;
-constexpr UINT kCut = 32774;
-constexpr UINT kCopy = 32775;
-constexpr UINT kPaste = 32776;
-constexpr UINT kPrint = 32783;
+using namespace TzRvnGridMenu;
 
 std::vector<CMateriale> MaterialsOf(const std::vector<TzRvnRowMaterial>& rows) {
     std::vector<CMateriale> materials;
