@@ -178,6 +178,18 @@ TEST_F(GridWindowTest, TheMenuInsertsAndDeletesRowsAndGraysWhatDoesNotApply) {
     EXPECT_EQ(host_.calculations, 1);
 }
 
+TEST_F(GridWindowTest, ScabrezzaOpensTheRoughnessDialogInTheNetworksUnit) {
+    TzRvnNetworkData data = resultsNetwork();
+    TzRvnSettings settings = data.getSettings();
+    settings.roughnessUnit = kLengthCentimetres;
+    data.setSettings(settings);
+    host_.chosen = addNetwork(L"rete", data, true);
+    auto window = openWindow();
+    act(*window, L"rclick 9039 1 6", {L"Scabrezza", L"click 1"});
+    EXPECT_TRUE(said(L"Dialog \"Scabrezza\" (9066) opened")) << rvnos::toUtf8(all());
+    EXPECT_TRUE(said(L"Scabrezza [ cm ]"));
+}
+
 TEST_F(GridWindowTest, StampaPrintsTheActiveGridToAPdf) {
     auto window = openWindow();
     typeRow(grid(*window, 9038), 1, {L"A", L"1", L"10"});
