@@ -142,6 +142,23 @@ TEST_F(GridWindowTest, WithoutTheSettingsFileTheWindowSaysSoAndIsNotShown) {
     EXPECT_TRUE(rvnhost::modelessDialogs().empty());
 }
 
+// The node grid, filled first, says so and ends; the window is not shown.
+TEST_F(GridWindowTest, AChosenNetworkThatCannotBeReadIsSaidAndNoWindowIsShown) {
+    const AcDbObjectId id = addNetwork(L"rete", resultsNetwork());
+    {
+        TzRvnOpenObject<TzRvnNetwork> network(id, AcDb::kForWrite);
+        ASSERT_EQ(Acad::eOk, network->erase());
+    }
+    host_.chosen = id;
+    rvntest::QueuedInput input({L"ok"});
+    TzRvnContainerDlg window(host_);
+    EXPECT_FALSE(window.open());
+    EXPECT_FALSE(window.isOpen());
+    EXPECT_FALSE(input.ranOut());
+    EXPECT_TRUE(said(L"[error] Messaggio Database Dati Rete: Impossibile visualizzare i nodi della rete"));
+    EXPECT_TRUE(rvnhost::modelessDialogs().empty());
+}
+
 TEST_F(GridWindowTest, ASchemaMakesNamesAndLengthsReadOnlyAndGraysRowEditing) {
     host_.chosen = addNetwork(L"rete", resultsNetwork(), true);
     auto window = openWindow();
