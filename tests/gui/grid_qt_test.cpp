@@ -66,23 +66,7 @@ public:
     int refusals = 0;
 };
 
-class GridOnQt : public ::testing::Test {
-protected:
-    void SetUp() override {
-        module_ = LoadLibraryW(L"" RVN_BIN_DIR "/GuiTestTemplates.so");
-        ASSERT_NE(module_, nullptr);
-        previous_ = AfxGetResourceHandle();
-        AfxSetResourceHandle(module_);
-    }
-    void TearDown() override {
-        AfxSetResourceHandle(previous_);
-        if (module_) FreeLibrary(module_);
-    }
-
-    HMODULE module_ = nullptr;
-    HINSTANCE previous_ = nullptr;
-    rvngui::QtPresentation presentation_;
-};
+using GridOnQt = rvngui::test::TemplatesOnQt;
 
 TEST_F(GridOnQt, TheTableShowsTheGridAndItsEditsGoThroughTheGrid) {
     NodesDialog dialog;

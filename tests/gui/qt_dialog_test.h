@@ -3,8 +3,11 @@
 // values are typed into a grid's table as a person does.
 #pragma once
 
+#include "afx_resources.h"
 #include "dialog_view.h"
+#include "module_loader.h"
 #include "qt_presentation.h"
+#include "transcript.h"
 
 #include <gtest/gtest.h>
 
@@ -66,5 +69,26 @@ inline void typeInto(QTableView& table, int row, int col, const QString& text) {
     QTest::keyClick(editor, Qt::Key_Return);
     EXPECT_TRUE(QTest::qWaitFor([&typedIn] { return typedIn.isNull() || !typedIn->isVisible(); }));
 }
+
+// Dialogs shown by Qt from the test module's templates (GuiTestTemplates.so), its resources in
+// force for the test, the transcript empty at its start.
+class TemplatesOnQt : public ::testing::Test {
+protected:
+    void SetUp() override {
+        module_ = LoadLibraryW(L"" RVN_BIN_DIR "/GuiTestTemplates.so");
+        ASSERT_NE(module_, nullptr);
+        previous_ = AfxGetResourceHandle();
+        AfxSetResourceHandle(module_);
+        rvnhost::Transcript::instance().clear();
+    }
+    void TearDown() override {
+        AfxSetResourceHandle(previous_);
+        if (module_) FreeLibrary(module_);
+    }
+
+    HMODULE module_ = nullptr;
+    HINSTANCE previous_ = nullptr;
+    rvngui::QtPresentation presentation_;
+};
 
 }  // namespace rvngui::test

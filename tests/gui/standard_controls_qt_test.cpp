@@ -59,24 +59,7 @@ public:
     }
 };
 
-class StandardControlsOnQt : public ::testing::Test {
-protected:
-    void SetUp() override {
-        module_ = LoadLibraryW(L"" RVN_BIN_DIR "/GuiTestTemplates.so");
-        ASSERT_NE(module_, nullptr);
-        previous_ = AfxGetResourceHandle();
-        AfxSetResourceHandle(module_);
-        rvnhost::Transcript::instance().clear();
-    }
-    void TearDown() override {
-        AfxSetResourceHandle(previous_);
-        if (module_) FreeLibrary(module_);
-    }
-
-    HMODULE module_ = nullptr;
-    HINSTANCE previous_ = nullptr;
-    rvngui::QtPresentation presentation_;
-};
+using StandardControlsOnQt = rvngui::test::TemplatesOnQt;
 
 TEST_F(StandardControlsOnQt, EachControlIsItsWidgetAndTheWidgetsActOnTheControls) {
     ControlsDialog dialog;
