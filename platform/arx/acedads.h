@@ -76,3 +76,10 @@ template <std::size_t N>
 int acdbRToS(ads_real value, int unit, int precision, ACHAR (&text)[N]) {
     return acdbRToS(value, unit, precision, text, N);
 }
+
+// Carries a point (disp 0) or a displacement (disp not 0) from one coordinate system to another.
+// Each system is an RTSHORT: 0 the world (WCS), 1 the current user system (UCS), 2 the display
+// system of the view (DCS; the view looks down the world Z axis at the world origin, so it is the
+// WCS here); or an RT3DPOINT, the normal of an entity's plane (its OCS, by the arbitrary axis rule).
+// RTNORM, or RTERROR (ERRNO 15 or 16) for arguments or systems the host does not know.
+int acedTrans(const ads_point point, const resbuf* from, const resbuf* to, int disp, ads_point result);

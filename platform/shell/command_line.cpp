@@ -86,8 +86,9 @@ void CommandLine::showHelp() const {
     showLine(L"HELP      shows this text");
     showLine(L"COMMANDS  lists the commands of the loaded applications");
     showLine(L"OPEN, SAVE, SAVEAS  open and save drawing files; UNDO undoes the last commands");
-    showLine(L"LINE, 3DPOLY, PLINE, ERASE, ZOOM  draw, erase and look; LAYER, SETVAR  change settings");
+    showLine(L"LINE, 3DPOLY, PLINE, ERASE, ZOOM  draw, erase and look; LAYER, STYLE, SETVAR  change settings");
     showLine(L"(setq NAME VALUE)  sets a LISP symbol to a number or a \"text\"");
+    showLine(L"(entmake '((0 . \"LINE\") (10 0 0 0) (11 1 1 0)))  makes an entity or a block from its groups");
     showLine(L"QUIT      ends the session");
 }
 

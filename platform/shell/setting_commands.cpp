@@ -42,17 +42,80 @@ bool changeLayer(AcDbDatabase* database, const std::wstring& option, const std::
     return status == Acad::eOk;
 }
 
+// Color: the colour (1 to 255) is asked first, then the layer that takes it.
+bool colourLayer(AcDbDatabase* database, const std::wstring& name, int colour) {
+    AcDbLayerTableRecord* layer = openLayer(database, name, false);
+    if (layer == nullptr) return false;
+    const Acad::ErrorStatus status = layer->setColorIndex(static_cast<Adesk::Int16>(colour));
+    layer->close();
+    return status == Acad::eOk;
+}
+
 void layerCommand() {
     AcDbDatabase* database = rvnhost::workingDatabase();
     if (database == nullptr) return;
     while (true) {
-        acedInitGet(0, L"Make Set Freeze Thaw ON OFF");
+        acedInitGet(0, L"Make Set Freeze Thaw ON OFF Color");
         ACHAR option[16] = L"";
-        if (acedGetKword(L"\nLAYER [Make/Set/Freeze/Thaw/ON/OFF]: ", option) != RTNORM) return;
+        if (acedGetKword(L"\nLAYER [Make/Set/Freeze/Thaw/ON/OFF/Color]: ", option) != RTNORM) return;
+        int colour = 0;
+        if (std::wstring(option) == L"Color") {
+            acedInitGet(RSG_NONULL | RSG_NOZERO | RSG_NONEG, nullptr);
+            if (acedGetInt(L"\nColor number (1-255): ", &colour) != RTNORM) return;
+        }
         ACHAR name[256] = L"";
         if (acedGetString(1, L"\nLayer name: ", name) != RTNORM || name[0] == L'\0') return;
-        if (!changeLayer(database, option, name)) showError(std::wstring(L"The layer \"") + name + L"\" cannot be changed.");
+        const bool changed = colour != 0 ? colour <= 255 && colourLayer(database, name, colour)
+                                         : changeLayer(database, option, name);
+        if (!changed) showError(std::wstring(L"The layer \"") + name + L"\" cannot be changed.");
     }
+}
+
+// The text style with that name, opened for write; made first when the drawing has none.
+AcDbTextStyleTableRecord* openTextStyle(AcDbDatabase* database, const std::wstring& name) {
+    AcDbTextStyleTable* styles = nullptr;
+    if (database->getSymbolTable(styles, AcDb::kForWrite) != Acad::eOk) return nullptr;
+    AcDbTextStyleTableRecord* style = nullptr;
+    if (styles->getAt(name.c_str(), style, AcDb::kForWrite) != Acad::eOk) {
+        auto made = std::make_unique<AcDbTextStyleTableRecord>();
+        if (made->setName(name.c_str()) == Acad::eOk && styles->add(made.get()) == Acad::eOk) style = made.release();
+    }
+    styles->close();
+    return style;
+}
+
+// A real typed at the prompt, or the default on Return; false on Cancel.
+bool askReal(const wchar_t* prompt, double& value) {
+    const int result = acedGetReal(prompt, &value);
+    return result == RTNORM || result == RTNONE;
+}
+
+// STYLE: makes (or changes) a text style from its font file, fixed height (0: each text its own),
+// width factor and obliquing angle (degrees), and makes it current.
+void styleCommand() {
+    AcDbDatabase* database = rvnhost::workingDatabase();
+    if (database == nullptr) return;
+    ACHAR name[256] = L"";
+    ACHAR font[256] = L"";
+    if (acedGetString(1, L"\nText style name: ", name) != RTNORM || name[0] == L'\0') return;
+    if (acedGetString(1, L"\nFont file <txt>: ", font) != RTNORM) return;
+    double height = 0.0;
+    double width = 1.0;
+    double oblique = 0.0;
+    acedInitGet(RSG_NONEG, nullptr);
+    if (!askReal(L"\nHeight <0>: ", height)) return;
+    acedInitGet(RSG_NONEG | RSG_NOZERO, nullptr);
+    if (!askReal(L"\nWidth factor <1>: ", width)) return;
+    if (!askReal(L"\nObliquing angle <0>: ", oblique)) return;
+    AcDbTextStyleTableRecord* style = openTextStyle(database, name);
+    if (style == nullptr) return showError(std::wstring(L"The text style \"") + name + L"\" cannot be made.");
+    constexpr double kRadiansPerDegree = 3.14159265358979323846 / 180.0;
+    const bool set = style->setFileName(font[0] != L'\0' ? font : L"txt") == Acad::eOk &&
+                     style->setTextSize(height) == Acad::eOk && style->setXScale(width) == Acad::eOk &&
+                     style->setObliquingAngle(oblique * kRadiansPerDegree) == Acad::eOk &&
+                     database->setTextstyle(style->objectId()) == Acad::eOk;
+    style->close();
+    if (!set) showError(std::wstring(L"The text style \"") + name + L"\" cannot take these values.");
 }
 
 // The typed text as a value of the variable's type; false when it is none.
@@ -129,6 +192,7 @@ void registerSettingCommands() {
     acedRegCmds->addCommand(kGroup, L"CHPROP", L"CHPROP", ACRX_CMD_MODAL, chpropCommand);
     acedRegCmds->addCommand(kGroup, L"LAYER", L"LAYER", ACRX_CMD_MODAL, layerCommand);
     acedRegCmds->addCommand(kGroup, L"SETVAR", L"SETVAR", ACRX_CMD_MODAL, setvarCommand);
+    acedRegCmds->addCommand(kGroup, L"STYLE", L"STYLE", ACRX_CMD_MODAL, styleCommand);
 }
 
 void removeSettingCommands() { acedRegCmds->removeGroup(kGroup); }

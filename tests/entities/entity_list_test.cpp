@@ -1,0 +1,373 @@
+// Entity lists: acdbEntMake gathering entities, complex entities and block definitions into the
+// drawing (or refusing them and leaving it as it was), acdbEntLast and acdbEntGet reading them back.
+#include "acdbads.h"
+#include "acedads.h"
+#include "acutmem.h"
+#include "db_entity_iterator.h"
+#include "drawing_fixture.h"
+#include "drawing_writer.h"
+#include "editor_open_object.h"
+#include "resbuf_kind.h"
+#include "sysvars.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+using rvnhost::ResbufList;
+
+constexpr double kTolerance = 1e-12;
+
+class EntityLists : public enttest::DrawingTest {
+protected:
+    void SetUp() override { acdbEntMake(nullptr); }
+    void TearDown() override {
+        acdbEntMake(nullptr);
+        DrawingTest::TearDown();
+    }
+
+    std::vector<unsigned char> drawingBytes() {
+        std::vector<unsigned char> bytes;
+        std::wstring message;
+        EXPECT_EQ(rvnhost::writeDrawing(db_, bytes, message), Acad::eOk);
+        return bytes;
+    }
+
+    AcDbObjectId blockNamed(const ACHAR* name) {
+        AcDbBlockTable* blocks = nullptr;
+        EXPECT_EQ(db_.getSymbolTable(blocks, AcDb::kForRead), Acad::eOk);
+        AcDbObjectId id;
+        blocks->getAt(name, id);
+        blocks->close();
+        return id;
+    }
+
+    std::vector<AcDbObjectId> entitiesOf(const ACHAR* block) {
+        rvnhost::OpenedObject<AcDbBlockTableRecord> record(blockNamed(block), AcDb::kForRead);
+        std::vector<AcDbObjectId> live;
+        if (!record) return live;
+        for (AcDbObjectId id : record->entityIds()) {
+            if (!id.isErased()) live.push_back(id);
+        }
+        return live;
+    }
+
+    static AcDbObjectId lastEntity() {
+        ads_name name{};
+        EXPECT_EQ(acdbEntLast(name), RTNORM);
+        AcDbObjectId id;
+        EXPECT_EQ(acdbGetObjectId(id, name), Acad::eOk);
+        return id;
+    }
+
+    static std::wstring blockNameAnswered() {
+        ACHAR name[64] = L"";
+        EXPECT_EQ(acedGetInput(name), RTNORM);
+        return name;
+    }
+
+    static int errnoValue() { return rvnhost::integerVariable(L"ERRNO", 0); }
+
+    static void expectPoint(const AcGePoint3d& actual, double x, double y, double z) {
+        EXPECT_NEAR(actual.x, x, kTolerance);
+        EXPECT_NEAR(actual.y, y, kTolerance);
+        EXPECT_NEAR(actual.z, z, kTolerance);
+    }
+
+    static int make(resbuf* list) {
+        const ResbufList owned(list);
+        return acdbEntMake(owned.get());
+    }
+};
+
+const ads_real kOrigin[3] = {0.0, 0.0, 0.0};
+
+// The first group of the list with that code.
+const resbuf* groupOf(const resbuf* list, int code) {
+    for (; list != nullptr; list = list->rbnext) {
+        if (list->restype == code) return list;
+    }
+    return nullptr;
+}
+
+TEST_F(EntityLists, ALineAndAPointJoinModelSpaceOnTheirLayersMadeWhenMissing) {
+    const ads_real from[3] = {1.0, 2.0, 3.0};
+    const ads_real to[3] = {4.0, 6.0, 3.0};
+    ASSERT_EQ(make(acutBuildList(RTDXF0, L"LINE", 8, L"TZ-LL-SEZIONI", 62, 1, 10, from, 11, to, 0)), RTNORM);
+    const AcDbObjectId line = lastEntity();
+    ASSERT_EQ(make(acutBuildList(RTDXF0, L"POINT", 10, to, 62, 2, 0)), RTNORM);
+    const AcDbObjectId point = lastEntity();
+    EXPECT_NE(point, line);
+    EXPECT_EQ(entitiesOf(ACDB_MODEL_SPACE), (std::vector<AcDbObjectId>{line, point}));
+    {
+        rvnhost::OpenedObject<AcDbLine> made(line, AcDb::kForRead);
+        ASSERT_TRUE(made);
+        expectPoint(made->startPoint(), 1, 2, 3);
+        expectPoint(made->endPoint(), 4, 6, 3);
+        EXPECT_EQ(made->colorIndex(), 1);
+        EXPECT_EQ(AcDbSymbolTable::recordName(made->layerId()), L"TZ-LL-SEZIONI");
+    }
+    rvnhost::OpenedObject<AcDbPoint> dot(point, AcDb::kForRead);
+    ASSERT_TRUE(dot);
+    EXPECT_EQ(dot->layerId(), db_.clayer());
+    expectPoint(dot->position(), 4, 6, 3);
+
+    ads_name name{};
+    acdbGetAdsName(name, line);
+    const ResbufList list(acdbEntGet(name));
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->restype, -1);
+    EXPECT_EQ(list->resval.rlname[0], name[0]);
+    EXPECT_STREQ(groupOf(list.get(), 0)->resval.rstring, L"LINE");
+    EXPECT_EQ(groupOf(list.get(), 5)->resval.rstring, line.handle().text());
+    EXPECT_STREQ(groupOf(list.get(), 8)->resval.rstring, L"TZ-LL-SEZIONI");
+    EXPECT_EQ(groupOf(list.get(), 62)->resval.rint, 1);
+    EXPECT_DOUBLE_EQ(groupOf(list.get(), 11)->resval.rpoint[Y], 6.0);
+}
+
+TEST_F(EntityLists, ATextTakesItsStyleHeightWidthFactorRotationAndObliqueAngle) {
+    auto* style = new AcDbTextStyleTableRecord;
+    const AcDbObjectId styleId = rvntest::addRecord<AcDbTextStyleTable>(db_, style, L"TZ-CART");
+    const ads_real at[3] = {5.0, -2.0, 0.0};
+    ASSERT_EQ(make(acutBuildList(RTDXF0, L"TEXT", 8, L"SEZIONI-NP", 10, at, 40, 2.5, 1, L"N12", 50, 1.57075, 41, 0.1,
+                                 51, 0.2, 7, L"tz-cart", 62, 3, 0)),
+              RTNORM);
+    const AcDbObjectId id = lastEntity();
+    {
+        rvnhost::OpenedObject<AcDbText> text(id, AcDb::kForRead);
+        ASSERT_TRUE(text);
+        expectPoint(text->position(), 5, -2, 0);
+        EXPECT_DOUBLE_EQ(text->height(), 2.5);
+        EXPECT_DOUBLE_EQ(text->rotation(), 1.57075);
+        EXPECT_DOUBLE_EQ(text->widthFactor(), 0.1);
+        EXPECT_DOUBLE_EQ(text->oblique(), 0.2);
+        EXPECT_EQ(text->textStyle(), styleId);
+        EXPECT_STREQ(text->textStringConst(), L"N12");
+        EXPECT_EQ(text->colorIndex(), 3);
+    }
+    ads_name name{};
+    acdbGetAdsName(name, id);
+    const ResbufList list(acdbEntGet(name));
+    EXPECT_STREQ(groupOf(list.get(), 7)->resval.rstring, L"TZ-CART");
+    EXPECT_DOUBLE_EQ(groupOf(list.get(), 41)->resval.rreal, 0.1);
+    EXPECT_DOUBLE_EQ(groupOf(list.get(), 40)->resval.rreal, 2.5);
+}
+
+TEST_F(EntityLists, AnAnonymousBlockIsNamedByTheHostAndItsReferenceCarriesExtendedData) {
+    rvntest::registerApplication(db_, L"TZ-TOZARI-TZ-RR");
+    const ads_real base[3] = {10.0, 20.0, 0.0};
+    const ads_real foot[3] = {10.0, 0.0, 0.0};
+    std::vector<std::wstring> names;
+    for (int block = 0; block < 2; ++block) {
+        ASSERT_EQ(make(acutBuildList(RTDXF0, L"BLOCK", 2, L"*SEZP", 8, L"SEZIONI", 10, base, 70, 1, 0)), RTNORM);
+        ASSERT_EQ(make(acutBuildList(RTDXF0, L"LINE", 8, L"TZ-LL-SEZIONI", 10, base, 11, foot, 62, 1, 0)), RTNORM);
+        ASSERT_EQ(make(acutBuildList(RTDXF0, L"POINT", 8, L"TZ-LQ-TERRENO", 10, base, 62, 2, 0)), RTNORM);
+        EXPECT_TRUE(entitiesOf(ACDB_MODEL_SPACE).empty()) << "nothing joins the drawing before ENDBLK";
+        ASSERT_EQ(make(acutBuildList(RTDXF0, L"ENDBLK", 0)), RTKWORD);
+        names.push_back(blockNameAnswered());
+    }
+    EXPECT_EQ(names[0].substr(0, 2), L"*U");
+    EXPECT_NE(names[0], names[1]);
+    EXPECT_EQ(entitiesOf(names[0].c_str()).size(), 2u);
+    {
+        rvnhost::OpenedObject<AcDbBlockTableRecord> block(blockNamed(names[1].c_str()), AcDb::kForRead);
+        ASSERT_TRUE(block);
+        EXPECT_TRUE(block->isAnonymous());
+        expectPoint(block->origin(), 10, 20, 0);
+    }
+    ASSERT_EQ(make(acutBuildList(RTDXF0, L"INSERT", 2, names[1].c_str(), 8, L"SEZIONI", 10, base, -3, 1001,
+                                 L"TZ-TOZARI-TZ-RR", 1070, 210, 1000, L"N1", 1000, L"", 1005, L"0", 0)),
+              RTNORM);
+    const AcDbObjectId reference = lastEntity();
+    {
+        rvnhost::OpenedObject<AcDbBlockReference> insert(reference, AcDb::kForRead);
+        ASSERT_TRUE(insert);
+        EXPECT_EQ(insert->blockTableRecord(), blockNamed(names[1].c_str()));
+        expectPoint(insert->position(), 10, 20, 0);
+    }
+    ads_name name{};
+    acdbGetAdsName(name, reference);
+    const ResbufList applications(acutBuildList(RTSTR, L"TZ-TOZARI-TZ-RR", 0));
+    const ResbufList list(acdbEntGetX(name, applications.get()));
+    const resbuf* data = groupOf(list.get(), -3);
+    ASSERT_NE(data, nullptr);
+    std::vector<int> codes;
+    for (const resbuf* item = data->rbnext; item != nullptr; item = item->rbnext) codes.push_back(item->restype);
+    EXPECT_EQ(codes, (std::vector<int>{1001, 1070, 1000, 1000, 1005}));
+    EXPECT_EQ(groupOf(data, 1070)->resval.rint, 210);
+    EXPECT_STREQ(groupOf(data, 1000)->resval.rstring, L"N1");
+    const ResbufList plain(acdbEntGet(name));
+    EXPECT_EQ(groupOf(plain.get(), -3), nullptr) << "acdbEntGet leaves extended data out";
+}
+
+TEST_F(EntityLists, ANamedBlockHoldsReferencesPolylinesAndAttributeDefinitionsAndItsReferenceItsAttributes) {
+    addBlock(L"TZ-FINATT");
+    const ads_real dotLeft[3] = {-0.125, 0.0, 0.0};
+    const ads_real dotRight[3] = {0.125, 0.0, 0.0};
+    const ads_real label[3] = {-21.0, 18.5, 0.0};
+    const ads_real at[3] = {100.0, 50.0, 0.0};
+    ASSERT_EQ(make(acutBuildList(RTDXF0, L"BLOCK", 2, L"TZ-RR1", 8, L"CARTIGLI", 10, kOrigin, 70, 2, 0)), RTNORM);
+    ASSERT_EQ(make(acutBuildList(RTDXF0, L"INSERT", 2, L"TZ-FINATT", 8, L"TZ-FINESTRATTIVA", 10, kOrigin, 41, 250.0,
+                                 42, 40.0, 43, 1.0, 50, 0.0, 0)),
+              RTNORM);
+    ASSERT_EQ(make(acutBuildList(RTDXF0, L"POLYLINE", 8, L"TZ-OBJ-LIN", 66, 1, 10, kOrigin, 70, 1, 40, 0.25, 41, 0.25, 0)),
+              RTNORM);
+    for (const ads_real* vertex : {dotLeft, dotRight}) {
+        ASSERT_EQ(make(acutBuildList(RTDXF0, L"VERTEX", 8, L"TZ-OBJ-LIN", 10, vertex, 40, 0.25, 41, 0.25, 42, 1.0, 0)), RTNORM);
+    }
+    ASSERT_EQ(make(acutBuildList(RTDXF0, L"SEQEND", 8, L"TZ-OBJ-LIN", 0)), RTNORM);
+    ASSERT_EQ(make(acutBuildList(RTDXF0, L"ATTDEF", 8, L"TZ-OBJ-TXT", 10, label, 40, 1.0, 1, L"rete", 3, L"Rete", 2,
+                                 L"OBJ1", 70, 0, 0)),
+              RTNORM);
+    ASSERT_EQ(make(acutBuildList(RTDXF0, L"ENDBLK", 8, L"CARTIGLI", 0)), RTKWORD);
+    EXPECT_EQ(blockNameAnswered(), L"TZ-RR1");
+
+    const std::vector<AcDbObjectId> parts = entitiesOf(L"TZ-RR1");
+    ASSERT_EQ(parts.size(), 3u);
+    {
+        rvnhost::OpenedObject<AcDbBlockReference> frame(parts[0], AcDb::kForRead);
+        ASSERT_TRUE(frame);
+        EXPECT_DOUBLE_EQ(frame->scaleFactors().sx, 250.0);
+        EXPECT_DOUBLE_EQ(frame->scaleFactors().sy, 40.0);
+        EXPECT_EQ(AcDbSymbolTable::recordName(frame->layerId()), L"TZ-FINESTRATTIVA");
+        rvnhost::OpenedObject<AcDb2dPolyline> dot(parts[1], AcDb::kForRead);
+        ASSERT_TRUE(dot);
+        EXPECT_TRUE(dot->isClosed());
+        std::unique_ptr<AcDbObjectIterator> vertices(dot->vertexIterator());
+        int count = 0;
+        for (; !vertices->done(); vertices->step(), ++count) {
+            rvnhost::OpenedObject<AcDb2dVertex> vertex(vertices->objectId(), AcDb::kForRead);
+            ASSERT_TRUE(vertex);
+            EXPECT_DOUBLE_EQ(vertex->bulge(), 1.0);
+            EXPECT_DOUBLE_EQ(vertex->startWidth(), 0.25);
+            EXPECT_NEAR(vertex->position().x, count == 0 ? -0.125 : 0.125, kTolerance);
+        }
+        EXPECT_EQ(count, 2);
+        rvnhost::OpenedObject<AcDbAttributeDefinition> definition(parts[2], AcDb::kForRead);
+        ASSERT_TRUE(definition);
+        EXPECT_STREQ(definition->tagConst(), L"OBJ1");
+        EXPECT_STREQ(definition->promptConst(), L"Rete");
+    }
+
+    ASSERT_EQ(make(acutBuildList(RTDXF0, L"INSERT", 2, L"TZ-RR1", 8, L"CARTIGLI", 10, at, 66, 1, 0)), RTNORM);
+    const ads_real row1[3] = {79.0, 68.5, 0.0};
+    const ads_real row2[3] = {79.0, 65.0, 0.0};
+    ASSERT_EQ(make(acutBuildList(RTDXF0, L"ATTRIB", 8, L"TZ-OBJ-TXT", 10, row1, 40, 1.0, 1, L"distretto", 2, L"OBJ1", 0)), RTNORM);
+    ASSERT_EQ(make(acutBuildList(RTDXF0, L"ATTRIB", 8, L"TZ-OBJ-TXT", 10, row2, 40, 1.0, 1, L"N1-N2", 2, L"OBJ2", 0)), RTNORM);
+    EXPECT_TRUE(entitiesOf(ACDB_MODEL_SPACE).empty());
+    ASSERT_EQ(make(acutBuildList(RTDXF0, L"SEQEND", 8, L"CARTIGLI", 0)), RTNORM);
+    const AcDbObjectId reference = lastEntity();
+    rvnhost::OpenedObject<AcDbBlockReference> insert(reference, AcDb::kForRead);
+    ASSERT_TRUE(insert);
+    std::unique_ptr<AcDbObjectIterator> attributes(insert->attributeIterator());
+    std::vector<std::wstring> values;
+    for (; !attributes->done(); attributes->step()) {
+        rvnhost::OpenedObject<AcDbAttribute> attribute(attributes->objectId(), AcDb::kForRead);
+        ASSERT_TRUE(attribute);
+        EXPECT_EQ(AcDbSymbolTable::recordName(attribute->layerId()), L"TZ-OBJ-TXT");
+        values.push_back(std::wstring(attribute->tagConst()) + L"=" + attribute->textStringConst());
+    }
+    EXPECT_EQ(values, (std::vector<std::wstring>{L"OBJ1=distretto", L"OBJ2=N1-N2"}));
+}
+
+TEST_F(EntityLists, ANamedBlockTheDrawingHasIsDefinedAnew) {
+    const ads_real end[3] = {1.0, 1.0, 0.0};
+    for (int definition = 0; definition < 2; ++definition) {
+        ASSERT_EQ(make(acutBuildList(RTDXF0, L"BLOCK", 2, L"TZ-FINOBJ", 10, kOrigin, 70, 0, 0)), RTNORM);
+        for (int line = 0; line <= definition; ++line) {
+            ASSERT_EQ(make(acutBuildList(RTDXF0, L"LINE", 10, kOrigin, 11, end, 0)), RTNORM);
+        }
+        ASSERT_EQ(make(acutBuildList(RTDXF0, L"ENDBLK", 0)), RTKWORD);
+    }
+    EXPECT_EQ(entitiesOf(L"TZ-FINOBJ").size(), 2u);
+}
+
+// Each refused list answers RTREJ with its reason; what was gathered is discarded and the drawing
+// is byte for byte what it was, no layer named in the discarded lists made.
+TEST_F(EntityLists, ARefusedListDiscardsWhatWasGatheredAndLeavesTheDrawingAsItWas) {
+    addBlock(L"TZ-FINATT");
+    const ads_real end[3] = {1.0, 1.0, 0.0};
+    const std::vector<unsigned char> before = drawingBytes();
+    struct Case {
+        const char* what;
+        std::vector<resbuf*> lists;  // all but the last are taken, the last refused
+        int reason;
+    };
+    const std::vector<Case> cases = {
+        {"an unknown block inside a definition",
+         {acutBuildList(RTDXF0, L"BLOCK", 2, L"TZ-RR2", 10, kOrigin, 70, 2, 0),
+          acutBuildList(RTDXF0, L"LINE", 8, L"NUOVO", 10, kOrigin, 11, end, 0),
+          acutBuildList(RTDXF0, L"INSERT", 2, L"TZ-FINOBJ", 10, kOrigin, 0)},
+         39},
+        {"an unknown text style",
+         {acutBuildList(RTDXF0, L"BLOCK", 2, L"*X", 10, kOrigin, 70, 1, 0),
+          acutBuildList(RTDXF0, L"TEXT", 10, kOrigin, 40, 1.0, 1, L"a", 7, L"TZ-CART", 0)},
+         28},
+        {"a vertex without its polyline", {acutBuildList(RTDXF0, L"VERTEX", 10, kOrigin, 0)}, 36},
+        {"a sequence end without its owner", {acutBuildList(RTDXF0, L"SEQEND", 0)}, 36},
+        {"an attribute in a polyline",
+         {acutBuildList(RTDXF0, L"POLYLINE", 66, 1, 10, kOrigin, 0), acutBuildList(RTDXF0, L"VERTEX", 10, kOrigin, 0),
+          acutBuildList(RTDXF0, L"ATTRIB", 10, kOrigin, 40, 1.0, 1, L"a", 2, L"A", 0)},
+         36},
+        {"a line before the polyline's sequence end",
+         {acutBuildList(RTDXF0, L"POLYLINE", 8, L"NUOVO", 66, 1, 10, kOrigin, 0),
+          acutBuildList(RTDXF0, L"VERTEX", 10, kOrigin, 0), acutBuildList(RTDXF0, L"LINE", 10, kOrigin, 11, end, 0)},
+         38},
+        {"a block begun inside a block",
+         {acutBuildList(RTDXF0, L"BLOCK", 2, L"A", 10, kOrigin, 0), acutBuildList(RTDXF0, L"BLOCK", 2, L"B", 10, kOrigin, 0)},
+         46},
+        {"a block ended with its reference's attributes open",
+         {acutBuildList(RTDXF0, L"BLOCK", 2, L"A", 10, kOrigin, 0),
+          acutBuildList(RTDXF0, L"INSERT", 2, L"TZ-FINATT", 10, kOrigin, 66, 1, 0), acutBuildList(RTDXF0, L"ENDBLK", 0)},
+         38},
+        {"a block end without its block", {acutBuildList(RTDXF0, L"ENDBLK", 0)}, 46},
+        {"a text without its height", {acutBuildList(RTDXF0, L"TEXT", 10, kOrigin, 1, L"a", 0)}, 47},
+        {"a text of height 0", {acutBuildList(RTDXF0, L"TEXT", 10, kOrigin, 40, 0.0, 1, L"a", 0)}, 30},
+        {"a scale of 0", {acutBuildList(RTDXF0, L"INSERT", 2, L"TZ-FINATT", 10, kOrigin, 41, 0.0, 0)}, 30},
+        {"a named block with the anonymous flag", {acutBuildList(RTDXF0, L"BLOCK", 2, L"A", 10, kOrigin, 70, 1, 0)}, 39},
+        {"a 3D polyline", {acutBuildList(RTDXF0, L"POLYLINE", 66, 1, 10, kOrigin, 70, 8, 0)}, 37},
+        {"an unknown entity type", {acutBuildList(RTDXF0, L"CIRCLE", 10, kOrigin, 40, 1.0, 0)}, 36},
+        {"a layer name with a forbidden character", {acutBuildList(RTDXF0, L"POINT", 8, L"A<B", 10, kOrigin, 0)}, 25},
+        {"extended data of an application not registered",
+         {acutBuildList(RTDXF0, L"POINT", 10, kOrigin, -3, 1001, L"TZ-NESSUNA", 1070, 1, 0)},
+         48},
+    };
+    for (const Case& refused : cases) {
+        for (std::size_t i = 0; i + 1 < refused.lists.size(); ++i) {
+            const int taken = make(refused.lists[i]);
+            EXPECT_TRUE(taken == RTNORM) << refused.what << ": list " << i << " answered " << taken;
+        }
+        EXPECT_EQ(make(refused.lists.back()), RTREJ) << refused.what;
+        EXPECT_EQ(errnoValue(), refused.reason) << refused.what;
+        EXPECT_EQ(make(acutBuildList(RTDXF0, L"ENDBLK", 0)), RTREJ) << refused.what << ": nothing is left gathered";
+        EXPECT_TRUE(drawingBytes() == before) << refused.what;
+    }
+    EXPECT_TRUE(entitiesOf(ACDB_MODEL_SPACE).empty());
+}
+
+TEST_F(EntityLists, ANullListDiscardsAPolylineBeingGathered) {
+    const std::vector<unsigned char> before = drawingBytes();
+    ASSERT_EQ(make(acutBuildList(RTDXF0, L"POLYLINE", 66, 1, 10, kOrigin, 0)), RTNORM);
+    ASSERT_EQ(make(acutBuildList(RTDXF0, L"VERTEX", 10, kOrigin, 0)), RTNORM);
+    EXPECT_EQ(acdbEntMake(nullptr), RTERROR);
+    EXPECT_EQ(make(acutBuildList(RTDXF0, L"SEQEND", 0)), RTREJ);
+    EXPECT_TRUE(drawingBytes() == before);
+}
+
+TEST_F(EntityLists, TheLastEntityIsTheLastOfModelSpaceNotErased) {
+    ads_name name{};
+    EXPECT_EQ(acdbEntLast(name), RTERROR);
+    const AcDbObjectId first = append(new AcDbPoint(AcGePoint3d(1, 1, 0)));
+    const AcDbObjectId second = append(new AcDbPoint(AcGePoint3d(2, 2, 0)));
+    EXPECT_EQ(lastEntity(), second);
+    {
+        rvnhost::OpenedObject<AcDbEntity> erased(second, AcDb::kForWrite);
+        ASSERT_TRUE(erased);
+        erased->erase();
+    }
+    EXPECT_EQ(lastEntity(), first);
+}
+
+}  // namespace
