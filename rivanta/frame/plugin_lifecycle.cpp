@@ -5,6 +5,7 @@
 #include "frame/document_states.h"
 #include "frame/translator_loader.h"
 #include "network/settings_units.h"
+#include "profiles/title_block.h"
 #include "rxclass.h"
 #include "rxregsvc.h"
 
@@ -33,6 +34,7 @@ bool RunLoadSequence() {
 
 void StartPluginServices() {
     StartDocumentStates();
+    TzRvnAskNextTitleBlockPoint();
     FillUnitFactorTables();
     RegisterPluginClasses();
     acrxBuildClassHierarchy();
