@@ -100,6 +100,8 @@ TEST_F(ProfileTemplate, TheScriptMakesTheCommittedDrawingWithEveryPiece) {
         EXPECT_EQ(recordGroups(L"LAYER", layer.c_str())[62], colour) << rvnos::toUtf8(layer);
     }
     EXPECT_EQ(AcDbSymbolTable::recordName(database.clayer()), L"0");
+    EXPECT_EQ(AcDbSymbolTable::recordName(database.textstyle()), L"Standard");
+    EXPECT_DOUBLE_EQ(database.textsize(), 2.5);
 }
 
 TEST_F(ProfileTemplate, ATitleBlockGoesIntoTheTemplateWithTheExampleLabels) {
