@@ -18,6 +18,8 @@ using UIntPtr = std::uintptr_t;
 using LongPtr = std::intptr_t;
 using ULongPtr = std::uintptr_t;
 using Boolean = bool;
+// The graphics system's marker of a subentity (0: none).
+using GsMarker = std::intptr_t;
 
 constexpr Boolean kFalse = false;
 constexpr Boolean kTrue = true;

@@ -6,6 +6,12 @@
 
 class AcDbExtents;
 class AcGeMatrix3d;
+class AcGePoint3dArray;
+
+namespace AcDb {
+// Which of the two entities of intersectWith count beyond their ends.
+enum Intersect { kOnBothOperands = 0, kExtendThis = 1, kExtendArg = 2, kExtendBoth = 3 };
+}  // namespace AcDb
 
 namespace rvnhost {
 struct EntityGeometry;
@@ -44,6 +50,16 @@ public:
     // Moves, turns or scales the entity: eNotApplicable when the entity cannot follow the matrix
     // (a shear, or a scaling it cannot take). Needs the entity open for write.
     Acad::ErrorStatus transformBy(const AcGeMatrix3d& xform);
+    // Appends to points where this entity meets ent, projected on the XY plane, in their order
+    // along this entity; each point lies on this entity. An extended line is the infinite line;
+    // an extended open polyline goes on beyond its ends along its first and last segments (a
+    // straight one as a ray, an arc round its whole circle); a closed one has no ends. Overlapping
+    // collinear pieces have no single point and give none. Lines, lightweight polylines and simple
+    // 2D polylines (with arcs) are handled, in any pairing: eNotImplementedYet for other entities
+    // or a polyline not lying in a plane parallel to XY, eInvalidInput for a null ent. The markers
+    // are not used.
+    Acad::ErrorStatus intersectWith(const AcDbEntity* ent, AcDb::Intersect intType, AcGePoint3dArray& points,
+                                    Adesk::GsMarker thisGsMarker = 0, Adesk::GsMarker otherGsMarker = 0) const;
     // Shows the entity now: the host records it in its draw list (db_entity_draw.h).
     Acad::ErrorStatus draw();
 
