@@ -2,6 +2,7 @@
 
 #include "dialogs/network_database_command.h"
 #include "frame/command_frame.h"
+#include "profiles/pipe_on_profile.h"
 #include "schema/branch_command.h"
 #include "schema/modify_command.h"
 #include "schema/node_command.h"
@@ -24,4 +25,4 @@ void ProfRet() { RunCommand(L"ProfRet", TzRvnResources::pluginFirst, nullptr, kE
 void RamoRet() { RunCommand(L"RamoRet", TzRvnResources::pluginFirst, &DrawBranches, kEditing); }
 void SerbRet() { RunCommand(L"SerbRet", TzRvnResources::pluginFirst, &PlaceTanks, kEditing); }
 void TestRet() { RunCommand(L"TestRet", TzRvnResources::unchanged, &TestPipePolyline, kEditing); }
-void TubaRet() { RunCommand(L"TubaRet", TzRvnResources::unchanged, nullptr); }
+void TubaRet() { RunCommand(L"TubaRet", TzRvnResources::unchanged, &DrawPipeOnProfile); }
