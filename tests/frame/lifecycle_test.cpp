@@ -164,10 +164,10 @@ TEST_F(Lifecycle, WithoutTheTranslatorTheLoadStopsAndTheFirstCommandCompletesIt)
     EXPECT_FALSE(DocumentStatesStarted());
     EXPECT_EQ(registeredCommands().size(), commandTable().size());
 
-    EXPECT_EQ(acedRegCmds->invoke(L"TubaRet"), Acad::eOk);
+    EXPECT_EQ(acedRegCmds->invoke(L"GePoRet"), Acad::eOk);
     EXPECT_TRUE(DocumentStatesStarted());
     EXPECT_EQ(currentDatabase(), drawing->database());
-    EXPECT_EQ(commandLineText(), L"\nTubaRet: non ancora disponibile in questa versione");
+    EXPECT_EQ(commandLineText(), L"\nGePoRet: non ancora disponibile in questa versione");
 }
 
 TEST_F(Lifecycle, UnloadingWithoutACommandStackLeavesTheGroupAndFinishesTheRest) {
