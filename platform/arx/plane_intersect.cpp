@@ -14,6 +14,9 @@ constexpr double kTwoPi = 2.0 * std::numbers::pi;
 // below kParallelSine as parallel.
 constexpr double kRelativeTolerance = 1e-9;
 constexpr double kParallelSine = 1e-12;
+// A bulge this small rises less than a billionth of its chord off it: the segment is straight,
+// and taking it as an arc would put a centre at an enormous distance and lose all precision.
+constexpr double kStraightBulge = 1e-9;
 
 struct Vec {
     double x = 0.0, y = 0.0;
@@ -179,7 +182,7 @@ AcGePoint3d withHeight(const Vec& point, const PathPiece& piece, double t) {
 }  // namespace
 
 PathPiece PieceFromBulge(const AcGePoint3d& a, const AcGePoint3d& b, double bulge) {
-    return {a, b, 4.0 * std::atan(bulge)};
+    return {a, b, std::abs(bulge) < kStraightBulge ? 0.0 : 4.0 * std::atan(bulge)};
 }
 
 void AppendPiece(PlanePath& path, const PathPiece& piece) {

@@ -159,6 +159,13 @@ TEST(IntersectArcs, ABulgeOfOneIsAHalfCircleOnTheRightAndATangentGivesOnePoint) 
     expectPoints(meet(half, missing, AcDb::kExtendBoth), {});
 }
 
+TEST(IntersectArcs, ANearlyStraightArcMeetsWhereItsChordDoes) {
+    AcDbPolyline flat;
+    fill(flat, {{0.0, 0.0, 1e-14}, {1000.0, 0.0}});
+    const AcDbLine vertical({400.0, -5.0, 0.0}, {400.0, 5.0, 0.0});
+    expectPoints(meet(flat, vertical, AcDb::kOnBothOperands), {{400.0, 0.0}}, 1e-9);
+}
+
 TEST(IntersectArcs, TwoArcsMeetWhereBothCirclesCrossOnBothArcs) {
     AcDbPolyline lower;  // about (1, 0), the lower half
     fill(lower, {{0.0, 0.0, 1.0}, {2.0, 0.0}});
