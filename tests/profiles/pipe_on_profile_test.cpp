@@ -6,6 +6,7 @@
 #include "frame/commands.h"
 #include "frame/document_states.h"
 #include "profiles/pipe_on_profile.h"
+#include "profiles/title_block.h"
 
 namespace {
 
@@ -200,6 +201,34 @@ TEST_F(PipeOnProfile, AProfileWithoutBranchesAndAGradeLineMissingAVerticalDrawNo
     const AcDbObjectId vertical = addGradeLine({{100.0, 50.0, 0.0}, {100.0, 40.0, 0.0}});
     EXPECT_EQ(runExpectingNothing({handleOf(title), handleOf(vertical)}),
               L"\nLa livelletta non raggiunge la verticale del nodo: tubazione non creata B");
+}
+
+TEST_F(PipeOnProfile, TheTitleBlockThatTheProfileDrawingInsertsIsFoundAgain) {
+    rvntest::addBlock(db_, L"TZ-FINATT");
+    rvntest::addBlock(db_, L"TZ-FINOBJ");
+    rvntest::addRecord<AcDbTextStyleTable>(db_, new AcDbTextStyleTableRecord, L"TZ-CART");
+    TzRvnTitleBlock profile;
+    profile.number = 3;
+    profile.width = 70.0;
+    profile.minimumHeight = 10.0;
+    profile.row1 = L"rete";
+    profile.row2 = L"A-B-C";
+    profile.row5 = 1000.0;
+    profile.row6 = 100.0;
+    AcGePoint3d at;
+    std::wstring handle;
+    {
+        TzRvnAskNextTitleBlockPoint();
+        rvntest::QueuedInput input({L"100,30"});
+        ASSERT_EQ(InsertTitleBlock(profile, at, handle), 1) << rvnos::toUtf8(shown());
+    }
+    ASSERT_FALSE(handle.empty());
+    const AcDbObjectId grade = addGradeLine({{100.0, 50.0, 0.0}, {130.0, 47.0, 0.0}, {170.0, 44.0, 0.0}});
+    const std::vector<SeenVertex> vertices = pipeVertices(runExpectingPipe({L"#" + handle, handleOf(grade)}));
+    ASSERT_EQ(vertices.size(), 3u);
+    expectVertex(vertices[0], 100.0, 50.0, kBranchAB, "start");
+    expectVertex(vertices[1], 130.0, 47.0, kBranchBC, "boundary");
+    expectVertex(vertices[2], 170.0, 44.0, kClosing, "end");
 }
 
 // The command as the host calls it, through the plug-in's command table.
