@@ -3,6 +3,7 @@
 #include "dialogs/network_database_command.h"
 #include "frame/command_frame.h"
 #include "profiles/pipe_on_profile.h"
+#include "profiles/profile_command.h"
 #include "schema/branch_command.h"
 #include "schema/modify_command.h"
 #include "schema/node_command.h"
@@ -21,7 +22,7 @@ void GePoRet() { RunCommand(L"GePoRet", TzRvnResources::pluginFirst, nullptr); }
 void ModiRet() { RunCommand(L"ModiRet", TzRvnResources::pluginFirst, &ModifyElement, kEditing); }
 void NodoRet() { RunCommand(L"NodoRet", TzRvnResources::pluginFirst, &PlaceNodes, kEditing); }
 void PoliRet() { RunCommand(L"PoliRet", TzRvnResources::unchanged, &BranchFromPolyline, kEditing); }
-void ProfRet() { RunCommand(L"ProfRet", TzRvnResources::pluginFirst, nullptr, kEditing); }
+void ProfRet() { RunCommand(L"ProfRet", TzRvnResources::pluginFirst, &ComposeProfiles, kEditing); }
 void RamoRet() { RunCommand(L"RamoRet", TzRvnResources::pluginFirst, &DrawBranches, kEditing); }
 void SerbRet() { RunCommand(L"SerbRet", TzRvnResources::pluginFirst, &PlaceTanks, kEditing); }
 void TestRet() { RunCommand(L"TestRet", TzRvnResources::unchanged, &TestPipePolyline, kEditing); }

@@ -48,6 +48,11 @@ Acad::ErrorStatus openNetworksForWrite(AcDbDatabase* database, OpenDictionary& n
 
 bool IsNetworkName(std::wstring_view name) { return !name.empty() && name.find(L'\0') == std::wstring_view::npos; }
 
+bool HasNetworkDictionary(AcDbDatabase* database) {
+    OpenDictionary networks;
+    return openNetworksForRead(database, networks) == Acad::eOk;
+}
+
 Acad::ErrorStatus FindNetwork(AcDbDatabase* database, std::wstring_view name, AcDbObjectId& id) {
     id.setNull();
     if (!IsNetworkName(name)) return Acad::eInvalidKey;

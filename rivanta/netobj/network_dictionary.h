@@ -18,6 +18,9 @@ inline constexpr wchar_t kNetworkDictionaryKey[] = L"TZ-RVN";
 // True for a name a network may have.
 bool IsNetworkName(std::wstring_view name);
 
+// True when the drawing's named-object dictionary holds "TZ-RVN".
+bool HasNetworkDictionary(AcDbDatabase* database);
+
 // The id of the network under name; eKeyNotFound when the drawing has no "TZ-RVN" or no such entry.
 Acad::ErrorStatus FindNetwork(AcDbDatabase* database, std::wstring_view name, AcDbObjectId& id);
 

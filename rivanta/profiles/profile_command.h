@@ -1,0 +1,6 @@
+// ProfRet: asks for the network, then composes its profiles in the profile dialog.
+#pragma once
+
+// The network's name is asked without blanks; a prompt not answered ends the command. The profiles
+// of an earlier run are dropped before the dialog opens.
+void ComposeProfiles();

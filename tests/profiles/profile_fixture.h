@@ -1,0 +1,152 @@
+// A drawing with the schema of a small network "rete" whose heads are calculated (but for the last
+// node's), and ProfRet run on it with a test's answers and dialog actions.
+//
+//   A (0,0,10) --100-- B (100,0,8) --50-- C (100,50,12)
+//                      |
+//                     100 (drawn from D to B)
+//                      |
+//                      D (200,0,5) --100-- E (300,0,4, head not calculated)
+#pragma once
+
+#include "../schema/schema_fixture.h"
+
+#include "afx_resources.h"
+#include "db3dpl.h"
+#include "frame/commands.h"
+#include "input_queue.h"
+#include "module_loader.h"
+#include "netobj/network_dictionary.h"
+#include "profiles/profile_list.h"
+#include "schema/branch_data.h"
+#include "schema/open_attribute.h"
+#include "schema/schema_reader.h"
+
+#include <string>
+#include <vector>
+
+namespace profiletest {
+
+inline const AcGePoint3d kA{0.0, 0.0, 10.0};
+inline const AcGePoint3d kB{100.0, 0.0, 8.0};
+inline const AcGePoint3d kC{100.0, 50.0, 12.0};
+inline const AcGePoint3d kD{200.0, 0.0, 5.0};
+inline const AcGePoint3d kE{300.0, 0.0, 4.0};
+
+class ProfileTest : public schematest::DocumentSchemaTest {
+protected:
+    void SetUp() override {
+        DocumentSchemaTest::SetUp();
+        AfxSetResourceHandle(GetModuleHandleW(nullptr));
+        ResetProfiles();
+    }
+    void TearDown() override {
+        ResetProfiles();
+        DocumentSchemaTest::TearDown();
+    }
+
+    // The schema of the network and the network itself, its heads as a calculation leaves them.
+    void drawNetwork() {
+        nodes_ = {addNode(L"A", kA), addNode(L"B", kB), addNode(L"C", kC), addNode(L"D", kD), addNode(L"E", kE)};
+        addBranch({kA, kB}, {100.0, 0.1, 0.0001, 0.0, L""});
+        addBranch({kB, kC}, {50.0, 0.1, 0.0001, 0.0, L""});
+        addBranch({kD, kB}, {100.0, 0.1, 0.0001, 0.0, L""});
+        addBranch({kD, kE}, {100.0, 0.1, 0.0001, 0.0, L""});
+        addTank(kA, 40.0);
+        AcDbObjectId id;
+        ASSERT_EQ(Acad::eOk, CreateNetwork(&db_, L"rete", true, id));
+        TzRvnOpenObject<TzRvnNetwork> network(id, AcDb::kForWrite);
+        ASSERT_TRUE(ReadNetworkFromSchema(*network, &db_, modelSpace(), schematest::kLayer));
+        TzRvnNetworkData* data = network->workingData(AcDb::kForWrite);
+        ASSERT_EQ(data->nodes().size(), 5u);
+        const double heads[] = {30.0, 28.0, 27.0, 26.0, NO_RESULT};
+        for (std::size_t i = 0; i < 5; ++i) data->nodes()[i].head = heads[i];
+        rvnhost::Transcript::instance().clear();
+    }
+
+    // ProfRet with the answers and actions queued; false when it asked for more than was queued.
+    static bool profRet(std::vector<std::wstring> actions) {
+        rvntest::QueuedInput input(std::move(actions));
+        ProfRet();
+        rvntest::expectAllObjectsClosed("the end of ProfRet");
+        return !input.ranOut();
+    }
+
+    static bool said(const std::wstring& text) { return rvnhost::Transcript::instance().contains(text); }
+    static std::wstring all() {
+        std::wstring text;
+        for (const auto& entry : rvnhost::Transcript::instance().entries()) text += entry.text + L"\n";
+        return text;
+    }
+    // How often the transcript holds the text, over all its entries.
+    static int count(const std::wstring& text) {
+        const std::wstring whole = all();
+        int found = 0;
+        for (std::size_t at = whole.find(text); at != std::wstring::npos; at = whole.find(text, at + 1)) ++found;
+        return found;
+    }
+
+    // The cells of grid id as the last dialog closed left them, title row first, each trimmed.
+    static std::vector<std::vector<std::wstring>> gridCells(int id) {
+        const std::wstring whole = all();
+        const std::wstring head = L"  " + std::to_wstring(id) + L" grid";
+        std::size_t at = whole.rfind(head);
+        std::vector<std::vector<std::wstring>> rows;
+        if (at == std::wstring::npos) return rows;
+        at = whole.find(L'\n', at) + 1;
+        for (std::size_t end; (end = whole.find(L'\n', at)) != std::wstring::npos; at = end + 1) {
+            const std::wstring line = whole.substr(at, end - at);
+            if (line.rfind(L"    ", 0) != 0) break;
+            if (line.find(L"-+-") != std::wstring::npos) continue;
+            std::vector<std::wstring> cells;
+            for (std::size_t from = 4;;) {
+                const std::size_t bar = line.find(L'|', from);
+                const std::wstring cell = line.substr(from, bar == std::wstring::npos ? std::wstring::npos : bar - from);
+                const std::size_t first = cell.find_first_not_of(L' ');
+                cells.push_back(first == std::wstring::npos ? L"" : cell.substr(first, cell.find_last_not_of(L' ') + 1 - first));
+                if (bar == std::wstring::npos) break;
+                from = bar + 1;
+            }
+            rows.push_back(cells);
+        }
+        return rows;
+    }
+    // The non-empty cells of a grid row right of its number column.
+    static std::vector<std::wstring> rowOf(int id, std::size_t row) {
+        const auto cells = gridCells(id);
+        std::vector<std::wstring> texts;
+        if (row >= cells.size()) return texts;
+        for (std::size_t col = 1; col < cells[row].size(); ++col) {
+            if (!cells[row][col].empty()) texts.push_back(cells[row][col]);
+        }
+        return texts;
+    }
+
+    // The insertion point of a node's first attribute, as a point typed at a prompt.
+    std::wstring attributePointOf(std::size_t node) {
+        TzRvnOpenObject<AcDbBlockReference> reference(nodes_.at(node), AcDb::kForRead);
+        const std::vector<AcDbObjectId> ids = AttributeIds(*reference);
+        EXPECT_FALSE(ids.empty());
+        auto attribute = OpenAttribute(*reference, ids.front(), AcDb::kForRead);
+        const AcGePoint3d at = attribute->position();
+        return typed(at);
+    }
+    static std::wstring typed(const AcGePoint3d& point) {
+        wchar_t text[128] = {};
+        std::swprintf(text, std::size(text), L"%.17g,%.17g,%.17g", point.x, point.y, point.z);
+        return text;
+    }
+
+    // The ids of the live entities of model space.
+    std::vector<AcDbObjectId> modelSpaceEntities() {
+        std::vector<AcDbObjectId> ids;
+        TzRvnOpenObject<AcDbBlockTableRecord> space(modelSpace(), AcDb::kForRead);
+        for (AcDbObjectId id : space->entityIds()) {
+            if (!id.isErased()) ids.push_back(id);
+        }
+        return ids;
+    }
+
+    std::vector<AcDbObjectId> nodes_;
+};
+
+}  // namespace profiletest
