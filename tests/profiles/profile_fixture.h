@@ -85,11 +85,13 @@ protected:
         return found;
     }
 
-    // The cells of grid id as the last dialog closed left them, title row first, each trimmed.
+    // The cells of grid id as the last dialog closed with OK left them, title row first, each
+    // trimmed.
     static std::vector<std::vector<std::wstring>> gridCells(int id) {
         const std::wstring whole = all();
         const std::wstring head = L"  " + std::to_wstring(id) + L" grid";
-        std::size_t at = whole.rfind(head);
+        std::size_t at = whole.rfind(L"closed with OK");
+        if (at != std::wstring::npos) at = whole.find(head, at);
         std::vector<std::vector<std::wstring>> rows;
         if (at == std::wstring::npos) return rows;
         at = whole.find(L'\n', at) + 1;
