@@ -149,4 +149,29 @@ TEST_F(PluginResources, TheNetworkDatabaseDialogHasItsThreeFramesAndAnEditableSo
     expectGroupedLayout(9060, 3, {IDOK, 9084});
 }
 
+TEST_F(PluginResources, TheProfileDialogHasItsThreeGridsReadOnlyFiguresAndCommands) {
+    expectFields(9071, L"Crea Profili", {9022, 9036, 9037}, {9022, 9036, 9037}, {1, 9054, 9055, 9056, 9084});
+    const auto dialog = rvnhost::findDialogTemplate(9071);
+    ASSERT_TRUE(dialog);
+    std::set<int> grids;
+    int lowest = 0;
+    for (const auto& control : dialog->controls) {
+        if (control.className == L"MFCGridCtrl") grids.insert(control.id);
+        lowest = std::max(lowest, control.place.y + control.place.height);
+        EXPECT_TRUE(inside(control.place, {0, 0, dialog->place.width, dialog->place.height})) << control.id;
+    }
+    EXPECT_EQ(grids, (std::set<int>{9043, 9044, 9045}));
+    for (std::size_t i = 0; i < dialog->controls.size(); ++i) {
+        for (std::size_t j = i + 1; j < dialog->controls.size(); ++j) {
+            EXPECT_FALSE(overlap(dialog->controls[i].place, dialog->controls[j].place))
+                << dialog->controls[i].id << " and " << dialog->controls[j].id << " overlap";
+        }
+    }
+    const auto ok = std::find_if(dialog->controls.begin(), dialog->controls.end(),
+                                 [](const auto& control) { return control.id == IDOK; });
+    ASSERT_NE(ok, dialog->controls.end());
+    EXPECT_EQ(ok->place.y + ok->place.height, lowest);
+    EXPECT_EQ(ok->place.x + ok->place.width, dialog->place.width - 7);
+}
+
 }  // namespace
