@@ -4,6 +4,8 @@
 // with the drawing as it was.
 #include "profile_fixture.h"
 
+#include "ucs.h"
+
 namespace {
 
 using profiletest::kA;
@@ -96,6 +98,14 @@ TEST_F(ProfilePickTest, AFailedStartEndsTheCommandAndLeavesTheDrawingAsItWas) {
     EXPECT_TRUE(ProfileList().empty());
     EXPECT_EQ(modelSpaceEntities(), before);
     EXPECT_TRUE(erasedTraceVertices(seed).empty());
+}
+
+TEST_F(ProfilePickTest, PointsAreTypedInTheUserCoordinateSystem) {
+    drawNetwork();
+    ASSERT_TRUE(rvnhost::setCurrentUcs({100.0, 0.0, 0.0}, AcGeVector3d::kXAxis, AcGeVector3d::kYAxis));
+    EXPECT_TRUE(profRet({L"rete", L"click 9055", L"0,0,8", L"100,0,5", L"", L"click 1"}));  // B and D
+    rvnhost::setWorldUcs();
+    EXPECT_EQ(rowOf(9045, 1), (Names{L"B", L"D"}));
 }
 
 }  // namespace
