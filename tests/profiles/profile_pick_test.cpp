@@ -28,7 +28,9 @@ protected:
             if (db_.getAcDbObjectId(id, false, AcDbHandle(handle)) != Acad::eOk) continue;
             TzRvnOpenObject<AcDb3dPolyline> polyline(id, AcDb::kForRead, true);
             TzRvnOpenObject<AcDb3dPolylineVertex> vertex(id, AcDb::kForRead, true);
-            if (polyline.isOpen() || vertex.isOpen()) EXPECT_TRUE(id.isErased()) << "handle " << handle;
+            if (polyline.isOpen() || vertex.isOpen()) {
+                EXPECT_TRUE(id.isErased()) << "handle " << handle;
+            }
             if (vertex.isOpen()) points.push_back(vertex->position());
         }
         return points;
