@@ -44,10 +44,11 @@ protected:
         DocumentSchemaTest::TearDown();
     }
 
-    // The schema of the network and the network itself, its heads as a calculation leaves them.
-    void drawNetwork() {
+    // The schema of the network and the network itself, its heads as a calculation leaves them;
+    // A-B's data may give it a length other than its plan distance.
+    void drawNetwork(double lengthAB = 100.0) {
         nodes_ = {addNode(L"A", kA), addNode(L"B", kB), addNode(L"C", kC), addNode(L"D", kD), addNode(L"E", kE)};
-        addBranch({kA, kB}, {100.0, 0.1, 0.0001, 0.0, L""});
+        addBranch({kA, kB}, {lengthAB, 0.1, 0.0001, 0.0, L""});
         addBranch({kB, kC}, {50.0, 0.1, 0.0001, 0.0, L""});
         addBranch({kD, kB}, {100.0, 0.1, 0.0001, 0.0, L""});
         addBranch({kD, kE}, {100.0, 0.1, 0.0001, 0.0, L""});
