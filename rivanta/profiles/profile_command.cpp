@@ -6,6 +6,7 @@
 #include "profiles/profile_dialog.h"
 #include "profiles/profile_list.h"
 #include "profiles/profile_texts.h"
+#include "profiles/title_block.h"
 #include "zaf_acad_mgr.h"
 
 namespace Text = TzRvnProfileText;
@@ -23,5 +24,6 @@ void ComposeProfiles() {
     }
     ProfileNetworkName() = name;
     ResetProfiles();
+    TzRvnAskNextTitleBlockPoint();
     RunProfileDialog();
 }

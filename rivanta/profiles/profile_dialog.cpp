@@ -6,6 +6,7 @@
 #include "frame/help_topics.h"
 #include "frame/translation.h"
 #include "profiles/profile_dialog_ids.h"
+#include "profiles/profile_drawing.h"
 #include "profiles/profile_grids.h"
 #include "profiles/profile_list.h"
 #include "profiles/profile_run_network.h"
@@ -99,6 +100,7 @@ BOOL TzRvnCreaProfiliDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
     switch (static_cast<int>(LOWORD(wParam))) {
         case kPickButton: return OnPick(), TRUE;
         case kResetButton: return OnReset(), TRUE;
+        case kDrawButton: return OnDraw(), TRUE;
         case kHelpButton: return OpenHelpTopic(TzRvnHelpTopic::kProfileCreation), TRUE;
         default: return CDialog::OnCommand(wParam, lParam);
     }
@@ -111,6 +113,12 @@ void TzRvnCreaProfiliDlg::OnPick() {
     if (!PickProfileChain()) return;
     TzRvnCreaProfiliDlg fresh(GetParent());
     fresh.DoModal();
+}
+
+// The dialog closes and every profile composed is drawn.
+void TzRvnCreaProfiliDlg::OnDraw() {
+    EndDialog(IDOK);
+    DrawProfiles();
 }
 
 void RunProfileDialog() {

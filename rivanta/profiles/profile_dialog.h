@@ -42,6 +42,7 @@ private:
     void RemoveProfileRow(int row);
     // Leaving the dialog (profile_dialog.cpp).
     void OnPick();
+    void OnDraw();
 
     int currentRow_ = 0;     // of the composition grid
     int currentColumn_ = 0;
