@@ -1,0 +1,103 @@
+// The example profile: examples/scripts/profilo.scr played from the template drawing, as the README
+// tells a user to, draws the network, calculates it and draws the profile S-N3-N1-N2 under its
+// title block; the saved drawing is read back and checked in numbers.
+#include "dbents.h"
+#include "dbsymtb.h"
+#include "db_entity_iterator.h"
+#include "editor_open_object.h"
+#include "lisp_symbols.h"
+#include "open_object_guard.h"
+#include "resbuf_kind.h"
+#include "run_command.h"
+#include "schema/block_attributes.h"
+#include "test_files.h"
+#include "text_codec.h"
+#include "working_database.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+using rvnhost::OpenedObject;
+
+const fs::path kExamples = fs::path(RVN_SOURCE_DIR) / "examples";
+
+std::wstring blockName(const AcDbBlockReference& reference) {
+    OpenedObject<AcDbBlockTableRecord> block(reference.blockTableRecord(), AcDb::kForRead);
+    std::wstring name;
+    if (block) block->getName(name);
+    return name;
+}
+
+class ProfileExample : public rvntest::OpenObjectCheckedTest {
+protected:
+    void TearDown() override {
+        rvnhost::LispSymbols::instance().clear();
+        OpenObjectCheckedTest::TearDown();
+    }
+};
+
+TEST_F(ProfileExample, TheScriptDrawsTheProfileUnderItsTitleBlock) {
+    rvntest::ScratchDir folder;
+    fs::copy_file(kExamples / "profili.dwg", folder.path() / "profili.dwg");
+    const fs::path bin = RVN_BIN_DIR;
+    const rvntest::CommandRun played = rvntest::runCommand(
+        "cd " + rvntest::singleQuoted(folder.path()) + " && RIVANTA_PLUGIN=" + rvntest::singleQuoted(bin / "Rivanta.arx") +
+        " " + rvntest::singleQuoted(bin / "rivanta") + " run " +
+        rvntest::singleQuoted(kExamples / "scripts" / "profilo.scr"));
+    ASSERT_EQ(played.status, 0) << played.output;
+    EXPECT_EQ(played.output.find("** "), std::string::npos) << played.output;
+    EXPECT_NE(played.output.find("Calcolo della rete TERMINATO"), std::string::npos) << played.output;
+
+    AcDbDatabase database(false, true);
+    ASSERT_EQ(database.readDwgFile(rvnos::fromUtf8((folder.path() / "profilo.dwg").string()).c_str()), Acad::eOk);
+    rvntest::WorkingDatabase working(&database);
+    AcDbBlockTable* table = nullptr;
+    ASSERT_EQ(database.getSymbolTable(table, AcDb::kForRead), Acad::eOk);
+    AcDbObjectId spaceId;
+    OpenedObject<AcDbBlockTable>(table)->getAt(ACDB_MODEL_SPACE, spaceId);
+    OpenedObject<AcDbBlockTableRecord> space(spaceId, AcDb::kForRead);
+    ASSERT_TRUE(space);
+
+    std::vector<std::wstring> titles;
+    std::map<std::wstring, AcGePoint3d> sections;
+    std::map<int, std::vector<AcGePoint3d>> lines;  // by colour
+    for (AcDbObjectId id : space->entityIds()) {
+        if (OpenedObject<AcDbBlockReference> reference(id, AcDb::kForRead); reference) {
+            const std::wstring name = blockName(*reference.get());
+            std::vector<TzRvnTaggedText> rows;
+            ReadAttributeTexts(*reference.get(), rows);
+            if (name == L"TZ-RR1") {
+                titles.push_back(FindAttributeText(rows, L"OBJ2").value_or(L""));
+                EXPECT_TRUE(reference->position().isEqualTo({0.0, -100.0, 0.0}));
+            }
+            const rvnhost::ResbufList data(reference->xData(L"TZ-TOZARI-TZ-RR"));
+            if (name.rfind(L"*U", 0) == 0 && data.get() && data.get()->rbnext && data.get()->rbnext->rbnext) {
+                sections[data.get()->rbnext->rbnext->resval.rstring] = reference->position();
+            }
+        }
+        if (OpenedObject<AcDb2dPolyline> line(id, AcDb::kForRead); line) {
+            for (std::unique_ptr<AcDbObjectIterator> each(line->vertexIterator()); !each->done(); each->step()) {
+                OpenedObject<AcDb2dVertex> vertex(each->objectId(), AcDb::kForRead);
+                lines[line->colorIndex()].push_back(vertex->position());
+            }
+        }
+    }
+    EXPECT_EQ(titles, std::vector<std::wstring>{L"S-N3-N1-N2"});
+    // The lowest terrain is N2's 90 m, the margin 5 m: the reference elevation is 85 m.
+    const std::map<std::wstring, AcGePoint3d> expected = {
+        {L"S", {0.0, -85.0, 0.0}}, {L"N3", {100.0, -87.5, 0.0}}, {L"N1", {200.0, -90.0, 0.0}}, {L"N2", {350.0, -95.0, 0.0}}};
+    ASSERT_EQ(sections.size(), expected.size());
+    for (const auto& [node, at] : expected) EXPECT_TRUE(sections[node].distanceTo(at) < 1e-9) << rvnos::toUtf8(node);
+    ASSERT_EQ(lines[3].size(), 4u);
+    EXPECT_TRUE(lines[3][3].isEqualTo({350.0, -95.0, 0.0}));
+    ASSERT_EQ(lines[4].size(), 4u);
+    for (std::size_t i = 0; i < 4; ++i) EXPECT_GT(lines[4][i].y, lines[3][i].y) << "the head above the terrain at " << i;
+}
+
+}  // namespace
