@@ -156,7 +156,7 @@ TEST_F(PluginResources, TheProfileDialogHasItsThreeGridsReadOnlyFiguresAndComman
     std::set<int> grids;
     int lowest = 0;
     for (const auto& control : dialog->controls) {
-        if (control.className == L"MFCGridCtrl") grids.insert(control.id);
+        if (control.className == L"MFCGRIDCTRL") grids.insert(control.id);
         lowest = std::max(lowest, control.place.y + control.place.height);
         EXPECT_TRUE(inside(control.place, {0, 0, dialog->place.width, dialog->place.height})) << control.id;
     }
