@@ -3,6 +3,10 @@
 // its last node, and the figures of the current profile.
 #include "profile_fixture.h"
 
+#include "afx_dialog.h"
+#include "afx_grid.h"
+#include "presentation_hooks.h"
+
 namespace {
 
 using profiletest::ProfileTest;
@@ -114,6 +118,38 @@ TEST_F(ProfileTest, ADrawingWithoutNetworksSaysSo) {
     EXPECT_TRUE(profRet({L"rete", L"click 1"}));
     EXPECT_TRUE(said(L"\nNon esite il dizionario dell'applicazione"));
     EXPECT_EQ(rowOf(9043, 1), Names{});
+}
+
+TEST_F(ProfileTest, TheGridsArePlacedByFractionsOfTheDialogAndReadOnly) {
+    drawNetwork();
+    bool looked = false;
+    const rvnhost::ModalLoop before = rvnhost::setModalLoop([&](CDialog& dialog) {
+        looked = true;
+        RECT area{};
+        dialog.GetWindowRect(&area);
+        const double width = area.right - area.left;
+        const double height = area.bottom - area.top;
+        const std::pair<int, std::pair<double, double>> places[] = {
+            {9043, {0.015, 0.846}}, {9044, {0.168, 0.624}}, {9045, {0.39, 0.015}}};
+        for (const auto& [id, margins] : places) {
+            auto* grid = static_cast<CGridCtrl*>(dialog.GetDlgItem(id));
+            RECT place{};
+            grid->GetWindowRect(&place);
+            EXPECT_NEAR(place.left, margins.first * width, 1.0) << id;
+            EXPECT_NEAR(place.right, width - margins.second * width, 1.0) << id;
+            EXPECT_NEAR(place.top, 0.075 * height, 1.0) << id;
+            EXPECT_NEAR(place.bottom, height - 0.217 * height, 1.0) << id;
+            EXPECT_FALSE(grid->IsEditable()) << id;
+            EXPECT_EQ(grid->GetTextBkColor(), RGB(240, 240, 240)) << id;
+            EXPECT_EQ(grid->GetRowHeight(0), grid->GetRowHeight(1) * 3 / 2) << id;
+            EXPECT_EQ(grid->GetFixedRowCount(), 1) << id;
+            EXPECT_EQ(grid->GetFixedColumnCount(), 1) << id;
+        }
+        dialog.EndDialog(IDOK);
+    });
+    EXPECT_TRUE(profRet({L"rete"}));
+    rvnhost::setModalLoop(before);
+    EXPECT_TRUE(looked);
 }
 
 }  // namespace
