@@ -102,6 +102,7 @@ TEST_F(ProfileTest, ALongProfileGetsMoreColumns) {
 
 TEST_F(ProfileTest, TheNetworkPromptTheDictionaryAndANewRun) {
     drawNetwork();
+    const auto before = modelSpaceEntities();
     EXPECT_TRUE(profRet({L"esc"}));
     EXPECT_TRUE(said(L"\nImpossibile leggere il prompt"));
     EXPECT_FALSE(said(L"Crea Profili"));
@@ -112,6 +113,7 @@ TEST_F(ProfileTest, TheNetworkPromptTheDictionaryAndANewRun) {
     EXPECT_TRUE(ProfileList().empty());
     EXPECT_EQ(rowOf(9043, 1), Names{});
     EXPECT_EQ(rowOf(9045, 1), Names{});
+    EXPECT_EQ(modelSpaceEntities(), before);  // OK drops the profiles and draws nothing
 }
 
 TEST_F(ProfileTest, ADrawingWithoutNetworksSaysSo) {

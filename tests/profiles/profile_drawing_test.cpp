@@ -174,12 +174,15 @@ TEST_F(ProfileDrawingTest, LaterTitleBlocksStackBelowAndAProfileDrawnBeforeIsRef
     EXPECT_EQ(NextTitleNumber(&db_), 3);
 }
 
-TEST_F(ProfileDrawingTest, AOneNodeProfileDrawsItsTitleBlockAlone) {
+TEST_F(ProfileDrawingTest, AOneNodeProfileDrawsItsTitleBlockAloneTwiceTheMarginHigh) {
     drawNetwork();
-    EXPECT_TRUE(profRet({L"rete", L"dblclick 9043 2 1", L"click 9056", L"10,20"}));
+    putReal(L"TZCARHTES", 0.0);  // no lettering height: the frame is as high as the profile asks
+    EXPECT_TRUE(profRet({L"rete", L"dblclick 9043 2 1", L"dblclick 9043 3 1", L"click 9056", L"10,20"}));
     const auto drawn = titles();
-    ASSERT_EQ(drawn.size(), 1u);
+    ASSERT_EQ(drawn.size(), 2u);
     EXPECT_EQ(row(drawn[0], L"OBJ2"), L"B");
+    EXPECT_TRUE(drawn[0].at.isEqualTo({10.0, 20.0, 0.0}));
+    EXPECT_NEAR(drawn[1].at.y, 20.0 - (2 * 5.0 + 10.0), kTolerance);  // B's frame 2 x 5 high, then the gap
     EXPECT_TRUE(marks().empty());
     EXPECT_TRUE(lines(3).empty());
     EXPECT_TRUE(lines(4).empty());
