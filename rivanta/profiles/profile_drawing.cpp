@@ -12,9 +12,7 @@
 #include "profiles/profile_network.h"
 #include "profiles/profile_schema_walk.h"
 #include "profiles/profile_sections.h"
-#include "profiles/profile_texts.h"
 #include "profiles/title_block.h"
-#include "ucs.h"
 
 namespace Text = TzRvnProfileDrawingText;
 
@@ -91,9 +89,8 @@ bool DrawProfile(AcDbDatabase* database, const TzRvnNetworkData& network, const 
     AcGePoint3d inserted;
     std::wstring handle;
     if (InsertTitleBlock(TitleOf(number, key, measure, margin), inserted, handle) == 0) return false;
-    AcGeMatrix3d ucsToWorld;
-    if (!acdbUcsMatrix(ucsToWorld, database)) return PrintMessage(TzRvnProfileText::kNoUcsMatrix), false;
-    const ProfilePlace place(AcGePoint3d(inserted).transformBy(ucsToWorld), measure.minimum - margin);
+    // The title block's insertion point is in the WCS already: the profile starts there under any UCS.
+    const ProfilePlace place(inserted, measure.minimum - margin);
     DrawProfileSections(place.sections(measure.sections));
     return DrawLine(database, place.line(measure.terrain), kTerrainLineColour) &&
            DrawLine(database, place.line(measure.heads), kHeadLineColour);

@@ -10,6 +10,7 @@
 #include "host/resbuf_list.h"
 #include "profiles/profile_drawing_lookup.h"
 #include "table_records.h"
+#include "ucs.h"
 
 #include <memory>
 
@@ -140,6 +141,17 @@ TEST_F(ProfileDrawingTest, AlongTheSchemaTheProfileFollowsThePolylinesInPlan) {
     EXPECT_EQ(sections[1].first, L"B");
     EXPECT_TRUE(sections[1].second.isEqualTo({1100.0, 1005.0, 0.0}));
     EXPECT_TRUE(sections[2].second.isEqualTo({1150.0, 1009.0, 0.0}));
+}
+
+TEST_F(ProfileDrawingTest, UnderAUserCoordinateSystemTheProfileStartsAtItsTitleBlock) {
+    drawNetwork();
+    ASSERT_TRUE(rvnhost::setCurrentUcs({500.0, 0.0, 0.0}, AcGeVector3d::kXAxis, AcGeVector3d::kYAxis));
+    const bool played = profRet(kDrawABC);  // the title block's point typed as (1000,1000) of the UCS
+    rvnhost::setWorldUcs();
+    EXPECT_TRUE(played);
+    ASSERT_EQ(titles().size(), 1u);
+    EXPECT_TRUE(titles()[0].at.isEqualTo({1500.0, 1000.0, 0.0}));
+    expectPoints(lines(3).at(0), {{1500.0, 1007.0}, {1600.0, 1005.0}, {1650.0, 1009.0}});
 }
 
 TEST_F(ProfileDrawingTest, WithoutASchemaTheProfileTakesTheBranchLengths) {
