@@ -9,7 +9,7 @@
 #include "profiles/profile_lines.h"
 #include "profiles/profile_list.h"
 #include "profiles/profile_measure.h"
-#include "profiles/profile_network.h"
+#include "profiles/profile_run_network.h"
 #include "profiles/profile_schema_walk.h"
 #include "profiles/profile_sections.h"
 #include "profiles/title_block.h"

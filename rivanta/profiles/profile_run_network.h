@@ -1,4 +1,5 @@
-// The network of the profiles composed in a run of ProfRet (ProfileNetworkName()), opened from the working drawing for one action.
+// The network of the profiles composed in a run of ProfRet (ProfileNetworkName()), opened from the
+// working drawing for one action.
 #pragma once
 
 #include "dbmain.h"
