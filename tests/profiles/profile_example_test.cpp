@@ -1,6 +1,7 @@
 // The example profile: examples/scripts/profilo.scr played from the template drawing, as the README
 // tells a user to, draws the network, calculates it and draws the profile S-N3-N1-N2 under its
-// title block; the saved drawing is read back and checked in numbers.
+// title block, then a pipe on a grade line drawn over it; the saved drawing is read back and checked
+// in numbers.
 #include "dbents.h"
 #include "dbsymtb.h"
 #include "db_entity_iterator.h"
@@ -10,6 +11,7 @@
 #include "resbuf_kind.h"
 #include "run_command.h"
 #include "schema/block_attributes.h"
+#include "schema/schema_layers.h"
 #include "test_files.h"
 #include "text_codec.h"
 #include "working_database.h"
@@ -67,6 +69,7 @@ TEST_F(ProfileExample, TheScriptDrawsTheProfileUnderItsTitleBlock) {
     std::vector<std::wstring> titles;
     std::map<std::wstring, AcGePoint3d> sections;
     std::map<int, std::vector<AcGePoint3d>> lines;  // by colour
+    std::vector<std::vector<double>> pipe;           // the lengths and zeros of the pipe's vertex data
     for (AcDbObjectId id : space->entityIds()) {
         if (OpenedObject<AcDbBlockReference> reference(id, AcDb::kForRead); reference) {
             const std::wstring name = blockName(*reference.get());
@@ -85,6 +88,12 @@ TEST_F(ProfileExample, TheScriptDrawsTheProfileUnderItsTitleBlock) {
             for (std::unique_ptr<AcDbObjectIterator> each(line->vertexIterator()); !each->done(); each->step()) {
                 OpenedObject<AcDb2dVertex> vertex(each->objectId(), AcDb::kForRead);
                 lines[line->colorIndex()].push_back(vertex->position());
+                if (LayerName(line->layerId()) != L"TUBAZIONI") continue;
+                const rvnhost::ResbufList data(vertex->xData(L"TZ-TOZARI-TZ-RV"));
+                pipe.emplace_back();
+                for (const resbuf* item = data.get(); item != nullptr; item = item->rbnext) {
+                    if (item->restype == 1040) pipe.back().push_back(item->resval.rreal);
+                }
             }
         }
     }
@@ -98,6 +107,15 @@ TEST_F(ProfileExample, TheScriptDrawsTheProfileUnderItsTitleBlock) {
     EXPECT_TRUE(lines[3][3].isEqualTo({350.0, -95.0, 0.0}));
     ASSERT_EQ(lines[4].size(), 4u);
     for (std::size_t i = 0; i < 4; ++i) EXPECT_GT(lines[4][i].y, lines[3][i].y) << "the head above the terrain at " << i;
+    // The grade line's vertices lie on the branch boundaries (the sums of the branch lengths): each
+    // carries the data of the branch that starts there, the last one zeros.
+    ASSERT_EQ(pipe.size(), 4u);
+    const std::vector<double> lengths = {100.0312, 99.9688, 150.0};
+    for (std::size_t i = 0; i < lengths.size(); ++i) {
+        ASSERT_EQ(pipe[i].size(), 11u) << i;
+        EXPECT_NEAR(pipe[i][2], lengths[i], 1e-9) << i;
+    }
+    EXPECT_EQ(pipe[3], std::vector<double>(11, 0.0));
 }
 
 }  // namespace
