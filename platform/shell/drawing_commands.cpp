@@ -11,6 +11,7 @@
 #include "drawing_file.h"
 #include "dxf_file.h"
 #include "proxy_reason.h"
+#include "svgout_job.h"
 #include "text_codec.h"
 #include "transcript.h"
 #include "undo_history.h"
@@ -170,6 +171,7 @@ bool openStartDrawing(const std::wstring& path) {
 }
 
 std::optional<int> runHostJob(const std::vector<std::string>& arguments) {
+    if (!arguments.empty() && arguments[0] == "svgout") return runSvgOutJob(arguments);
     if (arguments.empty() || arguments[0] != "dxfout") return std::nullopt;
     if (arguments.size() != 3) {
         showError(L"Usage: rivanta dxfout DRAWING OUT.dxf\nTry \"rivanta --help\".");

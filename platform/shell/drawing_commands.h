@@ -1,5 +1,5 @@
 // The host's drawing commands: OPEN, SAVE, SAVEAS and UNDO at the command line, the drawing
-// opened at start ("rivanta DRAWING", "rivanta --open DRAWING") and the job "dxfout".
+// opened at start ("rivanta DRAWING", "rivanta --open DRAWING") and the jobs "dxfout" and "svgout".
 #pragma once
 
 #include <optional>
@@ -21,8 +21,8 @@ bool openDrawingDocument(const std::wstring& path);
 bool openStartDrawing(const std::wstring& path);
 
 // The exit status of a job the host runs itself ("dxfout DRAWING OUT.dxf": 0 written, 1 the
-// drawing could not be read or the DXF file not written, 2 wrong arguments); nullopt for a job
-// that is not the host's.
+// drawing could not be read or the DXF file not written, 2 wrong arguments; "svgout", see
+// svgout_job.h); nullopt for a job that is not the host's.
 std::optional<int> runHostJob(const std::vector<std::string>& arguments);
 
 // True for an argument that names a drawing file (it ends with ".dwg", in any case).

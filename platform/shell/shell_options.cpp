@@ -20,6 +20,9 @@ constexpr Subcommand kSubcommands[] = {
     {L"DRAWING", L"opens the drawing (a .dwg file) instead, for the command line or the script"},
     {L"run SCRIPT", L"plays a script: each line is a command or an answer to a prompt"},
     {L"dxfout DRAWING OUT", L"writes the drawing as a DXF file (AutoCAD 2000)"},
+    {L"svgout DRAWING OUT", L"draws the drawing's model space as an SVG picture; --window X1,Y1,X2,Y2\n"
+                            L"                        shows a part of it, --network NAME --results a network\n"
+                            L"                        in the colours of its results (svgout --help)"},
     {L"JOB [ARGS...]", L"a job of the plug-in, handed to it with its arguments (e.g. calc FILE)"},
 };
 
@@ -122,7 +125,8 @@ ShellOptions parseArguments(int argc, const char* const* argv) {
 
 std::wstring usageText() {
     std::wstring text =
-        L"Usage: rivanta [OPTIONS] [DRAWING] [run SCRIPT | dxfout DRAWING OUT | JOB [ARGS...]]\n"
+        L"Usage: rivanta [OPTIONS] [DRAWING] [run SCRIPT | dxfout DRAWING OUT | svgout DRAWING OUT |\n"
+        L"               JOB [ARGS...]]\n"
         L"\n"
         L"The CAD host with the Rivanta plug-in: it starts with a new empty drawing, loads the plug-in\n"
         L"module Rivanta.arx and runs commands typed at \"Command: \" or read from a script.\n"

@@ -2,10 +2,10 @@
 
 #include "dialogs/grid_texts.h"
 #include "netobj/network_object.h"
+#include "network/result_colours.h"
 #include "network/settings_units.h"
 
 #include <array>
-#include <cmath>
 
 namespace Text = TzRvnGridText;
 
@@ -52,10 +52,7 @@ void TzRvnEdgesDlg::writeRow(int row, const TzRvnNetwork& network, int element) 
     setResult(row, kReynolds, edge.reynolds);
     setResult(row, kSlope, edge.frictionSlope);
     setResult(row, kHeadLoss, edge.headLoss);
-    if (edge.velocity <= NO_RESULT) return;
-    const double speed = std::fabs(edge.velocity);
-    if (speed < settings.minVelocity) grid().SetItemFgColour(row, kVelocity, settings.colourLowVelocity);
-    else if (speed > settings.maxVelocity) grid().SetItemFgColour(row, kVelocity, settings.colourHighVelocity);
+    if (const auto colour = VelocityColour(settings, edge.velocity)) grid().SetItemFgColour(row, kVelocity, *colour);
 }
 
 bool TzRvnEdgesDlg::qualifies(int row) const {

@@ -2,6 +2,7 @@
 
 #include "dialogs/grid_texts.h"
 #include "netobj/network_object.h"
+#include "network/result_colours.h"
 
 #include <array>
 
@@ -36,11 +37,8 @@ void TzRvnNodesDlg::writeRow(int row, const TzRvnNetwork& network, int element) 
     setResult(row, kHead, node.head);
     setResult(row, kPressureHead, node.pressureHead);
     setText(row, kNote, node.note.text());
-    if (node.pressureHead <= NO_RESULT) return;
-    if (node.pressureHead < settings.minPressureHead) {
-        grid().SetItemFgColour(row, kPressureHead, settings.colourLowHead);
-    } else if (node.pressureHead > settings.maxPressureHead) {
-        grid().SetItemFgColour(row, kPressureHead, settings.colourHighHead);
+    if (const auto colour = PressureHeadColour(settings, node.pressureHead)) {
+        grid().SetItemFgColour(row, kPressureHead, *colour);
     }
 }
 

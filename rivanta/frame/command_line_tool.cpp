@@ -2,6 +2,7 @@
 
 #include "analysis/jobs/calc_tool.h"
 #include "analysis/jobs/inp_tool.h"
+#include "analysis/jobs/svg_results_tool.h"
 #include "frame/job_texts.h"
 #include "frame/translation.h"
 #include "text_codec.h"
@@ -63,6 +64,7 @@ const std::vector<TzRvnTool>& commandLineTools() {
     static const std::vector<TzRvnTool> tools = {
         {"calc", &RunCalcTool, rvntext::kCalcJobSummary},
         {"inpout", &RunInpOutTool, rvntext::kInpOutJobSummary},
+        {"svgout", &RunSvgResultsTool, rvntext::kSvgJobSummary},
     };
     return tools;
 }

@@ -16,6 +16,8 @@ inline constexpr std::wstring_view kCalcJobSummary =
     L"import a Portavia network file, check and calculate it, write its reports and results";
 inline constexpr std::wstring_view kInpOutJobSummary =
     L"export a network of a saved drawing as an EPANET input file (.inp)";
+inline constexpr std::wstring_view kSvgJobSummary =
+    L"draw a network of a saved drawing as an SVG picture in the colours of its results";
 
 // The host commands' frame: each message names the command and is translated whole, with the
 // name in it, as the command line shows it.
