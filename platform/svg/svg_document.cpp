@@ -16,11 +16,13 @@ constexpr double kLegendWidth = 320.0;   // page units beside the drawing
 constexpr double kLegendRow = 26.0;
 constexpr double kLegendInset = 16.0;
 constexpr double kDotRadius = 1.5;       // page units
+constexpr double kMarkRadius = 5.0;      // page units, for an emphasised dot
 constexpr double kHairline = 1.0;        // page units, for paths without a width
+constexpr double kHeavyLine = 3.0;       // page units, for emphasised paths without a width
 
 std::string number(double value) {
     char text[32];
-    std::snprintf(text, sizeof text, "%.10g", value == 0.0 ? 0.0 : value);
+    std::snprintf(text, sizeof text, "%.12g", value == 0.0 ? 0.0 : value);
     return text;
 }
 
@@ -122,7 +124,8 @@ bool pathShown(const ScenePath& path, const PageFrame& frame) {
 std::string pathElement(const ScenePath& path) {
     const std::string width = path.width > 0.0
                                   ? " stroke-width=\"" + number(path.width) + "\" stroke-linecap=\"butt\" stroke-linejoin=\"miter\""
-                                  : " stroke-width=\"" + number(kHairline) + "\" vector-effect=\"non-scaling-stroke\"";
+                                  : " stroke-width=\"" + number(path.look.emphasised ? kHeavyLine : kHairline) +
+                                        "\" vector-effect=\"non-scaling-stroke\"";
     return "<path d=\"" + pathData(path) + "\"" + lookAttributes(path.look, "stroke") + width + "/>\n";
 }
 
@@ -134,7 +137,7 @@ std::string fillElement(const SceneFill& fill) {
 
 std::string dotElement(const SceneDot& dot, const PageFrame& frame) {
     return "<circle cx=\"" + number(dot.at.x) + "\" cy=\"" + number(dot.at.y) + "\" r=\"" +
-           number(kDotRadius / frame.scale) + "\"" + lookAttributes(dot.look, "fill") + "/>\n";
+           number((dot.look.emphasised ? kMarkRadius : kDotRadius) / frame.scale) + "\"" + lookAttributes(dot.look, "fill") + "/>\n";
 }
 
 std::string textElement(const SceneText& text) {

@@ -16,11 +16,13 @@ struct ScenePoint {
 
 // What every shape carries: its colour, the layer it is drawn on (for a block's entity on layer
 // "0", the layer of the reference) and the handle of the entity of model space it belongs to (an
-// attribute's own).
+// attribute's own). An emphasised shape (one whose colour was given instead of its own) is drawn
+// heavier, so that it stands out at any scale.
 struct ShapeLook {
     RgbColour colour;
     std::wstring layer;
     std::wstring handle;
+    bool emphasised = false;
 };
 
 // A vertex of a path and the segment that leaves it: straight for bulge 0, else an arc turning

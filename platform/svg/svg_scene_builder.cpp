@@ -151,9 +151,14 @@ bool SceneBuilder::addEntity(AcDbObjectId id, const Placement& placement) {
         if (overridden != overrides_.end()) own.colour = overridden->second;
     }
     const RgbColour ownColour = colourOf(*entity.get(), look, placement);
-    const ShapeLook shapeLook{own.colour.value_or(ownColour), look.name, own.handle};
+    const ShapeLook shapeLook{own.colour.value_or(ownColour), look.name, own.handle, own.colour.has_value()};
     if (const AcDbBlockReference* reference = AcDbBlockReference::cast(entity.get())) {
         own.layerOfZero = layerId;
+        // A symbol in a colour of its own is also marked at its insertion point, however small it is.
+        if (shapeLook.emphasised) {
+            scene_.dots.push_back({shapeLook, PlaneMap(placement.transform).place(reference->position())});
+            scene_.include(scene_.dots.back().at);
+        }
         return addReference(*reference, shapeLook, ownColour, own);
     }
     const AcDbText* text = AcDbText::cast(entity.get());
@@ -189,7 +194,8 @@ bool SceneBuilder::addAttributes(const AcDbBlockReference& reference, const Plac
         OpenedObject<AcDbAttribute> attribute(opened);
         const LayerLook& look = layer(effectiveLayer(*attribute.get(), outer));
         if (attribute->isInvisible() || look.hidden) continue;
-        const ShapeLook shapeLook{colourOf(*attribute.get(), look, outer), look.name, iterator->objectId().handle().text()};
+        const ShapeLook shapeLook{colourOf(*attribute.get(), look, outer), look.name,
+                                  iterator->objectId().handle().text()};
         addEntityShapes(*attribute.get(), PlaneMap(outer.transform), shapeLook, font(attribute->textStyle()), scene_);
     }
     return true;
