@@ -35,10 +35,7 @@ std::wstring TzRvnToolDrawing::save(const std::wstring& path) const {
 
 AcDbDatabase* TzRvnToolDrawing::database() const { return document_ != nullptr ? document_->database() : nullptr; }
 
-namespace {
-
-// The networks of the drawing, quoted and separated by commas; how many there are, when none.
-std::wstring networkList(AcDbDatabase* database) {
+std::wstring NetworkListText(AcDbDatabase* database) {
     std::vector<std::wstring> names;
     ListNetworks(database, names);
     std::wstring known;
@@ -50,10 +47,9 @@ std::wstring networkList(AcDbDatabase* database) {
                          : FormatTranslated(rvntext::kCalcNetworkList, {std::wstring_view(known)});
 }
 
-}  // namespace
 
 std::wstring MissingNetworkMessage(AcDbDatabase* database, const std::wstring& path, const std::wstring& name) {
-    const std::wstring networks = networkList(database);
+    const std::wstring networks = NetworkListText(database);
     return FormatTranslated(rvntext::kCalcNoSuchNetwork,
                             {std::wstring_view(path), std::wstring_view(name), std::wstring_view(networks)});
 }
@@ -63,6 +59,6 @@ std::wstring DrawingWithoutNetworkMessage(const std::wstring& path) {
     TzRvnToolDrawing drawing;
     std::wstring message;
     if (!drawing.open(path, message)) return FormatTranslated(rvntext::kCalcHostMessage, {std::wstring_view(message)});
-    const std::wstring networks = networkList(drawing.database());
+    const std::wstring networks = NetworkListText(drawing.database());
     return FormatTranslated(rvntext::kCalcNeedsNetworkName, {std::wstring_view(path), std::wstring_view(networks)});
 }

@@ -29,6 +29,9 @@ private:
     AcApDocument* document_ = nullptr;
 };
 
+// The networks of the drawing as messages name them ("its networks: \"a\", \"b\""), or that it has none.
+std::wstring NetworkListText(AcDbDatabase* database);
+
 // The message for a drawing without a network of that name, naming the networks it has.
 std::wstring MissingNetworkMessage(AcDbDatabase* database, const std::wstring& path, const std::wstring& name);
 

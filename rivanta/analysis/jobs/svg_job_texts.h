@@ -10,8 +10,7 @@ inline constexpr std::wstring_view kSvgArgumentError = L"rivanta svgout: %s\nTry
 inline constexpr std::wstring_view kSvgNeedsNetwork = L"--network NAME --results is needed";
 inline constexpr std::wstring_view kSvgMessage = L"rivanta svgout: %s";
 inline constexpr std::wstring_view kSvgNoSuchNetwork =
-    L"rivanta svgout: the drawing \"%s\" has no network \"%s\" (networks: %s)";
-inline constexpr std::wstring_view kSvgNoNetworks = L"none";
+    L"rivanta svgout: the drawing \"%s\" has no network \"%s\" (%s)";
 inline constexpr std::wstring_view kSvgNetworkNotRead = L"rivanta svgout: the network \"%s\" cannot be read";
 inline constexpr std::wstring_view kSvgNoSchema =
     L"rivanta svgout: the network \"%s\" is not drawn: it has no schema to colour";

@@ -1,6 +1,7 @@
 #include "analysis/jobs/svg_results_tool.h"
 
 #include "analysis/jobs/calc_drawing.h"
+#include "analysis/jobs/calc_schema.h"
 #include "analysis/jobs/svg_job_texts.h"
 #include "frame/document_states.h"
 #include "frame/plugin_lifecycle.h"
@@ -30,21 +31,17 @@ int notWritten(const std::wstring& message) {
     return kNotWritten;
 }
 
-std::wstring networkList(AcDbDatabase* database) {
-    std::vector<std::wstring> names;
-    ListNetworks(database, names);
-    std::wstring list;
-    for (const std::wstring& name : names) list += (list.empty() ? L"" : L", ") + name;
-    return list.empty() ? TranslateText(rvntext::kSvgNoNetworks) : list;
-}
-
 // The network's data with its records tied to the entities of its schema, results kept; empty
 // message on success.
 std::wstring readDrawnNetwork(AcDbDatabase* database, const rvnhost::SvgOutArguments& options, TzRvnNetworkData& data) {
     const std::wstring_view name = options.network;
+    // A network only drawn is made as "rivanta calc" makes it; it has no results yet.
     AcDbObjectId id;
-    if (FindNetwork(database, options.network, id) != Acad::eOk) {
-        const std::wstring networks = networkList(database);
+    std::wstring message;
+    const TzRvnNetworkLookup lookup = FindOrMakeNetwork(database, options.network, id, message);
+    if (lookup == TzRvnNetworkLookup::noSettings) return message;
+    if (lookup == TzRvnNetworkLookup::missing) {
+        const std::wstring networks = NetworkListText(database);
         return FormatTranslated(rvntext::kSvgNoSuchNetwork,
                                 {std::wstring_view(options.drawing), name, std::wstring_view(networks)});
     }

@@ -1,0 +1,292 @@
+// "rivanta svgout" run by the built host program with the plug-in: the picture of the example
+// network, its nodes and branches in the colours of their results, and what is refused without
+// writing anything.
+#include "acutmem.h"
+#include "dbents.h"
+#include "dbsymtb.h"
+#include "drawing_file.h"
+#include "json_reader.h"
+#include "netobj/network_class.h"
+#include "netobj/network_dictionary.h"
+#include "network_of_drawing.h"
+#include "open_object_guard.h"
+#include "run_command.h"
+#include "svg_reader.h"
+#include "test_files.h"
+#include "text_codec.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+
+namespace {
+
+namespace fs = std::filesystem;
+using rvntest::CommandRun;
+using rvntest::singleQuoted;
+using rvntest::SvgDocument;
+using rvntest::SvgElement;
+
+const fs::path kExample = fs::path(RVN_SOURCE_DIR) / "examples" / "networks" / "distretto.dwg";
+const std::wstring kNetwork = L"distretto";
+const std::wstring kNetworkLayer = L"TZ-RV-distretto";
+
+CommandRun rivanta(const std::string& arguments) { return rvntest::runHost(arguments, "Rivanta.arx"); }
+
+// The thresholds and colours the tests give the network: every kind of colour has a node or a
+// branch of the example calculated (pressure heads 33 to 50 m, velocities 0.15 to 0.51 m/s).
+constexpr double kLowHead = 45.0;
+constexpr double kHighHead = 48.0;
+constexpr double kLowVelocity = 0.3;
+constexpr double kHighVelocity = 0.45;
+constexpr std::uint32_t kLowHeadColour = 0x000000FF;       // red, as a COLORREF
+constexpr std::uint32_t kHighHeadColour = 0x00FF0000;      // blue
+constexpr std::uint32_t kLowVelocityColour = 0x0000C000;   // green
+constexpr std::uint32_t kHighVelocityColour = 0x0000A0FF;  // orange
+
+// What the saved drawing shows of the schema: node handles and positions by name, and each
+// branch's handle with its end points.
+struct DrawnSchema {
+    std::map<std::wstring, std::pair<std::string, AcGePoint3d>> nodes;
+    std::vector<std::pair<std::string, std::pair<AcGePoint3d, AcGePoint3d>>> branches;
+};
+
+std::string handleOf(AcDbObjectId id) { return rvnos::toUtf8(id.handle().text()); }
+
+std::wstring nodeName(const AcDbBlockReference& reference) {
+    std::unique_ptr<AcDbObjectIterator> attributes(reference.attributeIterator());
+    for (attributes->start(); !attributes->done(); attributes->step()) {
+        AcDbAttribute* attribute = nullptr;
+        if (reference.openAttribute(attribute, attributes->objectId(), AcDb::kForRead) != Acad::eOk) continue;
+        const std::wstring tag = attribute->tagConst();
+        const std::wstring text = attribute->textStringConst();
+        attribute->close();
+        if (tag == L"NODE_01") return text;
+    }
+    return L"";
+}
+
+DrawnSchema readSchema(const fs::path& path) {
+    DrawnSchema schema;
+    std::wstring message;
+    std::unique_ptr<AcDbDatabase> database = rvnhost::openDrawingFile(path.wstring(), message);
+    EXPECT_NE(database, nullptr) << rvnos::toUtf8(message);
+    if (!database) return schema;
+    AcDbBlockTable* blocks = nullptr;
+    database->getSymbolTable(blocks, AcDb::kForRead);
+    AcDbBlockTableRecord* model = nullptr;
+    blocks->getAt(ACDB_MODEL_SPACE, model, AcDb::kForRead);
+    blocks->close();
+    for (AcDbObjectId id : model->entityIds()) {
+        AcDbEntity* entity = nullptr;
+        if (acdbOpenObject(entity, id, AcDb::kForRead) != Acad::eOk) continue;
+        ACHAR* layer = entity->layer();
+        const bool onNetwork = kNetworkLayer == layer;
+        acutDelString(layer);
+        if (const AcDbBlockReference* reference = AcDbBlockReference::cast(entity); reference && onNetwork) {
+            const std::wstring name = nodeName(*reference);
+            if (!name.empty()) schema.nodes[name] = {handleOf(id), reference->position()};
+        } else if (const AcDb3dPolyline* branch = AcDb3dPolyline::cast(entity); branch && onNetwork) {
+            AcGePoint3d start;
+            AcGePoint3d end;
+            branch->getStartPoint(start);
+            branch->getEndPoint(end);
+            schema.branches.push_back({handleOf(id), {start, end}});
+        }
+        entity->close();
+    }
+    model->close();
+    return schema;
+}
+
+// The colours of the shapes drawn for an entity, each with its paint.
+std::vector<std::string> coloursOf(const SvgDocument& document, const std::string& handle) {
+    std::vector<std::string> colours;
+    for (const SvgElement& element : document.elements) {
+        if (!element.has("data-handle") || element.at("data-handle") != handle) continue;
+        colours.push_back(element.at(element.name == "path" ? "stroke" : "fill"));
+    }
+    return colours;
+}
+
+// "#rrggbb" of a COLORREF (0x00BBGGRR).
+std::string hexOf(std::uint32_t colorref) {
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02x%02x%02x", colorref & 0xFF, (colorref >> 8) & 0xFF, (colorref >> 16) & 0xFF);
+    return text;
+}
+
+constexpr char kAsDrawn[] = "#000000";  // colour 7 on the white page
+
+// The colour of a value below, above or within its thresholds.
+std::string expectedColour(double value, double low, double high, std::uint32_t lowColour, std::uint32_t highColour) {
+    if (value < low) return hexOf(lowColour);
+    if (value > high) return hexOf(highColour);
+    return kAsDrawn;
+}
+
+class SvgOutJob : public rvntest::OpenObjectCheckedTest {
+protected:
+    void SetUp() override {
+        RegisterNetworkClass();
+        fs::copy_file(kExample, drawing());
+    }
+
+    fs::path drawing() const { return scratch / "distretto.dwg"; }
+    fs::path picture() const { return scratch / "rete.svg"; }
+
+    // Calculates the copy of the example and keeps its results; then gives its network the tests'
+    // thresholds and colours.
+    void calculate() {
+        const CommandRun calc = rivanta("calc " + singleQuoted(drawing()) + " --network distretto --save --out " +
+                                        singleQuoted(scratch.path()));
+        ASSERT_EQ(calc.status, 0) << calc.output;
+        std::wstring message;
+        std::unique_ptr<AcDbDatabase> database = rvnhost::openDrawingFile(drawing().wstring(), message);
+        ASSERT_NE(database, nullptr) << rvnos::toUtf8(message);
+        {
+            TzRvnOpenObject<TzRvnNetwork> network;
+            ASSERT_EQ(Acad::eOk, OpenNetwork(database.get(), kNetwork, AcDb::kForWrite, network));
+            TzRvnSettings settings = network->getSettings();
+            settings.minPressureHead = kLowHead;
+            settings.maxPressureHead = kHighHead;
+            settings.minVelocity = kLowVelocity;
+            settings.maxVelocity = kHighVelocity;
+            settings.colourLowHead = kLowHeadColour;
+            settings.colourHighHead = kHighHeadColour;
+            settings.colourLowVelocity = kLowVelocityColour;
+            settings.colourHighVelocity = kHighVelocityColour;
+            ASSERT_EQ(Acad::eOk, network->setSettings(settings));
+        }
+        ASSERT_EQ(Acad::eOk, rvnhost::saveDrawingFile(*database, drawing().wstring(), message)) << rvnos::toUtf8(message);
+    }
+
+    TzRvnJson results() const {
+        TzRvnJson json;
+        std::string error;
+        EXPECT_TRUE(ParseJson(rvntest::readBytes(scratch / "results.json"), json, error)) << error;
+        return json;
+    }
+
+    rvntest::ScratchDir scratch;
+};
+
+TEST_F(SvgOutJob, DrawsTheExampleWithoutItsExcludedBranch) {
+    const CommandRun run = rivanta("svgout " + singleQuoted(drawing()) + " " + singleQuoted(picture()));
+    ASSERT_EQ(run.status, 0) << run.output;
+    const SvgDocument document = rvntest::readSvg(rvntest::readBytes(picture()));
+    ASSERT_EQ(document.error, "");
+    const DrawnSchema schema = readSchema(drawing());
+    ASSERT_EQ(schema.nodes.size(), 6u);
+    for (const auto& [name, node] : schema.nodes) EXPECT_FALSE(coloursOf(document, node.first).empty()) << rvnos::toUtf8(name);
+    // Each branch on the network layer is one path from its start to its end, seen from above.
+    for (const auto& [handle, ends] : schema.branches) {
+        ASSERT_EQ(coloursOf(document, handle).size(), 1u);
+        const SvgElement& path = *document.find("data-handle", handle);
+        const std::vector<double> numbers = rvntest::numbersIn(path.at("d"));
+        EXPECT_NEAR(numbers.front(), ends.first.x, 1e-9);
+        EXPECT_NEAR(numbers[1], ends.first.y, 1e-9);
+        EXPECT_NEAR(numbers[numbers.size() - 2], ends.second.x, 1e-9);
+        EXPECT_NEAR(numbers.back(), ends.second.y, 1e-9);
+    }
+    // The excluded branch lies on the frozen companion layer.
+    for (const SvgElement& element : document.elements) EXPECT_EQ(element.at("data-layer").find("-OFF"), std::string::npos);
+    EXPECT_EQ(document.find("id", "legend"), nullptr);
+}
+
+TEST_F(SvgOutJob, ColoursNodesAndBranchesByTheThresholdsOfTheNetwork) {
+    ASSERT_NO_FATAL_FAILURE(calculate());
+    const CommandRun run = rivanta("svgout " + singleQuoted(drawing()) + " " + singleQuoted(picture()) +
+                                   " --network distretto --results");
+    ASSERT_EQ(run.status, 0) << run.output;
+    const SvgDocument document = rvntest::readSvg(rvntest::readBytes(picture()));
+    ASSERT_EQ(document.error, "");
+    const DrawnSchema schema = readSchema(drawing());
+    const TzRvnJson json = results();
+
+    std::map<std::string, int> seen;
+    for (const TzRvnJson& node : json.find("nodes")->items()) {
+        const double h = node.find("pressureHead")->number();
+        const std::string colour = expectedColour(h, kLowHead, kHighHead, kLowHeadColour, kHighHeadColour);
+        const std::string& handle = schema.nodes.at(node.find("name")->string()).first;
+        for (const std::string& drawn : coloursOf(document, handle)) EXPECT_EQ(drawn, colour) << h;
+        ++seen[colour];
+    }
+    // A branch is found by the names of the nodes at its ends.
+    const auto nameAt = [&](const AcGePoint3d& point) {
+        for (const auto& [name, node] : schema.nodes) {
+            if (node.second.distanceTo(point) < 1e-6) return name;
+        }
+        return std::wstring();
+    };
+    for (const TzRvnJson& branch : json.find("branches")->items()) {
+        const double speed = std::fabs(branch.find("velocity")->number());
+        const std::string colour =
+            expectedColour(speed, kLowVelocity, kHighVelocity, kLowVelocityColour, kHighVelocityColour);
+        for (const auto& [handle, ends] : schema.branches) {
+            if (nameAt(ends.first) != branch.find("startNode")->string() ||
+                nameAt(ends.second) != branch.find("endNode")->string()) {
+                continue;
+            }
+            EXPECT_EQ(coloursOf(document, handle), std::vector<std::string>{colour}) << speed;
+            ++seen[colour];
+        }
+    }
+    // Every colour was given to some element, and the untouched ones kept the drawing's.
+    for (auto colour : {kLowHeadColour, kHighHeadColour, kLowVelocityColour, kHighVelocityColour}) {
+        EXPECT_GT(seen[hexOf(colour)], 0) << hexOf(colour);
+    }
+    EXPECT_GT(seen[kAsDrawn], 0);
+
+    // The legend: each colour with its threshold.
+    const std::vector<SvgElement> swatches = document.all("rect");
+    ASSERT_EQ(swatches.size(), 6u);
+    EXPECT_EQ(swatches[2].at("fill"), "#ff0000");
+    EXPECT_EQ(swatches[3].at("fill"), "#0000ff");
+    EXPECT_EQ(swatches[4].at("fill"), "#00c000");
+    EXPECT_EQ(swatches[5].at("fill"), "#ffa000");
+    const std::vector<SvgElement> texts = document.all("text");
+    EXPECT_EQ(texts[texts.size() - 4].text, "h < hmin = 45.00 m");
+    EXPECT_EQ(texts[texts.size() - 1].text, "V > Vmax = 0.45 m/s");
+}
+
+TEST_F(SvgOutJob, RefusesWhatItCannotDrawAndWritesNothing) {
+    rvntest::writeBytes(picture(), "earlier");
+    const std::string files = singleQuoted(drawing()) + " " + singleQuoted(picture());
+    struct Refusal {
+        std::string arguments;
+        int status;
+        std::string message;
+    };
+    const std::vector<Refusal> refusals = {
+        {"svgout " + singleQuoted(scratch / "assente.dwg") + " " + singleQuoted(picture()), 1, "assente.dwg"},
+        {"svgout " + files + " --window 1,2,3", 2, "--window needs X1,Y1,X2,Y2"},
+        {"svgout " + files + " --window 0,0,0,10", 2, "--window"},
+        {"svgout " + files + " --network distretto", 2, "go together"},
+        {"svgout " + files + " --network distretto --results", 1, "has no results"},
+        {"svgout " + files + " --network altra --results", 1, "has no network \"altra\""},
+        {"svgout " + singleQuoted(drawing()) + " " + singleQuoted(drawing()), 1, ""},
+    };
+    for (const Refusal& refusal : refusals) {
+        const CommandRun run = rivanta(refusal.arguments);
+        EXPECT_EQ(run.status, refusal.status) << refusal.arguments << "\n" << run.output;
+        EXPECT_NE(run.output.find(refusal.message), std::string::npos) << run.output;
+        EXPECT_EQ(rvntest::readBytes(picture()), "earlier") << refusal.arguments;
+    }
+    EXPECT_EQ(rvntest::readBytes(drawing()), rvntest::readBytes(kExample));
+    std::vector<std::string> left;
+    for (const auto& entry : fs::directory_iterator(scratch.path())) left.push_back(entry.path().filename().string());
+    EXPECT_EQ(left.size(), 2u);  // the drawing and the earlier picture: no temporary file stays
+}
+
+TEST_F(SvgOutJob, TheHostsHelpListsIt) {
+    const CommandRun help = rivanta("--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.output.find("svgout DRAWING OUT"), std::string::npos) << help.output;
+    const CommandRun own = rivanta("svgout --help");
+    EXPECT_EQ(own.status, 0);
+    EXPECT_NE(own.output.find("--window X1,Y1,X2,Y2"), std::string::npos) << own.output;
+}
+
+}  // namespace
