@@ -121,11 +121,12 @@ bool pathShown(const ScenePath& path, const PageFrame& frame) {
     return false;
 }
 
-std::string pathElement(const ScenePath& path) {
-    const std::string width = path.width > 0.0
-                                  ? " stroke-width=\"" + number(path.width) + "\" stroke-linecap=\"butt\" stroke-linejoin=\"miter\""
-                                  : " stroke-width=\"" + number(path.look.emphasised ? kHeavyLine : kHairline) +
-                                        "\" vector-effect=\"non-scaling-stroke\"";
+// A path without a width is drawn as thin as the page allows, whatever the drawing's scale.
+std::string pathElement(const ScenePath& path, const PageFrame& frame) {
+    const double thinnest = (path.look.emphasised ? kHeavyLine : kHairline) / frame.scale;
+    const std::string width = path.width > 0.0 ? " stroke-width=\"" + number(path.width) +
+                                                     "\" stroke-linecap=\"butt\" stroke-linejoin=\"miter\""
+                                               : " stroke-width=\"" + number(thinnest) + "\"";
     return "<path d=\"" + pathData(path) + "\"" + lookAttributes(path.look, "stroke") + width + "/>\n";
 }
 
@@ -169,7 +170,7 @@ std::string drawingGroup(const Scene& scene, const PageFrame& frame) {
             group += fillElement(fill);
     }
     for (const ScenePath& path : scene.paths) {
-        if (pathShown(path, frame)) group += pathElement(path);
+        if (pathShown(path, frame)) group += pathElement(path, frame);
     }
     for (const SceneDot& dot : scene.dots) {
         if (frame.shows(dot.at, dot.at)) group += dotElement(dot, frame);
