@@ -66,7 +66,8 @@ PageFrame frameOf(const Scene& scene, const std::optional<SvgWindow>& window) {
         low = scene.low;
         high = scene.high;
     }
-    const double side = std::max({high.x - low.x, high.y - low.y, 1e-9 * std::max(std::fabs(low.x), std::fabs(low.y)), 1e-9});
+    const double side =
+        std::max({high.x - low.x, high.y - low.y, 1e-9 * std::max(std::fabs(low.x), std::fabs(low.y)), 1e-9});
     const double thinnest = side * 0.01;
     for (auto [lowEnd, highEnd] : {std::pair{&low.x, &high.x}, std::pair{&low.y, &high.y}}) {
         const double missing = thinnest - (*highEnd - *lowEnd);
@@ -132,13 +133,15 @@ std::string pathElement(const ScenePath& path, const PageFrame& frame) {
 
 std::string fillElement(const SceneFill& fill) {
     std::string points;
-    for (const ScenePoint& point : fill.outline) points += (points.empty() ? "" : " ") + number(point.x) + "," + number(point.y);
+    for (const ScenePoint& point : fill.outline)
+        points += (points.empty() ? "" : " ") + number(point.x) + "," + number(point.y);
     return "<polygon points=\"" + points + "\"" + lookAttributes(fill.look, "fill") + " stroke=\"none\"/>\n";
 }
 
 std::string dotElement(const SceneDot& dot, const PageFrame& frame) {
     return "<circle cx=\"" + number(dot.at.x) + "\" cy=\"" + number(dot.at.y) + "\" r=\"" +
-           number((dot.look.emphasised ? kMarkRadius : kDotRadius) / frame.scale) + "\"" + lookAttributes(dot.look, "fill") + "/>\n";
+           number((dot.look.emphasised ? kMarkRadius : kDotRadius) / frame.scale) + "\"" +
+           lookAttributes(dot.look, "fill") + "/>\n";
 }
 
 std::string textElement(const SceneText& text) {
@@ -152,7 +155,8 @@ std::string textElement(const SceneText& text) {
                escaped(text.fontFamily) + "\" text-anchor=\"" + kAnchors[static_cast<int>(text.anchor)] +
                "\" dominant-baseline=\"" + kBaselines[static_cast<int>(text.baseline)] + "\"";
     if (text.fitLength > 0.0) {
-        element += " textLength=\"" + number(text.fitLength / text.widthFactor) + "\" lengthAdjust=\"spacingAndGlyphs\"";
+        element +=
+            " textLength=\"" + number(text.fitLength / text.widthFactor) + "\" lengthAdjust=\"spacingAndGlyphs\"";
     }
     return element + lookAttributes(text.look, "fill") + " data-style=\"" + escaped(text.style) + "\">" +
            escaped(text.text) + "</text>\n";
@@ -162,12 +166,13 @@ std::string drawingGroup(const Scene& scene, const PageFrame& frame) {
     // The drawing stops at the edge of its part of the page, short of the legend.
     std::string group = "<clipPath id=\"page\"><rect x=\"0\" y=\"0\" width=\"" + number(frame.width) +
                         "\" height=\"" + number(frame.height) + "\"/></clipPath>\n<g clip-path=\"url(#page)\">\n";
-    group += "<g id=\"drawing\" transform=\"matrix(" + number(frame.scale) + " 0 0 " + number(-frame.scale) +
-                        " " + number(-frame.low.x * frame.scale) + " " + number(frame.high.y * frame.scale) +
-                        ")\" fill=\"none\" stroke-linecap=\"round\" stroke-linejoin=\"round\">\n";
+    group += "<g id=\"drawing\" transform=\"matrix(" + number(frame.scale) + " 0 0 " + number(-frame.scale) + " " +
+             number(-frame.low.x * frame.scale) + " " + number(frame.high.y * frame.scale) +
+             ")\" fill=\"none\" stroke-linecap=\"round\" stroke-linejoin=\"round\">\n";
     for (const SceneFill& fill : scene.fills) {
-        if (std::any_of(fill.outline.begin(), fill.outline.end(), [&](const ScenePoint& p) { return frame.shows(p, p); }))
-            group += fillElement(fill);
+        const bool shown =
+            std::any_of(fill.outline.begin(), fill.outline.end(), [&](const ScenePoint& p) { return frame.shows(p, p); });
+        if (shown) group += fillElement(fill);
     }
     for (const ScenePath& path : scene.paths) {
         if (pathShown(path, frame)) group += pathElement(path, frame);

@@ -97,8 +97,9 @@ void addText(const AcDbText& text, const std::wstring& content, const PlaneMap& 
     shown.style = font.style;
     shown.fontFamily = font.family;
     // The box of the text: each character about as wide as its height.
-    const double length = shown.fitLength > 0.0 ? shown.fitLength
-                                                : shown.height * shown.widthFactor * static_cast<double>(shown.text.size());
+    const double length = shown.fitLength > 0.0
+                              ? shown.fitLength
+                              : shown.height * shown.widthFactor * static_cast<double>(shown.text.size());
     const double shift = shown.anchor == TextAnchor::start ? 0.0 : shown.anchor == TextAnchor::middle ? -0.5 : -1.0;
     const double c = std::cos(shown.rotation);
     const double s = std::sin(shown.rotation);

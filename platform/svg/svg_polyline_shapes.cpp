@@ -70,7 +70,8 @@ SceneFill taperedOutline(const PlacedSegment& segment, const ShapeLook& look) {
     std::vector<ScenePoint> right;
     for (std::size_t k = 0; k < chain.size(); ++k) {
         const ScenePoint& p = chain[k];
-        const double half = (segment.startWidth + (segment.endWidth - segment.startWidth) * k / (chain.size() - 1)) / 2.0;
+        const double half =
+            (segment.startWidth + (segment.endWidth - segment.startWidth) * k / (chain.size() - 1)) / 2.0;
         // Square to the path: the radius on an arc, else the chord turned a quarter.
         const double nx = arc ? (p.x - circle.centre.x) / circle.radius : -(segment.to.y - segment.from.y) / length;
         const double ny = arc ? (p.y - circle.centre.y) / circle.radius : (segment.to.x - segment.from.x) / length;

@@ -72,7 +72,8 @@ TEST_F(SvgGeometry, BulgesBecomeArcsOfTheirRadiusAndSweep) {
     // Radius: chord (1 + b^2) / 4|b|; the angle 4 atan(b) is above half a turn for b > 1.
     for (const Expected& expected : {Expected{half, 5.0, 0, 1}, Expected{large, 6.25, 1, 1},
                                      Expected{clockwise, 6.25, 0, 0}}) {
-        const std::vector<rvntest::PathCommand> commands = rvntest::readPathData(shapeOf(document, expected.id).at("d"));
+        const std::vector<rvntest::PathCommand> commands =
+            rvntest::readPathData(shapeOf(document, expected.id).at("d"));
         ASSERT_EQ(commands.size(), 2u);
         ASSERT_EQ(commands[1].letter, 'A');
         const std::vector<double>& arc = commands[1].values;

@@ -159,7 +159,8 @@ protected:
             settings.colourHighVelocity = kHighVelocityColour;
             ASSERT_EQ(Acad::eOk, network->setSettings(settings));
         }
-        ASSERT_EQ(Acad::eOk, rvnhost::saveDrawingFile(*database, drawing().wstring(), message)) << rvnos::toUtf8(message);
+        ASSERT_EQ(Acad::eOk, rvnhost::saveDrawingFile(*database, drawing().wstring(), message))
+            << rvnos::toUtf8(message);
     }
 
     TzRvnJson results() const {
@@ -179,7 +180,8 @@ TEST_F(SvgOutJob, DrawsTheExampleWithoutItsExcludedBranch) {
     ASSERT_EQ(document.error, "");
     const DrawnSchema schema = readSchema(drawing());
     ASSERT_EQ(schema.nodes.size(), 6u);
-    for (const auto& [name, node] : schema.nodes) EXPECT_FALSE(coloursOf(document, node.first).empty()) << rvnos::toUtf8(name);
+    for (const auto& [name, node] : schema.nodes)
+        EXPECT_FALSE(coloursOf(document, node.first).empty()) << rvnos::toUtf8(name);
     // Each branch on the network layer is one path from its start to its end, seen from above.
     for (const auto& [handle, ends] : schema.branches) {
         ASSERT_EQ(coloursOf(document, handle).size(), 1u);
@@ -191,7 +193,8 @@ TEST_F(SvgOutJob, DrawsTheExampleWithoutItsExcludedBranch) {
         EXPECT_NEAR(numbers.back(), ends.second.y, 1e-9);
     }
     // The excluded branch lies on the frozen companion layer.
-    for (const SvgElement& element : document.elements) EXPECT_EQ(element.at("data-layer").find("-OFF"), std::string::npos);
+    for (const SvgElement& element : document.elements)
+        EXPECT_EQ(element.at("data-layer").find("-OFF"), std::string::npos);
     EXPECT_EQ(document.find("id", "legend"), nullptr);
 }
 
