@@ -74,10 +74,12 @@ DrawnSchema readSchema(const fs::path& path) {
     EXPECT_NE(database, nullptr) << rvnos::toUtf8(message);
     if (!database) return schema;
     AcDbBlockTable* blocks = nullptr;
-    database->getSymbolTable(blocks, AcDb::kForRead);
+    EXPECT_EQ(database->getSymbolTable(blocks, AcDb::kForRead), Acad::eOk);
+    if (blocks == nullptr) return schema;
     AcDbBlockTableRecord* model = nullptr;
-    blocks->getAt(ACDB_MODEL_SPACE, model, AcDb::kForRead);
+    EXPECT_EQ(blocks->getAt(ACDB_MODEL_SPACE, model, AcDb::kForRead), Acad::eOk);
     blocks->close();
+    if (model == nullptr) return schema;
     for (AcDbObjectId id : model->entityIds()) {
         AcDbEntity* entity = nullptr;
         if (acdbOpenObject(entity, id, AcDb::kForRead) != Acad::eOk) continue;
