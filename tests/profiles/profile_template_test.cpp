@@ -94,7 +94,7 @@ TEST_F(ProfileTemplate, TheScriptMakesTheCommittedDrawingWithEveryPiece) {
     const std::map<int, double> style = recordGroups(L"STYLE", L"TZ-CART");
     EXPECT_EQ(style, (std::map<int, double>{{40, 2.5}, {41, 0.8}, {50, 0.0}, {70, 0}}));
     const std::map<std::wstring, int> colours = {{L"CARTIGLI", 7},       {L"TZ-FINESTRATTIVA", 8}, {L"TZ-OBJ-LIN", 7},
-                                                 {L"TZ-OBJ-TXT", 2},     {L"SEZIONI", 1},          {L"TZ-LL-SEZIONI", 1},
+                                                 {L"TZ-OBJ-TXT", 7},     {L"SEZIONI", 1},          {L"TZ-LL-SEZIONI", 1},
                                                  {L"TZ-LQ-TERRENO", 3},  {L"SEZIONI-NP", 7},       {L"TUBAZIONI", 5}};
     for (const auto& [layer, colour] : colours) {
         EXPECT_EQ(recordGroups(L"LAYER", layer.c_str())[62], colour) << rvnos::toUtf8(layer);
