@@ -109,13 +109,20 @@ TEST_F(EntityLists, ALineAndAPointJoinModelSpaceOnTheirLayersMadeWhenMissing) {
         EXPECT_EQ(made->colorIndex(), 1);
         EXPECT_EQ(AcDbSymbolTable::recordName(made->layerId()), L"TZ-LL-SEZIONI");
     }
-    EXPECT_EQ(rvnhost::OpenedObject<AcDbPoint>(point, AcDb::kForRead)->layerId(), db_.clayer());
+    {
+        rvnhost::OpenedObject<AcDbPoint> dot(point, AcDb::kForRead);
+        ASSERT_TRUE(dot);
+        EXPECT_EQ(dot->layerId(), db_.clayer());
+        expectPoint(dot->position(), 4, 6, 3);
+    }
 
     const ResbufList list = listOf(line);
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(list->restype, -1);
     EXPECT_STREQ(groupOf(list.get(), 0)->resval.rstring, L"LINE");
     EXPECT_EQ(groupOf(list.get(), 5)->resval.rstring, line.handle().text());
+    EXPECT_STREQ(groupOf(list.get(), 8)->resval.rstring, L"TZ-LL-SEZIONI");
+    EXPECT_EQ(groupOf(list.get(), 62)->resval.rint, 1);
     EXPECT_DOUBLE_EQ(groupOf(list.get(), 11)->resval.rpoint[Y], 6.0);
 }
 
@@ -134,7 +141,10 @@ TEST_F(EntityLists, ATextTakesItsStyleHeightWidthFactorRotationAndObliqueAngle) 
         EXPECT_EQ(text->textStyle(), style);
         EXPECT_STREQ(text->textStringConst(), L"N12");
     }
-    EXPECT_STREQ(groupOf(listOf(id).get(), 7)->resval.rstring, L"TZ-CART");
+    const ResbufList list = listOf(id);
+    EXPECT_STREQ(groupOf(list.get(), 7)->resval.rstring, L"TZ-CART");
+    EXPECT_EQ(std::vector<double>({groupOf(list.get(), 40)->resval.rreal, groupOf(list.get(), 41)->resval.rreal}),
+              std::vector<double>({2.5, 0.1}));
 }
 
 TEST_F(EntityLists, AnAnonymousBlockIsNamedByTheHostAndItsReferenceCarriesExtendedData) {
@@ -172,6 +182,7 @@ TEST_F(EntityLists, AnAnonymousBlockIsNamedByTheHostAndItsReferenceCarriesExtend
     std::vector<int> codes;
     for (const resbuf* item = data->rbnext; item != nullptr; item = item->rbnext) codes.push_back(item->restype);
     EXPECT_EQ(codes, (std::vector<int>{1001, 1070, 1000, 1000, 1005}));
+    EXPECT_EQ(groupOf(data, 1070)->resval.rint, 210);
     EXPECT_STREQ(groupOf(data, 1000)->resval.rstring, L"N1");
     EXPECT_EQ(groupOf(listOf(reference).get(), -3), nullptr) << "acdbEntGet leaves extended data out";
 }
