@@ -2,6 +2,8 @@
 // TranslateText where they are shown; the warning about branch lengths is shown as it stands.
 #pragma once
 
+#include "profiles/title_block_names.h"
+
 #include <string_view>
 
 namespace rvntext {
@@ -32,13 +34,6 @@ inline constexpr std::wstring_view kLayerNotMade = L"Impossibile creare il layer
 }  // namespace rvntext
 
 namespace rvnprofile {
-
-// Title blocks of profiles are references of a block whose name begins with this; their
-// attributes OBJ1 and OBJ2 hold the network name and the profile key (node names joined by "-").
-inline constexpr std::wstring_view kTitleBlockPrefix = L"TZ-RR";
-inline constexpr wchar_t kNetworkTag[] = L"OBJ1";
-inline constexpr wchar_t kProfileKeyTag[] = L"OBJ2";
-inline constexpr wchar_t kProfileKeySeparator = L'-';
 
 inline constexpr wchar_t kPipeLayer[] = L"TUBAZIONI";
 // The vertex data: the registered application, the kind code of a pipe vertex and its name.

@@ -5,6 +5,7 @@
 #include "dbsymtb.h"
 #include "host/open_object.h"
 #include "host/resbuf_list.h"
+#include "profiles/title_block_names.h"
 #include "schema/block_attributes.h"
 #include "schema/block_entities.h"
 #include "schema/model_space.h"
@@ -17,8 +18,9 @@
 
 namespace {
 
-constexpr std::wstring_view kTitlePrefix = L"TZ-RR";
-constexpr wchar_t kKeyTag[] = L"OBJ2";
+using rvnprofile::kProfileKeyTag;
+using rvnprofile::kTitleBlockPrefix;
+
 constexpr wchar_t kMarginSymbol[] = L"TZDISQR";
 
 std::vector<std::wstring> BlockNames(AcDbDatabase* database) {
@@ -38,7 +40,7 @@ std::vector<std::wstring> BlockNames(AcDbDatabase* database) {
     return names;
 }
 
-bool IsTitleBlockName(std::wstring_view name) { return name.substr(0, kTitlePrefix.size()) == kTitlePrefix; }
+bool IsTitleBlockName(std::wstring_view name) { return name.substr(0, kTitleBlockPrefix.size()) == kTitleBlockPrefix; }
 
 bool IsTitleBlock(const AcDbBlockReference& reference) {
     TzRvnOpenObject<AcDbBlockTableRecord> block(reference.blockTableRecord(), AcDb::kForRead);
@@ -51,10 +53,10 @@ bool IsTitleBlock(const AcDbBlockReference& reference) {
 int NextTitleNumber(AcDbDatabase* database) {
     int largest = 0;
     for (const std::wstring& name : BlockNames(database)) {
-        if (!IsTitleBlockName(name) || name.size() <= kTitlePrefix.size() || !std::iswdigit(name[kTitlePrefix.size()])) {
+        if (!IsTitleBlockName(name) || name.size() <= kTitleBlockPrefix.size() || !std::iswdigit(name[kTitleBlockPrefix.size()])) {
             continue;
         }
-        largest = std::max(largest, static_cast<int>(std::wcstol(name.c_str() + kTitlePrefix.size(), nullptr, 10)));
+        largest = std::max(largest, static_cast<int>(std::wcstol(name.c_str() + kTitleBlockPrefix.size(), nullptr, 10)));
     }
     return largest + 1;
 }
@@ -68,7 +70,7 @@ bool ProfileKeyDrawn(AcDbDatabase* database, const std::wstring& key) {
         TzRvnOpenObject<AcDbBlockReference> reference(id, AcDb::kForRead);
         if (!reference.isOpen() || !IsTitleBlock(*reference)) continue;
         std::vector<TzRvnTaggedText> texts;
-        if (ReadAttributeTexts(*reference, texts) && FindAttributeText(texts, kKeyTag) == key) return true;
+        if (ReadAttributeTexts(*reference, texts) && FindAttributeText(texts, kProfileKeyTag) == key) return true;
     }
     return false;
 }

@@ -7,13 +7,13 @@
 #include "host/resbuf_list.h"
 #include "profiles/profile_drawing_lookup.h"
 #include "profiles/profile_drawing_texts.h"
+#include "profiles/title_block_names.h"
 #include "zaf_acad_mgr.h"
 
 namespace Text = TzRvnProfileDrawingText;
 
 namespace {
 
-constexpr wchar_t kApplication[] = L"TZ-TOZARI-TZ-RR";
 constexpr int kSectionMarkType = 210;
 constexpr wchar_t kBlockName[] = L"*SEZP";
 constexpr wchar_t kBlockLayer[] = L"SEZIONI";
@@ -56,7 +56,7 @@ bool DrawMark(const TzRvnProfileSection& section, double textHeight) {
     }
     ACHAR name[ZafAcadMgr::kBufferLength] = {};
     if (ZafAcadMgr::zaf_acedGetInput(name) != RTNORM) return PrintMessage(Text::kBlockNotNamed), false;
-    return Make(acutBuildList(RTDXF0, L"INSERT", 2, name, 8, kBlockLayer, 10, at, -3, 1001, kApplication, 1070,
+    return Make(acutBuildList(RTDXF0, L"INSERT", 2, name, 8, kBlockLayer, 10, at, -3, 1001, rvnprofile::kProfileApplication, 1070,
                               kSectionMarkType, 1000, section.name.c_str(), 1000, L"", 1005, L"0", 0),
                 Text::kInsertListNotMade, Text::kBlockNotInserted);
 }
@@ -64,7 +64,7 @@ bool DrawMark(const TzRvnProfileSection& section, double textHeight) {
 }  // namespace
 
 bool DrawProfileSections(const std::vector<TzRvnProfileSection>& sections) {
-    acdbRegApp(kApplication);
+    acdbRegApp(rvnprofile::kProfileApplication);
     const double labelHeight = RealSymbol(kTextHeightSymbol).value_or(1.0);
     for (const TzRvnProfileSection& section : sections) {
         if (!DrawMark(section, labelHeight * section.horizontalScale / 1000.0)) return false;

@@ -9,6 +9,7 @@
 #include "host/resbuf_list.h"
 #include "network/file_handle.h"
 #include "profiles/title_block_entities.h"
+#include "profiles/title_block_names.h"
 #include "profiles/title_block_texts.h"
 #include "schema/program_folder.h"
 #include "zaf_acad_mgr.h"
@@ -171,7 +172,7 @@ int InsertTitleBlock(const TzRvnTitleBlock& block, AcGePoint3d& point, std::wstr
     if (!text) return 0;
     const std::optional<TzRvnTitleBlockLabels> labels = TemplateLabels(folder);
     if (!labels) return 0;
-    const TzRvnTitleFrame frame{L"TZ-RR" + std::to_wstring(block.number), frameHeight, block.width};
+    const TzRvnTitleFrame frame{std::wstring(rvnprofile::kTitleBlockPrefix) + std::to_wstring(block.number), frameHeight, block.width};
     const TzRvnTitleValues values = DefaultValues(block);
     if (!DefineTitleBlock(frame, *text, *labels, values) ||
         !InsertTitleBlockReference(frame, *text, point, values, block.linkHandle)) {

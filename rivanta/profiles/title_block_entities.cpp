@@ -4,6 +4,7 @@
 #include "acedads.h"
 #include "adscodes.h"
 #include "host/resbuf_list.h"
+#include "profiles/title_block_names.h"
 #include "zaf_acad_mgr.h"
 
 namespace {
@@ -14,7 +15,6 @@ constexpr wchar_t kOuterFrameLayer[] = L"TZ-OBJ-LIN";
 constexpr wchar_t kTextLayer[] = L"TZ-OBJ-TXT";
 constexpr wchar_t kInnerFrameBlock[] = L"TZ-FINATT";
 constexpr wchar_t kOuterFrameBlock[] = L"TZ-FINOBJ";
-constexpr wchar_t kLinkApplication[] = L"TZ-TOZARI-TZ-RR";
 
 // Row layout, in text heights h (times the width factor w across): the texts start 21·h·w left of
 // the frame; a row's attribute lies 1.5·h below its label and the next label 3.5·h lower.
@@ -106,8 +106,8 @@ bool EndBlock(const std::wstring& name) {
 }
 
 bool RegisterLinkApplication() {
-    const TzRvnResbufList found(acdbTblSearch(L"APPID", kLinkApplication, 0));
-    return found.get() != nullptr || acdbRegApp(kLinkApplication) == RTNORM;
+    const TzRvnResbufList found(acdbTblSearch(L"APPID", rvnprofile::kProfileApplication, 0));
+    return found.get() != nullptr || acdbRegApp(rvnprofile::kProfileApplication) == RTNORM;
 }
 
 resbuf* ReferenceList(const TzRvnTitleFrame& frame, const ads_point at, const std::wstring& linkHandle) {
@@ -118,7 +118,7 @@ resbuf* ReferenceList(const TzRvnTitleFrame& frame, const ads_point at, const st
     if (!linked || list == nullptr) return list;
     resbuf* last = list;
     while (last->rbnext != nullptr) last = last->rbnext;
-    last->rbnext = acutBuildList(-3, 1001, kLinkApplication, 1005, linkHandle.c_str(), 0);
+    last->rbnext = acutBuildList(-3, 1001, rvnprofile::kProfileApplication, 1005, linkHandle.c_str(), 0);
     return list;
 }
 
