@@ -34,12 +34,11 @@ TEST(ResultsJson, WritesEveryResultSoThatItReadsBackExactly) {
 }
 
 TEST(JsonReader, ReadsEscapesAndRefusesMalformedText) {
-    const TzRvnJson json = rvntest::ParsedJson(R"({"a": [true, null, -1.5e3, "\u00e8\ud83d\udca7\n"], "b": {}, "c": NaN})");
+    const TzRvnJson json = rvntest::ParsedJson(R"({"a": [true, null, -1.5e3, "\u00e8\ud83d\udca7\n"], "b": {}})");
     EXPECT_EQ(json.find("a")->items()[2].number(), -1500);
     EXPECT_EQ(json.find("a")->items()[3].string(), L"\u00e8\U0001F4A7\n");
     EXPECT_TRUE(json.find("a")->items()[0].boolean());
     EXPECT_EQ(json.find("b")->kind(), TzRvnJson::Kind::object);
-    EXPECT_TRUE(std::isnan(json.find("c")->number()));
     EXPECT_EQ(json.find("d"), nullptr);
 
     TzRvnJson value;

@@ -1,4 +1,4 @@
-// A small JSON reader for results files: values, arrays, objects (members in file order).
+// Results files read as a tree of values (members in file order), parsed by nlohmann/json.
 #pragma once
 
 #include <optional>
@@ -24,7 +24,7 @@ public:
     std::optional<double> asNumber() const;
 
 private:
-    friend class TzRvnJsonParser;
+    friend struct TzRvnJsonTree;
 
     Kind kind_ = Kind::null;
     bool boolean_ = false;
@@ -34,6 +34,6 @@ private:
     std::vector<std::pair<std::string, TzRvnJson>> members_;
 };
 
-// Parses UTF-8 JSON text (the literals Infinity, -Infinity and NaN are accepted too). Returns
-// false with a description in error when the text is not JSON or nests deeper than 64 levels.
+// Parses UTF-8 JSON text. Returns false with a description in error when the text is not JSON or
+// nests deeper than 64 levels.
 bool ParseJson(std::string_view text, TzRvnJson& value, std::string& error);
