@@ -1,7 +1,6 @@
 // The calculation run: check, then the solver, and what the summary of a run learns from it. The
 // shared cases check a failing check (no calculation report), the iterations and the extreme heads.
 #include "analysis/solver/run_calculation.h"
-#include "analysis/jobs/run_messages.h"
 #include "network_builder.h"
 
 #include <gtest/gtest.h>
@@ -60,15 +59,6 @@ TEST(RunCalculation, FindsEveryResultThatIsNotFinite) {
     EXPECT_EQ(std::tuple(std::vector<int>{1, 2}, std::vector<int>{1, 2, 3}, std::vector<int>{1}),
               std::tie(found.nodes, found.branches, found.tanks));
     EXPECT_FALSE(found.empty());
-}
-
-TEST(RunMessages, QuoteTheReportPaths) {
-    EXPECT_EQ(CheckFailedMessage(L"/tmp/rvncheck.tmp"),
-              L"Incongruenze sui dati: Vedi \"/tmp/rvncheck.tmp\"\nImpossibile avviare il calcolo della rete");
-    EXPECT_EQ(CalcAbortedMessage(L"/tmp/rvncalcr.tmp"),
-              L"Incongruenze sul calcolo: Vedi \"/tmp/rvncalcr.tmp\"\nCalcolo della rete  *** ABORTITO ***");
-    EXPECT_EQ(CalcDoneMessage(L"/tmp/rvncalcr.tmp"),
-              L"  Calcolo della rete TERMINATO  \n\n  Tabulato del calcolo in:      \n  \"/tmp/rvncalcr.tmp\"");
 }
 
 }  // namespace

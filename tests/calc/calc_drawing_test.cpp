@@ -203,23 +203,17 @@ TEST_F(CalcDrawing, AMissingNetworkOrAFileThatIsNoDrawingIsToldAndNothingWritten
     EXPECT_EQ("just text\n", rvntest::readBytes(notDrawing));
 }
 
-TEST_F(CalcDrawing, SaveWritesThroughALinkAndRefusesAReadOnlyDrawing) {
-    fs::create_symlink("rete.dwg", scratch / "vista.dwg");
-    const std::string options = " --network " + kCase + " --save --out " + singleQuoted(scratch / "out");
-    rvntest::ProgramRun run = runCalc(singleQuoted(scratch / "vista.dwg") + options);
-    EXPECT_EQ(0, run.status) << run.output;
-    EXPECT_TRUE(fs::is_symlink(scratch / "vista.dwg"));
-    EXPECT_NE(NO_RESULT, savedNetwork().nodes()[1].head) << "the results reach the link's target";
-
-    saveDrawingWith(caseNetwork);
+// Saving goes through links as the host's SAVE does (tests/drawing/shell_drawing_test.cpp); here
+// the job's own word on a save that fails.
+TEST_F(CalcDrawing, SaveRefusesAReadOnlyDrawing) {
     fs::permissions(drawing(), fs::perms(0444));
-    run = runCalc(singleQuoted(drawing()) + options);
+    const rvntest::ProgramRun run =
+        runCalc(singleQuoted(drawing()) + " --network " + kCase + " --save --out " + singleQuoted(scratch / "out"));
     EXPECT_EQ(1, run.status);
     EXPECT_NE(std::string::npos, run.output.find("Cannot save \"" + drawing().string() + "\": the file is read-only."))
         << run.output;
     EXPECT_EQ(std::string::npos, run.output.find("Saved \"")) << run.output;
     EXPECT_EQ(NO_RESULT, savedNetwork().nodes()[1].head);
-    EXPECT_EQ(fs::perms(0444), fs::status(drawing()).permissions() & fs::perms::mask);
 }
 
 }  // namespace

@@ -37,6 +37,7 @@ TEST(ShellSession, ScriptRunsCommandsAndAnswersTheirPrompts) {
               "Test plug-in unloaded.\n");
 }
 
+// Given before or after a job's name, or found beside the sources.
 TEST(ShellSession, TheProgramFolderIsALispSymbolEndingWithASeparator) {
     rvntest::ScratchDir folder;
     const auto script = folder.write("folder.scr", "FOLDER\n");
@@ -46,9 +47,15 @@ TEST(ShellSession, TheProgramFolderIsALispSymbolEndingWithASeparator) {
     const CommandRun found = runHost("run '" + script.string() + "'");
     EXPECT_NE(found.output.find("Cartella: " + std::string(RVN_SOURCE_DIR) + "/examples/\n"), std::string::npos)
         << found.output;
-    const CommandRun missing = runHost("--program-folder /nonexistent run '" + script.string() + "'");
+    const CommandRun after = runHost("echo a --program-folder '" + folder.path().string() + "' b");
+    EXPECT_EQ(after.status, 0) << after.output;
+    EXPECT_NE(after.output.find("a b\n"), std::string::npos) << after.output;
+    const CommandRun missing = runHost("echo a --program-folder /nonexistent");
     EXPECT_EQ(missing.status, 2);
-    EXPECT_NE(missing.output.find("\"/nonexistent\" does not exist"), std::string::npos);
+    EXPECT_NE(missing.output.find("\"/nonexistent\" does not exist"), std::string::npos) << missing.output;
+    const CommandRun noFolder = runHost("echo a --program-folder");
+    EXPECT_EQ(noFolder.status, 2);
+    EXPECT_NE(noFolder.output.find("--program-folder needs a folder"), std::string::npos) << noFolder.output;
 }
 
 TEST(ShellSession, UnknownCommandsAndMalformedLinesAreReportedAndFailTheScript) {
@@ -170,7 +177,7 @@ TEST(ShellSession, HelpAndMalformedCommandLines) {
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.output.find("Usage: rivanta"), std::string::npos);
     for (const char* text : {"RIVANTA_PLUGIN", "dxfout DRAWING OUT", "--open DRAWING", "[DRAWING]", "OPEN, SAVE, SAVEAS",
-                             "UNDO"}) {
+                             "UNDO", "after a job's name"}) {
         EXPECT_NE(help.output.find(text), std::string::npos) << text;
     }
     EXPECT_EQ(help.output.find("Test plug-in loaded"), std::string::npos);
@@ -190,21 +197,6 @@ TEST(ShellSession, AMissingPluginLeavesAHostWithoutItsCommands) {
     EXPECT_NE(run.output.find("** Cannot load the plug-in"), std::string::npos) << run.output;
     EXPECT_NE(run.output.find("Unknown command \"HELLO\""), std::string::npos);
     EXPECT_EQ(runHost("echo x", "NoSuchPlugin.arx").status, 2);
-}
-
-TEST(ShellSession, TheProgramFolderMayFollowAJobsName) {
-    rvntest::ScratchDir folder;
-    const CommandRun given = runHost("echo a --program-folder '" + folder.path().string() + "' b");
-    EXPECT_EQ(given.status, 0) << given.output;
-    EXPECT_NE(given.output.find("a b\n"), std::string::npos) << given.output;
-    const CommandRun missing = runHost("echo a --program-folder /nonexistent");
-    EXPECT_EQ(missing.status, 2);
-    EXPECT_NE(missing.output.find("\"/nonexistent\" does not exist"), std::string::npos) << missing.output;
-    const CommandRun noFolder = runHost("echo a --program-folder");
-    EXPECT_EQ(noFolder.status, 2);
-    EXPECT_NE(noFolder.output.find("--program-folder needs a folder"), std::string::npos) << noFolder.output;
-    const CommandRun help = runHost("--help");
-    EXPECT_NE(help.output.find("after a job's name"), std::string::npos) << help.output;
 }
 
 // A copy of the host program in base/relative, away from the sources; the plug-in stays in the build.
