@@ -2,25 +2,12 @@
 // folder copied from examples/ (roughness in mm), under the settings dialog whose unit list they
 // follow, or over a network of a drawing.
 #include "afx_grid.h"
-#include "afx_resources.h"
 #include "dialogs/materials_dialog.h"
 #include "dialogs/roughness_dialog.h"
 #include "dialogs/settings_dialog.h"
-#include "host/open_object.h"
 #include "input_queue.h"
-#include "../frame/plugin_folder.h"
-#include "netobj/network_class.h"
-#include "netobj/network_dictionary.h"
-#include "network/materials.h"
-#include "network/settings_file.h"
-#include "open_object_guard.h"
-#include "test_files.h"
-#include "text_codec.h"
-#include "transcript.h"
+#include "program_folder_dialog.h"
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
 #include <functional>
 
 namespace {
@@ -29,9 +16,8 @@ using rvnhost::Transcript;
 using Cells = std::vector<std::vector<std::wstring>>;
 namespace fs = std::filesystem;
 
-const fs::path kExamples = fs::path(RVN_SOURCE_DIR) / "examples";
 constexpr char kArchive[] = "PVC\n0.0000015000\nGhisa\n0.0015000000\n";
-const std::vector<CMateriale> kMaterials{{L"PVC", 0.0000015}, {L"Ghisa", 0.0015}};
+const std::vector<CMateriale>& kMaterials = rvntest::kTwoMaterials;
 const std::wstring kTitleMm = L"Scabrezza [ mm ]                             ";
 
 // A dialog with the cells of its grid (9041) recorded as it opens and as it is closed.
@@ -63,32 +49,14 @@ private:
     }
 };
 
-// The plug-in's templates embedded in the test program, a program folder holding the installed
-// settings file (roughness in mm) and an archive of two materials, which the material list holds.
-class MaterialsDialog : public rvntest::OpenObjectCheckedTest {
+// The program folder also holds an archive of the two materials of the list.
+class MaterialsDialog : public rvntest::ProgramFolderDialogTest {
 protected:
     void SetUp() override {
-        RegisterNetworkClass();
-        ASSERT_TRUE(plugin_.ready());
-        AfxSetResourceHandle(GetModuleHandleW(nullptr));
-        fs::copy_file(kExamples / "rvnsetup.par", folder_ / "rvnsetup.par");
+        ProgramFolderDialogTest::SetUp();
         rvntest::writeBytes(archive(), kArchive);
-        saved_ = MaterialList();
-        MaterialList() = kMaterials;
-        Transcript::instance().clear();
     }
-    void TearDown() override {
-        MaterialList() = saved_;
-        rvntest::OpenObjectCheckedTest::TearDown();
-    }
-
     fs::path archive() const { return folder_ / "rvnmateriali.dat"; }
-    std::wstring programFolder() const { return rvnos::fromUtf8(folder_.path().string()) + L"/"; }
-    static bool said(const std::wstring& text) { return Transcript::instance().contains(text); }
-
-    rvntest::PluginFolderFixture plugin_;
-    rvntest::ScratchDir folder_;
-    std::vector<CMateriale> saved_;
 };
 
 TEST_F(MaterialsDialog, OkKeepsTheRowsWithAPositiveRoughnessInMetresAndANewMaterialOfTheEmptyLastRow) {
@@ -215,23 +183,16 @@ TEST_F(MaterialsDialog, SettingsThatCannotBeReadAreSaidUnderEachDialogsCaption) 
     EXPECT_FALSE(input.ranOut());
 }
 
-// A drawing holding the network "rete" whose roughness is shown in cm.
+// A drawing holding the network "rete" whose roughness is shown in cm; no settings file.
 class NetworkMaterialsDialog : public MaterialsDialog {
 protected:
     void SetUp() override {
         MaterialsDialog::SetUp();
-        ASSERT_EQ(Acad::eOk, CreateNetwork(&db_, L"rete", true, network_));
-        TzRvnOpenObject<TzRvnNetwork> network(network_, AcDb::kForWrite);
-        ASSERT_TRUE(network.isOpen());
-        TzRvnSettings settings;
-        ReadSettingsText(rvntest::readBytes(kExamples / "rvnsetup.par"), settings);
+        TzRvnSettings settings = installed();
         settings.roughnessUnit = 1;
-        ASSERT_EQ(Acad::eOk, network->setSettings(settings));
-        fs::remove(folder_ / "rvnsetup.par");  // the network's settings are enough
+        addNetwork(settings);
+        fs::remove(settingsFile());
     }
-
-    AcDbDatabase db_;
-    AcDbObjectId network_;
 };
 
 TEST_F(NetworkMaterialsDialog, TheRoughnessDialogShowsTheListInTheNetworksUnitAndTakesNoEdit) {
@@ -246,10 +207,7 @@ TEST_F(NetworkMaterialsDialog, TheRoughnessDialogShowsTheListInTheNetworksUnitAn
 }
 
 TEST_F(NetworkMaterialsDialog, ANetworkThatCannotBeReadIsSaidUnderEachDialogsCaption) {
-    {
-        TzRvnOpenObject<TzRvnNetwork> network(network_, AcDb::kForWrite);
-        ASSERT_EQ(Acad::eOk, network->erase());
-    }
+    eraseNetwork();
     rvntest::QueuedInput input({L"ok", L"ok"});
     TzRvnMaterialiDlg materials(nullptr, programFolder(), network_);
     EXPECT_EQ(materials.DoModal(), IDCANCEL);

@@ -1,33 +1,18 @@
 // The settings dialog on the plug-in's own template, opened directly as the network database
 // dialog opens it: over a program folder copied from examples/, or over a network of a drawing.
-#include "afx_resources.h"
 #include "dialogs/settings_dialog.h"
-#include "host/module_instance.h"
-#include "host/open_object.h"
 #include "html_help.h"
 #include "input_queue.h"
-#include "module_loader.h"
-#include "../frame/plugin_folder.h"
-#include "netobj/network_class.h"
-#include "netobj/network_dictionary.h"
-#include "network/materials.h"
-#include "network/settings_file.h"
-#include "open_object_guard.h"
-#include "test_files.h"
-#include "text_codec.h"
-#include "transcript.h"
-
-#include <gtest/gtest.h>
+#include "program_folder_dialog.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <sys/stat.h>
 
 namespace {
 
 using rvnhost::Transcript;
 
-const std::filesystem::path kExamples = std::filesystem::path(RVN_SOURCE_DIR) / "examples";
+using rvntest::kExamples;
 
 std::size_t countOf(rvnhost::TranscriptKind kind) {
     const auto& entries = Transcript::instance().entries();
@@ -75,42 +60,13 @@ protected:
     }
 };
 
-// The plug-in's templates embedded in the test program as the current resources, a plug-in folder
-// of the test's own (where the help file lies), a program folder holding the installed settings
-// file, and a material list of two materials.
-class SettingsDialog : public rvntest::OpenObjectCheckedTest {
+class SettingsDialog : public rvntest::ProgramFolderDialogTest {
 protected:
-    void SetUp() override {
-        RegisterNetworkClass();
-        ASSERT_TRUE(plugin_.ready());
-        AfxSetResourceHandle(GetModuleHandleW(nullptr));
-        std::filesystem::copy_file(kExamples / "rvnsetup.par", settingsFile());
-        savedMaterials_ = MaterialList();
-        MaterialList() = {{L"PVC", 0.0000015}, {L"Ghisa", 0.0015}};
-        Transcript::instance().clear();
-    }
-    void TearDown() override {
-        MaterialList() = savedMaterials_;
-        rvntest::OpenObjectCheckedTest::TearDown();
-    }
-
-    std::filesystem::path settingsFile() const { return folder_ / "rvnsetup.par"; }
-    std::wstring programFolder() const { return rvnos::fromUtf8(folder_.path().string()) + L"/"; }
-    TzRvnSettings installed() const {
-        TzRvnSettings settings;
-        ReadSettingsText(rvntest::readBytes(kExamples / "rvnsetup.par"), settings);
-        return settings;
-    }
     TzRvnSettings written() const {
         TzRvnSettings settings;
         ReadSettingsText(rvntest::readBytes(settingsFile()), settings);
         return settings;
     }
-    static bool said(const std::wstring& text) { return Transcript::instance().contains(text); }
-
-    rvntest::PluginFolderFixture plugin_;
-    rvntest::ScratchDir folder_;
-    std::vector<CMateriale> savedMaterials_;
 };
 
 TEST_F(SettingsDialog, ShowsTheInstalledSettingsInTheirDisplayUnits) {
@@ -343,22 +299,17 @@ class NetworkSettingsDialog : public SettingsDialog {
 protected:
     void SetUp() override {
         SettingsDialog::SetUp();
-        ASSERT_EQ(Acad::eOk, CreateNetwork(&db_, L"rete", true, network_));
-        TzRvnOpenObject<TzRvnNetwork> network(network_, AcDb::kForWrite);
-        ASSERT_TRUE(network.isOpen());
         settings_ = installed();
         settings_.flowUnit = 0;
         settings_.roughnessUnit = 0;
         settings_.maxIterations = 40;
-        ASSERT_EQ(Acad::eOk, network->setSettings(settings_));
+        addNetwork(settings_);
     }
     TzRvnSettings networkSettings() const {
         TzRvnOpenObject<TzRvnNetwork> network(network_, AcDb::kForRead);
         return network.isOpen() ? network->getSettings() : TzRvnSettings{};
     }
 
-    AcDbDatabase db_;
-    AcDbObjectId network_;
     TzRvnSettings settings_;
 };
 
@@ -376,10 +327,7 @@ TEST_F(NetworkSettingsDialog, OkWritesTheNetworksSettingsAndLeavesTheFileAlone) 
 }
 
 TEST_F(NetworkSettingsDialog, ANetworkThatCannotBeOpenedIsSaid) {
-    {
-        TzRvnOpenObject<TzRvnNetwork> network(network_, AcDb::kForWrite);
-        ASSERT_EQ(Acad::eOk, network->erase());
-    }
+    eraseNetwork();
     rvntest::QueuedInput input({L"ok"});
     TzRvnImpostazioniDlg dialog(nullptr, programFolder(), network_, L"rete");
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);

@@ -1,0 +1,72 @@
+// A fixture for the dialogs over a program folder: the plug-in's templates embedded in the test
+// program as the current resources, a plug-in folder of the test's own (where the help file lies),
+// a program folder holding the installed settings file, a material list of two materials, and a
+// drawing that may hold the network "rete".
+#pragma once
+
+#include "afx_resources.h"
+#include "host/open_object.h"
+#include "netobj/network_class.h"
+#include "netobj/network_dictionary.h"
+#include "network/materials.h"
+#include "network/settings_file.h"
+#include "open_object_guard.h"
+#include "../frame/plugin_folder.h"
+#include "test_files.h"
+#include "text_codec.h"
+#include "transcript.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace rvntest {
+
+inline const std::filesystem::path kExamples = std::filesystem::path(RVN_SOURCE_DIR) / "examples";
+inline const std::vector<CMateriale> kTwoMaterials{{L"PVC", 0.0000015}, {L"Ghisa", 0.0015}};
+
+class ProgramFolderDialogTest : public OpenObjectCheckedTest {
+protected:
+    void SetUp() override {
+        RegisterNetworkClass();
+        ASSERT_TRUE(plugin_.ready());
+        AfxSetResourceHandle(GetModuleHandleW(nullptr));
+        std::filesystem::copy_file(kExamples / "rvnsetup.par", settingsFile());
+        savedMaterials_ = MaterialList();
+        MaterialList() = kTwoMaterials;
+        rvnhost::Transcript::instance().clear();
+    }
+    void TearDown() override {
+        MaterialList() = savedMaterials_;
+        OpenObjectCheckedTest::TearDown();
+    }
+
+    std::filesystem::path settingsFile() const { return folder_ / "rvnsetup.par"; }
+    std::wstring programFolder() const { return rvnos::fromUtf8(folder_.path().string()) + L"/"; }
+    static TzRvnSettings installed() {
+        TzRvnSettings settings;
+        ReadSettingsText(readBytes(kExamples / "rvnsetup.par"), settings);
+        return settings;
+    }
+    static bool said(const std::wstring& text) { return rvnhost::Transcript::instance().contains(text); }
+
+    // Adds the network "rete" to the drawing, with the settings given.
+    void addNetwork(const TzRvnSettings& settings) {
+        ASSERT_EQ(Acad::eOk, CreateNetwork(&db_, L"rete", true, network_));
+        TzRvnOpenObject<TzRvnNetwork> network(network_, AcDb::kForWrite);
+        ASSERT_TRUE(network.isOpen());
+        ASSERT_EQ(Acad::eOk, network->setSettings(settings));
+    }
+    void eraseNetwork() {
+        TzRvnOpenObject<TzRvnNetwork> network(network_, AcDb::kForWrite);
+        ASSERT_EQ(Acad::eOk, network->erase());
+    }
+
+    PluginFolderFixture plugin_;
+    ScratchDir folder_;
+    std::vector<CMateriale> savedMaterials_;
+    AcDbDatabase db_;
+    AcDbObjectId network_;
+};
+
+}  // namespace rvntest
