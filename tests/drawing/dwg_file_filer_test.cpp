@@ -35,7 +35,7 @@ TEST(DwgFileFiler, EncodesEachItemAsATagAndALittleEndianValue) {
     EXPECT_EQ(expected, out);
 }
 
-TEST(DwgFileFiler, ACutItemReadsAsTheEndOfTheFile) {
+TEST(DwgFileFiler, ACutItemReadsAsTheEndOfTheFileAndAnyBooleanByteButZeroAsTrue) {
     Bytes out;
     DwgFileFiler writer(nullptr, &out);
     writer.writeDouble(2.5);
@@ -51,19 +51,16 @@ TEST(DwgFileFiler, ACutItemReadsAsTheEndOfTheFile) {
     char buffer[5] = {'z', 'z', 'z', 'z', 'z'};
     EXPECT_EQ(Acad::eEndOfFile, shortBytes.readBytes(buffer, 5));
     EXPECT_EQ(0, buffer[0]);
-}
 
-TEST(DwgFileFiler, ABooleanByteOtherThanZeroReadsAsTrue) {
-    const Bytes bytes = {9, 2};
-    DwgFileFiler reader(nullptr, bytes);
+    const Bytes two = {9, 2};  // a boolean byte other than zero reads as true
     Adesk::Boolean value = false;
-    EXPECT_EQ(Acad::eOk, reader.readBoolean(&value));
+    EXPECT_EQ(Acad::eOk, DwgFileFiler(nullptr, two).readBoolean(&value));
     EXPECT_TRUE(value);
 }
 
 class DwgFileFilerIds : public rvntest::OpenObjectCheckedTest {};
 
-TEST_F(DwgFileFilerIds, WritesHandlesOfSavedObjectsOnly) {
+TEST_F(DwgFileFilerIds, WritesHandlesOfSavedObjectsOnlyAndCountsThoseThatNameNone) {
     AcDbDatabase database;
     AcDbDatabase other;
     AcDbObjectId erased;
@@ -98,16 +95,12 @@ TEST_F(DwgFileFilerIds, WritesHandlesOfSavedObjectsOnly) {
     EXPECT_TRUE(foreign.isNull());
     EXPECT_TRUE(none.isNull());
     EXPECT_EQ(0, reader.unresolvedHandles());
-}
 
-TEST_F(DwgFileFilerIds, CountsHandlesThatNameNoObject) {
-    AcDbDatabase database;
-    Bytes bytes = {17, 0xEF, 0xBE, 0xAD, 0xDE, 0, 0, 0, 0};
-    DwgFileFiler reader(&database, bytes);
-    AcDbHardPointerId id;
-    EXPECT_EQ(Acad::eOk, reader.readHardPointerId(&id));
-    EXPECT_TRUE(id.isNull());
-    EXPECT_EQ(1, reader.unresolvedHandles());
+    const Bytes unknown = {17, 0xEF, 0xBE, 0xAD, 0xDE, 0, 0, 0, 0};
+    DwgFileFiler nameless(&database, unknown);
+    EXPECT_EQ(Acad::eOk, nameless.readHardPointerId(&layers));
+    EXPECT_TRUE(layers.isNull());
+    EXPECT_EQ(1, nameless.unresolvedHandles()) << "a handle that names no object is counted";
 }
 
 TEST(DwgBytes, Crc32OfTheStandardCheckString) {

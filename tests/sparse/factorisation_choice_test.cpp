@@ -143,17 +143,6 @@ TEST(FactorisationChoice, OrderedAgreesWithTheDenseResultsOnRandomNetworks) {
     EXPECT_GT(compared, 80);
 }
 
-TEST(FactorisationChoice, FactorEntriesTellTheFill) {
-    std::mt19937 random(5);
-    const TzRvnNetworkData network = rvntest::RandomNetwork(random, {30, 30, false, false});
-    const long long n = network.numNodes();
-    EXPECT_EQ(solve(network, TzRvnFactorisation::dense).outcome.factorEntries, n * (n + 1) / 2);
-    const long long exact = solve(network, TzRvnFactorisation::exact).outcome.factorEntries;
-    const long long ordered = solve(network, TzRvnFactorisation::ordered).outcome.factorEntries;
-    EXPECT_GE(exact, n);
-    EXPECT_LE(ordered, exact);
-}
-
 TEST(FactorisationChoice, TheFactorsSizeIsToldBeforeTheFirstStep) {
     std::mt19937 random(12);
     TzRvnNetworkData network = rvntest::RandomNetwork(random, {20, 20, false, false});
