@@ -43,7 +43,8 @@ TEST(PortaviaImport, RefusesShortFilesAndReadsNegativeCountsAsNone) {
     EXPECT_EQ(read(whole.substr(0, whole.size() - 1), network).status, TzRvnImportStatus::truncated);
     TzRvnImportResult shortHeader = read(whole.substr(0, 163), network);
     EXPECT_EQ(shortHeader.status, TzRvnImportStatus::truncated);
-    EXPECT_NE(shortHeader.message.find(L"rete.ptv"), std::wstring::npos);
+    EXPECT_NE(shortHeader.message.find(L"rete.ptv: e' piu' corto della sua intestazione (163 byte su 164)"),
+              std::wstring::npos);
     EXPECT_EQ(network.numNodes(), 5);
 
     PtvWriter negative;

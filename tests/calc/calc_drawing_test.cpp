@@ -199,7 +199,8 @@ TEST_F(CalcDrawing, AMissingNetworkOrAFileThatIsNoDrawingIsToldAndNothingWritten
     rvntest::writeBytes(notDrawing, "just text\n");
     const rvntest::ProgramRun unreadable = runCalc(singleQuoted(notDrawing) + " --network " + kCase);
     EXPECT_EQ(1, unreadable.status);
-    EXPECT_NE(std::string::npos, unreadable.output.find("rivanta calc: ")) << unreadable.output;
+    EXPECT_NE(std::string::npos, unreadable.output.find("rivanta calc: Cannot open \"" + notDrawing.string() +
+                                                        "\": it is not a drawing file.")) << unreadable.output;
     EXPECT_EQ("just text\n", rvntest::readBytes(notDrawing));
 }
 
