@@ -81,29 +81,6 @@ TEST(FactorPattern, FillFollowsTheEliminationOrder) {
     EXPECT_EQ(FactorPattern(0, {}).entries(), 0u);
 }
 
-TEST(FactorPattern, RowListsMirrorTheColumns) {
-    std::mt19937 random(7);
-    for (int trial = 0; trial < 50; ++trial) {
-        const int n = 1 + static_cast<int>(random() % 30);
-        Links links;
-        for (int k = 0; k < 2 * n; ++k) links.emplace_back(random() % n, random() % n);
-        const TzRvnFactorPattern p = FactorPattern(n, links);
-        std::size_t listed = 0;
-        for (int k = 0; k < n; ++k) {
-            EXPECT_EQ(p.row[p.diagonal(k)], k);
-            for (std::size_t r = p.rowStart[k]; r < p.rowStart[k + 1]; ++r) {
-                EXPECT_EQ(p.row[p.rowEntry[r]], k);
-                if (r > p.rowStart[k]) {
-                    EXPECT_LT(p.rowColumn[r - 1], p.rowColumn[r]);
-                }
-                ++listed;
-            }
-        }
-        EXPECT_EQ(listed + static_cast<std::size_t>(n), p.entries());
-        EXPECT_EQ(FactorEntryCount(n, links), static_cast<long long>(p.entries()));
-    }
-}
-
 TEST(EnvelopeStorage, WideRowsShareAPanelNarrowRowsHaveTheirOwn) {
     // Rows 9, 10, 11 and 13 reach back eight columns or more; row 12 has no neighbour below it.
     const TzRvnEnvelopeStorage storage = EnvelopeStorage(14, {{9, 0}, {1, 10}, {11, 3}, {13, 2}, {13, 12}, {4, 5}});
