@@ -8,6 +8,7 @@
 #include "text_codec.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <filesystem>
 
@@ -15,46 +16,38 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string noteJson(const TzRvnNote& note) { return note.has() ? JsonString(note.text()) : "null"; }
+using Json = nlohmann::ordered_json;
+
+Json noteJson(const TzRvnNote& note) { return note.has() ? Json(rvnos::toUtf8(note.text())) : Json(); }
 
 // The imported network in the shape of the cases' network.json.
 std::string networkJson(const TzRvnNetworkData& network, const std::wstring& name) {
     const TzRvnSettings& s = network.settings();
-    std::string out = "{\"name\": " + JsonString(name) + ", \"settings\": {";
-    out += "\"flowUnit\": " + std::to_string(s.flowUnit) + ", \"diameterUnit\": " + std::to_string(s.diameterUnit);
-    out += ", \"roughnessUnit\": " + std::to_string(s.roughnessUnit) + ", \"slopeUnit\": " + std::to_string(s.slopeUnit);
-    out += ", \"fluidIndex\": " + std::to_string(s.fluidIndex) + ", \"viscosity\": " + JsonNumber(s.viscosity);
-    out += ", \"initialVelocity\": " + JsonNumber(s.initialVelocity);
-    out += ", \"maxIterations\": " + std::to_string(s.maxIterations);
-    out += ", \"minBranchFlow\": " + JsonNumber(s.minBranchFlow) + ", \"headTolerance\": " + JsonNumber(s.headTolerance);
-    out += ", \"flowTolerance\": " + JsonNumber(s.flowTolerance) + ", \"materialIndex\": " + std::to_string(s.materialIndex);
-    out += ", \"defaultRoughness\": " + JsonNumber(s.defaultRoughness);
-    out += ", \"minPressureHead\": " + JsonNumber(s.minPressureHead) + ", \"maxPressureHead\": " + JsonNumber(s.maxPressureHead);
-    out += ", \"minVelocity\": " + JsonNumber(s.minVelocity) + ", \"maxVelocity\": " + JsonNumber(s.maxVelocity);
-    out += ", \"colourLowHead\": " + std::to_string(s.colourLowHead) + ", \"colourHighHead\": " + std::to_string(s.colourHighHead);
-    out += ", \"colourLowVelocity\": " + std::to_string(s.colourLowVelocity);
-    out += ", \"colourHighVelocity\": " + std::to_string(s.colourHighVelocity) + "}, \"nodes\": [";
-    for (std::size_t i = 0; i < network.nodes().size(); ++i) {
-        const TzRvnNode& n = network.nodes()[i];
-        out += (i ? ", " : "") + std::string("{\"name\": ") + JsonString(n.name.view()) + ", \"demand\": " +
-               JsonNumber(n.demand) + ", \"elevation\": " + JsonNumber(n.elevation) + ", \"note\": " + noteJson(n.note) + "}";
+    Json out = {{"name", rvnos::toUtf8(name)},
+                {"settings",
+                 {{"flowUnit", s.flowUnit}, {"diameterUnit", s.diameterUnit}, {"roughnessUnit", s.roughnessUnit},
+                  {"slopeUnit", s.slopeUnit}, {"fluidIndex", s.fluidIndex}, {"viscosity", s.viscosity},
+                  {"initialVelocity", s.initialVelocity}, {"maxIterations", s.maxIterations},
+                  {"minBranchFlow", s.minBranchFlow}, {"headTolerance", s.headTolerance},
+                  {"flowTolerance", s.flowTolerance}, {"materialIndex", s.materialIndex},
+                  {"defaultRoughness", s.defaultRoughness}, {"minPressureHead", s.minPressureHead},
+                  {"maxPressureHead", s.maxPressureHead}, {"minVelocity", s.minVelocity}, {"maxVelocity", s.maxVelocity},
+                  {"colourLowHead", s.colourLowHead}, {"colourHighHead", s.colourHighHead},
+                  {"colourLowVelocity", s.colourLowVelocity}, {"colourHighVelocity", s.colourHighVelocity}}},
+                {"nodes", Json::array()}, {"branches", Json::array()}, {"tanks", Json::array()}};
+    for (const TzRvnNode& n : network.nodes()) {
+        out["nodes"].push_back({{"name", rvnos::toUtf8(n.name.view())}, {"demand", n.demand},
+                                {"elevation", n.elevation}, {"note", noteJson(n.note)}});
     }
-    out += "], \"branches\": [";
-    for (std::size_t k = 0; k < network.edges().size(); ++k) {
-        const TzRvnEdge& e = network.edges()[k];
-        out += (k ? ", " : "") + std::string("{\"startNode\": ") + JsonString(e.startNode.view()) +
-               ", \"endNode\": " + JsonString(e.endNode.view()) + ", \"excluded\": " + std::to_string(e.excluded) +
-               ", \"length\": " + JsonNumber(e.length) + ", \"diameter\": " + JsonNumber(e.diameter) +
-               ", \"roughness\": " + JsonNumber(e.roughness) + ", \"csi\": " + JsonNumber(e.csi) +
-               ", \"note\": " + noteJson(e.note) + "}";
+    for (const TzRvnEdge& e : network.edges()) {
+        out["branches"].push_back({{"startNode", rvnos::toUtf8(e.startNode.view())}, {"endNode", rvnos::toUtf8(e.endNode.view())},
+                                   {"excluded", e.excluded}, {"length", e.length}, {"diameter", e.diameter},
+                                   {"roughness", e.roughness}, {"csi", e.csi}, {"note", noteJson(e.note)}});
     }
-    out += "], \"tanks\": [";
-    for (std::size_t t = 0; t < network.tanks().size(); ++t) {
-        const TzRvnTank& tank = network.tanks()[t];
-        out += (t ? ", " : "") + std::string("{\"nodeName\": ") + JsonString(tank.nodeName.view()) +
-               ", \"head\": " + JsonNumber(tank.head) + ", \"note\": " + noteJson(tank.note) + "}";
+    for (const TzRvnTank& tank : network.tanks()) {
+        out["tanks"].push_back({{"nodeName", rvnos::toUtf8(tank.nodeName.view())}, {"head", tank.head}, {"note", noteJson(tank.note)}});
     }
-    return out + "]}";
+    return out.dump();
 }
 
 class SharedCase : public testing::TestWithParam<std::string> {
