@@ -259,7 +259,7 @@ TEST_F(SettingsDialog, TheHelpButtonOpensTheNetworkTopic) {
 }
 
 TEST_F(SettingsDialog, ASettingsFileThatCannotBeReadIsSaidAndTheDialogCloses) {
-    rvntest::QueuedInput input({L"ok", L"ok", L"ok", L"ok"});
+    rvntest::QueuedInput input({L"ok", L"ok", L"ok"});
     for (const std::wstring& folder : {programFolder() + L"missing/", std::wstring()}) {
         Transcript::instance().clear();
         TzRvnImpostazioniDlg dialog(nullptr, folder);
@@ -274,13 +274,7 @@ TEST_F(SettingsDialog, ASettingsFileThatCannotBeReadIsSaidAndTheDialogCloses) {
         EXPECT_EQ(dialog.DoModal(), IDCANCEL);
         EXPECT_TRUE(said(L"rvnsetup.par\", riga 8: \"cento\" is not a number"));
     }
-    rvntest::writeBytes(settingsFile(), text.substr(0, 36));  // cut short after line 7
-    {
-        TzRvnImpostazioniDlg dialog(nullptr, programFolder());
-        EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-        EXPECT_TRUE(said(L"rvnsetup.par\", riga 8: missing, the file ends after line 7"));
-    }
-    EXPECT_EQ(rvntest::readBytes(settingsFile()), text.substr(0, 36));
+    EXPECT_EQ(rvntest::readBytes(settingsFile()), text);
     EXPECT_FALSE(input.ranOut());
 }
 
