@@ -146,15 +146,6 @@ TEST_F(MaterialsDialog, WhatCannotBeWrittenKeepsTheDialogOpenTheOldArchiveAndThe
     }
 }
 
-TEST_F(MaterialsDialog, AnArchiveWithAnOddNumberOfLinesLosesItsLastName) {
-    rvntest::writeBytes(archive(), "Ghisa\n0.0015\nOrfano\n");
-    ASSERT_EQ(LoadMaterials(rvnos::fromUtf8(archive().string()), MaterialList()), 1);
-    rvntest::QueuedInput input({L"click 1"});
-    TzRvnMaterialiDlg dialog(nullptr, programFolder());
-    ASSERT_EQ(dialog.DoModal(), IDOK);
-    EXPECT_EQ(rvntest::readBytes(archive()), "Ghisa\n0.0015000000\n");
-}
-
 // The settings file goes while the dialog is open.
 class SettingsLosingMaterialsDlg : public TzRvnMaterialiDlg {
 public:

@@ -4,7 +4,6 @@
 #include "../calc/calc_program.h"
 #include "analysis/jobs/network_exchange.h"
 #include "drawing_file.h"
-#include "frame/command_line_tool.h"
 #include "netobj/network_class.h"
 #include "netobj/network_dictionary.h"
 #include "open_object_guard.h"
@@ -151,9 +150,6 @@ TEST_F(InpOut, AMissingNetworkOrDrawingAndWrongArgumentsAreRefused) {
     run = runRivanta("inpout --help");
     EXPECT_EQ(0, run.status);
     EXPECT_NE(std::string::npos, run.output.find("Usage: rivanta inpout DRAWING --network NAME OUT.inp"));
-    const auto& tools = commandLineTools();
-    EXPECT_TRUE(std::any_of(tools.begin(), tools.end(),
-                            [](const TzRvnTool& tool) { return tool.name == std::string("inpout"); }));
 }
 
 }  // namespace

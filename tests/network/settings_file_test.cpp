@@ -18,13 +18,6 @@ constexpr const char* kSampleText =
     "1\n2\n2\n1\n0\n0.0000010040\n1.0000000000\n100\n0.0000001000\n0.0010000000\n0.0000100000\n3\n"
     "0.0000460000\n10.0000000000\n70.0000000000\n0.3000000000\n2.0000000000\n255\n16711680\n65535\n16711935\n";
 
-TEST(SettingsFile, WritesTwentyOneLinesAndReadsThemBack) {
-    EXPECT_EQ(SettingsFileText(sampleSettings()), kSampleText);
-    TzRvnSettings read;
-    ReadSettingsText(kSampleText, read);
-    EXPECT_EQ(read, sampleSettings());
-}
-
 TEST(SettingsFile, MissingLinesKeepValuesAndExtraLinesAreIgnored) {
     std::string text = kSampleText;
     const std::size_t nineteenLines = text.find("65535");
@@ -69,6 +62,7 @@ TEST(SettingsFile, DisplayFlowUnitSetsSiValues) {
     EXPECT_DOUBLE_EQ(s.defaultRoughness, 0.0005);
 }
 
+// Twenty-one lines, written and read back.
 TEST(SettingsFile, SavesAndLoadsByPathAndLeavesSettingsAloneWithoutAFile) {
     rvntest::ScratchDir dir;
     const std::wstring path = (dir / "rvnsetup.par").wstring();

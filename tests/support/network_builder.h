@@ -33,13 +33,6 @@ public:
         return *this;
     }
 
-    NetworkBuilder& maxIterations(int limit) {
-        TzRvnSettings s = network_.getSettings();
-        s.maxIterations = limit;
-        network_.setSettings(s);
-        return *this;
-    }
-
     NetworkBuilder& node(std::wstring_view name, double demand = 0.0, double elevation = 0.0,
                          std::wstring_view note = {}) {
         TzRvnNode node;
