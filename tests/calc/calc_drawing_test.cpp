@@ -108,6 +108,7 @@ TEST_F(CalcDrawing, CalculatesTheNamedNetworkAndSavesItsResultsWithSave) {
     const rvntest::ProgramRun run =
         runCalc(singleQuoted(drawing()) + " --network " + kCase + " --out " + singleQuoted(out));
     EXPECT_EQ(0, run.status) << run.output;
+    EXPECT_NE(std::string::npos, run.output.find("Converged after 3 iterations\n")) << run.output;
     EXPECT_EQ(rvntest::readBytes(expected("rvncheck.tmp")), rvntest::readBytes(out / "rvncheck.tmp"));
     EXPECT_EQ(rvntest::readBytes(expected("rvncalcr.tmp")), rvntest::readBytes(out / "rvncalcr.tmp"));
     EXPECT_EQ(before, rvntest::readBytes(drawing()));

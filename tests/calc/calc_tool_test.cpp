@@ -44,11 +44,14 @@ TEST(CalcTool, LeavesTheSharedCasesReportsAndResultsInTheOutputFolder) {
     ExpectSameResultsFile(expected(name, "results.json"), scratch / "results.json");
     // The case stops at its limit of one iteration, which is no failure of the job.
     EXPECT_EQ(0, run.status) << run.output;
-    EXPECT_NE(std::string::npos, run.output.find("Network \"" + name + "\": nodes 2, branches 1, tanks 1\n"
-                                                 "H max 101.9938, H min 100.0000\n")) << run.output;
-    EXPECT_NE(std::string::npos,
-              run.output.find("Stopped at the iteration limit after 1 iterations, tolerances not met\n"))
-        << run.output;
+    const std::string folder = scratch.path().string();
+    const std::string summary = "Network \"" + name + "\": nodes 2, branches 1, tanks 1\n"
+                                "H max 101.9938, H min 100.0000\n"
+                                "Stopped at the iteration limit after 1 iterations, tolerances not met\n"
+                                "Topology report: \"" + folder + "/rvncheck.tmp\"\n"
+                                "Calculation report: \"" + folder + "/rvncalcr.tmp\"\n"
+                                "Results: \"" + folder + "/results.json\"\n";
+    EXPECT_NE(std::string::npos, run.output.find(summary)) << run.output;
 }
 
 TEST(CalcTool, ARefusedSharedCaseLeavesNothing) {
@@ -59,20 +62,6 @@ TEST(CalcTool, ARefusedSharedCaseLeavesNothing) {
     EXPECT_EQ(1, run.status) << run.output;
     EXPECT_NE(std::string::npos, run.output.find("Impossibile importare il file")) << run.output;
     EXPECT_FALSE(fs::exists(out));
-}
-
-TEST(CalcTool, TellsTheSummaryOfACalculatedNetwork) {
-    rvntest::ScratchDir scratch;
-    const rvntest::ProgramRun run = runCalc(singleQuoted(casePtv("e01_two_nodes_tank")) + " --out " + singleQuoted(scratch.path()));
-    EXPECT_EQ(0, run.status);
-    const std::string folder = scratch.path().string();
-    const std::string summary = "Network \"e01_two_nodes_tank\": nodes 2, branches 1, tanks 1\n"
-                                "H max 100.0000, H min 99.7167\n"
-                                "Converged after 3 iterations\n"
-                                "Topology report: \"" + folder + "/rvncheck.tmp\"\n"
-                                "Calculation report: \"" + folder + "/rvncalcr.tmp\"\n"
-                                "Results: \"" + folder + "/results.json\"\n";
-    EXPECT_NE(std::string::npos, run.output.find(summary)) << run.output;
 }
 
 // The solver asked reaches the calculation: the dense factor of three nodes holds 6 entries, the
@@ -107,12 +96,6 @@ TEST(CalcTool, AFailingCheckShowsTheDialogsMessageAndLeavesAnEarlierCalculationR
     EXPECT_EQ(rvntest::readBytes(expected("e01_two_nodes_tank", "rvncalcr.tmp")),
               rvntest::readBytes(scratch / "rvncalcr.tmp"));
     ExpectSameResultsFile(expected("e06_isolated_nodes", "results.json"), scratch / "results.json");
-
-    ASSERT_EQ(0, runCalc(singleQuoted(casePtv("e03_reversed_branches")) + out).status);
-    EXPECT_EQ(rvntest::readBytes(expected("e03_reversed_branches", "rvncheck.tmp")),
-              rvntest::readBytes(scratch / "rvncheck.tmp"));
-    EXPECT_EQ(rvntest::readBytes(expected("e03_reversed_branches", "rvncalcr.tmp")),
-              rvntest::readBytes(scratch / "rvncalcr.tmp"));
 }
 
 TEST(CalcTool, AnAbortedCalculationNamesTheNodesNoTankFeeds) {
