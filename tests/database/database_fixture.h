@@ -115,12 +115,6 @@ protected:
         return state;
     }
 
-    static bool said(const std::wstring& text) { return rvnhost::Transcript::instance().contains(text); }
-    static std::wstring all() {
-        std::wstring text;
-        for (const auto& entry : rvnhost::Transcript::instance().entries()) text += entry.text + L"\n";
-        return text;
-    }
 
     std::vector<std::wstring> networks() {
         std::vector<std::wstring> names;

@@ -51,15 +51,6 @@ TEST_F(ColourPicker, OkTakesTheColourShownAndEscapeKeepsTheFirst) {
     EXPECT_TRUE(said(L"Dialog \"Colore\" closed with Cancel: 9,9,9"));
 }
 
-TEST_F(ColourPicker, APickerLeftWaitingIsCancelled) {
-    rvntest::QueuedInput input({L"colour 200,0,0"});
-    CColorDialog picker(RGB(0, 128, 0));
-    EXPECT_EQ(picker.DoModal(), IDCANCEL);
-    EXPECT_EQ(picker.GetColor(), RGB(0, 128, 0));
-    EXPECT_TRUE(said(L"The dialog \"Colore\" was left waiting for input: it is cancelled"));
-    EXPECT_TRUE(input.ranOut());
-}
-
 // A dialog that records the control under each right click and the focused one, and paints its
 // swatch.
 class SwatchDialog : public CDialog {

@@ -33,12 +33,6 @@ TEST_F(DrawingViewTest, WorldPointsBecomeViewPixelsThenScreenPixels) {
     EXPECT_FALSE(acedCoordFromWorldToPixel(2, centre, pixel));
     EXPECT_FALSE(DrawingView::instance().show(AcGePoint2d(0.0, 0.0), 0.0));
     EXPECT_DOUBLE_EQ(DrawingView::instance().height(), 80.0);
-
-    resbuf size{};
-    ASSERT_EQ(acedGetVar(L"VIEWSIZE", &size), RTNORM);
-    EXPECT_DOUBLE_EQ(size.resval.rreal, 80.0);
-    size.resval.rreal = 5.0;
-    EXPECT_EQ(acedSetVar(L"VIEWSIZE", &size), RTERROR);
 }
 
 TEST_F(DrawingViewTest, TemporaryVectorsStayUntilTheViewIsRedrawn) {

@@ -85,33 +85,6 @@ private:
     std::vector<std::unique_ptr<AcApDocument>> documents_;
 };
 
-TEST_F(DocStates, EachDocumentGetsOneStateOnItsFirstActivation) {
-    AcApDocument* first = makeDocument(L"Rete1.dwg");
-    AcApDocument* second = makeDocument(L"Rete2.dwg");
-
-    reactor.documentActivated(first);
-    ASSERT_NE(list.current(), nullptr);
-    EXPECT_EQ(list.current()->document(), first);
-    EXPECT_EQ(list.current()->database(), first->database());
-    list.current()->addNodeName(L"N1");
-
-    reactor.documentActivated(second);
-    EXPECT_EQ(list.size(), 2u);
-    EXPECT_EQ(list.current()->document(), second);
-    EXPECT_TRUE(list.current()->nodeNames().empty());
-
-    reactor.documentActivated(first);
-    EXPECT_EQ(list.size(), 2u);
-    EXPECT_EQ(list.current()->document(), first);
-    EXPECT_TRUE(list.current()->hasNodeName(L"N1"));
-    // The list keeps the order of first activation.
-    EXPECT_EQ(list.states().front().document(), first);
-
-    reactor.documentActivated(nullptr);
-    EXPECT_EQ(list.size(), 2u);
-    EXPECT_EQ(list.current()->document(), first);
-}
-
 TEST_F(DocStates, DestroyingTheCurrentDocumentMakesTheFirstStateCurrent) {
     AcApDocument* first = makeDocument(L"A.dwg");
     AcApDocument* second = makeDocument(L"B.dwg");

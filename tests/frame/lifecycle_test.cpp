@@ -223,29 +223,23 @@ void runOutOfMemory() {
     throw std::bad_alloc();
 }
 
+// Also when the command runs out of memory, which ends it with a message and its resources restored.
 TEST_F(Lifecycle, EditingCommandsShowAttributesWhileTheyRunAndLeaveTheDrawingsDisplayAsItWas) {
     newDocument();
     StartDocumentStates();
     AcDbDatabase* drawing = acdbHostApplicationServices()->workingDatabase();
     ASSERT_EQ(drawing->setAttmode(0), Acad::eOk);
+    const HINSTANCE before = AfxGetResourceHandle();
     for (TzRvnCommandBody body : {&noteAttributeDisplay, &runOutOfMemory}) {
-        RunCommand(L"Prova", TzRvnResources::unchanged, body, TzRvnDrawingSettings::attributesShown);
+        RunCommand(L"Prova", TzRvnResources::pluginFirst, body, TzRvnDrawingSettings::attributesShown);
         EXPECT_EQ(attributeDisplaySeenByTheCommand, 1);
         EXPECT_EQ(drawing->attmode(), 0);
+        EXPECT_EQ(AfxGetResourceHandle(), before);
     }
+    EXPECT_EQ(resourcesSeenByTheCommand, ModuleInstance());
+    EXPECT_EQ(commandLineText(), L"\nImpossibile completare Prova: memoria insufficiente");
     RunCommand(L"Prova", TzRvnResources::unchanged, &noteAttributeDisplay);
     EXPECT_EQ(attributeDisplaySeenByTheCommand, 0);
-    StopDocumentStates();
-}
-
-TEST_F(Lifecycle, ACommandThatRunsOutOfMemoryEndsWithAMessageAndItsResourcesRestored) {
-    newDocument();
-    StartDocumentStates();
-    const HINSTANCE before = AfxGetResourceHandle();
-    RunCommand(L"Prova", TzRvnResources::pluginFirst, &runOutOfMemory);
-    EXPECT_EQ(resourcesSeenByTheCommand, ModuleInstance());
-    EXPECT_EQ(AfxGetResourceHandle(), before);
-    EXPECT_EQ(commandLineText(), L"\nImpossibile completare Prova: memoria insufficiente");
     StopDocumentStates();
 }
 

@@ -1,3 +1,5 @@
+#include "grid_owner.h"
+
 #include "afx_dialog.h"
 #include "afx_grid.h"
 #include "afx_menu.h"
@@ -27,15 +29,7 @@ public:
 
     BOOL OnInitDialog() override {
         CDialog::OnInitDialog();
-        CGridCtrl& grid = this->grid();
-        grid.SetColumnCount(5);
-        grid.SetRowCount(6);
-        grid.SetFixedRowCount(1);
-        grid.SetFixedColumnCount(1);
-        const wchar_t* titles[] = {L"N.", L"Nn", L"Z [ m ]", L"H [ m ]", L"Note"};
-        for (int col = 0; col < 5; ++col) grid.SetItemText(0, col, titles[col]);
-        grid.SetColumnReadOnly(3);
-        renumber();
+        rvntest::makeNodeGrid(grid());
         return TRUE;
     }
 

@@ -11,6 +11,20 @@
 
 namespace rvntest {
 
+// The node grid of the plug-in's grid dialogs: numbered rows under a title row, the result column
+// read-only.
+inline void makeNodeGrid(CGridCtrl& grid) {
+    grid.SetColumnCount(5);
+    grid.SetRowCount(6);
+    grid.SetFixedRowCount(1);
+    grid.SetFixedColumnCount(1);
+    grid.SetRowHeight(0, grid.GetRowHeight(1) * 3 / 2);
+    const wchar_t* titles[] = {L"N.", L"Nn", L"Z [ m ]", L"H [ m ]", L"Note"};
+    for (int col = 0; col < 5; ++col) grid.SetItemText(0, col, titles[col]);
+    grid.SetColumnReadOnly(3);
+    for (int row = 1; row < grid.GetRowCount(); ++row) grid.SetItemText(row, 0, std::to_wstring(row).c_str());
+}
+
 struct GridEvent {
     UINT code;
     int row;
@@ -27,15 +41,7 @@ public:
     GridOwner() {
         CWnd::Create(L"#32770", L"Nodi", WS_POPUP, RECT{0, 0, 400, 300}, nullptr, 0);
         grid.Create(RECT{0, 0, 400, 300}, this, kGridId);
-        grid.SetColumnCount(5);
-        grid.SetRowCount(6);
-        grid.SetFixedRowCount(1);
-        grid.SetFixedColumnCount(1);
-        grid.SetRowHeight(0, grid.GetRowHeight(1) * 3 / 2);
-        const wchar_t* titles[] = {L"N.", L"Nn", L"Z [ m ]", L"H [ m ]", L"Note"};
-        for (int col = 0; col < 5; ++col) grid.SetItemText(0, col, titles[col]);
-        grid.SetColumnReadOnly(kResultColumn);
-        renumber();
+        makeNodeGrid(grid);
     }
 
     // Row numbers in the fixed column, as the owner keeps them after inserting or deleting rows.

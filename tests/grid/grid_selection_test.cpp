@@ -44,20 +44,12 @@ TEST(GridSelection, CellsColumnsAndEverything) {
     CGridCtrl& grid = owner.grid;
     grid.Click(2, 2);
     grid.Click(3, 4, MK_SHIFT);
-    const CCellRange range = grid.GetSelectedCellRange();
-    EXPECT_EQ(range.GetMinRow(), 2);
-    EXPECT_EQ(range.GetMinCol(), 2);
-    EXPECT_EQ(range.GetMaxRow(), 3);
-    EXPECT_EQ(range.GetMaxCol(), 4);
     EXPECT_EQ(grid.GetSelectedCount(), 6);
     grid.Click(5, 1, MK_CONTROL);
     EXPECT_EQ(grid.GetSelectedCount(), 7);
     grid.Click(0, 3);  // a column's title
     EXPECT_EQ(grid.GetSelectedCount(), 5);
     EXPECT_TRUE(grid.IsCellSelected(5, 3));
-    grid.OnKeyDown('A', FALSE, TRUE);
-    EXPECT_EQ(grid.GetSelectedCount(), 5 * 4);
-    grid.ClearSelection();
     grid.Click(0, 0);  // the corner
     EXPECT_EQ(grid.GetSelectedCount(), 5 * 4);
 
@@ -68,23 +60,6 @@ TEST(GridSelection, CellsColumnsAndEverything) {
     grid.RightClick(4, 4);
     EXPECT_EQ(grid.GetSelectedCount(), 1);
     EXPECT_TRUE(grid.IsCellSelected(4, 4));
-}
-
-TEST(GridSelection, TheObserverHearsOfEveryKindOfChange) {
-    GridOwner owner;
-    CGridCtrl& grid = owner.grid;
-    std::vector<GridChange> heard;
-    grid.SetObserver([&](GridChange change, int, int) { heard.push_back(change); });
-    grid.SetItemText(1, 1, L"N1");
-    grid.Click(2, 2);
-    grid.EditCell(2, 2);
-    grid.InsertRow(L"", 3);
-    auto heardOf = [&](GridChange change) { return std::count(heard.begin(), heard.end(), change) > 0; };
-    EXPECT_TRUE(heardOf(GridChange::Cell));
-    EXPECT_TRUE(heardOf(GridChange::Selection));
-    EXPECT_TRUE(heardOf(GridChange::Focus));
-    EXPECT_TRUE(heardOf(GridChange::Editing));
-    EXPECT_TRUE(heardOf(GridChange::Layout));
 }
 
 }  // namespace

@@ -94,12 +94,6 @@ TEST_F(SchemaBlocks, AMissingOrDamagedBlockDrawingIsReportedWithItsPath) {
     rvnhost::Transcript::instance().clear();
     EXPECT_FALSE(EnsureSchemaBlock(&db_, kTankBlock, id));
     EXPECT_EQ(L"\nImpossibile leggere il blocco: \"" + folder + L"Blocks/SerbRvn.dwg\"!", shown());
-
-    unsetProgramFolder();
-    rvnhost::Transcript::instance().clear();
-    EXPECT_FALSE(EnsureSchemaBlock(&db_, kTankBlock, id));
-    EXPECT_EQ(L"\n'tz-cpath' non inizializzata", shown());
-    EXPECT_FALSE(hasNodeBlock());
 }
 
 TEST_F(SchemaBlocks, AttributesAreMadeFromTheirDefinitionsAndTurnWithTheNode) {

@@ -1,12 +1,11 @@
 // A network read from its schema and written back into it: branch ends, excluded branches, node
-// elevations, coincident positions, missing blocks, and a drawing saved and opened again.
+// elevations, coincident positions and missing blocks. (A drawing saved with its network and read
+// back again is calc_schema_test.cpp's.)
 #include "schema_fixture.h"
 
 #include "expect_doubles.h"
 
-#include "analysis/jobs/calc_schema.h"
 #include "db3dpl.h"
-#include "drawing_file.h"
 #include "host/entity_ids.h"
 #include "netobj/network_dictionary.h"
 #include "schema/node_elevation.h"
@@ -14,8 +13,6 @@
 #include "schema/polyline_vertices.h"
 #include "schema/schema_reader.h"
 #include "schema/schema_writer.h"
-#include "sample_network.h"
-#include "test_files.h"
 
 #include <tuple>
 
@@ -220,39 +217,6 @@ TEST_F(Regeneration, ANetworkWithoutSchemaIsLeftAlone) {
     TzRvnNetworkData records;
     records.setNumNodes(1);
     EXPECT_TRUE(write(network, records));
-}
-
-TEST_F(Regeneration, ASavedDrawingGivesTheSameNetworkWhenOpenedAgain) {
-    addNode(L"N1", {0, 0, 60}, 0.0, L"Partitore");
-    addNode(L"N2", {300, 0, 45.25}, 0.004);
-    addNode(L"N3", {300, 200, 47}, 0.0055, L"Scuola");
-    addBranch({{0, 0, 60}, {150, -30, 60}, {300, 0, 45.25}}, {305.9, 0.2, 0.0001, 1.5, L"Adduttrice"});
-    addBranch({{300, 0, 45.25}, {300, 200, 47}}, {200, 0.15, 0.0001, 0, L""});
-    addTank({0, 0, 60}, 90);
-    const AcDbObjectId network = createNetwork();
-    ASSERT_TRUE(read(network));
-    TzRvnNetworkData records = data(network);
-    records.edges()[1].excluded = 1;
-    ASSERT_TRUE(write(network, records));
-    ASSERT_TRUE(read(network));
-    const TzRvnNetworkData before = data(network);
-
-    rvntest::ScratchDir scratch;
-    const std::wstring path = (scratch / "schema.dwg").wstring();
-    std::wstring message;
-    ASSERT_EQ(Acad::eOk, rvnhost::saveDrawingFile(db_, path, message)) << rvnos::toUtf8(message);
-    std::unique_ptr<AcDbDatabase> reopened = rvnhost::openDrawingFile(path, message);
-    ASSERT_NE(nullptr, reopened) << rvnos::toUtf8(message);
-    AcDbObjectId id;
-    ASSERT_EQ(Acad::eOk, FindNetwork(reopened.get(), L"rete", id));
-    ASSERT_EQ(L"", RebuildNetworkFromSchema(reopened.get(), id, L"rete"));
-    TzRvnNetworkData after;
-    {
-        TzRvnOpenObject<TzRvnNetwork> opened(id, AcDb::kForRead);
-        ASSERT_EQ(Acad::eOk, opened->getData(after));
-    }
-    EXPECT_EQ(rvntest::filedItems(before), rvntest::filedItems(after));
-    EXPECT_EQ(1, after.edges()[1].excluded);
 }
 
 }  // namespace

@@ -39,13 +39,26 @@ protected:
         rvnhost::putLispString(L"tz-cpath", kExamplesFolder);
         rvnhost::Transcript::instance().clear();
     }
-    static void unsetProgramFolder() {
+    static void unsetProgramFolder() { putNil(L"tz-cpath"); }
+    static void putNil(const wchar_t* name) {
         resbuf* nil = acutBuildList(RTNIL, 0);
-        acedPutSym(L"tz-cpath", nil);
+        acedPutSym(name, nil);
         acutRelRb(nil);
+    }
+    static void putReal(const wchar_t* name, double value) {
+        resbuf* real = acutBuildList(RTREAL, value, 0);
+        acedPutSym(name, real);
+        acutRelRb(real);
     }
 
     static std::wstring shown() { return rvnhost::Transcript::instance().textOf(rvnhost::TranscriptKind::CommandLine); }
+    // Whether any entry of the transcript holds the text; all the entries, a line each.
+    static bool said(const std::wstring& text) { return rvnhost::Transcript::instance().contains(text); }
+    static std::wstring all() {
+        std::wstring text;
+        for (const auto& entry : rvnhost::Transcript::instance().entries()) text += entry.text + L"\n";
+        return text;
+    }
     // An entity as a script names it when it answers a selection prompt.
     static std::wstring handleOf(AcDbObjectId id) { return L"#" + id.handle().text(); }
 
