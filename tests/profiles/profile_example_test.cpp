@@ -1,12 +1,12 @@
-// The example profile: examples/scripts/profilo.scr played from the template drawing, as the README
-// tells a user to, draws the network, calculates it and draws the profile S-N3-N1-N2 under its
-// title block, then a pipe on a grade line drawn over it; the saved drawing is read back and checked
-// in numbers.
+// The example scripts played with the plug-in, as the README tells a user to: the template drawing
+// examples/profili.dwg is the one examples/scripts/modello-profili.scr makes; profilo.scr played
+// from it draws the network, calculates it and draws the profile S-N3-N1-N2 under its title block
+// (labelled by the example program folder's template), then a pipe on a grade line drawn over it.
+// The saved drawings are read back and checked in numbers.
 #include "dbents.h"
 #include "dbsymtb.h"
 #include "db_entity_iterator.h"
 #include "editor_open_object.h"
-#include "lisp_symbols.h"
 #include "open_object_guard.h"
 #include "resbuf_kind.h"
 #include "run_command.h"
@@ -26,8 +26,58 @@ namespace {
 
 namespace fs = std::filesystem;
 using rvnhost::OpenedObject;
+using ProfileExample = rvntest::OpenObjectCheckedTest;
 
 const fs::path kExamples = fs::path(RVN_SOURCE_DIR) / "examples";
+
+// An example script played in the folder with the plug-in.
+rvntest::CommandRun play(const fs::path& folder, const char* script) {
+    const fs::path bin = RVN_BIN_DIR;
+    return rvntest::runCommand("cd " + rvntest::singleQuoted(folder) + " && RIVANTA_PLUGIN=" +
+                               rvntest::singleQuoted(bin / "Rivanta.arx") + " " + rvntest::singleQuoted(bin / "rivanta") +
+                               " run " + rvntest::singleQuoted(kExamples / "scripts" / script));
+}
+
+OpenedObject<AcDbBlockTableRecord> blockNamed(AcDbDatabase& database, const ACHAR* name) {
+    AcDbBlockTable* table = nullptr;
+    EXPECT_EQ(database.getSymbolTable(table, AcDb::kForRead), Acad::eOk);
+    AcDbObjectId id;
+    OpenedObject<AcDbBlockTable>(table)->getAt(name, id);
+    return OpenedObject<AcDbBlockTableRecord>(id, AcDb::kForRead);
+}
+
+// The vertices (x, y) of the one closed polyline a frame block holds.
+std::vector<double> frameCorners(AcDbDatabase& database, const ACHAR* name) {
+    const OpenedObject<AcDbBlockTableRecord> block = blockNamed(database, name);
+    const std::vector<AcDbObjectId> parts = block ? block->entityIds() : std::vector<AcDbObjectId>{};
+    if (parts.size() != 1) return {};
+    OpenedObject<AcDb2dPolyline> frame(parts[0], AcDb::kForRead);
+    if (!frame || !frame->isClosed()) return {};
+    std::vector<double> corners;
+    for (std::unique_ptr<AcDbObjectIterator> each(frame->vertexIterator()); !each->done(); each->step()) {
+        OpenedObject<AcDb2dVertex> vertex(each->objectId(), AcDb::kForRead);
+        corners.insert(corners.end(), {vertex->position().x, vertex->position().y});
+    }
+    return corners;
+}
+
+// The frames are unit squares: a title block scales them to its size.
+TEST_F(ProfileExample, TheTemplateScriptMakesTheCommittedDrawingWithUnitFrames) {
+    rvntest::ScratchDir folder;
+    const rvntest::CommandRun played = play(folder.path(), "modello-profili.scr");
+    ASSERT_EQ(played.status, 0) << played.output;
+    EXPECT_EQ(played.output.find("** "), std::string::npos) << played.output;
+    const fs::path drawing = folder.path() / "profili.dwg";
+    EXPECT_TRUE(rvntest::readBytes(drawing) == rvntest::readBytes(kExamples / "profili.dwg"))
+        << "examples/profili.dwg differs from what examples/scripts/modello-profili.scr makes";
+
+    AcDbDatabase database(false, true);
+    ASSERT_EQ(database.readDwgFile(rvnos::fromUtf8(drawing.string()).c_str()), Acad::eOk);
+    rvntest::WorkingDatabase working(&database);
+    const std::vector<double> unitSquare = {0, 0, 1, 0, 1, 1, 0, 1};
+    EXPECT_EQ(frameCorners(database, L"TZ-FINATT"), unitSquare);
+    EXPECT_EQ(frameCorners(database, L"TZ-FINOBJ"), unitSquare);
+}
 
 std::wstring blockName(const AcDbBlockReference& reference) {
     OpenedObject<AcDbBlockTableRecord> block(reference.blockTableRecord(), AcDb::kForRead);
@@ -36,22 +86,23 @@ std::wstring blockName(const AcDbBlockReference& reference) {
     return name;
 }
 
-class ProfileExample : public rvntest::OpenObjectCheckedTest {
-protected:
-    void TearDown() override {
-        rvnhost::LispSymbols::instance().clear();
-        OpenObjectCheckedTest::TearDown();
+// The prompts of the block's attribute definitions, each of which must take the title style.
+std::vector<std::wstring> promptsOf(const AcDbBlockReference& reference) {
+    OpenedObject<AcDbBlockTableRecord> block(reference.blockTableRecord(), AcDb::kForRead);
+    std::vector<std::wstring> prompts;
+    for (AcDbObjectId part : block->entityIds()) {
+        if (OpenedObject<AcDbAttributeDefinition> attribute(part, AcDb::kForRead); attribute) {
+            prompts.push_back(attribute->promptConst());
+            EXPECT_EQ(AcDbSymbolTable::recordName(attribute->textStyle()), L"TZ-CART");
+        }
     }
-};
+    return prompts;
+}
 
 TEST_F(ProfileExample, TheScriptDrawsTheProfileUnderItsTitleBlock) {
     rvntest::ScratchDir folder;
     fs::copy_file(kExamples / "profili.dwg", folder.path() / "profili.dwg");
-    const fs::path bin = RVN_BIN_DIR;
-    const rvntest::CommandRun played = rvntest::runCommand(
-        "cd " + rvntest::singleQuoted(folder.path()) + " && RIVANTA_PLUGIN=" + rvntest::singleQuoted(bin / "Rivanta.arx") +
-        " " + rvntest::singleQuoted(bin / "rivanta") + " run " +
-        rvntest::singleQuoted(kExamples / "scripts" / "profilo.scr"));
+    const rvntest::CommandRun played = play(folder.path(), "profilo.scr");
     ASSERT_EQ(played.status, 0) << played.output;
     EXPECT_EQ(played.output.find("** "), std::string::npos) << played.output;
     EXPECT_NE(played.output.find("Calcolo della rete TERMINATO"), std::string::npos) << played.output;
@@ -59,11 +110,7 @@ TEST_F(ProfileExample, TheScriptDrawsTheProfileUnderItsTitleBlock) {
     AcDbDatabase database(false, true);
     ASSERT_EQ(database.readDwgFile(rvnos::fromUtf8((folder.path() / "profilo.dwg").string()).c_str()), Acad::eOk);
     rvntest::WorkingDatabase working(&database);
-    AcDbBlockTable* table = nullptr;
-    ASSERT_EQ(database.getSymbolTable(table, AcDb::kForRead), Acad::eOk);
-    AcDbObjectId spaceId;
-    OpenedObject<AcDbBlockTable>(table)->getAt(ACDB_MODEL_SPACE, spaceId);
-    OpenedObject<AcDbBlockTableRecord> space(spaceId, AcDb::kForRead);
+    OpenedObject<AcDbBlockTableRecord> space = blockNamed(database, ACDB_MODEL_SPACE);
     ASSERT_TRUE(space);
 
     std::vector<std::wstring> titles;
@@ -78,6 +125,9 @@ TEST_F(ProfileExample, TheScriptDrawsTheProfileUnderItsTitleBlock) {
             if (name == L"TZ-RR1") {
                 titles.push_back(FindAttributeText(rows, L"OBJ2").value_or(L""));
                 EXPECT_TRUE(reference->position().isEqualTo({0.0, -100.0, 0.0}));
+                EXPECT_EQ(promptsOf(*reference.get()),
+                          (std::vector<std::wstring>{L"Rete", L"Profilo", L"Progr. iniziale", L"Quota riferimento",
+                                                     L"Scala orizzontale", L"Scala verticale"}));
             }
             const rvnhost::ResbufList data(reference->xData(L"TZ-TOZARI-TZ-RR"));
             if (name.rfind(L"*U", 0) == 0 && data.get() && data.get()->rbnext && data.get()->rbnext->rbnext) {

@@ -1,7 +1,7 @@
 // A drawing with the schema of a small network "rete" whose heads are calculated (but for the last
 // node's), and ProfRet run on it with a test's answers and dialog actions.
 //
-//   A (0,0,10) --100-- B (100,0,8) --50-- C (100,50,12)
+//   A (0,0,10) --100-- B (100,0,8) --50-- C (100,50,12)     demands 0.5, 1, 1.5 l/s
 //                      |
 //                     100 (drawn from D to B)
 //                      |
@@ -48,15 +48,15 @@ protected:
     // The schema of the network and the network itself, its heads as a calculation leaves them;
     // A-B's data may give it a length other than its plan distance.
     void drawNetwork(double lengthAB = 100.0) {
-        nodes_ = {addNode(L"A", kA), addNode(L"B", kB), addNode(L"C", kC), addNode(L"D", kD), addNode(L"E", kE)};
-        addBranch({kA, kB}, {lengthAB, 0.1, 0.0001, 0.0, L""});
-        addBranch({kB, kC}, {50.0, 0.1, 0.0001, 0.0, L""});
+        nodes_ = {addNode(L"A", kA, 0.0005), addNode(L"B", kB, 0.001), addNode(L"C", kC, 0.0015), addNode(L"D", kD),
+                  addNode(L"E", kE)};
+        addBranch({kA, kB}, {lengthAB, 0.1, 0.0001, 0.5, L""});
+        addBranch({kB, kC}, {50.0, 0.08, 0.0002, 1.5, L""});
         addBranch({kD, kB}, {100.0, 0.1, 0.0001, 0.0, L""});
         addBranch({kD, kE}, {100.0, 0.1, 0.0001, 0.0, L""});
         addTank(kA, 40.0);
-        AcDbObjectId id;
-        ASSERT_EQ(Acad::eOk, CreateNetwork(&db_, L"rete", true, id));
-        TzRvnOpenObject<TzRvnNetwork> network(id, AcDb::kForWrite);
+        ASSERT_EQ(Acad::eOk, CreateNetwork(&db_, L"rete", true, network_));
+        TzRvnOpenObject<TzRvnNetwork> network(network_, AcDb::kForWrite);
         ASSERT_TRUE(ReadNetworkFromSchema(*network, &db_, modelSpace(), schematest::kLayer));
         TzRvnNetworkData* data = network->workingData(AcDb::kForWrite);
         ASSERT_EQ(data->nodes().size(), 5u);
@@ -73,12 +73,6 @@ protected:
         return !input.ranOut();
     }
 
-    static bool said(const std::wstring& text) { return rvnhost::Transcript::instance().contains(text); }
-    static std::wstring all() {
-        std::wstring text;
-        for (const auto& entry : rvnhost::Transcript::instance().entries()) text += entry.text + L"\n";
-        return text;
-    }
     // How often the transcript holds the text, over all its entries.
     static int count(const std::wstring& text) {
         const std::wstring whole = all();
@@ -141,18 +135,9 @@ protected:
     }
 
     std::vector<AcDbObjectId> modelSpaceEntities() { return entitiesOf<AcDbEntity>(); }
-    static void putReal(const wchar_t* name, double value) {
-        resbuf* real = acutBuildList(RTREAL, value, 0);
-        acedPutSym(name, real);
-        acutRelRb(real);
-    }
-    static void putNil(const wchar_t* name) {
-        resbuf* nil = acutBuildList(RTNIL, 0);
-        acedPutSym(name, nil);
-        acutRelRb(nil);
-    }
 
     std::vector<AcDbObjectId> nodes_;
+    AcDbObjectId network_;
 };
 
 }  // namespace profiletest

@@ -178,18 +178,6 @@ TEST_F(TitleBlock, TheDefinitionAndTheReferenceHoldTheFramesTheDotAndTheLabelled
     }
 }
 
-// Each next one goes H + 10 below the last: H = 75 (its least height), then 20 × 2.5 = 50.
-TEST_F(TitleBlock, TheNextTitleBlocksOfARunStackBelowTheFirstWithoutAsking) {
-    ASSERT_EQ(insert(profile(1, 80.0, 10.0), {L"0,500"}), 1);
-    ASSERT_EQ(insert(profile(2, 80.0, 75.0), {}), 1);
-    EXPECT_NEAR(point_.distanceTo(AcGePoint3d(0, 500 - 75 - 10, 0)), 0.0, kTolerance);
-    ASSERT_EQ(insert(profile(3, 80.0, 0.0), {}), 1);
-    EXPECT_NEAR(point_.distanceTo(AcGePoint3d(0, 415 - 50 - 10, 0)), 0.0, kTolerance);
-    TzRvnAskNextTitleBlockPoint();
-    ASSERT_EQ(insert(profile(4, 80.0), {L"300,0"}), 1);
-    EXPECT_NEAR(point_.distanceTo(AcGePoint3d(300, 0, 0)), 0.0, kTolerance);
-}
-
 // A real TZCARHTES of 4 gives H = 20 × 4 × 500 / 1000 = 40; a string there gives the default 2.5: H = 25.
 // A profile of one node (width 0) has no inner frame: the outer one comes first.
 TEST_F(TitleBlock, TheFrameHeightFollowsTZCARHTESOrTheDefaultAndAOneNodeProfileHasNoInnerFrame) {
@@ -207,8 +195,9 @@ TEST_F(TitleBlock, TheFrameHeightFollowsTZCARHTESOrTheDefaultAndAOneNodeProfileH
                23.0 * 2.0 * 0.8, 29.0);
 }
 
-// The point picked in the UCS is the reference's WCS point; the next stacks 60 lower along the UCS
-// Y axis, the world's -X. A link handle other than "0" is kept in extended data.
+// The point picked in the UCS is the reference's WCS point; the next stacks H + 10 = 60 lower along
+// the UCS Y axis, the world's -X, without asking, until the point is asked anew. A link handle other
+// than "0" is kept in extended data.
 TEST_F(TitleBlock, UnderAUserSystemThePointIsTakenToTheWorldAndALinkHandleIsKept) {
     ASSERT_TRUE(rvnhost::setCurrentUcs({1000.0, 0.0, 0.0}, AcGeVector3d::kYAxis, {-1.0, 0.0, 0.0}));
     TzRvnTitleBlock block = profile(1, 50.0);
@@ -227,6 +216,8 @@ TEST_F(TitleBlock, UnderAUserSystemThePointIsTakenToTheWorldAndALinkHandleIsKept
     EXPECT_EQ(data->rbnext->restype, 1005);
     EXPECT_STREQ(data->rbnext->resval.rstring, L"1F");
     EXPECT_EQ(data->rbnext->rbnext, nullptr);
+    TzRvnAskNextTitleBlockPoint();
+    ASSERT_EQ(insert(profile(3, 50.0), {L"0,0"}), 1);
 }
 
 // Without "TZ-CART" the texts take the current style and TEXTSIZE; a template of two labels gives
