@@ -59,6 +59,9 @@ TEST_F(GridWindowTest, AnOpenedWindowShowsTheNetworkInItsUnitsWithResultColours)
     EXPECT_EQ(nodes.GetRowCount(), 11);
     EXPECT_EQ(edges.GetRowCount(), 14);
     EXPECT_EQ(tanks.GetRowCount(), 6);
+    EXPECT_EQ(nodes.GetColumnCount(), 7);
+    EXPECT_EQ(edges.GetColumnCount(), 14);
+    EXPECT_EQ(tanks.GetColumnCount(), 5);
     EXPECT_EQ(nodes.GetItemText(0, 2), L" Q [ l/s ]");
     EXPECT_EQ(edges.GetItemText(0, 9), L" Q [ l/s ]");
     EXPECT_EQ(edges.GetItemText(0, 5), L"  D [ mm ]");

@@ -36,7 +36,7 @@ TEST_F(ColourPicker, ColoursAreTypedAsIntensitiesOrBasicColours) {
     }
 }
 
-TEST_F(ColourPicker, OkTakesTheColourShownAndEscapeKeepsTheFirst) {
+TEST_F(ColourPicker, OkTakesTheColourShownAndEscapeOrNoMoreInputKeepsTheFirst) {
     {
         rvntest::QueuedInput input({L"colour 1,2,3", L"paint it", L"COLOR 4,5,6", L"ok"});
         CColorDialog picker(RGB(9, 9, 9));
@@ -49,6 +49,10 @@ TEST_F(ColourPicker, OkTakesTheColourShownAndEscapeKeepsTheFirst) {
     EXPECT_EQ(picker.DoModal(), IDCANCEL);
     EXPECT_EQ(picker.GetColor(), RGB(9, 9, 9));
     EXPECT_TRUE(said(L"Dialog \"Colore\" closed with Cancel: 9,9,9"));
+    rvntest::QueuedInput unfinished({L"colour 200,0,0"});
+    EXPECT_EQ(picker.DoModal(), IDCANCEL);
+    EXPECT_EQ(picker.GetColor(), RGB(9, 9, 9));
+    EXPECT_TRUE(said(L"The dialog \"Colore\" was left waiting for input: it is cancelled"));
 }
 
 // A dialog that records the control under each right click and the focused one, and paints its

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 namespace {
 
 using rvntest::GridOwner;
@@ -60,6 +62,19 @@ TEST(GridSelection, CellsColumnsAndEverything) {
     grid.RightClick(4, 4);
     EXPECT_EQ(grid.GetSelectedCount(), 1);
     EXPECT_TRUE(grid.IsCellSelected(4, 4));
+}
+
+// The Qt table repaints on what the observer hears.
+TEST(GridSelection, TheObserverHearsOfEveryKindOfChange) {
+    GridOwner owner;
+    std::set<GridChange> heard;
+    owner.grid.SetObserver([&](GridChange change, int, int) { heard.insert(change); });
+    owner.grid.SetItemText(1, 1, L"N1");
+    owner.grid.Click(2, 2);
+    owner.grid.EditCell(2, 2);
+    owner.grid.InsertRow(L"", 3);
+    EXPECT_EQ(heard, (std::set<GridChange>{GridChange::Cell, GridChange::Selection, GridChange::Focus,
+                                           GridChange::Editing, GridChange::Layout}));
 }
 
 }  // namespace
