@@ -130,32 +130,23 @@ TEST_F(GridWindowTest, WithoutNetworkTheTitlesFollowTheSettingsFileAndRowsFitThe
     EXPECT_EQ(nodes.GetItemText(1, 1), L"");
 }
 
-TEST_F(GridWindowTest, WithoutTheSettingsFileTheWindowSaysSoAndIsNotShown) {
+// A chosen network that cannot be read, or no settings file: the window says why and is not shown.
+TEST_F(GridWindowTest, AWindowThatCannotBeFilledSaysWhyAndIsNotShown) {
+    const auto refused = [this](const std::wstring& why) {
+        rvntest::QueuedInput input({L"ok"});
+        TzRvnContainerDlg window(host_);
+        EXPECT_FALSE(window.open());
+        EXPECT_FALSE(window.isOpen());
+        EXPECT_FALSE(input.ranOut());
+        EXPECT_TRUE(said(L"[error] Messaggio Database Dati Rete: " + why));
+        EXPECT_TRUE(rvnhost::modelessDialogs().empty());
+    };
+    host_.chosen = addNetwork(L"rete", resultsNetwork());
+    ASSERT_EQ(Acad::eOk, TzRvnOpenObject<TzRvnNetwork>(host_.chosen, AcDb::kForWrite)->erase());
+    refused(L"Impossibile visualizzare i nodi della rete");  // the node grid, filled first, says so and ends
+    host_.chosen = AcDbObjectId();
     std::filesystem::remove(folder_ / "rvnsetup.par");
-    rvntest::QueuedInput input({L"ok"});
-    TzRvnContainerDlg window(host_);
-    EXPECT_FALSE(window.open());
-    EXPECT_FALSE(window.isOpen());
-    EXPECT_FALSE(input.ranOut());
-    EXPECT_TRUE(said(L"[error] Messaggio Database Dati Rete: Impossibile leggere le impostazioni da file"));
-    EXPECT_TRUE(rvnhost::modelessDialogs().empty());
-}
-
-// The node grid, filled first, says so and ends; the window is not shown.
-TEST_F(GridWindowTest, AChosenNetworkThatCannotBeReadIsSaidAndNoWindowIsShown) {
-    const AcDbObjectId id = addNetwork(L"rete", resultsNetwork());
-    {
-        TzRvnOpenObject<TzRvnNetwork> network(id, AcDb::kForWrite);
-        ASSERT_EQ(Acad::eOk, network->erase());
-    }
-    host_.chosen = id;
-    rvntest::QueuedInput input({L"ok"});
-    TzRvnContainerDlg window(host_);
-    EXPECT_FALSE(window.open());
-    EXPECT_FALSE(window.isOpen());
-    EXPECT_FALSE(input.ranOut());
-    EXPECT_TRUE(said(L"[error] Messaggio Database Dati Rete: Impossibile visualizzare i nodi della rete"));
-    EXPECT_TRUE(rvnhost::modelessDialogs().empty());
+    refused(L"Impossibile leggere le impostazioni da file");
 }
 
 TEST_F(GridWindowTest, ASchemaMakesNamesAndLengthsReadOnlyAndGraysRowEditing) {

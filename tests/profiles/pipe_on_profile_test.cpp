@@ -2,7 +2,6 @@
 // the vertex data; every refusal and cancel leaves the drawing as it was.
 #include "profile_fixture.h"
 
-#include "dbattr.h"
 #include "dbdict.h"
 #include "dbline.h"
 #include "dbpl.h"
@@ -11,7 +10,6 @@
 #include "host/resbuf_list.h"
 #include "network/settings_units.h"
 #include "profiles/pipe_on_profile.h"
-#include "table_records.h"
 
 #include <optional>
 #include <tuple>
@@ -61,24 +59,6 @@ protected:
             std::tie(edge.flow, edge.velocity, edge.reynolds, edge.frictionSlope, edge.headLoss) =
                 std::tuple(results[i][0], results[i][1], results[i][2], results[i][3], results[i][4]);
         }
-    }
-
-    // A reference of a block (by default "TZ-RR1") at (100, 30) whose attributes OBJ1 to OBJ6 hold
-    // the network, the profile key, a start of 0, a reference elevation of -5 and the scales.
-    AcDbObjectId addTitleBlock(const std::wstring& networkName, const std::wstring& key,
-                               const std::wstring& blockName = L"TZ-RR1") {
-        auto* reference = new AcDbBlockReference({100.0, 30.0, 0.0}, rvntest::addBlock(db_, blockName.c_str()));
-        AcDbObjectId id;
-        EXPECT_EQ(Acad::eOk, AppendToModelSpace(&db_, reference, id));
-        const std::wstring texts[] = {networkName, key, L"0", L"-5", L"1000", L"100"};
-        for (int i = 0; i < 6; ++i) {
-            const std::wstring tag = L"OBJ" + std::to_wstring(i + 1);
-            auto* attribute = new AcDbAttribute({100.0, 30.0 - 3.5 * i, 0.0}, texts[i].c_str(), tag.c_str());
-            EXPECT_EQ(Acad::eOk, reference->appendAttribute(attribute));
-            attribute->close();
-        }
-        reference->close();
-        return id;
     }
 
     AcDbObjectId append(AcDbEntity* entity) {

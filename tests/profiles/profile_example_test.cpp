@@ -3,14 +3,12 @@
 // from it draws the network, calculates it and draws the profile S-N3-N1-N2 under its title block
 // (labelled by the example program folder's template), then a pipe on a grade line drawn over it.
 // The saved drawings are read back and checked in numbers.
-#include "dbents.h"
+#include "drawn_profile.h"
+
 #include "dbsymtb.h"
-#include "db_entity_iterator.h"
-#include "editor_open_object.h"
 #include "open_object_guard.h"
 #include "resbuf_kind.h"
 #include "run_command.h"
-#include "schema/block_attributes.h"
 #include "schema/schema_layers.h"
 #include "test_files.h"
 #include "text_codec.h"
@@ -79,18 +77,11 @@ TEST_F(ProfileExample, TheTemplateScriptMakesTheCommittedDrawingWithUnitFrames) 
     EXPECT_EQ(frameCorners(database, L"TZ-FINOBJ"), unitSquare);
 }
 
-std::wstring blockName(const AcDbBlockReference& reference) {
-    OpenedObject<AcDbBlockTableRecord> block(reference.blockTableRecord(), AcDb::kForRead);
-    std::wstring name;
-    if (block) block->getName(name);
-    return name;
-}
-
 // The prompts of the block's attribute definitions, each of which must take the title style.
-std::vector<std::wstring> promptsOf(const AcDbBlockReference& reference) {
-    OpenedObject<AcDbBlockTableRecord> block(reference.blockTableRecord(), AcDb::kForRead);
+std::vector<std::wstring> promptsOf(AcDbDatabase& database, const ACHAR* name) {
+    const OpenedObject<AcDbBlockTableRecord> block = blockNamed(database, name);
     std::vector<std::wstring> prompts;
-    for (AcDbObjectId part : block->entityIds()) {
+    for (AcDbObjectId part : block ? block->entityIds() : std::vector<AcDbObjectId>{}) {
         if (OpenedObject<AcDbAttributeDefinition> attribute(part, AcDb::kForRead); attribute) {
             prompts.push_back(attribute->promptConst());
             EXPECT_EQ(AcDbSymbolTable::recordName(attribute->textStyle()), L"TZ-CART");
@@ -110,52 +101,36 @@ TEST_F(ProfileExample, TheScriptDrawsTheProfileUnderItsTitleBlock) {
     AcDbDatabase database(false, true);
     ASSERT_EQ(database.readDwgFile(rvnos::fromUtf8((folder.path() / "profilo.dwg").string()).c_str()), Acad::eOk);
     rvntest::WorkingDatabase working(&database);
-    OpenedObject<AcDbBlockTableRecord> space = blockNamed(database, ACDB_MODEL_SPACE);
-    ASSERT_TRUE(space);
-
-    std::vector<std::wstring> titles;
-    std::map<std::wstring, AcGePoint3d> sections;
-    std::map<int, std::vector<AcGePoint3d>> lines;  // by colour
-    std::vector<std::vector<double>> pipe;           // the lengths and zeros of the pipe's vertex data
-    for (AcDbObjectId id : space->entityIds()) {
-        if (OpenedObject<AcDbBlockReference> reference(id, AcDb::kForRead); reference) {
-            const std::wstring name = blockName(*reference.get());
-            std::vector<TzRvnTaggedText> rows;
-            ReadAttributeTexts(*reference.get(), rows);
-            if (name == L"TZ-RR1") {
-                titles.push_back(FindAttributeText(rows, L"OBJ2").value_or(L""));
-                EXPECT_TRUE(reference->position().isEqualTo({0.0, -100.0, 0.0}));
-                EXPECT_EQ(promptsOf(*reference.get()),
-                          (std::vector<std::wstring>{L"Rete", L"Profilo", L"Progr. iniziale", L"Quota riferimento",
-                                                     L"Scala orizzontale", L"Scala verticale"}));
-            }
-            const rvnhost::ResbufList data(reference->xData(L"TZ-TOZARI-TZ-RR"));
-            if (name.rfind(L"*U", 0) == 0 && data.get() && data.get()->rbnext && data.get()->rbnext->rbnext) {
-                sections[data.get()->rbnext->rbnext->resval.rstring] = reference->position();
-            }
-        }
-        if (OpenedObject<AcDb2dPolyline> line(id, AcDb::kForRead); line) {
-            for (std::unique_ptr<AcDbObjectIterator> each(line->vertexIterator()); !each->done(); each->step()) {
-                OpenedObject<AcDb2dVertex> vertex(each->objectId(), AcDb::kForRead);
-                lines[line->colorIndex()].push_back(vertex->position());
-                if (LayerName(line->layerId()) != L"TUBAZIONI") continue;
-                const rvnhost::ResbufList data(vertex->xData(L"TZ-TOZARI-TZ-RV"));
-                pipe.emplace_back();
-                for (const resbuf* item = data.get(); item != nullptr; item = item->rbnext) {
-                    if (item->restype == 1040) pipe.back().push_back(item->resval.rreal);
-                }
-            }
-        }
-    }
-    EXPECT_EQ(titles, std::vector<std::wstring>{L"S-N3-N1-N2"});
+    const std::vector<AcDbObjectId> entities = blockNamed(database, ACDB_MODEL_SPACE)->entityIds();
+    const profiletest::DrawnProfile drawn = profiletest::ReadDrawnProfile(entities);
+    ASSERT_EQ(drawn.titles.size(), 1u);
+    EXPECT_EQ(drawn.titles[0].block + L" " + drawn.titles[0].row(L"OBJ2"), L"TZ-RR1 S-N3-N1-N2");
+    EXPECT_TRUE(drawn.titles[0].at.isEqualTo({0.0, -100.0, 0.0}));
+    EXPECT_EQ(promptsOf(database, L"TZ-RR1"), (std::vector<std::wstring>{L"Rete", L"Profilo", L"Progr. iniziale",
+                                                                         L"Quota riferimento", L"Scala orizzontale",
+                                                                         L"Scala verticale"}));
     // The lowest terrain is N2's 90 m, the margin 5 m: the reference elevation is 85 m.
+    std::map<std::wstring, AcGePoint3d> sections(drawn.sections.begin(), drawn.sections.end());
     const std::map<std::wstring, AcGePoint3d> expected = {
         {L"S", {0.0, -85.0, 0.0}}, {L"N3", {100.0, -87.5, 0.0}}, {L"N1", {200.0, -90.0, 0.0}}, {L"N2", {350.0, -95.0, 0.0}}};
     ASSERT_EQ(sections.size(), expected.size());
     for (const auto& [node, at] : expected) EXPECT_TRUE(sections[node].distanceTo(at) < 1e-9) << rvnos::toUtf8(node);
-    ASSERT_EQ(lines[3].size(), 4u);
-    ASSERT_EQ(lines[4].size(), 4u);
-    for (std::size_t i = 0; i < 4; ++i) EXPECT_GT(lines[4][i].y, lines[3][i].y) << "the head above the terrain at " << i;
+    const auto& terrain = drawn.lines.at(3);
+    const auto& heads = drawn.lines.at(4);
+    ASSERT_TRUE(terrain.size() == 1 && heads.size() == 1 && terrain[0].size() == 4 && heads[0].size() == 4);
+    for (std::size_t i = 0; i < 4; ++i) EXPECT_GT(heads[0][i].y, terrain[0][i].y) << "the head above the terrain at " << i;
+    std::vector<std::vector<double>> pipe;  // the real values of each pipe vertex's data
+    for (AcDbObjectId id : entities) {
+        OpenedObject<AcDb2dPolyline> line(id, AcDb::kForRead);
+        if (!line || LayerName(line->layerId()) != L"TUBAZIONI") continue;
+        for (std::unique_ptr<AcDbObjectIterator> each(line->vertexIterator()); !each->done(); each->step()) {
+            const rvnhost::ResbufList data(OpenedObject<AcDb2dVertex>(each->objectId(), AcDb::kForRead)->xData(L"TZ-TOZARI-TZ-RV"));
+            pipe.emplace_back();
+            for (const resbuf* item = data.get(); item != nullptr; item = item->rbnext) {
+                if (item->restype == 1040) pipe.back().push_back(item->resval.rreal);
+            }
+        }
+    }
     // The grade line's vertices lie on the branch boundaries (the sums of the branch lengths): each
     // carries the data of the branch that starts there, the last one zeros.
     ASSERT_EQ(pipe.size(), 4u);

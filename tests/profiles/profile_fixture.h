@@ -13,6 +13,7 @@
 #include "acutads.h"
 #include "afx_resources.h"
 #include "db3dpl.h"
+#include "dbattr.h"
 #include "frame/commands.h"
 #include "input_queue.h"
 #include "module_loader.h"
@@ -21,6 +22,7 @@
 #include "schema/branch_data.h"
 #include "schema/open_attribute.h"
 #include "schema/schema_reader.h"
+#include "table_records.h"
 
 #include <string>
 #include <vector>
@@ -117,6 +119,24 @@ protected:
             if (!cells[row][col].empty()) texts.push_back(cells[row][col]);
         }
         return texts;
+    }
+
+    // A reference of a block (by default "TZ-RR1") at (100, 30) whose attributes OBJ1 to OBJ6 hold
+    // the network, the profile key, a start of 0, a reference elevation of -5 and the scales.
+    AcDbObjectId addTitleBlock(const std::wstring& networkName, const std::wstring& key,
+                               const std::wstring& blockName = L"TZ-RR1") {
+        auto* reference = new AcDbBlockReference({100.0, 30.0, 0.0}, rvntest::addBlock(db_, blockName.c_str()));
+        AcDbObjectId id;
+        EXPECT_EQ(Acad::eOk, AppendToModelSpace(&db_, reference, id));
+        const std::wstring texts[] = {networkName, key, L"0", L"-5", L"1000", L"100"};
+        for (int i = 0; i < 6; ++i) {
+            const std::wstring tag = L"OBJ" + std::to_wstring(i + 1);
+            auto* attribute = new AcDbAttribute({100.0, 30.0 - 3.5 * i, 0.0}, texts[i].c_str(), tag.c_str());
+            EXPECT_EQ(Acad::eOk, reference->appendAttribute(attribute));
+            attribute->close();
+        }
+        reference->close();
+        return id;
     }
 
     // The insertion point of a node's first attribute, as a point typed at a prompt.

@@ -2,30 +2,14 @@
 // already under a title block, the schema's polylines walked from a profile's node, the LISP reals.
 #include "profile_fixture.h"
 
-#include "dbattr.h"
 #include "profiles/profile_drawing_lookup.h"
 #include "profiles/profile_schema_walk.h"
-#include "table_records.h"
 
 namespace {
 
 using profiletest::ProfileTest;
 
-class ProfileLookupTest : public ProfileTest {
-protected:
-    // A reference of the block in model space with one attribute.
-    void insert(AcDbObjectId block, const wchar_t* tag, const wchar_t* text) {
-        auto reference = std::make_unique<AcDbBlockReference>(AcGePoint3d(0.0, 0.0, 0.0), block);
-        AcDbObjectId id;
-        ASSERT_EQ(Acad::eOk, AppendToModelSpace(&db_, reference.get(), id));
-        TzRvnOpenObject<AcDbBlockReference> open;
-        open.slot() = reference.release();
-        open.take(Acad::eOk);
-        auto attribute = std::make_unique<AcDbAttribute>(AcGePoint3d(0.0, 0.0, 0.0), text, tag);
-        ASSERT_EQ(Acad::eOk, open->appendAttribute(attribute.get()));
-        attribute.release()->close();
-    }
-};
+using ProfileLookupTest = ProfileTest;
 
 TEST_F(ProfileLookupTest, TheNextTitleNumberFollowsTheLargestNumberedTitleBlock) {
     EXPECT_EQ(NextTitleNumber(&db_), 1);
@@ -34,11 +18,9 @@ TEST_F(ProfileLookupTest, TheNextTitleNumberFollowsTheLargestNumberedTitleBlock)
 }
 
 TEST_F(ProfileLookupTest, AKeyIsDrawnOnlyUnderATitleBlocksObj2) {
-    insert(rvntest::addBlock(db_, L"ALTRO"), L"OBJ2", L"A-B");
+    addTitleBlock(L"A-B-C", L"A-B", L"ALTRO");
     EXPECT_FALSE(ProfileKeyDrawn(&db_, L"A-B"));
-    const AcDbObjectId title = rvntest::addBlock(db_, L"TZ-RR3");
-    insert(title, L"OBJ1", L"A-B");
-    insert(title, L"obj2", L"A-B");
+    addTitleBlock(L"A-B-C", L"A-B", L"TZ-RR3");
     EXPECT_TRUE(ProfileKeyDrawn(&db_, L"A-B"));
     EXPECT_FALSE(ProfileKeyDrawn(&db_, L"A-B-C"));
 }
