@@ -85,6 +85,8 @@ TEST_F(ProfileTest, ALongProfileGetsMoreColumns) {
 }
 
 TEST_F(ProfileTest, TheNetworkPromptTheDictionaryAndANewRun) {
+    EXPECT_TRUE(profRet({L"rete", L"click 1"}));
+    EXPECT_TRUE(said(L"\nNon esite il dizionario dell'applicazione"));
     drawNetwork();
     const auto before = modelSpaceEntities();
     EXPECT_TRUE(profRet({L"esc"}));
@@ -95,11 +97,6 @@ TEST_F(ProfileTest, TheNetworkPromptTheDictionaryAndANewRun) {
     EXPECT_TRUE(ProfileList().empty());
     EXPECT_EQ(rowOf(9043, 1), Names{});
     EXPECT_EQ(modelSpaceEntities(), before);  // OK drops the profiles and draws nothing
-}
-
-TEST_F(ProfileTest, ADrawingWithoutNetworksSaysSo) {
-    EXPECT_TRUE(profRet({L"rete", L"click 1"}));
-    EXPECT_TRUE(said(L"\nNon esite il dizionario dell'applicazione"));
 }
 
 TEST_F(ProfileTest, TheGridsArePlacedByFractionsOfTheDialogAndReadOnly) {
