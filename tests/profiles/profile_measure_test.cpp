@@ -68,12 +68,9 @@ TEST(ProfileFigures, LengthSumsJoinedPairsAndExtremesTakeElevationsAndHeads) {
     EXPECT_FALSE(ComputeProfileFigures(data, std::vector<std::wstring>{L"X"}).maximum.has_value());
 }
 
-TEST(ProfileMeasure, DashesAreRefusedOnlyInPairs) {
+TEST(ProfileMeasure, APairWithoutBranchAddsNothingAndDashesAreRefusedOnlyInPairs) {
     EXPECT_TRUE(HasDashedPairName({L"A", L"B-2"}));
     EXPECT_FALSE(HasDashedPairName({L"B-2"}));
-}
-
-TEST(ProfileMeasure, APairWithoutBranchAddsNothing) {
     // A-C has no branch: the profile starts at C.
     const TzRvnProfileMeasure first = MeasureProfile(ProfileLegs(network(), {L"A", L"C", L"B"}), false);
     expectStations(first.terrain, {{0.0, 12.0}, {50.0, 8.0}});

@@ -153,7 +153,10 @@ TEST_F(SchemaHelpers, ANetworkPromptOffersTheCurrentNetworkAndMakesItsLayer) {
     }
 }
 
-TEST_F(SchemaHelpers, FrozenAndOffLayersAreNotGathered) {
+TEST_F(SchemaHelpers, ADrawingWithoutNodeBlockGathersNothingAndFrozenAndOffLayersAreNotGathered) {
+    TzRvnSchemaLists lists;
+    ASSERT_TRUE(CollectSchema(&db_, modelSpace(), lists));
+    EXPECT_TRUE(lists.nodes.empty() && lists.branches.empty());
     addNode(L"N1", {0, 0, 10});
     const AcDbObjectId branch = addBranch({{0, 0, 10}, {10, 0, 10}}, {10, 0.1, 0, 0, L""});
     const AcDbObjectId offNode = addNode(L"N9", {50, 0, 10}, 0.0, L"", L"TZ-RV-spenta");
@@ -174,7 +177,6 @@ TEST_F(SchemaHelpers, FrozenAndOffLayersAreNotGathered) {
         plain->close();
         return id;
     }();
-    TzRvnSchemaLists lists;
     ASSERT_TRUE(CollectSchema(&db_, modelSpace(), lists));
     ASSERT_EQ(1u, lists.nodes.size());
     EXPECT_EQ(AcGePoint3d(0, 0, 10), lists.nodes[0].position);
@@ -182,13 +184,6 @@ TEST_F(SchemaHelpers, FrozenAndOffLayersAreNotGathered) {
     EXPECT_EQ(branch, lists.branches[0]);
     EXPECT_NE(offNode, lists.nodes[0].id);
     EXPECT_NE(line, lists.branches[0]);
-}
-
-TEST_F(SchemaHelpers, ADrawingWithoutNodeBlockGathersNoNode) {
-    TzRvnSchemaLists lists;
-    ASSERT_TRUE(CollectSchema(&db_, modelSpace(), lists));
-    EXPECT_TRUE(lists.nodes.empty());
-    EXPECT_TRUE(lists.branches.empty());
 }
 
 TEST_F(SchemaHelpers, LocatingFindsNodesByTheirAttributesThenBranchSegments) {

@@ -66,7 +66,12 @@ TEST_F(TankCommand, ATankStandsOnEachPickedNodeOfOneNetwork) {
     EXPECT_EQ(FindAttributeText(made[1].texts, L"TANK_01"), FormatDrawingReal(1.0));
 }
 
-TEST_F(TankCommand, CancelInTheDialogOrAtThePromptLeavesNoTank) {
+TEST_F(TankCommand, NoNodesOrACancelInTheDialogOrAtThePromptLeaveNoTank) {
+    {
+        rvntest::QueuedInput none;
+        PlaceTanks();
+        EXPECT_EQ(shown(), L"\nNessun nodo inserito!");
+    }
     const AcDbObjectId node = addNode(L"N1", {10.0, 20.0, 5.0});
     rvntest::QueuedInput input({handleOf(node), L"", L"esc"});
     PlaceTanks();
@@ -90,12 +95,6 @@ TEST_F(TankCommand, TheAngleIsPickedTypedInDegreesOrZero) {
     ASSERT_TRUE(AskBlockAngle(node, identity, L"\nAngolo: ", angle));
     EXPECT_EQ(angle, 0.0);
     EXPECT_FALSE(AskBlockAngle(node, identity, L"\nAngolo: ", angle));
-}
-
-TEST_F(TankCommand, ADrawingWithoutNodesIsSaidSo) {
-    rvntest::QueuedInput input;
-    PlaceTanks();
-    EXPECT_EQ(shown(), L"\nNessun nodo inserito!");
 }
 
 }  // namespace
