@@ -8,6 +8,7 @@ namespace {
 
 using rvnhost::CellBlock;
 using rvntest::GridOwner;
+using GridClipboard = rvntest::GridTest;
 
 void putOnClipboard(const std::wstring& text) {
     ASSERT_TRUE(OpenClipboard(nullptr));
@@ -35,9 +36,7 @@ TEST(GridTabText, SpreadsheetTextReadsWithItsLineEndsQuotesAndRaggedRows) {
     EXPECT_EQ(rvnhost::parseTabText(rvnhost::tabTextOf(awkward)), awkward);
 }
 
-TEST(GridClipboard, CopiedCellsPasteBackElsewhereAsTheyWere) {
-    GridOwner owner;
-    CGridCtrl& grid = owner.grid;
+TEST_F(GridClipboard, CopiedCellsPasteBackElsewhereAsTheyWere) {
     grid.SetItemText(1, 1, L"N1");
     grid.SetItemText(1, 2, L"10.5");
     grid.SetItemText(2, 1, L"N2");
@@ -53,9 +52,7 @@ TEST(GridClipboard, CopiedCellsPasteBackElsewhereAsTheyWere) {
     EXPECT_TRUE(grid.GetItemState(4, 2) & GVIS_MODIFIED);
 }
 
-TEST(GridClipboard, APasteLeavesReadOnlyCellsAndWhatLiesBeyondTheGridAsTheyAre) {
-    GridOwner owner;
-    CGridCtrl& grid = owner.grid;
+TEST_F(GridClipboard, APasteLeavesReadOnlyCellsAndWhatLiesBeyondTheGridAsTheyAre) {
     grid.SetItemText(2, GridOwner::kResultColumn, L"55.1");
     grid.SetItemState(3, 1, GVIS_READONLY);
     grid.SetItemText(3, 1, L"N3");
@@ -83,9 +80,7 @@ TEST(GridClipboard, APasteLeavesReadOnlyCellsAndWhatLiesBeyondTheGridAsTheyAre) 
     EXPECT_EQ(grid.GetItemText(2, 1), L"A");
 }
 
-TEST(GridClipboard, CutEmptiesTheCellsItMayAndCopiesThemAll) {
-    GridOwner owner;
-    CGridCtrl& grid = owner.grid;
+TEST_F(GridClipboard, CutEmptiesTheCellsItMayAndCopiesThemAll) {
     grid.SetItemText(1, 2, L"10");
     grid.SetItemText(1, GridOwner::kResultColumn, L"99");
     grid.SetItemText(1, 4, L"nota");

@@ -5,10 +5,9 @@
 namespace {
 
 using rvntest::GridOwner;
+using GridEditing = rvntest::GridTest;
 
-TEST(GridEditing, AValueGoesIntoTheCellBeforeTheOwnerIsToldAndOnlyWhenCommitted) {
-    GridOwner owner;
-    CGridCtrl& grid = owner.grid;
+TEST_F(GridEditing, AValueGoesIntoTheCellBeforeTheOwnerIsToldAndOnlyWhenCommitted) {
     ASSERT_TRUE(grid.EditCell(1, 1));
     EXPECT_EQ(grid.GetFocusCell(), CCellID(1, 1));
     grid.SetEditText(L"N1");
@@ -28,9 +27,7 @@ TEST(GridEditing, AValueGoesIntoTheCellBeforeTheOwnerIsToldAndOnlyWhenCommitted)
     EXPECT_EQ(grid.GetItemText(2, 1), L"");
 }
 
-TEST(GridEditing, AValueTheOwnerRefusesBringsTheOldTextBackAndTheCellIsEditedAgain) {
-    GridOwner owner;
-    CGridCtrl& grid = owner.grid;
+TEST_F(GridEditing, AValueTheOwnerRefusesBringsTheOldTextBackAndTheCellIsEditedAgain) {
     grid.SetItemText(1, GridOwner::kElevationColumn, L"10");
     grid.EditCell(1, GridOwner::kElevationColumn);
     grid.SetEditText(L"-1");
@@ -56,9 +53,7 @@ TEST(GridEditing, AValueTheOwnerRefusesBringsTheOldTextBackAndTheCellIsEditedAga
     EXPECT_EQ(grid.GetItemText(1, GridOwner::kElevationColumn), L"12.5");
 }
 
-TEST(GridEditing, ReadOnlyCellsColumnsFixedCellsAndAGridNotEditableNeverEnterEditing) {
-    GridOwner owner;
-    CGridCtrl& grid = owner.grid;
+TEST_F(GridEditing, ReadOnlyCellsColumnsFixedCellsAndAGridNotEditableNeverEnterEditing) {
     EXPECT_FALSE(grid.EditCell(1, GridOwner::kResultColumn));  // read-only column
     EXPECT_FALSE(grid.EditCell(0, 1));                          // title row
     EXPECT_FALSE(grid.EditCell(1, 0));                          // number column
@@ -86,9 +81,7 @@ TEST(GridEditing, ReadOnlyCellsColumnsFixedCellsAndAGridNotEditableNeverEnterEdi
     EXPECT_FALSE(grid.IsEditing());
 }
 
-TEST(GridEditing, TabMovesThroughEveryCellWrappingBetweenRowsAndEditsOnWhereItCan) {
-    GridOwner owner;
-    CGridCtrl& grid = owner.grid;
+TEST_F(GridEditing, TabMovesThroughEveryCellWrappingBetweenRowsAndEditsOnWhereItCan) {
     grid.EditCell(1, 2);
     grid.SetEditText(L"5");
     grid.OnKeyDown(VK_TAB);
@@ -118,9 +111,7 @@ TEST(GridEditing, TabMovesThroughEveryCellWrappingBetweenRowsAndEditsOnWhereItCa
     EXPECT_EQ(grid.GetFocusCell(), CCellID(1, 1));
 }
 
-TEST(GridEditing, EnterMovesToTheNextCellThatIsNotReadOnly) {
-    GridOwner owner;
-    CGridCtrl& grid = owner.grid;
+TEST_F(GridEditing, EnterMovesToTheNextCellThatIsNotReadOnly) {
     grid.EditCell(1, 2);
     grid.SetEditText(L"7");
     grid.OnKeyDown(VK_RETURN);
@@ -136,9 +127,7 @@ TEST(GridEditing, EnterMovesToTheNextCellThatIsNotReadOnly) {
     EXPECT_FALSE(grid.IsEditing());
 }
 
-TEST(GridEditing, TheOwnerHearsFocusMovesClicksAndEditsWithTheirCells) {
-    GridOwner owner;
-    CGridCtrl& grid = owner.grid;
+TEST_F(GridEditing, TheOwnerHearsFocusMovesClicksAndEditsWithTheirCells) {
     grid.Click(2, 1);
     grid.DoubleClick(3, 2);
     EXPECT_TRUE(grid.IsEditing());  // a double click opens the editor of an editable cell

@@ -5,6 +5,7 @@
 namespace {
 
 using rvntest::GridOwner;
+using GridLayout = rvntest::GridTest;
 
 std::vector<std::wstring> column(const CGridCtrl& grid, int col) {
     std::vector<std::wstring> texts;
@@ -12,9 +13,7 @@ std::vector<std::wstring> column(const CGridCtrl& grid, int col) {
     return texts;
 }
 
-TEST(GridLayout, FormatsColoursAndSizesBelongToTheirCellsAndTheFixedCellsHaveTheirOwnBackground) {
-    GridOwner owner;
-    CGridCtrl& grid = owner.grid;
+TEST_F(GridLayout, FormatsColoursAndSizesBelongToTheirCellsAndTheFixedCellsHaveTheirOwnBackground) {
     EXPECT_EQ(grid.GetRowHeight(0), grid.GetRowHeight(1) * 3 / 2);
     grid.SetFixedBkColor(RGB(240, 240, 240));
     grid.SetItemFormat(1, 2, DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
@@ -42,9 +41,7 @@ TEST(GridLayout, FormatsColoursAndSizesBelongToTheirCellsAndTheFixedCellsHaveThe
     EXPECT_EQ(grid.GetItemText(99, 99), L"");
 }
 
-TEST(GridLayout, RowsInsertedAndDeletedAreRenumberedByTheOwnerAndTheFocusStaysOnARealCell) {
-    GridOwner owner;
-    CGridCtrl& grid = owner.grid;
+TEST_F(GridLayout, RowsInsertedAndDeletedAreRenumberedByTheOwnerAndTheFocusStaysOnARealCell) {
     for (int row = 1; row < grid.GetRowCount(); ++row) grid.SetItemText(row, 1, (L"N" + std::to_wstring(row)).c_str());
     grid.SetFocusCell(2, 1);
     ASSERT_EQ(grid.InsertRow(L"", grid.GetFocusCell().row), 2);
@@ -67,9 +64,7 @@ TEST(GridLayout, RowsInsertedAndDeletedAreRenumberedByTheOwnerAndTheFocusStaysOn
     EXPECT_FALSE(grid.DeleteRow(grid.GetRowCount()));
 }
 
-TEST(GridLayout, AColumnInsertedTakesTheCellsAndReadOnlyStateRightOfItAlong) {
-    GridOwner owner;
-    CGridCtrl& grid = owner.grid;
+TEST_F(GridLayout, AColumnInsertedTakesTheCellsAndReadOnlyStateRightOfItAlong) {
     grid.SetItemText(1, 4, L"nota");
     ASSERT_EQ(grid.InsertColumn(L"Q [ l/s ]", DT_RIGHT, 2), 2);
     EXPECT_EQ(grid.GetColumnCount(), 6);

@@ -5,6 +5,8 @@
 #include "afx_grid.h"
 #include "afx_wnd.h"
 
+#include <gtest/gtest.h>
+
 #include <cwchar>
 #include <string>
 #include <vector>
@@ -69,6 +71,13 @@ public:
     CGridCtrl grid;
     std::vector<GridEvent> events;
     int lockedRow = -1;  // a row whose cells the owner keeps from editing
+};
+
+// A test with its own owner and grid.
+class GridTest : public ::testing::Test {
+protected:
+    GridOwner owner;
+    CGridCtrl& grid = owner.grid;
 };
 
 }  // namespace rvntest

@@ -6,7 +6,7 @@
 
 namespace {
 
-using rvntest::GridOwner;
+using GridSelection = rvntest::GridTest;
 
 std::vector<int> selectedRows(const CGridCtrl& grid) {
     std::vector<int> rows;
@@ -18,9 +18,7 @@ std::vector<int> selectedRows(const CGridCtrl& grid) {
     return rows;
 }
 
-TEST(GridSelection, ARowNumberSelectsItsRowCtrlAddsOneAndShiftARange) {
-    GridOwner owner;
-    CGridCtrl& grid = owner.grid;
+TEST_F(GridSelection, ARowNumberSelectsItsRowCtrlAddsOneAndShiftARange) {
     grid.Click(2, 0);
     EXPECT_EQ(selectedRows(grid), std::vector<int>{2});
     EXPECT_EQ(grid.GetSelectedCount(), 4);
@@ -41,9 +39,7 @@ TEST(GridSelection, ARowNumberSelectsItsRowCtrlAddsOneAndShiftARange) {
     EXPECT_FALSE(grid.IsCellSelected(3, 0));  // fixed cells are never selected
 }
 
-TEST(GridSelection, CellsColumnsAndEverything) {
-    GridOwner owner;
-    CGridCtrl& grid = owner.grid;
+TEST_F(GridSelection, CellsColumnsAndEverything) {
     grid.Click(2, 2);
     grid.Click(3, 4, MK_SHIFT);
     EXPECT_EQ(grid.GetSelectedCount(), 6);
@@ -65,14 +61,13 @@ TEST(GridSelection, CellsColumnsAndEverything) {
 }
 
 // The Qt table repaints on what the observer hears.
-TEST(GridSelection, TheObserverHearsOfEveryKindOfChange) {
-    GridOwner owner;
+TEST_F(GridSelection, TheObserverHearsOfEveryKindOfChange) {
     std::set<GridChange> heard;
-    owner.grid.SetObserver([&](GridChange change, int, int) { heard.insert(change); });
-    owner.grid.SetItemText(1, 1, L"N1");
-    owner.grid.Click(2, 2);
-    owner.grid.EditCell(2, 2);
-    owner.grid.InsertRow(L"", 3);
+    grid.SetObserver([&](GridChange change, int, int) { heard.insert(change); });
+    grid.SetItemText(1, 1, L"N1");
+    grid.Click(2, 2);
+    grid.EditCell(2, 2);
+    grid.InsertRow(L"", 3);
     EXPECT_EQ(heard, (std::set<GridChange>{GridChange::Cell, GridChange::Selection, GridChange::Focus,
                                            GridChange::Editing, GridChange::Layout}));
 }
