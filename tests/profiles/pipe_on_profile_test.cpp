@@ -61,13 +61,6 @@ protected:
         }
     }
 
-    AcDbObjectId append(AcDbEntity* entity) {
-        AcDbObjectId id;
-        EXPECT_EQ(Acad::eOk, AppendToModelSpace(&db_, entity, id));
-        entity->close();
-        return id;
-    }
-
     AcDbObjectId addGradeLine(const std::vector<AcGePoint3d>& points, bool closed = false,
                               AcDb::Poly2dType type = AcDb::k2dSimplePoly) {
         return append(new AcDb2dPolyline(type, AcGePoint3dArray(points.begin(), points.end()), 0.0, closed));

@@ -170,13 +170,7 @@ TEST_F(SchemaHelpers, ADrawingWithoutNodeBlockGathersNothingAndFrozenAndOffLayer
         TzRvnOpenObject<AcDbLayerTableRecord> frozen(layer(L"TZ-RV-gelata"), AcDb::kForWrite);
         frozen->setIsFrozen(true);
     }
-    const AcDbObjectId line = [&] {
-        AcDbObjectId id;
-        auto* plain = new AcDb3dPolyline(AcDb::k3dSimplePoly, {{0, 0, 0}, {1, 1, 0}});
-        EXPECT_EQ(Acad::eOk, AppendToModelSpace(&db_, plain, id));
-        plain->close();
-        return id;
-    }();
+    const AcDbObjectId line = append(new AcDb3dPolyline(AcDb::k3dSimplePoly, {{0, 0, 0}, {1, 1, 0}}));
     ASSERT_TRUE(CollectSchema(&db_, modelSpace(), lists));
     ASSERT_EQ(1u, lists.nodes.size());
     EXPECT_EQ(AcGePoint3d(0, 0, 10), lists.nodes[0].position);

@@ -81,21 +81,9 @@ TEST_F(ModifyCommand, ATankShowsTheNameOfItsNode) {
 
 TEST_F(ModifyCommand, WhatIsNoElementIsRefused) {
     const AcDbObjectId foreign = addNode(L"X", {70.0, 0.0, 0.0}, 0.0, L"", L"altro");
-    AcDbObjectId closed;
-    {
-        auto* polyline = new AcDb3dPolyline(AcDb::k3dSimplePoly, {{0, 50, 0}, {10, 50, 0}, {10, 60, 0}}, true);
-        layer(kLayer);
-        polyline->setLayer(kLayer.c_str());
-        ASSERT_EQ(Acad::eOk, AppendToModelSpace(&db_, polyline, closed));
-        polyline->close();
-    }
-    AcDbObjectId line;
-    {
-        auto* made = new AcDbLine(AcGePoint3d(0, 90, 0), AcGePoint3d(5, 90, 0));
-        made->setLayer(kLayer.c_str());
-        ASSERT_EQ(Acad::eOk, AppendToModelSpace(&db_, made, line));
-        made->close();
-    }
+    const AcDbObjectId closed =
+        append(new AcDb3dPolyline(AcDb::k3dSimplePoly, {{0, 50, 0}, {10, 50, 0}, {10, 60, 0}}, true), kLayer);
+    const AcDbObjectId line = append(new AcDbLine(AcGePoint3d(0, 90, 0), AcGePoint3d(5, 90, 0)), kLayer);
     rvntest::QueuedInput input({L"", handleOf(closed), handleOf(line), handleOf(foreign)});
     ModifyElement();
     const std::wstring said = shown();
@@ -107,12 +95,7 @@ TEST_F(ModifyCommand, WhatIsNoElementIsRefused) {
 }
 
 TEST_F(ModifyCommand, ThePipeTestWalksItsVerticesShowingNothingButAVertexItCannotOpen) {
-    AcDbObjectId pipe;
-    {
-        auto* polyline = new AcDb2dPolyline(AcDb::k2dSimplePoly, {{0, 0, 0}, {10, 0, 0}, {20, 0, 0}});
-        ASSERT_EQ(Acad::eOk, AppendToModelSpace(&db_, polyline, pipe));
-        polyline->close();
-    }
+    const AcDbObjectId pipe = append(new AcDb2dPolyline(AcDb::k2dSimplePoly, {{0, 0, 0}, {10, 0, 0}, {20, 0, 0}}));
     rvntest::QueuedInput input({handleOf(pipe), handleOf(pipe)});
     TestPipePolyline();
     EXPECT_EQ(shown(), L"");

@@ -102,6 +102,15 @@ protected:
         return id;
     }
 
+    // An entity of the test's appended to model space (on a layer of its own when given one) and closed.
+    AcDbObjectId append(AcDbEntity* entity, const std::wstring& onLayer = L"") {
+        if (!onLayer.empty()) entity->setLayer(layer(onLayer));
+        AcDbObjectId id;
+        EXPECT_EQ(Acad::eOk, AppendToModelSpace(&db_, entity, id));
+        entity->close();
+        return id;
+    }
+
     AcDbObjectId addBranch(const std::vector<AcGePoint3d>& points, const TzRvnBranchData& data,
                            const std::wstring& onLayer = kLayer) {
         AcDbObjectId id;

@@ -39,13 +39,7 @@ TEST_F(TankCommand, ATankStandsOnEachPickedNodeOfOneNetwork) {
     const AcDbObjectId first = addNode(L"N1", {10.0, 20.0, 5.0});
     const AcDbObjectId second = addNode(L"N2", {30.0, 20.0, 6.0});
     const AcDbObjectId other = addNode(L"X1", {50.0, 20.0, 6.0}, 0.0, L"", L"TZ-RV-altra");
-    const AcDbObjectId line = [this] {
-        AcDbObjectId id;
-        auto* made = new AcDbLine(AcGePoint3d(0, 0, 0), AcGePoint3d(1, 1, 0));
-        EXPECT_EQ(Acad::eOk, AppendToModelSpace(&db_, made, id));
-        made->close();
-        return id;
-    }();
+    const AcDbObjectId line = append(new AcDbLine(AcGePoint3d(0, 0, 0), AcGePoint3d(1, 1, 0)));
     rvntest::QueuedInput input({L"", handleOf(line), handleOf(first), L"", L"type 9024 35.5", L"type 9025 vasca",
                                 L"click 1", handleOf(other), handleOf(second), L"45", L"click 1", L""});
     PlaceTanks();
