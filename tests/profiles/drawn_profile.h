@@ -1,5 +1,6 @@
 // What drawn profiles leave among a drawing's entities: the title blocks with their rows, the section
-// marks (anonymous blocks naming their node in extended data) and the 2D polylines by colour.
+// marks (anonymous blocks naming their node in extended data), the 2D polylines by colour and a
+// pipe's vertex data.
 #pragma once
 
 #include "dbents.h"
@@ -12,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,6 +31,36 @@ struct DrawnProfile {
     std::vector<std::pair<std::wstring, AcGePoint3d>> sections;
     std::map<int, std::vector<std::vector<AcGePoint3d>>> lines;  // each polyline's vertices, by colour
 };
+
+// What a pipe vertex carries: its WCS position and, when it has pipe data, the eleven values.
+struct PipeVertex {
+    AcGePoint3d position;
+    std::optional<std::vector<double>> values;
+};
+
+// The vertices of a pipe with their data; vertex data that is not the pipe list fails.
+inline std::vector<PipeVertex> ReadPipeVertices(AcDbObjectId pipeId) {
+    std::vector<PipeVertex> seen;
+    rvnhost::OpenedObject<AcDb2dPolyline> pipe(pipeId, AcDb::kForRead);
+    EXPECT_TRUE(pipe);
+    if (!pipe) return seen;
+    const std::unique_ptr<AcDbObjectIterator> walk(pipe->vertexIterator());
+    for (walk->start(); !walk->done(); walk->step()) {
+        rvnhost::OpenedObject<AcDb2dVertex> vertex(walk->objectId(), AcDb::kForRead);
+        seen.push_back({pipe->vertexPosition(*vertex.get()), std::nullopt});
+        const rvnhost::ResbufList data(vertex->xData(L"TZ-TOZARI-TZ-RV"));
+        const resbuf* item = data.get();
+        if (item == nullptr) continue;
+        EXPECT_TRUE(item->rbnext != nullptr && item->rbnext->resval.rint == 230 && item->rbnext->rbnext != nullptr &&
+                    std::wstring(item->rbnext->rbnext->resval.rstring) == L"TZ-RVN-TUBAZIONE");
+        seen.back().values.emplace();
+        for (item = item->rbnext->rbnext->rbnext; item != nullptr; item = item->rbnext) {
+            EXPECT_EQ(item->restype, 1040);
+            seen.back().values->push_back(item->resval.rreal);
+        }
+    }
+    return seen;
+}
 
 inline std::wstring BlockNameOf(const AcDbBlockReference& reference) {
     rvnhost::OpenedObject<AcDbBlockTableRecord> block(reference.blockTableRecord(), AcDb::kForRead);

@@ -1,5 +1,6 @@
 // TubaRet: the pipe built on a profile from a grade line, checked on the drawing's entities and
 // the vertex data; every refusal and cancel leaves the drawing as it was.
+#include "drawn_profile.h"
 #include "profile_fixture.h"
 
 #include "dbdict.h"
@@ -16,11 +17,6 @@
 
 namespace {
 
-// What a pipe vertex carries: its WCS position and, when it has pipe data, the eleven values.
-struct SeenVertex {
-    AcGePoint3d position;
-    std::optional<std::vector<double>> values;
-};
 
 // The vertex data the profile A-B-C gives, in display units: demands in l/s, L, D in mm, roughness
 // in mm, CSI, Q in l/s, V, Re, J in m/km, dH.
@@ -28,7 +24,7 @@ const std::vector<double> kBranchAB = {0.5, 1.0, 100.0, 100.0, 0.1, 0.5, 2.0, 0.
 const std::vector<double> kBranchBC = {1.0, 1.5, 50.0, 80.0, 0.2, 1.5, 1.0, 0.2, 16000.0, 20.0, 0.8};
 const std::vector<double> kClosing(11, 0.0);
 
-void expectVertex(const SeenVertex& seen, double x, double y, const std::optional<std::vector<double>>& values,
+void expectVertex(const profiletest::PipeVertex& seen, double x, double y, const std::optional<std::vector<double>>& values,
                   const std::string& which) {
     SCOPED_TRACE(which);
     EXPECT_NEAR(seen.position.x, x, 1e-9);
@@ -66,29 +62,6 @@ protected:
         return append(new AcDb2dPolyline(type, AcGePoint3dArray(points.begin(), points.end()), 0.0, closed));
     }
 
-    // The vertices of a pipe with their data; vertex data that is not the pipe list fails.
-    static std::vector<SeenVertex> pipeVertices(AcDbObjectId pipeId) {
-        std::vector<SeenVertex> seen;
-        TzRvnOpenObject<AcDb2dPolyline> pipe(pipeId, AcDb::kForRead);
-        EXPECT_TRUE(pipe.isOpen());
-        if (!pipe.isOpen()) return seen;
-        const std::unique_ptr<AcDbObjectIterator> walk(pipe->vertexIterator());
-        for (walk->start(); !walk->done(); walk->step()) {
-            TzRvnOpenObject<AcDb2dVertex> vertex(walk->objectId(), AcDb::kForRead);
-            seen.push_back({pipe->vertexPosition(*vertex), std::nullopt});
-            const TzRvnResbufList data(vertex->xData(L"TZ-TOZARI-TZ-RV"));
-            const resbuf* item = data.get();
-            if (item == nullptr) continue;
-            EXPECT_TRUE(item->rbnext != nullptr && item->rbnext->resval.rint == 230 && item->rbnext->rbnext != nullptr &&
-                        std::wstring(item->rbnext->rbnext->resval.rstring) == L"TZ-RVN-TUBAZIONE");
-            seen.back().values.emplace();
-            for (item = item->rbnext->rbnext->rbnext; item != nullptr; item = item->rbnext) {
-                EXPECT_EQ(item->restype, 1040);
-                seen.back().values->push_back(item->resval.rreal);
-            }
-        }
-        return seen;
-    }
 
     // What a run may change: the live entities of model space, the pipe layer and application, the
     // network's branches (a grade line's working copy, made and erased, moves the handle seed).
@@ -134,7 +107,7 @@ TEST_F(PipeOnProfile, TheGradeLineBecomesAPipeWhoseBoundaryVerticesCarryTheBranc
     const AcDbObjectId grade =
         addGradeLine({{100.0, 50.0, 0.0}, {150.0, 48.0, 0.0}, {200.0005, 47.0, 0.0}, {250.0, 44.0, 0.0}, {260.0, 44.0, 0.0}});
     const AcDbObjectId pipe = runExpectingPipe({handleOf(title), handleOf(grade)});
-    const std::vector<SeenVertex> vertices = pipeVertices(pipe);
+    const std::vector<profiletest::PipeVertex> vertices = profiletest::ReadPipeVertices(pipe);
     ASSERT_EQ(vertices.size(), 5u);
     expectVertex(vertices[0], 100.0, 50.0, kBranchAB, "start of A-B");
     expectVertex(vertices[1], 150.0, 48.0, std::nullopt, "inside A-B");
@@ -166,7 +139,7 @@ TEST_F(PipeOnProfile, ANetworkWithoutSchemaIsWarnedAboutAndUsesItsRecordedLength
     ASSERT_EQ(Acad::eOk, AddNetwork(&db_, L"tracciato", std::make_unique<TzRvnNetwork>(data), id));
     const AcDbObjectId title = addTitleBlock(L"tracciato", L"P1-P2");
     const AcDbObjectId grade = addGradeLine({{0.0, 0.0, 0.0}, {25.0, -1.0, 0.0}});
-    const std::vector<SeenVertex> vertices = pipeVertices(runExpectingPipe({handleOf(title), L"", handleOf(grade)}));
+    const std::vector<profiletest::PipeVertex> vertices = profiletest::ReadPipeVertices(runExpectingPipe({handleOf(title), L"", handleOf(grade)}));
     ASSERT_EQ(vertices.size(), 2u);
     // Diameters in metres: the settings of a new network.
     expectVertex(vertices[0], 0.0, 0.0,

@@ -119,27 +119,20 @@ TEST_F(ProfileExample, TheScriptDrawsTheProfileUnderItsTitleBlock) {
     const auto& heads = drawn.lines.at(4);
     ASSERT_TRUE(terrain.size() == 1 && heads.size() == 1 && terrain[0].size() == 4 && heads[0].size() == 4);
     for (std::size_t i = 0; i < 4; ++i) EXPECT_GT(heads[0][i].y, terrain[0][i].y) << "the head above the terrain at " << i;
-    std::vector<std::vector<double>> pipe;  // the real values of each pipe vertex's data
+    std::vector<profiletest::PipeVertex> pipe;
     for (AcDbObjectId id : entities) {
         OpenedObject<AcDb2dPolyline> line(id, AcDb::kForRead);
-        if (!line || LayerName(line->layerId()) != L"TUBAZIONI") continue;
-        for (std::unique_ptr<AcDbObjectIterator> each(line->vertexIterator()); !each->done(); each->step()) {
-            const rvnhost::ResbufList data(OpenedObject<AcDb2dVertex>(each->objectId(), AcDb::kForRead)->xData(L"TZ-TOZARI-TZ-RV"));
-            pipe.emplace_back();
-            for (const resbuf* item = data.get(); item != nullptr; item = item->rbnext) {
-                if (item->restype == 1040) pipe.back().push_back(item->resval.rreal);
-            }
-        }
+        if (line && LayerName(line->layerId()) == L"TUBAZIONI") pipe = profiletest::ReadPipeVertices(id);
     }
     // The grade line's vertices lie on the branch boundaries (the sums of the branch lengths): each
     // carries the data of the branch that starts there, the last one zeros.
     ASSERT_EQ(pipe.size(), 4u);
     const std::vector<double> lengths = {100.0312, 99.9688, 150.0};
     for (std::size_t i = 0; i < lengths.size(); ++i) {
-        ASSERT_EQ(pipe[i].size(), 11u) << i;
-        EXPECT_NEAR(pipe[i][2], lengths[i], 1e-9) << i;
+        ASSERT_TRUE(pipe[i].values && pipe[i].values->size() == 11u) << i;
+        EXPECT_NEAR((*pipe[i].values)[2], lengths[i], 1e-9) << i;
     }
-    EXPECT_EQ(pipe[3], std::vector<double>(11, 0.0));
+    EXPECT_EQ(pipe[3].values, std::vector<double>(11, 0.0));
 }
 
 }  // namespace
