@@ -19,9 +19,7 @@ class ProfileDrawingTest : public ProfileTest {
 protected:
     void SetUp() override {
         ProfileTest::SetUp();
-        rvntest::addBlock(db_, L"TZ-FINATT");
-        rvntest::addBlock(db_, L"TZ-FINOBJ");
-        rvntest::addRecord<AcDbTextStyleTable>(db_, new AcDbTextStyleTableRecord, L"TZ-CART");
+        addTitleBlockDefinitions();
         putReal(L"TZDISQR", 5.0);
     }
     void TearDown() override {

@@ -139,6 +139,16 @@ protected:
         return id;
     }
 
+    // The blocks and the text style title blocks are made of: unit frames, letters 2 high and 0.8 wide.
+    void addTitleBlockDefinitions() {
+        rvntest::addBlock(db_, L"TZ-FINATT");
+        rvntest::addBlock(db_, L"TZ-FINOBJ");
+        auto* style = new AcDbTextStyleTableRecord;
+        style->setTextSize(2.0);
+        style->setXScale(0.8);
+        rvntest::addRecord<AcDbTextStyleTable>(db_, style, L"TZ-CART");
+    }
+
     // The insertion point of a node's first attribute, as a point typed at a prompt.
     std::wstring attributePointOf(std::size_t node) {
         TzRvnOpenObject<AcDbBlockReference> reference(nodes_.at(node), AcDb::kForRead);

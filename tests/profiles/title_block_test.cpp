@@ -1,27 +1,20 @@
 // InsertTitleBlock on a drawing of the test's own: the block definition made entity by entity, its
 // reference with the six attributes, the placement of the first and the stacking of the next, and
 // every refusal leaving the drawing as it was.
+#include "profile_fixture.h"
+
 #include "profiles/title_block.h"
 
-#include "acedads.h"
 #include "acutmem.h"
 #include "db_entity_iterator.h"
 #include "dbents.h"
 #include "dbsymtb.h"
 #include "drawing_writer.h"
 #include "editor_open_object.h"
-#include "input_queue.h"
-#include "lisp_symbols.h"
-#include "open_object_guard.h"
 #include "resbuf_kind.h"
-#include "table_records.h"
 #include "test_files.h"
-#include "text_codec.h"
-#include "transcript.h"
 #include "ucs.h"
-#include "working_database.h"
 
-#include <gtest/gtest.h>
 
 #include <limits>
 #include <map>
@@ -52,30 +45,20 @@ struct Part {
     double a = 0.0, b = 0.0;  // height and width factor, or the scales
 };
 
-class TitleBlock : public rvntest::OpenObjectCheckedTest {
+class TitleBlock : public profiletest::ProfileTest {
 protected:
     void SetUp() override {
-        rvntest::addBlock(db_, L"TZ-FINATT");
-        rvntest::addBlock(db_, L"TZ-FINOBJ");
-        auto* style = new AcDbTextStyleTableRecord;
-        style->setTextSize(2.0);
-        style->setXScale(0.8);
-        rvntest::addRecord<AcDbTextStyleTable>(db_, style, L"TZ-CART");
+        ProfileTest::SetUp();
+        addTitleBlockDefinitions();
         folder_.write("TZ-RR.SIG", kTemplate);
         rvnhost::putLispString(L"tz-cpath", rvnos::fromUtf8(folder_.path().string()) + L"/");
-        setHeightSymbol(2.5);
-        rvnhost::Transcript::instance().clear();
+        putReal(L"TZCARHTES", 2.5);
         TzRvnAskNextTitleBlockPoint();
     }
     void TearDown() override {
         rvnhost::LispSymbols::instance().clear();
         rvnhost::setWorldUcs();
-        OpenObjectCheckedTest::TearDown();
-    }
-
-    static void setHeightSymbol(double value) {
-        const rvnhost::ResbufList real(acutBuildList(RTREAL, value, 0));
-        acedPutSym(L"TZCARHTES", real.get());
+        ProfileTest::TearDown();
     }
 
     static TzRvnTitleBlock profile(int number, double width, double minimumHeight = 0.0) {
@@ -139,10 +122,6 @@ protected:
         EXPECT_NEAR(part.b, b, kTolerance);
     }
 
-    static bool printed(std::wstring_view text) { return rvnhost::Transcript::instance().contains(text); }
-
-    AcDbDatabase db_;
-    rvntest::WorkingDatabase working_{&db_};
     rvntest::ScratchDir folder_;
     AcGePoint3d point_;
     std::wstring handle_;
@@ -151,7 +130,7 @@ protected:
 // h = 2 (the style), w = 0.8; H = max(20 × 2.5 × 1000 / 1000, 30) = 50.
 TEST_F(TitleBlock, TheDefinitionAndTheReferenceHoldTheFramesTheDotAndTheLabelledRows) {
     ASSERT_EQ(insert(profile(3, 250.0, 30.0), {L"100,200"}), 1);
-    EXPECT_TRUE(printed(L"Punto d'inserimento del cartiglio: "));
+    EXPECT_TRUE(said(L"Punto d'inserimento del cartiglio: "));
     EXPECT_NEAR(point_.distanceTo(AcGePoint3d(100, 200, 0)), 0.0, kTolerance);
 
     const std::vector<AcDbObjectId> ids = entitiesOf(L"TZ-RR3");
@@ -181,7 +160,7 @@ TEST_F(TitleBlock, TheDefinitionAndTheReferenceHoldTheFramesTheDotAndTheLabelled
 // A real TZCARHTES of 4 gives H = 20 × 4 × 500 / 1000 = 40; a string there gives the default 2.5: H = 25.
 // A profile of one node (width 0) has no inner frame: the outer one comes first.
 TEST_F(TitleBlock, TheFrameHeightFollowsTZCARHTESOrTheDefaultAndAOneNodeProfileHasNoInnerFrame) {
-    setHeightSymbol(4.0);
+    putReal(L"TZCARHTES", 4.0);
     TzRvnTitleBlock block = profile(1, 80.0, 10.0);
     block.row5 = 500.0;
     ASSERT_EQ(insert(block, {L"0,0"}), 1);
@@ -246,7 +225,7 @@ TEST_F(TitleBlock, EachRefusalLeavesTheDrawingAsItWas) {
         handle_ = L"x";
         EXPECT_EQ(insert(profile(1, 50.0, minimumHeight), std::move(answers)), 0);
         EXPECT_TRUE(handle_.empty());
-        EXPECT_TRUE(message.empty() || printed(message));
+        EXPECT_TRUE(message.empty() || said(message));
         EXPECT_TRUE(drawingBytes() == before);
     };
     refused(0.0, {L"*Cancel*"}, L"");
@@ -261,7 +240,7 @@ TEST_F(TitleBlock, EachRefusalLeavesTheDrawingAsItWas) {
     std::filesystem::remove(folder_ / "TZ-RR.SIG");
     OpenedObject<AcDbBlockTableRecord>(recordNamed<AcDbBlockTable>(db_, L"TZ-FINOBJ"), AcDb::kForWrite)->erase();
     refused(0.0, {}, L"\nImpossibile trovare in tabella blocchi la definizione TZ-FINOBJ");
-    EXPECT_FALSE(printed(L"Impossibile trovare il file"));
+    EXPECT_FALSE(said(L"Impossibile trovare il file"));
 }
 
 }  // namespace
