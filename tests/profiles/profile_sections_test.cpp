@@ -81,16 +81,8 @@ TEST_F(ProfileSectionsTest, EachSectionIsAnAnonymousBlockWithItsVerticalPointAnd
     EXPECT_EQ(LayerName(text->layerId()), L"SEZIONI-NP");
 }
 
-TEST_F(ProfileSectionsTest, TheLabelHeightIsTzrrhtesScaledByTheHorizontalScale) {
-    putReal(L"TZRRHTES", 2.5);
-    ASSERT_TRUE(DrawProfileSections({{{1.0, 1.0}, {0.0, 0.0}, 500.0, 100.0, L"N1"}}));
-    const auto texts = inBlock<AcDbText>(entitiesOf<AcDbBlockReference>().at(0));
-    TzRvnOpenObject<AcDbText> text(texts.at(0), AcDb::kForRead);
-    EXPECT_NEAR(text->height(), 1.25, kTolerance);
-    EXPECT_NEAR(text->widthFactor(), 0.2, kTolerance);
-}
-
-TEST_F(ProfileSectionsTest, ARefusedLabelEndsTheMarks) {
+// The next marks are blocks of their own, their labels TZRRHTES high scaled by the horizontal scale.
+TEST_F(ProfileSectionsTest, ARefusedLabelEndsTheMarksAndTheNextOnesAreTheirOwn) {
     {
         AcDbDatabase bare(false, true);  // without the text style STANDARD
         rvntest::WorkingDatabase working(&bare);
@@ -99,10 +91,13 @@ TEST_F(ProfileSectionsTest, ARefusedLabelEndsTheMarks) {
     }
     EXPECT_EQ(count(L"\nRvn-Impossibile scrivere il nome della sezione di profilo"), 1);  // N2 not tried
     EXPECT_FALSE(said(L"\nRvn-Impossibile chiudere il blocco anonimo"));
-    // The next marks are blocks of their own: nothing of the refused one is gathered into them.
-    ASSERT_TRUE(DrawProfileSections({{{5.0, 1.0}, {0.0, 0.0}, 1000.0, 100.0, L"N3"}}));
+    putReal(L"TZRRHTES", 2.5);
+    ASSERT_TRUE(DrawProfileSections({{{5.0, 1.0}, {0.0, 0.0}, 500.0, 100.0, L"N3"}}));
     ASSERT_EQ(entitiesOf<AcDbBlockReference>().size(), 1u);
-    EXPECT_EQ(inBlock<AcDbEntity>(entitiesOf<AcDbBlockReference>()[0]).size(), 3u);
+    EXPECT_EQ(inBlock<AcDbEntity>(entitiesOf<AcDbBlockReference>()[0]).size(), 3u);  // nothing of the refused one
+    TzRvnOpenObject<AcDbText> text(inBlock<AcDbText>(entitiesOf<AcDbBlockReference>()[0]).at(0), AcDb::kForRead);
+    EXPECT_NEAR(text->height(), 1.25, kTolerance);
+    EXPECT_NEAR(text->widthFactor(), 0.2, kTolerance);
 }
 
 }  // namespace
