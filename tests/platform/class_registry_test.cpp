@@ -105,40 +105,4 @@ TEST(ClassRegistryDeathTest, AbortPrintsItsMessage) {
     EXPECT_DEATH(acrx_abort(L"Fatal %ls %d", L"error", 7), "Fatal error 7");
 }
 
-// Unlocking and declaring an application MDI-aware are the plug-in's load (tests/frame); here what
-// no caller does: locking again, and an application never seen counts as locked.
-TEST(ClassRegistry, TheSystemRegistryHoldsTheHostsServices) {
-    EXPECT_EQ(acrxClassDictionary, acrxSysRegistry()->at(ACRX_CLASS_DICTIONARY));
-    EXPECT_NE(nullptr, AcRxDynamicLinker::cast(acrxSysRegistry()->at(ACRX_DYNAMIC_LINKER)));
-    int appId = 0;
-    EXPECT_TRUE(acrxDynamicLinker->isApplicationLocked(&appId));
-    EXPECT_TRUE(acrxUnlockApplication(&appId));
-    EXPECT_TRUE(acrxLockApplication(&appId));
-    EXPECT_TRUE(acrxDynamicLinker->isApplicationLocked(&appId));
-    acrxDynamicLinker->forgetApplication(&appId);
-    EXPECT_FALSE(acrxRegisterAppMDIAware(nullptr));
-}
-
-TEST(ClassRegistry, RuntimeDictionariesMapNamesToObjects) {
-    AcRxDictionary dictionary;
-    AcDbDictionary a, b;
-    EXPECT_EQ(nullptr, dictionary.atPut(L"b", &b));
-    EXPECT_EQ(nullptr, dictionary.atPut(L"a", &a));
-    EXPECT_EQ(&b, dictionary.atPut(L"b", &a));
-    EXPECT_EQ(2u, dictionary.numEntries());
-    EXPECT_FALSE(dictionary.has(L"B"));
-    AcRxDictionaryIterator* collated = dictionary.newIterator(AcRx::kDictCollated);
-    EXPECT_STREQ(L"b", collated->key());
-    delete collated;
-    AcRxDictionaryIterator* sorted = dictionary.newIterator();
-    EXPECT_STREQ(L"a", sorted->key());
-    EXPECT_TRUE(sorted->next());
-    EXPECT_EQ(&a, sorted->object());
-    EXPECT_FALSE(sorted->next());
-    delete sorted;
-    EXPECT_EQ(&a, dictionary.remove(L"a"));
-    EXPECT_EQ(nullptr, dictionary.remove(L"a"));
-    EXPECT_EQ(1u, dictionary.numEntries());
-}
-
 }  // namespace

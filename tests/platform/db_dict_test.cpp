@@ -60,11 +60,6 @@ TEST_F(DbDictTest, EntriesAreFoundByKeyWithoutRegardToCaseAndReplacedUnderTheirK
     std::wstring name;
     EXPECT_EQ(Acad::eOk, named->nameAt(id, name));
     EXPECT_EQ(L"TZ-RVN", name);
-    ACHAR* copy = nullptr;
-    EXPECT_EQ(Acad::eOk, named->nameAt(id, copy));
-    EXPECT_STREQ(L"TZ-RVN", copy);
-    acutDelString(copy);
-    EXPECT_EQ(nullptr, copy);
     EXPECT_EQ(Acad::eKeyNotFound, named->nameAt(named->objectId(), name));
     named->close();
 

@@ -37,13 +37,6 @@ TEST_F(DbHandleTest, HandlesIncreaseFromTheSeedAndFindTheirObjects) {
     EXPECT_EQ(Acad::eNullHandle, db.getAcDbObjectId(found, false, AcDbHandle()));
 }
 
-TEST_F(DbHandleTest, TheDefaultDrawingHasDistinctHandlesBelowTheSeed) {
-    std::vector<AcDbObjectId> all = db.allObjectIds();
-    ASSERT_GE(all.size(), 14u);
-    for (std::size_t i = 1; i < all.size(); ++i) EXPECT_LT(all[i - 1].handle(), all[i].handle());
-    EXPECT_LT(all.back().handle(), db.handseed());
-}
-
 TEST_F(DbHandleTest, AReaderPlacesObjectsUnderTheirFileHandles) {
     AcDbObjectId reserved;
     ASSERT_EQ(Acad::eOk, db.getAcDbObjectId(reserved, true, AcDbHandle(0x400)));
@@ -112,16 +105,6 @@ TEST_F(DbHandleTest, EntityNamesLeadBackToTheirObjects) {
     ads_name unknown = {0x7FFFFF, name[1]};
     EXPECT_EQ(Acad::eUnknownHandle, acdbGetObjectId(back, unknown));
     EXPECT_EQ(Acad::eNullObjectId, acdbGetAdsName(name, AcDbObjectId::kNull));
-}
-
-TEST(DbHandleLife, DatabasesAreKnownWhileTheyLive) {
-    std::size_t before = AcDbDatabase::liveDatabases().size();
-    {
-        AcDbDatabase db;
-        EXPECT_EQ(before + 1, AcDbDatabase::liveDatabases().size());
-        EXPECT_EQ(&db, AcDbDatabase::liveDatabases().back());
-    }
-    EXPECT_EQ(before, AcDbDatabase::liveDatabases().size());
 }
 
 }  // namespace

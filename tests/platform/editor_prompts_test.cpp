@@ -124,18 +124,6 @@ TEST_F(EditorPrompts, KeywordPrompts) {
     EXPECT_STREQ(answer, L"qualsiasi cosa");
 }
 
-TEST_F(EditorPrompts, PromptsAndAnswersGoOnTheTranscript) {
-    rvntest::QueuedInput input({L"3"});
-    int value = 0;
-    acedGetInt(L"\nQuanti? ", &value);
-    const auto& entries = Transcript::instance().entries();
-    ASSERT_EQ(entries.size(), 2u);
-    EXPECT_EQ(entries[0].kind, TranscriptKind::Prompt);
-    EXPECT_EQ(entries[0].text, L"\nQuanti? ");
-    EXPECT_EQ(entries[1].kind, TranscriptKind::Input);
-    EXPECT_EQ(entries[1].text, L"3");
-}
-
 TEST_F(EditorPrompts, PrintfTakesTheHostsWideConversions) {
     EXPECT_EQ(rvnhost::platformFormat(L"%s %c %hs %S %ls %5.2f %% %I64d %-10s"),
               L"%ls %lc %s %s %ls %5.2f %% %lld %-10ls");
