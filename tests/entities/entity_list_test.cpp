@@ -7,7 +7,6 @@
 #include "db_entity_iterator.h"
 #include "drawing_fixture.h"
 #include "drawing_writer.h"
-#include "editor_open_object.h"
 #include "resbuf_kind.h"
 #include "sysvars.h"
 
@@ -36,23 +35,8 @@ protected:
         return bytes;
     }
 
-    AcDbObjectId blockNamed(const ACHAR* name) {
-        AcDbBlockTable* blocks = nullptr;
-        EXPECT_EQ(db_.getSymbolTable(blocks, AcDb::kForRead), Acad::eOk);
-        AcDbObjectId id;
-        blocks->getAt(name, id);
-        blocks->close();
-        return id;
-    }
-
-    std::vector<AcDbObjectId> entitiesOf(const ACHAR* block) {
-        rvnhost::OpenedObject<AcDbBlockTableRecord> record(blockNamed(block), AcDb::kForRead);
-        std::vector<AcDbObjectId> live;
-        for (AcDbObjectId id : record ? record->entityIds() : std::vector<AcDbObjectId>{}) {
-            if (!id.isErased()) live.push_back(id);
-        }
-        return live;
-    }
+    std::vector<AcDbObjectId> entitiesOf(const ACHAR* block) { return enttest::entitiesOf(blockNamed(block)); }
+    AcDbObjectId blockNamed(const ACHAR* name) { return enttest::recordOf(db_, name); }
 
     static AcDbObjectId lastEntity() {
         ads_name name{};

@@ -85,18 +85,4 @@ TEST_F(DbXDataTest, MalformedOrUnregisteredDataChangesNothing) {
     EXPECT_EQ(L"1001=TZ-C-TOZARI;1002={;1070=1;1002=};", read(nullptr));
 }
 
-TEST_F(DbXDataTest, ReadingAndWritingFollowTheOpenMode) {
-    set(acutBuildList(1001, L"TZ-C-TOZARI", 1000, L"tenuta", 0));
-    AcDbObject* object = nullptr;
-    ASSERT_EQ(Acad::eOk, acdbOpenObject(object, id, AcDb::kForRead));
-    resbuf* list = acutBuildList(1001, L"TZ-C-TOZARI", 1000, L"x", 0);
-    EXPECT_EQ(Acad::eNotOpenForWrite, object->setXData(list));
-    acutRelRb(list);
-    resbuf* kept = object->xData();
-    EXPECT_NE(nullptr, kept);
-    acutRelRb(kept);
-    object->close();
-    EXPECT_EQ(nullptr, object->xData());
-}
-
 }  // namespace

@@ -127,16 +127,6 @@ TEST_F(DocManagerTest, ActivationAndClosingSwitchTheCurrentDocumentInOrder) {
     EXPECT_EQ(nullptr, manager->document(nullptr));
 }
 
-TEST_F(DocManagerTest, NewDrawingsAreNumberedAndHoldADefaultDrawing) {
-    ASSERT_EQ(Acad::eOk, manager->appContextNewDocument(nullptr));
-    AcApDocument* made = manager->curDocument();
-    opened.push_back(made);
-    std::wstring title = made->docTitle();
-    EXPECT_EQ(0u, title.find(L"Drawing"));
-    EXPECT_EQ(L".dwg", title.substr(title.size() - 4));
-    EXPECT_FALSE(made->database()->namedObjectsDictionaryId().isNull());
-}
-
 TEST_F(DocManagerTest, AReactorRemovedDuringANotificationIsNotToldAgain) {
     OneShotReactor oneShot;
     manager->addReactor(&oneShot);
