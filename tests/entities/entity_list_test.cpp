@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -87,27 +88,20 @@ TEST_F(EntityLists, ALineAndAPointJoinModelSpaceOnTheirLayersMadeWhenMissing) {
     EXPECT_EQ(entitiesOf(ACDB_MODEL_SPACE), (std::vector<AcDbObjectId>{line, point}));
     {
         rvnhost::OpenedObject<AcDbLine> made(line, AcDb::kForRead);
-        ASSERT_TRUE(made);
+        rvnhost::OpenedObject<AcDbPoint> dot(point, AcDb::kForRead);
+        ASSERT_TRUE(made && dot);
         expectPoint(made->startPoint(), 1, 2, 3);
         expectPoint(made->endPoint(), 4, 6, 3);
-        EXPECT_EQ(made->colorIndex(), 1);
-        EXPECT_EQ(AcDbSymbolTable::recordName(made->layerId()), L"TZ-LL-SEZIONI");
-    }
-    {
-        rvnhost::OpenedObject<AcDbPoint> dot(point, AcDb::kForRead);
-        ASSERT_TRUE(dot);
-        EXPECT_EQ(dot->layerId(), db_.clayer());
         expectPoint(dot->position(), 4, 6, 3);
+        EXPECT_EQ(std::tuple(1, std::wstring(L"TZ-LL-SEZIONI"), db_.clayer()),
+                  std::tuple(made->colorIndex(), AcDbSymbolTable::recordName(made->layerId()), dot->layerId()));
     }
-
     const ResbufList list = listOf(line);
     ASSERT_NE(list, nullptr);
-    EXPECT_EQ(list->restype, -1);
-    EXPECT_STREQ(groupOf(list.get(), 0)->resval.rstring, L"LINE");
-    EXPECT_EQ(groupOf(list.get(), 5)->resval.rstring, line.handle().text());
-    EXPECT_STREQ(groupOf(list.get(), 8)->resval.rstring, L"TZ-LL-SEZIONI");
-    EXPECT_EQ(groupOf(list.get(), 62)->resval.rint, 1);
-    EXPECT_DOUBLE_EQ(groupOf(list.get(), 11)->resval.rpoint[Y], 6.0);
+    EXPECT_EQ(std::tuple(-1, std::wstring(L"LINE"), line.handle().text(), std::wstring(L"TZ-LL-SEZIONI"), 1, 6.0),
+              std::tuple(list->restype, std::wstring(groupOf(list.get(), 0)->resval.rstring),
+                         std::wstring(groupOf(list.get(), 5)->resval.rstring), std::wstring(groupOf(list.get(), 8)->resval.rstring),
+                         static_cast<int>(groupOf(list.get(), 62)->resval.rint), groupOf(list.get(), 11)->resval.rpoint[Y]));
 }
 
 TEST_F(EntityLists, ATextTakesItsStyleHeightWidthFactorRotationAndObliqueAngle) {
@@ -120,10 +114,9 @@ TEST_F(EntityLists, ATextTakesItsStyleHeightWidthFactorRotationAndObliqueAngle) 
         rvnhost::OpenedObject<AcDbText> text(id, AcDb::kForRead);
         ASSERT_TRUE(text);
         expectPoint(text->position(), 5, -2, 0);
-        EXPECT_EQ(std::vector<double>({text->height(), text->rotation(), text->widthFactor(), text->oblique()}),
-                  std::vector<double>({2.5, 1.57075, 0.1, 0.2}));
-        EXPECT_EQ(text->textStyle(), style);
-        EXPECT_STREQ(text->textStringConst(), L"N12");
+        EXPECT_EQ(std::tuple(2.5, 1.57075, 0.1, 0.2, style, std::wstring(L"N12")),
+                  std::tuple(text->height(), text->rotation(), text->widthFactor(), text->oblique(), text->textStyle(),
+                             std::wstring(text->textStringConst())));
     }
     const ResbufList list = listOf(id);
     EXPECT_STREQ(groupOf(list.get(), 7)->resval.rstring, L"TZ-CART");
@@ -149,8 +142,7 @@ TEST_F(EntityLists, AnAnonymousBlockIsNamedByTheHostAndItsReferenceCarriesExtend
     EXPECT_EQ(entitiesOf(names[0].c_str()).size(), 2u);
     {
         rvnhost::OpenedObject<AcDbBlockTableRecord> block(blockNamed(names[1].c_str()), AcDb::kForRead);
-        ASSERT_TRUE(block);
-        EXPECT_TRUE(block->isAnonymous());
+        ASSERT_TRUE(block && block->isAnonymous());
         expectPoint(block->origin(), 10, 20, 0);
     }
     ASSERT_EQ(make(acutBuildList(RTDXF0, L"INSERT", 2, names[1].c_str(), 10, base, -3, 1001, L"TZ-TOZARI-TZ-RR", 1070, 210,

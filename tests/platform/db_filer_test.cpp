@@ -119,36 +119,4 @@ TEST(DbDxfFiler, GroupsAreCheckedAgainstTheirCodes) {
     EXPECT_EQ(1u, filer.size());
 }
 
-TEST(DbDxfFiler, ReadPushBackAndEnd) {
-    MemoryDxfFiler filer;
-    filer.writeString(AcDb::kDxfSubclass, L"TzRvnNetwork");
-    filer.writeInt16(AcDb::kDxfInt16, 1);
-    filer.writeDouble(AcDb::kDxfReal, 0.5);
-    filer.writeBool(AcDb::kDxfBool, true);
-    filer.writePoint3d(AcDb::kDxfXCoord, AcGePoint3d(1, 2, 3));
-    filer.writeInt32(AcDb::kDxfInt32, 123456);
-    EXPECT_EQ(L"100 TzRvnNetwork\n70 1\n40 0.5\n290 1\n10 1,2,3\n90 123456\n", filer.dump());
-    filer.rewind();
-
-    EXPECT_FALSE(filer.atSubclassData(L"Other"));
-    EXPECT_TRUE(filer.atSubclassData(L"TzRvnNetwork"));
-    resbuf group{};
-    ASSERT_EQ(Acad::eOk, filer.readItem(&group));
-    EXPECT_EQ(70, group.restype);
-    EXPECT_EQ(1, group.resval.rint);
-    EXPECT_EQ(Acad::eOk, filer.pushBackItem());
-    EXPECT_EQ(Acad::eInvalidInput, filer.pushBackItem());
-    ASSERT_EQ(Acad::eOk, filer.readItem(&group));
-    EXPECT_EQ(70, group.restype);
-    for (int i = 0; i < 4; ++i) filer.readItem(&group);
-    EXPECT_EQ(123456, group.resval.rlong);
-    EXPECT_TRUE(filer.atEOF());
-    EXPECT_TRUE(filer.atObjectEnd());
-    EXPECT_EQ(Acad::eEndOfFile, filer.readItem(&group));
-    EXPECT_EQ(Acad::eEndOfFile, filer.filerStatus());
-
-    EXPECT_EQ(Acad::eBadDxfSequence, filer.setError(Acad::eBadDxfSequence, L"\nError: expected group code %d", 70));
-    EXPECT_STREQ(L"\nError: expected group code 70", filer.errorMessage());
-}
-
 }  // namespace

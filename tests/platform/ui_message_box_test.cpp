@@ -2,7 +2,6 @@
 #include "input_queue.h"
 #include "input_source.h"
 #include "message_box.h"
-#include "test_files.h"
 #include "transcript.h"
 
 #include <gtest/gtest.h>
@@ -75,28 +74,6 @@ TEST_F(UiMessageBox, WithoutInputTheBoxIsClosedAndTheErrorRecorded) {
     EXPECT_TRUE(input.ranOut());
     EXPECT_NE(Transcript::instance().textOf(TranscriptKind::Error).find(L"for the prompt \"Yes/No <Yes>:\""),
               std::wstring::npos);
-}
-
-TEST(UiInputSource, ScriptLinesInOrderWithoutLineEnds) {
-    rvntest::ScratchDir folder;
-    const auto path = folder.write("answers.scr", "\xEF\xBB\xBF" "first\r\nsecond\n\nlast");
-    auto script = std::make_unique<rvnhost::ScriptInput>();
-    std::wstring reason;
-    ASSERT_TRUE(script->open(path.wstring(), reason));
-    auto previous = rvnhost::setCurrentInput(std::move(script));
-    EXPECT_EQ(rvnhost::readAnswer(L"a: "), L"first");
-    EXPECT_EQ(rvnhost::readAnswer(L"b: "), L"second");
-    rvnhost::pushBackAnswer(L"pushed");
-    EXPECT_EQ(rvnhost::readAnswer(L"c: "), L"pushed");
-    EXPECT_EQ(rvnhost::readAnswer(L"d: "), L"");
-    EXPECT_EQ(rvnhost::readAnswer(L"e: "), L"last");
-    EXPECT_EQ(rvnhost::readAnswer(L"\nf: "), std::nullopt);
-    EXPECT_TRUE(Transcript::instance().contains(L"answers.scr\" for the prompt \"f:\""));
-    rvnhost::setCurrentInput(std::move(previous));
-
-    rvnhost::ScriptInput missing;
-    EXPECT_FALSE(missing.open(L"/nonexistent/x.scr", reason));
-    EXPECT_NE(reason.find(L"/nonexistent/x.scr"), std::wstring::npos);
 }
 
 }  // namespace

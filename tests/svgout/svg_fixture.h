@@ -57,9 +57,10 @@ inline std::vector<double> pathNumbers(const rvntest::SvgElement& path) { return
 
 constexpr double kTolerance = 1e-9;
 
-inline void expectNumbers(const std::vector<double>& actual, const std::vector<double>& expected) {
+inline void expectNumbers(const std::vector<double>& actual, const std::vector<double>& expected,
+                          double tolerance = kTolerance) {
     ASSERT_EQ(actual.size(), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_NEAR(actual[i], expected[i], kTolerance) << "number " << i;
+    for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_NEAR(actual[i], expected[i], tolerance) << "number " << i;
 }
 
 // The names of a transform's steps and all their numbers, in order.

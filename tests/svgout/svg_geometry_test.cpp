@@ -9,7 +9,6 @@ namespace {
 using rvntest::SvgDocument;
 using rvntest::SvgElement;
 using svgtest::expectNumbers;
-using svgtest::kTolerance;
 using svgtest::pathNumbers;
 using svgtest::shapeOf;
 
@@ -49,12 +48,9 @@ TEST_F(SvgGeometry, TheLineKeepsItsNumbersAndThePageFitsItWithAMargin) {
     // y grows up in the drawing and down on the page: the top left corner of the extents with its
     // margin is the page's origin, the bottom right its far corner.
     const rvntest::SvgMatrix matrix = drawingMatrix(document);
-    EXPECT_NEAR(matrix.x(1.0 - margin, 7.0 + margin), 0.0, kPageTolerance);
-    EXPECT_NEAR(matrix.y(1.0 - margin, 7.0 + margin), 0.0, kPageTolerance);
-    EXPECT_NEAR(matrix.x(11.0 + margin, 2.0 - margin), svg.number("width"), kPageTolerance);
-    EXPECT_NEAR(matrix.y(11.0 + margin, 2.0 - margin), svg.number("height"), kPageTolerance);
-    EXPECT_NEAR(matrix.a, scale, kPageTolerance);
-    EXPECT_NEAR(matrix.d, -scale, kPageTolerance);
+    expectNumbers({matrix.x(1.0 - margin, 7.0 + margin), matrix.y(1.0 - margin, 7.0 + margin),
+                   matrix.x(11.0 + margin, 2.0 - margin), matrix.y(11.0 + margin, 2.0 - margin), matrix.a, matrix.d},
+                  {0.0, 0.0, svg.number("width"), svg.number("height"), scale, -scale}, kPageTolerance);
 }
 
 TEST_F(SvgGeometry, BulgesBecomeArcsOfTheirRadiusAndSweep) {
@@ -103,8 +99,7 @@ TEST_F(SvgGeometry, WidthsAreStrokesOrTaperedOutlines) {
     const SvgDocument document = draw();
 
     const SvgElement stroke = shapeOf(document, constant);
-    EXPECT_EQ(stroke.name, "path");
-    EXPECT_NEAR(stroke.number("stroke-width"), 0.5, kTolerance);
+    EXPECT_EQ(std::pair(stroke.name, stroke.number("stroke-width")), std::pair(std::string("path"), 0.5));
     EXPECT_EQ(pathNumbers(stroke), (std::vector<double>{0, 0, 10, 0, 10, 10}));
     // From no width to 2: a triangle from the start point to 1 either side of the end point.
     const SvgElement outline = shapeOf(document, tapered);

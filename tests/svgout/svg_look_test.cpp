@@ -155,10 +155,6 @@ TEST_F(SvgLook, FrozenAndOffLayersAreNotDrawn) {
     ASSERT_EQ(paths.size(), 2u);
     EXPECT_EQ(paths[0].at("data-handle"), rvnos::toUtf8(shown.handle().text()));
     EXPECT_EQ(pathNumbers(shapeOf(document, partly)), (std::vector<double>{0.0, 11.0, 10.0, 11.0}));
-    for (const SvgElement& path : paths) {
-        EXPECT_NE(path.at("data-layer"), "Spento");
-        EXPECT_NE(path.at("data-layer"), "Gelato");
-    }
 }
 
 TEST_F(SvgLook, TheWindowIsThePageAndWhatLiesOutsideIsLeftOut) {
@@ -174,10 +170,9 @@ TEST_F(SvgLook, TheWindowIsThePageAndWhatLiesOutsideIsLeftOut) {
     EXPECT_TRUE(shapesOf(document, outside).empty());
     const rvntest::SvgMatrix matrix = rvntest::readMatrix(document.find("id", "drawing")->at("transform"));
     const double margin = rvnhost::kSvgMargin * 3.0;
-    EXPECT_NEAR(matrix.x(-1.0 - margin, 2.0 + margin), 0.0, 1e-8);
-    EXPECT_NEAR(matrix.y(-1.0 - margin, 2.0 + margin), 0.0, 1e-8);
-    EXPECT_NEAR(matrix.x(2.0 + margin, -1.0 - margin), rvnhost::kSvgPageSide, 1e-8);
-    EXPECT_NEAR(matrix.y(2.0 + margin, -1.0 - margin), rvnhost::kSvgPageSide, 1e-8);
+    const double low = -1.0 - margin, high = 2.0 + margin;
+    expectNumbers({matrix.x(low, high), matrix.y(low, high), matrix.x(high, low), matrix.y(high, low)},
+                  {0.0, 0.0, rvnhost::kSvgPageSide, rvnhost::kSvgPageSide}, 1e-8);
 }
 
 TEST_F(SvgLook, GivenColoursReplaceAReferencesOwnButNotItsAttributesAndALegendExplainsThem) {
