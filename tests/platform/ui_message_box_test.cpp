@@ -2,6 +2,7 @@
 #include "input_queue.h"
 #include "input_source.h"
 #include "message_box.h"
+#include "test_files.h"
 #include "transcript.h"
 
 #include <gtest/gtest.h>
@@ -74,6 +75,25 @@ TEST_F(UiMessageBox, WithoutInputTheBoxIsClosedAndTheErrorRecorded) {
     EXPECT_TRUE(input.ranOut());
     EXPECT_NE(Transcript::instance().textOf(TranscriptKind::Error).find(L"for the prompt \"Yes/No <Yes>:\""),
               std::wstring::npos);
+}
+
+// A script's lines answer in order, without the byte order mark or line ends; an answer pushed back
+// comes first.
+TEST(UiInputSource, ScriptLinesInOrderWithoutLineEnds) {
+    rvntest::ScratchDir folder;
+    const auto path = folder.write("answers.scr", "\xEF\xBB\xBF" "first\r\n\nlast");
+    auto script = std::make_unique<rvnhost::ScriptInput>();
+    std::wstring reason;
+    ASSERT_TRUE(script->open(path.wstring(), reason));
+    auto previous = rvnhost::setCurrentInput(std::move(script));
+    rvnhost::pushBackAnswer(L"pushed");
+    std::vector<std::optional<std::wstring>> answers;
+    for (int i = 0; i < 5; ++i) answers.push_back(rvnhost::readAnswer(L"\nf: "));
+    EXPECT_EQ(answers, (std::vector<std::optional<std::wstring>>{L"pushed", L"first", L"", L"last", std::nullopt}));
+    EXPECT_TRUE(Transcript::instance().contains(L"answers.scr\" for the prompt \"f:\""));
+    rvnhost::setCurrentInput(std::move(previous));
+    EXPECT_FALSE(rvnhost::ScriptInput().open(L"/nonexistent/x.scr", reason));
+    EXPECT_NE(reason.find(L"/nonexistent/x.scr"), std::wstring::npos);
 }
 
 }  // namespace
