@@ -46,9 +46,7 @@ TEST_F(DbDictTest, EntriesAreFoundByKeyWithoutRegardToCaseAndReplacedUnderTheirK
     EXPECT_EQ(id, found);
     EXPECT_EQ(Acad::eKeyNotFound, named->getAt(L"TZ-RVN2", found));
     EXPECT_TRUE(found.isNull());
-    EXPECT_TRUE(named->has(L"Tz-Rvn"));
-    EXPECT_TRUE(named->has(id));
-    EXPECT_FALSE(named->has(L"other"));
+    EXPECT_TRUE(named->has(L"Tz-Rvn") && named->has(id) && !named->has(L"other"));
     EXPECT_EQ(1u, named->numEntries());
 
     AcDbObject* opened = nullptr;

@@ -5,6 +5,8 @@
 #include "dbsymtb.h"
 #include "open_object_guard.h"
 
+#include <tuple>
+
 namespace {
 
 class DbHandleTest : public rvntest::OpenObjectCheckedTest {
@@ -23,15 +25,12 @@ TEST_F(DbHandleTest, HandlesIncreaseFromTheSeedAndFindTheirObjects) {
     AcDbHandle seed = db.handseed();
     AcDbObjectId first = addClosed(db, new AcDbDictionary);
     AcDbObjectId second = addClosed(db, new AcDbDictionary);
-    EXPECT_EQ(seed, first.handle());
-    EXPECT_EQ(seed.value() + 1, second.handle().value());
-    EXPECT_EQ(seed.value() + 2, db.handseed().value());
+    EXPECT_EQ(std::tuple(seed.value(), seed.value() + 1, seed.value() + 2),
+              std::tuple(first.handle().value(), second.handle().value(), db.handseed().value()));
 
     AcDbObjectId found;
     EXPECT_EQ(Acad::eOk, db.getAcDbObjectId(found, false, second.handle()));
-    EXPECT_EQ(second, found);
-    EXPECT_EQ(&db, found.database());
-    EXPECT_TRUE(found.isValid());
+    EXPECT_TRUE(found == second && found.database() == &db && found.isValid());
     EXPECT_EQ(Acad::eUnknownHandle, db.getAcDbObjectId(found, false, db.handseed()));
     EXPECT_TRUE(found.isNull());
     EXPECT_EQ(Acad::eNullHandle, db.getAcDbObjectId(found, false, AcDbHandle()));

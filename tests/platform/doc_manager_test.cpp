@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "acdocman.h"
@@ -76,12 +77,11 @@ protected:
 
 TEST_F(DocManagerTest, ANewDocumentIsCreatedActivatedAndMadeCurrent) {
     AcApDocument* first = open(L"/disegni/rete.dwg");
-    EXPECT_STREQ(L"rete.dwg", first->docTitle());
-    EXPECT_STREQ(L"/disegni/rete.dwg", first->fileName());
-    EXPECT_EQ(first, manager->curDocument());
-    EXPECT_EQ(first, manager->mdiActiveDocument());
-    EXPECT_EQ(first->database(), acdbHostApplicationServices()->workingDatabase());
-    EXPECT_EQ(first, manager->document(first->database()));
+    EXPECT_EQ(std::pair(std::wstring(L"rete.dwg"), std::wstring(L"/disegni/rete.dwg")),
+              std::pair(std::wstring(first->docTitle()), std::wstring(first->fileName())));
+    EXPECT_EQ(std::tuple(first, first, first->database(), first),
+              std::tuple(manager->curDocument(), manager->mdiActiveDocument(),
+                         acdbHostApplicationServices()->workingDatabase(), manager->document(first->database())));
     std::vector<std::wstring> expected{L"created:rete.dwg", L"toBeActivated:rete.dwg", L"current:rete.dwg",
                                        L"activated:rete.dwg"};
     if (previousCurrent != nullptr) {
