@@ -131,4 +131,16 @@ TEST_F(Polylines, TwoDimensionalPolylinesLieInTheirPlaneWithArcs) {
     polyline->close();
 }
 
+// Lightweight polylines: a stand-in entity the plug-in does not draw, checked once.
+TEST_F(Polylines, LightweightVerticesAreInsertedInPlaceAndLieAtTheElevation) {
+    AcDbPolyline polyline;
+    polyline.addVertexAt(0, {0.0, 0.0});
+    polyline.addVertexAt(1, {4.0, 0.0}, 1.0);
+    polyline.addVertexAt(1, {2.0, 0.0});
+    polyline.setElevation(3.0);
+    AcGePoint3d world;
+    ASSERT_EQ(polyline.getPointAt(1, world), Acad::eOk);
+    EXPECT_EQ(world, AcGePoint3d(2.0, 0.0, 3.0));
+}
+
 }  // namespace

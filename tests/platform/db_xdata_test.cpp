@@ -59,6 +59,10 @@ TEST_F(DbXDataTest, EachApplicationKeepsItsOwnData) {
     EXPECT_EQ(L"1001=TZ-SCHEMA_RETE-RVN;1040=12.500000;1000=nota;1001=TZ-C-TOZARI;1010=2.000000;1070=230;",
               read(nullptr));
     EXPECT_EQ(L"", read(L"ACAD"));
+    AcDbObject* object = nullptr;
+    ASSERT_EQ(Acad::eOk, acdbOpenObject(object, id, AcDb::kForRead));
+    EXPECT_EQ(Acad::eNotOpenForWrite, object->setXData(nullptr));
+    object->close();
 }
 
 TEST_F(DbXDataTest, NewDataReplacesAnApplicationsDataAndAnEmptyEntryRemovesIt) {
