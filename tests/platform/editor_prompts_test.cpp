@@ -107,6 +107,22 @@ TEST_F(EditorPrompts, StringsEndAtABlankUnlessBlanksAreAllowed) {
     EXPECT_STREQ(small, L"0123");
 }
 
+// Keywords answered are the shell scripts' (tests/shell); here a wrong one asked again, Return and
+// any text allowed.
+TEST_F(EditorPrompts, KeywordPrompts) {
+    rvntest::QueuedInput input({L"forse", L"s", L"", L"qualsiasi cosa"});
+    ACHAR answer[32];
+    acedInitGet(0, L"S\u00ec No _ Yes No");
+    ASSERT_EQ(acedGetKword(L"\n[S\u00ec/No]: ", answer), RTNORM);
+    EXPECT_STREQ(answer, L"Yes");
+    EXPECT_TRUE(Transcript::instance().contains(L"Invalid option keyword."));
+    acedInitGet(0, L"Si No");
+    EXPECT_EQ(acedGetKword(L"\n[Si/No] <Si>: ", answer), RTNONE);
+    acedInitGet(RSG_OTHER, L"Si No");
+    ASSERT_EQ(acedGetKword(L"\nTesto: ", answer), RTNORM);
+    EXPECT_STREQ(answer, L"qualsiasi cosa");
+}
+
 TEST_F(EditorPrompts, PrintfTakesTheHostsWideConversions) {
     EXPECT_EQ(rvnhost::platformFormat(L"%s %c %hs %S %ls %5.2f %% %I64d %-10s"),
               L"%ls %lc %s %s %ls %5.2f %% %lld %-10ls");
