@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(g++ cmake ninja-build libgtest-dev libgmock-dev python3 python3-ezdxf clang libclang-rt-14-dev locales
           libsuitesparse-dev qt6-base-dev fonts-dejavu-core libcairo2-dev
-          nlohmann-json3-dev)
+          nlohmann-json3-dev libxml2-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -5,13 +5,12 @@
 #include "acutmem.h"
 #include "db_entity_owned.h"
 #include "drawing_fixture.h"
-#include "editor_open_object.h"
-#include "object_access.h"
 
 namespace {
 
 using enttest::appendTo;
-using rvnhost::ObjectAccess;
+using enttest::entitiesOf;
+using enttest::recordOf;
 using rvnhost::OpenedObject;
 using rvntest::addRecord;
 
@@ -47,30 +46,10 @@ protected:
         sourceLine_ = appendTo(source_, ACDB_MODEL_SPACE, line);
         appendTo(source_, ACDB_MODEL_SPACE,
                  new AcDb3dPolyline(AcDb::k3dSimplePoly, {{0.0, 0.0, 0.0}, {0.0, 1.0, 0.0}, {1.0, 1.0, 1.0}}));
-        auto* reference = new AcDbBlockReference({2.0, 0.0, 0.0}, blockOf(source_, L"INTERNO"));
+        auto* reference = new AcDbBlockReference({2.0, 0.0, 0.0}, recordOf(source_, L"INTERNO"));
         reference->appendAttribute(new AcDbAttribute({2.0, 1.0, 0.0}, L"valore", L"TAG"));
         appendTo(source_, ACDB_MODEL_SPACE, reference);
         appendTo(source_, ACDB_MODEL_SPACE, new AcDbText({0.0, -1.0, 0.0}, L"Nodo", sourceStyle_));
-    }
-
-    static AcDbObjectId blockOf(AcDbDatabase& database, const ACHAR* name) {
-        const auto* blocks = AcDbSymbolTable::cast(ObjectAccess::peek(database.blockTableId()));
-        return blocks->findRecord(name, false);
-    }
-    static AcDbObjectId layerOf(AcDbDatabase& database, const ACHAR* name) {
-        const auto* layers = AcDbSymbolTable::cast(ObjectAccess::peek(database.layerTableId()));
-        return layers->findRecord(name, false);
-    }
-
-    std::vector<AcDbObjectId> entitiesOf(AcDbObjectId block) {
-        AcDbBlockTableRecord* record = nullptr;
-        EXPECT_EQ(acdbOpenObject(record, block, AcDb::kForRead), Acad::eOk);
-        std::vector<AcDbObjectId> live;
-        for (AcDbObjectId id : record->entityIds()) {
-            if (!id.isErased()) live.push_back(id);
-        }
-        record->close();
-        return live;
     }
 
     AcDbDatabase source_;
@@ -82,7 +61,7 @@ TEST_F(BlockInsert, ModelSpaceBecomesABlockWithWhatItUses) {
     const std::size_t objectsBefore = source_.allObjectIds().size();
     AcDbObjectId block;
     ASSERT_EQ(db_.insert(block, L"TZ-RV-NODO", &source_), Acad::eOk);
-    EXPECT_EQ(block, blockOf(db_, L"TZ-RV-NODO"));
+    EXPECT_EQ(block, recordOf(db_, L"TZ-RV-NODO"));
     const std::vector<AcDbObjectId> entities = entitiesOf(block);
     ASSERT_EQ(entities.size(), 4u);
     for (AcDbObjectId id : entities) EXPECT_EQ(id.database(), &db_);
@@ -90,13 +69,13 @@ TEST_F(BlockInsert, ModelSpaceBecomesABlockWithWhatItUses) {
     {
         OpenedObject<AcDbLine> line(entities[0], AcDb::kForRead);
         ASSERT_TRUE(line);
-        EXPECT_EQ(std::tuple(block, AcGePoint3d(1.0, 0.0, 0.0), layerOf(db_, L"TZ-RV-SIMBOLI")),
+        EXPECT_EQ(std::tuple(block, AcGePoint3d(1.0, 0.0, 0.0), recordOf(db_, L"TZ-RV-SIMBOLI", true)),
                   std::tuple(line->ownerId(), line->endPoint(), line->layerId()));
         resbuf* data = line->xData(L"TZ-APP");
         ASSERT_NE(data, nullptr);
         EXPECT_STREQ(data->rbnext->resval.rstring, L"simbolo");
         acutRelRb(data);
-        OpenedObject<AcDbLayerTableRecord> layer(layerOf(db_, L"TZ-RV-SIMBOLI"), AcDb::kForRead);
+        OpenedObject<AcDbLayerTableRecord> layer(recordOf(db_, L"TZ-RV-SIMBOLI", true), AcDb::kForRead);
         ASSERT_TRUE(layer);
         EXPECT_EQ(std::tuple(3, db_.continuousLinetype()), std::tuple(layer->colorIndex(), layer->linetypeObjectId()));
     }
@@ -113,7 +92,7 @@ TEST_F(BlockInsert, ModelSpaceBecomesABlockWithWhatItUses) {
     {
         OpenedObject<AcDbBlockReference> reference(entities[2], AcDb::kForRead);
         ASSERT_TRUE(reference);
-        EXPECT_EQ(reference->blockTableRecord(), blockOf(db_, L"INTERNO"));
+        EXPECT_EQ(reference->blockTableRecord(), recordOf(db_, L"INTERNO"));
         EXPECT_EQ(entitiesOf(reference->blockTableRecord()).size(), 1u);
         const std::vector<AcDbObjectId> attributes = rvnhost::subentitiesOf(entities[2]);
         ASSERT_EQ(attributes.size(), 2u);
@@ -129,7 +108,7 @@ TEST_F(BlockInsert, ModelSpaceBecomesABlockWithWhatItUses) {
         EXPECT_EQ(std::tuple(&db_, 0.8), std::tuple(style->database(), style->xScale()));
     }
     EXPECT_EQ(source_.allObjectIds().size(), objectsBefore);
-    EXPECT_EQ(entitiesOf(blockOf(source_, ACDB_MODEL_SPACE)).size(), 4u);
+    EXPECT_EQ(entitiesOf(recordOf(source_, ACDB_MODEL_SPACE)).size(), 4u);
 }
 
 TEST_F(BlockInsert, RecordsOfTheSameNameAreUsedAsTheyAre) {
@@ -161,10 +140,10 @@ TEST_F(BlockInsert, AFailedInsertLeavesTheDrawingAsItWas) {
     EXPECT_EQ(db_.insert(block, L"NODO", &source_), Acad::eWasOpenedForWrite);
     busy->close();
     EXPECT_TRUE(block.isNull());
-    EXPECT_TRUE(blockOf(db_, L"NODO").isNull());
-    EXPECT_TRUE(layerOf(db_, L"TZ-RV-SIMBOLI").isNull());
+    EXPECT_TRUE(recordOf(db_, L"NODO").isNull());
+    EXPECT_TRUE(recordOf(db_, L"TZ-RV-SIMBOLI", true).isNull());
     ASSERT_EQ(db_.insert(block, L"NODO", &source_), Acad::eOk);
-    EXPECT_FALSE(layerOf(db_, L"TZ-RV-SIMBOLI").isNull());
+    EXPECT_FALSE(recordOf(db_, L"TZ-RV-SIMBOLI", true).isNull());
 }
 
 }  // namespace

@@ -7,6 +7,8 @@
 #include <memory>
 
 #include "dbents.h"
+#include "editor_open_object.h"
+#include "object_access.h"
 #include "open_object_guard.h"
 #include "table_records.h"
 #include "working_database.h"
@@ -25,6 +27,22 @@ inline AcDbObjectId appendTo(AcDbDatabase& database, const ACHAR* block, AcDbEnt
     entity->close();
     record->close();
     return id;
+}
+
+// The record of that name in a table of the database (its block table by default), null when none.
+inline AcDbObjectId recordOf(AcDbDatabase& database, const ACHAR* name, bool layer = false) {
+    const AcDbObjectId table = layer ? database.layerTableId() : database.blockTableId();
+    return AcDbSymbolTable::cast(rvnhost::ObjectAccess::peek(table))->findRecord(name, false);
+}
+
+// The entities of a block not erased, in their order.
+inline std::vector<AcDbObjectId> entitiesOf(AcDbObjectId block) {
+    rvnhost::OpenedObject<AcDbBlockTableRecord> record(block, AcDb::kForRead);
+    std::vector<AcDbObjectId> live;
+    for (AcDbObjectId id : record ? record->entityIds() : std::vector<AcDbObjectId>{}) {
+        if (!id.isErased()) live.push_back(id);
+    }
+    return live;
 }
 
 class DrawingTest : public rvntest::OpenObjectCheckedTest {

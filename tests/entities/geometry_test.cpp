@@ -26,7 +26,7 @@ TEST(Matrices, ComposeRightToLeftTurnAboutAnyAxisAndLeaveVectorsUnmoved) {
     built.setToScaling(2.0).preMultBy(AcGeMatrix3d::rotation(kPi / 2.0, AcGeVector3d::kZAxis));
     built.preMultBy(AcGeMatrix3d::translation({1.0, 2.0, 3.0}));
     EXPECT_TRUE(built.isEqualTo(m));
-    EXPECT_NEAR(m.scale(), 2.0, 1e-12);
+    EXPECT_NEAR(AcGeMatrix3d::scaling(AcGeScale3d(2.0, 3.0, 0.5)).scale(), 3.0, 1e-12);  // the largest axis
     expectPoint(AcGeMatrix3d::rotation(kPi, AcGeVector3d::kZAxis, {1.0, 1.0, 0.0}) * AcGePoint3d(2.0, 1.0, 5.0), 0.0,
                 1.0, 5.0);
     // A third of a turn about the diagonal takes each axis to the next.
@@ -40,6 +40,7 @@ TEST(Matrices, InverseUndoesAndASingularMatrixHasNone) {
                            AcGeMatrix3d::scaling(AcGeScale3d(2.0, 3.0, 0.5));
     EXPECT_TRUE((m * m.inverse()).isEqualTo(AcGeMatrix3d::kIdentity));
     EXPECT_NEAR(m.det(), 3.0, 1e-12);
+    EXPECT_NEAR(AcGeMatrix3d::rotation(kPi / 2.0, AcGeVector3d::kZAxis).det(), 1.0, 1e-12);  // rows swapped on the way
     const AcGeMatrix3d flat = AcGeMatrix3d::scaling(AcGeScale3d(1.0, 1.0, 0.0));
     EXPECT_TRUE(flat.isSingular());
     EXPECT_FALSE(m.isSingular());
@@ -60,8 +61,9 @@ TEST(Matrices, CoordinateSystemsAndTheArbitraryAxisRule) {
     // Normal X: the plane's X axis is world Z x normal = world Y, its Y axis world Z.
     expectPoint(AcGeMatrix3d::planeToWorld(AcGeVector3d::kXAxis) * AcGePoint3d(1.0, 2.0, 3.0), 3.0, 1.0, 2.0);
     expectPoint(AcGeMatrix3d::worldToPlane(AcGeVector3d::kXAxis) * AcGePoint3d(3.0, 1.0, 2.0), 1.0, 2.0, 3.0);
-    // Near the Z axis the world Y axis is used instead.
+    // Within 1/64 of the Z axis the world Y axis is used instead.
     EXPECT_TRUE(arbitraryXAxis({0.01, 0.0, 1.0}).isEqualTo(AcGeVector3d::kYAxis.crossProduct({0.01, 0.0, 1.0}).normal()));
+    EXPECT_TRUE(arbitraryXAxis({0.02, 0.0, 1.0}).isEqualTo(AcGeVector3d::kZAxis.crossProduct({0.02, 0.0, 1.0}).normal()));
 }
 
 TEST(Vectors, AnglesAndNormals) {

@@ -99,7 +99,9 @@ TEST(IntersectPolylines, OnlyTheFirstAndLastRealSegmentsOfAnOpenPolylineGoOn) {
     expectPoints(meet(repeated, line(20.0, 0.0, 20.0, 1.0), AcDb::kExtendBoth), {{20.0, 20.0}});
 }
 
-TEST(IntersectArcs, AnArcSegmentMeetsOnlyOnItselfUnlessItsCircleIsExtended) {
+// The plug-in meets 2D polylines with lines; arcs meeting arcs and extended circles are the
+// stand-in's own.
+TEST(IntersectArcs, AnArcMeetsOnItselfUnlessItsCircleIsExtendedAndTwoArcsWhereBothCirclesCross) {
     AcDbPolyline quarter;  // counter-clockwise about the origin from (1, 0) to (0, 1)
     fill(quarter, {{1.0, 0.0, std::tan(std::numbers::pi / 8.0)}, {0.0, 1.0}});
     expectPoints(meet(quarter, line(0.5, -5.0, 0.5, 5.0), AcDb::kOnBothOperands), {{0.5, kHalfRoot3}});
@@ -108,20 +110,10 @@ TEST(IntersectArcs, AnArcSegmentMeetsOnlyOnItselfUnlessItsCircleIsExtended) {
     AcDbPolyline flat;  // nearly straight: it meets where its chord does
     fill(flat, {{0.0, 0.0, 1e-14}, {1000.0, 0.0}});
     expectPoints(meet(flat, line(400.0, -5.0, 400.0, 5.0), AcDb::kOnBothOperands), {{400.0, 0.0}});
-}
-
-TEST(IntersectArcs, ABulgeOfOneIsAHalfCircleOnTheRightAndATangentGivesOnePoint) {
-    AcDbPolyline half;  // from (0, 0) to (2, 0) counter-clockwise about (1, 0): through (1, -1)
-    fill(half, {{0.0, 0.0, 1.0}, {2.0, 0.0}});
-    expectPoints(meet(half, line(1.0, -5.0, 1.0, 5.0), AcDb::kOnBothOperands), {{1.0, -1.0}});
-    expectPoints(meet(half, line(-5.0, -1.0, 5.0, -1.0), AcDb::kOnBothOperands), {{1.0, -1.0}}, 1e-6);
-    expectPoints(meet(half, line(-5.0, -1.0 + 1e-13, 5.0, -1.0 + 1e-13), AcDb::kOnBothOperands), {{1.0, -1.0}}, 1e-6);
-    expectPoints(meet(half, line(-5.0, -1.001, 5.0, -1.001), AcDb::kExtendBoth), {});
-}
-
-TEST(IntersectArcs, TwoArcsMeetWhereBothCirclesCrossOnBothArcs) {
-    AcDbPolyline lower;  // about (1, 0), the lower half
+    AcDbPolyline lower;  // a bulge of one: the half circle about (1, 0) on the right, through (1, -1)
     fill(lower, {{0.0, 0.0, 1.0}, {2.0, 0.0}});
+    expectPoints(meet(lower, line(-5.0, -1.0 + 1e-13, 5.0, -1.0 + 1e-13), AcDb::kOnBothOperands), {{1.0, -1.0}}, 1e-6);
+    expectPoints(meet(lower, line(-5.0, -1.001, 5.0, -1.001), AcDb::kExtendBoth), {});
     AcDbPolyline left;  // about (1, -1), clockwise from (1, -2) to (1, 0): the left half
     fill(left, {{1.0, -2.0, -1.0}, {1.0, 0.0}});
     expectPoints(meet(lower, left, AcDb::kOnBothOperands), {{1.0 - kHalfRoot3, -0.5}});

@@ -40,17 +40,4 @@ TEST(DbResbuf, BuildListRefusesWhatItCannotCarry) {
     EXPECT_EQ(RTERROR, acutRelRb(nullptr));
 }
 
-TEST(DbResbuf, BinaryChunksAndNamesAreCopied) {
-    char bytes[] = {1, 2, 3};
-    ads_binary chunk = {3, bytes};
-    ads_name name = {11, 22};
-    resbuf* list = acutBuildList(1004, &chunk, RTENAME, name, 0);
-    ASSERT_NE(nullptr, list);
-    bytes[0] = 9;
-    EXPECT_EQ(3, list->resval.rbinary.clen);
-    EXPECT_EQ(1, list->resval.rbinary.buf[0]);
-    EXPECT_EQ(22, list->rbnext->resval.rlname[1]);
-    acutRelRb(list);
-}
-
 }  // namespace

@@ -194,8 +194,7 @@ TEST_F(DbSymbolTableTest, BlocksHoldEntitiesAndAnonymousBlocksAreNumbered) {
     ASSERT_EQ(Acad::eOk, db.getSymbolTable(blocks, AcDb::kForWrite));
     AcDbBlockTableRecord* model = nullptr;
     ASSERT_EQ(Acad::eOk, blocks->getAt(ACDB_MODEL_SPACE, model, AcDb::kForWrite));
-    EXPECT_TRUE(model->isLayout());
-    EXPECT_FALSE(model->isAnonymous());
+    EXPECT_TRUE(model->isLayout() && !model->isAnonymous());
     auto* entity = new TestEntity;
     AcDbObjectId entityId;
     ASSERT_EQ(Acad::eOk, model->appendAcDbEntity(entityId, entity));
@@ -205,14 +204,7 @@ TEST_F(DbSymbolTableTest, BlocksHoldEntitiesAndAnonymousBlocksAreNumbered) {
     entity->close();
     EXPECT_EQ(Acad::eCannotBeErasedByCaller, model->erase());
 
-    AcDbBlockTableRecordIterator* iterator = nullptr;
-    ASSERT_EQ(Acad::eOk, model->newIterator(iterator));
-    const std::unique_ptr<AcDbBlockTableRecordIterator> owned(iterator);
-    AcDbEntity* first = nullptr;
-    ASSERT_EQ(Acad::eOk, iterator->getEntity(first, AcDb::kForRead));
-    EXPECT_EQ(entityId, OpenedObject<AcDbEntity>(first)->objectId());
-    iterator->step();
-    EXPECT_TRUE(iterator->done());
+    EXPECT_EQ(std::vector<AcDbObjectId>{entityId}, model->entityIds());
     model->close();
 
     std::vector<std::wstring> anonymous;
@@ -221,9 +213,7 @@ TEST_F(DbSymbolTableTest, BlocksHoldEntitiesAndAnonymousBlocksAreNumbered) {
         block->setName(L"*U");
         ASSERT_EQ(Acad::eOk, blocks->add(block));
         EXPECT_TRUE(block->isAnonymous());
-        std::wstring name;
-        block->getName(name);
-        anonymous.push_back(name);
+        block->getName(anonymous.emplace_back());
         block->close();
     }
     EXPECT_EQ((std::vector<std::wstring>{L"*U1", L"*U2"}), anonymous);

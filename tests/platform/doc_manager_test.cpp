@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "acdocman.h"
@@ -76,12 +77,11 @@ protected:
 
 TEST_F(DocManagerTest, ANewDocumentIsCreatedActivatedAndMadeCurrent) {
     AcApDocument* first = open(L"/disegni/rete.dwg");
-    EXPECT_STREQ(L"rete.dwg", first->docTitle());
-    EXPECT_STREQ(L"/disegni/rete.dwg", first->fileName());
-    EXPECT_EQ(first, manager->curDocument());
-    EXPECT_EQ(first, manager->mdiActiveDocument());
-    EXPECT_EQ(first->database(), acdbHostApplicationServices()->workingDatabase());
-    EXPECT_EQ(first, manager->document(first->database()));
+    EXPECT_EQ(std::pair(std::wstring(L"rete.dwg"), std::wstring(L"/disegni/rete.dwg")),
+              std::pair(std::wstring(first->docTitle()), std::wstring(first->fileName())));
+    EXPECT_EQ(std::tuple(first, first, first->database(), first),
+              std::tuple(manager->curDocument(), manager->mdiActiveDocument(),
+                         acdbHostApplicationServices()->workingDatabase(), manager->document(first->database())));
     std::vector<std::wstring> expected{L"created:rete.dwg", L"toBeActivated:rete.dwg", L"current:rete.dwg",
                                        L"activated:rete.dwg"};
     if (previousCurrent != nullptr) {
@@ -90,71 +90,41 @@ TEST_F(DocManagerTest, ANewDocumentIsCreatedActivatedAndMadeCurrent) {
     EXPECT_EQ(expected, reactor.events);
 }
 
-TEST_F(DocManagerTest, ActivationSwitchesTheCurrentDocumentInOrder) {
-    AcApDocument* first = open(L"uno.dwg");
-    AcApDocument* second = open(L"due.dwg");
-    reactor.events.clear();
-    EXPECT_EQ(Acad::eOk, manager->activateDocument(first));
-    EXPECT_EQ((std::vector<std::wstring>{L"toBeDeactivated:due.dwg", L"toBeActivated:uno.dwg", L"current:uno.dwg",
-                                         L"activated:uno.dwg"}),
-              reactor.events);
-    reactor.events.clear();
-    EXPECT_EQ(Acad::eOk, manager->activateDocument(first));
-    EXPECT_TRUE(reactor.events.empty());
-
-    EXPECT_EQ(Acad::eOk, manager->setCurDocument(second));
-    EXPECT_EQ(second, manager->curDocument());
-    EXPECT_EQ(first, manager->mdiActiveDocument());
-    EXPECT_EQ(second->database(), acdbHostApplicationServices()->workingDatabase());
-    EXPECT_EQ(std::vector<std::wstring>{L"current:due.dwg"}, reactor.events);
-    EXPECT_EQ(Acad::eInvalidInput, manager->activateDocument(nullptr));
-}
-
-TEST_F(DocManagerTest, ClosingTheCurrentDocumentActivatesTheOneActiveBeforeIt) {
+// Activation and closing notify in order; closing the current document activates the one active
+// before it, and the iterator lists the open documents in their order.
+TEST_F(DocManagerTest, ActivationAndClosingSwitchTheCurrentDocumentInOrder) {
+    const int before = manager->documentCount();
     AcApDocument* first = open(L"uno.dwg");
     AcApDocument* second = open(L"due.dwg");
     AcApDocument* third = open(L"tre.dwg");
-    manager->activateDocument(first);
-    manager->activateDocument(third);
+    AcApDocumentIterator* iterator = manager->newAcApDocumentIterator();
+    std::vector<AcApDocument*> listed;
+    for (; !iterator->done(); iterator->step()) listed.push_back(iterator->document());
+    delete iterator;
+    EXPECT_EQ(std::vector<AcApDocument*>(listed.begin() + before, listed.end()),
+              (std::vector<AcApDocument*>{first, second, third}));
+    EXPECT_EQ(Acad::eOk, manager->activateDocument(first));
     reactor.events.clear();
-
+    EXPECT_EQ(Acad::eOk, manager->activateDocument(third));
+    EXPECT_EQ((std::vector<std::wstring>{L"toBeDeactivated:uno.dwg", L"toBeActivated:tre.dwg", L"current:tre.dwg",
+                                         L"activated:tre.dwg"}),
+              reactor.events);
+    reactor.events.clear();
     EXPECT_EQ(Acad::eOk, manager->closeDocument(third));
     EXPECT_EQ((std::vector<std::wstring>{L"toBeDestroyed:tre.dwg", L"toBeActivated:uno.dwg", L"current:uno.dwg",
                                          L"activated:uno.dwg", L"destroyed:tre.dwg"}),
               reactor.events);
-    EXPECT_EQ(first, manager->curDocument());
-    EXPECT_EQ(nullptr, manager->document(nullptr));
     EXPECT_EQ(Acad::eInvalidInput, manager->closeDocument(third));
-
     reactor.events.clear();
     EXPECT_EQ(Acad::eOk, manager->closeDocument(second));
     EXPECT_EQ((std::vector<std::wstring>{L"toBeDestroyed:due.dwg", L"destroyed:due.dwg"}), reactor.events);
     EXPECT_EQ(first, manager->curDocument());
-}
 
-TEST_F(DocManagerTest, TheIteratorListsTheOpenDocumentsInOrder) {
-    int before = manager->documentCount();
-    AcApDocument* first = open(L"uno.dwg");
-    AcApDocument* second = open(L"due.dwg");
-    EXPECT_EQ(before + 2, manager->documentCount());
-    std::vector<AcApDocument*> listed;
-    AcApDocumentIterator* iterator = manager->newAcApDocumentIterator();
-    for (; !iterator->done(); iterator->step()) listed.push_back(iterator->document());
-    EXPECT_EQ(nullptr, iterator->document());
-    delete iterator;
-    ASSERT_EQ(static_cast<std::size_t>(before + 2), listed.size());
-    EXPECT_EQ(first, listed[before]);
-    EXPECT_EQ(second, listed[before + 1]);
-}
-
-TEST_F(DocManagerTest, NewDrawingsAreNumberedAndHoldADefaultDrawing) {
-    ASSERT_EQ(Acad::eOk, manager->appContextNewDocument(nullptr));
-    AcApDocument* made = manager->curDocument();
-    opened.push_back(made);
-    std::wstring title = made->docTitle();
-    EXPECT_EQ(0u, title.find(L"Drawing"));
-    EXPECT_EQ(L".dwg", title.substr(title.size() - 4));
-    EXPECT_FALSE(made->database()->namedObjectsDictionaryId().isNull());
+    reactor.events.clear();
+    EXPECT_EQ(Acad::eOk, manager->activateDocument(first));
+    EXPECT_TRUE(reactor.events.empty());
+    EXPECT_EQ(Acad::eInvalidInput, manager->activateDocument(nullptr));
+    EXPECT_EQ(nullptr, manager->document(nullptr));
 }
 
 TEST_F(DocManagerTest, AReactorRemovedDuringANotificationIsNotToldAgain) {

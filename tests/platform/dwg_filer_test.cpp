@@ -176,23 +176,4 @@ TYPED_TEST(DwgFilers, ChunksAndBytesWithoutDataAreRefusedOnWriting) {
     EXPECT_EQ(Acad::eOk, pair.writer().filerStatus());
 }
 
-TEST(MemoryDwgFiler, DumpsEachItemWithItsTypeAndKeepsItsFilerType) {
-    AcDbDatabase db;
-    MemoryDwgFiler filer(AcDb::kUndoFiler, &db);
-    EXPECT_EQ(AcDb::kUndoFiler, filer.filerType());
-    char data[] = {'\x01', '\xFF'};
-    filer.writeInt16(1);
-    filer.writeString(L"Nodo");
-    filer.writeDouble(0.125);
-    filer.writeBoolean(true);
-    filer.writeUInt8(200);
-    filer.writePoint3d(AcGePoint3d(1, 2, 3));
-    filer.writeBChunk(ads_binary{2, data});
-    filer.writeHardPointerId(db.clayer());
-    filer.writeAcDbHandle(AcDbHandle(0x2A));
-    EXPECT_EQ(L"Int16 1\nString \"Nodo\"\nDouble 0.125\nBoolean 1\nUInt8 200\nPoint3d 1,2,3\nBChunk 01FF\n"
-              L"HardPointerId " + db.clayer().handle().text() + L"\nHandle 2A\n",
-              filer.dump());
-}
-
 }  // namespace

@@ -77,18 +77,19 @@ protected:
     rvntest::WorkingDatabase working_{&database_};
 };
 
-TEST_F(EditorUnits, RToSFollowsTheDrawingsPrecision) {
+// What acdbRToS writes, or "<error>".
+std::wstring rtos(double value, int unit, int precision) {
     ACHAR text[32];
-    ASSERT_EQ(acdbRToS(2.5, -1, -1, text), RTNORM);
-    EXPECT_STREQ(text, L"2.5000");
+    return acdbRToS(value, unit, precision, text) == RTNORM ? std::wstring(text) : L"<error>";
+}
+
+TEST_F(EditorUnits, RToSFollowsTheDrawingsPrecision) {
+    EXPECT_EQ(rtos(2.5, -1, -1), L"2.5000");
     ASSERT_EQ(database_.setLuprec(0), Acad::eOk);
-    ASSERT_EQ(acdbRToS(2.5, -1, -1, text), RTNORM);
-    EXPECT_STREQ(text, L"3");
+    EXPECT_EQ(rtos(2.5, -1, -1), L"3");
     database_.setLuprec(6);
-    ASSERT_EQ(acdbRToS(0.005, -1, -1, text), RTNORM);
-    EXPECT_STREQ(text, L"0.005000");
-    ASSERT_EQ(acdbRToS(1234.5, 1, 2, text), RTNORM);
-    EXPECT_STREQ(text, L"1.23E+03");
+    EXPECT_EQ(rtos(0.005, -1, -1), L"0.005000");
+    EXPECT_EQ(rtos(1234.5, 1, 2), L"1.23E+03");
     // A buffer too small is refused, not overrun.
     ACHAR small[4];
     EXPECT_EQ(acdbRToS(1234.5, 2, 2, small), RTERROR);
@@ -105,9 +106,8 @@ TEST_F(EditorUnits, DisToFAndAngToFReadNumbersAndRefuseUnitsNotBuiltClearly) {
     EXPECT_DOUBLE_EQ(value, std::numbers::pi);
     EXPECT_EQ(acdbAngToF(L"gradi", 0, &value), RTERROR);
     EXPECT_EQ(acdbAngToF(L"N45dE", 4, &value), RTERROR);
-    ACHAR text[32];
     database_.setLunits(4);
-    EXPECT_EQ(acdbRToS(1.0, -1, 2, text), RTERROR);
+    EXPECT_EQ(rtos(1.0, -1, 2), L"<error>");
     EXPECT_TRUE(rvnhost::Transcript::instance().contains(L"linear units 4 are not supported"));
     value = 7.0;
     EXPECT_EQ(acdbDisToF(L"1'2\"", -1, &value), RTERROR);

@@ -77,25 +77,22 @@ TEST_F(UiMessageBox, WithoutInputTheBoxIsClosedAndTheErrorRecorded) {
               std::wstring::npos);
 }
 
+// A script's lines answer in order, without the byte order mark or line ends; an answer pushed back
+// comes first.
 TEST(UiInputSource, ScriptLinesInOrderWithoutLineEnds) {
     rvntest::ScratchDir folder;
-    const auto path = folder.write("answers.scr", "\xEF\xBB\xBF" "first\r\nsecond\n\nlast");
+    const auto path = folder.write("answers.scr", "\xEF\xBB\xBF" "first\r\n\nlast");
     auto script = std::make_unique<rvnhost::ScriptInput>();
     std::wstring reason;
     ASSERT_TRUE(script->open(path.wstring(), reason));
     auto previous = rvnhost::setCurrentInput(std::move(script));
-    EXPECT_EQ(rvnhost::readAnswer(L"a: "), L"first");
-    EXPECT_EQ(rvnhost::readAnswer(L"b: "), L"second");
     rvnhost::pushBackAnswer(L"pushed");
-    EXPECT_EQ(rvnhost::readAnswer(L"c: "), L"pushed");
-    EXPECT_EQ(rvnhost::readAnswer(L"d: "), L"");
-    EXPECT_EQ(rvnhost::readAnswer(L"e: "), L"last");
-    EXPECT_EQ(rvnhost::readAnswer(L"\nf: "), std::nullopt);
+    std::vector<std::optional<std::wstring>> answers;
+    for (int i = 0; i < 5; ++i) answers.push_back(rvnhost::readAnswer(L"\nf: "));
+    EXPECT_EQ(answers, (std::vector<std::optional<std::wstring>>{L"pushed", L"first", L"", L"last", std::nullopt}));
     EXPECT_TRUE(Transcript::instance().contains(L"answers.scr\" for the prompt \"f:\""));
     rvnhost::setCurrentInput(std::move(previous));
-
-    rvnhost::ScriptInput missing;
-    EXPECT_FALSE(missing.open(L"/nonexistent/x.scr", reason));
+    EXPECT_FALSE(rvnhost::ScriptInput().open(L"/nonexistent/x.scr", reason));
     EXPECT_NE(reason.find(L"/nonexistent/x.scr"), std::wstring::npos);
 }
 

@@ -12,8 +12,7 @@ namespace rvntest {
 struct SvgElement {
     std::string name;
     std::map<std::string, std::string> attributes;
-    std::string text;  // the text inside the element, entities resolved
-    int depth = 0;     // 0 for the root element
+    std::string text;  // the element's own text, entities resolved
 
     bool has(const std::string& attribute) const { return attributes.count(attribute) > 0; }
     const std::string& at(const std::string& attribute) const;
@@ -30,8 +29,7 @@ struct SvgDocument {
     const SvgElement* find(const std::string& attribute, const std::string& value) const;
 };
 
-// Parses the text: elements, attributes in double quotes, text, comments and the XML declaration.
-// Tags must nest; an error sets SvgDocument::error.
+// Parses the text with libxml2; text that is not well-formed XML sets SvgDocument::error.
 SvgDocument readSvg(const std::string& text);
 
 // The numbers in a text, in order ("matrix(2 0 0 -2 10 20)" gives 2, 0, 0, -2, 10, 20).

@@ -3,30 +3,25 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 using rvnhost::parseSvgOutArguments;
 
+// Files around options, corners in any order, numbers in any notation.
 TEST(SvgOutArguments, ReadTheFilesTheWindowAndTheNetwork) {
     const rvnhost::SvgOutArguments plain = parseSvgOutArguments({"a.dwg", "a.svg"});
-    EXPECT_EQ(plain.error, L"");
-    EXPECT_EQ(plain.drawing, L"a.dwg");
-    EXPECT_EQ(plain.output, L"a.svg");
-    EXPECT_FALSE(plain.window.has_value());
-
-    // Corners in any order, numbers in any notation.
+    EXPECT_EQ(std::tuple(plain.error, plain.drawing, plain.output, plain.window.has_value(), plain.results),
+              std::tuple(L"", L"a.dwg", L"a.svg", false, false));
     const rvnhost::SvgOutArguments window =
         parseSvgOutArguments({"a.dwg", "--window", "20,-2.5,1e1,-7", "a.svg", "--network", "rete", "--results"});
     ASSERT_EQ(window.error, L"");
-    EXPECT_EQ(window.drawing, L"a.dwg");
-    EXPECT_EQ(window.output, L"a.svg");
     ASSERT_TRUE(window.window.has_value());
-    EXPECT_EQ(window.window->x1, 10.0);
-    EXPECT_EQ(window.window->y1, -7.0);
-    EXPECT_EQ(window.window->x2, 20.0);
-    EXPECT_EQ(window.window->y2, -2.5);
-    EXPECT_EQ(window.network, L"rete");
-    EXPECT_TRUE(window.results);
+    EXPECT_EQ(std::tuple(window.drawing, window.output, window.network, window.results),
+              std::tuple(L"a.dwg", L"a.svg", L"rete", true));
+    EXPECT_EQ(std::tuple(window.window->x1, window.window->y1, window.window->x2, window.window->y2),
+              std::tuple(10.0, -7.0, 20.0, -2.5));
     EXPECT_TRUE(parseSvgOutArguments({"a.dwg", "--help"}).help);
 }
 

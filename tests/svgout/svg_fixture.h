@@ -1,52 +1,27 @@
-// A drawing of the tests' own, drawn as a picture and read back; every test also checks that it
-// left no object open.
+// The entity tests' drawing, drawn as a picture and read back; every test also checks that it left
+// no object open.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include "dbents.h"
-#include "open_object_guard.h"
+#include "../entities/drawing_fixture.h"
 #include "svg_picture.h"
 #include "svg_reader.h"
-#include "table_records.h"
 #include "text_codec.h"
-#include "working_database.h"
 
 #include <cmath>
 
 namespace svgtest {
 
-class PictureTest : public rvntest::OpenObjectCheckedTest {
+class PictureTest : public enttest::DrawingTest {
 protected:
-    // Appends a new entity to the block (model space when null) and closes it; its id.
-    AcDbObjectId append(AcDbEntity* entity, AcDbObjectId block = AcDbObjectId()) {
-        AcDbObjectId owner = block;
-        if (owner.isNull()) {
-            AcDbBlockTable* blocks = nullptr;
-            EXPECT_EQ(db_.getSymbolTable(blocks, AcDb::kForRead), Acad::eOk);
-            EXPECT_EQ(blocks->getAt(ACDB_MODEL_SPACE, owner), Acad::eOk);
-            blocks->close();
-        }
-        AcDbBlockTableRecord* record = nullptr;
-        EXPECT_EQ(acdbOpenObject(record, owner, AcDb::kForWrite), Acad::eOk);
-        AcDbObjectId id;
-        EXPECT_EQ(record->appendAcDbEntity(id, entity), Acad::eOk);
-        entity->close();
-        record->close();
-        return id;
-    }
-
     AcDbObjectId addLayer(const ACHAR* name, int colour, bool off = false, bool frozen = false) {
-        const AcDbObjectId id = rvntest::addLayer(db_, name, off, frozen);
+        const AcDbObjectId id = DrawingTest::addLayer(name, off, frozen);
         AcDbLayerTableRecord* layer = nullptr;
         EXPECT_EQ(acdbOpenObject(layer, id, AcDb::kForWrite), Acad::eOk);
         layer->setColorIndex(static_cast<Adesk::Int16>(colour));
         layer->close();
         return id;
-    }
-
-    AcDbObjectId addBlock(const ACHAR* name, const AcGePoint3d& origin = AcGePoint3d::kOrigin) {
-        return rvntest::addBlock(db_, name, origin);
     }
 
     // The picture of model space, parsed; a picture that cannot be made or read fails the test.
@@ -58,9 +33,6 @@ protected:
         EXPECT_EQ(document.error, "");
         return document;
     }
-
-    AcDbDatabase db_;
-    rvntest::WorkingDatabase working_{&db_};
 };
 
 // The shapes drawn for the entity with that handle.
@@ -84,5 +56,21 @@ inline rvntest::SvgElement shapeOf(const rvntest::SvgDocument& document, AcDbObj
 inline std::vector<double> pathNumbers(const rvntest::SvgElement& path) { return rvntest::numbersIn(path.at("d")); }
 
 constexpr double kTolerance = 1e-9;
+
+inline void expectNumbers(const std::vector<double>& actual, const std::vector<double>& expected,
+                          double tolerance = kTolerance) {
+    ASSERT_EQ(actual.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_NEAR(actual[i], expected[i], tolerance) << "number " << i;
+}
+
+// The names of a transform's steps and all their numbers, in order.
+inline std::pair<std::vector<std::string>, std::vector<double>> transformOf(const rvntest::SvgElement& element) {
+    std::pair<std::vector<std::string>, std::vector<double>> flat;
+    for (const auto& [name, numbers] : rvntest::readTransformSteps(element.at("transform"))) {
+        flat.first.push_back(name);
+        flat.second.insert(flat.second.end(), numbers.begin(), numbers.end());
+    }
+    return flat;
+}
 
 }  // namespace svgtest

@@ -8,7 +8,7 @@ namespace {
 
 using rvntest::SvgDocument;
 using rvntest::SvgElement;
-using svgtest::kTolerance;
+using svgtest::expectNumbers;
 using svgtest::pathNumbers;
 using svgtest::shapeOf;
 
@@ -48,12 +48,9 @@ TEST_F(SvgGeometry, TheLineKeepsItsNumbersAndThePageFitsItWithAMargin) {
     // y grows up in the drawing and down on the page: the top left corner of the extents with its
     // margin is the page's origin, the bottom right its far corner.
     const rvntest::SvgMatrix matrix = drawingMatrix(document);
-    EXPECT_NEAR(matrix.x(1.0 - margin, 7.0 + margin), 0.0, kPageTolerance);
-    EXPECT_NEAR(matrix.y(1.0 - margin, 7.0 + margin), 0.0, kPageTolerance);
-    EXPECT_NEAR(matrix.x(11.0 + margin, 2.0 - margin), svg.number("width"), kPageTolerance);
-    EXPECT_NEAR(matrix.y(11.0 + margin, 2.0 - margin), svg.number("height"), kPageTolerance);
-    EXPECT_NEAR(matrix.a, scale, kPageTolerance);
-    EXPECT_NEAR(matrix.d, -scale, kPageTolerance);
+    expectNumbers({matrix.x(1.0 - margin, 7.0 + margin), matrix.y(1.0 - margin, 7.0 + margin),
+                   matrix.x(11.0 + margin, 2.0 - margin), matrix.y(11.0 + margin, 2.0 - margin), matrix.a, matrix.d},
+                  {0.0, 0.0, svg.number("width"), svg.number("height"), scale, -scale}, kPageTolerance);
 }
 
 TEST_F(SvgGeometry, BulgesBecomeArcsOfTheirRadiusAndSweep) {
@@ -76,22 +73,15 @@ TEST_F(SvgGeometry, BulgesBecomeArcsOfTheirRadiusAndSweep) {
             rvntest::readPathData(shapeOf(document, expected.id).at("d"));
         ASSERT_EQ(commands.size(), 2u);
         ASSERT_EQ(commands[1].letter, 'A');
-        const std::vector<double>& arc = commands[1].values;
-        ASSERT_EQ(arc.size(), 7u);
-        EXPECT_NEAR(arc[0], expected.radius, kTolerance);
-        EXPECT_NEAR(arc[1], expected.radius, kTolerance);
-        EXPECT_EQ(arc[3], expected.largeArc);
-        EXPECT_EQ(arc[4], expected.counterClockwise);
-        EXPECT_NEAR(arc[5], 10.0, kTolerance);
+        expectNumbers(commands[1].values,
+                      {expected.radius, expected.radius, 0.0, expected.largeArc, expected.counterClockwise, 10.0,
+                       commands[0].values[1]});
     }
     // Two half circles close the circle.
     const std::vector<rvntest::PathCommand> round = rvntest::readPathData(shapeOf(document, circle).at("d"));
     ASSERT_EQ(round.size(), 4u);
-    EXPECT_EQ(round[1].letter, 'A');
-    EXPECT_EQ(round[2].letter, 'A');
-    EXPECT_EQ(round[3].letter, 'Z');
-    EXPECT_NEAR(round[2].values[5], 0.0, kTolerance);
-    EXPECT_NEAR(round[2].values[6], 60.0, kTolerance);
+    EXPECT_EQ(std::string() + round[0].letter + round[1].letter + round[2].letter + round[3].letter, "MAAZ");
+    expectNumbers(round[2].values, {5.0, 5.0, 0.0, 0.0, 1.0, 0.0, 60.0});
 
     // The first arc turns counter-clockwise from (0, 0) to (10, 0): it dips to y = -5, which the
     // page holds (the bottom edge is 5 below it plus the margin).
@@ -109,8 +99,7 @@ TEST_F(SvgGeometry, WidthsAreStrokesOrTaperedOutlines) {
     const SvgDocument document = draw();
 
     const SvgElement stroke = shapeOf(document, constant);
-    EXPECT_EQ(stroke.name, "path");
-    EXPECT_NEAR(stroke.number("stroke-width"), 0.5, kTolerance);
+    EXPECT_EQ(std::pair(stroke.name, stroke.number("stroke-width")), std::pair(std::string("path"), 0.5));
     EXPECT_EQ(pathNumbers(stroke), (std::vector<double>{0, 0, 10, 0, 10, 10}));
     // From no width to 2: a triangle from the start point to 1 either side of the end point.
     const SvgElement outline = shapeOf(document, tapered);
@@ -134,9 +123,8 @@ TEST_F(SvgGeometry, TwoAndThreeDimensionalPolylinesAreSeenFromAbove) {
 
     const std::vector<rvntest::PathCommand> arc = rvntest::readPathData(shapeOf(document, facingDown).at("d"));
     ASSERT_EQ(arc.size(), 2u);
-    EXPECT_NEAR(arc[0].values[0], 0.0, kTolerance);
-    EXPECT_NEAR(arc[1].values[5], -10.0, kTolerance);
-    EXPECT_EQ(arc[1].values[4], 0.0);
+    expectNumbers(arc[0].values, {0.0, 0.0});
+    expectNumbers(arc[1].values, {5.0, 5.0, 0.0, 0.0, 0.0, -10.0, 0.0});
     EXPECT_EQ(pathNumbers(shapeOf(document, branch)), (std::vector<double>{20, 0, 30, 0, 30, 10}));
 }
 
@@ -157,18 +145,8 @@ TEST_F(SvgGeometry, BlockReferencesPlaceTheirEntitiesThroughTheirTransforms) {
     const SvgDocument document = draw();
 
     // (1,1) is the block's origin: (3,1) lies 2 along x, scaled 2 and turned a quarter.
-    const std::vector<double> placed = pathNumbers(shapeOf(document, single));
-    ASSERT_EQ(placed.size(), 4u);
-    EXPECT_NEAR(placed[0], 10.0, kTolerance);
-    EXPECT_NEAR(placed[1], 20.0, kTolerance);
-    EXPECT_NEAR(placed[2], 10.0, kTolerance);
-    EXPECT_NEAR(placed[3], 24.0, kTolerance);
-    const std::vector<double> inner = pathNumbers(shapeOf(document, outer));
-    ASSERT_EQ(inner.size(), 4u);
-    EXPECT_NEAR(inner[0], 115.0, kTolerance);
-    EXPECT_NEAR(inner[1], 0.0, kTolerance);
-    EXPECT_NEAR(inner[2], 121.0, kTolerance);
-    EXPECT_NEAR(inner[3], 0.0, kTolerance);
+    expectNumbers(pathNumbers(shapeOf(document, single)), {10.0, 20.0, 10.0, 24.0});
+    expectNumbers(pathNumbers(shapeOf(document, outer)), {115.0, 0.0, 121.0, 0.0});
 }
 
 TEST_F(SvgGeometry, MirroredBlocksTurnTheirArcsAndStretchedOnesDrawThemAsChords) {
@@ -184,8 +162,7 @@ TEST_F(SvgGeometry, MirroredBlocksTurnTheirArcsAndStretchedOnesDrawThemAsChords)
 
     const std::vector<rvntest::PathCommand> arc = rvntest::readPathData(shapeOf(document, mirrored).at("d"));
     ASSERT_EQ(arc.size(), 2u);
-    EXPECT_NEAR(arc[1].values[5], -10.0, kTolerance);
-    EXPECT_EQ(arc[1].values[4], 0.0);  // clockwise now
+    expectNumbers(arc[1].values, {5.0, 5.0, 0.0, 0.0, 0.0, -10.0, 0.0});  // clockwise now
     // Half an ellipse 20 wide and 5 deep, as chords whose points lie on it.
     const std::vector<rvntest::PathCommand> chords = rvntest::readPathData(shapeOf(document, stretched).at("d"));
     ASSERT_GT(chords.size(), 10u);

@@ -1,7 +1,8 @@
 // "rivanta svgout" run by the built host program with the plug-in: the picture of the example
 // network, its nodes and branches in the colours of their results, and what is refused without
 // writing anything.
-#include "acutmem.h"
+#include "dbsymtb.h"
+#include "editor_open_object.h"
 #include "dbents.h"
 #include "dbsymtb.h"
 #include "drawing_file.h"
@@ -54,19 +55,6 @@ struct DrawnSchema {
 
 std::string handleOf(AcDbObjectId id) { return rvnos::toUtf8(id.handle().text()); }
 
-std::wstring nodeName(const AcDbBlockReference& reference) {
-    std::unique_ptr<AcDbObjectIterator> attributes(reference.attributeIterator());
-    for (attributes->start(); !attributes->done(); attributes->step()) {
-        AcDbAttribute* attribute = nullptr;
-        if (reference.openAttribute(attribute, attributes->objectId(), AcDb::kForRead) != Acad::eOk) continue;
-        const std::wstring tag = attribute->tagConst();
-        const std::wstring text = attribute->textStringConst();
-        attribute->close();
-        if (tag == L"NODE_01") return text;
-    }
-    return L"";
-}
-
 DrawnSchema readSchema(const fs::path& path) {
     DrawnSchema schema;
     std::wstring message;
@@ -74,31 +62,27 @@ DrawnSchema readSchema(const fs::path& path) {
     EXPECT_NE(database, nullptr) << rvnos::toUtf8(message);
     if (!database) return schema;
     AcDbBlockTable* blocks = nullptr;
+    AcDbObjectId modelId;
     EXPECT_EQ(database->getSymbolTable(blocks, AcDb::kForRead), Acad::eOk);
-    if (blocks == nullptr) return schema;
-    AcDbBlockTableRecord* model = nullptr;
-    EXPECT_EQ(blocks->getAt(ACDB_MODEL_SPACE, model, AcDb::kForRead), Acad::eOk);
-    blocks->close();
-    if (model == nullptr) return schema;
+    rvnhost::OpenedObject<AcDbBlockTable>(blocks)->getAt(ACDB_MODEL_SPACE, modelId);
+    rvnhost::OpenedObject<AcDbBlockTableRecord> model(modelId, AcDb::kForRead);
     for (AcDbObjectId id : model->entityIds()) {
-        AcDbEntity* entity = nullptr;
-        if (acdbOpenObject(entity, id, AcDb::kForRead) != Acad::eOk) continue;
-        ACHAR* layer = entity->layer();
-        const bool onNetwork = kNetworkLayer == layer;
-        acutDelString(layer);
-        if (const AcDbBlockReference* reference = AcDbBlockReference::cast(entity); reference && onNetwork) {
-            const std::wstring name = nodeName(*reference);
-            if (!name.empty()) schema.nodes[name] = {handleOf(id), reference->position()};
-        } else if (const AcDb3dPolyline* branch = AcDb3dPolyline::cast(entity); branch && onNetwork) {
-            AcGePoint3d start;
-            AcGePoint3d end;
-            branch->getStartPoint(start);
-            branch->getEndPoint(end);
-            schema.branches.push_back({handleOf(id), {start, end}});
+        rvnhost::OpenedObject<AcDbEntity> entity(id, AcDb::kForRead);
+        if (AcDbSymbolTable::recordName(entity->layerId()) != kNetworkLayer) continue;
+        if (const AcDbBlockReference* reference = AcDbBlockReference::cast(entity.get())) {
+            std::unique_ptr<AcDbObjectIterator> attributes(reference->attributeIterator());
+            for (; !attributes->done(); attributes->step()) {
+                rvnhost::OpenedObject<AcDbAttribute> attribute(attributes->objectId(), AcDb::kForRead);
+                if (std::wstring(attribute->tagConst()) == L"NODE_01") {
+                    schema.nodes[attribute->textStringConst()] = {handleOf(id), reference->position()};
+                }
+            }
+        } else if (const AcDb3dPolyline* branch = AcDb3dPolyline::cast(entity.get())) {
+            auto& [handle, ends] = schema.branches.emplace_back(handleOf(id), std::pair<AcGePoint3d, AcGePoint3d>{});
+            branch->getStartPoint(ends.first);
+            branch->getEndPoint(ends.second);
         }
-        entity->close();
     }
-    model->close();
     return schema;
 }
 
