@@ -24,7 +24,18 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <filesystem>
+
 namespace {
+
+// The dialog's picture goes to the folder RVN_PICTURE_DIR names (README's picture is made with
+// RVN_PICTURE_DIR=docs/images), else to the temporary folder, so a test run leaves the tree alone.
+QString picturePath() {
+    const QByteArray folder = qgetenv("RVN_PICTURE_DIR");
+    const QString base = folder.isEmpty() ? QString::fromStdString(std::filesystem::temp_directory_path().string())
+                                          : QString::fromLocal8Bit(folder);
+    return base + "/node-dialog.png";
+}
 
 using rvngui::DialogView;
 using rvngui::test::control;
@@ -74,7 +85,7 @@ TEST_F(NodeDialogOnQt, TypingAndClickingInTheWidgetsFillsTheNodeAndOkAcceptsIt) 
         QTest::keyClicks(elevation, "30");
         QTest::mouseClick(description, Qt::LeftButton);
         QTest::keyClicks(description, "presa");
-        const QString picture = RVN_SOURCE_DIR "/docs/images/node-dialog.png";
+        const QString picture = picturePath();
         ASSERT_TRUE(view.grab().save(picture));
         EXPECT_EQ(QImage(picture).size(), view.size() * view.devicePixelRatio());
         QTest::mouseClick(control<QPushButton>(view, IDOK), Qt::LeftButton);
