@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "../entities/drawing_fixture.h"
+#include "drawing_fixture.h"
 #include "svg_picture.h"
 #include "svg_reader.h"
 #include "text_codec.h"
