@@ -103,6 +103,13 @@ TEST_F(ProfileDrawingTest, LaterTitleBlocksStackBelowAndAProfileDrawnBeforeIsRef
     EXPECT_EQ(count(L"\nImpossibile inserire un cartiglio con lo stesso profilo"), 2);
     EXPECT_EQ(modelSpaceEntities(), before);
     EXPECT_EQ(NextTitleNumber(&db_), 3);
+
+    // Each run's first title block goes where the user picks, not below the last run's.
+    EXPECT_TRUE(profRet({L"rete", L"dblclick 9043 2 1", L"click 9056", L"500,500"}));
+    const auto later = drawn().titles;
+    ASSERT_EQ(later.size(), 3u);
+    EXPECT_EQ(later[2].row(L"OBJ2"), L"B");
+    EXPECT_TRUE(later[2].at.isEqualTo({500.0, 500.0, 0.0}));
 }
 
 TEST_F(ProfileDrawingTest, AOneNodeProfileDrawsItsTitleBlockAloneTwiceTheMarginHigh) {
