@@ -9,66 +9,10 @@ namespace {
 
 using rvnhost::OpenedObject;
 
-class BlockReferences : public enttest::DrawingTest {
-protected:
-    // A node block: a cross, five attribute definitions NODE_00..NODE_04 (the last invisible) and
-    // a constant one, which references do not carry.
-    AcDbObjectId makeNodeBlock() {
-        const AcDbObjectId block = addBlock(L"TZ-RV-NODO");
-        append(new AcDbLine({-1.0, 0.0, 0.0}, {1.0, 0.0, 0.0}), block);
-        append(new AcDbLine({0.0, -1.0, 0.0}, {0.0, 1.0, 0.0}), block);
-        for (int i = 0; i < 5; ++i) {
-            const std::wstring tag = L"NODE_0" + std::to_wstring(i);
-            auto* definition = new AcDbAttributeDefinition({1.5, 0.5 * i, 0.0}, L"", tag.c_str(), L"Valore");
-            definition->setHeight(0.25);
-            definition->setRotation(0.1 * i);
-            definition->setFieldLength(15);
-            definition->setInvisible(i == 4);
-            append(definition, block);
-        }
-        auto* constant = new AcDbAttributeDefinition({0.0, -2.0, 0.0}, L"RVN", L"FISSO", L"");
-        constant->setConstant(true);
-        append(constant, block);
-        return block;
-    }
-
-    // Inserts the node block as the schema commands do: one attribute per non-constant
-    // definition, made from it by the block transform, with the text "v" and its tag.
-    AcDbObjectId insertNode(AcDbObjectId block, const AcGePoint3d& at, double angle) {
-        auto* reference = new AcDbBlockReference(at, block);
-        reference->setRotation(angle);
-        const AcDbObjectId id = append(reference);
-        OpenedObject<AcDbBlockReference> opened(id, AcDb::kForWrite);
-        OpenedObject<AcDbBlockTableRecord> record(block, AcDb::kForRead);
-        EXPECT_TRUE(record->hasAttributeDefinitions());
-        for (AcDbObjectId entityId : record->entityIds()) {
-            OpenedObject<AcDbAttributeDefinition> definition(entityId, AcDb::kForRead);
-            if (!definition || definition->isConstant()) continue;
-            auto* attribute = new AcDbAttribute;
-            EXPECT_EQ(attribute->setAttributeFromBlock(definition.get(), opened->blockTransform()), Acad::eOk);
-            attribute->setTextString((L"v" + std::wstring(definition->tagConst())).c_str());
-            EXPECT_EQ(opened->appendAttribute(attribute), Acad::eOk);
-            attribute->close();
-        }
-        return id;
-    }
-
-    // The positions of the reference's attributes.
-    std::vector<AcGePoint3d> attributePositions(AcDbObjectId referenceId) {
-        std::vector<AcGePoint3d> positions;
-        OpenedObject<AcDbBlockReference> reference(referenceId, AcDb::kForRead);
-        std::unique_ptr<AcDbObjectIterator> attributes(reference->attributeIterator());
-        for (; !attributes->done(); attributes->step()) {
-            AcDbAttribute* opened = nullptr;
-            EXPECT_EQ(reference->openAttribute(opened, attributes->objectId(), AcDb::kForRead), Acad::eOk);
-            positions.push_back(OpenedObject<AcDbAttribute>(opened)->position());
-        }
-        return positions;
-    }
-};
+using BlockReferences = enttest::DrawingTest;
 
 // Attributes made from their definitions turn with the node as the plug-in inserts nodes
-// (tests/schema); here what a reference does with the attributes made so.
+// (tests/schema), and the node's extents are its picture's (tests/svgout); here the transform.
 TEST_F(BlockReferences, BlockTransformRoundTripsAndRefusesAShear) {
     const AcDbObjectId block = addBlock(L"Base", {1.0, 1.0, 0.0});
     AcDbBlockReference reference({5.0, 6.0, 7.0}, block);
@@ -88,21 +32,6 @@ TEST_F(BlockReferences, BlockTransformRoundTripsAndRefusesAShear) {
     EXPECT_EQ(copy.setBlockTableRecord(db_.layerTableId()), Acad::eInvalidInput);
     AcDbAttribute attribute;
     EXPECT_EQ(attribute.setAttributeFromBlock(nullptr, AcGeMatrix3d::kIdentity), Acad::eNullEntityPointer);
-}
-
-TEST_F(BlockReferences, ExtentsHoldTheBlockAndTheAttributesAndMoveWithThem) {
-    const AcDbObjectId node = insertNode(makeNodeBlock(), {100.0, 0.0, 0.0}, 0.0);
-    {
-        OpenedObject<AcDbBlockReference> reference(node, AcDb::kForWrite);
-        AcDbExtents extents;
-        ASSERT_EQ(reference->getGeomExtents(extents), Acad::eOk);
-        // The constant definition is shown, the others not.
-        EXPECT_EQ(std::pair(99.0, -2.0), std::pair(extents.minPoint().x, extents.minPoint().y));
-        EXPECT_GE(extents.maxPoint().y, 2.0 + 0.25);
-        ASSERT_EQ(reference->transformBy(AcGeMatrix3d::translation({0.0, 10.0, 0.0})), Acad::eOk);
-        EXPECT_EQ(reference->position(), AcGePoint3d(100.0, 10.0, 0.0));
-    }
-    EXPECT_EQ(attributePositions(node)[1], AcGePoint3d(101.5, 10.5, 0.0));
 }
 
 TEST_F(BlockReferences, BlocksIterateTheirLiveEntitiesAndGiveThemTheCurrentLayer) {

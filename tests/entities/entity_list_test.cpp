@@ -1,6 +1,7 @@
 // Entity lists: acdbEntMake gathering entities, complex entities and block definitions into the
-// drawing (or refusing them and leaving it as it was), acdbEntLast and acdbEntGet reading them back.
-// The title block tests check the groups of blocks, polylines and attributes in numbers.
+// drawing (or refusing them and leaving it as it was), and acdbEntLast. The title block tests check
+// the groups of blocks, polylines and attributes in numbers, the profile section tests anonymous
+// blocks with extended data and texts, and both read the last entity's handle with acdbEntGet.
 #include "acdbads.h"
 #include "acedads.h"
 #include "acutmem.h"
@@ -54,12 +55,6 @@ protected:
         return name;
     }
 
-    static ResbufList listOf(AcDbObjectId id, const resbuf* applications = nullptr) {
-        ads_name name{};
-        acdbGetAdsName(name, id);
-        return ResbufList(applications ? acdbEntGetX(name, applications) : acdbEntGet(name));
-    }
-
     static void expectPoint(const AcGePoint3d& actual, double x, double y, double z) {
         EXPECT_NEAR(actual.distanceTo(AcGePoint3d(x, y, z)), 0.0, kTolerance) << actual.x << "," << actual.y << "," << actual.z;
     }
@@ -71,12 +66,6 @@ protected:
 };
 
 const ads_real kOrigin[3] = {0.0, 0.0, 0.0};
-
-// The first group of the list with that code.
-const resbuf* groupOf(const resbuf* list, int code) {
-    while (list != nullptr && list->restype != code) list = list->rbnext;
-    return list;
-}
 
 TEST_F(EntityLists, ALineAndAPointJoinModelSpaceOnTheirLayersMadeWhenMissing) {
     const ads_real from[3] = {1.0, 2.0, 3.0};
@@ -96,71 +85,6 @@ TEST_F(EntityLists, ALineAndAPointJoinModelSpaceOnTheirLayersMadeWhenMissing) {
         EXPECT_EQ(std::tuple(1, std::wstring(L"TZ-LL-SEZIONI"), db_.clayer()),
                   std::tuple(made->colorIndex(), AcDbSymbolTable::recordName(made->layerId()), dot->layerId()));
     }
-    const ResbufList list = listOf(line);
-    ASSERT_NE(list, nullptr);
-    EXPECT_EQ(std::tuple(-1, std::wstring(L"LINE"), line.handle().text(), std::wstring(L"TZ-LL-SEZIONI"), 1, 6.0),
-              std::tuple(list->restype, std::wstring(groupOf(list.get(), 0)->resval.rstring),
-                         std::wstring(groupOf(list.get(), 5)->resval.rstring), std::wstring(groupOf(list.get(), 8)->resval.rstring),
-                         static_cast<int>(groupOf(list.get(), 62)->resval.rint), groupOf(list.get(), 11)->resval.rpoint[Y]));
-}
-
-TEST_F(EntityLists, ATextTakesItsStyleHeightWidthFactorRotationAndObliqueAngle) {
-    const AcDbObjectId style = rvntest::addRecord<AcDbTextStyleTable>(db_, new AcDbTextStyleTableRecord, L"TZ-CART");
-    const ads_real at[3] = {5.0, -2.0, 0.0};
-    ASSERT_EQ(make(acutBuildList(RTDXF0, L"TEXT", 10, at, 40, 2.5, 1, L"N12", 50, 1.57075, 41, 0.1, 51, 0.2, 7, L"tz-cart", 0)),
-              RTNORM);
-    const AcDbObjectId id = lastEntity();
-    {
-        rvnhost::OpenedObject<AcDbText> text(id, AcDb::kForRead);
-        ASSERT_TRUE(text);
-        expectPoint(text->position(), 5, -2, 0);
-        EXPECT_EQ(std::tuple(2.5, 1.57075, 0.1, 0.2, style, std::wstring(L"N12")),
-                  std::tuple(text->height(), text->rotation(), text->widthFactor(), text->oblique(), text->textStyle(),
-                             std::wstring(text->textStringConst())));
-    }
-    const ResbufList list = listOf(id);
-    EXPECT_STREQ(groupOf(list.get(), 7)->resval.rstring, L"TZ-CART");
-    EXPECT_EQ(std::vector<double>({groupOf(list.get(), 40)->resval.rreal, groupOf(list.get(), 41)->resval.rreal}),
-              std::vector<double>({2.5, 0.1}));
-}
-
-TEST_F(EntityLists, AnAnonymousBlockIsNamedByTheHostAndItsReferenceCarriesExtendedData) {
-    rvntest::registerApplication(db_, L"TZ-TOZARI-TZ-RR");
-    const ads_real base[3] = {10.0, 20.0, 0.0};
-    const ads_real foot[3] = {10.0, 0.0, 0.0};
-    std::vector<std::wstring> names;
-    for (int block = 0; block < 2; ++block) {
-        ASSERT_EQ(make(acutBuildList(RTDXF0, L"BLOCK", 2, L"*SEZP", 8, L"SEZIONI", 10, base, 70, 1, 0)), RTNORM);
-        ASSERT_EQ(make(acutBuildList(RTDXF0, L"LINE", 10, base, 11, foot, 0)), RTNORM);
-        ASSERT_EQ(make(acutBuildList(RTDXF0, L"POINT", 10, base, 0)), RTNORM);
-        EXPECT_TRUE(entitiesOf(ACDB_MODEL_SPACE).empty()) << "nothing joins the drawing before ENDBLK";
-        ASSERT_EQ(make(acutBuildList(RTDXF0, L"ENDBLK", 0)), RTKWORD);
-        names.push_back(blockNameAnswered());
-    }
-    EXPECT_EQ(names[0].substr(0, 2), L"*U");
-    EXPECT_NE(names[0], names[1]);
-    EXPECT_EQ(entitiesOf(names[0].c_str()).size(), 2u);
-    {
-        rvnhost::OpenedObject<AcDbBlockTableRecord> block(blockNamed(names[1].c_str()), AcDb::kForRead);
-        ASSERT_TRUE(block && block->isAnonymous());
-        expectPoint(block->origin(), 10, 20, 0);
-    }
-    ASSERT_EQ(make(acutBuildList(RTDXF0, L"INSERT", 2, names[1].c_str(), 10, base, -3, 1001, L"TZ-TOZARI-TZ-RR", 1070, 210,
-                                 1000, L"N1", 1000, L"", 1005, L"0", 0)),
-              RTNORM);
-    const AcDbObjectId reference = lastEntity();
-    EXPECT_EQ(rvnhost::OpenedObject<AcDbBlockReference>(reference, AcDb::kForRead)->blockTableRecord(),
-              blockNamed(names[1].c_str()));
-    const ResbufList applications(acutBuildList(RTSTR, L"TZ-TOZARI-TZ-RR", 0));
-    const ResbufList list = listOf(reference, applications.get());
-    const resbuf* data = groupOf(list.get(), -3);
-    ASSERT_NE(data, nullptr);
-    std::vector<int> codes;
-    for (const resbuf* item = data->rbnext; item != nullptr; item = item->rbnext) codes.push_back(item->restype);
-    EXPECT_EQ(codes, (std::vector<int>{1001, 1070, 1000, 1000, 1005}));
-    EXPECT_EQ(groupOf(data, 1070)->resval.rint, 210);
-    EXPECT_STREQ(groupOf(data, 1000)->resval.rstring, L"N1");
-    EXPECT_EQ(groupOf(listOf(reference).get(), -3), nullptr) << "acdbEntGet leaves extended data out";
 }
 
 // The title block tests check named blocks, their references and attributes in numbers; here a

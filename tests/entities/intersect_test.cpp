@@ -1,9 +1,7 @@
 // Where lines and polylines meet: the four extension modes, the order along the first entity,
-// arcs and their circles, and the numerically awkward cases.
+// the arcs of 2D polylines, and the numerically awkward cases.
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <numbers>
 #include <utility>
 #include <vector>
 
@@ -16,7 +14,6 @@
 
 namespace {
 
-const double kHalfRoot3 = std::sqrt(3.0) / 2.0;
 constexpr double kTolerance = 1e-9;
 
 using Points = std::vector<std::pair<double, double>>;
@@ -97,27 +94,6 @@ TEST(IntersectPolylines, OnlyTheFirstAndLastRealSegmentsOfAnOpenPolylineGoOn) {
     AcDbPolyline repeated;  // a zero-length last segment leaves the one before it to extend
     fill(repeated, {{0.0, 0.0}, {10.0, 10.0}, {10.0, 10.0}});
     expectPoints(meet(repeated, line(20.0, 0.0, 20.0, 1.0), AcDb::kExtendBoth), {{20.0, 20.0}});
-}
-
-// The plug-in meets 2D polylines with lines; arcs meeting arcs and extended circles are the
-// stand-in's own.
-TEST(IntersectArcs, AnArcMeetsOnItselfUnlessItsCircleIsExtendedAndTwoArcsWhereBothCirclesCross) {
-    AcDbPolyline quarter;  // counter-clockwise about the origin from (1, 0) to (0, 1)
-    fill(quarter, {{1.0, 0.0, std::tan(std::numbers::pi / 8.0)}, {0.0, 1.0}});
-    expectPoints(meet(quarter, line(0.5, -5.0, 0.5, 5.0), AcDb::kOnBothOperands), {{0.5, kHalfRoot3}});
-    // Round the whole circle: the point below lies nearer the start, so it comes first.
-    expectPoints(meet(quarter, line(0.5, -5.0, 0.5, 5.0), AcDb::kExtendThis), {{0.5, -kHalfRoot3}, {0.5, kHalfRoot3}});
-    AcDbPolyline flat;  // nearly straight: it meets where its chord does
-    fill(flat, {{0.0, 0.0, 1e-14}, {1000.0, 0.0}});
-    expectPoints(meet(flat, line(400.0, -5.0, 400.0, 5.0), AcDb::kOnBothOperands), {{400.0, 0.0}});
-    AcDbPolyline lower;  // a bulge of one: the half circle about (1, 0) on the right, through (1, -1)
-    fill(lower, {{0.0, 0.0, 1.0}, {2.0, 0.0}});
-    expectPoints(meet(lower, line(-5.0, -1.0 + 1e-13, 5.0, -1.0 + 1e-13), AcDb::kOnBothOperands), {{1.0, -1.0}}, 1e-6);
-    expectPoints(meet(lower, line(-5.0, -1.001, 5.0, -1.001), AcDb::kExtendBoth), {});
-    AcDbPolyline left;  // about (1, -1), clockwise from (1, -2) to (1, 0): the left half
-    fill(left, {{1.0, -2.0, -1.0}, {1.0, 0.0}});
-    expectPoints(meet(lower, left, AcDb::kOnBothOperands), {{1.0 - kHalfRoot3, -0.5}});
-    expectPoints(meet(lower, left, AcDb::kExtendArg), {{1.0 - kHalfRoot3, -0.5}, {1.0 + kHalfRoot3, -0.5}});
 }
 
 TEST(Intersect2dPolylines, ArcsAndElevationOfA2dPolylineAreTakenAndFitTypesRefused) {

@@ -19,22 +19,13 @@ protected:
     void SetUp() override {
         DrawingTest::SetUp();
         rvnhost::installDrawingPicker();
-        setPickBox(rvnhost::kDefaultPickBox);
         network_ = addLayer(L"TZ-RV-Rete");
         addLayer(L"Spento", true, false);
         addLayer(L"Gelato", false, true);
     }
     void TearDown() override {
         rvnhost::setWorldUcs();
-        setPickBox(rvnhost::kDefaultPickBox);
         DrawingTest::TearDown();
-    }
-
-    static void setPickBox(int pixels) {
-        resbuf value{};
-        value.restype = RTSHORT;
-        value.resval.rint = static_cast<short>(pixels);
-        EXPECT_EQ(acedSetVar(L"PICKBOX", &value), RTNORM);
     }
 
     // What acedEntSel makes of one typed answer: the entity (null when nothing) and the pick point.
@@ -90,15 +81,6 @@ TEST_F(Picking, APolylineIsPickedOnItsSegmentsAndNotBetweenThem) {
     EXPECT_EQ(pick(L"10,5"), branch);
     EXPECT_EQ(pick(L"3,0.2"), branch);
     EXPECT_EQ(pick(L"5,5"), AcDbObjectId());
-    setPickBox(1);
-    EXPECT_EQ(pick(L"3,0.2"), AcDbObjectId());
-    for (short refused : {-1, 51}) {
-        resbuf value{};
-        value.restype = RTSHORT;
-        value.resval.rint = refused;
-        EXPECT_EQ(acedSetVar(L"PICKBOX", &value), RTERROR);
-    }
-    EXPECT_EQ(rvnhost::pickBoxPixels(), 1);
 }
 
 TEST_F(Picking, ThePickBoxCoversMoreOfTheDrawingWhenTheViewIsZoomedOut) {

@@ -70,23 +70,6 @@ TEST_F(Polylines, VerticesOfAnotherPolylineAreNotOpenedAndErasedOnesAreSkipped) 
     EXPECT_FALSE(firstVertices[0].isErased());
 }
 
-// Splines are the stand-in's own (the plug-in draws none): one test, of the curve and of the polyline.
-TEST_F(Polylines, SplineFitTypesMakeControlPointsAndACurveThroughTheEnds) {
-    const std::vector<AcGePoint3d> control{{0.0, 0.0, 0.0}, {1.0, 2.0, 0.0}, {3.0, 2.0, 1.0}, {4.0, 0.0, 0.0}};
-    const AcDbObjectId id = append(new AcDb3dPolyline(AcDb::k3dSimplePoly, AcGePoint3dArray(control.begin(), control.end())));
-    AcDb3dPolyline* polyline = nullptr;
-    ASSERT_EQ(acdbOpenObject(polyline, id, AcDb::kForWrite), Acad::eOk);
-    ASSERT_EQ(polyline->convertToPolyType(AcDb::k3dCubicSplinePoly), Acad::eOk);
-    const AcGePoint3dArray curve = polyline->pathPoints();
-    ASSERT_EQ(curve.size(), 9u);
-    EXPECT_EQ(curve.front(), control.front());
-    EXPECT_EQ(curve.back(), control.back());
-    EXPECT_NEAR(curve[4].distanceTo({2.0, 1.5, 0.375}), 0.0, 1e-12);  // the middle of a single cubic Bezier span
-    ASSERT_EQ(polyline->straighten(), Acad::eOk);
-    EXPECT_EQ(polyline->pathPoints().size(), 4u);
-    polyline->close();
-}
-
 TEST_F(Polylines, MovingExtentsAndDrawing) {
     const AcDbObjectId id = append(new AcDb3dPolyline(AcDb::k3dSimplePoly, {{0.0, 0.0, 1.0}, {4.0, -2.0, 3.0}}));
     AcDbEntity* entity = nullptr;
@@ -129,18 +112,6 @@ TEST_F(Polylines, TwoDimensionalPolylinesLieInTheirPlaneWithArcs) {
     EXPECT_NEAR(polyline->normal().z, -1.0, 1e-12);
     EXPECT_NEAR(polyline->pathPoints().back().distanceTo({2.0, 0.0, -2.0}), 0.0, 1e-12);
     polyline->close();
-}
-
-// Lightweight polylines: a stand-in entity the plug-in does not draw, checked once.
-TEST_F(Polylines, LightweightVerticesAreInsertedInPlaceAndLieAtTheElevation) {
-    AcDbPolyline polyline;
-    polyline.addVertexAt(0, {0.0, 0.0});
-    polyline.addVertexAt(1, {4.0, 0.0}, 1.0);
-    polyline.addVertexAt(1, {2.0, 0.0});
-    polyline.setElevation(3.0);
-    AcGePoint3d world;
-    ASSERT_EQ(polyline.getPointAt(1, world), Acad::eOk);
-    EXPECT_EQ(world, AcGePoint3d(2.0, 0.0, 3.0));
 }
 
 }  // namespace

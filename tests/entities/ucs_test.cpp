@@ -1,9 +1,7 @@
-// The current UCS: its matrix, the UCS command, and acedTrans between the world, the UCS, the view
+// The current UCS: its matrix and acedTrans between the world, the UCS, the view
 // and an entity's plane.
-#include "aced.h"
 #include "acedads.h"
 #include "drawing_fixture.h"
-#include "input_queue.h"
 #include "sysvars.h"
 #include "ucs.h"
 
@@ -45,16 +43,6 @@ protected:
         EXPECT_EQ(acedTrans(in, &from, &to, disp, out), RTNORM);
         return {out[X], out[Y], out[Z]};
     }
-    static AcGePoint3d variablePoint(const ACHAR* name) {
-        resbuf value{};
-        EXPECT_EQ(acedGetVar(name, &value), RTNORM);
-        return {value.resval.rpoint[X], value.resval.rpoint[Y], value.resval.rpoint[Z]};
-    }
-    static void runUcs(std::vector<std::wstring> answers) {
-        rvntest::QueuedInput input(std::move(answers));
-        EXPECT_EQ(acedRegCmds->invoke(L"UCS"), Acad::eOk);
-        EXPECT_EQ(input.remaining(), 0u);
-    }
 
     const resbuf world_ = systemCode(0), user_ = systemCode(1), view_ = systemCode(2);
 };
@@ -84,16 +72,6 @@ TEST_F(Ucs, TheMatrixAndAcedTransTakePointsAndDisplacementsBetweenTheSystems) {
     acdbHostApplicationServices()->setWorkingDatabase(nullptr);
     EXPECT_FALSE(acdbUcsMatrix(matrix));
     EXPECT_TRUE(acdbUcsMatrix(matrix, &db_));
-}
-
-// The UCS command is the stand-in's own: one test, by three points and back to the world.
-TEST_F(Ucs, TheCommandSetsTheUcsByThreePointsAndGoesBackToTheWorld) {
-    runUcs({L"10,0,0", L"10,1", L""});
-    expectNear(variablePoint(L"UCSORG"), {10.0, 0.0, 0.0});
-    expectNear(variablePoint(L"UCSYDIR"), {-1.0, 0.0, 0.0});
-    EXPECT_EQ(rvnhost::integerVariable(L"WORLDUCS", -1), 0);
-    runUcs({L"World"});
-    EXPECT_TRUE(rvnhost::isWorldUcs());
 }
 
 }  // namespace
