@@ -118,20 +118,6 @@ TEST_F(DatabaseTest, WithoutGridWindowTheButtonSaysSoAndImpostazioniOpensTheSett
     EXPECT_TRUE(said(L"Dialog \"Dati Rete\" (9060) closed with OK"));
 }
 
-TEST_F(DatabaseTest, AnImportedNetworkIsSelectedAndCalculatedIntoTheTemporaryFolder) {
-    EXPECT_TRUE(calcRet({L"click 9007", caseFile("e01_two_nodes_tank.ptv"), L"click 9003", L"ok", L"click 1"}));
-    EXPECT_EQ(networks(), std::vector<std::wstring>{L"e01_two_nodes_tank"});
-    EXPECT_TRUE(std::filesystem::exists(temp_ / "rvncheck.tmp"));
-    EXPECT_TRUE(std::filesystem::exists(temp_ / "rvncalcr.tmp"));
-    EXPECT_TRUE(said(std::wstring(kTitle) + L"  Calcolo della rete TERMINATO  \n\n" +
-                     L"  Tabulato del calcolo in:      \n  \"" + tempFile("rvncalcr.tmp") + L"\""))
-        << rvnos::toUtf8(all());
-    EXPECT_TRUE(said(L"9016 =\"e01_two_nodes_tank\"; 9025 Nr. nodi=\"2\"; 9026 Nr. rami=\"1\"; "
-                     L"9027 Nr. serbatoi=\"1\""));
-    TzRvnOpenObject<TzRvnNetwork> calculated(network(L"e01_two_nodes_tank"), AcDb::kForRead);
-    EXPECT_GT(calculated->maxHead(), 0.0);
-}
-
 TEST_F(DatabaseTest, AFileThatCannotBeImportedChangesNothing) {
     EXPECT_TRUE(calcRet({L"click 9007", caseFile("e15_truncated_file.ptv"), L"ok", L"click 9007", L"esc",
                          L"click 9007", rvnos::fromUtf8((temp_ / "missing.ptv").string()), L"ok",
