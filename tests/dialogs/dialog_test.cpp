@@ -15,23 +15,19 @@ namespace {
 using rvnhost::Transcript;
 using rvnhost::TranscriptKind;
 
-// A node dialog as a plug-in writes one: the name limited to 15 characters and never empty, the
-// elevation read-only on request and at least 0 (checked as it loses the focus), the values kept
-// when OK closes it.
+// A node dialog as a plug-in writes one: the elevation at least 0 (checked as it loses the focus),
+// the values kept when OK closes it.
 class NodeDialog : public CDialog {
 public:
-    explicit NodeDialog(bool elevationLocked = false) : CDialog(9068), elevationLocked_(elevationLocked) {}
+    NodeDialog() : CDialog(9068) {}
 
     std::wstring name = L"N1";
     double elevation = 10.0;
     std::wstring unit;
-    bool locked = false;
     int okCalls = 0;
 
     BOOL OnInitDialog() override {
         CDialog::OnInitDialog();
-        static_cast<CEdit*>(GetDlgItem(9023))->LimitText(15);
-        static_cast<CEdit*>(GetDlgItem(9025))->SetReadOnly(elevationLocked_);
         auto* units = static_cast<CComboBox*>(GetDlgItem(9030));
         units->AddString(L"m3/s");
         units->AddString(L"l/s");
@@ -43,7 +39,6 @@ public:
 
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override {
         if (HIWORD(wParam) == EN_KILLFOCUS && LOWORD(wParam) == 9025) return checkElevation(), TRUE;
-        if (HIWORD(wParam) == EN_KILLFOCUS && LOWORD(wParam) == 9023) return checkName(), TRUE;
         return CDialog::OnCommand(wParam, lParam);
     }
 
@@ -51,7 +46,6 @@ public:
         ++okCalls;
         GetDlgItemText(9023, name);
         GetDlgItemText(9030, unit);
-        locked = static_cast<CButton*>(GetDlgItem(9031))->GetCheck() == BST_CHECKED;
         CDialog::OnOK();
     }
 
@@ -70,14 +64,6 @@ private:
         if (text.empty() || *end != L'\0' || value < 0) return refuse(9025, L"La quota deve essere positiva o nulla", L"10");
         elevation = value;
     }
-
-    void checkName() {
-        std::wstring text;
-        GetDlgItemText(9023, text);
-        if (text.empty()) return refuse(9023, L"Il Nome/Numero deve avere almeno 1 carattere!", name);
-    }
-
-    bool elevationLocked_;
 };
 
 class Dialogs : public ::testing::Test {
@@ -89,20 +75,6 @@ protected:
     static bool said(const std::wstring& fragment) { return Transcript::instance().contains(fragment); }
 };
 
-TEST_F(Dialogs, TypedValuesReachTheDialogAndOkClosesIt) {
-    rvntest::QueuedInput input({L"type 9023 Nodo-di-testa-molto-lungo", L"choose 9030 l/s", L"check 9031", L"click 1"});
-    NodeDialog dialog;
-    EXPECT_EQ(dialog.DoModal(), IDOK);
-    EXPECT_EQ(dialog.name, L"Nodo-di-testa-m");  // 15 characters: the limit cuts the typing
-    EXPECT_EQ(dialog.unit, L"l/s");
-    EXPECT_TRUE(dialog.locked);
-    EXPECT_FALSE(input.ranOut());
-    EXPECT_TRUE(said(L"Dialog \"Inserimento NODO\" (9068) opened"));
-    EXPECT_TRUE(said(L"closed with OK: 9027 Simbolo=\"\"; 9023 Nome/Numero=\"Nodo-di-testa-m\"; 9025 Quota=\"10\"; "
-                     L"9030 Unità=\"l/s\"; 9031 Bloccata=[x]"));
-    EXPECT_FALSE(IsWindow(dialog.GetSafeHwnd()));
-}
-
 TEST_F(Dialogs, AValueRefusedAsTheFieldLosesTheFocusIsPutBackAndKeepsTheFocus) {
     // The click on OK after a refused value does not happen: the field took the focus back.
     rvntest::QueuedInput input({L"type 9025 -3", L"click 1", L"ok", L"type 9025 4.5", L"focus 9023", L"enter"});
@@ -112,29 +84,6 @@ TEST_F(Dialogs, AValueRefusedAsTheFieldLosesTheFocusIsPutBackAndKeepsTheFocus) {
     EXPECT_DOUBLE_EQ(dialog.elevation, 4.5);
     EXPECT_EQ(dialog.okCalls, 1);
     EXPECT_FALSE(input.ranOut());
-}
-
-TEST_F(Dialogs, ReadOnlyAndDisabledFieldsTakeNothing) {
-    rvntest::QueuedInput input({L"type 9025 99", L"type 9027 A", L"click 1"});
-    NodeDialog dialog(true);
-    EXPECT_EQ(dialog.DoModal(), IDOK);
-    EXPECT_TRUE(said(L"Field 9025 is read-only"));
-    EXPECT_TRUE(said(L"9025 Quota=\"10\""));
-    EXPECT_TRUE(said(L"9027 Simbolo=\"A\""));
-}
-
-// Escape, the Cancel button and Enter on it cancel; Enter elsewhere presses the default button.
-TEST_F(Dialogs, EscapeTheCancelButtonAndEnterOnItCancelAndEnterElsewhereAccepts) {
-    for (const auto& actions : {std::vector<std::wstring>{L"type 9023 X", L"esc"}, {L"click 2"}, {L"focus 2", L"enter"}}) {
-        rvntest::QueuedInput input(actions);
-        NodeDialog dialog;
-        EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-        EXPECT_EQ(dialog.name, L"N1");
-        EXPECT_EQ(dialog.okCalls, 0);
-    }
-    rvntest::QueuedInput more({L"type 9027 B", L"enter"});
-    NodeDialog accepted;
-    EXPECT_EQ(accepted.DoModal(), IDOK);
 }
 
 TEST_F(Dialogs, ActionsThatCannotBeDoneAreSaidAndChangeNothing) {

@@ -57,12 +57,6 @@ protected:
     HMODULE module_ = nullptr;
 };
 
-TEST_F(PluginResources, TheElementDialogsHaveTheirFields) {
-    expectFields(9068, L"Inserimento NODO", {9023, 9024, 9025, 9026, 9027}, {});
-    expectFields(9069, L"Inserimento SERBATOIO", {9022, 9023, 9024, 9025}, {9022});
-    expectFields(9070, L"Inserimento TUBAZIONE", {9025, 9026, 9027, 9028, 9029}, {9025});
-}
-
 bool overlap(const rvnhost::DialogUnits& a, const rvnhost::DialogUnits& b) {
     return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height;
 }
