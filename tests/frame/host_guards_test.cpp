@@ -1,14 +1,11 @@
 #include "acedads.h"
-#include "afx_resources.h"
 #include "dbdict.h"
 #include "dbmain.h"
 #include "dbsymtb.h"
 #include "host/open_object.h"
 #include "host/resbuf_list.h"
-#include "host/resource_override.h"
 #include "open_object_guard.h"
 #include "open_objects.h"
-#include "plugin_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -97,26 +94,6 @@ TEST(ResbufList, AListIsFreedOrHandedOver) {
     EXPECT_EQ(acutRelRb(handedOver), RTNORM);
     value.reset();
     EXPECT_EQ(value.get(), nullptr);
-}
-
-TEST(ResourceOverride, ThePluginsModuleIsCurrentWhileTheGuardLives) {
-    const HINSTANCE host = AfxGetResourceHandle();
-    {
-        TzRvnResourceOverride withoutModule;
-        EXPECT_EQ(AfxGetResourceHandle(), host);
-    }
-    rvntest::PluginFolderFixture plugin;
-    ASSERT_TRUE(plugin.ready());
-    {
-        TzRvnResourceOverride outer;
-        EXPECT_EQ(AfxGetResourceHandle(), ModuleInstance());
-        {
-            TzRvnResourceOverride inner;
-            EXPECT_EQ(AfxGetResourceHandle(), ModuleInstance());
-        }
-        EXPECT_EQ(AfxGetResourceHandle(), ModuleInstance());
-    }
-    EXPECT_EQ(AfxGetResourceHandle(), host);
 }
 
 }  // namespace

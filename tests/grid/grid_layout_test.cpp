@@ -23,7 +23,6 @@ TEST_F(GridLayout, FormatsColoursAndSizesBelongToTheirCellsAndTheFixedCellsHaveT
     EXPECT_EQ(grid.CellTextColour(1, 3), RGB(255, 0, 0));
     EXPECT_EQ(grid.CellTextColour(1, 2), grid.GetTextColor());
     EXPECT_EQ(grid.CellBackColour(3, 0), RGB(240, 240, 240));
-    EXPECT_EQ(grid.CellBackColour(2, 3), RGB(0, 0, 255));
     EXPECT_EQ(grid.CellBackColour(2, 2), grid.GetTextBkColor());
 
     // A row inserted in the data takes the formats of the row it pushes down, not its text or colours.

@@ -251,8 +251,6 @@ TEST_F(SvgOutJob, RefusesWhatItCannotDrawAndWritesNothing) {
     const std::vector<Refusal> refusals = {
         {"svgout " + singleQuoted(scratch / "assente.dwg") + " " + singleQuoted(picture()), 1, "assente.dwg"},
         {"svgout " + files + " --window 1,2,3", 2, "--window needs X1,Y1,X2,Y2"},
-        {"svgout " + files + " --window 0,0,0,10", 2, "--window"},
-        {"svgout " + files + " --network distretto", 2, "go together"},
         {"svgout " + files + " --network distretto --results", 1, "has no results"},
         {"svgout " + files + " --network altra --results", 1, "has no network \"altra\""},
         {"svgout " + singleQuoted(drawing()) + " " + singleQuoted(drawing()), 1, ""},
@@ -267,15 +265,6 @@ TEST_F(SvgOutJob, RefusesWhatItCannotDrawAndWritesNothing) {
     std::vector<std::string> left;
     for (const auto& entry : fs::directory_iterator(scratch.path())) left.push_back(entry.path().filename().string());
     EXPECT_EQ(left.size(), 2u);  // the drawing and the earlier picture: no temporary file stays
-}
-
-TEST_F(SvgOutJob, TheHostsHelpListsIt) {
-    const CommandRun help = rivanta("--help");
-    EXPECT_EQ(help.status, 0);
-    EXPECT_NE(help.output.find("svgout DRAWING OUT"), std::string::npos) << help.output;
-    const CommandRun own = rivanta("svgout --help");
-    EXPECT_EQ(own.status, 0);
-    EXPECT_NE(own.output.find("--window X1,Y1,X2,Y2"), std::string::npos) << own.output;
 }
 
 }  // namespace
