@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "db_entity_owned.h"
 #include "drawing_fixture.h"
 #include "editor_open_object.h"
 
@@ -12,7 +13,7 @@ using rvnhost::OpenedObject;
 using BlockReferences = enttest::DrawingTest;
 
 // Attributes made from their definitions turn with the node as the plug-in inserts nodes
-// (tests/schema), and the node's extents are its picture's (tests/svgout); here the transform.
+// (tests/schema), and a node is picked by its attribute (picking_test.cpp); here the transform.
 TEST_F(BlockReferences, BlockTransformRoundTripsAndRefusesAShear) {
     const AcDbObjectId block = addBlock(L"Base", {1.0, 1.0, 0.0});
     AcDbBlockReference reference({5.0, 6.0, 7.0}, block);
@@ -32,6 +33,27 @@ TEST_F(BlockReferences, BlockTransformRoundTripsAndRefusesAShear) {
     EXPECT_EQ(copy.setBlockTableRecord(db_.layerTableId()), Acad::eInvalidInput);
     AcDbAttribute attribute;
     EXPECT_EQ(attribute.setAttributeFromBlock(nullptr, AcGeMatrix3d::kIdentity), Acad::eNullEntityPointer);
+}
+
+TEST_F(BlockReferences, ExtentsHoldConstantAttributeDefinitionsOnlyAndAttributesMoveWithTheReference) {
+    const AcDbObjectId block = addBlock(L"TZ-RV-NODO");
+    append(new AcDbLine({-1.0, 0.0, 0.0}, {1.0, 0.0, 0.0}), block);
+    append(new AcDbAttributeDefinition({1.5, 5.0, 0.0}, L"", L"NODE_00", L"Valore"), block);
+    auto* constant = new AcDbAttributeDefinition({0.0, -2.0, 0.0}, L"RVN", L"FISSO", L"");
+    constant->setConstant(true);
+    append(constant, block);
+    auto* reference = new AcDbBlockReference({100.0, 0.0, 0.0}, block);
+    reference->appendAttribute(new AcDbAttribute({101.5, 0.5, 0.0}, L"N1", L"NODE_00"));
+    const AcDbObjectId node = append(reference);
+    AcDbExtents extents;
+    ASSERT_EQ(OpenedObject<AcDbEntity>(node, AcDb::kForRead)->getGeomExtents(extents), Acad::eOk);
+    EXPECT_EQ(std::pair(99.0, -2.0), std::pair(extents.minPoint().x, extents.minPoint().y));
+    EXPECT_LT(extents.maxPoint().y, 5.0);
+    // A reference moved takes its attributes along.
+    ASSERT_EQ(OpenedObject<AcDbEntity>(node, AcDb::kForWrite)->transformBy(AcGeMatrix3d::translation({0.0, 10.0, 0.0})),
+              Acad::eOk);
+    EXPECT_EQ(OpenedObject<AcDbAttribute>(rvnhost::subentitiesOf(node).at(0), AcDb::kForRead)->position(),
+              AcGePoint3d(101.5, 10.5, 0.0));
 }
 
 TEST_F(BlockReferences, BlocksIterateTheirLiveEntitiesAndGiveThemTheCurrentLayer) {

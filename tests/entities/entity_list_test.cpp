@@ -82,6 +82,16 @@ TEST_F(EntityLists, ALineAndAPointJoinModelSpaceOnTheirLayersMadeWhenMissing) {
     }
 }
 
+// The title block and profile section tests check the texts' height, width factor, rotation and
+// style; here the oblique angle.
+TEST_F(EntityLists, ATextTakesItsObliqueAngle) {
+    const ads_real at[3] = {5.0, -2.0, 0.0};
+    ASSERT_EQ(make(acutBuildList(RTDXF0, L"TEXT", 10, at, 40, 2.5, 1, L"N12", 51, 0.2, 0)), RTNORM);
+    rvnhost::OpenedObject<AcDbText> text(lastEntity(), AcDb::kForRead);
+    ASSERT_TRUE(text);
+    EXPECT_EQ(text->oblique(), 0.2);
+}
+
 // The title block tests check named blocks, polylines, references and attributes in numbers; here a
 // vertex without a width takes its polyline's.
 TEST_F(EntityLists, AVertexWithoutAWidthTakesItsPolylines) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 namespace {
 
 using GridSelection = rvntest::GridTest;
@@ -56,6 +58,18 @@ TEST_F(GridSelection, CellsColumnsAndEverything) {
     grid.RightClick(4, 4);
     EXPECT_EQ(grid.GetSelectedCount(), 1);
     EXPECT_TRUE(grid.IsCellSelected(4, 4));
+}
+
+// The Qt table repaints on what the observer hears.
+TEST_F(GridSelection, TheObserverHearsOfEveryKindOfChange) {
+    std::set<GridChange> heard;
+    grid.SetObserver([&](GridChange change, int, int) { heard.insert(change); });
+    grid.SetItemText(1, 1, L"N1");
+    grid.Click(2, 2);
+    grid.EditCell(2, 2);
+    grid.InsertRow(L"", 3);
+    EXPECT_EQ(heard, (std::set<GridChange>{GridChange::Cell, GridChange::Selection, GridChange::Focus,
+                                           GridChange::Editing, GridChange::Layout}));
 }
 
 }  // namespace
