@@ -10,6 +10,7 @@
 #include "frame/document_states.h"
 #include "host/open_object.h"
 #include "input_queue.h"
+#include "../frame/plugin_folder.h"
 #include "lisp_symbols.h"
 #include "module_loader.h"
 #include "network_document.h"
@@ -25,6 +26,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 namespace {
 
@@ -166,6 +168,18 @@ TEST_F(ElementDialogs, ADialogNearTheViewsCornerMovesInsideIt) {
     ASSERT_EQ(inside.DoModal(), IDOK);
     EXPECT_EQ(inside.placed.left, view.left + 20);
     EXPECT_EQ(inside.placed.top, view.top + 30);
+}
+
+TEST_F(ElementDialogs, TheHelpButtonOpensTheTopicOfTheMode) {
+    rvntest::PluginFolderFixture plugin;
+    ASSERT_TRUE(plugin.ready());
+    std::filesystem::create_directories(plugin.path() / "Help");
+    std::ofstream(plugin.path() / "Help" / "TZHelp.chm") << "ITSF";
+    rvntest::QueuedInput input({L"click 9084", L"esc"});
+    TzRvnTankAttributeDlg dialog(nullptr, 0);
+    dialog.head = 1.0;
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_TRUE(said(L"Inserisci Serbatoio.htm"));
 }
 
 }  // namespace

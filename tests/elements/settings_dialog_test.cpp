@@ -312,15 +312,6 @@ TEST_F(NetworkSettingsDialog, OkWritesTheNetworksSettingsAndLeavesTheFileAlone) 
     EXPECT_EQ(rvntest::readBytes(settingsFile()), rvntest::readBytes(kExamples / "rvnsetup.par"));
 }
 
-TEST_F(NetworkSettingsDialog, ANetworkThatCannotBeOpenedIsSaid) {
-    eraseNetwork();
-    rvntest::QueuedInput input({L"ok"});
-    TzRvnImpostazioniDlg dialog(nullptr, programFolder(), network_, L"rete");
-    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-    EXPECT_TRUE(said(L"[error] Messaggio Impostazioni: Impossibile recuperare il setup della rete"));
-    EXPECT_FALSE(input.ranOut());
-}
-
 // The network is erased while the dialog is open, as another command could.
 class ErasingSettingsDlg : public TzRvnImpostazioniDlg {
 public:

@@ -30,10 +30,10 @@ protected:
     }
 };
 
-TEST_F(ModifyCommand, ANodesNewNameAndElevationAreWrittenIntoItsAttributes) {
+TEST_F(ModifyCommand, ANodesNewElevationMovesItsAttributesAndBranchEnds) {
     const AcDbObjectId node = addNode(L"N1", {10.0, 0.0, 10.0}, 0.0005);
     addNode(L"N2", {40.0, 0.0, 8.0});
-    addBranch({{10.0, 0.0, 10.0}, {40.0, 0.0, 8.0}}, {30.0, 0.1, 0.0001, 0.0, L""});
+    const AcDbObjectId branch = addBranch({{10.0, 0.0, 10.0}, {40.0, 0.0, 8.0}}, {30.0, 0.1, 0.0001, 0.0, L""});
     rvntest::QueuedInput input({handleOf(node), L"type 9025 12", L"type 9023 N9", L"click 1"});
     ModifyElement();
     EXPECT_FALSE(input.ranOut());
@@ -45,7 +45,11 @@ TEST_F(ModifyCommand, ANodesNewNameAndElevationAreWrittenIntoItsAttributes) {
     EXPECT_EQ((Texts{L"N9", FormatDrawingReal(0.0005), FormatDrawingReal(12.0)}),
               (Texts{FindAttributeText(texts, L"NODE_01"), FindAttributeText(texts, L"NODE_02"),
                      FindAttributeText(texts, L"NODE_03")}));
-    // How the new elevation moves the block and the branch ends is the elevation's own test.
+    // The branch end is lifted with it (how a node's block and its twins move is the elevation's own test).
+    TzRvnOpenObject<AcDb3dPolyline> polyline(branch, AcDb::kForRead);
+    std::vector<TzRvnVertex> vertices;
+    ASSERT_TRUE(ReadPolylineVertices(*polyline, vertices));
+    EXPECT_EQ(std::pair(12.0, 8.0), std::pair(vertices[0].position.z, vertices[1].position.z));
     EXPECT_EQ(currentDocState()->currentLayer(), kLayer);
 }
 
