@@ -176,6 +176,13 @@ TEST(InpImport, ViscosityIsReadAsEpanetTwoPointTwoReadsIt) {
     EXPECT_DOUBLE_EQ(1.5 * reference, imported(onePipe(" UNITS LPS\n VISCOSITY 1.5\n")).settings().viscosity);
     EXPECT_DOUBLE_EQ(1.3e-6, imported(onePipe(" UNITS LPS\n VISCOSITY 1.3e-6\n")).settings().viscosity);
     EXPECT_DOUBLE_EQ(1.2e-5 * kFt2, imported(onePipe(" UNITS GPM\n VISCOSITY 1.2e-5\n")).settings().viscosity);
+    // The exported value reads back as the same viscosity in either system.
+    for (const wchar_t* unit : {L"LPS", L"GPM"}) {
+        const TzRvnInpUnits units = *InpUnitsFor(unit);
+        for (double viscosity : {1.004e-6, 0.02}) {
+            EXPECT_DOUBLE_EQ(viscosity, InpViscosity(InpViscosityValue(viscosity, units), units));
+        }
+    }
 }
 
 TEST(InpImport, DemandsReplaceTheJunctionDemandAndAddUpAndTheMultiplierScalesThem) {
