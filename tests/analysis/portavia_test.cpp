@@ -75,19 +75,4 @@ TEST(PortaviaImport, AsksAboutNonPositiveValuesAndNoAbandonsEverything) {
     EXPECT_EQ(std::pair(4, 0), std::pair(untouched.numTanks(), untouched.numNodes()));
 }
 
-TEST(PortaviaImport, OpensFilesAndNamesTheNetworkAfterThem) {
-    EXPECT_EQ(PortaviaNetworkName(L"/dati/reti/Quartiere.nord.ptv"), L"Quartiere.nord");
-    EXPECT_EQ(PortaviaNetworkName(L"rete"), L"rete");
-    rvntest::ScratchDir dir;
-    PtvWriter file;
-    file.header(1, 0, 0).node(0.5, 1);
-    rvntest::writeBytes(dir / "a.ptv", file.bytes());
-    TzRvnNetworkData network;
-    auto yes = [](const std::wstring&) { return true; };
-    EXPECT_EQ(ImportPortaviaFile((dir / "a.ptv").wstring(), {}, yes, network).status, TzRvnImportStatus::imported);
-    EXPECT_EQ(network.settings().defaultRoughness, 0.0);
-    EXPECT_EQ(ImportPortaviaFile((dir / "b.ptv").wstring(), {}, yes, network).status, TzRvnImportStatus::notOpened);
-    EXPECT_EQ(ImportPortaviaFile(dir.path().wstring(), {}, yes, network).status, TzRvnImportStatus::notOpened);
-}
-
 }  // namespace

@@ -20,19 +20,6 @@ TEST(RunCalculation, AReportThatCannotBeOpenedLeavesTheRecordsAlone) {
               std::tuple(outcome.check, outcome.calc, outcome.calcReportOpened, network.nodes()[1].head));
 }
 
-TEST(RunCalculation, NamesTheNodesNoTankFeedsWhenThePivotFails) {
-    TzRvnNetworkData network = NetworkBuilder()
-                                   .node(L"1").node(L"2", 0.001).node(L"3", 0.001).node(L"4").node(L"5")
-                                   .branch(L"1", L"2").branch(L"3", L"4").branch(L"4", L"5").excludedBranch(L"2", L"3")
-                                   .tank(L"1", 40).build();
-    TzRvnStringReport checkReport;
-    TzRvnStringReport calcReport;
-    TzRvnRunOutcome outcome = RunCalculation(network, L"rete", checkReport, [&] { return &calcReport; }, KeepText);
-    EXPECT_EQ(std::pair(1, 0), std::pair(outcome.check, outcome.calc));
-    EXPECT_GE(outcome.failedPivot, 2);
-    EXPECT_EQ(outcome.nodesWithoutTank, (std::vector<int>{2, 3, 4}));
-}
-
 TEST(RunCalculation, AnEmptyNetworkPassesAndConvergesWithNothingToStore) {
     TzRvnNetworkData network = NetworkBuilder().build();
     TzRvnStringReport checkReport;

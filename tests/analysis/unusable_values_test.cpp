@@ -120,24 +120,6 @@ TEST(UnusableValues, TheTextListsTheFirstTwentyAndCountsTheRest) {
               L"Nodo 1: portata nan m3/s: deve essere un numero\n");
 }
 
-TEST(UnusableValues, TheSolverRefusesBeforeItsFirstIterationAndChangesNoRecord) {
-    TzRvnNetworkData network = twoNodes();
-    network.edges()[0].diameter = -0.1;
-    TzRvnStringReport check;
-    ASSERT_EQ(CheckTopology(network, std::wstring(L"rete"), check, KeepText), 1);
-    TzRvnStringReport log;
-    const TzRvnSolverOutcome outcome = SolveNetwork(network, std::wstring(L"rete"), log, KeepText);
-    EXPECT_EQ(outcome.result, 0);
-    EXPECT_EQ(outcome.status, TzRvnSolverStatus::unusableValues);
-    EXPECT_EQ(outcome.iterations, 0);
-    const std::wstring refusal = L"Impossibile avviare il calcolo: valori non utilizzabili\n"
-                                 L"Ramo 1 (1-2): diametro -0.1 m: deve essere un numero positivo\n";
-    EXPECT_EQ(SolverRefusalText(outcome, network, KeepText), refusal);
-    EXPECT_TRUE(log.text().ends_with(L"------------------------------------------------\n" + refusal)) << log.text();
-    EXPECT_EQ((std::vector<double>(3, NO_RESULT)),
-              (std::vector<double>{network.nodes()[1].head, network.edges()[0].flow, network.tanks()[0].flow}));
-}
-
 TEST(SystemMemory, AFullMatrixThatCannotFitIsRefusedWithItsSize) {
     constexpr std::uint64_t kGibibyte = 1ULL << 30;
     EXPECT_EQ(SystemMatrixBytes(1000, TzRvnFactorisation::dense), 1000ULL * 1000 * 8 + 1000 * sizeof(double*));

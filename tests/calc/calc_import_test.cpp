@@ -3,7 +3,6 @@
 #include "acedads.h"
 #include "acutads.h"
 #include "analysis/jobs/calc_import.h"
-#include "expect_doubles.h"
 #include "lisp_symbols.h"
 #include "network/materials.h"
 #include "test_files.h"
@@ -56,19 +55,6 @@ TEST_F(CalcImport, APortaviaNetworksDefaultRoughnessIsTheFirstMaterialOfTheFolde
     useFolder(kExamples);
     ASSERT_EQ(L"", import(kPtv, network));
     EXPECT_DOUBLE_EQ(1.5e-6, network.settings().defaultRoughness);
-}
-
-TEST_F(CalcImport, AnInputFileWithoutRivantaLinesTakesTheFoldersSettingsFile) {
-    const fs::path inp = scratch_.write("rete.inp", kInp);
-    TzRvnNetworkData network;
-    useFolder(kOtherFolder);
-    ASSERT_EQ(L"", import(inp, network));
-    rvntest::ExpectDoublesEq({0.7, 3e-7}, {network.settings().initialVelocity, network.settings().minBranchFlow});
-    EXPECT_EQ(30, network.settings().maxIterations);  // TRIALS of the file
-
-    useFolder(kExamples);
-    ASSERT_EQ(L"", import(inp, network));
-    rvntest::ExpectDoublesEq({1.0, 1e-7}, {network.settings().initialVelocity, network.settings().minBranchFlow});
 }
 
 TEST_F(CalcImport, NoProgramFolderOrAFaultyFileImportsNothing) {

@@ -24,12 +24,6 @@ TEST(CalcOptions, ReadsThePortaviaFormWithAllItsOptions) {
               std::tuple(plain.error, plain.input, plain.answer, plain.outFolder));
 }
 
-TEST(CalcOptions, ReadsTheDrawingForm) {
-    const TzRvnCalcOptions options = parse({"progetto.dwg", "--network", "Acquedotto", "--save"});
-    EXPECT_EQ(std::tuple(std::wstring(), false, std::wstring(L"Acquedotto"), true),
-              std::tuple(options.error, options.importsNetworkFile(), options.networkName, options.save));
-}
-
 TEST(CalcOptions, HelpWinsOverEverythingElse) {
     EXPECT_TRUE(parse({"--bogus", "-h"}).help);
     EXPECT_TRUE(parse({"--help"}).help);

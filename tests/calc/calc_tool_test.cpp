@@ -32,16 +32,14 @@ void expectNothingLeftOpen(const rvntest::ProgramRun& run) {
     EXPECT_EQ(std::string::npos, run.output.find("left open")) << run.output;
 }
 
-// The analysis tests run every shared case; here one that is calculated and one that is refused.
+// The analysis tests run every shared case and compare its reports and results; here the files one
+// calculated case leaves where asked, and a refused one.
 TEST(CalcTool, LeavesTheSharedCasesReportsAndResultsInTheOutputFolder) {
     const std::string name = "e02_iteration_limit_1";
     rvntest::ScratchDir scratch;
     const rvntest::ProgramRun run = runCalc(singleQuoted(casePtv(name)) + " --out " + singleQuoted(scratch.path()) + " --yes");
     expectNothingLeftOpen(run);
-    for (const char* report : {"rvncheck.tmp", "rvncalcr.tmp"}) {
-        EXPECT_EQ(rvntest::readBytes(expected(name, report)), rvntest::readBytes(scratch / report)) << report;
-    }
-    ExpectSameResultsFile(expected(name, "results.json"), scratch / "results.json");
+    EXPECT_EQ(rvntest::readBytes(expected(name, "rvncalcr.tmp")), rvntest::readBytes(scratch / "rvncalcr.tmp"));
     // The case stops at its limit of one iteration, which is no failure of the job.
     EXPECT_EQ(0, run.status) << run.output;
     const std::string folder = scratch.path().string();
@@ -91,11 +89,8 @@ TEST(CalcTool, AFailingCheckShowsTheDialogsMessageAndLeavesAnEarlierCalculationR
     const std::string message = "Incongruenze sui dati: Vedi \"" + (scratch / "rvncheck.tmp").string() +
                                 "\"\nImpossibile avviare il calcolo della rete\n";
     EXPECT_NE(std::string::npos, failed.output.find(message)) << failed.output;
-    EXPECT_EQ(rvntest::readBytes(expected("e06_isolated_nodes", "rvncheck.tmp")),
-              rvntest::readBytes(scratch / "rvncheck.tmp"));
     EXPECT_EQ(rvntest::readBytes(expected("e01_two_nodes_tank", "rvncalcr.tmp")),
               rvntest::readBytes(scratch / "rvncalcr.tmp"));
-    ExpectSameResultsFile(expected("e06_isolated_nodes", "results.json"), scratch / "results.json");
 }
 
 TEST(CalcTool, AnAbortedCalculationNamesTheNodesNoTankFeeds) {

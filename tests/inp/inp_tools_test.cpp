@@ -2,6 +2,7 @@
 // results as the same network given as a Portavia file, and "rivanta inpout" exports a network
 // of a saved drawing that reads back the same.
 #include "../calc/calc_program.h"
+#include "analysis/exchange/inp_writer.h"
 #include "analysis/jobs/network_exchange.h"
 #include "drawing_file.h"
 #include "netobj/network_class.h"
@@ -49,15 +50,6 @@ TEST(InpCalc, AnInputFileGivesTheResultsOfThePortaviaFileOfTheSameNetwork) {
               rvntest::readBytes(scratch / "inp" / "rvncalcr.tmp"));
 }
 
-TEST(InpCalc, ARefusedInputFileEndsWithItsMessageAndStatusOne) {
-    rvntest::ScratchDir scratch;
-    rvntest::writeBytes(scratch / "rete.inp", std::string(kSameNetworkInp) + "[PUMPS]\n p 1 2 HEAD c\n");
-    const auto run = runRivanta("calc " + singleQuoted(scratch / "rete.inp") + " --out " + singleQuoted(scratch / "out"));
-    EXPECT_EQ(1, run.status);
-    EXPECT_NE(std::string::npos, run.output.find("sezione [PUMPS], riga 24: Rivanta non calcola pompe")) << run.output;
-    EXPECT_FALSE(fs::exists(scratch / "out" / "results.json"));
-}
-
 class InpOut : public rvntest::OpenObjectCheckedTest {
 protected:
     void SetUp() override {
@@ -85,18 +77,13 @@ TEST_F(InpOut, ExportsTheNetworkOfASavedDrawingThatReadsBackTheSame) {
     ASSERT_EQ(0, run.status) << run.output;
     EXPECT_NE(std::string::npos, run.output.find("Exported network \"Rete Nord\"")) << run.output;
     EXPECT_EQ(std::string::npos, run.output.find("left open")) << run.output;
+    // What the round trip keeps field by field is the export's own test; here the whole file.
     TzRvnNetworkData back;
     ASSERT_EQ(TzRvnImportStatus::imported, ReadInpText(rvntest::readBytes(out), L"nord.inp", {}, back).status);
-    ASSERT_EQ(original_.numNodes(), back.numNodes());
-    for (int i = 0; i < back.numNodes(); ++i) {
-        EXPECT_EQ(original_.nodes()[i].name, back.nodes()[i].name);
-        EXPECT_DOUBLE_EQ(original_.nodes()[i].demand, back.nodes()[i].demand);
-        EXPECT_EQ(original_.nodes()[i].note, back.nodes()[i].note);
-    }
-    ASSERT_EQ(original_.numEdges(), back.numEdges());
-    for (int i = 0; i < back.numEdges(); ++i) EXPECT_DOUBLE_EQ(original_.edges()[i].diameter, back.edges()[i].diameter);
-    EXPECT_DOUBLE_EQ(original_.tanks()[0].head, back.tanks()[0].head);
-    EXPECT_EQ(original_.settings().initialVelocity, back.settings().initialVelocity);
+    std::string expected, actual;
+    ASSERT_FALSE(InpFileText(original_, L"Rete Nord", expected));
+    ASSERT_FALSE(InpFileText(back, L"Rete Nord", actual));
+    EXPECT_EQ(expected, actual);
 }
 
 TEST_F(InpOut, NeverWritesOverTheDrawingItReads) {

@@ -216,14 +216,6 @@ TEST(NetworkDwgFiling, ANegativeCountIsAnImproperlyReadObject) {
     TzRvnNetwork network(sampleNetwork());
     EXPECT_EQ(Acad::eDwgObjectImproperlyRead, network.dwgInFields(&damaged));
     EXPECT_EQ(2, network.numEdges());
-
-    MemoryDwgFiler valid = sequenceWithVersion(1);
-    writeZeroSettings(valid);
-    for (int count = 0; count < 3; ++count) valid.writeInt32(0);
-    valid.writeBoolean(false);
-    valid.rewind();
-    EXPECT_EQ(Acad::eOk, network.dwgInFields(&valid));
-    EXPECT_EQ(0, network.numEdges());
 }
 
 class NetworkFilingInDrawing : public rvntest::DrawingTest {
@@ -299,16 +291,11 @@ TEST(NetworkDxfFiling, AnswersFiftyTwoWithoutTheMarkerFiftyWithoutTheVersionGrou
     EXPECT_EQ(Acad::eInvalidDxfCode, network.dxfInFields(&wrongGroup));
     EXPECT_EQ(Acad::eInvalidDxfCode, wrongGroup.filerStatus());
     EXPECT_STREQ(L"\nError: expected group code 70", wrongGroup.errorMessage());
-    wrongGroup.resetFilerStatus();
-    resbuf next{};
-    ASSERT_EQ(Acad::eOk, wrongGroup.readItem(&next));
-    EXPECT_EQ(AcDb::kDxfReal, next.restype);
 
     MemoryDxfFiler markerOnly;
     markerOnly.writeString(AcDb::kDxfSubclass, kNetworkSubclassMarker);
     markerOnly.rewind();
     EXPECT_EQ(Acad::eInvalidDxfCode, network.dxfInFields(&markerOnly));
-    EXPECT_STREQ(L"\nError: expected group code 70", markerOnly.errorMessage());
 
     MemoryDxfFiler later;
     later.writeString(AcDb::kDxfSubclass, kNetworkSubclassMarker);

@@ -93,10 +93,7 @@ TEST_F(NetworkInDrawing, TheCalculationNeedsAWriteOpenAndStoresItsResults) {
     EXPECT_TRUE(outcome.converged);
     EXPECT_GT(outcome.iterations, 1);
     EXPECT_EQ(0, log.text().find(std::wstring(rvntext::kLogTitle) + L"Due\n"));
-    EXPECT_NEAR(0.002, network->getEdge(0).flow, 1e-9);
-    EXPECT_NEAR(0.002, network->getTank(0).flow, 1e-9);
-    EXPECT_EQ(75.0, network->maxHead());
-    EXPECT_LT(network->minHead(), 75.0);
+    EXPECT_NEAR(0.002, network->getEdge(0).flow, 1e-9);  // the drawing tests compare saved results whole
 }
 
 // What the host learns at registration goes into the class section of every drawing saved: no other

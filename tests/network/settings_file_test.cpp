@@ -1,4 +1,4 @@
-// The settings file: exact format, reading rules, display-unit accessors.
+// The settings file: exact format and reading rules (the display-unit accessors are the settings dialog's).
 #include "host/output_files.h"
 #include "network/settings_file.h"
 #include "network/settings_units.h"
@@ -40,26 +40,6 @@ TEST(SettingsFile, ReadsLeadingNumbersCarriageReturnsAndLongLinesAsTheReaderDoes
     // A line longer than 150 characters goes on as the next line.
     ReadSettingsText(std::string(149, ' ') + "12\n3\n", read);
     EXPECT_EQ(std::tuple(1, 2, 3), std::tie(read.flowUnit, read.diameterUnit, read.roughnessUnit));
-}
-
-TEST(SettingsFile, DisplayFlowUnitSetsSiValues) {
-    TzRvnSettings s;
-    s.flowUnit = kFlowLitresPerSecond;
-    s.setMinBranchFlow(0.1);
-    EXPECT_DOUBLE_EQ(s.minBranchFlow, 1e-4);
-    EXPECT_NE(SettingsFileText(s).find("\n0.0001000000\n"), std::string::npos);
-
-    s.flowUnit = kFlowCubicMetresPerSecond;
-    s.setFlowTolerance(2e-5);
-    s.flowUnit = kFlowLitresPerSecond;
-    EXPECT_EQ(s.flowTolerance, 2e-5);
-    EXPECT_DOUBLE_EQ(s.flowToleranceIn(s.flowUnit), 0.02);
-    EXPECT_DOUBLE_EQ(s.minBranchFlowIn(kFlowCubicMetresPerSecond), 1e-4);
-
-    s.roughnessUnit = kLengthMillimetres;
-    s.setMaterial(2, 0.5);
-    EXPECT_EQ(s.materialIndex, 2);
-    EXPECT_DOUBLE_EQ(s.defaultRoughness, 0.0005);
 }
 
 // Twenty-one lines, written and read back.

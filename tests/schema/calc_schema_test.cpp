@@ -61,22 +61,6 @@ TEST_F(CalcSchema, ADrawnNetworkIsCalculatedAsTheDrawingShowsItAndSavedBack) {
     EXPECT_NEAR(0.032, saved.tanks()[0].flow, 1e-6);
 }
 
-TEST_F(CalcSchema, AValueTheSolverCannotUseIsRefusedAndTheDrawingKept) {
-    const fs::path drawing = scratch / "distretto.dwg";
-    fs::copy_file(kSample, drawing);
-    editDemand(drawing, L"N6", L"nan");
-    const std::string before = rvntest::readBytes(drawing);
-    const rvntest::ProgramRun run =
-        rvntest::runCalc(singleQuoted(drawing) + " --network distretto --save --out " + singleQuoted(scratch / "out"));
-    EXPECT_EQ(1, run.status);
-    EXPECT_NE(std::string::npos, run.output.find("Impossibile avviare il calcolo: valori non utilizzabili\n"
-                                                 "Nodo N6: portata nan m3/s: deve essere un numero\n"))
-        << run.output;
-    EXPECT_NE(std::string::npos, run.output.find("Drawing not saved")) << run.output;
-    EXPECT_EQ(before, rvntest::readBytes(drawing));
-    EXPECT_NE(std::string::npos, rvntest::readBytes(scratch / "out" / "rvncalcr.tmp").find("Nodo N6: portata nan"));
-}
-
 TEST_F(CalcSchema, ASchemaThatCannotBeReadIsToldAndTheDrawingKept) {
     AcDbObjectId id;
     ASSERT_EQ(Acad::eOk, CreateNetwork(&db_, L"disegnata", true, id));

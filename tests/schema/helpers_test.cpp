@@ -1,5 +1,5 @@
-// The schema helpers: rounding, layers, program folder, settings, branch data, the network prompt,
-// gathering the schema, locating points and the node names.
+// The schema helpers: rounding, layers, program folder, branch data, the network prompt, gathering
+// the schema, locating points and the node names.
 #include "schema_fixture.h"
 
 #include "expect_doubles.h"
@@ -10,13 +10,11 @@
 #include "netobj/network_dictionary.h"
 #include "schema/branch_data.h"
 #include "schema/collect_schema.h"
-#include "schema/current_settings.h"
 #include "schema/locate_point.h"
 #include "schema/network_plane.h"
 #include "schema/node_names.h"
 #include "schema/program_folder.h"
 #include "schema/rounding.h"
-#include "test_files.h"
 #include "dbline.h"
 #include "db3dpl.h"
 #include "acedads.h"
@@ -76,28 +74,6 @@ TEST_F(SchemaHelpers, ProgramFolderMessagesTellWhatIsWrong) {
     unsetProgramFolder();
     EXPECT_FALSE(ReadProgramFolder(folder));
     EXPECT_NE(std::wstring::npos, shown().find(L"\n'tz-cpath' non inizializzata"));
-}
-
-TEST_F(SchemaHelpers, CurrentSettingsComeFromTheNetworkElseFromTheFile) {
-    TzRvnSettings settings;
-    ASSERT_TRUE(LoadCurrentSettings(&db_, kLayer, settings));
-    EXPECT_EQ(1, settings.flowUnit);  // the examples' rvnsetup.par
-
-    AcDbObjectId id;
-    ASSERT_EQ(Acad::eOk, CreateNetwork(&db_, L"rete", true, id));
-    {
-        TzRvnOpenObject<TzRvnNetwork> network(id, AcDb::kForWrite);
-        TzRvnSettings own;
-        own.flowUnit = 0;
-        own.maxIterations = 7;
-        ASSERT_EQ(Acad::eOk, network->setSettings(own));
-    }
-    ASSERT_TRUE(LoadCurrentSettings(&db_, kLayer, settings));
-    EXPECT_EQ(7, settings.maxIterations);
-
-    rvntest::ScratchDir empty;
-    rvnhost::putLispString(L"tz-cpath", rvnos::fromUtf8(empty.path().string()) + L"/");
-    EXPECT_FALSE(LoadCurrentSettings(&db_, L"TZ-RV-altra", settings));
 }
 
 TEST_F(SchemaHelpers, BranchDataRoundTripsAndLosesAnEmptyDescription) {

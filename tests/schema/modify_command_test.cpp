@@ -30,7 +30,7 @@ protected:
     }
 };
 
-TEST_F(ModifyCommand, ANodesNewElevationMovesItsBlockAttributesAndBranchEnds) {
+TEST_F(ModifyCommand, ANodesNewElevationMovesItsAttributesAndBranchEnds) {
     const AcDbObjectId node = addNode(L"N1", {10.0, 0.0, 10.0}, 0.0005);
     addNode(L"N2", {40.0, 0.0, 8.0});
     const AcDbObjectId branch = addBranch({{10.0, 0.0, 10.0}, {40.0, 0.0, 8.0}}, {30.0, 0.1, 0.0001, 0.0, L""});
@@ -45,10 +45,7 @@ TEST_F(ModifyCommand, ANodesNewElevationMovesItsBlockAttributesAndBranchEnds) {
     EXPECT_EQ((Texts{L"N9", FormatDrawingReal(0.0005), FormatDrawingReal(12.0)}),
               (Texts{FindAttributeText(texts, L"NODE_01"), FindAttributeText(texts, L"NODE_02"),
                      FindAttributeText(texts, L"NODE_03")}));
-    {
-        TzRvnOpenObject<AcDbBlockReference> moved(node, AcDb::kForRead);
-        EXPECT_EQ(moved->position().z, 12.0);
-    }
+    // The branch end is lifted with it (how a node's block and its twins move is the elevation's own test).
     TzRvnOpenObject<AcDb3dPolyline> polyline(branch, AcDb::kForRead);
     std::vector<TzRvnVertex> vertices;
     ASSERT_TRUE(ReadPolylineVertices(*polyline, vertices));

@@ -68,41 +68,9 @@ TEST(Cholesky, SkipsProductsWithAZeroMatrixFactor) {
     EXPECT_EQ(b[1], 1);
 }
 
-TEST(FactorPattern, FillFollowsTheEliminationOrder) {
-    // A star: its centre eliminated first joins all the leaves, eliminated last it adds nothing.
-    const Links centreFirst = {{0, 1}, {0, 2}, {0, 3}, {0, 4}};
-    const Links centreLast = {{4, 0}, {4, 1}, {4, 2}, {4, 3}};
-    EXPECT_EQ(FactorPattern(5, centreFirst).entries(), 15u);
-    EXPECT_EQ(FactorPattern(5, centreLast).entries(), 9u);
-    // A ring 0-1-2-3-0 in its own order takes one fill-in entry, (3, 1), besides its edges and diagonal.
-    const TzRvnFactorPattern ring = FactorPattern(4, {{0, 1}, {1, 2}, {2, 3}, {3, 0}});
-    EXPECT_EQ(ring.entries(), 4u + 4u + 1u);
-    EXPECT_EQ(ring.row[ring.find(3, 1)], 3);
-    EXPECT_EQ(FactorPattern(0, {}).entries(), 0u);
-}
-
-TEST(EnvelopeStorage, WideRowsShareAPanelNarrowRowsHaveTheirOwn) {
-    // Rows 9, 10, 11 and 13 reach back eight columns or more; row 12 has no neighbour below it.
-    const TzRvnEnvelopeStorage storage = EnvelopeStorage(14, {{9, 0}, {1, 10}, {11, 3}, {13, 2}, {13, 12}, {4, 5}});
-    EXPECT_EQ(storage.rowFirst[5], 4);
-    EXPECT_EQ(storage.panels(), 11);
-    EXPECT_EQ((std::vector<int>{storage.row(9, 0), storage.row(9, 1), storage.row(9, 2), storage.row(9, 3)}),
-              (std::vector<int>{9, 10, 11, 13}));
-    EXPECT_EQ(storage.panelOf[12], 10);
-    EXPECT_EQ(storage.row(10, 1), -1);
-    EXPECT_EQ(storage.panelFirst[9], 0);
-    EXPECT_EQ(storage.lastRow(9), 13);
-    // Nine narrow panels before the wide one, of one column each but row 5's two; the wide one
-    // keeps fourteen columns.
-    EXPECT_EQ(storage.index(13, 2), 10u * 4u + 4u * 2u + 3u);
-    EXPECT_EQ(storage.valueCount(), 10u * 4u + 14u * 4u + 4u);
-    EXPECT_EQ(storage.entries(), 9 + 1 + 10 + 10 + 9 + 1 + 12);
-    EXPECT_EQ(EnvelopeStorage(0, {}).valueCount(), 0u);
-}
-
-// The rows of the example above: rows 0 to 8 are units of their own where units may be as small
-// as a row; the wide panel's rows 9 to 13 stay in one unit, with row 12 among them. Rows 0 to 8
-// hold ten entries of the profile.
+// Rows 9, 10, 11 and 13 reach back eight columns or more and share a wide panel; rows 0 to 8 are
+// units of their own where units may be as small as a row; the wide panel's rows 9 to 13 stay in
+// one unit, with row 12 among them. Rows 0 to 8 hold ten entries of the profile.
 TEST(EnvelopeStorage, UnitsOfRowsHoldWholePanels) {
     const TzRvnEnvelopeStorage storage = EnvelopeStorage(14, {{9, 0}, {1, 10}, {11, 3}, {13, 2}, {13, 12}, {4, 5}});
     EXPECT_EQ(EliminationUnits(storage, 1, 2).firstRow, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 14}));

@@ -69,18 +69,6 @@ TEST(ScalableCheck, RepeatedPairsAsIfEveryPairWereCompared) {
     EXPECT_GT(withPairs, 100);
 }
 
-// Code-unit order of UTF-16, surrogate pairs included, against the order of the converted texts.
-TEST(ScalableCheck, NamesCompareAsTheirUtf16Units) {
-    const std::wstring names[] = {L"", L"a", L"A", L"ab", L"\U0001F600", L"\U0001F600a", L"\uFF5E", L"\uD7FF",
-                                  L"\U00010000", L"\uE000", L"10", L"9"};
-    for (const std::wstring& a : names) {
-        for (const std::wstring& b : names) {
-            const int expected = rvnos::toUtf16(a).compare(rvnos::toUtf16(b));
-            EXPECT_EQ(rvnos::compareUtf16(a, b), expected < 0 ? -1 : (expected > 0 ? 1 : 0));
-        }
-    }
-}
-
 TEST(ScalableCheck, NameIndexBuiltAtOnceAsIfInsertedInTurn) {
     std::mt19937 random(8);
     const std::wstring names[] = {L"a", L"A", L"b", L"10", L"9", L"\U0001F600", L"\uFF5E", L"ab"};

@@ -1,11 +1,6 @@
-// A small network for the tests that file, save or draw one, and the items a network files.
+// A small network for the tests that file, save or draw one.
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <string>
-
-#include "dwg_memory_filer.h"
 #include "netobj/network_object.h"
 #include "network_builder.h"
 
@@ -54,13 +49,6 @@ inline TzRvnNetworkData sampleNetwork() {
     tank.note.set(L"serbatoio alto");
     tank.flow = 0.0035;
     return network;
-}
-
-// The items the network files: all it holds but its entities and the indices derived from names.
-inline std::wstring filedItems(const TzRvnNetworkData& data) {
-    rvnhost::MemoryDwgFiler filer;
-    EXPECT_EQ(Acad::eOk, TzRvnNetwork(data).dwgOutFields(&filer));
-    return filer.dump();
 }
 
 }  // namespace rvntest
