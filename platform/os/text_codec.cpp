@@ -1,6 +1,5 @@
 #include "text_codec.h"
 
-#include <algorithm>
 #include <cwchar>
 #include <optional>
 
@@ -163,58 +162,6 @@ std::wstring fromUtf16(std::u16string_view units) {
         out += static_cast<wchar_t>(u);
     }
     return out;
-}
-
-namespace {
-
-// The UTF-16 code units of a wide text one at a time, as toUtf16 writes them, without a copy: the
-// comparison runs inside sorts and binary searches.
-class Utf16Units {
-public:
-    explicit Utf16Units(std::wstring_view text) : text_(text) {}
-
-    bool done() const { return at_ == text_.size() && !pending_; }
-    char16_t next() {
-        if (pending_) {
-            const char16_t unit = pending_;
-            pending_ = 0;
-            return unit;
-        }
-        auto cp = static_cast<char32_t>(text_[at_++]);
-        if (cp > 0x10FFFF) cp = kReplacement;
-        if (cp < 0x10000) return static_cast<char16_t>(cp);
-        cp -= 0x10000;
-        pending_ = static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
-        return static_cast<char16_t>(0xD800 + (cp >> 10));
-    }
-
-private:
-    std::wstring_view text_;
-    std::size_t at_ = 0;
-    char16_t pending_ = 0;  // the low surrogate still to give, 0 when none
-};
-
-// The units of a and b compared in turn until they differ or one text ends.
-int compareUnits(std::wstring_view a, std::wstring_view b) {
-    Utf16Units ua(a);
-    Utf16Units ub(b);
-    while (!ua.done() && !ub.done()) {
-        const char16_t x = ua.next();
-        const char16_t y = ub.next();
-        if (x != y) return x < y ? -1 : 1;
-    }
-    if (ua.done() && ub.done()) return 0;
-    return ua.done() ? -1 : 1;
-}
-
-}  // namespace
-
-// Equal characters give equal units: the units are compared from the first character that
-// differs.
-int compareUtf16(std::wstring_view a, std::wstring_view b) {
-    const auto same = std::mismatch(a.begin(), a.end(), b.begin(), b.end());
-    return compareUnits(a.substr(static_cast<std::size_t>(same.first - a.begin())),
-                        b.substr(static_cast<std::size_t>(same.second - b.begin())));
 }
 
 std::size_t utf16Length(std::wstring_view text) {

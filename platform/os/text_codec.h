@@ -33,9 +33,6 @@ std::u16string toUtf16(std::wstring_view text);
 // Wide text of UTF-16 code units; an unpaired surrogate is kept as its own code unit value.
 std::wstring fromUtf16(std::u16string_view units);
 
-// Ordinal comparison of two texts by their UTF-16 code units: negative, zero or positive.
-int compareUtf16(std::wstring_view a, std::wstring_view b);
-
 // Number of UTF-16 code units the text needs.
 std::size_t utf16Length(std::wstring_view text);
 

@@ -1,7 +1,7 @@
 #include "frame/doc_state.h"
 
 #include "acdocman.h"
-#include "text_codec.h"
+#include "network/unicode_text.h"
 
 #include <algorithm>
 
@@ -10,7 +10,7 @@ TzRvnDocState::TzRvnDocState(AcApDocument* document)
 
 std::vector<TzRvnName>::const_iterator TzRvnDocState::sortedPlace(std::wstring_view name) const {
     return std::lower_bound(nodeNames_.begin(), nodeNames_.end(), name, [](const TzRvnName& held, std::wstring_view wanted) {
-        return rvnos::compareUtf16(held.view(), wanted) < 0;
+        return rvnutf::compareUtf16(held.view(), wanted) < 0;
     });
 }
 
@@ -38,7 +38,7 @@ void TzRvnDocState::clearNodeNames() {
 }
 
 bool TzRvnDocState::setCurrentLayer(std::wstring_view layerName) {
-    if (layerName.find(L'\0') != std::wstring_view::npos || rvnos::utf16Length(layerName) > kMaxLayerUnits) {
+    if (layerName.find(L'\0') != std::wstring_view::npos || rvnutf::utf16Length(layerName) > kMaxLayerUnits) {
         return false;
     }
     currentLayer_ = std::wstring(layerName);

@@ -115,10 +115,10 @@ void eraseMade(AcDbObjectId id) {
 bool extractRun(AcDbObjectId polylineId, const PickedNode& first, const PickedNode& second, std::vector<TzRvnRunPoint>& run) {
     TzRvnOpenObject<AcDb3dPolyline> polyline(polylineId, AcDb::kForRead);
     if (!polyline.isOpen()) return PrintMessage(rvntext::kPolylineNotOpened), false;
-    const TzRvnRunOutcome outcome = ExtractPolylineRun(*polyline, first.position, second.position, run);
-    if (outcome == TzRvnRunOutcome::vertexNotOpened) PrintMessage(rvntext::kVertexNotOpened);
-    if (outcome == TzRvnRunOutcome::notOnPolyline) PrintMessage(rvntext::kNodesNotOnPolyline);
-    return outcome == TzRvnRunOutcome::found;
+    const TzRvnPolylineRunOutcome outcome = ExtractPolylineRun(*polyline, first.position, second.position, run);
+    if (outcome == TzRvnPolylineRunOutcome::vertexNotOpened) PrintMessage(rvntext::kVertexNotOpened);
+    if (outcome == TzRvnPolylineRunOutcome::notOnPolyline) PrintMessage(rvntext::kNodesNotOnPolyline);
+    return outcome == TzRvnPolylineRunOutcome::found;
 }
 
 }  // namespace

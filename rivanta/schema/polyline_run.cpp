@@ -94,18 +94,18 @@ TzRvnResbufList dataOf(const AcDb3dPolyline& polyline, const std::vector<Polylin
 
 }  // namespace
 
-TzRvnRunOutcome ExtractPolylineRun(const AcDb3dPolyline& polyline, const AcGePoint3d& first, const AcGePoint3d& second,
+TzRvnPolylineRunOutcome ExtractPolylineRun(const AcDb3dPolyline& polyline, const AcGePoint3d& first, const AcGePoint3d& second,
                                    std::vector<TzRvnRunPoint>& run) {
     std::vector<PolylineVertex> vertices;
-    if (!readVertices(polyline, vertices)) return TzRvnRunOutcome::vertexNotOpened;
-    if (vertices.size() < 2) return TzRvnRunOutcome::notOnPolyline;
+    if (!readVertices(polyline, vertices)) return TzRvnPolylineRunOutcome::vertexNotOpened;
+    if (vertices.size() < 2) return TzRvnPolylineRunOutcome::notOnPolyline;
     auto points = walk(vertices, polyline.isClosed(), first, second);
     if (points.empty() && !polyline.isClosed()) points = walk(vertices, false, second, first);
-    if (points.empty()) return TzRvnRunOutcome::notOnPolyline;
+    if (points.empty()) return TzRvnPolylineRunOutcome::notOnPolyline;
     run.clear();
     for (const auto& [position, index] : points) {
         const int vertex = index >= 0 ? index : vertexAt(vertices, position);
         run.push_back({position, dataOf(polyline, vertices, vertex)});
     }
-    return TzRvnRunOutcome::found;
+    return TzRvnPolylineRunOutcome::found;
 }

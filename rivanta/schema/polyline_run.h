@@ -20,11 +20,11 @@ struct TzRvnRunPoint {
     TzRvnResbufList data;  // the vertex's "TZ-C-TOZARI" data; a node inside a segment: the name alone
 };
 
-enum class TzRvnRunOutcome { found, notOnPolyline, vertexNotOpened };
+enum class TzRvnPolylineRunOutcome { found, notOnPolyline, vertexNotOpened };
 
 // Walks the polyline (open for read) from its first vertex for the segment holding first, then on
 // until second (tolerance 0.001); a closed polyline is walked on once more from its start through
 // its closing segment. On an open polyline that gives no run, the nodes are swapped and the walk
 // made again; that run goes from second to first.
-TzRvnRunOutcome ExtractPolylineRun(const AcDb3dPolyline& polyline, const AcGePoint3d& first, const AcGePoint3d& second,
+TzRvnPolylineRunOutcome ExtractPolylineRun(const AcDb3dPolyline& polyline, const AcGePoint3d& first, const AcGePoint3d& second,
                                    std::vector<TzRvnRunPoint>& run);

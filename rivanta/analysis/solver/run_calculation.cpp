@@ -63,7 +63,6 @@ TzRvnRunOutcome RunCalculation(TzRvnNetworkData& network, const std::optional<st
     outcome.iterations = solved.iterations;
     outcome.converged = solved.converged;
     outcome.failedPivot = solved.failedPivot;
-    if (solved.failedPivot >= 0) outcome.nodesWithoutTank = NodesWithoutTank(network);
     if (solved.result) {
         outcome.maxHead = network.maxHead();
         outcome.minHead = network.minHead();

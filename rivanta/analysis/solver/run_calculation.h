@@ -22,7 +22,6 @@ struct TzRvnRunOutcome {
     int failedPivot = -1;          // 0-based row of a non-positive pivot, -1 when none
     double maxHead = 0.0;          // TzRvnNetworkData::maxHead after a completed calculation
     double minHead = 0.0;          // TzRvnNetworkData::minHead after a completed calculation
-    std::vector<int> nodesWithoutTank;  // 0-based nodes no tank feeds, after a failed pivot
     TzRvnNonFiniteResults nonFinite;    // results that are not finite, after a completed calculation
 };
 
