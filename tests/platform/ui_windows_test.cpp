@@ -1,10 +1,8 @@
 #include "afxwin.h"
-#include "module_loader.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -39,27 +37,6 @@ TEST(UiWindows, ChildrenByIdAndInCreationOrderTextCutToTheBufferAndDestroyedWind
     EXPECT_FALSE(SetWindowTextW(editHandle, L"late"));
     EXPECT_EQ(CWnd::FromHandle(editHandle), nullptr);
     EXPECT_EQ(GetWindowTextLengthW(editHandle), 0);
-}
-
-// The plug-in module in the chain is the module's test (tests/frame); here the current resource
-// module ahead of the chain, which a null handle does not change.
-TEST(UiResources, CurrentModuleThenTheExtensionChain) {
-    const HINSTANCE host = AfxGetInstanceHandle();
-    EXPECT_EQ(AfxGetResourceHandle(), host);
-    HMODULE plugin = GetModuleHandleW(L"librvnplatform.so");
-    ASSERT_NE(plugin, nullptr);
-    AFX_EXTENSION_MODULE extension;
-    ASSERT_TRUE(AfxInitExtensionModule(extension, plugin));
-    new CDynLinkLibrary(extension);
-    EXPECT_EQ(rvnhost::resourceSearchOrder(), (std::vector<HMODULE>{host, plugin}));
-    AfxSetResourceHandle(plugin);
-    EXPECT_EQ(rvnhost::resourceSearchOrder(), std::vector<HMODULE>{plugin});
-    AfxSetResourceHandle(nullptr);
-    EXPECT_EQ(AfxGetResourceHandle(), plugin);
-    AfxSetResourceHandle(host);
-    AfxTermExtensionModule(extension);
-    EXPECT_FALSE(extension.bInitialized);
-    EXPECT_EQ(rvnhost::resourceSearchOrder(), std::vector<HMODULE>{host});
 }
 
 }  // namespace
