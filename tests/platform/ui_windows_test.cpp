@@ -1,8 +1,10 @@
 #include "afxwin.h"
+#include "module_loader.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -37,6 +39,21 @@ TEST(UiWindows, ChildrenByIdAndInCreationOrderTextCutToTheBufferAndDestroyedWind
     EXPECT_FALSE(SetWindowTextW(editHandle, L"late"));
     EXPECT_EQ(CWnd::FromHandle(editHandle), nullptr);
     EXPECT_EQ(GetWindowTextLengthW(editHandle), 0);
+}
+
+// The plug-in module in the chain and the guard that makes it current are the frame's tests
+// (tests/frame); here the current module searched ahead of the chain, and once only.
+TEST(UiResources, TheCurrentModuleIsSearchedAheadOfTheExtensionChain) {
+    const HINSTANCE host = AfxGetResourceHandle();
+    HMODULE plugin = GetModuleHandleW(L"librvnplatform.so");
+    AFX_EXTENSION_MODULE extension;
+    ASSERT_TRUE(AfxInitExtensionModule(extension, plugin));
+    new CDynLinkLibrary(extension);
+    EXPECT_EQ(rvnhost::resourceSearchOrder(), (std::vector<HMODULE>{host, plugin}));
+    AfxSetResourceHandle(plugin);
+    EXPECT_EQ(rvnhost::resourceSearchOrder(), std::vector<HMODULE>{plugin});
+    AfxSetResourceHandle(host);
+    AfxTermExtensionModule(extension);
 }
 
 }  // namespace
