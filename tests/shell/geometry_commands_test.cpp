@@ -77,7 +77,7 @@ TEST_F(GeometryCommands, LinesAndPolylinesAreDrawnAndErasedFromAScript) {
 
 TEST_F(GeometryCommands, LayersVariablesAndLispSymbolsAreSetFromAScript) {
     const rvntest::CommandRun run =
-        runAndSave("(setq tz-cpath \"/cartella/\" n 3)\n(setq a)\nFOLDER\n"
+        runAndSave("(setq TZ-CPATH \"/cartella/\" n 3)\n(setq a)\nFOLDER\n"
                    "LAYER\nMake\nacqua\nMake\nvecchio\nFreeze\nvecchio\nSet\nacqua\n\n"
                    "SETVAR\nLUPREC\n2\nSETVAR\nATTMODE\n0\nSETVAR\nLUPREC\nabc\nSETVAR\nNOPE\n");
     EXPECT_NE(run.output.find("Cartella: /cartella/"), std::string::npos) << run.output;
