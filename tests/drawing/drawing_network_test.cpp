@@ -1,6 +1,7 @@
-// The plug-in's network object in drawing files: through DXF only the object itself travels, and
-// the reader of the format's document finds it in a saved drawing. Its data through drawing files is
-// the calculation job's (tests/calc), proxies of an unloaded class the drawing tests' (drawing_proxy).
+// The plug-in's network object in drawing files: the reader of the format's document finds it in a
+// saved drawing. Its data through drawing files is the calculation job's (tests/calc), what travels
+// through DXF the network's filing test (tests/netobj) and the DXF audit's (ezdxf_audit_test),
+// proxies of an unloaded class the drawing tests' (drawing_proxy).
 #include <gtest/gtest.h>
 
 #include "dbapserv.h"
@@ -8,14 +9,11 @@
 #include "drawing_samples.h"
 #include "netobj/network_class.h"
 #include "netobj/network_dictionary.h"
-#include "network_of_drawing.h"
 #include "open_object_guard.h"
 #include "sample_network.h"
 #include "run_command.h"
 #include "test_files.h"
 #include "text_codec.h"
-
-#include <tuple>
 
 namespace {
 
@@ -32,17 +30,6 @@ protected:
     SampleDrawing sample = makeSampleDrawing();
     AcDbObjectId network;
 };
-
-TEST_F(DrawingNetwork, KeepsTheObjectButNotItsDataThroughDxf) {
-    const std::string text = saveToDxf(*sample.database);
-    EXPECT_NE(std::string::npos, text.find("  0\nRVNNETWORK\n")) << "the object is written";
-    EXPECT_EQ(std::string::npos, text.find("sorgente")) << "its data is not";
-    std::wstring message;
-    auto read = openFromDxf(text, message);
-    ASSERT_NE(nullptr, read) << rvnos::toUtf8(message);
-    const TzRvnNetworkData data = NetworkDataOf(read.get(), L"Rete1");
-    EXPECT_EQ(std::tuple(0, 0, 0), std::tuple(data.numNodes(), data.numEdges(), data.numTanks()));
-}
 
 // The Python reader given as the example of docs/drawing-format.md, run on a saved drawing.
 TEST_F(DrawingNetwork, TheFormatDocumentsReaderFindsTheNetworkAndItsNodes) {

@@ -36,6 +36,7 @@ AcDbObjectId addSampleLayer(AcDbDatabase& database, AcDbObjectId linetype) {
     auto* layer = new AcDbLayerTableRecord;
     layer->setColorIndex(3);
     layer->setIsFrozen(true);
+    layer->setIsOff(true);
     layer->setLinetypeObjectId(linetype);
     return addRecord<AcDbLayerTable>(database, layer, kSampleLayer);
 }

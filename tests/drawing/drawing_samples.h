@@ -21,7 +21,7 @@ inline constexpr wchar_t kSampleLabel[] = L"Nodo \u00e8 \U0001D11E";
 
 struct SampleDrawing {
     std::unique_ptr<AcDbDatabase> database;
-    AcDbObjectId layer;       // kSampleLayer: colour 3, frozen, linetype kSampleLinetype, xdata of kSampleApp
+    AcDbObjectId layer;       // kSampleLayer: colour 3, frozen, off, linetype kSampleLinetype, xdata of kSampleApp
     AcDbObjectId dictionary;  // kSampleDictionary in the named-object dictionary
     AcDbObjectId marker;      // kSampleMarkerKey in it: label kSampleLabel, value 12.5, target the layer
 };

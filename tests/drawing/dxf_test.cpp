@@ -10,21 +10,6 @@ namespace {
 
 using namespace rvntest;
 
-// The file's lines from the first one equal to start, count of them.
-std::vector<std::string> linesFrom(const std::string& text, const std::string& start, std::size_t count) {
-    std::vector<std::string> lines;
-    std::size_t at = 0;
-    bool found = false;
-    while (at < text.size() && lines.size() < count) {
-        std::size_t end = text.find('\n', at);
-        std::string line = text.substr(at, end - at);
-        found = found || line == start;
-        if (found) lines.push_back(line);
-        at = end + 1;
-    }
-    return lines;
-}
-
 TEST(DxfText, EncodesWhatAnAsciiFileCannotHoldAndWritesRealsThatReadBackExactly) {
     const std::wstring text = L"Portata \u00e8 ^ 1\n\U0001D11E";
     EXPECT_EQ(text, rvnhost::decodeDxfText(rvnhost::encodeDxfText(text), false));
@@ -42,8 +27,7 @@ protected:
 
 TEST_F(DxfDrawing, HasTheSectionsAndHeaderOfAnAutoCad2000File) {
     std::string text = saveToDxf(*sample.database);
-    EXPECT_EQ((std::vector<std::string>{"  0", "SECTION", "  2", "HEADER", "  9", "$ACADVER", "  1", "AC1015"}),
-              linesFrom(text, "  0", 8));
+    EXPECT_TRUE(text.starts_with("  0\nSECTION\n  2\nHEADER\n  9\n$ACADVER\n  1\nAC1015\n")) << text.substr(0, 60);
     std::size_t header = text.find("HEADER"), classes = text.find("CLASSES"), tables = text.find("TABLES");
     std::size_t blocks = text.find("\nBLOCKS\n"), entities = text.find("ENTITIES"), objects = text.find("OBJECTS");
     EXPECT_TRUE(header < classes && classes < tables && tables < blocks && blocks < entities && entities < objects);
@@ -64,9 +48,9 @@ TEST_F(DxfDrawing, FilesThatAreNoDxfOfTheRightKindAreRefusedWithTheReason) {
     EXPECT_EQ("it is a DXF file older than AutoCAD 2000 (AC1015)",
               refusal("  0\nSECTION\n  2\nHEADER\n  9\n$ACADVER\n  1\nAC1009\n  0\nENDSEC\n  0\nEOF\n"));
     std::string badNumber = text;
-    std::size_t colour = badNumber.find(" 62\n3\n");
+    std::size_t colour = badNumber.find(" 62\n-3\n");
     ASSERT_NE(std::string::npos, colour);
-    badNumber.replace(colour, 6, " 62\nx\n");
+    badNumber.replace(colour, 7, " 62\nx\n");
     EXPECT_NE(std::string::npos, refusal(badNumber).find("\"x\" is no value for group code 62")) << refusal(badNumber);
     std::string strayZ = text;
     std::size_t z = strayZ.find("1030\n30\n");

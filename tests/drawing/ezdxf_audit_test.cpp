@@ -57,7 +57,7 @@ TEST_F(EzdxfAudit, FindsNoErrorInADrawingWithLayersExtendedDataEntitiesAndCustom
     EXPECT_NE(std::string::npos, output.find(networkHandle + ": RVNNETWORK\n")) << output;
     EXPECT_NE(std::string::npos, output.find(polyline + ": POLYLINE\n")) << output;
     EXPECT_NE(std::string::npos, output.find(reference + ": INSERT\n")) << output;
-    EXPECT_NE(std::string::npos, output.find("layer TZ-RV-Rete1 colour 3 xdata TZ-SCHEMA_RETE-RVN\n")) << output;
+    EXPECT_NE(std::string::npos, output.find("layer TZ-RV-Rete1 colour -3 xdata TZ-SCHEMA_RETE-RVN\n")) << output;
 }
 
 }  // namespace

@@ -55,20 +55,16 @@ protected:
     AcDbDatabase db;
 };
 
-TEST_F(CmdLeakTest, AnObjectLeftOpenIsReportedWithItsClassAndHandleAndThenClosed) {
+// Each object left open is one line with its class, handle and how often it was opened; it is then closed.
+TEST_F(CmdLeakTest, AnObjectLeftOpenIsReportedWithItsClassHandleAndOpensAndThenClosed) {
     EXPECT_EQ(Acad::eDatabaseObjectsOpen, acedRegCmds->invoke(L"LeakRet"));
-    ASSERT_EQ(1u, leaks().size());
-    EXPECT_EQ(L"Object left open at the end of command LEAKRET: AcDbLayerTableRecord, handle #" +
-                  db.clayer().handle().text() + L", open for write",
-              leaks()[0]);
-    EXPECT_FALSE(leaked->isReadEnabled());
-}
-
-TEST_F(CmdLeakTest, EveryOpenCountsAndReadersAreReportedToo) {
     EXPECT_EQ(Acad::eDatabaseObjectsOpen, acedRegCmds->invoke(L"ReadRet"));
-    ASSERT_EQ(1u, leaks().size());
-    EXPECT_NE(std::wstring::npos, leaks()[0].find(L"AcDbLayerTable, handle #" + db.layerTableId().handle().text() +
-                                                   L", open for read (2 times)"));
+    EXPECT_EQ((std::vector<std::wstring>{L"Object left open at the end of command LEAKRET: AcDbLayerTableRecord, handle #" +
+                                             db.clayer().handle().text() + L", open for write",
+                                         L"Object left open at the end of command READRET: AcDbLayerTable, handle #" +
+                                             db.layerTableId().handle().text() + L", open for read (2 times)"}),
+              leaks());
+    EXPECT_FALSE(leaked->isReadEnabled());
 }
 
 TEST_F(CmdLeakTest, ACommandRunInsideAnotherIsCheckedWhenTheOuterOneEnds) {

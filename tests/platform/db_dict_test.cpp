@@ -95,51 +95,6 @@ TEST_F(DbDictTest, IterationIsSortedOrInTheOrderOfAddition) {
     for (const ACHAR* key : {L"b", L"C", L"a"}) addEntry(key);
     EXPECT_EQ((std::vector<std::wstring>{L"a", L"b", L"C"}), keys(AcRx::kDictSorted));
     EXPECT_EQ((std::vector<std::wstring>{L"b", L"C", L"a"}), keys(AcRx::kDictCollated));
-
-    AcDbDictionary* named = nullptr;
-    db.getNamedObjectsDictionary(named, AcDb::kForRead);
-    AcDbObjectId cId;
-    named->getAt(L"C", cId);
-    AcDbDictionaryIterator* iterator = named->newIterator();
-    named->close();
-    EXPECT_TRUE(iterator->setPosition(cId));
-    EXPECT_STREQ(L"C", iterator->name());
-    AcDbObject* object = nullptr;
-    EXPECT_EQ(Acad::eOk, iterator->getObject(object, AcDb::kForRead));
-    EXPECT_EQ(cId, OpenedObject<AcDbObject>(object)->objectId());
-    EXPECT_FALSE(iterator->next());
-    EXPECT_TRUE(iterator->done());
-    EXPECT_EQ(nullptr, iterator->name());
-    EXPECT_EQ(Acad::eInvalidIndex, iterator->getObject(object, AcDb::kForRead));
-    EXPECT_FALSE(iterator->setPosition(db.namedObjectsDictionaryId()));
-    delete iterator;
-    EXPECT_EQ(nullptr, named->newIterator());
-}
-
-TEST_F(DbDictTest, RemoveAndRenameKeepTheObject) {
-    AcDbObjectId id = addEntry(L"Old");
-    addEntry(L"Taken");
-    AcDbDictionary* named = nullptr;
-    ASSERT_EQ(Acad::eOk, db.getNamedObjectsDictionary(named, AcDb::kForWrite));
-    EXPECT_EQ(Acad::eDuplicateKey, named->setName(L"old", L"TAKEN"));
-    EXPECT_EQ(Acad::eKeyNotFound, named->setName(L"nothing", L"New"));
-    EXPECT_EQ(Acad::eOk, named->setName(L"old", L"New"));
-    EXPECT_FALSE(named->has(L"Old"));
-    AcDbObjectId removed;
-    EXPECT_EQ(Acad::eOk, named->remove(L"NEW", removed));
-    EXPECT_EQ(id, removed);
-    EXPECT_EQ(Acad::eKeyNotFound, named->remove(L"NEW"));
-    EXPECT_EQ(Acad::eKeyNotFound, named->remove(id));
-    AcDbObjectId taken;
-    named->getAt(L"Taken", taken);
-    EXPECT_EQ(Acad::eOk, named->remove(taken));
-    EXPECT_EQ(0u, named->numEntries());
-    named->close();
-
-    OpenedObject<AcDbObject> object(id, AcDb::kForRead);
-    ASSERT_TRUE(object);
-    EXPECT_TRUE(object->ownerId().isNull());
-    EXPECT_FALSE(object->isErased());
 }
 
 TEST_F(DbDictTest, ErasedEntriesAreNotFoundAndErasingADictionaryErasesItsEntries) {

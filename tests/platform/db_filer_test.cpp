@@ -1,9 +1,8 @@
 // Objects filing themselves through the in-memory DWG and DXF filers, and how the DXF filer answers
-// mistyped groups. Dictionaries and their
-// entries through both filers are the drawing round trip's (tests/drawing).
+// mistyped groups. Layers with their extended data, dictionaries and their entries through both
+// filers are the drawing round trip's (tests/drawing).
 #include <gtest/gtest.h>
 
-#include "acutmem.h"
 #include "dbsymtb.h"
 #include "dwg_memory_filer.h"
 #include "dxf_memory_filer.h"
@@ -60,33 +59,6 @@ TEST_F(DbObjectFilingTest, ACopyKeepsItsOwnerAndATruncatedReadReportsIt) {
     AcDbLayerTableRecord cut;
     EXPECT_EQ(Acad::eEndOfFile, cut.dwgInFields(&filer));
     EXPECT_EQ(7, cut.colorIndex());
-}
-
-TEST_F(DbObjectFilingTest, DxfCarriesTheCommonGroupsTheSubclassDataAndTheXData) {
-    AcDbObjectId id = addLayer(L"TZ-RV-Dxf");
-    AcDbLayerTableRecord* layer = nullptr;
-    acdbOpenObject(layer, id, AcDb::kForWrite);
-    resbuf* xdata = acutBuildList(1001, L"ACAD", 1000, L"x", 0);
-    layer->setXData(xdata);
-    acutRelRb(xdata);
-    MemoryDxfFiler filer(AcDb::kFileFiler, &db);
-    ASSERT_EQ(Acad::eOk, layer->dxfOut(&filer));
-    layer->close();
-    AcDbDatabase other;
-    AcDbLayerTable* table = nullptr;
-    other.getSymbolTable(table, AcDb::kForWrite);
-    auto* read = new AcDbLayerTableRecord;
-    read->setName(L"Provvisorio");
-    table->add(read);
-    table->close();
-    filer.rewind();
-    ASSERT_EQ(Acad::eOk, read->dxfIn(&filer));
-    EXPECT_EQ(std::tuple(L"TZ-RV-Dxf", 3, true, true, false, other.continuousLinetype()), layerState(*read));
-    resbuf* copied = read->xData(L"ACAD");
-    ASSERT_NE(nullptr, copied);
-    EXPECT_STREQ(L"x", copied->rbnext->resval.rstring);
-    acutRelRb(copied);
-    read->close();
 }
 
 TEST_F(DbObjectFilingTest, DxfReadingChecksTheSubclassMarkers) {

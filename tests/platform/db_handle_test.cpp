@@ -1,4 +1,4 @@
-// Handles: allocation order, the handle seed, lookup, reserved handles, and entity names.
+// Handles: allocation order, the handle seed, lookup, reserved handles, their text, and entity names.
 #include <gtest/gtest.h>
 
 #include "dbdict.h"
@@ -62,23 +62,6 @@ TEST_F(DbHandleTest, AReaderPlacesObjectsUnderTheirFileHandles) {
     EXPECT_EQ(0x900u, addClosed(db, new AcDbDictionary).handle().value());
 }
 
-TEST_F(DbHandleTest, HeaderIdsMustBelongToTheDatabase) {
-    AcDbDatabase empty(false);
-    EXPECT_TRUE(empty.allObjectIds().empty());
-    EXPECT_TRUE(empty.namedObjectsDictionaryId().isNull());
-    AcDbDatabase::HeaderIds foreign = db.headerIds();
-    EXPECT_EQ(Acad::eWrongDatabase, empty.setHeaderIds(foreign));
-
-    AcDbDatabase::HeaderIds own{};
-    own.namedObjects = addClosed(empty, new AcDbDictionary);
-    ASSERT_EQ(Acad::eOk, empty.setHeaderIds(own));
-    AcDbDictionary* dictionary = nullptr;
-    EXPECT_EQ(Acad::eOk, empty.getNamedObjectsDictionary(dictionary, AcDb::kForRead));
-    dictionary->close();
-    AcDbLayerTable* layers = nullptr;
-    EXPECT_EQ(Acad::eNullObjectId, empty.getSymbolTable(layers, AcDb::kForRead));
-}
-
 TEST(DbHandleText, HandlesReadAndWriteAsHexadecimal) {
     EXPECT_EQ(L"1F", AcDbHandle(0x1F).text());
     EXPECT_EQ(L"0", AcDbHandle().text());
@@ -86,9 +69,6 @@ TEST(DbHandleText, HandlesReadAndWriteAsHexadecimal) {
     EXPECT_TRUE(AcDbHandle(L"12G").isNull());
     EXPECT_TRUE(AcDbHandle(L"").isNull());
     EXPECT_TRUE(AcDbHandle(L"12345678901234567").isNull());
-    ACHAR buffer[3];
-    AcDbHandle(0x12345).getIntoAsciiBuffer(buffer, 3);
-    EXPECT_STREQ(L"12", buffer);
 }
 
 TEST_F(DbHandleTest, EntityNamesLeadBackToTheirObjects) {

@@ -54,16 +54,10 @@ TEST_F(DbOpenTest, ReadersShareWritersAreAlone) {
     AcDbObject* other = nullptr;
     EXPECT_EQ(Acad::eWasOpenedForWrite, acdbOpenObject(other, id, AcDb::kForRead));
     EXPECT_EQ(Acad::eWasOpenedForWrite, acdbOpenObject(other, id, AcDb::kForWrite));
-    EXPECT_EQ(Acad::eOk, acdbOpenObject(other, id, AcDb::kForNotify));
-    EXPECT_TRUE(other->isNotifyEnabled());
-    EXPECT_EQ(Acad::eOk, other->close());
     EXPECT_EQ(Acad::eInvalidOpenState, acdbOpenObject(other, id, AcDb::kNotOpen));
     EXPECT_EQ(Acad::eOk, second->downgradeOpen());
     EXPECT_FALSE(second->isWriteEnabled());
     EXPECT_EQ(Acad::eOk, second->close());
-    ASSERT_EQ(Acad::eOk, acdbOpenObject(other, id, AcDb::kForNotify));
-    EXPECT_EQ(Acad::eWasOpenedForNotify, acdbOpenObject(writer, id, AcDb::kForWrite));
-    other->close();
 }
 
 TEST_F(DbOpenTest, MethodsAnswerTheModeTheyNeed) {

@@ -189,12 +189,12 @@ TEST_F(DbSymbolTableTest, IteratorsAndSearchesSkipErasedRecords) {
     EXPECT_EQ(a, erased);
 }
 
-TEST_F(DbSymbolTableTest, BlocksHoldEntitiesAndAnonymousBlocksAreNumbered) {
+TEST_F(DbSymbolTableTest, BlocksHoldEntities) {
     AcDbBlockTable* blocks = nullptr;
     ASSERT_EQ(Acad::eOk, db.getSymbolTable(blocks, AcDb::kForWrite));
     AcDbBlockTableRecord* model = nullptr;
     ASSERT_EQ(Acad::eOk, blocks->getAt(ACDB_MODEL_SPACE, model, AcDb::kForWrite));
-    EXPECT_TRUE(model->isLayout() && !model->isAnonymous());
+    EXPECT_TRUE(model->isLayout());
     auto* entity = new TestEntity;
     AcDbObjectId entityId;
     ASSERT_EQ(Acad::eOk, model->appendAcDbEntity(entityId, entity));
@@ -206,17 +206,6 @@ TEST_F(DbSymbolTableTest, BlocksHoldEntitiesAndAnonymousBlocksAreNumbered) {
 
     EXPECT_EQ(std::vector<AcDbObjectId>{entityId}, model->entityIds());
     model->close();
-
-    std::vector<std::wstring> anonymous;
-    for (int i = 0; i < 2; ++i) {
-        auto* block = new AcDbBlockTableRecord;
-        block->setName(L"*U");
-        ASSERT_EQ(Acad::eOk, blocks->add(block));
-        EXPECT_TRUE(block->isAnonymous());
-        block->getName(anonymous.emplace_back());
-        block->close();
-    }
-    EXPECT_EQ((std::vector<std::wstring>{L"*U1", L"*U2"}), anonymous);
     blocks->close();
 }
 

@@ -58,10 +58,8 @@ TEST(EditorKeywords, AbbreviationsWholeWordsAndGlobalKeywords) {
         const wchar_t* matched;  // null: no keyword
     } cases[] = {
         {L"LType eXit Width", L"lt", L"LType"},   {L"LType eXit Width", L"LTYP", L"LType"},
-        {L"LType eXit Width", L"ltype", L"LType"}, {L"LType eXit Width", L"l", nullptr},
-        {L"LType eXit Width", L"ltypes", nullptr}, {L"LType eXit Width", L"x", L"eXit"},
-        {L"LType eXit Width", L"Exit", L"eXit"},   {L"LType eXit Width", L"w", L"Width"},
-        {L"LType eXit Width", L"", nullptr},       {L"LTYPE,LT nodo", L"lt", L"LTYPE"},
+        {L"LType eXit Width", L"l", nullptr},      {L"LType eXit Width", L"ltypes", nullptr},
+        {L"LType eXit Width", L"x", L"eXit"},      {L"LType eXit Width", L"", nullptr},
         {L"LTYPE,LT nodo", L"lty", L"LTYPE"},      {L"LTYPE,LT nodo", L"l", nullptr},
         {L"LTYPE,LT nodo", L"NODO", L"nodo"},      {L"LTYPE,LT nodo", L"no", nullptr},
         {L"S\u00ec No Annulla _ Yes No", L"s", L"Yes"},  {L"S\u00ec No Annulla _ Yes No", L"NO", L"No"},

@@ -2,7 +2,6 @@
 #include "acutmem.h"
 #include "dbmain.h"
 #include "dbsymtb.h"
-#include "lisp_symbols.h"
 #include "sysvars.h"
 #include "table_records.h"
 #include "text_codec.h"
@@ -108,34 +107,6 @@ TEST(EditorVariablesWithoutDrawing, DrawingVariablesAnswerError) {
     ACHAR text[16];
     EXPECT_EQ(acdbRToS(1.25, -1, -1, text), RTNORM);
     EXPECT_STREQ(text, L"1.2500");
-}
-
-// The plug-in reads scalar symbols (acedGetSym); lists are the stand-in's own, checked once here.
-TEST(LispSymbols, ValuesAndListsRoundTripAndUnboundReadsNil) {
-    rvnhost::LispSymbols::instance().clear();
-    const ads_point p1 = {1.0, 2.0, 3.0};
-    for (resbuf* list : {acutBuildList(RTSTR, L"/opt/rivanta/examples/", 0),
-                         acutBuildList(RTLB, RT3DPOINT, p1, RTSTR, L"N1", RTSHORT, 7, RTLE, 0)}) {
-        EXPECT_EQ(acedPutSym(list->restype == RTSTR ? L"tz-cpath" : L"P1", list), RTNORM);
-        acutRelRb(list);
-    }
-    resbuf* read = nullptr;
-    ASSERT_EQ(acedGetSym(L"TZ-CPATH", &read), RTNORM);
-    ASSERT_NE(read, nullptr);
-    EXPECT_STREQ(read->resval.rstring, L"/opt/rivanta/examples/");
-    EXPECT_EQ(read->rbnext, nullptr);
-    acutRelRb(read);
-    ASSERT_EQ(acedGetSym(L"p1", &read), RTNORM);
-    std::vector<short> types;
-    for (resbuf* item = read; item; item = item->rbnext) types.push_back(item->restype);
-    EXPECT_EQ(types, (std::vector<short>{RTLB, RT3DPOINT, RTSTR, RTSHORT, RTLE}));
-    EXPECT_EQ(read->rbnext->resval.rpoint[Z], 3.0);
-    EXPECT_STREQ(read->rbnext->rbnext->resval.rstring, L"N1");
-    acutRelRb(read);
-    read = reinterpret_cast<resbuf*>(0x1);
-    EXPECT_EQ(acedGetSym(L"never-set", &read), RTNORM);
-    EXPECT_EQ(read, nullptr);
-    rvnhost::LispSymbols::instance().clear();
 }
 
 }  // namespace

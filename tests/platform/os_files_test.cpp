@@ -1,6 +1,3 @@
-#include "file_search.h"
-#include "last_error.h"
-#include "test_files.h"
 #include "temp_path.h"
 #include "text_codec.h"
 
@@ -9,7 +6,6 @@
 #include <cstdlib>
 #include <optional>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -53,38 +49,6 @@ TEST(OsTempPath, FollowsTmpdirEndsWithSeparatorAndHonoursTheBufferSize) {
     EXPECT_EQ(tempPathWithBuffer(5), L"<6>");
     EXPECT_EQ(GetTempPathW(0, nullptr), 6u);
     EXPECT_EQ(tempPathWithBuffer(6), L"/tmp/");
-}
-
-std::vector<std::wstring> search(const std::wstring& pattern) {
-    std::vector<std::wstring> names;
-    WIN32_FIND_DATAW found;
-    HANDLE handle = FindFirstFileW(pattern.c_str(), &found);
-    if (handle == INVALID_HANDLE_VALUE) return names;
-    do {
-        names.push_back(found.cFileName);
-    } while (FindNextFileW(handle, &found));
-    EXPECT_EQ(GetLastError(), ERROR_NO_MORE_FILES);
-    EXPECT_TRUE(FindClose(handle));
-    return names;
-}
-
-// File search is the stand-in's own (no caller of the host uses it): one test, of its wildcards and
-// of the search.
-TEST(OsFileSearch, WildcardsIgnoreCaseMatchesComeSortedAndNoMatchIsToldFromNoFolder) {
-    rvntest::ScratchDir folder;
-    folder.write("b.pzz", "12345");
-    folder.write("a.pzz", "");
-    folder.write("Citt\xC3\xA0.pzz", "");
-    folder.write("notes.txt", "x");
-    const std::wstring base = rvnos::fromUtf8(folder.path().string()) + L"/";
-
-    EXPECT_EQ(search(base + L"*.pzz"), (std::vector<std::wstring>{L"Citt\u00e0.pzz", L"a.pzz", L"b.pzz"}));
-    EXPECT_EQ(search(base + L"?.PZZ"), (std::vector<std::wstring>{L"a.pzz", L"b.pzz"}));
-    WIN32_FIND_DATAW found;
-    EXPECT_EQ(FindFirstFileW((base + L"*.dat").c_str(), &found), INVALID_HANDLE_VALUE);
-    EXPECT_EQ(GetLastError(), ERROR_FILE_NOT_FOUND);
-    EXPECT_EQ(FindFirstFileW((base + L"missing/*.pzz").c_str(), &found), INVALID_HANDLE_VALUE);
-    EXPECT_EQ(GetLastError(), ERROR_PATH_NOT_FOUND);
 }
 
 }  // namespace

@@ -51,32 +51,35 @@ std::map<std::string, int> entitiesOf(const std::filesystem::path& drawing) {
     return counts;
 }
 
-TEST(GeometryCommands, LinesAndPolylinesAreDrawnAndErasedFromAScript) {
+// A script run in a scratch folder, the drawing then saved there.
+class GeometryCommands : public ::testing::Test {
+protected:
+    rvntest::CommandRun runAndSave(const std::string& lines) {
+        const std::string script = lines + "SAVEAS\n" + drawing.string() + "\nQUIT\n";
+        return rvntest::runHost("run " + rvntest::singleQuoted(folder.write("s.scr", script)), "TestPlugin.arx");
+    }
+
     rvntest::ScratchDir folder;
-    const auto drawing = folder.path() / "disegno.dwg";
-    const std::string script = "LINE\n0,0\n10,0\n10,10\nC\n"
-                               "3DPOLY\n0,0,1\n5,5,2\n20,5,3\n\n"
-                               "PLINE\n0,20\n10,20\n15,25\n\n"
-                               "ERASE\n5,0\n\n"
-                               "3DPOLY\n1,1\n\n"
-                               "ZOOM\nC\n0,0\n-5\n"
-                               "SAVEAS\n" + drawing.string() + "\nQUIT\n";
-    const rvntest::CommandRun run = rvntest::runHost("run " + rvntest::singleQuoted(folder.write("g.scr", script)),
-                                                     "TestPlugin.arx");
+    const std::filesystem::path drawing = folder.path() / "disegno.dwg";
+};
+
+TEST_F(GeometryCommands, LinesAndPolylinesAreDrawnAndErasedFromAScript) {
+    const rvntest::CommandRun run = runAndSave("LINE\n0,0\n10,0\n10,10\nC\n"
+                                               "3DPOLY\n0,0,1\n5,5,2\n20,5,3\n\n"
+                                               "PLINE\n0,20\n10,20\n15,25\n\n"
+                                               "ERASE\n5,0\n\n"
+                                               "3DPOLY\n1,1\n\n"
+                                               "ZOOM\nC\n0,0\n-5\n");
     EXPECT_NE(run.output.find("The height of a view must be a positive number."), std::string::npos) << run.output;
     // Three lines, the one through (5,0) erased; one 3D polyline (one point makes none); one polyline.
     EXPECT_EQ((std::map<std::string, int>{{"AcDb3dPolyline", 1}, {"AcDbLine", 2}, {"AcDbPolyline", 1}}), entitiesOf(drawing));
 }
 
-TEST(GeometryCommands, LayersVariablesAndLispSymbolsAreSetFromAScript) {
-    rvntest::ScratchDir folder;
-    const auto drawing = folder.path() / "impostato.dwg";
-    const std::string script = "(setq tz-cpath \"/cartella/\" n 3)\n(setq a)\nFOLDER\n"
-                               "LAYER\nMake\nacqua\nMake\nvecchio\nFreeze\nvecchio\nSet\nacqua\n\n"
-                               "SETVAR\nLUPREC\n2\nSETVAR\nATTMODE\n0\nSETVAR\nLUPREC\nabc\nSETVAR\nNOPE\n"
-                               "SAVEAS\n" + drawing.string() + "\nQUIT\n";
-    const rvntest::CommandRun run = rvntest::runHost("run " + rvntest::singleQuoted(folder.write("s.scr", script)),
-                                                     "TestPlugin.arx");
+TEST_F(GeometryCommands, LayersVariablesAndLispSymbolsAreSetFromAScript) {
+    const rvntest::CommandRun run =
+        runAndSave("(setq TZ-CPATH \"/cartella/\" n 3)\n(setq a)\nFOLDER\n"
+                   "LAYER\nMake\nacqua\nMake\nvecchio\nFreeze\nvecchio\nSet\nacqua\n\n"
+                   "SETVAR\nLUPREC\n2\nSETVAR\nATTMODE\n0\nSETVAR\nLUPREC\nabc\nSETVAR\nNOPE\n");
     EXPECT_NE(run.output.find("Cartella: /cartella/"), std::string::npos) << run.output;
     EXPECT_NE(run.output.find("Only (setq NAME VALUE ...)"), std::string::npos);
     EXPECT_NE(run.output.find("\"abc\" is not a value LUPREC takes."), std::string::npos);
@@ -122,10 +125,8 @@ const resbuf* groupOf(const rvnhost::ResbufList& list, int code) {
 
 // Each refused line is reported and changes nothing: a colour out of range, an unknown layer, a
 // malformed group, a list the drawing refuses, a form the script reader does not take.
-TEST(GeometryCommands, TextStylesLayerColoursAndEntityListsAreMadeFromAScript) {
-    rvntest::ScratchDir folder;
-    const auto drawing = folder.path() / "modello.dwg";
-    const std::string script =
+TEST_F(GeometryCommands, TextStylesLayerColoursAndEntityListsAreMadeFromAScript) {
+    const rvntest::CommandRun run = runAndSave(
         "STYLE\nTZ-CART\nromans\n0\n0.8\n15\n"
         "LAYER\nMake\nCARTIGLI\nColor\n3\nCARTIGLI\nColor\n300\nCARTIGLI\nColor\n2\nnessuno\n\n"
         "(entmake '((0 . \"BLOCK\") (2 . \"TZ-FINATT\") (10 0.0 0.0 0.0) (70 . 0)))\n"
@@ -137,10 +138,7 @@ TEST(GeometryCommands, TextStylesLayerColoursAndEntityListsAreMadeFromAScript) {
         "(entmake '((0 . \"INSERT\") (2 . \"TZ-FINATT\") (8 . \"CARTIGLI\") (10 5.0 6.0 0.0) (41 . 20) (42 . 10.0)"
         " (-3 (\"TZ-PROVA\" (1000 . \"x\")))))\n"
         "(entmake '((0 . \"INSERT\") (2 . \"TZ-FINATT\") (8 . \"CARTIGLI\") (10 5.0 6.0 0.0) (41 . 20) (42 . 10.0)))\n"
-        "(entmake '((0 . \"LINE\") (10 0 0 0) (11 1 1 0))\n"
-        "SAVEAS\n" + drawing.string() + "\nQUIT\n";
-    const rvntest::CommandRun run = rvntest::runHost("run " + rvntest::singleQuoted(folder.write("m.scr", script)),
-                                                     "TestPlugin.arx");
+        "(entmake '((0 . \"LINE\") (10 0 0 0) (11 1 1 0))\n");
     for (const char* reported : {"The layer \"CARTIGLI\" cannot be changed.", "The layer \"nessuno\" cannot be changed.",
                                  "Not a group (CODE . VALUE) or (CODE X Y Z) with a value its code takes",
                                  "entmake: the drawing refuses the list (ERRNO 48)",
@@ -177,16 +175,11 @@ TEST(GeometryCommands, TextStylesLayerColoursAndEntityListsAreMadeFromAScript) {
     EXPECT_DOUBLE_EQ(inserted[0].scale, 20.0);
 }
 
-TEST(GeometryCommands, InsertPlacesABlockOfADrawingFileOrOfTheDrawingWithItsAttributes) {
-    rvntest::ScratchDir folder;
-    const auto drawing = folder.path() / "blocchi.dwg";
+TEST_F(GeometryCommands, InsertPlacesABlockOfADrawingFileOrOfTheDrawingWithItsAttributes) {
     const auto nodeBlock = std::filesystem::path(RVN_SOURCE_DIR) / "examples" / "Blocks" / "NodoRvn.dwg";
-    const std::string script = "INSERT\n" + nodeBlock.string() + "\n10,20\n\n\n"
-                               "INSERT\nNodoRvn\n30,20\n-2\n2\n90\n"
-                               "INSERT\nnessuno\n"
-                               "SAVEAS\n" + drawing.string() + "\nQUIT\n";
-    const rvntest::CommandRun run = rvntest::runHost("run " + rvntest::singleQuoted(folder.write("i.scr", script)),
-                                                     "TestPlugin.arx");
+    const rvntest::CommandRun run = runAndSave("INSERT\n" + nodeBlock.string() + "\n10,20\n\n\n"
+                                               "INSERT\nNodoRvn\n30,20\n-2\n2\n90\n"
+                                               "INSERT\nnessuno\n");
     EXPECT_NE(run.output.find("Block \"nessuno\" not found."), std::string::npos) << run.output;
     const std::vector<InsertedBlock> inserted = insertedBlocks(drawing);
     ASSERT_EQ(inserted.size(), 2u) << run.output;

@@ -37,16 +37,13 @@ TEST(ShellSession, ScriptRunsCommandsAndAnswersTheirPrompts) {
               "Test plug-in unloaded.\n");
 }
 
-// Given before or after a job's name, or found beside the sources.
+// Given before or after a job's name; found beside the program is the test of a copied host below.
 TEST(ShellSession, TheProgramFolderIsALispSymbolEndingWithASeparator) {
     rvntest::ScratchDir folder;
     const auto script = folder.write("folder.scr", "FOLDER\n");
     const CommandRun given = runHost("--program-folder '" + folder.path().string() + "' run '" +
                                                         script.string() + "'");
     EXPECT_NE(given.output.find("Cartella: " + folder.path().string() + "/\n"), std::string::npos) << given.output;
-    const CommandRun found = runHost("run '" + script.string() + "'");
-    EXPECT_NE(found.output.find("Cartella: " + std::string(RVN_SOURCE_DIR) + "/examples/\n"), std::string::npos)
-        << found.output;
     const CommandRun after = runHost("echo a --program-folder '" + folder.path().string() + "' b");
     EXPECT_EQ(after.status, 0) << after.output;
     EXPECT_NE(after.output.find("a b\n"), std::string::npos) << after.output;
@@ -195,6 +192,7 @@ TEST(ShellSession, AMissingPluginLeavesAHostWithoutItsCommands) {
     const CommandRun run = runScript("HELLO\n", "NoSuchPlugin.arx");
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.output.find("** Cannot load the plug-in"), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("NoSuchPlugin.arx: cannot open shared object file"), std::string::npos) << "the reason";
     EXPECT_NE(run.output.find("Unknown command \"HELLO\""), std::string::npos);
     EXPECT_EQ(runHost("echo x", "NoSuchPlugin.arx").status, 2);
 }
