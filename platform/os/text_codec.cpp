@@ -59,9 +59,19 @@ std::string toUtf8(std::wstring_view text) {
     return out;
 }
 
+// Runs of ASCII, most of any text, are copied a unit to a byte without encoding each one.
 void appendUtf8(std::string& out, std::wstring_view text) {
     out.reserve(out.size() + text.size());
-    for (wchar_t ch : text) appendUtf8(out, static_cast<char32_t>(ch));
+    std::size_t i = 0;
+    while (i < text.size()) {
+        std::size_t end = i;
+        while (end < text.size() && static_cast<char32_t>(text[end]) < 0x80) ++end;
+        const std::size_t start = out.size();
+        out.resize(start + (end - i));
+        for (std::size_t k = i; k < end; ++k) out[start + (k - i)] = static_cast<char>(text[k]);
+        if (end < text.size()) appendUtf8(out, static_cast<char32_t>(text[end++]));
+        i = end;
+    }
 }
 
 std::wstring fromUtf8(std::string_view bytes) {

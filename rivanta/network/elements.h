@@ -20,33 +20,35 @@ struct TzRvnEntityId {
 // A result not computed yet; displays show it empty.
 inline constexpr double NO_RESULT = -1e10;
 
+// In the node and branch records, what every iteration of the calculation reads comes first; the
+// names and the note, read only by checks and reports, come last.
 struct TzRvnNode {
     TzRvnEntityId entityId;           // block reference in the schema, null when none
-    TzRvnName name;                   // "Nome/Numero"
     double demand = 0.0;              // m3/s drawn off; positive leaves the network
     double elevation = 0.0;           // m, "Quota"
-    TzRvnNote note;
     double head = NO_RESULT;          // m, result
     double pressureHead = NO_RESULT;  // m, head minus elevation, result
+    TzRvnName name;                   // "Nome/Numero"
+    TzRvnNote note;
 };
 
 struct TzRvnEdge {
     TzRvnEntityId entityId;     // polyline in the schema, null when none
     std::int32_t startIndex = 0;  // 1-based node position set by the topology check, 0 = unresolved
     std::int32_t endIndex = 0;
-    TzRvnName startNode;        // "Np"
-    TzRvnName endNode;          // "Na"
     std::int32_t excluded = 0;  // 1 = takes no part in the calculation
     double length = 0.0;        // m
     double diameter = 0.0;      // m
     double roughness = 0.0;     // m, absolute
     double csi = 0.0;           // coefficient of local losses
-    TzRvnNote note;
     double flow = NO_RESULT;           // m3/s, positive from start to end node
     double velocity = NO_RESULT;       // m/s, sign of the flow
     double reynolds = NO_RESULT;
     double frictionSlope = NO_RESULT;  // m/m, sign of the flow
     double headLoss = NO_RESULT;       // m, sign of the flow
+    TzRvnName startNode;               // "Np"
+    TzRvnName endNode;                 // "Na"
+    TzRvnNote note;
 };
 
 struct TzRvnTank {

@@ -13,5 +13,9 @@ int LeadingInt(std::wstring_view text);
 // 0 when there is none.
 double LeadingDouble(std::wstring_view text);
 
+// Appends the decimal digits of value, with a minus sign when negative ("%d"). Unlike
+// std::to_wstring, which goes through the wide printf, it formats in place.
+void AppendIntegerText(std::wstring& out, long long value);
+
 // The value as printf's "%.<decimals>f" writes it ("%lf" is six decimals, "%.10Lf" ten).
 std::string FixedText(double value, int decimals);

@@ -1,4 +1,5 @@
 // The sorted lookup arrays by node name and by insertion point.
+#include "analysis/topology/topology_check.h"
 #include "network/name_index.h"
 #include "schema/position_index.h"
 #include "network_builder.h"
@@ -47,6 +48,18 @@ TEST(PositionIndex, PointsWithinAThousandthOnEveryAxisAreOneKey) {
     EXPECT_EQ(index.lookup(AcGePoint3d(10.0005, 5.0005, 0)).view(), L"N1");
     EXPECT_EQ(index.lookup(AcGePoint3d(10, 5.002, 0.0009)).view(), L"N3");
     EXPECT_EQ(index.lookup(AcGePoint3d(10, 5, 0.01)).view(), L"--");
+}
+
+TEST(NodeIndices, BranchesAndTanksFindTheFirstNodeOfTheirNameAndUnknownNamesGiveZero) {
+    rvntest::NetworkBuilder builder;
+    for (int i = 0; i < 300; ++i) builder.node(L"N" + std::to_wstring(i));
+    builder.node(L"N5").branch(L"N5", L"N299").branch(L"X", L"").branch(L"n5", L"N0").tank(L"N0", 10).tank(L"N300", 10);
+    TzRvnNetworkData network = builder.build();
+    ResolveNodeIndices(network);
+    std::vector<int> indices;
+    for (const TzRvnEdge& edge : network.edges()) indices.insert(indices.end(), {edge.startIndex, edge.endIndex});
+    for (const TzRvnTank& tank : network.tanks()) indices.push_back(tank.nodeIndex);
+    EXPECT_EQ((std::vector<int>{6, 300, 0, 0, 0, 1, 1, 0}), indices);
 }
 
 }  // namespace

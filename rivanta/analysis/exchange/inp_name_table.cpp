@@ -23,6 +23,18 @@ std::optional<std::string> respelling(std::string_view name) {
 
 std::uint32_t hashOf(std::string_view key) { return static_cast<std::uint32_t>(std::hash<std::string_view>{}(key)); }
 
+// A name of at most 7 bytes packed whole into one number: its bytes, then its length in the top
+// byte. A longer name gives kLongName, and is told apart by its text.
+constexpr std::size_t kInlineBytes = 7;
+constexpr std::uint64_t kLongName = UINT64_MAX;
+
+std::uint64_t inlineKey(std::string_view name) {
+    if (name.size() > kInlineBytes) return kLongName;
+    std::uint64_t key = std::uint64_t{name.size()} << (8 * kInlineBytes);
+    for (std::size_t i = 0; i < name.size(); ++i) key |= std::uint64_t{static_cast<unsigned char>(name[i])} << (8 * i);
+    return key;
+}
+
 }  // namespace
 
 void TzRvnInpNameTable::reserve(std::size_t names) {
@@ -38,7 +50,7 @@ bool TzRvnInpNameTable::insert(std::string_view name) {
     const std::uint32_t hash = hashOf(key);
     Slot& slot = slots_[slotOf(key, hash)];
     if (slot.number != kEmpty) return false;
-    slot = {static_cast<std::uint32_t>(names_.size()), hash};
+    slot = {static_cast<std::uint32_t>(names_.size()), hash, inlineKey(key)};
     names_.push_back(spelled ? std::string_view(respelled_.emplace_back(*spelled)) : name);
     return true;
 }
@@ -54,9 +66,11 @@ std::optional<std::uint32_t> TzRvnInpNameTable::find(std::string_view name) cons
 
 std::size_t TzRvnInpNameTable::slotOf(std::string_view key, std::uint32_t hash) const {
     const std::size_t mask = slots_.size() - 1;
+    const std::uint64_t packed = inlineKey(key);
     for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
         const Slot& slot = slots_[i];
-        if (slot.number == kEmpty || (slot.hash == hash && names_[slot.number] == key)) return i;
+        if (slot.number == kEmpty) return i;
+        if (slot.hash == hash && slot.key == packed && (packed != kLongName || names_[slot.number] == key)) return i;
     }
 }
 

@@ -22,10 +22,12 @@ public:
     std::optional<std::uint32_t> find(std::string_view name) const;
 
 private:
-    // A used slot holds the number of its name and the low bits of the name's hash.
+    // A used slot holds the number of its name, the low bits of the name's hash and, for a short
+    // name, the name itself (see inlineKey), so that finding it does not read the file's text.
     struct Slot {
         std::uint32_t number = kEmpty;
         std::uint32_t hash = 0;
+        std::uint64_t key = 0;
     };
     static constexpr std::uint32_t kEmpty = UINT32_MAX;
 

@@ -12,7 +12,11 @@ std::wstring widen(const std::string& ascii) { return std::wstring(ascii.begin()
 
 // The text of one conversion for arg, or nothing when arg is not of the conversion's type.
 std::optional<std::wstring> convert(std::wstring_view conversion, const TzRvnTextArg& arg) {
-    if (conversion == L"d" && std::holds_alternative<int>(arg)) return std::to_wstring(std::get<int>(arg));
+    if (conversion == L"d" && std::holds_alternative<int>(arg)) {
+        std::wstring text;
+        AppendIntegerText(text, std::get<int>(arg));
+        return text;
+    }
     if (conversion == L"s" && std::holds_alternative<std::wstring_view>(arg)) {
         return std::wstring(std::get<std::wstring_view>(arg));
     }

@@ -2,13 +2,15 @@
 
 #include "analysis/solver/analysis_texts.h"
 #include "analysis/solver/text_format.h"
+#include "network/number_text.h"
 
 #include <algorithm>
+#include <bit>
 #include <compare>
 #include <cstdint>
 #include <span>
 #include <string_view>
-#include <unordered_map>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -143,7 +145,7 @@ std::wstring branchList(const std::wstring& label, const std::wstring& separator
     std::wstring line = label;
     for (std::size_t i = 0; i < branches.size(); ++i) {
         if (i > 0) line += separator;
-        line += std::to_wstring(branches[i]);
+        AppendIntegerText(line, branches[i]);
     }
     line += L"\n";
     return line;
@@ -191,22 +193,42 @@ void writeNodeBranches(const TzRvnNetworkData& network, TzRvnReportStream& repor
     }
 }
 
+// Node numbers by name in one open-addressed table, at least twice as many slots as nodes: a
+// lookup reads a slot or two and the one node record it names. The first node of a name wins.
+class NodeNumbers {
+public:
+    explicit NodeNumbers(const std::vector<TzRvnNode>& nodes)
+        : nodes_(nodes), slots_(std::bit_ceil(std::max<std::size_t>(2 * nodes.size(), 16)), 0) {
+        for (std::size_t i = 0; i < nodes.size(); ++i) {
+            std::int32_t& slot = slots_[slotOf(nodes[i].name.view())];
+            if (slot == 0) slot = number(i);
+        }
+    }
+
+    // The number of the first node called name, 0 when none is.
+    std::int32_t of(const TzRvnName& name) const { return slots_[slotOf(name.view())]; }
+
+private:
+    std::size_t slotOf(std::wstring_view name) const {
+        const std::size_t mask = slots_.size() - 1;
+        for (std::size_t i = std::hash<std::wstring_view>{}(name) & mask;; i = (i + 1) & mask) {
+            if (slots_[i] == 0 || nodes_[slots_[i] - 1].name.view() == name) return i;
+        }
+    }
+
+    const std::vector<TzRvnNode>& nodes_;
+    std::vector<std::int32_t> slots_;
+};
+
 }  // namespace
 
-// A name's index through a hash table: the first node of a name wins, an unknown name gives 0.
 void ResolveNodeIndices(TzRvnNetworkData& network) {
-    std::unordered_map<std::wstring_view, std::int32_t> index;
-    index.reserve(network.nodes().size());
-    for (std::size_t i = 0; i < network.nodes().size(); ++i) index.try_emplace(network.nodes()[i].name.view(), number(i));
-    const auto lookup = [&](const TzRvnName& name) {
-        const auto found = index.find(name.view());
-        return found == index.end() ? 0 : found->second;
-    };
+    const NodeNumbers numbers(network.nodes());
     for (TzRvnEdge& edge : network.edges()) {
-        edge.startIndex = lookup(edge.startNode);
-        edge.endIndex = lookup(edge.endNode);
+        edge.startIndex = numbers.of(edge.startNode);
+        edge.endIndex = numbers.of(edge.endNode);
     }
-    for (TzRvnTank& tank : network.tanks()) tank.nodeIndex = lookup(tank.nodeName);
+    for (TzRvnTank& tank : network.tanks()) tank.nodeIndex = numbers.of(tank.nodeName);
 }
 
 int CheckTopology(TzRvnNetworkData& network, const std::optional<std::wstring>& networkName,
