@@ -129,9 +129,10 @@ bool OutputFile::write(std::string_view bytes) {
     return error_ == 0;
 }
 
-bool OutputFile::commit(std::wstring& reason) {
+bool OutputFile::commit(std::wstring& reason, Durability durability) {
+    const bool toDisk = durability == Durability::disk;
     if (descriptor_ < 0 && error_ == 0) error_ = EBADF;
-    if (error_ == 0 && ::fsync(descriptor_) != 0) error_ = errno;
+    if (error_ == 0 && toDisk && ::fsync(descriptor_) != 0) error_ = errno;
     const int descriptor = descriptor_;
     descriptor_ = -1;
     if (descriptor >= 0 && ::close(descriptor) != 0 && error_ == 0) error_ = errno;
@@ -142,7 +143,7 @@ bool OutputFile::commit(std::wstring& reason) {
         return false;
     }
     temporary_.clear();
-    syncFolder(target_);
+    if (toDisk) syncFolder(target_);
     return true;
 }
 

@@ -12,6 +12,13 @@
 
 namespace rvnos {
 
+// How far a committed file is flushed. disk: its bytes and its folder entry reach the disk before
+// commit returns, so that it survives a power cut; for what the user made and cannot make again
+// (drawings, settings, exports). system: handed to the system only, which survives the program's
+// end or crash; for what a job writes afresh on every run (reports, results), where a flush would
+// cost more than the job's own work on a large network.
+enum class Durability { disk, system };
+
 class OutputFile {
 public:
     OutputFile() = default;
@@ -27,9 +34,10 @@ public:
     bool isOpen() const { return descriptor_ >= 0; }
     // Appends bytes; false once any write has failed (the failure is kept for commit).
     bool write(std::string_view bytes);
-    // Flushes and closes the temporary file and renames it over the target. False with the reason
-    // when a write, the close or the rename failed: the target is then as it was.
-    bool commit(std::wstring& reason);
+    // Flushes (as far as durability says) and closes the temporary file and renames it over the
+    // target. False with the reason when a write, the flush, the close or the rename failed: the
+    // target is then as it was.
+    bool commit(std::wstring& reason, Durability durability = Durability::disk);
 
 private:
     void discard();

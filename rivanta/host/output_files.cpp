@@ -25,7 +25,7 @@ void TzRvnFileReport::flush() {
 
 bool TzRvnFileReport::close() {
     flush();
-    return file_.commit(failure_);
+    return file_.commit(failure_, rvnos::Durability::system);
 }
 
 bool WriteResultsJsonFile(const std::wstring& path, const TzRvnNetworkData& network, int check, int calc,
@@ -36,7 +36,7 @@ bool WriteResultsJsonFile(const std::wstring& path, const TzRvnNetworkData& netw
         file.write(piece);
         piece.clear();
     });
-    return file.commit(reason);
+    return file.commit(reason, rvnos::Durability::system);
 }
 
 int SaveSettingsFile(const std::wstring& path, const TzRvnSettings& settings) {

@@ -1,6 +1,7 @@
 // The core's files written through the host's output files (rvnos::OutputFile): whole or not at
 // all, a file or folder nobody may write and a path naming one of the job's inputs refused before
-// anything is written. The core makes the text; these put it in place.
+// anything is written. The core makes the text; these put it in place. Reports and results are
+// written afresh by every run, so they are handed to the system without a flush to the disk.
 #pragma once
 
 #include "analysis/solver/report_stream.h"

@@ -109,7 +109,7 @@ TEST(OutputFile, AFullDiskLeavesTheEarlierFileAndNoPartOfTheNewOne) {
         EXPECT_TRUE(file.write("0123456789"));
         EXPECT_FALSE(file.write("more than the disk holds"));
         EXPECT_FALSE(file.write("x")) << "a failed file takes nothing more";
-        EXPECT_FALSE(file.commit(reason));
+        EXPECT_FALSE(file.commit(reason, rvnos::Durability::system)) << "a failed write fails an unflushed file too";
         EXPECT_EQ("No space left on device", rvnos::toUtf8(reason));
         EXPECT_EQ("No space left on device", replaced(scratch / "new.json", "more than ten bytes"));
     }
