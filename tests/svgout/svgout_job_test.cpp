@@ -1,17 +1,18 @@
 // "rivanta svgout" run by the built host program with the plug-in: the picture of the example
 // network, its nodes and branches in the colours of their results, and what is refused without
-// writing anything.
-#include "dbsymtb.h"
-#include "editor_open_object.h"
+// writing anything; its arguments: files, the window and the network, and what is refused.
 #include "dbents.h"
 #include "dbsymtb.h"
 #include "drawing_file.h"
+#include "drawing_fixture.h"
+#include "editor_open_object.h"
 #include "json_reader.h"
 #include "netobj/network_class.h"
 #include "netobj/network_dictionary.h"
 #include "network_of_drawing.h"
 #include "open_object_guard.h"
 #include "run_command.h"
+#include "svg_arguments.h"
 #include "svg_reader.h"
 #include "test_files.h"
 #include "text_codec.h"
@@ -20,6 +21,7 @@
 
 #include <cmath>
 #include <map>
+#include <tuple>
 
 namespace {
 
@@ -61,12 +63,7 @@ DrawnSchema readSchema(const fs::path& path) {
     std::unique_ptr<AcDbDatabase> database = rvnhost::openDrawingFile(path.wstring(), message);
     EXPECT_NE(database, nullptr) << rvnos::toUtf8(message);
     if (!database) return schema;
-    AcDbBlockTable* blocks = nullptr;
-    AcDbObjectId modelId;
-    EXPECT_EQ(database->getSymbolTable(blocks, AcDb::kForRead), Acad::eOk);
-    rvnhost::OpenedObject<AcDbBlockTable>(blocks)->getAt(ACDB_MODEL_SPACE, modelId);
-    rvnhost::OpenedObject<AcDbBlockTableRecord> model(modelId, AcDb::kForRead);
-    for (AcDbObjectId id : model->entityIds()) {
+    for (AcDbObjectId id : enttest::entitiesOf(enttest::recordOf(*database, ACDB_MODEL_SPACE))) {
         rvnhost::OpenedObject<AcDbEntity> entity(id, AcDb::kForRead);
         if (AcDbSymbolTable::recordName(entity->layerId()) != kNetworkLayer) continue;
         if (const AcDbBlockReference* reference = AcDbBlockReference::cast(entity.get())) {
@@ -265,6 +262,52 @@ TEST_F(SvgOutJob, RefusesWhatItCannotDrawAndWritesNothing) {
     std::vector<std::string> left;
     for (const auto& entry : fs::directory_iterator(scratch.path())) left.push_back(entry.path().filename().string());
     EXPECT_EQ(left.size(), 2u);  // the drawing and the earlier picture: no temporary file stays
+}
+
+using rvnhost::parseSvgOutArguments;
+
+// Files around options, corners in any order, numbers in any notation.
+TEST(SvgOutArguments, ReadTheFilesTheWindowAndTheNetwork) {
+    const rvnhost::SvgOutArguments plain = parseSvgOutArguments({"a.dwg", "a.svg"});
+    EXPECT_EQ(std::tuple(plain.error, plain.drawing, plain.output, plain.window.has_value(), plain.results),
+              std::tuple(L"", L"a.dwg", L"a.svg", false, false));
+    const rvnhost::SvgOutArguments window =
+        parseSvgOutArguments({"a.dwg", "--window", "20,-2.5,1e1,-7", "a.svg", "--network", "rete", "--results"});
+    ASSERT_EQ(window.error, L"");
+    ASSERT_TRUE(window.window.has_value());
+    EXPECT_EQ(std::tuple(window.drawing, window.output, window.network, window.results),
+              std::tuple(L"a.dwg", L"a.svg", L"rete", true));
+    EXPECT_EQ(std::tuple(window.window->x1, window.window->y1, window.window->x2, window.window->y2),
+              std::tuple(10.0, -7.0, 20.0, -2.5));
+    EXPECT_TRUE(parseSvgOutArguments({"a.dwg", "--help"}).help);
+}
+
+TEST(SvgOutArguments, RefuseWhatCannotBeUsed) {
+    const std::vector<std::vector<std::string>> refused = {
+        {"a.dwg"},
+        {"a.dwg", "a.svg", "b.svg"},
+        {"a.dwg", "a.svg", "--window"},
+        {"a.dwg", "a.svg", "--window", "1,2,3"},
+        {"a.dwg", "a.svg", "--window", "1,2,3,4,5"},
+        {"a.dwg", "a.svg", "--window", "1,2,1,4"},      // no width
+        {"a.dwg", "a.svg", "--window", "1,2,3,x"},
+        {"a.dwg", "a.svg", "--window", "1,2,3,4x"},
+        {"a.dwg", "a.svg", "--window", "1,2,3,nan"},
+        {"a.dwg", "a.svg", "--window", "1,2,3,1e999"},
+        {"a.dwg", "a.svg", "--window", "1;2;3;4"},
+        {"a.dwg", "a.svg", "--window", "1,5,3, 4"},
+        {"a.dwg", "a.svg", "--network"},
+        {"a.dwg", "a.svg", "--network", "rete"},      // without --results
+        {"a.dwg", "a.svg", "--results"},              // without --network
+        {"a.dwg", "a.svg", "--colour"},
+    };
+    for (const std::vector<std::string>& arguments : refused) {
+        std::string line;
+        for (const std::string& argument : arguments) line += argument + " ";
+        EXPECT_NE(parseSvgOutArguments(arguments).error, L"") << line;
+    }
+    EXPECT_NE(parseSvgOutArguments({"a.dwg", "a.svg", "--window", "1,2,3"}).error.find(L"\"1,2,3\""),
+              std::wstring::npos);
 }
 
 }  // namespace
