@@ -1,14 +1,19 @@
 // RamoRet: branches drawn point by point, their nodes, elevations and data, and the branches they
-// split. A branch on free ground between new nodes, its plan length and data, is the example script
-// distretto.scr's, whose drawing is compared with the committed sample.
+// split (a branch on free ground between new nodes, its plan length and data, is the example script
+// distretto.scr's, whose drawing is compared with the committed sample); NodoRet: nodes on free
+// ground and on branches (which split), in one network; PoliRet: a branch along the part of a 3D
+// polyline between two picked nodes.
 #include "schema_fixture.h"
 
+#include "acdbads.h"
 #include "db3dpl.h"
+#include "db_entity_iterator.h"
 #include "frame/doc_state.h"
 #include "input_queue.h"
-#include "schema/block_attributes.h"
 #include "schema/branch_command.h"
 #include "schema/branch_data.h"
+#include "schema/node_command.h"
+#include "schema/polyline_branch_command.h"
 #include "schema/polyline_vertices.h"
 
 namespace {
@@ -43,7 +48,7 @@ TEST_F(BranchCommand, KeepingTheElevationGivesFreeVerticesTheLastNodes) {
                                 L"",  // Return: one more point
                                 L"10,0,7", L"20,0,9", L"", L"", L"type 9023 A2", L"click 1", L"click 1", L"*Cancel*"});
     DrawBranches();
-    EXPECT_NE(shown().find(L"\nInserire almeno un altro punto"), std::wstring::npos);
+    EXPECT_TRUE(said(L"\nInserire almeno un altro punto"));
     const auto made = branches();
     ASSERT_EQ(made.size(), 1u);
     // The free vertices took E = 5; the closing node, at the picked Z 9, lifted the last one.
@@ -73,6 +78,126 @@ TEST_F(BranchCommand, CancelWhileDrawingErasesTheBranchBegun) {
     DrawBranches();
     EXPECT_TRUE(branches().empty());
     EXPECT_EQ(entitiesOf<AcDbBlockReference>().size(), 1u);  // the node made before stays
+}
+
+using NodeCommand = BranchCommand;
+
+TEST_F(NodeCommand, NodesGoOnFreeGroundAndSplitTheBranchesTheyFallOn) {
+    addBranch({{0.0, -10.0, 0.0}, {40.0, -10.0, 0.0}}, {40.0, 0.1, 0.0001, 0.0, L"dorsale"});
+    addBranch({{0.0, -30.0, 0.0}, {40.0, -30.0, 0.0}}, {40.0, 0.1, 0.0001, 0.0, L""}, L"TZ-RV-altra");
+    rvntest::QueuedInput input({L"10,20,5", L"rete", L"", L"type 9023 N1", L"type 9024 2", L"click 1",
+                                L"10,20,5", L"abc",
+                                L"20,-10,0", L"", L"type 9023 N2", L"click 1",
+                                L"20,-30,0", L""});
+    PlaceNodes();
+    EXPECT_FALSE(input.ranOut());
+    EXPECT_TRUE(said(L"\nIl punto coincide con un nodo: ripeti l'immissione"));
+    EXPECT_TRUE(said(L"\nPunto NON valido: ripeti l'immissione"));
+    EXPECT_NE(shown().find(L"\nIl ramo selezionato e' di un'ALTRA rete (TZ-RV-rete)"), std::wstring::npos);
+    EXPECT_TRUE(currentDocState()->hasNodeName(L"N1"));
+    EXPECT_TRUE(currentDocState()->hasNodeName(L"N2"));
+    EXPECT_EQ(currentDocState()->currentLayer(), kLayer);
+
+    std::vector<std::wstring> demands;
+    for (AcDbObjectId id : entitiesOf<AcDbBlockReference>()) {
+        demands.push_back(FindAttributeText(attributeTexts(id), L"NODE_02").value_or(L"?"));
+    }
+    // The examples' settings show l/s: 2 l/s is written as m3/s.
+    EXPECT_EQ(demands, (std::vector<std::wstring>{FormatDrawingReal(0.002), FormatDrawingReal(0.0)}));
+
+    std::vector<double> lengths;
+    for (const Branch& branch : branches()) {
+        EXPECT_EQ(branch.data.note, L"dorsale");
+        EXPECT_EQ(branch.heights.size(), 2u);
+        lengths.push_back(branch.data.length);
+    }
+    EXPECT_EQ(lengths, (std::vector<double>{20.0, 20.0}));
+}
+
+TEST_F(NodeCommand, CancelInTheDialogEndsWithoutANode) {
+    rvntest::QueuedInput input({L"10,20,5", L"rete", L"", L"esc"});
+    PlaceNodes();
+    EXPECT_TRUE(entitiesOf<AcDbBlockReference>().empty());
+    EXPECT_FALSE(input.ranOut());
+}
+
+class PolylineBranchCommand : public schematest::DocumentSchemaTest {
+protected:
+    // A polyline around three sides of a square, its second vertex carrying per-vertex data.
+    AcDbObjectId drawPolyline() {
+        EXPECT_EQ(RTNORM, acdbRegApp(L"TZ-C-TOZARI"));
+        AcDbObjectId id;
+        auto* polyline = new AcDb3dPolyline(AcDb::k3dSimplePoly, {{-10, 0, 0}, {10, 0, 0}, {10, 10, 0}, {-10, 10, 0}});
+        EXPECT_EQ(Acad::eOk, AppendToModelSpace(&db_, polyline, id));
+        const std::unique_ptr<AcDbObjectIterator> vertices(polyline->vertexIterator());
+        vertices->start();
+        vertices->step();
+        AcDb3dPolylineVertex* second = nullptr;
+        EXPECT_EQ(Acad::eOk, polyline->openVertex(second, vertices->objectId(), AcDb::kForWrite));
+        resbuf* data = acutBuildList(AcDb::kDxfRegAppName, L"TZ-C-TOZARI", AcDb::kDxfXdReal, 2.5, 0);
+        EXPECT_EQ(Acad::eOk, second->setXData(data));
+        acutRelRb(data);
+        second->close();
+        polyline->close();
+        return id;
+    }
+
+    // The branches made: their plan lengths and the per-vertex data items each vertex carries.
+    std::vector<std::pair<double, std::vector<int>>> madeBranches(AcDbObjectId picked) {
+        std::vector<std::pair<double, std::vector<int>>> made;
+        for (AcDbObjectId id : entitiesOf<AcDb3dPolyline>()) {
+            if (id == picked) continue;
+            TzRvnOpenObject<AcDb3dPolyline> polyline(id, AcDb::kForRead);
+            TzRvnBranchData data;
+            EXPECT_TRUE(ReadBranchData(*polyline, data));
+            std::vector<TzRvnVertex> vertices;
+            EXPECT_TRUE(ReadPolylineVertices(*polyline, vertices));
+            std::vector<int> items;
+            for (const TzRvnVertex& vertex : vertices) {
+                TzRvnOpenObject<AcDb3dPolylineVertex> opened(vertex.id, AcDb::kForRead);
+                int count = 0;
+                resbuf* list = opened->xData(L"TZ-C-TOZARI");
+                for (resbuf* item = list; item; item = item->rbnext) ++count;
+                acutRelRb(list);
+                items.push_back(count);
+            }
+            made.push_back({data.length, items});
+        }
+        return made;
+    }
+};
+
+TEST_F(PolylineBranchCommand, TheBranchFollowsThePolylineBetweenTheNodesInEitherOrder) {
+    const AcDbObjectId polyline = drawPolyline();
+    const AcDbObjectId first = addNode(L"N1", {0.0, 0.0, 0.0});
+    const AcDbObjectId second = addNode(L"N2", {0.0, 10.0, 0.0});
+    rvntest::QueuedInput input({handleOf(first), handleOf(second), handleOf(polyline), L"type 9026 100", L"click 1",
+                                handleOf(second), handleOf(first), handleOf(polyline), L"click 1"});
+    BranchFromPolyline();
+    BranchFromPolyline();
+    EXPECT_FALSE(input.ranOut());
+    const auto made = madeBranches(polyline);
+    ASSERT_EQ(made.size(), 2u);
+    for (const auto& [length, items] : made) {
+        EXPECT_EQ(length, 30.0);
+        // The vertex keeps its data; the nodes and the corner get the application's name alone,
+        // which the host keeps as no data at all.
+        EXPECT_EQ(items, (std::vector<int>{0, 2, 0, 0}));
+    }
+    EXPECT_NE(shown().find(L"\nSelezionato il primo nodo\nSelezionato il secondo nodo"), std::wstring::npos);
+}
+
+TEST_F(PolylineBranchCommand, NodesOffThePolylineOrOneNodeTwiceMakeNothing) {
+    const AcDbObjectId polyline = drawPolyline();
+    const AcDbObjectId first = addNode(L"N1", {0.0, 0.0, 0.0});
+    const AcDbObjectId away = addNode(L"N3", {50.0, 50.0, 0.0});
+    rvntest::QueuedInput input({handleOf(first), handleOf(away), handleOf(polyline), handleOf(first), handleOf(first)});
+    BranchFromPolyline();
+    BranchFromPolyline();
+    EXPECT_FALSE(input.ranOut());
+    EXPECT_NE(shown().find(L"\nI nodi selezionati non giacciono sulla polilinea"), std::wstring::npos);
+    EXPECT_NE(shown().find(L"\nNodi coincidenti: selezionare due nodi distinti"), std::wstring::npos);
+    EXPECT_TRUE(madeBranches(polyline).empty());
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "lisp_symbols.h"
 #include "netobj/network_class.h"
 #include "open_object_guard.h"
+#include "schema/block_attributes.h"
 #include "schema/model_space.h"
 #include "schema/real_text.h"
 #include "schema/schema_blocks.h"
@@ -91,6 +92,14 @@ protected:
                                                     {L"NODE_03", FormatDrawingReal(at.z)}, {L"NODE_04", note}},
                                                    id));
         return id;
+    }
+
+    // The tagged texts of a block reference's attributes.
+    std::vector<TzRvnTaggedText> attributeTexts(AcDbObjectId reference) {
+        TzRvnOpenObject<AcDbBlockReference> opened(reference, AcDb::kForRead);
+        std::vector<TzRvnTaggedText> texts;
+        EXPECT_TRUE(opened.isOpen() && ReadAttributeTexts(*opened, texts));
+        return texts;
     }
 
     AcDbObjectId addTank(const AcGePoint3d& at, double head, const std::wstring& onLayer = kLayer) {

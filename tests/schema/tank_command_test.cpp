@@ -44,10 +44,9 @@ TEST_F(TankCommand, ATankStandsOnEachPickedNodeOfOneNetwork) {
                                 L"click 1", handleOf(other), handleOf(second), L"45", L"click 1", L""});
     PlaceTanks();
     EXPECT_FALSE(input.ranOut());
-    const std::wstring said = shown();
-    EXPECT_NE(said.find(L"\nSelezione non valida: ripetere la selezione..."), std::wstring::npos);
-    EXPECT_NE(said.find(L"\nL'entita' selezionata NON e' un nodo!"), std::wstring::npos);
-    EXPECT_NE(said.find(L"\nIl nodo selezionato e' di un'ALTRA rete!"), std::wstring::npos);
+    EXPECT_TRUE(said(L"\nSelezione non valida: ripetere la selezione..."));
+    EXPECT_TRUE(said(L"\nL'entita' selezionata NON e' un nodo!"));
+    EXPECT_TRUE(said(L"\nIl nodo selezionato e' di un'ALTRA rete!"));
 
     const auto made = tanks();
     ASSERT_EQ(made.size(), 2u);
