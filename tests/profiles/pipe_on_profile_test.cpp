@@ -10,13 +10,13 @@
 #include "db_entity_iterator.h"
 #include "host/resbuf_list.h"
 #include "network/settings_units.h"
+#include "network_builder.h"
 #include "profiles/pipe_on_profile.h"
 
 #include <optional>
 #include <tuple>
 
 namespace {
-
 
 // The vertex data the profile A-B-C gives, in display units: demands in l/s, L, D in mm, roughness
 // in mm, CSI, Q in l/s, V, Re, J in m/km, dH.
@@ -126,22 +126,15 @@ TEST_F(PipeOnProfile, TheGradeLineBecomesAPipeWhoseBoundaryVerticesCarryTheBranc
 }
 
 TEST_F(PipeOnProfile, ANetworkWithoutSchemaIsWarnedAboutAndUsesItsRecordedLengths) {
-    TzRvnNetworkData data(false);
-    data.setNumNodes(2);
-    data.nodes()[0].name = *TzRvnName::from(L"P1");
-    data.nodes()[1].name = *TzRvnName::from(L"P2");
-    data.setNumEdges(1);
-    data.edges()[0].startNode = *TzRvnName::from(L"P1");
-    data.edges()[0].endNode = *TzRvnName::from(L"P2");
-    data.edges()[0].length = 25.0;
-    data.edges()[0].diameter = 0.2;
+    TzRvnNetworkData data = rvntest::NetworkBuilder().node(L"P1").node(L"P2").branch(L"P1", L"P2", 25.0, 0.2, 0.0).build();
+    data.setHasSchema(false);
     AcDbObjectId id;
     ASSERT_EQ(Acad::eOk, AddNetwork(&db_, L"tracciato", std::make_unique<TzRvnNetwork>(data), id));
     const AcDbObjectId title = addTitleBlock(L"tracciato", L"P1-P2");
     const AcDbObjectId grade = addGradeLine({{0.0, 0.0, 0.0}, {25.0, -1.0, 0.0}});
     const std::vector<profiletest::PipeVertex> vertices = profiletest::ReadPipeVertices(runExpectingPipe({handleOf(title), L"", handleOf(grade)}));
     ASSERT_EQ(vertices.size(), 2u);
-    // Diameters in metres: the settings of a new network.
+    // Diameters in metres: the default settings.
     expectVertex(vertices[0], 0.0, 0.0,
                  std::vector<double>{0.0, 0.0, 25.0, 0.2, 0.0, 0.0, NO_RESULT, NO_RESULT, NO_RESULT, NO_RESULT, NO_RESULT},
                  "start");

@@ -1,14 +1,24 @@
 // "Disegna cartigli": every composed profile drawn under its title block, measured along the schema
 // or by the branches' lengths; the terrain and head lines and the section marks in numbers; the
 // refusals (a profile drawn already, a node name with "-", the title block's point not given)
-// leaving the drawing as it was.
+// leaving the drawing as it was; and what the drawing of profiles reads from the drawing: the next
+// title block number, a key drawn already, the schema's polylines walked from a node, the margin.
+// The section marks of a profile: one anonymous block a node, with its vertical, its terrain point
+// and its upright label, inserted with the extended data that name the node; a refused entity ends
+// the marks and leaves no half-made block behind.
 #include "drawn_profile.h"
 #include "profile_fixture.h"
 
+#include "dbline.h"
+#include "dbpoint.h"
+#include "dbtext.h"
+#include "host/resbuf_list.h"
 #include "profiles/profile_drawing_lookup.h"
+#include "profiles/profile_sections.h"
+#include "schema/block_entities.h"
+#include "profiles/profile_schema_walk.h"
 #include "table_records.h"
 #include "ucs.h"
-
 
 namespace {
 
@@ -23,7 +33,7 @@ protected:
         putReal(L"TZDISQR", 5.0);
     }
     void TearDown() override {
-        for (const wchar_t* name : {L"TZDISQR", L"TZCARHTES"}) putNil(name);
+        for (const wchar_t* name : {L"TZDISQR", L"TZCARHTES", L"TZRRHTES"}) putNil(name);
         ProfileTest::TearDown();
     }
     void dropSchema() {
@@ -135,6 +145,133 @@ TEST_F(ProfileDrawingTest, ADashInANodeNameAndAPointNotGivenDrawNothing) {
 
     EXPECT_TRUE(profRet({L"rete", L"dblclick 9043 1 1", L"dblclick 9044 1 1", L"click 9056", L"esc"}));
     EXPECT_EQ(modelSpaceEntities(), before);
+}
+
+using ProfileLookupTest = ProfileTest;
+
+TEST_F(ProfileLookupTest, TheNextTitleNumberFollowsTheLargestNumberedTitleBlock) {
+    EXPECT_EQ(NextTitleNumber(&db_), 1);
+    for (const wchar_t* name : {L"TZ-RR7b", L"TZ-RRX12", L"TZ-R19"}) rvntest::addBlock(db_, name);
+    EXPECT_EQ(NextTitleNumber(&db_), 8);  // "TZ-RR7b" counts as 7; "TZ-RRX12" and "TZ-R19" are not numbered
+}
+
+TEST_F(ProfileLookupTest, AKeyIsDrawnOnlyUnderATitleBlocksObj2) {
+    addTitleBlock(L"A-B-C", L"A-B", L"ALTRO");
+    EXPECT_FALSE(ProfileKeyDrawn(&db_, L"A-B"));
+    addTitleBlock(L"A-B-C", L"A-B", L"TZ-RR3");
+    EXPECT_TRUE(ProfileKeyDrawn(&db_, L"A-B"));
+    EXPECT_FALSE(ProfileKeyDrawn(&db_, L"A-B-C"));
+}
+
+// The drawing tests draw with a margin of 5.
+TEST_F(ProfileLookupTest, TheMarginIsTheRealOfTzdisqrElseZero) {
+    EXPECT_EQ(ProfileMargin(), 0.0);
+    rvnhost::putLispString(L"TZDISQR", L"5.0");
+    EXPECT_EQ(ProfileMargin(), 0.0);
+    putNil(L"TZDISQR");
+}
+
+TEST_F(ProfileLookupTest, APolylineIsWalkedFromTheLegsFirstNode) {
+    drawNetwork();
+    TzRvnNetworkData data;
+    {
+        TzRvnOpenObject<TzRvnNetwork> network;
+        ASSERT_EQ(Acad::eOk, OpenNetwork(&db_, L"rete", AcDb::kForRead, network));
+        data = network->data();
+    }
+    std::vector<TzRvnProfileLeg> legs = ProfileLegs(data, {L"A", L"B", L"D"});  // D-B drawn from D
+    ASSERT_EQ(legs.size(), 2u);
+    ASSERT_TRUE(WalkLegsAlongSchema(legs));
+    ASSERT_EQ(legs[1].vertices.size(), 2u);
+    EXPECT_EQ(legs[1].vertices[0].x, profiletest::kB.x);
+    EXPECT_EQ(legs[1].vertices[1].x, profiletest::kD.x);
+    EXPECT_EQ(legs[0].vertices[0].z, profiletest::kA.z);
+
+    legs[0].branch.entityId = legs[0].from.entityId;  // a node's reference is no polyline
+    EXPECT_FALSE(WalkLegsAlongSchema(legs));
+    EXPECT_TRUE(said(L"\nImpossibile aprire la polilinea"));
+}
+
+constexpr double kTolerance = 1e-9;
+
+class ProfileSectionsTest : public ProfileDrawingTest {
+protected:
+    // The entities of the reference's block, by kind.
+    template <class T>
+    std::vector<AcDbObjectId> inBlock(AcDbObjectId reference) {
+        TzRvnOpenObject<AcDbBlockReference> insert(reference, AcDb::kForRead);
+        std::vector<AcDbObjectId> ids, found;
+        EXPECT_TRUE(BlockEntityIds(insert->blockTableRecord(), ids));
+        for (AcDbObjectId id : ids) {
+            if (TzRvnOpenObject<T>(id, AcDb::kForRead).isOpen()) found.push_back(id);
+        }
+        return found;
+    }
+    // The items of the reference's extended data of "TZ-TOZARI-TZ-RR", as text.
+    std::vector<std::wstring> xdataOf(AcDbObjectId reference) {
+        TzRvnOpenObject<AcDbBlockReference> insert(reference, AcDb::kForRead);
+        TzRvnResbufList data(insert->xData(L"TZ-TOZARI-TZ-RR"));
+        std::vector<std::wstring> items;
+        for (const resbuf* item = data.get(); item != nullptr; item = item->rbnext) {
+            std::wstring value = item->restype == 1070 ? std::to_wstring(item->resval.rint) : std::wstring(item->resval.rstring);
+            items.push_back(std::to_wstring(item->restype) + L" " + value);
+        }
+        return items;
+    }
+};
+
+TEST_F(ProfileSectionsTest, EachSectionIsAnAnonymousBlockWithItsVerticalPointAndLabel) {
+    const std::vector<TzRvnProfileSection> sections{{{10.0, 5.0}, {0.0, -2.0}, 1000.0, 100.0, L"N1"},
+                                                    {{40.0, 3.0}, {0.0, -2.0}, 1000.0, 100.0, L"N2"}};
+    ASSERT_TRUE(DrawProfileSections(sections));
+    const std::vector<AcDbObjectId> marks = entitiesOf<AcDbBlockReference>();
+    ASSERT_EQ(marks.size(), 2u);
+    TzRvnOpenObject<AcDbBlockReference> first(marks[0], AcDb::kForRead);
+    EXPECT_TRUE(first->position().isEqualTo({10.0, 5.0, 0.0}));
+    EXPECT_EQ(LayerName(first->layerId()), L"SEZIONI");
+    EXPECT_NE(first->blockTableRecord(), TzRvnOpenObject<AcDbBlockReference>(marks[1], AcDb::kForRead)->blockTableRecord());
+    first.close();
+    EXPECT_EQ(xdataOf(marks[1]),
+              (std::vector<std::wstring>{L"1001 TZ-TOZARI-TZ-RR", L"1070 210", L"1000 N2", L"1000 ", L"1005 0"}));
+
+    const auto lines = inBlock<AcDbLine>(marks[0]);
+    ASSERT_EQ(lines.size(), 1u);
+    TzRvnOpenObject<AcDbLine> line(lines[0], AcDb::kForRead);
+    EXPECT_TRUE(line->startPoint().isEqualTo({10.0, 5.0, 0.0}));
+    EXPECT_TRUE(line->endPoint().isEqualTo({10.0, -2.0, 0.0}));  // down to the profile's base line
+    EXPECT_EQ(LayerName(line->layerId()), L"TZ-LL-SEZIONI");
+    const auto points = inBlock<AcDbPoint>(marks[0]);
+    ASSERT_EQ(points.size(), 1u);
+    TzRvnOpenObject<AcDbPoint> point(points[0], AcDb::kForRead);
+    EXPECT_TRUE(point->position().isEqualTo({10.0, 5.0, 0.0}));
+    EXPECT_EQ(LayerName(point->layerId()), L"TZ-LQ-TERRENO");
+    const auto texts = inBlock<AcDbText>(marks[0]);
+    ASSERT_EQ(texts.size(), 1u);
+    TzRvnOpenObject<AcDbText> text(texts[0], AcDb::kForRead);
+    EXPECT_EQ(std::wstring(text->textStringConst()), L"N1");
+    EXPECT_NEAR(text->height(), 1.0, kTolerance);
+    EXPECT_NEAR(text->rotation(), 1.57075, kTolerance);
+    EXPECT_TRUE(text->position().isEqualTo({10.0, 5.0, 0.0}));
+    EXPECT_EQ(LayerName(text->layerId()), L"SEZIONI-NP");
+}
+
+// The next marks are blocks of their own, their labels TZRRHTES high scaled by the horizontal scale.
+TEST_F(ProfileSectionsTest, ARefusedLabelEndsTheMarksAndTheNextOnesAreTheirOwn) {
+    {
+        AcDbDatabase bare(false, true);  // without the text style STANDARD
+        rvntest::WorkingDatabase working(&bare);
+        EXPECT_FALSE(DrawProfileSections({{{1.0, 1.0}, {0.0, 0.0}, 1000.0, 100.0, L"N1"},
+                                          {{2.0, 1.0}, {0.0, 0.0}, 1000.0, 100.0, L"N2"}}));
+    }
+    EXPECT_EQ(count(L"\nRvn-Impossibile scrivere il nome della sezione di profilo"), 1);  // N2 not tried
+    EXPECT_FALSE(said(L"\nRvn-Impossibile chiudere il blocco anonimo"));
+    putReal(L"TZRRHTES", 2.5);
+    ASSERT_TRUE(DrawProfileSections({{{5.0, 1.0}, {0.0, 0.0}, 500.0, 100.0, L"N3"}}));
+    ASSERT_EQ(entitiesOf<AcDbBlockReference>().size(), 1u);
+    EXPECT_EQ(inBlock<AcDbEntity>(entitiesOf<AcDbBlockReference>()[0]).size(), 3u);  // nothing of the refused one
+    TzRvnOpenObject<AcDbText> text(inBlock<AcDbText>(entitiesOf<AcDbBlockReference>()[0]).at(0), AcDb::kForRead);
+    EXPECT_NEAR(text->height(), 1.25, kTolerance);
+    EXPECT_NEAR(text->widthFactor(), 0.2, kTolerance);
 }
 
 }  // namespace

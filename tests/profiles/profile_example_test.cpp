@@ -6,6 +6,7 @@
 #include "drawn_profile.h"
 
 #include "dbsymtb.h"
+#include "drawing_fixture.h"
 #include "open_object_guard.h"
 #include "resbuf_kind.h"
 #include "run_command.h"
@@ -37,11 +38,7 @@ rvntest::CommandRun play(const fs::path& folder, const char* script) {
 }
 
 OpenedObject<AcDbBlockTableRecord> blockNamed(AcDbDatabase& database, const ACHAR* name) {
-    AcDbBlockTable* table = nullptr;
-    EXPECT_EQ(database.getSymbolTable(table, AcDb::kForRead), Acad::eOk);
-    AcDbObjectId id;
-    OpenedObject<AcDbBlockTable>(table)->getAt(name, id);
-    return OpenedObject<AcDbBlockTableRecord>(id, AcDb::kForRead);
+    return OpenedObject<AcDbBlockTableRecord>(enttest::recordOf(database, name), AcDb::kForRead);
 }
 
 // The vertices (x, y) of the one closed polyline a frame block holds.

@@ -146,7 +146,7 @@ protected:
         auto* style = new AcDbTextStyleTableRecord;
         style->setTextSize(2.0);
         style->setXScale(0.8);
-        rvntest::addRecord<AcDbTextStyleTable>(db_, style, L"TZ-CART");
+        titleStyle_ = rvntest::addRecord<AcDbTextStyleTable>(db_, style, L"TZ-CART");
     }
 
     // The insertion point of a node's first attribute, as a point typed at a prompt.
@@ -168,6 +168,7 @@ protected:
 
     std::vector<AcDbObjectId> nodes_;
     AcDbObjectId network_;
+    AcDbObjectId titleStyle_;
 };
 
 }  // namespace profiletest

@@ -1,20 +1,22 @@
 // InsertTitleBlock on a drawing of the test's own: the block definition made entity by entity, its
 // reference with the six attributes, the placement of the first and the stacking of the next, and
-// every refusal leaving the drawing as it was.
+// every refusal leaving the drawing as it was; the labels of its template, read into buffers of 20
+// characters.
 #include "profile_fixture.h"
 
 #include "profiles/title_block.h"
+#include "profiles/title_block_labels.h"
 
 #include "acutmem.h"
 #include "db_entity_iterator.h"
 #include "dbents.h"
 #include "dbsymtb.h"
+#include "drawing_fixture.h"
 #include "drawing_writer.h"
 #include "editor_open_object.h"
 #include "resbuf_kind.h"
 #include "test_files.h"
 #include "ucs.h"
-
 
 #include <limits>
 #include <map>
@@ -26,15 +28,6 @@ using rvnhost::OpenedObject;
 
 constexpr double kTolerance = 1e-9;
 constexpr char kTemplate[] = "Rete\nProfilo\nProgr. iniziale\nQuota riferimento\nScala orizzontale\nScala verticale\n";
-
-template <class Table>
-AcDbObjectId recordNamed(AcDbDatabase& db, const ACHAR* name) {
-    Table* opened = nullptr;
-    EXPECT_EQ(db.getSymbolTable(opened, AcDb::kForRead), Acad::eOk);
-    AcDbObjectId id;
-    OpenedObject<Table>(opened)->getAt(name, id);
-    return id;
-}
 
 // What one entity of a block is, for comparing in numbers.
 struct Part {
@@ -81,10 +74,7 @@ protected:
         return bytes;
     }
 
-    std::vector<AcDbObjectId> entitiesOf(const ACHAR* block) {
-        OpenedObject<AcDbBlockTableRecord> record(recordNamed<AcDbBlockTable>(db_, block), AcDb::kForRead);
-        return record ? record->entityIds() : std::vector<AcDbObjectId>{};
-    }
+    std::vector<AcDbObjectId> entitiesOf(const ACHAR* block) { return enttest::entitiesOf(enttest::recordOf(db_, block)); }
 
     static Part partOf(AcDbObjectId id) {
         OpenedObject<AcDbEntity> entity(id, AcDb::kForRead);
@@ -202,7 +192,7 @@ TEST_F(TitleBlock, UnderAUserSystemThePointIsTakenToTheWorldAndALinkHandleIsKept
 // Without "TZ-CART" the texts take the current style and TEXTSIZE; a template of two labels gives
 // two label texts and still six attribute definitions.
 TEST_F(TitleBlock, WithoutTZCARTAndWithAShortTemplateTheRowsAreStillMade) {
-    OpenedObject<AcDbTextStyleTableRecord>(recordNamed<AcDbTextStyleTable>(db_, L"TZ-CART"), AcDb::kForWrite)->erase();
+    OpenedObject<AcDbTextStyleTableRecord>(titleStyle_, AcDb::kForWrite)->erase();
     db_.setTextsize(1.5);
     folder_.write("TZ-RR.SIG", "Rete\nProfilo\n");
     ASSERT_EQ(insert(profile(1, 50.0), {L"0,0"}), 1);
@@ -238,9 +228,24 @@ TEST_F(TitleBlock, EachRefusalLeavesTheDrawingAsItWas) {
     refused(std::numeric_limits<double>::infinity(), {}, L"");
     // The blocks are looked for before the template is read.
     std::filesystem::remove(folder_ / "TZ-RR.SIG");
-    OpenedObject<AcDbBlockTableRecord>(recordNamed<AcDbBlockTable>(db_, L"TZ-FINOBJ"), AcDb::kForWrite)->erase();
+    OpenedObject<AcDbBlockTableRecord>(enttest::recordOf(db_, L"TZ-FINOBJ"), AcDb::kForWrite)->erase();
     refused(0.0, {}, L"\nImpossibile trovare in tabella blocchi la definizione TZ-FINOBJ");
     EXPECT_FALSE(said(L"Impossibile trovare il file"));
+}
+
+TEST(TitleBlockLabels, EachLineIsALabelWithoutItsLineEndAndMissingLinesGiveEmptyLabels) {
+    EXPECT_EQ(ReadTitleBlockLabels("Rete\r\nProfilo\nProgr. iniziale\n\nScala\nVert\nsettima\n"),
+              (TzRvnTitleBlockLabels{L"Rete", L"Profilo", L"Progr. iniziale", L"", L"Scala", L"Vert"}));
+    EXPECT_EQ(ReadTitleBlockLabels("Rete\nProfilo\n"), (TzRvnTitleBlockLabels{L"Rete", L"Profilo", L"", L"", L"", L""}));
+}
+
+// 18 characters are kept whole; a longer line is cut after 19, the 19th dropped as if it were the
+// line end, and its rest is the next row's label; the last line without its line end loses its
+// last letter.
+TEST(TitleBlockLabels, ALongLineGoesOnAsTheNextLabel) {
+    EXPECT_EQ(ReadTitleBlockLabels("Scala orizzontale1\nB\n")[0], L"Scala orizzontale1");
+    EXPECT_EQ(ReadTitleBlockLabels("Quota di riferimento m\nàèìòù é\nultima"),
+              (TzRvnTitleBlockLabels{L"Quota di riferimen", L"o m", L"àèìòù é", L"ultim", L"", L""}));
 }
 
 }  // namespace
