@@ -9,7 +9,6 @@
 #include "db3dpl.h"
 #include "db_entity_iterator.h"
 #include "frame/doc_state.h"
-#include "input_queue.h"
 #include "schema/branch_command.h"
 #include "schema/branch_data.h"
 #include "schema/node_command.h"
@@ -44,10 +43,9 @@ protected:
 };
 
 TEST_F(BranchCommand, KeepingTheElevationGivesFreeVerticesTheLastNodes) {
-    rvntest::QueuedInput input({L"1", L"0,0,5", L"rete", L"", L"type 9023 A1", L"click 1",
-                                L"",  // Return: one more point
-                                L"10,0,7", L"20,0,9", L"", L"", L"type 9023 A2", L"click 1", L"click 1", L"*Cancel*"});
-    DrawBranches();
+    EXPECT_TRUE(play(DrawBranches, {L"1", L"0,0,5", L"rete", L"", L"type 9023 A1", L"click 1",
+                                    L"",  // Return: one more point
+                                    L"10,0,7", L"20,0,9", L"", L"", L"type 9023 A2", L"click 1", L"click 1", L"*Cancel*"}));
     EXPECT_TRUE(said(L"\nInserire almeno un altro punto"));
     const auto made = branches();
     ASSERT_EQ(made.size(), 1u);
@@ -57,11 +55,9 @@ TEST_F(BranchCommand, KeepingTheElevationGivesFreeVerticesTheLastNodes) {
 
 TEST_F(BranchCommand, ABranchEndingOnAnotherSplitsIt) {
     addBranch({{0.0, -10.0, 0.0}, {40.0, -10.0, 0.0}}, {40.0, 0.2, 0.0002, 1.5, L"dorsale"});
-    rvntest::QueuedInput input({L"", L"20,10,0", L"rete", L"", L"type 9023 C1", L"click 1",
-                                L"20,-10,0", L"", L"type 9023 C2", L"click 1",  // the node where it ends
-                                L"type 9026 80", L"click 1", L"*Cancel*"});
-    DrawBranches();
-    EXPECT_FALSE(input.ranOut());
+    EXPECT_TRUE(play(DrawBranches, {L"", L"20,10,0", L"rete", L"", L"type 9023 C1", L"click 1",
+                                    L"20,-10,0", L"", L"type 9023 C2", L"click 1",  // the node where it ends
+                                    L"type 9026 80", L"click 1", L"*Cancel*"}));
     std::vector<double> lengths;
     for (const Branch& branch : branches()) {
         if (branch.data.note != L"dorsale") continue;
@@ -74,8 +70,7 @@ TEST_F(BranchCommand, ABranchEndingOnAnotherSplitsIt) {
 }
 
 TEST_F(BranchCommand, CancelWhileDrawingErasesTheBranchBegun) {
-    rvntest::QueuedInput input({L"", L"0,0,5", L"rete", L"", L"type 9023 A1", L"click 1", L"10,0,7", L"*Cancel*"});
-    DrawBranches();
+    EXPECT_TRUE(play(DrawBranches, {L"", L"0,0,5", L"rete", L"", L"type 9023 A1", L"click 1", L"10,0,7", L"*Cancel*"}));
     EXPECT_TRUE(branches().empty());
     EXPECT_EQ(entitiesOf<AcDbBlockReference>().size(), 1u);  // the node made before stays
 }
@@ -85,12 +80,10 @@ using NodeCommand = BranchCommand;
 TEST_F(NodeCommand, NodesGoOnFreeGroundAndSplitTheBranchesTheyFallOn) {
     addBranch({{0.0, -10.0, 0.0}, {40.0, -10.0, 0.0}}, {40.0, 0.1, 0.0001, 0.0, L"dorsale"});
     addBranch({{0.0, -30.0, 0.0}, {40.0, -30.0, 0.0}}, {40.0, 0.1, 0.0001, 0.0, L""}, L"TZ-RV-altra");
-    rvntest::QueuedInput input({L"10,20,5", L"rete", L"", L"type 9023 N1", L"type 9024 2", L"click 1",
-                                L"10,20,5", L"abc",
-                                L"20,-10,0", L"", L"type 9023 N2", L"click 1",
-                                L"20,-30,0", L""});
-    PlaceNodes();
-    EXPECT_FALSE(input.ranOut());
+    EXPECT_TRUE(play(PlaceNodes, {L"10,20,5", L"rete", L"", L"type 9023 N1", L"type 9024 2", L"click 1",
+                                  L"10,20,5", L"abc",
+                                  L"20,-10,0", L"", L"type 9023 N2", L"click 1",
+                                  L"20,-30,0", L""}));
     EXPECT_TRUE(said(L"\nIl punto coincide con un nodo: ripeti l'immissione"));
     EXPECT_TRUE(said(L"\nPunto NON valido: ripeti l'immissione"));
     EXPECT_NE(shown().find(L"\nIl ramo selezionato e' di un'ALTRA rete (TZ-RV-rete)"), std::wstring::npos);
@@ -115,10 +108,8 @@ TEST_F(NodeCommand, NodesGoOnFreeGroundAndSplitTheBranchesTheyFallOn) {
 }
 
 TEST_F(NodeCommand, CancelInTheDialogEndsWithoutANode) {
-    rvntest::QueuedInput input({L"10,20,5", L"rete", L"", L"esc"});
-    PlaceNodes();
+    EXPECT_TRUE(play(PlaceNodes, {L"10,20,5", L"rete", L"", L"esc"}));
     EXPECT_TRUE(entitiesOf<AcDbBlockReference>().empty());
-    EXPECT_FALSE(input.ranOut());
 }
 
 class PolylineBranchCommand : public schematest::DocumentSchemaTest {
@@ -171,11 +162,9 @@ TEST_F(PolylineBranchCommand, TheBranchFollowsThePolylineBetweenTheNodesInEither
     const AcDbObjectId polyline = drawPolyline();
     const AcDbObjectId first = addNode(L"N1", {0.0, 0.0, 0.0});
     const AcDbObjectId second = addNode(L"N2", {0.0, 10.0, 0.0});
-    rvntest::QueuedInput input({handleOf(first), handleOf(second), handleOf(polyline), L"type 9026 100", L"click 1",
-                                handleOf(second), handleOf(first), handleOf(polyline), L"click 1"});
-    BranchFromPolyline();
-    BranchFromPolyline();
-    EXPECT_FALSE(input.ranOut());
+    EXPECT_TRUE(play(BranchFromPolyline, {handleOf(first), handleOf(second), handleOf(polyline), L"type 9026 100",
+                                          L"click 1", handleOf(second), handleOf(first), handleOf(polyline), L"click 1"},
+                     2));
     const auto made = madeBranches(polyline);
     ASSERT_EQ(made.size(), 2u);
     for (const auto& [length, items] : made) {
@@ -191,10 +180,7 @@ TEST_F(PolylineBranchCommand, NodesOffThePolylineOrOneNodeTwiceMakeNothing) {
     const AcDbObjectId polyline = drawPolyline();
     const AcDbObjectId first = addNode(L"N1", {0.0, 0.0, 0.0});
     const AcDbObjectId away = addNode(L"N3", {50.0, 50.0, 0.0});
-    rvntest::QueuedInput input({handleOf(first), handleOf(away), handleOf(polyline), handleOf(first), handleOf(first)});
-    BranchFromPolyline();
-    BranchFromPolyline();
-    EXPECT_FALSE(input.ranOut());
+    EXPECT_TRUE(play(BranchFromPolyline, {handleOf(first), handleOf(away), handleOf(polyline), handleOf(first), handleOf(first)}, 2));
     EXPECT_NE(shown().find(L"\nI nodi selezionati non giacciono sulla polilinea"), std::wstring::npos);
     EXPECT_NE(shown().find(L"\nNodi coincidenti: selezionare due nodi distinti"), std::wstring::npos);
     EXPECT_TRUE(madeBranches(polyline).empty());

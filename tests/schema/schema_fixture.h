@@ -7,6 +7,7 @@
 #include "acdocman.h"
 #include "acedads.h"
 #include "frame/document_states.h"
+#include "input_queue.h"
 #include "acutads.h"
 #include "dbblkref.h"
 #include "dbsymtb.h"
@@ -50,6 +51,13 @@ protected:
         resbuf* real = acutBuildList(RTREAL, value, 0);
         acedPutSym(name, real);
         acutRelRb(real);
+    }
+
+    // Runs the command (times over) with the answers queued; false when it asked for more.
+    static bool play(void (*command)(), std::vector<std::wstring> answers, int times = 1) {
+        rvntest::QueuedInput input(std::move(answers));
+        for (int run = 0; run < times; ++run) command();
+        return !input.ranOut();
     }
 
     static std::wstring shown() { return rvnhost::Transcript::instance().textOf(rvnhost::TranscriptKind::CommandLine); }

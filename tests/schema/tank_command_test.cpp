@@ -40,10 +40,8 @@ TEST_F(TankCommand, ATankStandsOnEachPickedNodeOfOneNetwork) {
     const AcDbObjectId second = addNode(L"N2", {30.0, 20.0, 6.0});
     const AcDbObjectId other = addNode(L"X1", {50.0, 20.0, 6.0}, 0.0, L"", L"TZ-RV-altra");
     const AcDbObjectId line = append(new AcDbLine(AcGePoint3d(0, 0, 0), AcGePoint3d(1, 1, 0)));
-    rvntest::QueuedInput input({L"", handleOf(line), handleOf(first), L"", L"type 9024 35.5", L"type 9025 vasca",
-                                L"click 1", handleOf(other), handleOf(second), L"45", L"click 1", L""});
-    PlaceTanks();
-    EXPECT_FALSE(input.ranOut());
+    EXPECT_TRUE(play(PlaceTanks, {L"", handleOf(line), handleOf(first), L"", L"type 9024 35.5", L"type 9025 vasca",
+                                  L"click 1", handleOf(other), handleOf(second), L"45", L"click 1", L""}));
     EXPECT_TRUE(said(L"\nSelezione non valida: ripetere la selezione..."));
     EXPECT_TRUE(said(L"\nL'entita' selezionata NON e' un nodo!"));
     EXPECT_TRUE(said(L"\nIl nodo selezionato e' di un'ALTRA rete!"));
@@ -60,19 +58,13 @@ TEST_F(TankCommand, ATankStandsOnEachPickedNodeOfOneNetwork) {
 }
 
 TEST_F(TankCommand, NoNodesOrACancelInTheDialogOrAtThePromptLeaveNoTank) {
-    {
-        rvntest::QueuedInput none;
-        PlaceTanks();
-        EXPECT_EQ(shown(), L"\nNessun nodo inserito!");
-    }
+    EXPECT_TRUE(play(PlaceTanks, {}));
+    EXPECT_EQ(shown(), L"\nNessun nodo inserito!");
     const AcDbObjectId node = addNode(L"N1", {10.0, 20.0, 5.0});
-    rvntest::QueuedInput input({handleOf(node), L"", L"esc"});
-    PlaceTanks();
+    EXPECT_TRUE(play(PlaceTanks, {handleOf(node), L"", L"esc"}));
     EXPECT_TRUE(tanks().empty());
-    rvntest::QueuedInput picked({handleOf(node), L"*Cancel*"});
-    PlaceTanks();
+    EXPECT_TRUE(play(PlaceTanks, {handleOf(node), L"*Cancel*"}));
     EXPECT_TRUE(tanks().empty());
-    EXPECT_FALSE(picked.ranOut());
 }
 
 TEST_F(TankCommand, TheAngleIsPickedTypedInDegreesOrZero) {
