@@ -22,8 +22,6 @@ namespace {
 
 using rvnhost::ResbufList;
 
-constexpr double kTolerance = 1e-12;
-
 class EntityLists : public enttest::DrawingTest {
 protected:
     void SetUp() override { acdbEntMake(nullptr); }
@@ -39,8 +37,7 @@ protected:
         return bytes;
     }
 
-    std::vector<AcDbObjectId> entitiesOf(const ACHAR* block) { return enttest::entitiesOf(blockNamed(block)); }
-    AcDbObjectId blockNamed(const ACHAR* name) { return enttest::recordOf(db_, name); }
+    std::vector<AcDbObjectId> entitiesOf(const ACHAR* block) { return enttest::entitiesOf(enttest::recordOf(db_, block)); }
 
     static AcDbObjectId lastEntity() {
         ads_name name{};
@@ -51,7 +48,7 @@ protected:
     }
 
     static void expectPoint(const AcGePoint3d& actual, double x, double y, double z) {
-        EXPECT_NEAR(actual.distanceTo(AcGePoint3d(x, y, z)), 0.0, kTolerance) << actual.x << "," << actual.y << "," << actual.z;
+        EXPECT_NEAR(actual.distanceTo(AcGePoint3d(x, y, z)), 0.0, 1e-12) << actual.x << "," << actual.y << "," << actual.z;
     }
 
     static int make(resbuf* list) {

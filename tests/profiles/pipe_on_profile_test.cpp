@@ -126,7 +126,8 @@ TEST_F(PipeOnProfile, TheGradeLineBecomesAPipeWhoseBoundaryVerticesCarryTheBranc
 }
 
 TEST_F(PipeOnProfile, ANetworkWithoutSchemaIsWarnedAboutAndUsesItsRecordedLengths) {
-    TzRvnNetworkData data = rvntest::NetworkBuilder().node(L"P1").node(L"P2").branch(L"P1", L"P2", 25.0, 0.2, 0.0).build();
+    TzRvnNetworkData data =
+        rvntest::NetworkBuilder().node(L"P1").node(L"P2").branch(L"P1", L"P2", 25.0, 0.2, 0.0).build();
     data.setHasSchema(false);
     AcDbObjectId id;
     ASSERT_EQ(Acad::eOk, AddNetwork(&db_, L"tracciato", std::make_unique<TzRvnNetwork>(data), id));

@@ -20,7 +20,6 @@
 #include "netobj/network_dictionary.h"
 #include "profiles/profile_list.h"
 #include "schema/branch_data.h"
-#include "schema/open_attribute.h"
 #include "schema/schema_reader.h"
 #include "table_records.h"
 
@@ -150,14 +149,7 @@ protected:
     }
 
     // The insertion point of a node's first attribute, as a point typed at a prompt.
-    std::wstring attributePointOf(std::size_t node) {
-        TzRvnOpenObject<AcDbBlockReference> reference(nodes_.at(node), AcDb::kForRead);
-        const std::vector<AcDbObjectId> ids = AttributeIds(*reference);
-        EXPECT_FALSE(ids.empty());
-        auto attribute = OpenAttribute(*reference, ids.front(), AcDb::kForRead);
-        const AcGePoint3d at = attribute->position();
-        return typed(at);
-    }
+    std::wstring attributePointOf(std::size_t node) { return typed(attributePosition(nodes_.at(node), 0)); }
     static std::wstring typed(const AcGePoint3d& point) {
         wchar_t text[128] = {};
         std::swprintf(text, std::size(text), L"%.17g,%.17g,%.17g", point.x, point.y, point.z);

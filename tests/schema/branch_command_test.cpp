@@ -9,6 +9,7 @@
 #include "db3dpl.h"
 #include "db_entity_iterator.h"
 #include "frame/doc_state.h"
+#include "host/resbuf_list.h"
 #include "schema/branch_command.h"
 #include "schema/branch_data.h"
 #include "schema/node_command.h"
@@ -24,8 +25,9 @@ protected:
     struct Branch {
         std::vector<double> heights;
         TzRvnBranchData data;
+        std::vector<int> items;  // of each vertex's per-vertex data ("TZ-C-TOZARI")
     };
-    // The network's branches: their vertices' Z and their data.
+    // The network's branches: their vertices' Z and per-vertex data items, and their data.
     std::vector<Branch> branches() {
         std::vector<Branch> found;
         for (AcDbObjectId id : entitiesOf<AcDb3dPolyline>()) {
@@ -34,7 +36,13 @@ protected:
             Branch branch;
             std::vector<TzRvnVertex> vertices;
             EXPECT_TRUE(ReadPolylineVertices(*polyline, vertices));
-            for (const TzRvnVertex& vertex : vertices) branch.heights.push_back(vertex.position.z);
+            for (const TzRvnVertex& vertex : vertices) {
+                branch.heights.push_back(vertex.position.z);
+                TzRvnOpenObject<AcDb3dPolylineVertex> opened(vertex.id, AcDb::kForRead);
+                const TzRvnResbufList data(opened->xData(L"TZ-C-TOZARI"));
+                int& count = branch.items.emplace_back(0);
+                for (const resbuf* item = data.get(); item; item = item->rbnext) ++count;
+            }
             EXPECT_TRUE(ReadBranchData(*polyline, branch.data));
             found.push_back(branch);
         }
@@ -112,7 +120,7 @@ TEST_F(NodeCommand, CancelInTheDialogEndsWithoutANode) {
     EXPECT_TRUE(entitiesOf<AcDbBlockReference>().empty());
 }
 
-class PolylineBranchCommand : public schematest::DocumentSchemaTest {
+class PolylineBranchCommand : public BranchCommand {
 protected:
     // A polyline around three sides of a square, its second vertex carrying per-vertex data.
     AcDbObjectId drawPolyline() {
@@ -132,30 +140,6 @@ protected:
         polyline->close();
         return id;
     }
-
-    // The branches made: their plan lengths and the per-vertex data items each vertex carries.
-    std::vector<std::pair<double, std::vector<int>>> madeBranches(AcDbObjectId picked) {
-        std::vector<std::pair<double, std::vector<int>>> made;
-        for (AcDbObjectId id : entitiesOf<AcDb3dPolyline>()) {
-            if (id == picked) continue;
-            TzRvnOpenObject<AcDb3dPolyline> polyline(id, AcDb::kForRead);
-            TzRvnBranchData data;
-            EXPECT_TRUE(ReadBranchData(*polyline, data));
-            std::vector<TzRvnVertex> vertices;
-            EXPECT_TRUE(ReadPolylineVertices(*polyline, vertices));
-            std::vector<int> items;
-            for (const TzRvnVertex& vertex : vertices) {
-                TzRvnOpenObject<AcDb3dPolylineVertex> opened(vertex.id, AcDb::kForRead);
-                int count = 0;
-                resbuf* list = opened->xData(L"TZ-C-TOZARI");
-                for (resbuf* item = list; item; item = item->rbnext) ++count;
-                acutRelRb(list);
-                items.push_back(count);
-            }
-            made.push_back({data.length, items});
-        }
-        return made;
-    }
 };
 
 TEST_F(PolylineBranchCommand, TheBranchFollowsThePolylineBetweenTheNodesInEitherOrder) {
@@ -165,13 +149,13 @@ TEST_F(PolylineBranchCommand, TheBranchFollowsThePolylineBetweenTheNodesInEither
     EXPECT_TRUE(play(BranchFromPolyline, {handleOf(first), handleOf(second), handleOf(polyline), L"type 9026 100",
                                           L"click 1", handleOf(second), handleOf(first), handleOf(polyline), L"click 1"},
                      2));
-    const auto made = madeBranches(polyline);
+    const auto made = branches();
     ASSERT_EQ(made.size(), 2u);
-    for (const auto& [length, items] : made) {
-        EXPECT_EQ(length, 30.0);
+    for (const Branch& branch : made) {
+        EXPECT_EQ(branch.data.length, 30.0);
         // The vertex keeps its data; the nodes and the corner get the application's name alone,
         // which the host keeps as no data at all.
-        EXPECT_EQ(items, (std::vector<int>{0, 2, 0, 0}));
+        EXPECT_EQ(branch.items, (std::vector<int>{0, 2, 0, 0}));
     }
     EXPECT_NE(shown().find(L"\nSelezionato il primo nodo\nSelezionato il secondo nodo"), std::wstring::npos);
 }
@@ -180,10 +164,11 @@ TEST_F(PolylineBranchCommand, NodesOffThePolylineOrOneNodeTwiceMakeNothing) {
     const AcDbObjectId polyline = drawPolyline();
     const AcDbObjectId first = addNode(L"N1", {0.0, 0.0, 0.0});
     const AcDbObjectId away = addNode(L"N3", {50.0, 50.0, 0.0});
-    EXPECT_TRUE(play(BranchFromPolyline, {handleOf(first), handleOf(away), handleOf(polyline), handleOf(first), handleOf(first)}, 2));
+    EXPECT_TRUE(play(BranchFromPolyline,
+                     {handleOf(first), handleOf(away), handleOf(polyline), handleOf(first), handleOf(first)}, 2));
     EXPECT_NE(shown().find(L"\nI nodi selezionati non giacciono sulla polilinea"), std::wstring::npos);
     EXPECT_NE(shown().find(L"\nNodi coincidenti: selezionare due nodi distinti"), std::wstring::npos);
-    EXPECT_TRUE(madeBranches(polyline).empty());
+    EXPECT_TRUE(branches().empty());
 }
 
 }  // namespace

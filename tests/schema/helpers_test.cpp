@@ -19,7 +19,6 @@
 #include "db3dpl.h"
 #include "acedads.h"
 #include "host/resbuf_list.h"
-#include "schema/open_attribute.h"
 
 #include <tuple>
 
@@ -161,14 +160,7 @@ TEST_F(SchemaHelpers, LocatingFindsNodesByTheirAttributesThenBranchSegments) {
     addBranch({{10, 20, 5}, {20, 20, 5}, {20, 30, 5}}, {20, 0.1, 0, 0, L""});
     TzRvnSchemaLists lists;
     ASSERT_TRUE(CollectSchema(&db_, modelSpace(), lists));
-    AcGePoint3d attributePoint;
-    {
-        TzRvnOpenObject<AcDbBlockReference> reference(node, AcDb::kForRead);
-        const std::vector<AcDbObjectId> ids = AttributeIds(*reference);
-        ASSERT_EQ(5u, ids.size());
-        auto attribute = OpenAttribute(*reference, ids[3], AcDb::kForRead);
-        attributePoint = attribute->position();
-    }
+    const AcGePoint3d attributePoint = attributePosition(node, 3);
     // A UCS moved by (100, 0, 0): UCS points are WCS points less the origin.
     const AcGeMatrix3d ucsToWorld = AcGeMatrix3d::translation({100, 0, 0});
     const AcGeMatrix3d worldToUcs = ucsToWorld.inverse();

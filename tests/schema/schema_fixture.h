@@ -17,6 +17,7 @@
 #include "open_object_guard.h"
 #include "schema/block_attributes.h"
 #include "schema/model_space.h"
+#include "schema/open_attribute.h"
 #include "schema/real_text.h"
 #include "schema/schema_blocks.h"
 #include "schema/schema_entities.h"
@@ -108,6 +109,14 @@ protected:
         std::vector<TzRvnTaggedText> texts;
         EXPECT_TRUE(opened.isOpen() && ReadAttributeTexts(*opened, texts));
         return texts;
+    }
+
+    // The position of the attribute at that place among the reference's attributes.
+    AcGePoint3d attributePosition(AcDbObjectId reference, std::size_t place) {
+        TzRvnOpenObject<AcDbBlockReference> opened(reference, AcDb::kForRead);
+        const std::vector<AcDbObjectId> ids = AttributeIds(*opened);
+        EXPECT_LT(place, ids.size());
+        return place < ids.size() ? OpenAttribute(*opened, ids[place], AcDb::kForRead)->position() : AcGePoint3d();
     }
 
     AcDbObjectId addTank(const AcGePoint3d& at, double head, const std::wstring& onLayer = kLayer) {

@@ -21,12 +21,6 @@ constexpr double kPi = std::numbers::pi;
 
 class SvgLook : public svgtest::PictureTest {
 protected:
-    AcDbObjectId addTextStyle(const ACHAR* name, const ACHAR* font) {
-        auto* style = new AcDbTextStyleTableRecord;
-        style->setFileName(font);
-        return rvntest::addRecord<AcDbTextStyleTable>(db_, style, name);
-    }
-
     AcDbObjectId line(double y, int colour = 256, AcDbObjectId layer = AcDbObjectId(), AcDbObjectId block = {}) {
         auto* entity = new AcDbLine({0.0, y, 0.0}, {10.0, y, 0.0});
         entity->setColorIndex(static_cast<Adesk::UInt16>(colour));
@@ -36,7 +30,9 @@ protected:
 };
 
 TEST_F(SvgLook, TextsKeepTheirPlaceAngleHeightWidthFactorObliqueAndStyle) {
-    const AcDbObjectId style = addTextStyle(L"TZ-CART", L"Arial.ttf");
+    auto* record = new AcDbTextStyleTableRecord;
+    record->setFileName(L"Arial.ttf");
+    const AcDbObjectId style = rvntest::addRecord<AcDbTextStyleTable>(db_, record, L"TZ-CART");
     auto* label = new AcDbText({5.0, 6.0, 0.0}, L"DN %%c200 & <3>", style, 2.5, kPi / 6.0);
     label->setWidthFactor(0.8);
     label->setOblique(kPi / 12.0);

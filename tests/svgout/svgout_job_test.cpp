@@ -13,6 +13,7 @@
 #include "open_object_guard.h"
 #include "run_command.h"
 #include "svg_arguments.h"
+#include "svg_fixture.h"
 #include "svg_reader.h"
 #include "test_files.h"
 #include "text_codec.h"
@@ -168,12 +169,9 @@ TEST_F(SvgOutJob, DrawsTheExampleWithoutItsExcludedBranch) {
     // Each branch on the network layer is one path from its start to its end, seen from above.
     for (const auto& [handle, ends] : schema.branches) {
         ASSERT_EQ(coloursOf(document, handle).size(), 1u);
-        const SvgElement& path = *document.find("data-handle", handle);
-        const std::vector<double> numbers = rvntest::numbersIn(path.at("d"));
-        EXPECT_NEAR(numbers.front(), ends.first.x, 1e-9);
-        EXPECT_NEAR(numbers[1], ends.first.y, 1e-9);
-        EXPECT_NEAR(numbers[numbers.size() - 2], ends.second.x, 1e-9);
-        EXPECT_NEAR(numbers.back(), ends.second.y, 1e-9);
+        const std::vector<double> n = rvntest::numbersIn(document.find("data-handle", handle)->at("d"));
+        svgtest::expectNumbers({n[0], n[1], n[n.size() - 2], n.back()},
+                               {ends.first.x, ends.first.y, ends.second.x, ends.second.y});
     }
     // The excluded branch lies on the frozen companion layer.
     for (const SvgElement& element : document.elements)
