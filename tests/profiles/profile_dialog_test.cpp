@@ -16,13 +16,21 @@ namespace {
 using profiletest::ProfileTest;
 using Names = std::vector<std::wstring>;
 
+// The dialog on the drawn network.
+class ProfileDialog : public ProfileTest {
+protected:
+    void SetUp() override {
+        ProfileTest::SetUp();
+        drawNetwork();
+    }
+};
+
 std::wstring fields(const wchar_t* length, const wchar_t* maximum, const wchar_t* minimum) {
     return std::wstring(L"closed with OK: 9022 Lunghezza profilo [ m ]=\"") + length +
            L"\"; 9036 Quota massima [ m ]=\"" + maximum + L"\"; 9037 Quota minima [ m ]=\"" + minimum + L"\"";
 }
 
-TEST_F(ProfileTest, TheDialogListsTheNodesOfTheSchemaUnderItsTitles) {
-    drawNetwork();
+TEST_F(ProfileDialog, TheDialogListsTheNodesOfTheSchemaUnderItsTitles) {
     addNode(L"F", {400.0, 0.0, 3.0});  // drawn after the network was last read
     EXPECT_TRUE(profRet({L"rete", L"click 1"}));
     const auto nodes = gridCells(9043);
@@ -33,8 +41,7 @@ TEST_F(ProfileTest, TheDialogListsTheNodesOfTheSchemaUnderItsTitles) {
     EXPECT_TRUE(said(fields(L"", L"", L"")));
 }
 
-TEST_F(ProfileTest, DoubleClicksComposeAProfileAcrossBranchesInEitherDirection) {
-    drawNetwork();
+TEST_F(ProfileDialog, DoubleClicksComposeAProfileAcrossBranchesInEitherDirection) {
     // A to B, then B's branches: A-B, B-C and D-B (drawn from D); across D-B to D, then D-E to E.
     EXPECT_TRUE(profRet({L"rete", L"dblclick 9043 1 1", L"dblclick 9044 1 1", L"dblclick 9044 3 1",
                          L"dblclick 9044 2 2", L"click 1"}));
@@ -43,8 +50,7 @@ TEST_F(ProfileTest, DoubleClicksComposeAProfileAcrossBranchesInEitherDirection) 
     EXPECT_TRUE(said(fields(L"300.00", L"30.00", L"-10000000000.00")));  // E's head is not calculated
 }
 
-TEST_F(ProfileTest, TheCurrentProfileIsChosenByItsRowNumberOnly) {
-    drawNetwork();
+TEST_F(ProfileDialog, TheCurrentProfileIsChosenByItsRowNumberOnly) {
     EXPECT_TRUE(profRet({L"rete", L"dblclick 9043 1 1", L"dblclick 9044 1 1", L"dblclick 9043 3 1",
                          L"cell 9045 1 2",                          // a node's cell: profile 2 stays current
                          L"cell 9045 1 0", L"dblclick 9044 2 1",    // profile 1 extended from B to C
@@ -58,8 +64,7 @@ TEST_F(ProfileTest, TheCurrentProfileIsChosenByItsRowNumberOnly) {
     EXPECT_EQ(ProfileList(), (std::vector<ProfileChain>{{L"A", L"B"}}));
 }
 
-TEST_F(ProfileTest, ResetTakesTheLastNodeOffAndTheOnlyNodeTakesTheRowAway) {
-    drawNetwork();
+TEST_F(ProfileDialog, ResetTakesTheLastNodeOffAndTheOnlyNodeTakesTheRowAway) {
     EXPECT_TRUE(profRet({L"rete", L"dblclick 9043 1 1", L"dblclick 9044 1 1", L"dblclick 9044 2 1",
                          L"click 9054", L"click 1"}));
     EXPECT_EQ(rowOf(9044, 3), (Names{L"D", L"B"}));  // B's branches listed again
@@ -77,8 +82,7 @@ TEST_F(ProfileTest, ResetTakesTheLastNodeOffAndTheOnlyNodeTakesTheRowAway) {
     EXPECT_TRUE(said(fields(L"", L"", L"")));
 }
 
-TEST_F(ProfileTest, ALongProfileGetsMoreColumns) {
-    drawNetwork();
+TEST_F(ProfileDialog, ALongProfileGetsMoreColumns) {
     std::vector<std::wstring> actions{L"rete", L"dblclick 9043 1 1"};
     for (int i = 0; i < 10; ++i) actions.push_back(L"dblclick 9044 1 1");  // A, B, A, B ... across A-B
     actions.push_back(L"click 1");
@@ -103,8 +107,7 @@ TEST_F(ProfileTest, TheNetworkPromptTheDictionaryAndANewRun) {
     EXPECT_EQ(modelSpaceEntities(), before);  // OK drops the profiles and draws nothing
 }
 
-TEST_F(ProfileTest, TheGridsArePlacedByFractionsOfTheDialogAndReadOnly) {
-    drawNetwork();
+TEST_F(ProfileDialog, TheGridsArePlacedByFractionsOfTheDialogAndReadOnly) {
     bool looked = false;
     const rvnhost::ModalLoop before = rvnhost::setModalLoop([&](CDialog& dialog) {
         looked = true;
@@ -138,7 +141,7 @@ using profiletest::kD;
 
 constexpr wchar_t kOpened[] = L"Dialog \"Crea Profili\" (9071) opened";
 
-class ProfilePickTest : public ProfileTest {
+class ProfilePickTest : public ProfileDialog {
 protected:
     // The vertices of the 3D polylines made since the handle seed was at `seed`, all of which must
     // be erased again: what a picking leaves behind of its trace.
@@ -159,7 +162,6 @@ protected:
 };
 
 TEST_F(ProfilePickTest, APickedChainIsListedInANewDialogAndItsTraceErased) {
-    drawNetwork();
     const auto before = modelSpaceEntities();
     const std::uint64_t seed = db_.handseed().value();
     EXPECT_TRUE(profRet({L"rete", L"click 9055", typed(kA),
@@ -178,7 +180,6 @@ TEST_F(ProfilePickTest, APickedChainIsListedInANewDialogAndItsTraceErased) {
 }
 
 TEST_F(ProfilePickTest, AnAttributesInsertionPointPicksItsNode) {
-    drawNetwork();
     const std::wstring onB = attributePointOf(1);
     const std::wstring onD = attributePointOf(3);
     ASSERT_NE(onB, typed(kB));
@@ -191,7 +192,6 @@ TEST_F(ProfilePickTest, AnAttributesInsertionPointPicksItsNode) {
 }
 
 TEST_F(ProfilePickTest, CancelLaterKeepsTheNodesAndEarlierProfilesAreListedAgain) {
-    drawNetwork();
     EXPECT_TRUE(profRet({L"rete", L"dblclick 9043 3 1", L"click 9055", typed(kB), typed(kD), L"esc", L"click 1"}));
     EXPECT_FALSE(said(L"\nSalvo il profilo"));
     EXPECT_EQ(rowOf(9045, 2), (Names{L"B", L"D"}));
@@ -200,7 +200,6 @@ TEST_F(ProfilePickTest, CancelLaterKeepsTheNodesAndEarlierProfilesAreListedAgain
 }
 
 TEST_F(ProfilePickTest, AFailedStartEndsTheCommandAndLeavesTheDrawingAsItWas) {
-    drawNetwork();
     const auto before = modelSpaceEntities();
     const std::uint64_t seed = db_.handseed().value();
     for (const wchar_t* answer : {L"esc", L"", L"altro"}) {
@@ -218,7 +217,6 @@ TEST_F(ProfilePickTest, AFailedStartEndsTheCommandAndLeavesTheDrawingAsItWas) {
 }
 
 TEST_F(ProfilePickTest, PointsAreTypedInTheUserCoordinateSystem) {
-    drawNetwork();
     ASSERT_TRUE(rvnhost::setCurrentUcs({100.0, 0.0, 0.0}, AcGeVector3d::kXAxis, AcGeVector3d::kYAxis));
     EXPECT_TRUE(profRet({L"rete", L"click 9055", L"0,0,8", L"100,0,5", L"", L"click 1"}));  // B and D
     rvnhost::setWorldUcs();
