@@ -1,8 +1,10 @@
 #include "afx_dialog.h"
 #include "afx_resources.h"
+#include "dialog_input.h"
 #include "dialog_record.h"
 #include "input_queue.h"
 #include "module_loader.h"
+#include "text_codec.h"
 #include "transcript.h"
 
 #include <gtest/gtest.h>
@@ -15,55 +17,24 @@ namespace {
 using rvnhost::Transcript;
 using rvnhost::TranscriptKind;
 
-// A node dialog as a plug-in writes one: the elevation at least 0 (checked as it loses the focus),
-// the values kept when OK closes it.
-class NodeDialog : public CDialog {
+// A node dialog that refuses a negative elevation as its field loses the focus: it says so, puts
+// the old value back and keeps the focus there.
+class ElevationDialog : public CDialog {
 public:
-    NodeDialog() : CDialog(9068) {}
-
-    std::wstring name = L"N1";
-    double elevation = 10.0;
-    std::wstring unit;
+    ElevationDialog() : CDialog(9068) {}
     int okCalls = 0;
 
-    BOOL OnInitDialog() override {
-        CDialog::OnInitDialog();
-        auto* units = static_cast<CComboBox*>(GetDlgItem(9030));
-        units->AddString(L"m3/s");
-        units->AddString(L"l/s");
-        units->SetCurSel(units->FindStringExact(-1, L"m3/s"));
-        SetDlgItemText(9023, name.c_str());
-        SetDlgItemText(9025, L"10");
-        return TRUE;
-    }
-
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override {
-        if (HIWORD(wParam) == EN_KILLFOCUS && LOWORD(wParam) == 9025) return checkElevation(), TRUE;
-        return CDialog::OnCommand(wParam, lParam);
-    }
-
-    void OnOK() override {
-        ++okCalls;
-        GetDlgItemText(9023, name);
-        GetDlgItemText(9030, unit);
-        CDialog::OnOK();
-    }
-
-private:
-    void refuse(int id, const wchar_t* message, const std::wstring& previous) {
-        MessageBoxW(m_hWnd, message, L"AutoCAD", MB_OK | MB_ICONWARNING);
-        SetDlgItemText(id, previous.c_str());
-        GetDlgItem(id)->SetFocus();
-    }
-
-    void checkElevation() {
+        if (HIWORD(wParam) != EN_KILLFOCUS || LOWORD(wParam) != 9025) return CDialog::OnCommand(wParam, lParam);
         std::wstring text;
         GetDlgItemText(9025, text);
-        wchar_t* end = nullptr;
-        const double value = std::wcstod(text.c_str(), &end);
-        if (text.empty() || *end != L'\0' || value < 0) return refuse(9025, L"La quota deve essere positiva o nulla", L"10");
-        elevation = value;
+        if (std::wcstod(text.c_str(), nullptr) >= 0) return TRUE;
+        MessageBoxW(m_hWnd, L"La quota deve essere positiva o nulla", L"AutoCAD", MB_OK | MB_ICONWARNING);
+        SetDlgItemText(9025, L"10");
+        GetDlgItem(9025)->SetFocus();
+        return TRUE;
     }
+    void OnOK() override { ++okCalls, CDialog::OnOK(); }
 };
 
 class Dialogs : public ::testing::Test {
@@ -78,33 +49,40 @@ protected:
 TEST_F(Dialogs, AValueRefusedAsTheFieldLosesTheFocusIsPutBackAndKeepsTheFocus) {
     // The click on OK after a refused value does not happen: the field took the focus back.
     rvntest::QueuedInput input({L"type 9025 -3", L"click 1", L"ok", L"type 9025 4.5", L"focus 9023", L"enter"});
-    NodeDialog dialog;
+    ElevationDialog dialog;
     EXPECT_EQ(dialog.DoModal(), IDOK);
     EXPECT_TRUE(said(L"[warning] AutoCAD: La quota deve essere positiva o nulla"));
-    EXPECT_DOUBLE_EQ(dialog.elevation, 4.5);
+    EXPECT_TRUE(said(L"closed with OK: 9027 Simbolo=\"\"; 9023 Nome/Numero=\"\"; 9025 Quota=\"4.5\""));
     EXPECT_EQ(dialog.okCalls, 1);
     EXPECT_FALSE(input.ranOut());
 }
 
 TEST_F(Dialogs, ActionsThatCannotBeDoneAreSaidAndChangeNothing) {
-    rvntest::QueuedInput input({L"type 4242 x", L"click 9023", L"choose 9030 km/h", L"choose 9030 L/S", L"dance",
-                                L"check 9027", L"click 1"});
-    NodeDialog dialog;
-    EXPECT_EQ(dialog.DoModal(), IDOK);
+    CDialog dialog(9068);
+    ASSERT_TRUE(dialog.Create(9068));
+    auto* units = static_cast<CComboBox*>(dialog.GetDlgItem(9030));
+    units->AddString(L"m3/s");
+    units->AddString(L"l/s");
+    for (const wchar_t* refused : {L"type 4242 x", L"click 9023", L"choose 9030 km/h", L"dance", L"check 9027"}) {
+        EXPECT_FALSE(rvnhost::applyDialogAction(dialog, refused)) << rvnos::toUtf8(refused);
+    }
     EXPECT_TRUE(said(L"The dialog has no control 4242"));
     EXPECT_TRUE(said(L"Control 9023 is not a button"));
     EXPECT_TRUE(said(L"Control 9030 has no item \"km/h\""));
     EXPECT_TRUE(said(L"Dialog actions: type ID TEXT"));
     EXPECT_TRUE(said(L"Control 9027 is not a check box"));
-    EXPECT_EQ(dialog.unit, L"l/s");  // items are found whatever their case
+    EXPECT_EQ(units->GetCurSel(), -1);
+    EXPECT_TRUE(rvnhost::applyDialogAction(dialog, L"choose 9030 L/S"));  // items are found whatever their case
+    EXPECT_EQ(units->GetCurSel(), 0);
+    dialog.EndDialog(IDOK);
 }
 
 TEST_F(Dialogs, ADialogLeftWaitingIsCancelledAndNamed) {
     rvntest::QueuedInput input({L"type 9023 N2"});
-    NodeDialog dialog;
+    CDialog dialog(9068);
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     EXPECT_TRUE(said(L"The dialog \"Inserimento NODO\" (9068) was left waiting for input: it is cancelled"));
-    EXPECT_EQ(dialog.name, L"N1");
+    EXPECT_TRUE(said(L"closed with Cancel: 9027 Simbolo=\"\"; 9023 Nome/Numero=\"N2\""));
 }
 
 TEST_F(Dialogs, ATemplateNoModuleHasIsRefused) {

@@ -1,36 +1,17 @@
 // The node, branch and tank dialogs on the plug-in's own templates, in a document whose current
 // network has settings of the test's choosing.
-#include "acdocman.h"
-#include "afx_resources.h"
 #include "dialogs/edge_attribute_dialog.h"
 #include "dialogs/node_attribute_dialog.h"
 #include "dialogs/tank_attribute_dialog.h"
 #include "drawing_view.h"
-#include "frame/doc_state.h"
-#include "frame/document_states.h"
-#include "host/open_object.h"
-#include "input_queue.h"
-#include "../frame/plugin_folder.h"
-#include "lisp_symbols.h"
-#include "module_loader.h"
 #include "network_document.h"
-#include "netobj/network_class.h"
-#include "netobj/network_dictionary.h"
-#include "netobj/network_object.h"
 #include "network/settings_units.h"
-#include "open_object_guard.h"
-#include "test_files.h"
-#include "text_codec.h"
-#include "transcript.h"
-
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
+#include "program_folder_dialog.h"
 
 namespace {
 
 using rvnhost::Transcript;
+using rvntest::play;
 
 class ElementDialogs : public rvntest::NetworkDocumentTest {
 protected:
@@ -48,16 +29,16 @@ protected:
 
 TEST_F(ElementDialogs, ANodeIsTypedInWithItsRules) {
     currentDocState()->addNodeName(L"N1");
-    rvntest::QueuedInput input({L"type 9023 Nodo-di-testa-lungo", L"focus 9024",  // cut to 15
-                                L"type 9023 N1", L"focus 9024", L"ok",            // in use
-                                L"type 9023", L"focus 9024", L"ok",               // empty
-                                L"type 9024 -0.5", L"type 9025 abc", L"focus 9026",  // not a number: put back
-                                L"type 9025 -2", L"focus 9026", L"ok", L"type 9026 presa", L"click 1"});
     TzRvnNodeAttributeDlg dialog(nullptr, 0, false);
     dialog.symbol = L"A";
     dialog.name = L"-";
     dialog.elevation = 12.5;
-    ASSERT_EQ(dialog.DoModal(), IDOK);
+    ASSERT_EQ(play(dialog, {L"type 9023 Nodo-di-testa-lungo", L"focus 9024",  // cut to 15
+                            L"type 9023 N1", L"focus 9024", L"ok",            // in use
+                            L"type 9023", L"focus 9024", L"ok",               // empty
+                            L"type 9024 -0.5", L"type 9025 abc", L"focus 9026",  // not a number: put back
+                            L"type 9025 -2", L"focus 9026", L"ok", L"type 9026 presa", L"click 1"}),
+              IDOK);
     EXPECT_EQ(dialog.name, L"Nodo-di-testa-l");
     EXPECT_EQ(dialog.flow, -0.5);
     EXPECT_EQ(dialog.elevation, 12.5);
@@ -67,15 +48,13 @@ TEST_F(ElementDialogs, ANodeIsTypedInWithItsRules) {
     EXPECT_TRUE(said(L"[warning] AutoCAD: Il Nome/Numero deve avere almeno 1 carattere!"));
     EXPECT_TRUE(said(L"[warning] AutoCAD: La quota deve essere positiva o nulla"));
     EXPECT_TRUE(said(L"9024 Portata=\"-0.5\"; 9025 Quota=\"12.5\""));
-    EXPECT_FALSE(input.ranOut());
 }
 
 TEST_F(ElementDialogs, AModifiedNodeKeepsItsOwnNameAndShowsTheNetworksUnits) {
     currentDocState()->addNodeName(L"N7");
-    rvntest::QueuedInput input({L"type 9023 N7", L"click 1"});
     TzRvnNodeAttributeDlg dialog(nullptr, 1, true);
     dialog.name = L"N7";
-    ASSERT_EQ(dialog.DoModal(), IDOK);
+    ASSERT_EQ(play(dialog, {L"type 9023 N7", L"click 1"}), IDOK);
     EXPECT_EQ(dialog.name, L"N7");
     EXPECT_FALSE(said(L"ESISTENTE"));
     EXPECT_TRUE(said(L"Dialog \"Modifica NODO\" (9068) closed with OK"));
@@ -89,21 +68,21 @@ TEST_F(ElementDialogs, AModifiedNodeKeepsItsOwnNameAndShowsTheNetworksUnits) {
 }
 
 TEST_F(ElementDialogs, EnterMovesThroughTheFieldsAndOnlyOkAccepts) {
-    rvntest::QueuedInput input({L"focus 9027", L"enter", L"enter", L"enter", L"enter", L"enter", L"type 9027 B",
-                                L"enter", L"type 9023 N9", L"focus 2", L"enter"});
     TzRvnNodeAttributeDlg dialog(nullptr, 0, false);
     dialog.name = L"-";
-    EXPECT_EQ(dialog.DoModal(), IDCANCEL);  // five Enters went round the fields back to the symbol
+    // Five Enters go round the fields back to the symbol.
+    EXPECT_EQ(play(dialog, {L"focus 9027", L"enter", L"enter", L"enter", L"enter", L"enter", L"type 9027 B", L"enter",
+                            L"type 9023 N9", L"focus 2", L"enter"}),
+              IDCANCEL);
     EXPECT_TRUE(said(L"closed with Cancel: 9027 Simbolo=\"B\"; 9023 Nome/Numero=\"N9\""));
-    EXPECT_FALSE(input.ranOut());
 }
 
 TEST_F(ElementDialogs, ABranchStartsFromTheSettingsAndKeepsItsLength) {
-    rvntest::QueuedInput input({L"type 9025 5", L"type 9028 -1", L"focus 9029", L"ok", L"type 9026 0", L"focus 9027",
-                                L"ok", L"click 1"});
     TzRvnEdgeAttributeDlg dialog(nullptr, 0);
     dialog.length = 42.0;
-    ASSERT_EQ(dialog.DoModal(), IDOK);
+    ASSERT_EQ(play(dialog, {L"type 9025 5", L"type 9028 -1", L"focus 9029", L"ok", L"type 9026 0", L"focus 9027", L"ok",
+                            L"click 1"}),
+              IDOK);
     EXPECT_EQ(dialog.diameter, 1.0);
     EXPECT_DOUBLE_EQ(dialog.roughness, 0.1);
     EXPECT_EQ(dialog.length, 42.0);
@@ -116,12 +95,12 @@ TEST_F(ElementDialogs, ABranchStartsFromTheSettingsAndKeepsItsLength) {
 }
 
 TEST_F(ElementDialogs, ATankStandsOnItsNodeWithAPositiveHead) {
-    rvntest::QueuedInput input({L"type 9022 X", L"type 9024 0", L"focus 9025", L"ok", L"type 9024 35.2",
-                                L"type 9023 DD", L"focus 2", L"click 1"});
     TzRvnTankAttributeDlg dialog(nullptr, 1);
     dialog.nodeName = L"N3";
     dialog.head = 1.0;
-    ASSERT_EQ(dialog.DoModal(), IDOK);
+    ASSERT_EQ(play(dialog, {L"type 9022 X", L"type 9024 0", L"focus 9025", L"ok", L"type 9024 35.2", L"type 9023 DD",
+                            L"focus 2", L"click 1"}),
+              IDOK);
     EXPECT_EQ(dialog.head, 35.2);
     EXPECT_EQ(dialog.symbol, L"D");
     EXPECT_TRUE(said(L"AutoCAD: La piezometrica deve positiva"));
@@ -132,11 +111,9 @@ TEST_F(ElementDialogs, WithoutSettingsTheDialogSaysSoAndIsCancelled) {
     ASSERT_TRUE(currentDocState()->setCurrentLayer(L"TZ-RV-altra"));
     rvntest::ScratchDir empty;
     rvnhost::putLispString(L"tz-cpath", rvnos::fromUtf8(empty.path().string()) + L"/");
-    rvntest::QueuedInput input({L"ok"});
     TzRvnEdgeAttributeDlg dialog(nullptr, 0);
-    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(play(dialog, {L"ok"}), IDCANCEL);
     EXPECT_TRUE(said(L"[warning] AutoCAD: Impossibile ottenere l'impostazione corrente"));
-    EXPECT_FALSE(input.ranOut());
 }
 
 // Records where the dialog stood when it was accepted.
@@ -153,11 +130,10 @@ public:
 TEST_F(ElementDialogs, ADialogNearTheViewsCornerMovesInsideIt) {
     RECT view{};
     acedGetAcadDwgView()->GetWindowRect(&view);
-    rvntest::QueuedInput input({L"click 1", L"click 1"});
     PlacedNodeDialog corner(nullptr, 0, false);
     corner.name = L"N1";
     corner.SetPosition(view.right - 10, view.bottom - 5);
-    ASSERT_EQ(corner.DoModal(), IDOK);
+    ASSERT_EQ(play(corner, {L"click 1"}), IDOK);
     EXPECT_EQ(corner.placed.right, view.right);
     EXPECT_EQ(corner.placed.bottom, view.bottom);
     EXPECT_GT(corner.placed.right - corner.placed.left, 100);  // not resized
@@ -165,7 +141,7 @@ TEST_F(ElementDialogs, ADialogNearTheViewsCornerMovesInsideIt) {
     PlacedNodeDialog inside(nullptr, 0, false);
     inside.name = L"N1";
     inside.SetPosition(view.left + 20, view.top + 30);
-    ASSERT_EQ(inside.DoModal(), IDOK);
+    ASSERT_EQ(play(inside, {L"click 1"}), IDOK);
     EXPECT_EQ(inside.placed.left, view.left + 20);
     EXPECT_EQ(inside.placed.top, view.top + 30);
 }
@@ -174,11 +150,10 @@ TEST_F(ElementDialogs, TheHelpButtonOpensTheTopicOfTheMode) {
     rvntest::PluginFolderFixture plugin;
     ASSERT_TRUE(plugin.ready());
     std::filesystem::create_directories(plugin.path() / "Help");
-    std::ofstream(plugin.path() / "Help" / "TZHelp.chm") << "ITSF";
-    rvntest::QueuedInput input({L"click 9084", L"esc"});
+    rvntest::writeBytes(plugin.path() / "Help" / "TZHelp.chm", "ITSF");
     TzRvnTankAttributeDlg dialog(nullptr, 0);
     dialog.head = 1.0;
-    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(play(dialog, {L"click 9084", L"esc"}), IDCANCEL);
     EXPECT_TRUE(said(L"Inserisci Serbatoio.htm"));
 }
 

@@ -4,8 +4,6 @@
 #include "afx_grid.h"
 #include "dialogs/materials_dialog.h"
 #include "dialogs/roughness_dialog.h"
-#include "dialogs/settings_dialog.h"
-#include "input_queue.h"
 #include "program_folder_dialog.h"
 
 #include <functional>
@@ -13,6 +11,7 @@
 namespace {
 
 using rvnhost::Transcript;
+using rvntest::play;
 using Cells = std::vector<std::vector<std::wstring>>;
 namespace fs = std::filesystem;
 
@@ -62,11 +61,11 @@ protected:
 TEST_F(MaterialsDialog, OkKeepsTheRowsWithAPositiveRoughnessInMetresAndANewMaterialOfTheEmptyLastRow) {
     MaterialList() = {{L"Senza", 0.001}, {L"Zero", 0.001}, {L"Negativo", 0.001},
                       {L"Testo", 0.001}, {L"Anonimo", 0.001}, {L"Ghisa", 0.0015}};
-    rvntest::QueuedInput input({L"edit 9041 1 2", L"edit 9041 2 2 0", L"edit 9041 3 2 -1", L"edit 9041 4 2 abc",
-                                L"edit 9041 5 1", L"edit 9041 7 1 Nuovo", L"key 9041 tab", L"edit 9041 7 2 0.5",
-                                L"click 1"});
     Recording<TzRvnMaterialiDlg> dialog(nullptr, programFolder());
-    ASSERT_EQ(dialog.DoModal(), IDOK);
+    ASSERT_EQ(play(dialog, {L"edit 9041 1 2", L"edit 9041 2 2 0", L"edit 9041 3 2 -1", L"edit 9041 4 2 abc",
+                            L"edit 9041 5 1", L"edit 9041 7 1 Nuovo", L"key 9041 tab", L"edit 9041 7 2 0.5",
+                            L"click 1"}),
+              IDOK);
     ASSERT_EQ(dialog.opened.size(), 8u);  // titles, six materials, the empty row
     EXPECT_EQ(dialog.opened[0], (std::vector<std::wstring>{L"", L"Materiale            ", kTitleMm}));
     EXPECT_EQ(dialog.opened[6], (std::vector<std::wstring>{L"6", L"Ghisa", L"1.5000"}));
@@ -79,23 +78,20 @@ TEST_F(MaterialsDialog, OkKeepsTheRowsWithAPositiveRoughnessInMetresAndANewMater
 TEST_F(MaterialsDialog, TheUnitIsTheOneChosenInTheParentAndARoundedTextKeepsItsStoredValue) {
     // In cm 0.01 is a tenth of a millimetre; in m the drawing's four decimals show PVC as 0.0000,
     // yet it keeps its 1.5e-6 m.
-    rvntest::QueuedInput input({L"choose 9018 [ cm ]", L"click 9009", L"edit 9041 3 1 Rame", L"edit 9041 3 2 0.01",
-                                L"click 1", L"choose 9018 [ m ]", L"click 9009", L"click 1", L"esc"});
-    TzRvnImpostazioniDlg settings(nullptr, programFolder());
-    EXPECT_EQ(settings.DoModal(), IDCANCEL);
+    EXPECT_EQ(settingsDialog({L"choose 9018 [ cm ]", L"click 9009", L"edit 9041 3 1 Rame", L"edit 9041 3 2 0.01",
+                              L"click 1", L"choose 9018 [ m ]", L"click 9009", L"click 1", L"esc"}),
+              IDCANCEL);
     EXPECT_EQ(rvntest::readBytes(archive()), std::string(kArchive) + "Rame\n0.0001000000\n");
-    EXPECT_FALSE(input.ranOut());
 }
 
 TEST_F(MaterialsDialog, TheContextMenuInsertsAndNumbersRowsCutsCopiesPastesAndPrints) {
     const fs::path pdf = folder_ / "materiali.pdf";
-    rvntest::QueuedInput input({L"rclick 9041 0 1", L"Inserisci Riga", L"rclick 9041 2 0", L"Inserisci Riga",
-                                L"rclick 9041 3 1", L"Copia", L"rclick 9041 2 1", L"Incolla", L"edit 9041 2 2 0.02",
-                                L"rclick 9041 4 2", L"Taglia",  // Ghisa loses its roughness
-                                L"rclick 9041 3 1", L"Stampa", rvnos::fromUtf8(pdf.string()), L"click 1"});
     Recording<TzRvnMaterialiDlg> dialog(nullptr, programFolder());
-    ASSERT_EQ(dialog.DoModal(), IDOK);
-    EXPECT_EQ(input.remaining(), 0u);
+    ASSERT_EQ(play(dialog, {L"rclick 9041 0 1", L"Inserisci Riga", L"rclick 9041 2 0", L"Inserisci Riga",
+                            L"rclick 9041 3 1", L"Copia", L"rclick 9041 2 1", L"Incolla", L"edit 9041 2 2 0.02",
+                            L"rclick 9041 4 2", L"Taglia",  // Ghisa loses its roughness
+                            L"rclick 9041 3 1", L"Stampa", rvnos::fromUtf8(pdf.string()), L"click 1"}),
+              IDOK);
     EXPECT_EQ(dialog.closing, (Cells{{L"", L"Materiale            ", kTitleMm},
                                      {L"1", L"", L""},
                                      {L"2", L"PVC", L"0.02"},
@@ -132,11 +128,9 @@ TEST_F(MaterialsDialog, WhatCannotBeWrittenKeepsTheDialogOpenTheOldArchiveAndThe
         refused.prepare();
         std::vector<std::wstring> actions = refused.actions;
         actions.insert(actions.end(), {L"click 1", L"ok", L"esc"});
-        rvntest::QueuedInput input(actions);
         TzRvnMaterialiDlg dialog(nullptr, programFolder());
-        EXPECT_EQ(dialog.DoModal(), IDCANCEL);  // closed by Escape after the message
+        EXPECT_EQ(play(dialog, actions), IDCANCEL);  // closed by Escape after the message
         fs::permissions(folder_.path(), writable);
-        EXPECT_FALSE(input.ranOut());
         EXPECT_TRUE(said(L"[error] Messaggio Archivio Materiali: ")) << rvnos::toUtf8(Transcript::instance().textOf(rvnhost::TranscriptKind::MessageBox));
         EXPECT_TRUE(said(refused.message));
         EXPECT_EQ(MaterialList(), kMaterials);
@@ -160,18 +154,17 @@ protected:
 };
 
 TEST_F(MaterialsDialog, SettingsThatCannotBeReadAreSaidUnderEachDialogsCaption) {
-    rvntest::QueuedInput input({L"edit 9041 3 1 Rame", L"edit 9041 3 2 1", L"click 1", L"ok", L"esc", L"ok", L"ok"});
     SettingsLosingMaterialsDlg losing(nullptr, programFolder());
     losing.settingsFile = folder_ / "rvnsetup.par";
-    EXPECT_EQ(losing.DoModal(), IDCANCEL);  // open after the message, closed by Escape
+    // Open after the message, closed by Escape.
+    EXPECT_EQ(play(losing, {L"edit 9041 3 1 Rame", L"edit 9041 3 2 1", L"click 1", L"ok", L"esc"}), IDCANCEL);
     EXPECT_EQ(rvntest::readBytes(archive()), kArchive);
     TzRvnMaterialiDlg materials(nullptr, programFolder());
-    EXPECT_EQ(materials.DoModal(), IDCANCEL);
+    EXPECT_EQ(play(materials, {L"ok"}), IDCANCEL);
     TzRvnScabrezzaDlg roughness(nullptr, programFolder());
-    EXPECT_EQ(roughness.DoModal(), IDCANCEL);
+    EXPECT_EQ(play(roughness, {L"ok"}), IDCANCEL);
     EXPECT_TRUE(said(L"[error] Messaggio Impostazioni: Impossibile leggere le impostazioni da file"));
     EXPECT_TRUE(said(L"[error] Messaggio Database Dati Rete: Impossibile leggere le impostazioni da file"));
-    EXPECT_FALSE(input.ranOut());
 }
 
 // A drawing holding the network "rete" whose roughness is shown in cm; no settings file.
@@ -187,9 +180,8 @@ protected:
 };
 
 TEST_F(NetworkMaterialsDialog, TheRoughnessDialogShowsTheListInTheNetworksUnitAndTakesNoEdit) {
-    rvntest::QueuedInput input({L"edit 9041 2 2 7", L"click 2"});
     Recording<TzRvnScabrezzaDlg> roughness(nullptr, programFolder(), network_);
-    EXPECT_EQ(roughness.DoModal(), IDCANCEL);
+    EXPECT_EQ(play(roughness, {L"edit 9041 2 2 7", L"click 2"}), IDCANCEL);
     EXPECT_EQ(roughness.opened, (Cells{{L"", L"Materiale            ", L"Scabrezza [ cm ]                             "},
                                        {L"1", L"PVC", L"0.0002"},
                                        {L"2", L"Ghisa", L"0.1500"}}));
@@ -199,14 +191,12 @@ TEST_F(NetworkMaterialsDialog, TheRoughnessDialogShowsTheListInTheNetworksUnitAn
 
 TEST_F(NetworkMaterialsDialog, ANetworkThatCannotBeReadIsSaidUnderEachDialogsCaption) {
     eraseNetwork();
-    rvntest::QueuedInput input({L"ok", L"ok"});
     TzRvnMaterialiDlg materials(nullptr, programFolder(), network_);
-    EXPECT_EQ(materials.DoModal(), IDCANCEL);
+    EXPECT_EQ(play(materials, {L"ok"}), IDCANCEL);
     TzRvnScabrezzaDlg roughness(nullptr, programFolder(), network_);
-    EXPECT_EQ(roughness.DoModal(), IDCANCEL);
+    EXPECT_EQ(play(roughness, {L"ok"}), IDCANCEL);
     EXPECT_TRUE(said(L"[error] Messaggio Archivio Materiali: Impossibile recuperare il setup della rete"));
     EXPECT_TRUE(said(L"[error] Messaggio Impostazioni: Impossibile recuperare il setup della rete"));
-    EXPECT_FALSE(input.ranOut());
 }
 
 }  // namespace

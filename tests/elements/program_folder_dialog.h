@@ -5,7 +5,9 @@
 #pragma once
 
 #include "afx_resources.h"
+#include "dialogs/settings_dialog.h"
 #include "host/open_object.h"
+#include "input_queue.h"
 #include "netobj/network_class.h"
 #include "netobj/network_dictionary.h"
 #include "network/materials.h"
@@ -25,6 +27,23 @@ namespace rvntest {
 inline const std::filesystem::path kExamples = std::filesystem::path(RVN_SOURCE_DIR) / "examples";
 inline const std::vector<CMateriale> kTwoMaterials{{L"PVC", 0.0000015}, {L"Ghisa", 0.0015}};
 
+// The dialog shown with the actions queued, every one of them taken and no more asked for.
+template <class Dialog>
+INT_PTR play(Dialog& dialog, std::vector<std::wstring> actions) {
+    QueuedInput input(std::move(actions));
+    const INT_PTR result = dialog.DoModal();
+    EXPECT_FALSE(input.ranOut());
+    EXPECT_EQ(input.remaining(), 0u);
+    return result;
+}
+
+// The settings in a settings file.
+inline TzRvnSettings settingsIn(const std::filesystem::path& file) {
+    TzRvnSettings settings;
+    ReadSettingsText(readBytes(file), settings);
+    return settings;
+}
+
 class ProgramFolderDialogTest : public OpenObjectCheckedTest {
 protected:
     void SetUp() override {
@@ -43,10 +62,11 @@ protected:
 
     std::filesystem::path settingsFile() const { return folder_ / "rvnsetup.par"; }
     std::wstring programFolder() const { return rvnos::fromUtf8(folder_.path().string()) + L"/"; }
-    static TzRvnSettings installed() {
-        TzRvnSettings settings;
-        ReadSettingsText(readBytes(kExamples / "rvnsetup.par"), settings);
-        return settings;
+    static TzRvnSettings installed() { return settingsIn(kExamples / "rvnsetup.par"); }
+    // The settings dialog over the program folder, played.
+    INT_PTR settingsDialog(std::vector<std::wstring> actions) const {
+        TzRvnImpostazioniDlg dialog(nullptr, programFolder());
+        return play(dialog, std::move(actions));
     }
     static bool said(const std::wstring& text) { return rvnhost::Transcript::instance().contains(text); }
 

@@ -1,8 +1,6 @@
 // The settings dialog on the plug-in's own template, opened directly as the network database
 // dialog opens it: over a program folder copied from examples/, or over a network of a drawing.
-#include "dialogs/settings_dialog.h"
 #include "html_help.h"
-#include "input_queue.h"
 #include "program_folder_dialog.h"
 
 #include <algorithm>
@@ -13,6 +11,7 @@ namespace {
 using rvnhost::Transcript;
 
 using rvntest::kExamples;
+using rvntest::play;
 
 std::size_t countOf(rvnhost::TranscriptKind kind) {
     const auto& entries = Transcript::instance().entries();
@@ -62,17 +61,11 @@ protected:
 
 class SettingsDialog : public rvntest::ProgramFolderDialogTest {
 protected:
-    TzRvnSettings written() const {
-        TzRvnSettings settings;
-        ReadSettingsText(rvntest::readBytes(settingsFile()), settings);
-        return settings;
-    }
+    TzRvnSettings written() const { return rvntest::settingsIn(settingsFile()); }
 };
 
 TEST_F(SettingsDialog, ShowsTheInstalledSettingsInTheirDisplayUnits) {
-    rvntest::QueuedInput input({L"esc"});
-    TzRvnImpostazioniDlg dialog(nullptr, programFolder());
-    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(settingsDialog({L"esc"}), IDCANCEL);
     // Flows in l/s, roughness in mm, as the installed file's codes say. The other fields' values
     // are checked where a refused edit puts them back, the colours where a swatch is picked.
     EXPECT_TRUE(said(L"Dialog \"Impostazioni\" (9065) closed with Cancel: 9016 Portata=\"[ l/s ]\"; "
@@ -107,23 +100,20 @@ TEST_F(SettingsDialog, EachFieldRefusesWhatBreaksItsRuleAndLosesNothing) {
         const std::wstring field = std::to_wstring(refused.field);
         // The click on OK does not happen: the field keeps the focus. Then a text that is no
         // number is put back without a word, and Escape closes.
-        rvntest::QueuedInput input({L"type " + field + L" " + refused.typed, L"click 1", L"ok",
-                                    L"type " + field + L" abc", L"focus 9016", L"esc"});
-        TzRvnImpostazioniDlg dialog(nullptr, programFolder());
-        EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+        EXPECT_EQ(settingsDialog({L"type " + field + L" " + refused.typed, L"click 1", L"ok",
+                                  L"type " + field + L" abc", L"focus 9016", L"esc"}),
+                  IDCANCEL);
         EXPECT_TRUE(said(std::wstring(L"[warning] AutoCAD: ") + refused.message));
         EXPECT_EQ(countOf(rvnhost::TranscriptKind::MessageBox), 1u);
         EXPECT_EQ(closedValue(refused.field), L"\"" + std::wstring(refused.kept) + L"\"");
-        EXPECT_FALSE(input.ranOut());
     }
     EXPECT_EQ(rvntest::readBytes(settingsFile()), rvntest::readBytes(kExamples / "rvnsetup.par"));
 }
 
 TEST_F(SettingsDialog, IterationsAreWholeAndThresholdsHoldToTheirPartners) {
-    rvntest::QueuedInput input({L"type 9025 2.5", L"type 9030 30", L"type 9029 50", L"type 9032 0.1", L"type 9031 5",
-                                L"focus 9016", L"click 1"});
-    TzRvnImpostazioniDlg dialog(nullptr, programFolder());
-    ASSERT_EQ(dialog.DoModal(), IDOK);
+    ASSERT_EQ(settingsDialog({L"type 9025 2.5", L"type 9030 30", L"type 9029 50", L"type 9032 0.1", L"type 9031 5",
+                              L"focus 9016", L"click 1"}),
+              IDOK);
     EXPECT_EQ(closedValue(9029), L"\"30\"");  // hmin 50 above hmax 30 becomes hmax, and shows it
     const TzRvnSettings settings = written();
     EXPECT_EQ(settings.maxIterations, 100);  // 2.5 is no iteration count: put back
@@ -135,9 +125,7 @@ TEST_F(SettingsDialog, IterationsAreWholeAndThresholdsHoldToTheirPartners) {
 }
 
 TEST_F(SettingsDialog, AFlowUnitShowsTheStoredFlowsInItAndGivesUpTheirEdits) {
-    rvntest::QueuedInput input({L"type 9028 7", L"type 9024 2", L"choose 9016 [ m3/s ]", L"click 1"});
-    TzRvnImpostazioniDlg dialog(nullptr, programFolder());
-    ASSERT_EQ(dialog.DoModal(), IDOK);
+    ASSERT_EQ(settingsDialog({L"type 9028 7", L"type 9024 2", L"choose 9016 [ m3/s ]", L"click 1"}), IDOK);
     EXPECT_EQ(closedValue(9026), L"\"1e-07\"");
     EXPECT_EQ(closedValue(9028), L"\"1e-05\"");
     const TzRvnSettings settings = written();
@@ -147,27 +135,22 @@ TEST_F(SettingsDialog, AFlowUnitShowsTheStoredFlowsInItAndGivesUpTheirEdits) {
     EXPECT_EQ(settings.initialVelocity, 2.0);  // other edits stay
 
     Transcript::instance().clear();
-    rvntest::QueuedInput back({L"choose 9016 [ l/s ]", L"type 9026 0.5", L"click 1"});
-    TzRvnImpostazioniDlg again(nullptr, programFolder());
-    ASSERT_EQ(again.DoModal(), IDOK);
+    ASSERT_EQ(settingsDialog({L"choose 9016 [ l/s ]", L"type 9026 0.5", L"click 1"}), IDOK);
     EXPECT_EQ(closedValue(9028), L"\"0.01\"");  // the stored 1e-5 m3/s, times 1000
     EXPECT_DOUBLE_EQ(written().minBranchFlow, 0.0005);    // 0.5 l/s stored in m3/s
 }
 
 TEST_F(SettingsDialog, TheUnitLabelsFollowTheUnitsChosen) {
-    rvntest::QueuedInput input({L"esc", L"choose 9016 [ m3/s ]", L"choose 9018 [ cm ]", L"esc"});
     RecordingSettingsDlg installedUnits(nullptr, programFolder());
-    EXPECT_EQ(installedUnits.DoModal(), IDCANCEL);
+    EXPECT_EQ(play(installedUnits, {L"esc"}), IDCANCEL);
     EXPECT_EQ(installedUnits.unitLabels, L"[ l/s ]|[ l/s ]|[ mm ]|");
     RecordingSettingsDlg chosen(nullptr, programFolder());
-    EXPECT_EQ(chosen.DoModal(), IDCANCEL);
+    EXPECT_EQ(play(chosen, {L"choose 9016 [ m3/s ]", L"choose 9018 [ cm ]", L"esc"}), IDCANCEL);
     EXPECT_EQ(chosen.unitLabels, L"[ m3/s ]|[ m3/s ]|[ cm ]|");
 }
 
 TEST_F(SettingsDialog, AMaterialShowsItsRoughnessInTheUnitChosen) {
-    rvntest::QueuedInput input({L"choose 9020 Ghisa", L"choose 9018 [ m ]", L"choose 9018 [ mm ]", L"click 1"});
-    TzRvnImpostazioniDlg dialog(nullptr, programFolder());
-    ASSERT_EQ(dialog.DoModal(), IDOK);
+    ASSERT_EQ(settingsDialog({L"choose 9020 Ghisa", L"choose 9018 [ m ]", L"choose 9018 [ mm ]", L"click 1"}), IDOK);
     EXPECT_EQ(closedValue(9023), L"\"1.5\"");
     const TzRvnSettings settings = written();
     EXPECT_EQ(settings.materialIndex, 1);
@@ -177,19 +160,16 @@ TEST_F(SettingsDialog, AMaterialShowsItsRoughnessInTheUnitChosen) {
     // Without a material chosen, a new roughness unit shows the stored roughness in it.
     MaterialList().clear();
     Transcript::instance().clear();
-    rvntest::QueuedInput unchosen({L"choose 9018 [ cm ]", L"click 1"});
-    TzRvnImpostazioniDlg none(nullptr, programFolder());
-    ASSERT_EQ(none.DoModal(), IDOK);
+    ASSERT_EQ(settingsDialog({L"choose 9018 [ cm ]", L"click 1"}), IDOK);
     EXPECT_EQ(closedValue(9023), L"\"0.15\"");
     EXPECT_DOUBLE_EQ(written().defaultRoughness, 0.0015);
     EXPECT_EQ(written().materialIndex, 1);  // a list without a selection keeps the stored index
 }
 
 TEST_F(SettingsDialog, AMaterialAddedInTheMaterialsDialogIsListedWhenTheListTakesTheFocus) {
-    rvntest::QueuedInput input({L"click 9009", L"edit 9041 3 1 Acciaio", L"edit 9041 3 2 0.05", L"click 1",
-                                L"focus 9020", L"choose 9020 Acciaio", L"click 1"});
-    TzRvnImpostazioniDlg dialog(nullptr, programFolder());
-    ASSERT_EQ(dialog.DoModal(), IDOK);
+    ASSERT_EQ(settingsDialog({L"click 9009", L"edit 9041 3 1 Acciaio", L"edit 9041 3 2 0.05", L"click 1",
+                              L"focus 9020", L"choose 9020 Acciaio", L"click 1"}),
+              IDOK);
     EXPECT_TRUE(said(L"Dialog \"Materiali\" (9067) closed with OK"));
     EXPECT_EQ(written().materialIndex, 2);
     EXPECT_DOUBLE_EQ(written().defaultRoughness, 0.00005);  // 0.05 mm
@@ -198,12 +178,11 @@ TEST_F(SettingsDialog, AMaterialAddedInTheMaterialsDialogIsListedWhenTheListTake
 }
 
 TEST_F(SettingsDialog, ARightClickOnASwatchPicksItsColour) {
-    rvntest::QueuedInput input({L"rclick 9051", L"colour 10,20,30", L"ok",  // V < Vmin
-                                L"rclick 9052", L"colour 2", L"esc",        // cancelled
-                                L"rclick 9049", L"colour 300,0,0", L"colour 12", L"enter",
-                                L"rclick 9026", L"click 1"});  // a field takes no colour
-    TzRvnImpostazioniDlg dialog(nullptr, programFolder());
-    ASSERT_EQ(dialog.DoModal(), IDOK);
+    ASSERT_EQ(settingsDialog({L"rclick 9051", L"colour 10,20,30", L"ok",  // V < Vmin
+                              L"rclick 9052", L"colour 2", L"esc",        // cancelled
+                              L"rclick 9049", L"colour 300,0,0", L"colour 12", L"enter",
+                              L"rclick 9026", L"click 1"}),  // a field takes no colour
+              IDOK);
     const TzRvnSettings settings = written();
     EXPECT_EQ(settings.colourLowVelocity, RGB(10, 20, 30));
     EXPECT_EQ(settings.colourHighVelocity, installed().colourHighVelocity);
@@ -218,9 +197,8 @@ TEST_F(SettingsDialog, EnterGoesRoundTheListsAndFieldsWithoutClosing) {
     actions.push_back(L"focus 9016");
     for (int i = 0; i < 15; ++i) actions.push_back(L"enter");
     actions.push_back(L"esc");
-    rvntest::QueuedInput input(actions);
     RecordingSettingsDlg dialog(nullptr, programFolder());
-    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(play(dialog, actions), IDCANCEL);
     const std::vector<int> cycle{9028, 9029, 9016, 9017, 9018, 9021, 9019, 9020, 9024, 9025,
                                  9026, 9027, 9028, 9029, 9030, 9031, 9032, 9016};
     EXPECT_EQ(std::vector<int>(dialog.focused.end() - static_cast<long>(cycle.size()), dialog.focused.end()), cycle);
@@ -228,10 +206,9 @@ TEST_F(SettingsDialog, EnterGoesRoundTheListsAndFieldsWithoutClosing) {
 }
 
 TEST_F(SettingsDialog, OkWritesTheSettingsFileInSi) {
-    rvntest::QueuedInput input({L"choose 9017 [ cm ]", L"choose 9021 [ m/m ]", L"type 9026 0.2", L"type 9027 0.005",
-                                L"type 9025 250", L"click 1"});
-    TzRvnImpostazioniDlg dialog(nullptr, programFolder());
-    ASSERT_EQ(dialog.DoModal(), IDOK);
+    ASSERT_EQ(settingsDialog({L"choose 9017 [ cm ]", L"choose 9021 [ m/m ]", L"type 9026 0.2", L"type 9027 0.005",
+                              L"type 9025 250", L"click 1"}),
+              IDOK);
     TzRvnSettings expected = installed();
     expected.diameterUnit = 1;
     expected.slopeUnit = 0;
@@ -244,40 +221,30 @@ TEST_F(SettingsDialog, OkWritesTheSettingsFileInSi) {
 TEST_F(SettingsDialog, TheHelpButtonOpensTheNetworkTopic) {
     std::filesystem::create_directories(plugin_.path() / "Help");
     rvntest::writeBytes(plugin_.path() / "Help" / "TZHelp.chm", "ITSF");
-    rvntest::QueuedInput input({L"click 9084", L"esc"});
-    TzRvnImpostazioniDlg dialog(nullptr, programFolder());
-    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(settingsDialog({L"click 9084", L"esc"}), IDCANCEL);
     EXPECT_TRUE(said(L"Help/TZHelp.chm::/Rivanta e Reti in Pressione\\Gestione e Calcolo Rete.htm"));
 }
 
 TEST_F(SettingsDialog, ASettingsFileThatCannotBeReadIsSaidAndTheDialogCloses) {
-    rvntest::QueuedInput input({L"ok", L"ok", L"ok"});
     for (const std::wstring& folder : {programFolder() + L"missing/", std::wstring()}) {
         Transcript::instance().clear();
         TzRvnImpostazioniDlg dialog(nullptr, folder);
-        EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+        EXPECT_EQ(play(dialog, {L"ok"}), IDCANCEL);
         EXPECT_TRUE(said(L"[error] Messaggio Impostazioni: Impossibile leggere le impostazioni da file"));
     }
     std::string text = rvntest::readBytes(settingsFile());
     text.replace(text.find("100\n"), 4, "cento\n");
     rvntest::writeBytes(settingsFile(), text);
-    {
-        TzRvnImpostazioniDlg dialog(nullptr, programFolder());
-        EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-        EXPECT_TRUE(said(L"rvnsetup.par\", riga 8: \"cento\" is not a number"));
-    }
+    EXPECT_EQ(settingsDialog({L"ok"}), IDCANCEL);
+    EXPECT_TRUE(said(L"rvnsetup.par\", riga 8: \"cento\" is not a number"));
     EXPECT_EQ(rvntest::readBytes(settingsFile()), text);
-    EXPECT_FALSE(input.ranOut());
 }
 
 TEST_F(SettingsDialog, ASettingsFileThatCannotBeWrittenKeepsTheDialogOpen) {
     chmod(settingsFile().c_str(), 0444);
-    rvntest::QueuedInput input({L"type 9024 3", L"click 1", L"ok", L"esc"});
-    TzRvnImpostazioniDlg dialog(nullptr, programFolder());
-    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(settingsDialog({L"type 9024 3", L"click 1", L"ok", L"esc"}), IDCANCEL);
     EXPECT_TRUE(said(L"[error] Messaggio Impostazioni: Impossibile salvare le impostazioni su file"));
     EXPECT_EQ(rvntest::readBytes(settingsFile()), rvntest::readBytes(kExamples / "rvnsetup.par"));
-    EXPECT_FALSE(input.ranOut());
 }
 
 // A drawing holding the network "rete", whose settings differ from the installed file's.
@@ -300,9 +267,8 @@ protected:
 };
 
 TEST_F(NetworkSettingsDialog, OkWritesTheNetworksSettingsAndLeavesTheFileAlone) {
-    rvntest::QueuedInput input({L"type 9025 60", L"rclick 9050", L"colour 1,2,3", L"ok", L"click 1"});
     TzRvnImpostazioniDlg dialog(nullptr, programFolder(), network_, L"rete");
-    ASSERT_EQ(dialog.DoModal(), IDOK);
+    ASSERT_EQ(play(dialog, {L"type 9025 60", L"rclick 9050", L"colour 1,2,3", L"ok", L"click 1"}), IDOK);
     EXPECT_TRUE(said(L"Dialog \"Impostazioni - [rete]\" (9065) opened"));
     EXPECT_EQ(closedValue(9016), L"\"[ m3/s ]\"");
     TzRvnSettings expected = settings_;
@@ -329,17 +295,16 @@ protected:
 };
 
 TEST_F(NetworkSettingsDialog, ANetworkThatCannotBeUpdatedKeepsTheDialogOpen) {
-    rvntest::QueuedInput input({L"choose 9016 [ l/s ]", L"click 1", L"ok", L"choose 9016 [ m3/s ]", L"ok", L"esc"});
     ErasingSettingsDlg dialog(nullptr, programFolder(), network_, L"rete");
     dialog.erased = network_;
-    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(play(dialog, {L"choose 9016 [ l/s ]", L"click 1", L"ok", L"choose 9016 [ m3/s ]", L"ok", L"esc"}),
+              IDCANCEL);
     EXPECT_TRUE(said(L"[error] Messaggio Impostazioni: Impossibile aggiornare le impostazioni di rete"));
     // Then a new flow unit cannot reload the erased network's settings: the unit of the flows
     // shown stays.
     EXPECT_TRUE(said(L"[error] Messaggio Impostazioni: Impossibile recuperare il setup della rete"));
     EXPECT_EQ(closedValue(9016), L"\"[ l/s ]\"");
     EXPECT_EQ(closedValue(9028), L"\"0.01\"");
-    EXPECT_FALSE(input.ranOut());
 }
 
 }  // namespace
