@@ -115,6 +115,21 @@ protected:
         return state;
     }
 
+    AcDbObjectId createNetwork(const std::wstring& name, bool hasSchema = false) {
+        AcDbObjectId id;
+        EXPECT_EQ(Acad::eOk, CreateNetwork(&db_, name, hasSchema, id)) << rvnos::toUtf8(name);
+        return id;
+    }
+
+    // The schema of two nodes, N1 fed by a tank through one pipe to N2, on the layer of "rete";
+    // N1's block.
+    AcDbObjectId drawSchema() {
+        const AcDbObjectId node = addNode(L"N1", {0.0, 0.0, 10.0});
+        addNode(L"N2", {50.0, 0.0, 8.0});
+        addTank({0.0, 0.0, 10.0}, 30.0);
+        addBranch({{0.0, 0.0, 10.0}, {50.0, 0.0, 8.0}}, {50.0, 0.1, 0.0001, 0.0, L""});
+        return node;
+    }
 
     std::vector<std::wstring> networks() {
         std::vector<std::wstring> names;

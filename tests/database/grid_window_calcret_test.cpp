@@ -56,12 +56,8 @@ TEST_F(GridWindowTest, ARowThatFailsItsCheckKeepsTheWindowOpenUntilCorrected) {
 }
 
 TEST_F(GridWindowTest, ClosingWritesTheSchemaOfANetworkThatHasOne) {
-    const AcDbObjectId node = addNode(L"N1", {0.0, 0.0, 10.0});
-    addNode(L"N2", {50.0, 0.0, 8.0});
-    addTank({0.0, 0.0, 10.0}, 30.0);
-    addBranch({{0.0, 0.0, 10.0}, {50.0, 0.0, 8.0}}, {50.0, 0.1, 0.0001, 0.0, L""});
-    AcDbObjectId id;
-    ASSERT_EQ(Acad::eOk, CreateNetwork(&db_, L"rete", true, id));
+    const AcDbObjectId node = drawSchema();
+    createNetwork(L"rete", true);
     EXPECT_TRUE(calcRet({L"drop 9016", L"choose 9016 rete", L"click 9001", L"edit 9038 1 1 X", L"edit 9038 1 4 1",
                          L"edit 9038 1 6 nota", L"close 9064", L"click 1"}));
     TzRvnOpenObject<AcDbBlockReference> reference(node, AcDb::kForRead);

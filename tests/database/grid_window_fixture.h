@@ -41,8 +41,7 @@ protected:
 
     // A network of the drawing holding data.
     AcDbObjectId addNetwork(const std::wstring& name, const TzRvnNetworkData& data, bool hasSchema = false) {
-        AcDbObjectId id;
-        EXPECT_EQ(Acad::eOk, CreateNetwork(&db_, name, hasSchema, id));
+        const AcDbObjectId id = createNetwork(name, hasSchema);
         TzRvnOpenObject<TzRvnNetwork> network(id, AcDb::kForWrite);
         TzRvnNetworkData* held = network->workingData(AcDb::kForWrite);
         held->nodes() = data.nodes();
@@ -67,7 +66,7 @@ protected:
     }
 
     // Types a row's cells from column 1 on.
-    static void typeRow(CGridCtrl& grid, int row, std::initializer_list<const wchar_t*> cells) {
+    static void typeRow(CGridCtrl& grid, int row, const std::vector<const wchar_t*>& cells) {
         int col = 1;
         for (const wchar_t* text : cells) grid.SetItemText(row, col++, text);
     }
@@ -77,6 +76,11 @@ protected:
         rvntest::QueuedInput input(std::move(answers));
         rvnhost::applyDialogAction(window, action);
         EXPECT_FALSE(input.ranOut()) << rvnos::toUtf8(action);
+    }
+
+    static TzRvnGridCounts saveInto(TzRvnContainerDlg& window, AcDbObjectId id) {
+        TzRvnOpenObject<TzRvnNetwork> network(id, AcDb::kForWrite);
+        return window.saveInto(*network);
     }
 
     TzRvnNetworkData saved(AcDbObjectId id) {

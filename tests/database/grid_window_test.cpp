@@ -56,12 +56,9 @@ TEST_F(GridWindowTest, AnOpenedWindowShowsTheNetworkInItsUnitsWithResultColours)
     CGridCtrl& nodes = grid(*window, 9038);
     CGridCtrl& edges = grid(*window, 9039);
     CGridCtrl& tanks = grid(*window, 9040);
-    EXPECT_EQ(nodes.GetRowCount(), 11);
-    EXPECT_EQ(edges.GetRowCount(), 14);
-    EXPECT_EQ(tanks.GetRowCount(), 6);
-    EXPECT_EQ(nodes.GetColumnCount(), 7);
-    EXPECT_EQ(edges.GetColumnCount(), 14);
-    EXPECT_EQ(tanks.GetColumnCount(), 5);
+    EXPECT_EQ((std::vector{nodes.GetRowCount(), edges.GetRowCount(), tanks.GetRowCount()}), (std::vector{11, 14, 6}));
+    EXPECT_EQ((std::vector{nodes.GetColumnCount(), edges.GetColumnCount(), tanks.GetColumnCount()}),
+              (std::vector{7, 14, 5}));
     EXPECT_EQ(nodes.GetItemText(0, 2), L" Q [ l/s ]");
     EXPECT_EQ(edges.GetItemText(0, 9), L" Q [ l/s ]");
     EXPECT_EQ(edges.GetItemText(0, 5), L"  D [ mm ]");
@@ -77,13 +74,12 @@ TEST_F(GridWindowTest, AnOpenedWindowShowsTheNetworkInItsUnitsWithResultColours)
     EXPECT_EQ(nodes.GetItemText(10, 0), L"10");         // an empty row after the data, numbered
     EXPECT_EQ(nodes.GetItemText(10, 1), L"");
 
-    EXPECT_EQ(edges.GetItemFgColour(1, 10), kLowVelocity);
-    EXPECT_EQ(edges.GetItemFgColour(2, 10), kHighVelocity);
-    EXPECT_EQ(edges.GetItemFgColour(3, 10), CLR_DEFAULT);
-    EXPECT_EQ(edges.GetItemFgColour(4, 10), CLR_DEFAULT);  // no result, no colour
-    EXPECT_EQ(nodes.GetItemFgColour(1, 5), kLowHead);
-    EXPECT_EQ(nodes.GetItemFgColour(2, 5), kHighHead);
-    EXPECT_EQ(nodes.GetItemFgColour(3, 5), CLR_DEFAULT);
+    // The fourth branch has no result, so no colour.
+    EXPECT_EQ((std::vector{edges.GetItemFgColour(1, 10), edges.GetItemFgColour(2, 10), edges.GetItemFgColour(3, 10),
+                           edges.GetItemFgColour(4, 10)}),
+              (std::vector<COLORREF>{kLowVelocity, kHighVelocity, CLR_DEFAULT, CLR_DEFAULT}));
+    EXPECT_EQ((std::vector{nodes.GetItemFgColour(1, 5), nodes.GetItemFgColour(2, 5), nodes.GetItemFgColour(3, 5)}),
+              (std::vector<COLORREF>{kLowHead, kHighHead, CLR_DEFAULT}));
 
     EXPECT_EQ(nodes.GetRowHeight(0), nodes.GetRowHeight(1) * 3 / 2);
     EXPECT_EQ(nodes.GetItemFormat(0, 1) & DT_RIGHT, 0u);   // a text column's title to the left
@@ -245,11 +241,7 @@ TEST_F(GridWindowTest, EachCheckNamesItsRowKeepsTheElementsBeforeAndLosesNothing
         rvnhost::Transcript::instance().clear();
         auto window = openWindow();
         CGridCtrl& typed = grid(*window, check.gridId);
-        for (std::size_t row = 0; row < check.rows.size(); ++row) {
-            for (std::size_t col = 0; col < check.rows[row].size(); ++col) {
-                typed.SetItemText(static_cast<int>(row) + 1, static_cast<int>(col) + 1, check.rows[row][col]);
-            }
-        }
+        for (std::size_t row = 0; row < check.rows.size(); ++row) typeRow(typed, static_cast<int>(row) + 1, check.rows[row]);
         const std::wstring before = typed.TableText();
         const AcDbObjectId id = addNetwork(L"rete" + std::to_wstring(&check - kCheckCases), TzRvnNetworkData());
         TzRvnOpenObject<TzRvnNetwork> network(id, AcDb::kForWrite);
@@ -268,13 +260,10 @@ TEST_F(GridWindowTest, RowsWithAnEmptyRequiredCellAreLeftOutSilently) {
     typeRow(grid(*window, 9039), 2, {L"A", L"B", L"0", L"10", L"", L"0.1", L"0"});  // no diameter
     EXPECT_EQ(window->nodeRowCount(), 1);
     const AcDbObjectId id = addNetwork(L"rete", TzRvnNetworkData());
-    {
-        TzRvnOpenObject<TzRvnNetwork> network(id, AcDb::kForWrite);
-        const TzRvnGridCounts counts = window->saveInto(*network);
-        EXPECT_EQ(counts.nodes, 1);
-        EXPECT_EQ(counts.edges, 0);
-        EXPECT_EQ(counts.tanks, 0);
-    }
+    const TzRvnGridCounts counts = saveInto(*window, id);
+    EXPECT_EQ(counts.nodes, 1);
+    EXPECT_EQ(counts.edges, 0);
+    EXPECT_EQ(counts.tanks, 0);
     const TzRvnNetworkData data = saved(id);
     EXPECT_EQ(data.nodes()[0].name.str(), L"B");
     EXPECT_DOUBLE_EQ(data.nodes()[0].demand, -2.0);  // a supply, in the network's own unit (m3/s)
@@ -288,10 +277,7 @@ TEST_F(GridWindowTest, DeletingTheSecondRowKeepsEntityIdsByPosition) {
     host_.chosen = addNetwork(L"rete", data);
     auto window = openWindow();
     act(*window, L"rclick 9038 2 1", {L"Elimina Riga"});
-    {
-        TzRvnOpenObject<TzRvnNetwork> network(host_.chosen, AcDb::kForWrite);
-        EXPECT_EQ(window->saveInto(*network).nodes, 2);
-    }
+    EXPECT_EQ(saveInto(*window, host_.chosen).nodes, 2);
     const TzRvnNetworkData after = saved(host_.chosen);
     EXPECT_EQ(after.nodes()[1].name.str(), L"N3");
     EXPECT_EQ(after.nodes()[0].entityId.value, 11u);
@@ -305,14 +291,10 @@ TEST_F(GridWindowTest, LeavingADiameterWithTabOrEnterProposesTheDefaultRoughness
     typeRow(edges, 2, {L"3", L"0", L"1", L"100"});
     typeRow(edges, 3, {L"N1", L"N2", L"", L"100"});
     typeRow(edges, 4, {L"4", L"5", L"", L"100"});
-    act(*window, L"edit 9039 1 5 100");
-    act(*window, L"key 9039 tab");
-    act(*window, L"edit 9039 2 5 80");
-    act(*window, L"key 9039 enter");
-    act(*window, L"edit 9039 3 5 80");
-    act(*window, L"key 9039 tab");
-    act(*window, L"edit 9039 4 5 80");
-    act(*window, L"cell 9039 1 1");
+    for (const wchar_t* action : {L"edit 9039 1 5 100", L"key 9039 tab", L"edit 9039 2 5 80", L"key 9039 enter",
+                                  L"edit 9039 3 5 80", L"key 9039 tab", L"edit 9039 4 5 80", L"cell 9039 1 1"}) {
+        act(*window, action);
+    }
     EXPECT_EQ(edges.GetItemText(1, 6), L"0.001500");  // 1.5e-6 m of the settings file, in mm
     EXPECT_EQ(edges.GetItemText(2, 6), L"0.001500");
     EXPECT_EQ(edges.GetItemText(3, 6), L"");  // node names that are not numbers

@@ -9,7 +9,6 @@
 namespace {
 
 using dbtest::DatabaseTest;
-using schematest::kLayer;
 
 constexpr wchar_t kTitle[] = L"Messaggio Dati Rete: ";
 
@@ -24,10 +23,8 @@ TzRvnNetworkData smallNetwork() {
 }
 
 TEST_F(DatabaseTest, TheListIsFilledWhenDroppedAndHeadsShowSixDecimalsWhileOpen) {
-    AcDbObjectId alfa;
-    ASSERT_EQ(Acad::eOk, CreateNetwork(&db_, L"alfa", false, alfa));
-    AcDbObjectId beta;
-    ASSERT_EQ(Acad::eOk, CreateNetwork(&db_, L"beta", false, beta));
+    const AcDbObjectId alfa = createNetwork(L"alfa");
+    createNetwork(L"beta");
     {
         TzRvnOpenObject<TzRvnNetwork> network(alfa, AcDb::kForWrite);
         TzRvnNetworkData* data = network->workingData(AcDb::kForWrite);
@@ -45,13 +42,9 @@ TEST_F(DatabaseTest, TheListIsFilledWhenDroppedAndHeadsShowSixDecimalsWhileOpen)
 }
 
 TEST_F(DatabaseTest, AChosenNetworkIsReadFromItsSchemaAndAFailedReadKeepsThePrevious) {
-    addNode(L"N1", {0.0, 0.0, 10.0});
-    addNode(L"N2", {50.0, 0.0, 8.0});
-    addTank({0.0, 0.0, 10.0}, 30.0);
-    addBranch({{0.0, 0.0, 10.0}, {50.0, 0.0, 8.0}}, {50.0, 0.1, 0.0001, 0.0, L""});
-    AcDbObjectId id;
-    ASSERT_EQ(Acad::eOk, CreateNetwork(&db_, L"rete", true, id));
-    ASSERT_EQ(Acad::eOk, CreateNetwork(&db_, L"rotta", true, id));  // no layer TZ-RV-rotta: no schema to read
+    drawSchema();
+    createNetwork(L"rete", true);
+    createNetwork(L"rotta", true);  // no layer TZ-RV-rotta: no schema to read
     EXPECT_TRUE(calcRet({L"drop 9016", L"choose 9016 rete", L"choose 9016 rotta", L"click 1"}));
     EXPECT_TRUE(said(L"9016 =\"rete\"; 9025 Nr. nodi=\"2\"; 9026 Nr. rami=\"1\"; 9027 Nr. serbatoi=\"1\"; "
                      L"9028 H max=\"\"; 9029 H min=\"\""))
@@ -64,8 +57,7 @@ TEST_F(DatabaseTest, AChosenNetworkIsReadFromItsSchemaAndAFailedReadKeepsThePrev
 TEST_F(DatabaseTest, NuovoOffersToSaveTheGridsThenEmptiesThemAndTheSummary) {
     auto grids = fakeGrids();
     grids->data = smallNetwork();
-    AcDbObjectId id;
-    ASSERT_EQ(Acad::eOk, CreateNetwork(&db_, L"alfa", false, id));
+    const AcDbObjectId id = createNetwork(L"alfa");
     EXPECT_TRUE(calcRet({L"drop 9016", L"choose 9016 alfa", L"click 9001", L"click 9004", L"click 9008", L"yes",
                          L"type 9016 nuova", L"click 9008", L"click 1"}));
     EXPECT_TRUE(said(L"Control 9004 is disabled"));  // no settings while the grids are open
@@ -191,10 +183,7 @@ TEST_F(DatabaseTest, ClosingTheGridWindowGivesBackTheSettingsAndThePick) {
 }
 
 TEST_F(DatabaseTest, PickingANodeBlockSelectsItsNetworkMadeFromTheSchema) {
-    const AcDbObjectId node = addNode(L"N1", {0.0, 0.0, 10.0});
-    addNode(L"N2", {50.0, 0.0, 8.0});
-    addTank({0.0, 0.0, 10.0}, 30.0);
-    addBranch({{0.0, 0.0, 10.0}, {50.0, 0.0, 8.0}}, {50.0, 0.1, 0.0001, 0.0, L""});
+    const AcDbObjectId node = drawSchema();
     db_.setLuprec(2);
     EXPECT_TRUE(calcRet({L"click 9002", L"#" + node.handle().text(), L"click 1"}));
     const AcDbObjectId id = network(L"rete");

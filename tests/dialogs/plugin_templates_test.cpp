@@ -77,12 +77,35 @@ rvnhost::DialogUnits closedPlace(const rvnhost::ControlTemplate& control) {
     return place;
 }
 
-// Every control lies in the dialog and, except the push buttons outside the groups, in exactly one
-// group box without overlapping another; OK and help end the lowest row on the right, and the
-// right margin equals the left one.
+// Every control lies in the dialog, and none but the group boxes overlaps another.
+void expectInsideAndApart(const rvnhost::DialogTemplate& dialog) {
+    for (std::size_t i = 0; i < dialog.controls.size(); ++i) {
+        const auto& control = dialog.controls[i];
+        const rvnhost::DialogUnits place = closedPlace(control);
+        EXPECT_TRUE(inside(place, {0, 0, dialog.place.width, dialog.place.height})) << control.id;
+        for (std::size_t j = i + 1; j < dialog.controls.size() && !isGroupBox(control); ++j) {
+            const auto& other = dialog.controls[j];
+            EXPECT_TRUE(isGroupBox(other) || !overlap(place, closedPlace(other))) << control.id << " and " << other.id;
+        }
+    }
+}
+
+// The ids of the template's controls of a class.
+std::set<int> controlsOf(const rvnhost::DialogTemplate& dialog, const wchar_t* className) {
+    std::set<int> found;
+    for (const auto& control : dialog.controls) {
+        if (control.className == className) found.insert(control.id);
+    }
+    return found;
+}
+
+// Every control lies in the dialog apart from the others and, except the push buttons outside the
+// groups, in exactly one group box; OK and help end the lowest row on the right, and the right
+// margin equals the left one.
 void expectGroupedLayout(int id, std::size_t groupCount, const std::set<int>& outside) {
     const auto dialog = rvnhost::findDialogTemplate(id);
     ASSERT_TRUE(dialog);
+    expectInsideAndApart(*dialog);
     std::vector<rvnhost::DialogUnits> groups;
     for (const auto& control : dialog->controls) {
         if (isGroupBox(control)) groups.push_back(control.place);
@@ -90,20 +113,13 @@ void expectGroupedLayout(int id, std::size_t groupCount, const std::set<int>& ou
     EXPECT_EQ(groups.size(), groupCount);
     int lowest = 0;
     int rightmost = 0;
-    for (std::size_t i = 0; i < dialog->controls.size(); ++i) {
-        const auto& control = dialog->controls[i];
+    for (const auto& control : dialog->controls) {
         const rvnhost::DialogUnits place = closedPlace(control);
-        EXPECT_TRUE(inside(place, {0, 0, dialog->place.width, dialog->place.height})) << control.id;
         lowest = std::max(lowest, place.y + place.height);
         rightmost = std::max(rightmost, place.x + place.width);
         if (isGroupBox(control) || outside.count(control.id)) continue;
         const auto holding = [&place](const rvnhost::DialogUnits& group) { return inside(place, group); };
         EXPECT_EQ(std::count_if(groups.begin(), groups.end(), holding), 1) << "control " << control.id << " in one group";
-        for (std::size_t j = i + 1; j < dialog->controls.size(); ++j) {
-            const auto& other = dialog->controls[j];
-            if (isGroupBox(other)) continue;
-            EXPECT_FALSE(overlap(place, closedPlace(other))) << control.id << " and " << other.id << " overlap";
-        }
     }
     for (int button : {IDOK, 9084}) {
         const auto found = std::find_if(dialog->controls.begin(), dialog->controls.end(),
@@ -115,27 +131,19 @@ void expectGroupedLayout(int id, std::size_t groupCount, const std::set<int>& ou
     EXPECT_EQ(rightmost, dialog->place.width - 7);  // a margin of 7 units, as on the left
 }
 
-std::set<int> listsOf(int id) {
-    std::set<int> lists;
-    const auto dialog = rvnhost::findDialogTemplate(id);
-    for (const auto& control : dialog->controls) {
-        if (control.className == L"COMBOBOX") lists.insert(control.id);
-    }
-    return lists;
-}
-
 TEST_F(PluginResources, TheSettingsDialogIsLaidOutInGroupsWithItsButtonsBottomRight) {
     expectFields(9065, L"Impostazioni", {9022, 9023, 9024, 9025, 9026, 9027, 9028, 9029, 9030, 9031, 9032},
                  {9022, 9023}, {1, 9009, 9084});
-    EXPECT_EQ(listsOf(9065), (std::set<int>{9016, 9017, 9018, 9019, 9020, 9021}));
+    EXPECT_EQ(controlsOf(*rvnhost::findDialogTemplate(9065), L"COMBOBOX"),
+              (std::set<int>{9016, 9017, 9018, 9019, 9020, 9021}));
     expectGroupedLayout(9065, 5, {IDOK, 9084});
 }
 
 TEST_F(PluginResources, TheNetworkDatabaseDialogHasItsThreeFramesAndAnEditableSortedList) {
     expectFields(9060, L"Dati Rete", {9025, 9026, 9027, 9028, 9029}, {9025, 9026, 9027, 9028, 9029},
                  {1, 9001, 9002, 9003, 9004, 9007, 9008, 9084});
-    EXPECT_EQ(listsOf(9060), std::set<int>{9016});
     const auto dialog = rvnhost::findDialogTemplate(9060);
+    EXPECT_EQ(controlsOf(*dialog, L"COMBOBOX"), std::set<int>{9016});
     const auto list = std::find_if(dialog->controls.begin(), dialog->controls.end(),
                                    [](const auto& control) { return control.id == 9016; });
     EXPECT_EQ(list->style & CBS_TYPEMASK, CBS_DROPDOWN);  // a new network's name is typed in it
@@ -147,16 +155,8 @@ TEST_F(PluginResources, TheProfileDialogHasItsThreeGridsReadOnlyFiguresAndComman
     expectFields(9071, L"Crea Profili", {9022, 9036, 9037}, {9022, 9036, 9037}, {1, 9054, 9055, 9056, 9084});
     const auto dialog = rvnhost::findDialogTemplate(9071);
     ASSERT_TRUE(dialog);
-    std::set<int> grids;
-    for (std::size_t i = 0; i < dialog->controls.size(); ++i) {
-        const auto& control = dialog->controls[i];
-        if (control.className == L"MFCGRIDCTRL") grids.insert(control.id);
-        EXPECT_TRUE(inside(control.place, {0, 0, dialog->place.width, dialog->place.height})) << control.id;
-        for (std::size_t j = i + 1; j < dialog->controls.size(); ++j) {
-            EXPECT_FALSE(overlap(control.place, dialog->controls[j].place)) << control.id << " and " << dialog->controls[j].id;
-        }
-    }
-    EXPECT_EQ(grids, (std::set<int>{9043, 9044, 9045}));
+    expectInsideAndApart(*dialog);
+    EXPECT_EQ(controlsOf(*dialog, L"MFCGRIDCTRL"), (std::set<int>{9043, 9044, 9045}));
 }
 
 }  // namespace

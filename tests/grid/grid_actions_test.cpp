@@ -46,7 +46,7 @@ public:
 
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override {
         switch (LOWORD(wParam)) {
-            case 32771: grid().InsertRow(L"", grid().GetFocusCell().row); return renumber(), TRUE;
+            case 32771: grid().InsertRow(L"", grid().GetFocusCell().row); return rvntest::numberRows(grid()), TRUE;
             case 32775: return grid().OnEditCopy(), TRUE;
             case 32776: return grid().OnEditPaste(), TRUE;
             default: return CDialog::OnCommand(wParam, lParam);
@@ -63,10 +63,6 @@ public:
     std::wstring table;
 
 private:
-    void renumber() {
-        for (int row = 1; row < grid().GetRowCount(); ++row) grid().SetItemText(row, 0, std::to_wstring(row).c_str());
-    }
-
     void showMenu() {
         CMenu menu;
         if (menu.LoadMenu(9076)) menu.GetSubMenu(0)->TrackPopupMenu(TPM_RIGHTBUTTON, 0, 0, this);

@@ -13,6 +13,11 @@
 
 namespace rvntest {
 
+// Row numbers in the fixed column, as an owner keeps them after inserting or deleting rows.
+inline void numberRows(CGridCtrl& grid) {
+    for (int row = 1; row < grid.GetRowCount(); ++row) grid.SetItemText(row, 0, std::to_wstring(row).c_str());
+}
+
 // The node grid of the plug-in's grid dialogs: numbered rows under a title row, the result column
 // read-only.
 inline void makeNodeGrid(CGridCtrl& grid) {
@@ -24,7 +29,7 @@ inline void makeNodeGrid(CGridCtrl& grid) {
     const wchar_t* titles[] = {L"N.", L"Nn", L"Z [ m ]", L"H [ m ]", L"Note"};
     for (int col = 0; col < 5; ++col) grid.SetItemText(0, col, titles[col]);
     grid.SetColumnReadOnly(3);
-    for (int row = 1; row < grid.GetRowCount(); ++row) grid.SetItemText(row, 0, std::to_wstring(row).c_str());
+    numberRows(grid);
 }
 
 struct GridEvent {
@@ -44,11 +49,6 @@ public:
         CWnd::Create(L"#32770", L"Nodi", WS_POPUP, RECT{0, 0, 400, 300}, nullptr, 0);
         grid.Create(RECT{0, 0, 400, 300}, this, kGridId);
         makeNodeGrid(grid);
-    }
-
-    // Row numbers in the fixed column, as the owner keeps them after inserting or deleting rows.
-    void renumber() {
-        for (int row = 1; row < grid.GetRowCount(); ++row) grid.SetItemText(row, 0, std::to_wstring(row).c_str());
     }
 
     BOOL OnNotify(WPARAM, LPARAM lParam, LRESULT* result) override {

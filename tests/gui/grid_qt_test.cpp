@@ -1,16 +1,12 @@
 // The grid control as a Qt table on the offscreen platform: the grid's cells, colours and
 // read-only cells on the table, a value typed in the table going through the grid's editing (and
 // its owner's refusal), and the program's changes of the grid reaching the table.
+#include "../grid/grid_owner.h"
 #include "afx_grid.h"
-#include "afx_resources.h"
-#include "module_loader.h"
 #include "qt_dialog_test.h"
 
 #include <QImage>
-#include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
-#include <QTableView>
 
 #include <cwchar>
 
@@ -28,8 +24,8 @@ constexpr int kElevation = 2;
 constexpr int kResult = 3;
 constexpr COLORREF kFixedBack = RGB(200, 210, 220);
 
-// A node table: a title row, a number column, elevations right-aligned (a negative one refused)
-// and a read-only result column.
+// The node grid of the plug-in's grid dialogs with three named nodes, elevations right-aligned (a
+// negative one refused).
 class NodesDialog : public CDialog {
 public:
     NodesDialog() : CDialog(101) {}
@@ -37,21 +33,14 @@ public:
     BOOL OnInitDialog() override {
         CDialog::OnInitDialog();
         CGridCtrl& nodes = grid();
-        nodes.SetColumnCount(4);
-        nodes.SetRowCount(4);
-        nodes.SetFixedRowCount(1);
-        nodes.SetFixedColumnCount(1);
+        rvntest::makeNodeGrid(nodes);
         nodes.SetFixedBkColor(kFixedBack);
         nodes.SetRowHeight(0, 30);
-        const wchar_t* titles[] = {L"N.", L"Nome", L"Z [ m ]", L"H [ m ]"};
-        for (int col = 0; col < 4; ++col) nodes.SetItemText(0, col, titles[col]);
         for (int row = 1; row < 4; ++row) {
-            nodes.SetItemText(row, 0, std::to_wstring(row).c_str());
             nodes.SetItemText(row, 1, (L"N" + std::to_wstring(row)).c_str());
             nodes.SetItemText(row, kElevation, L"10");
             nodes.SetItemFormat(row, kElevation, DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
         }
-        nodes.SetColumnReadOnly(kResult);
         return TRUE;
     }
     BOOL OnNotify(WPARAM, LPARAM lParam, LRESULT* result) override {
@@ -75,8 +64,8 @@ TEST_F(GridOnQt, TheTableShowsTheGridAndItsEditsGoThroughTheGrid) {
         ASSERT_NE(table, nullptr);
         CGridCtrl& grid = dialog.grid();
         const QAbstractItemModel& model = *table->model();
-        ASSERT_EQ(model.rowCount(), 4);
-        ASSERT_EQ(model.columnCount(), 4);
+        ASSERT_EQ(model.rowCount(), 6);
+        ASSERT_EQ(model.columnCount(), 5);
         EXPECT_EQ(shown(*table, 0, kElevation), "Z [ m ]");
         EXPECT_EQ(model.index(0, 1).data(Qt::BackgroundRole).value<QColor>(), QColor(200, 210, 220));
         EXPECT_EQ(model.index(1, 1).data(Qt::BackgroundRole).value<QColor>(), QColor(255, 255, 255));
@@ -92,7 +81,7 @@ TEST_F(GridOnQt, TheTableShowsTheGridAndItsEditsGoThroughTheGrid) {
         EXPECT_TRUE(grid.IsCellSelected(2, 1));
         EXPECT_TRUE(table->selectionModel()->isSelected(model.index(2, 1)));
         QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(model.index(3, 0)).center());
-        EXPECT_EQ(grid.GetSelectedCount(), 3);  // a row's number selects its row
+        EXPECT_EQ(grid.GetSelectedCount(), 4);  // a row's number selects its row
         EXPECT_TRUE(table->selectionModel()->isSelected(model.index(3, kResult)));
         EXPECT_FALSE(table->selectionModel()->isSelected(model.index(2, 1)));
 
@@ -127,9 +116,9 @@ TEST_F(GridOnQt, TheTableShowsTheGridAndItsEditsGoThroughTheGrid) {
         EXPECT_EQ(model.index(2, 1).data(Qt::ForegroundRole).value<QColor>(), QColor(0, 0, 255));
         const QRect cell = table->visualRect(model.index(2, 1));
         EXPECT_EQ(table->viewport()->grab().toImage().pixelColor(cell.right() - 3, cell.center().y()), QColor(255, 0, 0));
-        grid.InsertRow(L"4");
-        EXPECT_EQ(model.rowCount(), 5);
-        EXPECT_EQ(shown(*table, 4, 0), "4");
+        grid.InsertRow(L"6");
+        EXPECT_EQ(model.rowCount(), 7);
+        EXPECT_EQ(shown(*table, 6, 0), "6");
         QTest::mouseClick(control<QPushButton>(view, IDOK), Qt::LeftButton);
     });
     ASSERT_EQ(dialog.DoModal(), IDOK);

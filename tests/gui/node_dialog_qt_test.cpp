@@ -1,26 +1,12 @@
 // The plug-in's node dialog shown by Qt on its offscreen platform: a person's typing, keys and
 // clicks on the widgets reach the dialog's handlers, and what the handlers do reaches the widgets.
-#include "acdocman.h"
-#include "afx_resources.h"
 #include "dialogs/node_attribute_dialog.h"
-#include "frame/doc_state.h"
-#include "frame/document_states.h"
-#include "host/open_object.h"
-#include "lisp_symbols.h"
-#include "module_loader.h"
 #include "network_document.h"
-#include "netobj/network_class.h"
-#include "netobj/network_dictionary.h"
-#include "netobj/network_object.h"
 #include "network/settings_units.h"
-#include "open_object_guard.h"
 #include "qt_dialog_test.h"
-#include "text_codec.h"
-#include "transcript.h"
 
 #include <QImage>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 

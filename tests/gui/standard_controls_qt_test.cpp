@@ -1,9 +1,6 @@
 // Each standard control of a template as its Qt widget, and a person's use of the widgets reaching
 // the controls (and a handler's answer reaching the widgets), on Qt's offscreen platform.
-#include "afx_resources.h"
-#include "module_loader.h"
 #include "qt_dialog_test.h"
-#include "transcript.h"
 
 #include <QCheckBox>
 #include <QComboBox>
