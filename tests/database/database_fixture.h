@@ -121,6 +121,18 @@ protected:
         return id;
     }
 
+    // A network of the drawing holding data.
+    AcDbObjectId addNetwork(const std::wstring& name, const TzRvnNetworkData& data, bool hasSchema = false) {
+        const AcDbObjectId id = createNetwork(name, hasSchema);
+        TzRvnOpenObject<TzRvnNetwork> network(id, AcDb::kForWrite);
+        TzRvnNetworkData* held = network->workingData(AcDb::kForWrite);
+        held->nodes() = data.nodes();
+        held->edges() = data.edges();
+        held->tanks() = data.tanks();
+        held->setSettings(data.settings());
+        return id;
+    }
+
     // The schema of two nodes, N1 fed by a tank through one pipe to N2, on the layer of "rete";
     // N1's block.
     AcDbObjectId drawSchema() {

@@ -39,18 +39,6 @@ protected:
         db_.setLuprec(6);
     }
 
-    // A network of the drawing holding data.
-    AcDbObjectId addNetwork(const std::wstring& name, const TzRvnNetworkData& data, bool hasSchema = false) {
-        const AcDbObjectId id = createNetwork(name, hasSchema);
-        TzRvnOpenObject<TzRvnNetwork> network(id, AcDb::kForWrite);
-        TzRvnNetworkData* held = network->workingData(AcDb::kForWrite);
-        held->nodes() = data.nodes();
-        held->edges() = data.edges();
-        held->tanks() = data.tanks();
-        held->setSettings(data.settings());
-        return id;
-    }
-
     // The window made alone and opened on the host's chosen network.
     std::unique_ptr<TzRvnContainerDlg> openWindow() {
         auto window = std::make_unique<TzRvnContainerDlg>(host_);

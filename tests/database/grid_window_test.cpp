@@ -193,12 +193,6 @@ TEST_F(GridWindowTest, StampaPrintsTheActiveGridToAPdf) {
     EXPECT_EQ(head, "%PDF");
 }
 
-}  // namespace
-
-namespace {
-
-using gridtest::GridWindowTest;
-
 // Rows typed into one grid, the message the save prints and the elements it keeps.
 struct CheckCase {
     int gridId;

@@ -23,15 +23,11 @@ TzRvnNetworkData smallNetwork() {
 }
 
 TEST_F(DatabaseTest, TheListIsFilledWhenDroppedAndHeadsShowSixDecimalsWhileOpen) {
-    const AcDbObjectId alfa = createNetwork(L"alfa");
+    TzRvnNetworkData alfa = smallNetwork();
+    alfa.nodes()[0].head = 52.5;
+    alfa.nodes()[1].head = 48.25;
+    addNetwork(L"alfa", alfa);
     createNetwork(L"beta");
-    {
-        TzRvnOpenObject<TzRvnNetwork> network(alfa, AcDb::kForWrite);
-        TzRvnNetworkData* data = network->workingData(AcDb::kForWrite);
-        *data = smallNetwork();
-        data->nodes()[0].head = 52.5;
-        data->nodes()[1].head = 48.25;
-    }
     db_.setLuprec(3);
     EXPECT_TRUE(calcRet({L"choose 9016 alfa", L"drop 9016", L"choose 9016 alfa", L"click 1"}));
     EXPECT_TRUE(said(L"Control 9016 has no item \"alfa\""));  // empty until dropped down
@@ -201,12 +197,6 @@ TEST_F(DatabaseTest, PickingANodeBlockSelectsItsNetworkMadeFromTheSchema) {
     EXPECT_TRUE(calcRet({L"click 9002", L"*cancel*", L"click 1"}));
     EXPECT_TRUE(said(L"Dialog \"Dati Rete\" (9060) closed with OK: 9016 =\"\""));
 }
-
-}  // namespace
-
-namespace {
-
-using dbtest::DatabaseTest;
 
 TEST_F(DatabaseTest, WithoutProgramFolderOrMaterialsTheDialogSaysWhyAndCloses) {
     std::filesystem::remove(folder_ / "rvnmateriali.dat");

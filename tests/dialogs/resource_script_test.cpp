@@ -66,7 +66,12 @@ INSTANTIATE_TEST_SUITE_P(
         std::make_tuple("1 DIALOGEX 0,0,1,1\nBEGIN\n SLIDER 4,1,1,1,1\nEND", 3, L"SLIDER"),
         std::make_tuple("#define X\n", 1, L"#define"),
         std::make_tuple("1 DIALOGEX 0,0,1,1\nBEGIN\n LTEXT \"a\",1,1,1,1,1 @\nEND", 3, L"unexpected character"),
-        std::make_tuple("1 ACCELERATORS\n", 1, L"DIALOGEX")));
+        std::make_tuple("1 ACCELERATORS\n", 1, L"DIALOGEX"),
+        std::make_tuple("100 MENU\nBEGIN\n MENUITEM \"A\", 1, BOLD\nEND\n", 3, L"unknown menu option"),
+        std::make_tuple("100 MENU\nBEGIN\n ITEM \"A\", 1\nEND\n", 3, L"unknown menu statement ITEM"),
+        std::make_tuple("100 MENU\nBEGIN\n POPUP \"A\"\n BEGIN\n MENUITEM \"B\", 2\nEND\n", 6, L"no END"),
+        std::make_tuple("100 MENU\nBEGIN\nEND\n100 MENU\nBEGIN\nEND\n", 6, L"menu 100 defined twice"),
+        std::make_tuple("100 MENU\n", 1, L"expected BEGIN in a menu")));
 
 TEST(ModuleResources, TemplatesAndIconsComeFromTheCurrentResourceModule) {
     AfxSetResourceHandle(GetModuleHandleW(nullptr));

@@ -42,26 +42,6 @@ END
     EXPECT_EQ(menu.items[1].id, 2);
 }
 
-TEST(MenuResources, AMalformedMenuNamesItsLineAndGivesNothing) {
-    struct Case {
-        const char* script;
-        int line;
-    };
-    const Case cases[] = {
-        {"100 MENU\nBEGIN\n MENUITEM \"A\", 1, BOLD\nEND\n", 3},
-        {"100 MENU\nBEGIN\n ITEM \"A\", 1\nEND\n", 3},
-        {"100 MENU\nBEGIN\n POPUP \"A\"\n BEGIN\n MENUITEM \"B\", 2\nEND\n", 6},
-        {"100 MENU\nBEGIN\nEND\n100 MENU\nBEGIN\nEND\n", 6},
-        {"100 MENU\n", 1},
-    };
-    for (const Case& c : cases) {
-        rvnhost::ResourceScriptError error;
-        EXPECT_FALSE(rvnhost::parseResourceScript(c.script, error)) << c.script;
-        EXPECT_EQ(error.line, c.line) << c.script;
-        EXPECT_FALSE(error.reason.empty());
-    }
-}
-
 TEST(MenuResources, LoadMenuMakesTheMenuOfTheModulesTemplate) {
     CMenu menu;
     ASSERT_TRUE(menu.LoadMenu(kGridMenu));
