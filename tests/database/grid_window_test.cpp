@@ -8,8 +8,6 @@
 
 #include "network/settings_units.h"
 
-#include <fstream>
-
 namespace {
 
 using gridtest::GridWindowTest;
@@ -187,10 +185,7 @@ TEST_F(GridWindowTest, StampaPrintsTheActiveGridToAPdf) {
     typeRow(grid(*window, 9038), 1, {L"A", L"1", L"10"});
     const std::wstring pdf = tempFile("nodi.pdf");
     act(*window, L"rclick 9038 1 1", {L"Stampa", pdf});
-    std::ifstream file(rvnos::toUtf8(pdf), std::ios::binary);
-    std::string head(4, '\0');
-    file.read(head.data(), 4);
-    EXPECT_EQ(head, "%PDF");
+    EXPECT_EQ(rvntest::readBytes(temp_ / "nodi.pdf").substr(0, 4), "%PDF");
 }
 
 // Rows typed into one grid, the message the save prints and the elements it keeps.

@@ -14,6 +14,25 @@
 
 namespace {
 
+// The ids of the template's controls that pass the test.
+template <class Test>
+std::set<int> controlsWhere(const rvnhost::DialogTemplate& dialog, Test test) {
+    std::set<int> found;
+    for (const auto& control : dialog.controls) {
+        if (test(control)) found.insert(control.id);
+    }
+    return found;
+}
+
+std::set<int> controlsOf(const rvnhost::DialogTemplate& dialog, const wchar_t* className) {
+    return controlsWhere(dialog, [className](const auto& control) { return control.className == className; });
+}
+
+bool isPushButton(const rvnhost::ControlTemplate& control) {
+    const DWORD type = control.style & BS_TYPEMASK;
+    return control.className == L"BUTTON" && (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON);
+}
+
 // Makes the module the current resource module while a test runs, then puts the program back.
 class PluginResources : public ::testing::Test {
 protected:
@@ -33,25 +52,16 @@ protected:
         const auto dialog = rvnhost::findDialogTemplate(id);
         ASSERT_TRUE(dialog) << id;
         EXPECT_EQ(dialog->caption, caption);
-        std::set<int> found;
-        std::set<int> foundReadOnly;
+        EXPECT_EQ(controlsOf(*dialog, L"EDIT"), fields);
+        const auto readOnlyField = [](const auto& control) {
+            return control.className == L"EDIT" && (control.style & ES_READONLY) != 0;
+        };
+        EXPECT_EQ(controlsWhere(*dialog, readOnlyField), readOnly);
+        EXPECT_EQ(controlsWhere(*dialog, isPushButton), pushButtons);
         for (std::size_t i = 0; i < dialog->controls.size(); ++i) {
-            const auto& control = dialog->controls[i];
-            if (control.className != L"EDIT") continue;
-            found.insert(control.id);
-            if (control.style & ES_READONLY) foundReadOnly.insert(control.id);
-            EXPECT_TRUE(i > 0 && dialog->controls[i - 1].className == L"STATIC") << "field " << control.id;
+            if (dialog->controls[i].className != L"EDIT") continue;
+            EXPECT_TRUE(i > 0 && dialog->controls[i - 1].className == L"STATIC") << "field " << dialog->controls[i].id;
         }
-        EXPECT_EQ(found, fields);
-        EXPECT_EQ(foundReadOnly, readOnly);
-        std::set<int> buttons;
-        for (const auto& control : dialog->controls) {
-            const DWORD type = control.style & BS_TYPEMASK;
-            if (control.className == L"BUTTON" && (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON)) {
-                buttons.insert(control.id);
-            }
-        }
-        EXPECT_EQ(buttons, pushButtons);
     }
 
     HMODULE module_ = nullptr;
@@ -88,15 +98,6 @@ void expectInsideAndApart(const rvnhost::DialogTemplate& dialog) {
             EXPECT_TRUE(isGroupBox(other) || !overlap(place, closedPlace(other))) << control.id << " and " << other.id;
         }
     }
-}
-
-// The ids of the template's controls of a class.
-std::set<int> controlsOf(const rvnhost::DialogTemplate& dialog, const wchar_t* className) {
-    std::set<int> found;
-    for (const auto& control : dialog.controls) {
-        if (control.className == className) found.insert(control.id);
-    }
-    return found;
 }
 
 // Every control lies in the dialog apart from the others and, except the push buttons outside the

@@ -36,14 +36,23 @@ std::wstring closedValue(int id) {
 }
 
 // The settings dialog with the focus's path recorded (each list or field that gains it) and its
-// flow and roughness unit labels as it closes.
+// flow and roughness unit labels as it closes; OK first erases the network given, as another
+// command could while the dialog is open.
 class RecordingSettingsDlg : public TzRvnImpostazioniDlg {
 public:
     using TzRvnImpostazioniDlg::TzRvnImpostazioniDlg;
     std::vector<int> focused;
     std::wstring unitLabels;
+    AcDbObjectId erased;
 
 protected:
+    void OnOK() override {
+        if (!erased.isNull()) {
+            TzRvnOpenObject<TzRvnNetwork> network(erased, AcDb::kForWrite);
+            if (network.isOpen()) network->erase();
+        }
+        TzRvnImpostazioniDlg::OnOK();
+    }
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override {
         const UINT code = HIWORD(wParam);
         if (code == EN_SETFOCUS || code == CBN_SETFOCUS) focused.push_back(static_cast<int>(LOWORD(wParam)));
@@ -278,24 +287,8 @@ TEST_F(NetworkSettingsDialog, OkWritesTheNetworksSettingsAndLeavesTheFileAlone) 
     EXPECT_EQ(rvntest::readBytes(settingsFile()), rvntest::readBytes(kExamples / "rvnsetup.par"));
 }
 
-// The network is erased while the dialog is open, as another command could.
-class ErasingSettingsDlg : public TzRvnImpostazioniDlg {
-public:
-    using TzRvnImpostazioniDlg::TzRvnImpostazioniDlg;
-    AcDbObjectId erased;
-
-protected:
-    void OnOK() override {
-        if (!erased.isNull()) {
-            TzRvnOpenObject<TzRvnNetwork> network(erased, AcDb::kForWrite);
-            if (network.isOpen()) network->erase();
-        }
-        TzRvnImpostazioniDlg::OnOK();
-    }
-};
-
 TEST_F(NetworkSettingsDialog, ANetworkThatCannotBeUpdatedKeepsTheDialogOpen) {
-    ErasingSettingsDlg dialog(nullptr, programFolder(), network_, L"rete");
+    RecordingSettingsDlg dialog(nullptr, programFolder(), network_, L"rete");
     dialog.erased = network_;
     EXPECT_EQ(play(dialog, {L"choose 9016 [ l/s ]", L"click 1", L"ok", L"choose 9016 [ m3/s ]", L"ok", L"esc"}),
               IDCANCEL);
