@@ -202,9 +202,8 @@ TEST_F(SettingsDialog, ARightClickOnASwatchPicksItsColour) {
 }
 
 TEST_F(SettingsDialog, EnterGoesRoundTheListsAndFieldsWithoutClosing) {
-    std::vector<std::wstring> actions{L"focus 9028", L"enter"};
-    actions.push_back(L"focus 9016");
-    for (int i = 0; i < 15; ++i) actions.push_back(L"enter");
+    std::vector<std::wstring> actions{L"focus 9028", L"enter", L"focus 9016"};
+    actions.insert(actions.end(), 15, L"enter");
     actions.push_back(L"esc");
     RecordingSettingsDlg dialog(nullptr, programFolder());
     EXPECT_EQ(play(dialog, actions), IDCANCEL);
