@@ -30,7 +30,6 @@ struct GridState {
     TzRvnGridCounts result{2, 1, 1};
     TzRvnNetworkData data;  // what a save puts into the network
     int saves = 0;
-    int refreshes = 0;
     int clears = 0;
     int refreshedNodes = -1;
     TzRvnGridWindowHost* host = nullptr;
@@ -59,7 +58,6 @@ public:
         return state_->result;
     }
     void refreshFrom(const TzRvnNetwork& network) override {
-        ++state_->refreshes;
         state_->refreshedNodes = network.numNodes();
     }
     void refreshTitles() override {}
