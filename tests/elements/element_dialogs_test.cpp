@@ -16,15 +16,14 @@ using rvntest::play;
 class ElementDialogs : public rvntest::NetworkDocumentTest {
 protected:
     void SetUp() override {
-        settings_.flowUnit = kFlowLitresPerSecond;
-        settings_.diameterUnit = kLengthMillimetres;
-        settings_.roughnessUnit = kLengthMillimetres;
-        settings_.defaultRoughness = 0.0001;
-        openNetworkDocument(settings_);
+        TzRvnSettings settings;
+        settings.flowUnit = kFlowLitresPerSecond;
+        settings.diameterUnit = kLengthMillimetres;
+        settings.roughnessUnit = kLengthMillimetres;
+        settings.defaultRoughness = 0.0001;
+        openNetworkDocument(settings);
     }
     static bool said(const std::wstring& text) { return Transcript::instance().contains(text); }
-
-    TzRvnSettings settings_;
 };
 
 TEST_F(ElementDialogs, ANodeIsTypedInWithItsRules) {

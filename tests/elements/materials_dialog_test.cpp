@@ -16,7 +16,6 @@ using Cells = std::vector<std::vector<std::wstring>>;
 namespace fs = std::filesystem;
 
 constexpr char kArchive[] = "PVC\n0.0000015000\nGhisa\n0.0015000000\n";
-const std::vector<CMateriale>& kMaterials = rvntest::kTwoMaterials;
 const std::wstring kTitleMm = L"Scabrezza [ mm ]                             ";
 
 // A dialog with the cells of its grid (9041) recorded as it opens and as it is closed.
@@ -133,7 +132,7 @@ TEST_F(MaterialsDialog, WhatCannotBeWrittenKeepsTheDialogOpenTheOldArchiveAndThe
         fs::permissions(folder_.path(), writable);
         EXPECT_TRUE(said(L"[error] Messaggio Archivio Materiali: ")) << rvnos::toUtf8(Transcript::instance().textOf(rvnhost::TranscriptKind::MessageBox));
         EXPECT_TRUE(said(refused.message));
-        EXPECT_EQ(MaterialList(), kMaterials);
+        EXPECT_EQ(MaterialList(), rvntest::kTwoMaterials);
         if (fs::is_regular_file(archive())) {
             EXPECT_EQ(rvntest::readBytes(archive()), kArchive);
         }

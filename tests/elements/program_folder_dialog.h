@@ -37,12 +37,6 @@ INT_PTR play(Dialog& dialog, std::vector<std::wstring> actions) {
     return result;
 }
 
-// The settings in a settings file.
-inline TzRvnSettings settingsIn(const std::filesystem::path& file) {
-    TzRvnSettings settings;
-    ReadSettingsText(readBytes(file), settings);
-    return settings;
-}
 
 class ProgramFolderDialogTest : public OpenObjectCheckedTest {
 protected:
@@ -62,7 +56,14 @@ protected:
 
     std::filesystem::path settingsFile() const { return folder_ / "rvnsetup.par"; }
     std::wstring programFolder() const { return rvnos::fromUtf8(folder_.path().string()) + L"/"; }
+    // The settings in a settings file: the installed one, the one written in the program folder.
+    static TzRvnSettings settingsIn(const std::filesystem::path& file) {
+        TzRvnSettings settings;
+        ReadSettingsText(readBytes(file), settings);
+        return settings;
+    }
     static TzRvnSettings installed() { return settingsIn(kExamples / "rvnsetup.par"); }
+    TzRvnSettings written() const { return settingsIn(settingsFile()); }
     // The settings dialog over the program folder, played.
     INT_PTR settingsDialog(std::vector<std::wstring> actions) const {
         TzRvnImpostazioniDlg dialog(nullptr, programFolder());

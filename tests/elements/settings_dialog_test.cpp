@@ -68,10 +68,7 @@ protected:
     }
 };
 
-class SettingsDialog : public rvntest::ProgramFolderDialogTest {
-protected:
-    TzRvnSettings written() const { return rvntest::settingsIn(settingsFile()); }
-};
+using SettingsDialog = rvntest::ProgramFolderDialogTest;
 
 TEST_F(SettingsDialog, ShowsTheInstalledSettingsInTheirDisplayUnits) {
     EXPECT_EQ(settingsDialog({L"esc"}), IDCANCEL);
