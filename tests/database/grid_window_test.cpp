@@ -132,8 +132,12 @@ TEST_F(GridWindowTest, AWindowThatCannotBeFilledSaysWhyAndIsNotShown) {
     refused(L"Impossibile leggere le impostazioni da file");
 }
 
-TEST_F(GridWindowTest, ASchemaMakesNamesAndLengthsReadOnlyAndGraysRowEditing) {
-    host_.chosen = addNetwork(L"rete", resultsNetwork(), true);
+TEST_F(GridWindowTest, ASchemaMakesNamesAndLengthsReadOnlyAndGraysRowEditingAndScabrezzaShowsItsUnit) {
+    TzRvnNetworkData data = resultsNetwork();
+    TzRvnSettings settings = data.getSettings();
+    settings.roughnessUnit = kLengthCentimetres;
+    data.setSettings(settings);
+    host_.chosen = addNetwork(L"rete", data, true);
     auto window = openWindow();
     CGridCtrl& edges = grid(*window, 9039);
     for (int col : {1, 2, 4}) EXPECT_TRUE(edges.IsColumnReadOnly(col)) << col;
@@ -146,9 +150,12 @@ TEST_F(GridWindowTest, ASchemaMakesNamesAndLengthsReadOnlyAndGraysRowEditing) {
     EXPECT_TRUE(said(L"The item \"Inserisci Riga\" is grayed"));
     EXPECT_EQ(edges.GetRowCount(), 14);
     EXPECT_EQ(window->activeGrid(), edges.GetParent());
+    act(*window, L"rclick 9039 1 6", {L"Scabrezza", L"click 1"});
+    EXPECT_TRUE(said(L"Dialog \"Scabrezza\" (9066) opened")) << rvnos::toUtf8(all());
+    EXPECT_TRUE(said(L"Scabrezza [ cm ]"));
 }
 
-TEST_F(GridWindowTest, TheMenuInsertsAndDeletesRowsAndGraysWhatDoesNotApply) {
+TEST_F(GridWindowTest, TheMenuInsertsDeletesCalculatesPrintsAndGraysWhatDoesNotApply) {
     auto window = openWindow();
     CGridCtrl& nodes = grid(*window, 9038);
     typeRow(nodes, 1, {L"A", L"1", L"10"});
@@ -166,25 +173,7 @@ TEST_F(GridWindowTest, TheMenuInsertsAndDeletesRowsAndGraysWhatDoesNotApply) {
     EXPECT_EQ(nodes.GetItemText(2, 0), L"3");  // the rows keep their numbers
     act(*window, L"rclick 9040 1 1", {L"Calcolo"});
     EXPECT_EQ(host_.calculations, 1);
-}
-
-TEST_F(GridWindowTest, ScabrezzaOpensTheRoughnessDialogInTheNetworksUnit) {
-    TzRvnNetworkData data = resultsNetwork();
-    TzRvnSettings settings = data.getSettings();
-    settings.roughnessUnit = kLengthCentimetres;
-    data.setSettings(settings);
-    host_.chosen = addNetwork(L"rete", data, true);
-    auto window = openWindow();
-    act(*window, L"rclick 9039 1 6", {L"Scabrezza", L"click 1"});
-    EXPECT_TRUE(said(L"Dialog \"Scabrezza\" (9066) opened")) << rvnos::toUtf8(all());
-    EXPECT_TRUE(said(L"Scabrezza [ cm ]"));
-}
-
-TEST_F(GridWindowTest, StampaPrintsTheActiveGridToAPdf) {
-    auto window = openWindow();
-    typeRow(grid(*window, 9038), 1, {L"A", L"1", L"10"});
-    const std::wstring pdf = tempFile("nodi.pdf");
-    act(*window, L"rclick 9038 1 1", {L"Stampa", pdf});
+    act(*window, L"rclick 9038 2 1", {L"Stampa", tempFile("nodi.pdf")});  // the grid clicked
     EXPECT_EQ(rvntest::readBytes(temp_ / "nodi.pdf").substr(0, 4), "%PDF");
 }
 
