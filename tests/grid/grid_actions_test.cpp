@@ -22,7 +22,7 @@ constexpr int kGrid = 9038;
 
 // A grid dialog as the plug-in writes one: the grid of its template set up in OnInitDialog, a
 // negative elevation refused with a message, the context menu of resource 9076 on a right click,
-// rows inserted and deleted from it and renumbered here.
+// rows inserted from it and renumbered here.
 class NodesDialog : public CDialog {
 public:
     NodesDialog() : CDialog(9061) {}
@@ -45,12 +45,10 @@ public:
     }
 
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override {
-        switch (LOWORD(wParam)) {
-            case 32771: grid().InsertRow(L"", grid().GetFocusCell().row); return rvntest::numberRows(grid()), TRUE;
-            case 32775: return grid().OnEditCopy(), TRUE;
-            case 32776: return grid().OnEditPaste(), TRUE;
-            default: return CDialog::OnCommand(wParam, lParam);
-        }
+        if (LOWORD(wParam) != 32771) return CDialog::OnCommand(wParam, lParam);
+        grid().InsertRow(L"", grid().GetFocusCell().row);
+        rvntest::numberRows(grid());
+        return TRUE;
     }
 
     void OnOK() override {
