@@ -37,7 +37,6 @@ INT_PTR play(Dialog& dialog, std::vector<std::wstring> actions) {
     return result;
 }
 
-
 class ProgramFolderDialogTest : public OpenObjectCheckedTest {
 protected:
     void SetUp() override {
