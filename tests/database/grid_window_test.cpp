@@ -219,7 +219,8 @@ TEST_F(GridWindowTest, EachCheckNamesItsRowKeepsTheElementsBeforeAndLosesNothing
         rvnhost::Transcript::instance().clear();
         auto window = openWindow();
         CGridCtrl& typed = grid(*window, check.gridId);
-        for (std::size_t row = 0; row < check.rows.size(); ++row) typeRow(typed, static_cast<int>(row) + 1, check.rows[row]);
+        int row = 0;
+        for (const auto& cells : check.rows) typeRow(typed, ++row, cells);
         const std::wstring before = typed.TableText();
         const AcDbObjectId id = addNetwork(L"rete" + std::to_wstring(&check - kCheckCases), TzRvnNetworkData());
         TzRvnOpenObject<TzRvnNetwork> network(id, AcDb::kForWrite);
