@@ -12,6 +12,7 @@
 #include "dbents.h"
 #include "dbline.h"
 #include "dbsymtb.h"
+#include "drawing_fixture.h"
 #include "drawing_samples.h"
 #include "editor_open_object.h"
 #include "open_object_guard.h"
@@ -22,15 +23,15 @@
 
 namespace {
 
+using enttest::recordOf;
 using rvnhost::OpenedObject;
 using namespace rvntest;
 
 enum class Format { dwg, dxf };
 
 std::vector<std::wstring> entityClasses(AcDbDatabase& database, const wchar_t* block) {
-    OpenedObject<AcDbBlockTableRecord> record(blockNamed(database, block), AcDb::kForRead);
     std::vector<std::wstring> classes;
-    for (AcDbObjectId id : record->entityIds()) {
+    for (AcDbObjectId id : enttest::entitiesOf(recordOf(database, block))) {
         OpenedObject<AcDbEntity> entity(id, AcDb::kForRead);
         classes.push_back(entity ? entity->isA()->name() : L"?");
     }
@@ -83,10 +84,10 @@ TEST_P(DrawingRoundTrip, KeepsSymbolTableRecordsTheirReferencesAndExtendedData) 
               std::tuple(std::wstring(text->resval.rstring), static_cast<int>(text->rbnext->resval.rint),
                          text->rbnext->rbnext->resval.rreal, text->rbnext->rbnext->rbnext->resval.rpoint[Z]));
     acutRelRb(xdata);
-    OpenedObject<AcDbBlockTableRecord> nodeBlock(blockNamed(*reopened, kSampleBlock), AcDb::kForRead);
+    OpenedObject<AcDbBlockTableRecord> nodeBlock(recordOf(*reopened, kSampleBlock), AcDb::kForRead);
     ASSERT_TRUE(nodeBlock);
     EXPECT_EQ(AcGePoint3d(1.5, -2.0, 0.25), nodeBlock->origin());
-    EXPECT_FALSE(blockNamed(*reopened, ACDB_PAPER_SPACE).isNull());
+    EXPECT_FALSE(recordOf(*reopened, ACDB_PAPER_SPACE).isNull());
 }
 
 TEST_P(DrawingRoundTrip, KeepsDictionariesAndCustomObjects) {
@@ -125,7 +126,7 @@ TEST_P(DrawingRoundTrip, KeepsEntitiesInTheirBlocksWithTheirSubentities) {
     EXPECT_EQ(AcGePoint3d(50, 0, 99.5), points[1]);
     OpenedObject<AcDbBlockReference> reference(idOf(*reopened, entities.reference), AcDb::kForRead);
     ASSERT_TRUE(reference);
-    EXPECT_EQ(blockNamed(*reopened, kSampleBlock), reference->blockTableRecord());
+    EXPECT_EQ(recordOf(*reopened, kSampleBlock), reference->blockTableRecord());
     std::unique_ptr<AcDbObjectIterator> attributes(reference->attributeIterator());
     ASSERT_FALSE(attributes->done());
     AcDbAttribute* opened = nullptr;

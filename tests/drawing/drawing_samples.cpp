@@ -11,6 +11,7 @@
 #include "dbline.h"
 #include "dbents.h"
 #include "dbsymtb.h"
+#include "drawing_fixture.h"
 #include "drawing_reader.h"
 #include "drawing_writer.h"
 #include "dxf_drawing_reader.h"
@@ -20,6 +21,8 @@
 #include "test_marker.h"
 #include "text_codec.h"
 
+using enttest::appendTo;
+using enttest::recordOf;
 using rvnhost::OpenedObject;
 
 namespace rvntest {
@@ -59,14 +62,12 @@ void addXData(AcDbDatabase& database, AcDbObjectId layerId) {
     acutRelRb(xdata);
 }
 
-AcDbObjectId addDictionary(AcDbDatabase& database) {
-    AcDbDictionary* opened = nullptr;
-    database.getNamedObjectsDictionary(opened, AcDb::kForWrite);
-    OpenedObject<AcDbDictionary> named(opened);
-    auto* dictionary = new AcDbDictionary;
+// Puts object in the dictionary under key and closes it; its id.
+AcDbObjectId addEntry(AcDbObjectId dictionaryId, const wchar_t* key, AcDbObject* object) {
+    OpenedObject<AcDbDictionary> dictionary(dictionaryId, AcDb::kForWrite);
     AcDbObjectId id;
-    EXPECT_EQ(Acad::eOk, named->setAt(kSampleDictionary, dictionary, id));
-    dictionary->close();
+    EXPECT_EQ(Acad::eOk, dictionary->setAt(key, object, id));
+    object->close();
     return id;
 }
 
@@ -74,15 +75,11 @@ AcDbObjectId addDictionary(AcDbDatabase& database) {
 
 AcDbObjectId addMarker(AcDbObjectId dictionaryId, const wchar_t* key, const wchar_t* label, double value,
                        AcDbObjectId target) {
-    OpenedObject<AcDbDictionary> dictionary(dictionaryId, AcDb::kForWrite);
     auto* marker = new RvnTestMarker;
     marker->label = label;
     marker->value = value;
     marker->target = target;
-    AcDbObjectId id;
-    EXPECT_EQ(Acad::eOk, dictionary->setAt(key, marker, id));
-    marker->close();
-    return id;
+    return addEntry(dictionaryId, key, marker);
 }
 
 SampleDrawing makeSampleDrawing() {
@@ -93,7 +90,7 @@ SampleDrawing makeSampleDrawing() {
     sample.layer = addSampleLayer(database, addLinetype(database));
     addTextStyleAndBlock(database);
     addXData(database, sample.layer);
-    sample.dictionary = addDictionary(database);
+    sample.dictionary = addEntry(database.namedObjectsDictionaryId(), kSampleDictionary, new AcDbDictionary);
     sample.marker = addMarker(sample.dictionary, kSampleMarkerKey, kSampleLabel, 12.5, sample.layer);
     EXPECT_EQ(Acad::eOk, database.setClayer(sample.layer));
     EXPECT_EQ(Acad::eOk, database.setLuprec(6));
@@ -102,44 +99,23 @@ SampleDrawing makeSampleDrawing() {
     return sample;
 }
 
-AcDbObjectId blockNamed(AcDbDatabase& database, const wchar_t* name) {
-    AcDbBlockTable* opened = nullptr;
-    database.getSymbolTable(opened, AcDb::kForRead);
-    OpenedObject<AcDbBlockTable> blocks(opened);
-    AcDbObjectId id;
-    if (blocks) blocks->getAt(name, id);
-    return id;
-}
-
-namespace {
-
-AcDbObjectId append(AcDbDatabase& database, const wchar_t* block, AcDbEntity* entity) {
-    OpenedObject<AcDbBlockTableRecord> record(blockNamed(database, block), AcDb::kForWrite);
-    AcDbObjectId id;
-    EXPECT_EQ(Acad::eOk, record->appendAcDbEntity(id, entity));
-    entity->close();
-    return id;
-}
-
-}  // namespace
-
 SampleEntities addSampleEntities(SampleDrawing& sample) {
     AcDbDatabase& database = *sample.database;
     SampleEntities entities;
-    entities.line = append(database, ACDB_MODEL_SPACE, new AcDbLine(AcGePoint3d(0, 0, 0), AcGePoint3d(10, 5, 1)));
+    entities.line = appendTo(database, ACDB_MODEL_SPACE, new AcDbLine(AcGePoint3d(0, 0, 0), AcGePoint3d(10, 5, 1)));
     ads_point point = {1.0, 2.0, 3.0};
     resbuf* xdata = acutBuildList(AcDb::kDxfRegAppName, kSampleApp, AcDb::kDxfXdAsciiString, L"ramo",
                                   AcDb::kDxfXdWorldXCoord, point, 0);
     EXPECT_EQ(Acad::eOk, OpenedObject<AcDbLine>(entities.line, AcDb::kForWrite)->setXData(xdata));
     acutRelRb(xdata);
     AcGePoint3dArray vertices = {AcGePoint3d(0, 0, 100), AcGePoint3d(50, 0, 99.5), AcGePoint3d(50, 40, 99)};
-    entities.polyline = append(database, ACDB_MODEL_SPACE, new AcDb3dPolyline(AcDb::k3dSimplePoly, vertices));
+    entities.polyline = appendTo(database, ACDB_MODEL_SPACE, new AcDb3dPolyline(AcDb::k3dSimplePoly, vertices));
     auto* definition = new AcDbAttributeDefinition;
     definition->setTag(L"NODE_01");
     definition->setPrompt(L"Nome");
-    append(database, kSampleBlock, definition);
-    entities.reference = append(database, ACDB_MODEL_SPACE,
-                                new AcDbBlockReference(AcGePoint3d(50, 40, 99), blockNamed(database, kSampleBlock)));
+    appendTo(database, kSampleBlock, definition);
+    entities.reference = appendTo(database, ACDB_MODEL_SPACE,
+                                new AcDbBlockReference(AcGePoint3d(50, 40, 99), recordOf(database, kSampleBlock)));
     OpenedObject<AcDbBlockReference> reference(entities.reference, AcDb::kForWrite);
     auto* attribute = new AcDbAttribute(AcGePoint3d(50, 40, 99), L"N1", L"NODE_01");
     AcDbObjectId attributeId;
@@ -149,8 +125,8 @@ SampleEntities addSampleEntities(SampleDrawing& sample) {
     profile->addVertexAt(0, {0.0, -5.0}, 0.5);
     profile->addVertexAt(1, {20.0, -5.0});
     profile->setColorIndex(3);
-    entities.profile = append(database, ACDB_MODEL_SPACE, profile);
-    entities.text = append(database, ACDB_MODEL_SPACE, new AcDbText({0.0, -10.0, 0.0}, L"Profilo P1-P2"));
+    entities.profile = appendTo(database, ACDB_MODEL_SPACE, profile);
+    entities.text = appendTo(database, ACDB_MODEL_SPACE, new AcDbText({0.0, -10.0, 0.0}, L"Profilo P1-P2"));
     return entities;
 }
 

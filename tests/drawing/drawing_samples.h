@@ -40,9 +40,6 @@ struct SampleEntities {
 // Adds the entities to the sample, and an attribute definition "NODE_01" to kSampleBlock.
 SampleEntities addSampleEntities(SampleDrawing& sample);
 
-// The id of the block named name (null when none).
-AcDbObjectId blockNamed(AcDbDatabase& database, const wchar_t* name);
-
 // Adds a marker to the dictionary under key; the marker's id.
 AcDbObjectId addMarker(AcDbObjectId dictionary, const wchar_t* key, const wchar_t* label, double value,
                        AcDbObjectId target = AcDbObjectId());

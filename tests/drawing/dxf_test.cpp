@@ -47,20 +47,18 @@ TEST_F(DxfDrawing, FilesThatAreNoDxfOfTheRightKindAreRefusedWithTheReason) {
     EXPECT_EQ("line 3: a group code was expected", refusal("  0\nSECTION\nHEADER\n"));
     EXPECT_EQ("it is a DXF file older than AutoCAD 2000 (AC1015)",
               refusal("  0\nSECTION\n  2\nHEADER\n  9\n$ACADVER\n  1\nAC1009\n  0\nENDSEC\n  0\nEOF\n"));
-    std::string badNumber = text;
-    std::size_t colour = badNumber.find(" 62\n-3\n");
-    ASSERT_NE(std::string::npos, colour);
-    badNumber.replace(colour, 7, " 62\nx\n");
-    EXPECT_NE(std::string::npos, refusal(badNumber).find("\"x\" is no value for group code 62")) << refusal(badNumber);
-    std::string strayZ = text;
-    std::size_t z = strayZ.find("1030\n30\n");
-    ASSERT_NE(std::string::npos, z);
-    strayZ.replace(z, 4, "1034");
-    EXPECT_NE(std::string::npos, refusal(strayZ).find("group code 1034 is no X of a point")) << refusal(strayZ);
-    std::string noLayers = text;
-    std::size_t layerTable = noLayers.find("  2\nLAYER\n");
-    noLayers.replace(layerTable, 10, "  2\nLAYERS\n");
-    EXPECT_EQ("the file has no LAYER table", refusal(noLayers));
+    // The saved text with its first from replaced by to.
+    auto altered = [&text](const std::string& from, const std::string& to) {
+        std::string copy = text;
+        const std::size_t at = copy.find(from);
+        EXPECT_NE(std::string::npos, at) << from;
+        return at == std::string::npos ? copy : copy.replace(at, from.size(), to);
+    };
+    const std::string badNumber = refusal(altered(" 62\n-3\n", " 62\nx\n"));
+    EXPECT_NE(std::string::npos, badNumber.find("\"x\" is no value for group code 62")) << badNumber;
+    const std::string strayZ = refusal(altered("1030\n30\n", "1034\n30\n"));
+    EXPECT_NE(std::string::npos, strayZ.find("group code 1034 is no X of a point")) << strayZ;
+    EXPECT_EQ("the file has no LAYER table", refusal(altered("  2\nLAYER\n", "  2\nLAYERS\n")));
 }
 
 }  // namespace

@@ -44,19 +44,17 @@ TEST_F(EzdxfAudit, FindsNoErrorInADrawingWithLayersExtendedDataEntitiesAndCustom
     std::wstring path = rvnos::fromUtf8((folder / "sample.dxf").string());
     ASSERT_EQ(Acad::eOk, rvnhost::saveDxfFile(*sample.database, path, message)) << rvnos::toUtf8(message);
 
-    std::string marker = rvnos::toUtf8(sample.marker.handle().text());
-    std::string networkHandle = rvnos::toUtf8(network.handle().text());
-    std::string polyline = rvnos::toUtf8(entities.polyline.handle().text());
-    std::string reference = rvnos::toUtf8(entities.reference.handle().text());
-    auto [status, output] = runCommand(python + " " + RVN_SOURCE_DIR "/tests/drawing/ezdxf_check.py " +
-                                (folder / "sample.dxf").string() + " " + marker + " " + networkHandle + " " +
-                                polyline + " " + reference);
+    const std::pair<AcDbObjectId, const char*> kinds[] = {
+        {sample.marker, "RVNTESTMARKER"}, {network, "RVNNETWORK"}, {entities.polyline, "POLYLINE"},
+        {entities.reference, "INSERT"}};
+    std::string command = python + " " + RVN_SOURCE_DIR "/tests/drawing/ezdxf_check.py " + rvnos::toUtf8(path);
+    for (const auto& [id, kind] : kinds) command += " " + rvnos::toUtf8(id.handle().text());
+    auto [status, output] = runCommand(command);
     EXPECT_EQ(0, status) << output;
     EXPECT_EQ(std::string::npos, output.find("error:")) << output;
-    EXPECT_NE(std::string::npos, output.find(marker + ": RVNTESTMARKER\n")) << output;
-    EXPECT_NE(std::string::npos, output.find(networkHandle + ": RVNNETWORK\n")) << output;
-    EXPECT_NE(std::string::npos, output.find(polyline + ": POLYLINE\n")) << output;
-    EXPECT_NE(std::string::npos, output.find(reference + ": INSERT\n")) << output;
+    for (const auto& [id, kind] : kinds) {
+        EXPECT_NE(std::string::npos, output.find(rvnos::toUtf8(id.handle().text()) + ": " + kind + "\n")) << output;
+    }
     EXPECT_NE(std::string::npos, output.find("layer TZ-RV-Rete1 colour -3 xdata TZ-SCHEMA_RETE-RVN\n")) << output;
 }
 

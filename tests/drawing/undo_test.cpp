@@ -40,15 +40,12 @@ void replaceMarker() {
 class CommandUndo : public OpenObjectCheckedTest {
 protected:
     void SetUp() override {
-        sample = makeSampleDrawing();
         current = &sample;
-        working = std::make_unique<WorkingDatabase>(sample.database.get());
         acedRegCmds->addCommand(kGroup, L"CAMBIA", L"CAMBIA", ACRX_CMD_MODAL, changeMarkerAndHeader);
         acedRegCmds->addCommand(kGroup, L"SOSTITUISCI", L"SOSTITUISCI", ACRX_CMD_MODAL, replaceMarker);
     }
     void TearDown() override {
         acedRegCmds->removeGroup(kGroup);
-        working.reset();
         current = nullptr;
         OpenObjectCheckedTest::TearDown();
     }
@@ -70,8 +67,8 @@ protected:
         return dictionary && dictionary->has(key);
     }
 
-    SampleDrawing sample;
-    std::unique_ptr<WorkingDatabase> working;
+    SampleDrawing sample = makeSampleDrawing();
+    WorkingDatabase working{sample.database.get()};
 };
 
 // Undo is the stand-in's own: one test. Changes come back through the objects' filing, what a
