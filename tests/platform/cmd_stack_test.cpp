@@ -1,12 +1,17 @@
-// The command stack: registering commands in groups, finding them and removing them,
-// and running them as the user types them.
+// The command stack: registering commands in groups, finding them and removing them, running them
+// as the user types them, and the end-of-command check: objects a command leaves open are reported
+// as leaks and closed, and the test guard fails a test that leaves objects open.
 #include <gtest/gtest.h>
+#include <gtest/gtest-spi.h>
 
 #include <string>
 #include <tuple>
 #include <vector>
 
+#include "acdocman.h"
 #include "aced.h"
+#include "dbsymtb.h"
+#include "open_object_guard.h"
 #include "transcript.h"
 
 namespace {
@@ -16,13 +21,44 @@ int otherRuns = 0;
 void calcRet() { ++calcRuns; }
 void otherCalc() { ++otherRuns; }
 
+AcDbDatabase* drawing = nullptr;
+AcDbObject* leaked = nullptr;
+
+void leakLayer() { acdbOpenObject(leaked, drawing->clayer(), AcDb::kForWrite); }
+
+void readTwiceAndLeak() {
+    AcDbObject* first = nullptr;
+    acdbOpenObject(first, drawing->layerTableId(), AcDb::kForRead);
+    acdbOpenObject(leaked, drawing->layerTableId(), AcDb::kForRead);
+}
+
+void closeWhatTheInnerCommandLeft() {
+    acedRegCmds->invoke(L"LeakRet");
+    leaked->close();
+}
+
 class CmdStackTest : public ::testing::Test {
 protected:
-    void SetUp() override { rvnhost::Transcript::instance().clear(); }
+    void SetUp() override {
+        drawing = &db;
+        rvnhost::Transcript::instance().clear();
+        stack->addCommand(L"RVN_LEAK_TEST", L"LeakRet", nullptr, ACRX_CMD_MODAL, leakLayer);
+        stack->addCommand(L"RVN_LEAK_TEST", L"ReadRet", nullptr, ACRX_CMD_MODAL, readTwiceAndLeak);
+        stack->addCommand(L"RVN_LEAK_TEST", L"OuterRet", nullptr, ACRX_CMD_MODAL, closeWhatTheInnerCommandLeft);
+    }
     void TearDown() override {
-        for (const ACHAR* group : {L"RVN_TEST_A", L"RVN_TEST_B"}) stack->removeGroup(group);
+        for (const ACHAR* group : {L"RVN_TEST_A", L"RVN_TEST_B", L"RVN_LEAK_TEST"}) stack->removeGroup(group);
+        rvntest::expectAllObjectsClosed();
+    }
+    std::vector<std::wstring> leaks() const {
+        std::vector<std::wstring> found;
+        for (const auto& entry : rvnhost::Transcript::instance().entries()) {
+            if (entry.kind == rvnhost::TranscriptKind::Leak) found.push_back(entry.text);
+        }
+        return found;
     }
     AcEdCommandStack* stack = acedRegCmds;
+    AcDbDatabase db;
 };
 
 TEST_F(CmdStackTest, CommandsAreFoundByEitherNameWithoutRegardToCaseAndRegisteredOnce) {
@@ -65,6 +101,49 @@ TEST_F(CmdStackTest, InvokeRunsTheCommandTypedAndRefusesUnknownNames) {
     EXPECT_EQ(before + 2, calcRuns);
     EXPECT_EQ(L"\nUnknown command \"CALCOLA\".  Press F1 for help.\nUnknown command \"SCONOSCIUTO\".  Press F1 for help.",
               rvnhost::Transcript::instance().textOf(rvnhost::TranscriptKind::CommandLine));
+}
+
+// Each object left open is one line with its class, handle and how often it was opened; it is then closed.
+TEST_F(CmdStackTest, AnObjectLeftOpenIsReportedWithItsClassHandleAndOpensAndThenClosed) {
+    EXPECT_EQ(Acad::eDatabaseObjectsOpen, acedRegCmds->invoke(L"LeakRet"));
+    EXPECT_EQ(Acad::eDatabaseObjectsOpen, acedRegCmds->invoke(L"ReadRet"));
+    EXPECT_EQ((std::vector<std::wstring>{L"Object left open at the end of command LEAKRET: AcDbLayerTableRecord, handle #" +
+                                             db.clayer().handle().text() + L", open for write",
+                                         L"Object left open at the end of command READRET: AcDbLayerTable, handle #" +
+                                             db.layerTableId().handle().text() + L", open for read (2 times)"}),
+              leaks());
+    EXPECT_FALSE(leaked->isReadEnabled());
+}
+
+TEST_F(CmdStackTest, ACommandRunInsideAnotherIsCheckedWhenTheOuterOneEnds) {
+    EXPECT_EQ(Acad::eOk, acedRegCmds->invoke(L"OuterRet"));
+    EXPECT_TRUE(leaks().empty());
+}
+
+TEST_F(CmdStackTest, ClosingADocumentReportsWhatItsDrawingStillHasOpen) {
+    acDocManager->appContextNewDocument(nullptr);
+    AcApDocument* document = acDocManager->curDocument();
+    AcDbObject* layer = nullptr;
+    ASSERT_EQ(Acad::eOk, acdbOpenObject(layer, document->database()->clayer(), AcDb::kForRead));
+    std::wstring title = document->docTitle();
+    acDocManager->closeDocument(document);
+    ASSERT_EQ(1u, leaks().size());
+    EXPECT_EQ(0u, leaks()[0].find(L"Object left open at the end of the drawing " + title + L": AcDbLayerTableRecord"));
+}
+
+TEST_F(CmdStackTest, TheTestGuardFailsATestThatLeavesAnObjectOpen) {
+    AcDbObject* layer = nullptr;
+    ASSERT_EQ(Acad::eOk, acdbOpenObject(layer, db.clayer(), AcDb::kForRead));
+    EXPECT_NONFATAL_FAILURE(rvntest::expectAllObjectsClosed("the check"),
+                            "Object still open at the check: AcDbLayerTableRecord");
+    EXPECT_FALSE(layer->isReadEnabled());
+    EXPECT_NONFATAL_FAILURE(
+        {
+            rvntest::OpenObjectGuard guard("the guarded scope");
+            acdbOpenObject(layer, db.clayer(), AcDb::kForWrite);
+        },
+        "Object still open at the guarded scope");
+    EXPECT_TRUE(rvnhost::openObjects().empty());
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // notifications the plug-in listens to.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <memory>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -16,15 +18,11 @@ namespace {
 // Records the notifications the plug-in listens to as "event:title".
 class RecordingReactor : public AcApDocManagerReactor {
 public:
-    void documentToBeDestroyed(AcApDocument* d) override { add(L"toBeDestroyed", d); }
-    void documentActivated(AcApDocument* d) override { add(L"activated", d); }
+    void documentToBeDestroyed(AcApDocument* d) override { events.push_back(L"toBeDestroyed:" + title(d)); }
+    void documentActivated(AcApDocument* d) override { events.push_back(L"activated:" + title(d)); }
+    static std::wstring title(const AcApDocument* document) { return document->docTitle(); }
 
     std::vector<std::wstring> events;
-
-private:
-    void add(const wchar_t* event, AcApDocument* document) {
-        events.push_back(std::wstring(event) + L":" + document->docTitle());
-    }
 };
 
 // A reactor that stops listening when it is told of an activation.
@@ -45,19 +43,19 @@ protected:
     }
     void TearDown() override {
         manager->removeReactor(&reactor);
+        // Compares pointers only: a closed document must not be touched.
         for (AcApDocument* document : opened) {
-            if (isOpen(document)) manager->closeDocument(document);
+            if (std::ranges::count(documents(), document) > 0) manager->closeDocument(document);
         }
         if (previousCurrent != nullptr) manager->activateDocument(previousCurrent);
         rvntest::OpenObjectCheckedTest::TearDown();
     }
-    // Compares pointers only: a closed document must not be touched.
-    bool isOpen(const AcApDocument* document) const {
-        AcApDocumentIterator* iterator = manager->newAcApDocumentIterator();
-        bool found = false;
-        for (; !iterator->done() && !found; iterator->step()) found = iterator->document() == document;
-        delete iterator;
-        return found;
+    // The open documents in the iterator's order.
+    std::vector<AcApDocument*> documents() const {
+        std::vector<AcApDocument*> listed;
+        const std::unique_ptr<AcApDocumentIterator> iterator(manager->newAcApDocumentIterator());
+        for (; !iterator->done(); iterator->step()) listed.push_back(iterator->document());
+        return listed;
     }
     AcApDocument* open(const std::wstring& fileName) {
         AcApDocument* document = manager->addDocument(std::make_unique<AcDbDatabase>(), fileName);
@@ -87,10 +85,7 @@ TEST_F(DocManagerTest, ClosingTheCurrentDocumentActivatesTheOneActiveBeforeIt) {
     AcApDocument* first = open(L"uno.dwg");
     AcApDocument* second = open(L"due.dwg");
     AcApDocument* third = open(L"tre.dwg");
-    AcApDocumentIterator* iterator = manager->newAcApDocumentIterator();
-    std::vector<AcApDocument*> listed;
-    for (; !iterator->done(); iterator->step()) listed.push_back(iterator->document());
-    delete iterator;
+    const std::vector<AcApDocument*> listed = documents();
     EXPECT_EQ(std::vector<AcApDocument*>(listed.begin() + before, listed.end()),
               (std::vector<AcApDocument*>{first, second, third}));
     manager->activateDocument(first);

@@ -1,5 +1,13 @@
+// The drawing's units and variables through the C calls: reals written and read in the units built,
+// and the variables each taking only its own values.
 #include "acedads.h"
+#include "acutmem.h"
 #include "dbmain.h"
+#include "dbsymtb.h"
+#include "drawing_fixture.h"
+#include "sysvars.h"
+#include "table_records.h"
+#include "text_codec.h"
 #include "transcript.h"
 #include "units_format.h"
 #include "working_database.h"
@@ -8,12 +16,15 @@
 
 #include <cmath>
 #include <numbers>
+#include <sstream>
+#include <string>
 #include <tuple>
+#include <variant>
 
 namespace {
 
-std::wstring decimal(double value, int precision) {
-    return rvnhost::formatLinear(value, rvnhost::kDecimalUnits, precision).value_or(L"<refused>");
+std::wstring formatted(double value, int precision, int units = rvnhost::kDecimalUnits) {
+    return rvnhost::formatLinear(value, units, precision).value_or(L"<refused>");
 }
 
 // Halves round away from zero on the decimal text of the value, not on its binary neighbour.
@@ -21,31 +32,30 @@ TEST(UnitsFormat, DecimalsAtEveryPrecisionRoundHalvesAwayFromZero) {
     const wchar_t* expected[] = {L"1235", L"1234.6", L"1234.57", L"1234.568", L"1234.5679",
                                  L"1234.56789", L"1234.567890", L"1234.5678900", L"1234.56789000"};
     for (int precision = 0; precision <= 8; ++precision) {
-        EXPECT_EQ(decimal(1234.56789, precision), expected[precision]) << precision;
+        EXPECT_EQ(formatted(1234.56789, precision), expected[precision]) << precision;
     }
     // 2.675 is binary 2.67499999..., its text 2.675.
     const std::tuple<double, int, const wchar_t*> cases[] = {
         {-0.0, 2, L"0.00"}, {-0.004, 2, L"0.00"}, {-0.005, 2, L"-0.01"}, {1e20, 1, L"100000000000000000000.0"},
         {2.5, 0, L"3"}, {-2.5, 0, L"-3"}, {2.675, 2, L"2.68"}, {99.95, 1, L"100.0"}, {0.000000005, 8, L"0.00000001"},
         {0.0000000049, 8, L"0.00000000"}};
-    for (const auto& [value, precision, text] : cases) EXPECT_EQ(decimal(value, precision), text) << value;
+    for (const auto& [value, precision, text] : cases) EXPECT_EQ(formatted(value, precision), text) << value;
 }
 
+// Other units, precisions out of range and values that are no numbers are refused.
 TEST(UnitsFormat, ScientificNotationAndRefusals) {
-    auto scientific = [](double value, int precision) {
-        return rvnhost::formatLinear(value, rvnhost::kScientificUnits, precision).value_or(L"<refused>");
-    };
-    EXPECT_EQ(scientific(1234.5, 4), L"1.2345E+03");
-    EXPECT_EQ(scientific(1234.5, 0), L"1E+03");
-    EXPECT_EQ(scientific(9.96, 1), L"1.0E+01");
-    EXPECT_EQ(scientific(-2.5e-100, 2), L"-2.50E-100");
-    EXPECT_EQ(scientific(0.0, 2), L"0.00E+00");
-    EXPECT_FALSE(rvnhost::formatLinear(1.0, 4, 2));
-    EXPECT_FALSE(rvnhost::formatLinear(1.0, 0, 2));
-    EXPECT_FALSE(rvnhost::formatLinear(1.0, 2, -1));
-    EXPECT_FALSE(rvnhost::formatLinear(1.0, 2, rvnhost::kMaxPrecision + 1));
-    EXPECT_FALSE(rvnhost::formatLinear(std::nan(""), 2, 2));
-    EXPECT_FALSE(rvnhost::formatLinear(INFINITY, 2, 2));
+    const std::tuple<double, int, const wchar_t*> cases[] = {
+        {1234.5, 4, L"1.2345E+03"}, {1234.5, 0, L"1E+03"}, {9.96, 1, L"1.0E+01"}, {-2.5e-100, 2, L"-2.50E-100"},
+        {0.0, 2, L"0.00E+00"}};
+    for (const auto& [value, precision, text] : cases) {
+        EXPECT_EQ(formatted(value, precision, rvnhost::kScientificUnits), text) << value;
+    }
+    const std::tuple<double, int, int> refused[] = {{1.0, 4, 2}, {1.0, 0, 2}, {1.0, 2, -1},
+                                                    {1.0, 2, rvnhost::kMaxPrecision + 1}, {std::nan(""), 2, 2},
+                                                    {INFINITY, 2, 2}};
+    for (const auto& [value, unit, precision] : refused) {
+        EXPECT_FALSE(rvnhost::formatLinear(value, unit, precision)) << value << " " << unit << " " << precision;
+    }
 }
 
 TEST(UnitsFormat, DistancesAndAnglesAreReadInEveryBuiltUnit) {
@@ -68,14 +78,48 @@ TEST(UnitsFormat, DistancesAndAnglesAreReadInEveryBuiltUnit) {
     EXPECT_FALSE(rvnhost::parseAngle(L"N45dE", 4));
 }
 
-// The C calls, with -1 standing for the working drawing's units and precision.
-class EditorUnits : public ::testing::Test {
+// A working drawing for one test, with a second layer and text style to switch to; in the C calls -1
+// stands for its units and precision.
+class EditorWorkingDrawing : public enttest::DrawingTest {
 protected:
-    void SetUp() override { rvnhost::Transcript::instance().clear(); }
-
-    AcDbDatabase database_;
-    rvntest::WorkingDatabase working_{&database_};
+    void SetUp() override {
+        rvnhost::Transcript::instance().clear();
+        addLayer(L"TZ-RV-RETE1");
+        rvntest::addRecord<AcDbTextStyleTable>(db_, new AcDbTextStyleTableRecord, L"TZ-TESTI");
+    }
 };
+
+using Value = std::variant<short, double, std::wstring>;
+
+int setVariable(const wchar_t* name, const Value& value) {
+    resbuf item{};
+    std::wstring text;
+    if (const short* number = std::get_if<short>(&value)) {
+        item.restype = RTSHORT;
+        item.resval.rint = *number;
+    } else if (const double* real = std::get_if<double>(&value)) {
+        item.restype = RTREAL;
+        item.resval.rreal = *real;
+    } else {
+        text = std::get<std::wstring>(value);
+        item.restype = RTSTR;
+        item.resval.rstring = text.data();
+    }
+    return acedSetVar(name, &item);
+}
+
+// What acedGetVar answers, as "short 4", "real 2.5", "text 0" or "error".
+std::wstring variable(const wchar_t* name) {
+    resbuf item{};
+    if (acedGetVar(name, &item) != RTNORM) return L"error";
+    std::wostringstream out;
+    if (item.restype == RTSHORT) out << L"short " << item.resval.rint;
+    else if (item.restype == RTREAL) out << L"real " << item.resval.rreal;
+    else if (item.restype == RTSTR) out << L"text " << item.resval.rstring;
+    else out << L"type " << item.restype;
+    if (item.restype == RTSTR) acutDelString(item.resval.rstring);
+    return out.str();
+}
 
 // What acdbRToS writes, or "<error>".
 std::wstring rtos(double value, int unit, int precision) {
@@ -83,11 +127,11 @@ std::wstring rtos(double value, int unit, int precision) {
     return acdbRToS(value, unit, precision, text) == RTNORM ? std::wstring(text) : L"<error>";
 }
 
-TEST_F(EditorUnits, RToSFollowsTheDrawingsPrecision) {
+TEST_F(EditorWorkingDrawing, RToSFollowsTheDrawingsPrecision) {
     EXPECT_EQ(rtos(2.5, -1, -1), L"2.5000");
-    ASSERT_EQ(database_.setLuprec(0), Acad::eOk);
+    ASSERT_EQ(db_.setLuprec(0), Acad::eOk);
     EXPECT_EQ(rtos(2.5, -1, -1), L"3");
-    database_.setLuprec(6);
+    db_.setLuprec(6);
     EXPECT_EQ(rtos(0.005, -1, -1), L"0.005000");
     EXPECT_EQ(rtos(1234.5, 1, 2), L"1.23E+03");
     // A buffer too small is refused, not overrun.
@@ -96,7 +140,7 @@ TEST_F(EditorUnits, RToSFollowsTheDrawingsPrecision) {
     EXPECT_STREQ(small, L"");
 }
 
-TEST_F(EditorUnits, DisToFAndAngToFReadNumbersAndRefuseUnitsNotBuiltClearly) {
+TEST_F(EditorWorkingDrawing, DisToFAndAngToFReadNumbersAndRefuseUnitsNotBuiltClearly) {
     ads_real value = 0.0;
     EXPECT_EQ(acdbDisToF(L"0.0015", -1, &value), RTNORM);
     EXPECT_EQ(value, 0.0015);
@@ -106,12 +150,62 @@ TEST_F(EditorUnits, DisToFAndAngToFReadNumbersAndRefuseUnitsNotBuiltClearly) {
     EXPECT_DOUBLE_EQ(value, std::numbers::pi);
     EXPECT_EQ(acdbAngToF(L"gradi", 0, &value), RTERROR);
     EXPECT_EQ(acdbAngToF(L"N45dE", 4, &value), RTERROR);
-    database_.setLunits(4);
+    db_.setLunits(4);
     EXPECT_EQ(rtos(1.0, -1, 2), L"<error>");
     EXPECT_TRUE(rvnhost::Transcript::instance().contains(L"linear units 4 are not supported"));
     value = 7.0;
     EXPECT_EQ(acdbDisToF(L"1'2\"", -1, &value), RTERROR);
     EXPECT_EQ(value, 7.0);
+}
+
+// Drawing variables live in the drawing, host variables in the host; names are read without regard
+// to case, and a value refused leaves the one kept.
+TEST_F(EditorWorkingDrawing, EachVariableTakesOnlyItsValuesAndReadsBackWhatItKept) {
+    resbuf initial{};
+    initial.restype = RTREAL;
+    initial.resval.rreal = 1.5;
+    rvnhost::defineHostVariable(L"TZDISQR", initial);
+    EXPECT_EQ(variable(L"LUPREC"), L"short 4");
+    EXPECT_EQ(variable(L"CLAYER"), L"text 0");
+    EXPECT_EQ(variable(L"TEXTSTYLE"), L"text Standard");
+    const struct {
+        const wchar_t* name;
+        Value value;
+        int status;
+        const wchar_t* kept;
+    } cases[] = {
+        {L"luprec", short{6}, RTNORM, L"short 6"},
+        {L"LUPREC", short{9}, RTERROR, L"short 6"},
+        {L"LUPREC", std::wstring(L"2"), RTERROR, L"short 6"},
+        {L"CLAYER", std::wstring(L"TZ-RV-RETE1"), RTNORM, L"text TZ-RV-RETE1"},
+        {L"clayer", std::wstring(L"NO-SUCH-LAYER"), RTERROR, L"text TZ-RV-RETE1"},
+        {L"TEXTSTYLE", std::wstring(L"TZ-TESTI"), RTNORM, L"text TZ-TESTI"},
+        {L"TEXTSIZE", 2.5, RTNORM, L"real 2.5"},
+        {L"TEXTSIZE", -1.0, RTERROR, L"real 2.5"},
+        {L"TEXTSIZE", short{3}, RTNORM, L"real 3"},
+        {L"ERRNO", short{52}, RTNORM, L"short 52"},
+        {L"tzdisqr", std::wstring(L"x"), RTERROR, L"real 1.5"},
+        {L"TZDISQR", short{4}, RTNORM, L"real 4"},
+        {L"NOSUCHVAR", short{1}, RTERROR, L"error"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(setVariable(c.name, c.value), c.status) << rvnos::toUtf8(c.name);
+        EXPECT_EQ(variable(c.name), c.kept) << rvnos::toUtf8(c.name);
+    }
+    EXPECT_EQ(db_.luprec(), 6);
+    EXPECT_EQ(db_.textsize(), 3.0);
+    EXPECT_EQ(rvnhost::integerVariable(L"ERRNO", -1), 52);
+    resbuf value{};
+    EXPECT_EQ(acedGetVar(nullptr, &value), RTERROR);
+}
+
+TEST(EditorVariablesWithoutDrawing, DrawingVariablesAnswerError) {
+    rvntest::WorkingDatabase none(nullptr);
+    EXPECT_EQ(variable(L"LUPREC"), L"error");
+    EXPECT_EQ(variable(L"CLAYER"), L"error");
+    ACHAR text[16];
+    EXPECT_EQ(acdbRToS(1.25, -1, -1, text), RTNORM);
+    EXPECT_STREQ(text, L"1.2500");
 }
 
 }  // namespace

@@ -1,11 +1,53 @@
-// Opening and closing database objects: modes, conflicts, erase, and what a new object may do.
+// Database objects: their classes (what the registry refuses, and what stops the host), opening and
+// closing them (modes, conflicts, erase, what a new object may do), and their handles (allocation
+// order, the handle seed, lookup, reserved handles, their text, entity names).
 #include <gtest/gtest.h>
 
 #include "dbdict.h"
 #include "dbsymtb.h"
 #include "open_object_guard.h"
+#include "rxregsvc.h"
+
+#include <tuple>
 
 namespace {
+
+class RegistryTestObject : public AcDbObject {
+public:
+    ACRX_DECLARE_MEMBERS(RegistryTestObject);
+};
+
+ACRX_DXF_DEFINE_MEMBERS(RegistryTestObject, AcDbObject, 33, 4, 0, L"RVNREGISTRYTEST", L"Tozari_Works")
+
+// Registering, creating and removing an application's class are the plug-in's class tests
+// (tests/netobj), kinds and casts what every drawing read relies on; here the registry's refusals and
+// a descriptor that outlives its removal.
+TEST(ClassRegistry, RefusesASecondOrNamelessClassKeepsTheHostsAndKeepsARemovedDescriptor) {
+    RegistryTestObject::rxInit();
+    AcRxClass* descriptor = RegistryTestObject::desc();
+    ASSERT_NE(nullptr, descriptor);
+    EXPECT_EQ(nullptr, newAcRxClass(L"RegistryTestObject", L"AcDbObject", 0, 0));
+    EXPECT_EQ(nullptr, newAcRxClass(L"", L"AcDbObject", 0, 0));
+    deleteAcRxClass(AcDbDictionary::desc());
+    EXPECT_EQ(AcDbDictionary::desc(), acrxClassDictionary->at(L"AcDbDictionary")) << "a host class stays";
+    deleteAcRxClass(descriptor);
+    EXPECT_EQ(nullptr, acrxClassDictionary->at(L"RegistryTestObject"));
+    EXPECT_STREQ(L"RegistryTestObject", descriptor->name());
+}
+
+TEST(ClassRegistryDeathTest, ADifferentClassUnderTheSameNameStopsTheHost) {
+    EXPECT_DEATH(
+        {
+            RegistryTestObject::rxInit();
+            RegistryTestObject::gpDesc = newAcRxClass(L"RvnImpostor", L"AcDbObject", 0, 0);
+            RegistryTestObject::rxInit();
+        },
+        "Class mismatch");
+}
+
+TEST(ClassRegistryDeathTest, AbortPrintsItsMessage) {
+    EXPECT_DEATH(acrx_abort(L"Fatal %ls %d", L"error", 7), "Fatal error 7");
+}
 
 class DbOpenTest : public rvntest::OpenObjectCheckedTest {
 protected:
@@ -120,6 +162,71 @@ TEST_F(DbOpenTest, OpeningAsAClassChecksTheClass) {
     dictionary->close();
     AcDbObject* object = nullptr;
     EXPECT_EQ(Acad::eNullObjectId, acdbOpenObject(object, AcDbObjectId::kNull, AcDb::kForRead));
+}
+
+TEST_F(DbOpenTest, HandlesIncreaseFromTheSeedAndFindTheirObjects) {
+    AcDbHandle seed = db.handseed();
+    AcDbObjectId first = addDictionary();
+    AcDbObjectId second = addDictionary();
+    EXPECT_EQ(std::tuple(seed.value(), seed.value() + 1, seed.value() + 2),
+              std::tuple(first.handle().value(), second.handle().value(), db.handseed().value()));
+
+    AcDbObjectId found;
+    EXPECT_EQ(Acad::eOk, db.getAcDbObjectId(found, false, second.handle()));
+    EXPECT_TRUE(found == second && found.database() == &db && found.isValid());
+    EXPECT_EQ(Acad::eUnknownHandle, db.getAcDbObjectId(found, false, db.handseed()));
+    EXPECT_TRUE(found.isNull());
+    EXPECT_EQ(Acad::eNullHandle, db.getAcDbObjectId(found, false, AcDbHandle()));
+}
+
+TEST_F(DbOpenTest, AReaderPlacesObjectsUnderTheirFileHandles) {
+    AcDbObjectId reserved;
+    ASSERT_EQ(Acad::eOk, db.getAcDbObjectId(reserved, true, AcDbHandle(0x400)));
+    EXPECT_FALSE(reserved.isValid());
+    EXPECT_EQ(0x401u, db.handseed().value());
+    AcDbObject* nothing = nullptr;
+    EXPECT_EQ(Acad::eUnknownHandle, acdbOpenObject(nothing, reserved, AcDb::kForRead));
+
+    auto* dictionary = new AcDbDictionary;
+    AcDbObjectId placed;
+    ASSERT_EQ(Acad::eOk, db.addAcDbObjectWithHandle(placed, dictionary, AcDbHandle(0x400)));
+    dictionary->close();
+    EXPECT_EQ(reserved, placed);
+    EXPECT_TRUE(reserved.isValid());
+
+    auto* another = new AcDbDictionary;
+    EXPECT_EQ(Acad::eHandleInUse, db.addAcDbObjectWithHandle(placed, another, AcDbHandle(0x400)));
+    EXPECT_EQ(Acad::eNullHandle, db.addAcDbObjectWithHandle(placed, another, AcDbHandle()));
+    delete another;
+
+    db.setHandseed(AcDbHandle(0x100));
+    EXPECT_EQ(0x401u, db.handseed().value());
+    db.setHandseed(AcDbHandle(0x900));
+    EXPECT_EQ(0x900u, addDictionary().handle().value());
+}
+
+TEST(DbHandleText, HandlesReadAndWriteAsHexadecimal) {
+    EXPECT_EQ(L"1F", AcDbHandle(0x1F).text());
+    EXPECT_EQ(L"0", AcDbHandle().text());
+    EXPECT_EQ(0xABCDu, AcDbHandle(L"abcd").value());
+    EXPECT_TRUE(AcDbHandle(L"12G").isNull());
+    EXPECT_TRUE(AcDbHandle(L"").isNull());
+    EXPECT_TRUE(AcDbHandle(L"12345678901234567").isNull());
+}
+
+TEST_F(DbOpenTest, EntityNamesLeadBackToTheirObjects) {
+    AcDbObjectId id = addDictionary();
+    ads_name name;
+    ASSERT_EQ(Acad::eOk, acdbGetAdsName(name, id));
+    AcDbObjectId back;
+    EXPECT_EQ(Acad::eOk, acdbGetObjectId(back, name));
+    EXPECT_EQ(id, back);
+
+    ads_name stale = {name[0], name[1] + 16};
+    EXPECT_EQ(Acad::eInvalidAdsName, acdbGetObjectId(back, stale));
+    ads_name unknown = {0x7FFFFF, name[1]};
+    EXPECT_EQ(Acad::eUnknownHandle, acdbGetObjectId(back, unknown));
+    EXPECT_EQ(Acad::eNullObjectId, acdbGetAdsName(name, AcDbObjectId::kNull));
 }
 
 TEST(DbOpenDeathTest, DeletingAnObjectOfADatabaseStopsTheHost) {

@@ -1,13 +1,16 @@
-// Symbol tables of a drawing: the default content, adding and finding records, layer properties,
-// blocks holding entities, the drawing's header values and the C interface's table search.
+// The containers of a drawing. Symbol tables: the default content, adding and finding records, layer
+// properties, blocks holding entities, the drawing's header values and the C interface's table search.
+// Dictionaries: the operations the plug-in's network dictionary relies on.
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "acdbads.h"
 #include "acutmem.h"
+#include "dbdict.h"
 #include "dbsymtb.h"
 #include "editor_open_object.h"
 #include "open_object_guard.h"
@@ -36,34 +39,21 @@ std::vector<std::wstring> recordNames(AcDbDatabase& db) {
     return found;
 }
 
-// Every table: its records in a new drawing, adding once, finding without regard to case.
+// The record class of a table.
+template <class Record, class Iterator>
+std::type_identity<Record> recordOf(const AcDbSymbolTableOf<Record, Iterator>*);
 template <class Table>
-struct TableCase;
-template <>
-struct TableCase<AcDbBlockTable> {
-    using Record = AcDbBlockTableRecord;
-    static inline const std::vector<std::wstring> defaults{L"*Model_Space", L"*Paper_Space"};
-};
-template <>
-struct TableCase<AcDbLayerTable> {
-    using Record = AcDbLayerTableRecord;
-    static inline const std::vector<std::wstring> defaults{L"0"};
-};
-template <>
-struct TableCase<AcDbLinetypeTable> {
-    using Record = AcDbLinetypeTableRecord;
-    static inline const std::vector<std::wstring> defaults{L"ByBlock", L"ByLayer", L"Continuous"};
-};
-template <>
-struct TableCase<AcDbTextStyleTable> {
-    using Record = AcDbTextStyleTableRecord;
-    static inline const std::vector<std::wstring> defaults{L"Standard"};
-};
-template <>
-struct TableCase<AcDbRegAppTable> {
-    using Record = AcDbRegAppTableRecord;
-    static inline const std::vector<std::wstring> defaults{L"ACAD"};
-};
+using RecordOf = typename decltype(recordOf(static_cast<Table*>(nullptr)))::type;
+
+// The records of a table in a new drawing.
+template <class Table>
+std::vector<std::wstring> defaultRecords() {
+    if constexpr (std::is_same_v<Table, AcDbBlockTable>) return {L"*Model_Space", L"*Paper_Space"};
+    else if constexpr (std::is_same_v<Table, AcDbLayerTable>) return {L"0"};
+    else if constexpr (std::is_same_v<Table, AcDbLinetypeTable>) return {L"ByBlock", L"ByLayer", L"Continuous"};
+    else if constexpr (std::is_same_v<Table, AcDbTextStyleTable>) return {L"Standard"};
+    else return {L"ACAD"};
+}
 
 template <class Table>
 class SymbolTables : public rvntest::OpenObjectCheckedTest {
@@ -72,7 +62,7 @@ protected:
     Acad::ErrorStatus add(const ACHAR* name, AcDbObjectId* id = nullptr) {
         Table* table = nullptr;
         EXPECT_EQ(Acad::eOk, db.getSymbolTable(table, AcDb::kForWrite));
-        auto* record = new typename TableCase<Table>::Record;
+        auto* record = new RecordOf<Table>;
         Acad::ErrorStatus status = record->setName(name);
         AcDbObjectId added;
         if (status == Acad::eOk) status = table->add(added, record);
@@ -90,7 +80,7 @@ using TableTypes = ::testing::Types<AcDbBlockTable, AcDbLayerTable, AcDbLinetype
 TYPED_TEST_SUITE(SymbolTables, TableTypes);
 
 TYPED_TEST(SymbolTables, HoldTheHostsRecordsAndAddEachNameOnceWithoutRegardToCase) {
-    EXPECT_EQ(TableCase<TypeParam>::defaults, recordNames<TypeParam>(this->db));
+    EXPECT_EQ(defaultRecords<TypeParam>(), recordNames<TypeParam>(this->db));
     AcDbObjectId id;
     ASSERT_EQ(Acad::eOk, this->add(L"TZ-RV-Rete1", &id));
     EXPECT_EQ(Acad::eDuplicateRecordName, this->add(L"tz-rv-rete1"));
@@ -103,24 +93,41 @@ TYPED_TEST(SymbolTables, HoldTheHostsRecordsAndAddEachNameOnceWithoutRegardToCas
     EXPECT_TRUE(table->has(id));
     AcDbObjectId found;
     EXPECT_EQ(Acad::eKeyNotFound, table->getAt(L"TZ-RV-Rete2", found));
-    typename TableCase<TypeParam>::Record* record = nullptr;
+    RecordOf<TypeParam>* record = nullptr;
     ASSERT_EQ(Acad::eOk, table->getAt(L"tz-rv-rete1", record, AcDb::kForWrite));
     EXPECT_EQ(table->objectId(), record->ownerId());
-    EXPECT_EQ(Acad::eDuplicateRecordName, record->setName(TableCase<TypeParam>::defaults.back().c_str()));
+    EXPECT_EQ(Acad::eDuplicateRecordName, record->setName(defaultRecords<TypeParam>().back().c_str()));
     EXPECT_EQ(Acad::eOk, record->setName(L"Renamed"));
     record->close();
     EXPECT_TRUE(table->has(L"renamed"));
     table->close();
 }
 
-class DbSymbolTableTest : public rvntest::OpenObjectCheckedTest {
+class DbContainerTest : public rvntest::OpenObjectCheckedTest {
 protected:
-    // Adds a layer with that name, its id.
     AcDbObjectId addLayer(const ACHAR* name) { return rvntest::addLayer(db, name); }
+    // Adds a new empty dictionary under key in the named-object dictionary; returns its id.
+    AcDbObjectId addEntry(const ACHAR* key) {
+        AcDbDictionary* named = nullptr;
+        EXPECT_EQ(Acad::eOk, db.getNamedObjectsDictionary(named, AcDb::kForWrite));
+        auto* entry = new AcDbDictionary;
+        AcDbObjectId id;
+        EXPECT_EQ(Acad::eOk, OpenedObject<AcDbDictionary>(named)->setAt(key, entry, id));
+        entry->close();
+        return id;
+    }
+    std::vector<std::wstring> keys(AcRx::DictIterType order) {
+        AcDbDictionary* named = nullptr;
+        db.getNamedObjectsDictionary(named, AcDb::kForRead);
+        std::vector<std::wstring> found;
+        const std::unique_ptr<AcDbDictionaryIterator> iterator(OpenedObject<AcDbDictionary>(named)->newIterator(order));
+        for (; !iterator->done(); iterator->next()) found.push_back(iterator->name());
+        return found;
+    }
     AcDbDatabase db;
 };
 
-TEST_F(DbSymbolTableTest, TablesTakeOnlyTheirOwnKindOfRecord) {
+TEST_F(DbContainerTest, TablesTakeOnlyTheirOwnKindOfRecord) {
     AcDbLayerTable* layers = nullptr;
     ASSERT_EQ(Acad::eOk, db.getSymbolTable(layers, AcDb::kForWrite));
     auto* layer = new AcDbLayerTableRecord;
@@ -141,7 +148,7 @@ TEST_F(DbSymbolTableTest, TablesTakeOnlyTheirOwnKindOfRecord) {
     styles->close();
 }
 
-TEST_F(DbSymbolTableTest, LayerPropertiesAreKeptAndChecked) {
+TEST_F(DbContainerTest, LayerPropertiesAreKeptAndChecked) {
     AcDbObjectId id = addLayer(L"TZ-RV-Off");
     OpenedObject<AcDbLayerTableRecord> layer(id, AcDb::kForWrite);
     ASSERT_TRUE(layer);
@@ -158,7 +165,7 @@ TEST_F(DbSymbolTableTest, LayerPropertiesAreKeptAndChecked) {
     EXPECT_EQ(db.byLayerLinetype(), layer->linetypeObjectId());
 }
 
-TEST_F(DbSymbolTableTest, HeaderValuesTakeOnlyValidValues) {
+TEST_F(DbContainerTest, HeaderValuesTakeOnlyValidValues) {
     AcDbObjectId layer = addLayer(L"Current");
     EXPECT_EQ(Acad::eOk, db.setClayer(layer));
     EXPECT_EQ(layer, db.clayer());
@@ -174,7 +181,7 @@ TEST_F(DbSymbolTableTest, HeaderValuesTakeOnlyValidValues) {
                                               db.setTextstyle(db.clayer())}));
 }
 
-TEST_F(DbSymbolTableTest, IteratorsAndSearchesSkipErasedRecords) {
+TEST_F(DbContainerTest, IteratorsAndSearchesSkipErasedRecords) {
     const AcDbObjectId a = addLayer(L"A");
     addLayer(L"B");
     ASSERT_EQ(Acad::eOk, OpenedObject<AcDbLayerTableRecord>(a, AcDb::kForWrite)->erase());
@@ -189,11 +196,13 @@ TEST_F(DbSymbolTableTest, IteratorsAndSearchesSkipErasedRecords) {
     EXPECT_EQ(a, erased);
 }
 
-TEST_F(DbSymbolTableTest, BlocksHoldEntities) {
+TEST_F(DbContainerTest, BlocksHoldEntitiesAndErasingABlockErasesThem) {
+    const AcDbObjectId nodeBlock = rvntest::addBlock(db, L"TZ-RV-NODO", AcGePoint3d(1, 2, 3));
     AcDbBlockTable* blocks = nullptr;
-    ASSERT_EQ(Acad::eOk, db.getSymbolTable(blocks, AcDb::kForWrite));
+    ASSERT_EQ(Acad::eOk, db.getSymbolTable(blocks, AcDb::kForRead));
     AcDbBlockTableRecord* model = nullptr;
     ASSERT_EQ(Acad::eOk, blocks->getAt(ACDB_MODEL_SPACE, model, AcDb::kForWrite));
+    blocks->close();
     EXPECT_TRUE(model->isLayout());
     auto* entity = new TestEntity;
     AcDbObjectId entityId;
@@ -203,31 +212,19 @@ TEST_F(DbSymbolTableTest, BlocksHoldEntities) {
     EXPECT_EQ(Acad::eAlreadyInDb, model->appendAcDbEntity(entity));
     entity->close();
     EXPECT_EQ(Acad::eCannotBeErasedByCaller, model->erase());
-
     EXPECT_EQ(std::vector<AcDbObjectId>{entityId}, model->entityIds());
     model->close();
-    blocks->close();
-}
 
-TEST_F(DbSymbolTableTest, ErasingABlockErasesItsEntities) {
-    AcDbBlockTable* blocks = nullptr;
-    ASSERT_EQ(Acad::eOk, db.getSymbolTable(blocks, AcDb::kForWrite));
-    auto* block = new AcDbBlockTableRecord;
-    block->setName(L"TZ-RV-NODO");
-    block->setOrigin(AcGePoint3d(1, 2, 3));
-    ASSERT_EQ(Acad::eOk, blocks->add(block));
-    blocks->close();
-    auto* entity = new TestEntity;
-    AcDbObjectId entityId;
-    block->appendAcDbEntity(entityId, entity);
+    OpenedObject<AcDbBlockTableRecord> block(nodeBlock, AcDb::kForWrite);
+    entity = new TestEntity;
+    ASSERT_EQ(Acad::eOk, block->appendAcDbEntity(entityId, entity));
     entity->close();
     EXPECT_EQ(AcGePoint3d(1, 2, 3), block->origin());
     EXPECT_EQ(Acad::eOk, block->erase());
-    block->close();
     EXPECT_TRUE(entityId.isErased());
 }
 
-TEST_F(DbSymbolTableTest, EntitiesTakeLayersByNameOrId) {
+TEST_F(DbContainerTest, EntitiesTakeLayersByNameOrId) {
     AcDbObjectId layer = addLayer(L"TZ-RV-Rete");
     TestEntity loose;
     EXPECT_EQ(nullptr, loose.layer());
@@ -248,7 +245,7 @@ TEST_F(DbSymbolTableTest, EntitiesTakeLayersByNameOrId) {
 }
 
 // Table search, application registration and name checks are the stand-in's own: one test.
-TEST_F(DbSymbolTableTest, TheCInterfaceSearchesRegistersAndChecksNamesInTheWorkingDatabase) {
+TEST_F(DbContainerTest, TheCInterfaceSearchesRegistersAndChecksNamesInTheWorkingDatabase) {
     rvntest::WorkingDatabase working(&db);
     EXPECT_EQ(nullptr, acdbTblSearch(L"APPID", L"TZ-SCHEMA_RETE-RVN", 0));
     EXPECT_EQ(RTNORM, acdbRegApp(L"TZ-SCHEMA_RETE-RVN"));
@@ -260,6 +257,93 @@ TEST_F(DbSymbolTableTest, TheCInterfaceSearchesRegistersAndChecksNamesInTheWorki
     acutRelRb(app);
     EXPECT_EQ(RTNORM, acdbSNValid(L"TZ-RV-Rete 1", 0));
     EXPECT_EQ(RTERROR, acdbSNValid(L"a<b", 0));
+}
+
+TEST_F(DbContainerTest, EntriesAreFoundByKeyWithoutRegardToCaseAndReplacedUnderTheirKey) {
+    AcDbObjectId id = addEntry(L"TZ-RVN");
+    AcDbDictionary* named = nullptr;
+    ASSERT_EQ(Acad::eOk, db.getNamedObjectsDictionary(named, AcDb::kForRead));
+    AcDbObjectId found;
+    EXPECT_EQ(Acad::eOk, named->getAt(L"tz-rvn", found));
+    EXPECT_EQ(id, found);
+    EXPECT_EQ(Acad::eKeyNotFound, named->getAt(L"TZ-RVN2", found));
+    EXPECT_TRUE(found.isNull());
+    EXPECT_TRUE(named->has(L"Tz-Rvn") && named->has(id) && !named->has(L"other"));
+    EXPECT_EQ(1u, named->numEntries());
+
+    AcDbObject* opened = nullptr;
+    ASSERT_EQ(Acad::eOk, named->getAt(L"TZ-RVN", opened, AcDb::kForWrite));
+    EXPECT_EQ(named->objectId(), OpenedObject<AcDbObject>(opened)->ownerId());
+    EXPECT_EQ(Acad::eKeyNotFound, named->getAt(L"missing", opened, AcDb::kForRead));
+    EXPECT_EQ(nullptr, opened);
+
+    std::wstring name;
+    EXPECT_EQ(Acad::eOk, named->nameAt(id, name));
+    EXPECT_EQ(L"TZ-RVN", name);
+    EXPECT_EQ(Acad::eKeyNotFound, named->nameAt(named->objectId(), name));
+    named->close();
+
+    // Setting a key again replaces the entry, erasing the old one, and takes the new spelling.
+    const AcDbObjectId replacing = addEntry(L"tz-rvn");
+    EXPECT_TRUE(id.isErased() && !replacing.isErased());
+    EXPECT_EQ(std::vector<std::wstring>{L"tz-rvn"}, keys(AcRx::kDictSorted));
+}
+
+TEST_F(DbContainerTest, SetAtRefusesWhatTheHostRefuses) {
+    AcDbDictionary* named = nullptr;
+    ASSERT_EQ(Acad::eOk, db.getNamedObjectsDictionary(named, AcDb::kForRead));
+    auto* entry = new AcDbDictionary;
+    AcDbObjectId id;
+    EXPECT_EQ(Acad::eNotOpenForWrite, named->setAt(L"A", entry, id));
+    ASSERT_EQ(Acad::eOk, named->upgradeOpen());
+    EXPECT_EQ(Acad::eInvalidKey, named->setAt(L"", entry, id));
+    EXPECT_EQ(Acad::eNullObjectPointer, named->setAt(L"A", nullptr, id));
+    EXPECT_EQ(Acad::eInvalidInput, named->setAt(L"Self", named, id));
+    AcDbDatabase other;
+    AcDbDictionary* foreign = nullptr;
+    ASSERT_EQ(Acad::eOk, other.getNamedObjectsDictionary(foreign, AcDb::kForWrite));
+    EXPECT_EQ(Acad::eWrongDatabase, named->setAt(L"A", foreign, id));
+    foreign->close();
+    named->close();
+    EXPECT_TRUE(entry->objectId().isNull());
+
+    auto* loose = new AcDbDictionary;
+    EXPECT_EQ(Acad::eNoDatabase, loose->setAt(L"A", entry, id));
+    delete loose;
+    delete entry;
+}
+
+TEST_F(DbContainerTest, IterationIsSortedOrInTheOrderOfAddition) {
+    for (const ACHAR* key : {L"b", L"C", L"a"}) addEntry(key);
+    EXPECT_EQ((std::vector<std::wstring>{L"a", L"b", L"C"}), keys(AcRx::kDictSorted));
+    EXPECT_EQ((std::vector<std::wstring>{L"b", L"C", L"a"}), keys(AcRx::kDictCollated));
+}
+
+TEST_F(DbContainerTest, ErasedEntriesAreNotFoundAndErasingADictionaryErasesItsEntries) {
+    AcDbObjectId outer = addEntry(L"Outer");
+    AcDbDictionary* dictionary = nullptr;
+    ASSERT_EQ(Acad::eOk, acdbOpenObject(dictionary, outer, AcDb::kForWrite));
+    auto* inner = new AcDbDictionary;
+    AcDbObjectId innerId;
+    ASSERT_EQ(Acad::eOk, dictionary->setAt(L"Inner", inner, innerId));
+    EXPECT_EQ(Acad::eOk, inner->erase());
+    inner->close();
+    EXPECT_FALSE(dictionary->has(L"Inner"));
+    EXPECT_EQ(0u, dictionary->numEntries());
+    AcDbObject* object = nullptr;
+    EXPECT_EQ(Acad::eKeyNotFound, dictionary->getAt(L"Inner", object, AcDb::kForRead));
+
+    ASSERT_EQ(Acad::eOk, acdbOpenObject(inner, innerId, AcDb::kForWrite, true));
+    inner->erase(false);
+    inner->close();
+    EXPECT_TRUE(dictionary->has(L"Inner"));
+    EXPECT_EQ(Acad::eOk, dictionary->erase());
+    dictionary->close();
+    EXPECT_TRUE(innerId.isErased());
+
+    AcDbDictionary* named = nullptr;
+    db.getNamedObjectsDictionary(named, AcDb::kForRead);
+    EXPECT_FALSE(OpenedObject<AcDbDictionary>(named)->has(L"Outer"));
 }
 
 }  // namespace

@@ -1,18 +1,108 @@
-// Output files: written through links to their target, whole or not at all, and never over
-// something that is not a writable regular file (never over an input: tests/calc).
+// The operating system's calls the plug-in makes: the temporary folder and modules found in the
+// process; the text codec between UTF-8, UTF-16 and wide strings; and output files: written through
+// links to their target, whole or not at all, and never over something that is not a writable
+// regular file (never over an input: tests/calc).
+#include "module_loader.h"
 #include "output_file.h"
+#include "temp_path.h"
 #include "test_files.h"
 #include "text_codec.h"
 
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <filesystem>
+#include <optional>
+#include <string>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace {
+
+const std::wstring kPlatformLibrary = rvnos::fromUtf8(RVN_BIN_DIR) + L"/librvnplatform.so";
+
+// Sets an environment variable for one test and puts the old value back.
+class ScopedEnvironment {
+public:
+    ScopedEnvironment(const char* name, const char* value) : name_(name) {
+        if (const char* old = std::getenv(name)) old_ = old;
+        if (value) setenv(name, value, 1); else unsetenv(name);
+    }
+    ~ScopedEnvironment() {
+        if (old_) setenv(name_, old_->c_str(), 1); else unsetenv(name_);
+    }
+
+private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+std::wstring tempPathWithBuffer(DWORD length) {
+    std::wstring buffer(length, L'#');
+    const DWORD written = GetTempPathW(length, buffer.data());
+    if (written >= length) {
+        EXPECT_EQ(std::wstring(length, L'#'), buffer) << "a path that does not fit leaves it untouched";
+    }
+    return written != 0 && written < length ? buffer.substr(0, written) : L"<" + std::to_wstring(written) + L">";
+}
+
+// A folder longer than a path gives 0; one that does not fit the buffer leaves it untouched.
+TEST(OsTempPath, FollowsTmpdirEndsWithSeparatorAndHonoursTheBufferSize) {
+    const std::string longFolder = "/" + std::string(300, 'd');
+    const std::pair<const char*, const wchar_t*> cases[] = {{"/var/tmp/rivanta", L"/var/tmp/rivanta/"},
+                                                            {"/var/tmp/", L"/var/tmp/"}, {"", L"/tmp/"},
+                                                            {nullptr, L"/tmp/"}, {longFolder.c_str(), L"<0>"}};
+    for (const auto& [tmpdir, expected] : cases) {
+        ScopedEnvironment environment("TMPDIR", tmpdir);
+        EXPECT_EQ(tempPathWithBuffer(MAX_PATH + 1), expected) << (tmpdir ? tmpdir : "(unset)");
+    }
+    ScopedEnvironment tmpdir("TMPDIR", "/tmp");
+    // "/tmp/" needs 6 units with its terminator.
+    EXPECT_EQ(tempPathWithBuffer(5), L"<6>");
+    EXPECT_EQ(GetTempPathW(0, nullptr), 6u);
+    EXPECT_EQ(tempPathWithBuffer(6), L"/tmp/");
+}
+
+// Loading the plug-in module and the translator, and their failures, are the module's and the
+// translator's tests (tests/frame, tests/shell); here a module found by name, path or an address within it.
+TEST(OsModules, ALibraryInTheProcessIsFoundByNameOrPath) {
+    HMODULE byName = GetModuleHandleW(L"LIBRVNPLATFORM.SO");
+    ASSERT_NE(byName, nullptr);
+    EXPECT_EQ(GetModuleHandleW(kPlatformLibrary.c_str()), byName);
+    EXPECT_EQ(GetModuleHandleW(L"not-loaded.dll"), nullptr);
+    HMODULE fromAddress = nullptr;
+    ASSERT_TRUE(GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                                   reinterpret_cast<LPCWSTR>(&GetTempPathW), &fromAddress));
+    EXPECT_EQ(fromAddress, byName);
+}
+
+// Text round-trips through UTF-8 in all planes; malformed bytes become replacement characters, or
+// are told and shown escaped (escaping in use: tests/shell, script lines and file names).
+TEST(TextCodec, Utf8RoundTripsAllPlanesAndMalformedBytesAreReplacedOrShownEscaped) {
+    std::wstring text = L"Portata l/s \u00e8 \u20ac \U0001F4A7";
+    EXPECT_EQ(rvnos::fromUtf8(rvnos::toUtf8(text)), text);
+    EXPECT_EQ(rvnos::toUtf8(L"\u00e8"), "\xC3\xA8");
+    EXPECT_EQ(rvnos::fromUtf8("a\xFF" "b"), L"a\uFFFDb");
+    EXPECT_EQ(rvnos::fromUtf8("\xC3"), L"\uFFFD");            // truncated sequence
+    EXPECT_EQ(rvnos::fromUtf8("\xC0\xAF"), L"\uFFFD\uFFFD");  // overlong form
+    // A replacement character written out reads back as one, so that decoding twice changes nothing.
+    EXPECT_EQ(rvnos::fromUtf8(rvnos::toUtf8(rvnos::fromUtf8("x\xCC\xDFy"))), L"x\uFFFD\uFFFDy");
+    EXPECT_TRUE(rvnos::isUtf8("rete \xC3\xA8 \xF0\x9F\x92\xA7"));
+    EXPECT_TRUE(rvnos::isUtf8(""));
+    for (const char* bad : {"a\xFF", "\xC3", "\xC0\xAF", "\xED\xA0\x80", "\xE2\x82"}) EXPECT_FALSE(rvnos::isUtf8(bad)) << bad;
+    EXPECT_EQ(rvnos::fromUtf8Escaped("\xE2\x82"), L"\\xE2\\x82");
+}
+
+TEST(TextCodec, Utf16UsesSurrogatePairsAboveTheBasicPlane) {
+    std::u16string units = rvnos::toUtf16(L"A\U0001F4A7");
+    ASSERT_EQ(units.size(), 3u);
+    EXPECT_EQ(units[1], 0xD83D);
+    EXPECT_EQ(units[2], 0xDCA7);
+    EXPECT_EQ(rvnos::fromUtf16(units), L"A\U0001F4A7");
+    EXPECT_EQ(rvnos::utf16Length(L"A\U0001F4A7"), 3u);
+}
 
 namespace fs = std::filesystem;
 
