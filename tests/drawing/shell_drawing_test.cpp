@@ -123,4 +123,16 @@ TEST_F(ShellDrawing, SaveasAsksBeforeReplacingAFileWritesThroughLinksAndDxfForAD
     EXPECT_EQ(drawing, rvntest::readBytes(folder / "altro.dwg"));
 }
 
+// The refusal itself is the output files' (tests/platform/os_test.cpp); here that SAVE fails with it
+// and leaves the file's mode.
+TEST_F(ShellDrawing, SaveRefusesAReadOnlyDrawing) {
+    saveNewDrawing("rete.dwg");
+    fs::permissions(folder / "rete.dwg", fs::perms(0444));
+    CommandRun run = script("SAVE\n", "'" + path("rete.dwg") + "'");
+    EXPECT_EQ(1, run.status);
+    EXPECT_NE(std::string::npos, run.output.find("Cannot save \"" + path("rete.dwg") + "\": the file is read-only."))
+        << run.output;
+    EXPECT_EQ(fs::perms(0444), fs::status(folder / "rete.dwg").permissions() & fs::perms::mask);
+}
+
 }  // namespace
