@@ -2,8 +2,8 @@
 // document finds the plug-in's network in a saved drawing. That a drawing saved comes back whole is
 // checked where the plug-in and the host program save and reopen drawings (tests/calc, tests/schema,
 // tests/shell); the network's data through drawing files is the calculation job's (tests/calc), what
-// travels through DXF the network's filing test (tests/netobj) and the DXF audit's (ezdxf_audit_test),
-// proxies of an unloaded class the drawing tests' (drawing_proxy).
+// travels through DXF the network's filing test (tests/netobj) and the DXF audit's (dxf_test),
+// proxies of an unloaded class the round trip's (drawing_roundtrip_test).
 #include <gtest/gtest.h>
 
 #include <filesystem>
