@@ -120,6 +120,7 @@ TEST_F(DrawingDamage, AlteredBytesWithAValidChecksumNeverLeadTheReaderAstray) {
             EXPECT_TRUE(std::regex_search(reason, std::regex("\\(object #[0-9A-F]+ "))) << reason;
             continue;
         }
+        EXPECT_TRUE(message.empty()) << "byte " << at;
         EXPECT_FALSE(objectInventory(*database).empty()) << "byte " << at;
         EXPECT_FALSE(saveToBytes(*database).empty()) << "byte " << at;
     }
