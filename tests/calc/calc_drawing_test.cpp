@@ -20,6 +20,7 @@ namespace {
 namespace fs = std::filesystem;
 using rvntest::singleQuoted;
 using rvntest::runCalc;
+using rvntest::Printed;
 
 const std::string kCase = "e01_two_nodes_tank";
 fs::path expected(const char* file) { return rvntest::kSharedCases / (kCase + ".expected") / file; }
@@ -31,16 +32,7 @@ protected:
         const auto yes = [](const std::wstring&) { return true; };
         const std::string bytes = rvntest::readBytes(rvntest::kSharedCases / (kCase + ".ptv"));
         ASSERT_EQ(TzRvnImportStatus::imported, ReadPortaviaBytes(bytes, L"e01", {}, yes, caseNetwork).status);
-        saveDrawingWith(caseNetwork);
-    }
-
-    // Saves the drawing anew with network as its only network.
-    void saveDrawingWith(const TzRvnNetworkData& network) {
-        AcDbDatabase db;
-        AcDbObjectId id;
-        ASSERT_EQ(Acad::eOk, AddNetwork(&db, rvnos::fromUtf8(kCase), std::make_unique<TzRvnNetwork>(network), id));
-        std::wstring message;
-        ASSERT_EQ(Acad::eOk, rvnhost::saveDrawingFile(db, drawing().wstring(), message)) << rvnos::toUtf8(message);
+        rvntest::SaveDrawingWithNetwork(drawing(), rvnos::fromUtf8(kCase), caseNetwork);
     }
 
     // Saves the drawing anew with the case's network under "altra" and, under "futura", an object
@@ -73,6 +65,9 @@ protected:
 
     fs::path drawing() const { return scratch / "rete.dwg"; }
 
+    // "rivanta calc" on the saved drawing, then the arguments.
+    rvntest::ProgramRun calc(const std::string& arguments) { return runCalc(singleQuoted(drawing()) + arguments); }
+
     // The network as the saved drawing holds it now.
     TzRvnNetworkData savedNetwork() { return rvntest::SavedNetworkData(drawing(), rvnos::fromUtf8(kCase)); }
 
@@ -92,33 +87,29 @@ TEST_F(CalcDrawing, ANetworkKeptAsAProxyIsRefusedWithTheReason) {
     for (const auto& [className, reason] : cases) {
         SCOPED_TRACE(reason);
         saveDrawingWithProxy(className);
-        const rvntest::ProgramRun run =
-            runCalc(singleQuoted(drawing()) + " --network futura --out " + singleQuoted(scratch / "out"));
+        const rvntest::ProgramRun run = calc(" --network futura --out " + singleQuoted(scratch / "out"));
         EXPECT_EQ(1, run.status) << run.output;
-        const std::string message = "rivanta calc: the network \"futura\" cannot be opened: " + reason + "\n";
-        EXPECT_NE(std::string::npos, run.output.find(message)) << run.output;
+        EXPECT_TRUE(Printed(run, "rivanta calc: the network \"futura\" cannot be opened: " + reason + "\n"));
         const rvntest::ProgramRun opened = rvntest::runRivanta("run " + singleQuoted(script));
-        EXPECT_NE(std::string::npos, opened.output.find("1 object kept as a proxy: " + reason + ".\n")) << opened.output;
+        EXPECT_TRUE(Printed(opened, "1 object kept as a proxy: " + reason + ".\n"));
     }
 }
 
 TEST_F(CalcDrawing, CalculatesTheNamedNetworkAndSavesItsResultsWithSave) {
     const std::string before = rvntest::readBytes(drawing());
     const fs::path out = scratch / "out";
-    const rvntest::ProgramRun run =
-        runCalc(singleQuoted(drawing()) + " --network " + kCase + " --out " + singleQuoted(out));
+    const rvntest::ProgramRun run = calc(" --network " + kCase + " --out " + singleQuoted(out));
     EXPECT_EQ(0, run.status) << run.output;
-    EXPECT_NE(std::string::npos, run.output.find("Converged after 3 iterations\n")) << run.output;
+    EXPECT_TRUE(Printed(run, "Converged after 3 iterations\n"));
     EXPECT_EQ(rvntest::readBytes(expected("rvncheck.tmp")), rvntest::readBytes(out / "rvncheck.tmp"));
     EXPECT_EQ(rvntest::readBytes(expected("rvncalcr.tmp")), rvntest::readBytes(out / "rvncalcr.tmp"));
     EXPECT_EQ(before, rvntest::readBytes(drawing()));
     EXPECT_EQ(NO_RESULT, savedNetwork().nodes()[1].head);
 
-    const rvntest::ProgramRun saved =
-        runCalc(singleQuoted(drawing()) + " --network " + kCase + " --save --out " + singleQuoted(out));
+    const rvntest::ProgramRun saved = calc(" --network " + kCase + " --save --out " + singleQuoted(out));
     EXPECT_EQ(0, saved.status) << saved.output;
-    EXPECT_NE(std::string::npos, saved.output.find("Saved \"" + drawing().string() + "\"")) << saved.output;
-    EXPECT_EQ(std::string::npos, saved.output.find("left open")) << saved.output;
+    EXPECT_TRUE(Printed(saved, "Saved \"" + drawing().string() + "\""));
+    EXPECT_FALSE(Printed(saved, "left open"));
     const TzRvnJson results = rvntest::ParsedJson(rvntest::readBytes(expected("results.json")));
     const TzRvnNetworkData network = savedNetwork();
     ASSERT_EQ(2, network.numNodes());
@@ -136,10 +127,9 @@ TEST_F(CalcDrawing, ADrawingGivenWithoutItsNetworkIsToldByContentWithItsNetworks
     for (const fs::path& file : {drawing(), disguised}) {
         const rvntest::ProgramRun run = runCalc(singleQuoted(file) + " --yes --out " + singleQuoted(scratch / "out"));
         EXPECT_EQ(1, run.status);
-        EXPECT_NE(std::string::npos, run.output.find("\"" + file.string() + "\" is a drawing: name the network to "
-                                                     "calculate with --network NAME (its networks: \"" + kCase + "\")"))
-            << run.output;
-        EXPECT_EQ(std::string::npos, run.output.find("NON e' POSITIV")) << "read as a Portavia file: " << run.output;
+        EXPECT_TRUE(Printed(run, "\"" + file.string() + "\" is a drawing: name the network to "
+                                 "calculate with --network NAME (its networks: \"" + kCase + "\")"));
+        EXPECT_FALSE(Printed(run, "NON e' POSITIV")) << "read as a Portavia file";
         EXPECT_FALSE(fs::exists(scratch / "out"));
     }
 }
@@ -150,17 +140,16 @@ TEST_F(CalcDrawing, AValueTheSolverCannotUseIsRefusedAndNothingSaved) {
     settings.headTolerance = -0.001;
     network.setSettings(settings);
     network.edges()[0].length = -100.0;
-    saveDrawingWith(network);
+    rvntest::SaveDrawingWithNetwork(drawing(), rvnos::fromUtf8(kCase), network);
     const std::string before = rvntest::readBytes(drawing());
     const fs::path out = scratch / "out";
-    const rvntest::ProgramRun run =
-        runCalc(singleQuoted(drawing()) + " --network " + kCase + " --save --out " + singleQuoted(out));
+    const rvntest::ProgramRun run = calc(" --network " + kCase + " --save --out " + singleQuoted(out));
     EXPECT_EQ(1, run.status);
     const std::string refusal = "Impossibile avviare il calcolo: valori non utilizzabili\n"
                                 "Tolleranza sul carico -0.001 m: deve essere un numero non negativo\n"
                                 "Ramo 1 (1-2): lunghezza -100 m: deve essere un numero non negativo\n";
-    EXPECT_NE(std::string::npos, run.output.find(refusal)) << run.output;
-    EXPECT_EQ(std::string::npos, run.output.find("Converged")) << run.output;
+    EXPECT_TRUE(Printed(run, refusal));
+    EXPECT_FALSE(Printed(run, "Converged"));
     EXPECT_TRUE(rvntest::readBytes(out / "rvncalcr.tmp").ends_with(refusal));
     EXPECT_EQ(before, rvntest::readBytes(drawing()));
 }
@@ -171,28 +160,24 @@ TEST_F(CalcDrawing, ResultsThatAreNotFiniteAreNamedAndNeverSaved) {
     TzRvnNetworkData network = caseNetwork;
     network.edges()[0].length = 0.0;
     network.edges()[0].csi = 0.0;
-    saveDrawingWith(network);
+    rvntest::SaveDrawingWithNetwork(drawing(), rvnos::fromUtf8(kCase), network);
     const std::string before = rvntest::readBytes(drawing());
-    const rvntest::ProgramRun run =
-        runCalc(singleQuoted(drawing()) + " --network " + kCase + " --save --out " + singleQuoted(scratch / "out"));
+    const rvntest::ProgramRun run = calc(" --network " + kCase + " --save --out " + singleQuoted(scratch / "out"));
     EXPECT_EQ(1, run.status);
-    EXPECT_NE(std::string::npos, run.output.find("Results not finite after ")) << run.output;
-    EXPECT_NE(std::string::npos, run.output.find("Nodes whose results are not finite: 2\n"
-                                                 "Branches whose results are not finite: 1 (1-2)\n"
-                                                 "Tanks whose flow is not finite: 1 (node 1)\n"))
-        << run.output;
-    EXPECT_EQ(std::string::npos, run.output.find("Converged")) << run.output;
-    EXPECT_NE(std::string::npos, run.output.find("Drawing not saved")) << run.output;
+    EXPECT_TRUE(Printed(run, "Results not finite after "));
+    EXPECT_TRUE(Printed(run, "Nodes whose results are not finite: 2\n"
+                             "Branches whose results are not finite: 1 (1-2)\n"
+                             "Tanks whose flow is not finite: 1 (node 1)\n"));
+    EXPECT_FALSE(Printed(run, "Converged"));
+    EXPECT_TRUE(Printed(run, "Drawing not saved"));
     EXPECT_EQ(before, rvntest::readBytes(drawing()));
 }
 
 TEST_F(CalcDrawing, AMissingNetworkOrAFileThatIsNoDrawingIsToldAndNothingWritten) {
     const std::string before = rvntest::readBytes(drawing());
-    const rvntest::ProgramRun missing =
-        runCalc(singleQuoted(drawing()) + " --network Nessuna --save --out " + singleQuoted(scratch / "out"));
+    const rvntest::ProgramRun missing = calc(" --network Nessuna --save --out " + singleQuoted(scratch / "out"));
     EXPECT_EQ(1, missing.status);
-    EXPECT_NE(std::string::npos, missing.output.find("has no network \"Nessuna\" (its networks: \"" + kCase + "\")"))
-        << missing.output;
+    EXPECT_TRUE(Printed(missing, "has no network \"Nessuna\" (its networks: \"" + kCase + "\")"));
     EXPECT_FALSE(fs::exists(scratch / "out"));
     EXPECT_EQ(before, rvntest::readBytes(drawing()));
 
@@ -200,8 +185,7 @@ TEST_F(CalcDrawing, AMissingNetworkOrAFileThatIsNoDrawingIsToldAndNothingWritten
     rvntest::writeBytes(notDrawing, "just text\n");
     const rvntest::ProgramRun unreadable = runCalc(singleQuoted(notDrawing) + " --network " + kCase);
     EXPECT_EQ(1, unreadable.status);
-    EXPECT_NE(std::string::npos, unreadable.output.find("rivanta calc: Cannot open \"" + notDrawing.string() +
-                                                        "\": it is not a drawing file.")) << unreadable.output;
+    EXPECT_TRUE(Printed(unreadable, "rivanta calc: Cannot open \"" + notDrawing.string() + "\": it is not a drawing file."));
     EXPECT_EQ("just text\n", rvntest::readBytes(notDrawing));
 }
 
@@ -209,12 +193,10 @@ TEST_F(CalcDrawing, AMissingNetworkOrAFileThatIsNoDrawingIsToldAndNothingWritten
 // the job's own word on a save that fails.
 TEST_F(CalcDrawing, SaveRefusesAReadOnlyDrawing) {
     fs::permissions(drawing(), fs::perms(0444));
-    const rvntest::ProgramRun run =
-        runCalc(singleQuoted(drawing()) + " --network " + kCase + " --save --out " + singleQuoted(scratch / "out"));
+    const rvntest::ProgramRun run = calc(" --network " + kCase + " --save --out " + singleQuoted(scratch / "out"));
     EXPECT_EQ(1, run.status);
-    EXPECT_NE(std::string::npos, run.output.find("Cannot save \"" + drawing().string() + "\": the file is read-only."))
-        << run.output;
-    EXPECT_EQ(std::string::npos, run.output.find("Saved \"")) << run.output;
+    EXPECT_TRUE(Printed(run, "Cannot save \"" + drawing().string() + "\": the file is read-only."));
+    EXPECT_FALSE(Printed(run, "Saved \""));
     EXPECT_EQ(NO_RESULT, savedNetwork().nodes()[1].head);
 }
 

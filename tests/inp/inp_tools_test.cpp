@@ -4,9 +4,8 @@
 #include "../calc/calc_program.h"
 #include "analysis/exchange/inp_writer.h"
 #include "analysis/jobs/network_exchange.h"
-#include "drawing_file.h"
 #include "netobj/network_class.h"
-#include "netobj/network_dictionary.h"
+#include "network_of_drawing.h"
 #include "open_object_guard.h"
 #include "results_compare.h"
 #include "test_files.h"
@@ -20,6 +19,7 @@ namespace {
 namespace fs = std::filesystem;
 using rvntest::singleQuoted;
 using rvntest::runRivanta;
+using rvntest::Printed;
 
 // Five nodes, a tank at 60 m on node 1, node demands 1 l/s (node 1: none), elevation 10 m.
 const std::vector<rvntest::PtvBranch> kBranches = {{1, 2, 500.0, 0.0001, 0.2},   {2, 3, 300.0, 0.0002, 0.15},
@@ -37,17 +37,14 @@ constexpr char kSameNetworkInp[] =
 
 TEST(InpCalc, AnInputFileGivesTheResultsOfThePortaviaFileOfTheSameNetwork) {
     rvntest::ScratchDir scratch;
-    fs::create_directories(scratch / "ptv");
-    fs::create_directories(scratch / "inp");
-    rvntest::writeBytes(scratch / "ptv" / "rete.ptv", rvntest::PortaviaFile(5, kBranches, 1, 60.0));
-    rvntest::writeBytes(scratch / "inp" / "rete.inp", kSameNetworkInp);
-    const auto ptv = runRivanta("calc " + singleQuoted(scratch / "ptv" / "rete.ptv") + " --out " + singleQuoted(scratch / "ptv"));
+    const fs::path ptvFile = scratch.write("ptv/rete.ptv", rvntest::PortaviaFile(5, kBranches, 1, 60.0));
+    const fs::path inpFile = scratch.write("inp/rete.inp", kSameNetworkInp);
+    const auto ptv = runRivanta("calc " + singleQuoted(ptvFile) + " --out " + singleQuoted(scratch / "ptv"));
     ASSERT_EQ(0, ptv.status) << ptv.output;
-    const auto inp = runRivanta("calc " + singleQuoted(scratch / "inp" / "rete.inp") + " --out " + singleQuoted(scratch / "inp"));
+    const auto inp = runRivanta("calc " + singleQuoted(inpFile) + " --out " + singleQuoted(scratch / "inp"));
     ASSERT_EQ(0, inp.status) << inp.output;
     rvntest::ExpectSameResultsFile(scratch / "ptv" / "results.json", scratch / "inp" / "results.json");
-    EXPECT_EQ(rvntest::readBytes(scratch / "ptv" / "rvncalcr.tmp"),
-              rvntest::readBytes(scratch / "inp" / "rvncalcr.tmp"));
+    EXPECT_EQ(rvntest::readBytes(scratch / "ptv" / "rvncalcr.tmp"), rvntest::readBytes(scratch / "inp" / "rvncalcr.tmp"));
 }
 
 class InpOut : public rvntest::OpenObjectCheckedTest {
@@ -58,11 +55,7 @@ protected:
         ASSERT_EQ(TzRvnImportStatus::imported, ReadInpText(kSameNetworkInp, L"rete.inp", {}, network).status);
         network.nodes()[2].note.set(L"scuola");
         original_ = network;
-        AcDbDatabase db;
-        AcDbObjectId id;
-        ASSERT_EQ(Acad::eOk, AddNetwork(&db, L"Rete Nord", std::make_unique<TzRvnNetwork>(network), id));
-        std::wstring message;
-        ASSERT_EQ(Acad::eOk, rvnhost::saveDrawingFile(db, drawing().wstring(), message)) << rvnos::toUtf8(message);
+        rvntest::SaveDrawingWithNetwork(drawing(), L"Rete Nord", network);
     }
 
     fs::path drawing() const { return scratch / "rete.dwg"; }
@@ -75,8 +68,8 @@ TEST_F(InpOut, ExportsTheNetworkOfASavedDrawingThatReadsBackTheSame) {
     const fs::path out = scratch / "nord.inp";
     const auto run = runRivanta("inpout " + singleQuoted(drawing()) + " --network 'Rete Nord' " + singleQuoted(out));
     ASSERT_EQ(0, run.status) << run.output;
-    EXPECT_NE(std::string::npos, run.output.find("Exported network \"Rete Nord\"")) << run.output;
-    EXPECT_EQ(std::string::npos, run.output.find("left open")) << run.output;
+    EXPECT_TRUE(Printed(run, "Exported network \"Rete Nord\""));
+    EXPECT_FALSE(Printed(run, "left open"));
     // What the round trip keeps field by field is the export's own test; here the whole file.
     TzRvnNetworkData back;
     ASSERT_EQ(TzRvnImportStatus::imported, ReadInpText(rvntest::readBytes(out), L"nord.inp", {}, back).status);
@@ -93,9 +86,8 @@ TEST_F(InpOut, NeverWritesOverTheDrawingItReads) {
     for (const fs::path& output : {drawing(), scratch / "alias.inp"}) {
         const auto run = runRivanta(command + singleQuoted(output));
         EXPECT_EQ(1, run.status);
-        EXPECT_NE(std::string::npos, run.output.find("Impossibile scrivere il file " + output.string() +
-                                                     ": it is the input file \"" + drawing().string() + "\""))
-            << run.output;
+        EXPECT_TRUE(Printed(run, "Impossibile scrivere il file " + output.string() + ": it is the input file \"" +
+                                     drawing().string() + "\""));
         EXPECT_EQ(before, rvntest::readBytes(drawing()));
     }
 }
@@ -113,8 +105,6 @@ TEST(InpOutDrawn, ADrawnNetworkIsExportedAsItsSchemaShowsItAndCalculatesAsTheDra
     EXPECT_EQ(1, exported.numTanks());
     EXPECT_EQ(1, std::count_if(exported.edges().begin(), exported.edges().end(),
                                [](const TzRvnEdge& edge) { return edge.excluded == 1; }));
-    fs::create_directories(scratch / "dwg");
-    fs::create_directories(scratch / "inp");
     const auto fromDrawing =
         runRivanta("calc " + singleQuoted(drawing) + " --network distretto --out " + singleQuoted(scratch / "dwg"));
     ASSERT_EQ(0, fromDrawing.status) << fromDrawing.output;
@@ -127,16 +117,16 @@ TEST_F(InpOut, AMissingNetworkOrDrawingAndWrongArgumentsAreRefused) {
     const fs::path out = scratch / "x.inp";
     auto run = runRivanta("inpout " + singleQuoted(drawing()) + " --network Sud " + singleQuoted(out));
     EXPECT_EQ(1, run.status);
-    EXPECT_NE(std::string::npos, run.output.find("has no network \"Sud\"")) << run.output;
+    EXPECT_TRUE(Printed(run, "has no network \"Sud\""));
     run = runRivanta("inpout " + singleQuoted(scratch / "none.dwg") + " --network Sud " + singleQuoted(out));
     EXPECT_EQ(1, run.status) << run.output;
     EXPECT_FALSE(fs::exists(out));
     run = runRivanta("inpout " + singleQuoted(drawing()) + " " + singleQuoted(out));
     EXPECT_EQ(2, run.status);
-    EXPECT_NE(std::string::npos, run.output.find("--network NAME is needed")) << run.output;
+    EXPECT_TRUE(Printed(run, "--network NAME is needed"));
     run = runRivanta("inpout --help");
     EXPECT_EQ(0, run.status);
-    EXPECT_NE(std::string::npos, run.output.find("Usage: rivanta inpout DRAWING --network NAME OUT.inp"));
+    EXPECT_TRUE(Printed(run, "Usage: rivanta inpout DRAWING --network NAME OUT.inp"));
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 namespace {
 
 using rvntest::CommandRun;
+using rvntest::Printed;
 using rvntest::runHost;
 
 CommandRun runScript(const std::string& script, const std::string& plugin = "TestPlugin.arx") {
@@ -41,9 +42,8 @@ TEST(ShellSession, ScriptRunsCommandsAndAnswersTheirPrompts) {
 TEST(ShellSession, TheProgramFolderIsALispSymbolEndingWithASeparator) {
     rvntest::ScratchDir folder;
     const auto script = folder.write("folder.scr", "FOLDER\n");
-    const CommandRun given = runHost("--program-folder '" + folder.path().string() + "' run '" +
-                                                        script.string() + "'");
-    EXPECT_NE(given.output.find("Cartella: " + folder.path().string() + "/\n"), std::string::npos) << given.output;
+    const CommandRun given = runHost("--program-folder '" + folder.path().string() + "' run '" + script.string() + "'");
+    EXPECT_TRUE(Printed(given, "Cartella: " + folder.path().string() + "/\n"));
     const CommandRun after = runHost("echo a --program-folder '" + folder.path().string() + "' b");
     EXPECT_EQ(after.status, 0) << after.output;
     EXPECT_NE(after.output.find("a b\n"), std::string::npos) << after.output;
@@ -90,9 +90,7 @@ TEST(ShellSession, AnObjectLeftOpenIsReported) {
 TEST(ShellSession, MessageBoxesAreAnsweredFromTheScript) {
     const CommandRun run = runScript("ASK\nno\nASK\n\n");
     EXPECT_EQ(run.status, 0) << run.output;
-    EXPECT_NE(run.output.find("[question] Messaggio Prova: Continuare?\nYes/No <Yes>: no\nCi si ferma"),
-              std::string::npos)
-        << run.output;
+    EXPECT_TRUE(Printed(run, "[question] Messaggio Prova: Continuare?\nYes/No <Yes>: no\nCi si ferma"));
     EXPECT_NE(run.output.find("Si continua"), std::string::npos);
 }
 
@@ -103,7 +101,7 @@ TEST(ShellSession, JobsAreHandedToThePlugin) {
     EXPECT_EQ(runHost("fail").status, 3);
     const CommandRun noJobs = runHost("calc rete.ptv", "TestPluginNoJobs.arx");
     EXPECT_EQ(noJobs.status, 2);
-    EXPECT_NE(noJobs.output.find("unknown job \"calc\"\nTry \"rivanta --help\"."), std::string::npos) << noJobs.output;
+    EXPECT_TRUE(Printed(noJobs, "unknown job \"calc\"\nTry \"rivanta --help\"."));
 }
 
 TEST(ShellSession, AFolderOrAScriptWithAnEndlessLineIsRefusedBeforeAnyCommand) {
@@ -115,17 +113,14 @@ TEST(ShellSession, AFolderOrAScriptWithAnEndlessLineIsRefusedBeforeAnyCommand) {
     const std::string endless(70 * 1024, 'x');
     const CommandRun longLine = runHost("run " + rvntest::singleQuoted(folder.write("long.scr", "HELLO\n1,2\n" + endless + "\n")));
     EXPECT_EQ(longLine.status, 2);
-    EXPECT_NE(longLine.output.find("long.scr\": line 3 is longer than 65536 bytes"), std::string::npos) << longLine.output;
+    EXPECT_TRUE(Printed(longLine, "long.scr\": line 3 is longer than 65536 bytes"));
     EXPECT_EQ(longLine.output.find("Ciao"), std::string::npos) << "no command of the script may run";
 }
 
 TEST(ShellSession, AnEndlessLineTypedIsIgnoredWithAMessage) {
     rvntest::ScratchDir folder;
     const std::filesystem::path typed = folder.write("typed.txt", std::string(70 * 1024, 'x') + "\nHELLO\n3,4\n");
-    const std::filesystem::path bin = RVN_BIN_DIR;
-    const CommandRun run = rvntest::runCommand("(RIVANTA_PLUGIN=" + rvntest::singleQuoted(bin / "TestPlugin.arx") + " " +
-                                               rvntest::singleQuoted(bin / "rivanta") + " < " +
-                                               rvntest::singleQuoted(typed) + ")");
+    const CommandRun run = rvntest::runCommand("(" + rvntest::hostCommand() + " < " + rvntest::singleQuoted(typed) + ")");
     EXPECT_NE(run.output.find("The line typed is longer than 65536 bytes: ignored"), std::string::npos) << run.output.substr(0, 300);
     EXPECT_NE(run.output.find("Ciao da 3.00,4.00"), std::string::npos) << run.output.substr(0, 300);
 }
@@ -143,24 +138,19 @@ TEST(ShellSession, AFileNameThatIsNotUtf8IsRefusedWithItsBytesShown) {
 TEST(ShellSession, UsageErrorsNameTheJobAndPointToTheHelp) {
     const CommandRun twoDrawings = runHost("a.dwg b.dwg", "Rivanta.arx");
     EXPECT_EQ(twoDrawings.status, 2);
-    EXPECT_NE(twoDrawings.output.find("unknown job \"b.dwg\"\nTry \"rivanta --help\".\n"), std::string::npos)
-        << twoDrawings.output;
+    EXPECT_TRUE(Printed(twoDrawings, "unknown job \"b.dwg\"\nTry \"rivanta --help\".\n"));
     rvntest::ScratchDir folder;
     const std::filesystem::path file = folder.write("cartella", "not a folder");
     const CommandRun notAFolder = runHost("--program-folder " + rvntest::singleQuoted(file) + " calc x.inp");
     EXPECT_EQ(notAFolder.status, 2);
-    EXPECT_NE(notAFolder.output.find("\" is not a folder\nTry \"rivanta --help\".\n"), std::string::npos)
-        << notAFolder.output;
+    EXPECT_TRUE(Printed(notAFolder, "\" is not a folder\nTry \"rivanta --help\".\n"));
     const CommandRun dxfout = runHost("dxfout only-one.dwg");
     EXPECT_EQ(dxfout.status, 2);
-    EXPECT_NE(dxfout.output.find("Usage: rivanta dxfout DRAWING OUT.dxf\nTry \"rivanta --help\"."), std::string::npos)
-        << dxfout.output;
+    EXPECT_TRUE(Printed(dxfout, "Usage: rivanta dxfout DRAWING OUT.dxf\nTry \"rivanta --help\"."));
 }
 
 TEST(ShellSession, ErrorsGoToTheErrorStreamAndTheOutputKeepsTheRest) {
-    const std::filesystem::path bin = RVN_BIN_DIR;
-    const std::string host = "RIVANTA_PLUGIN=" + rvntest::singleQuoted(bin / "TestPlugin.arx") + " " +
-                             rvntest::singleQuoted(bin / "rivanta");
+    const std::string host = rvntest::hostCommand();
     const CommandRun both = rvntest::runCommand(host + " dxfout /nonexistent/a.dwg /tmp/a.dxf");
     EXPECT_EQ(both.status, 1);
     EXPECT_NE(both.output.find("** "), std::string::npos) << both.output;
@@ -227,14 +217,12 @@ TEST(ShellSession, TheProgramFolderIsFoundBesideAnInstalledOrBuiltProgramAndItsA
 
     base.write("share/rivanta/examples/rvnsetup.par", "1\n");
     const CommandRun found = installed.run("run '" + script.string() + "'", "TestPlugin.arx");
-    EXPECT_NE(found.output.find("Cartella: " + base.path().string() + "/share/rivanta/examples/\n"), std::string::npos)
-        << found.output;
+    EXPECT_TRUE(Printed(found, "Cartella: " + base.path().string() + "/share/rivanta/examples/\n"));
 
     const CopiedHost built(base.path(), "sources/build/bin");
     base.write("sources/examples/rvnsetup.par", "1\n");
     const CommandRun sources = built.run("run '" + script.string() + "'", "TestPlugin.arx");
-    EXPECT_NE(sources.output.find("Cartella: " + base.path().string() + "/sources/examples/\n"), std::string::npos)
-        << sources.output;
+    EXPECT_TRUE(Printed(sources, "Cartella: " + base.path().string() + "/sources/examples/\n"));
 }
 
 }  // namespace

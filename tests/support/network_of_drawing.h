@@ -9,6 +9,7 @@
 
 #include "drawing_file.h"
 #include "host/open_object.h"
+#include "netobj/network_class.h"
 #include "netobj/network_dictionary.h"
 #include "netobj/network_object.h"
 #include "text_codec.h"
@@ -30,6 +31,16 @@ inline TzRvnNetworkData SavedNetworkData(const std::filesystem::path& path, cons
     std::unique_ptr<AcDbDatabase> database = rvnhost::openDrawingFile(path.wstring(), message);
     EXPECT_NE(nullptr, database) << rvnos::toUtf8(message);
     return database ? NetworkDataOf(database.get(), name) : TzRvnNetworkData();
+}
+
+// Saves a new drawing at path whose one network, under name, holds network.
+inline void SaveDrawingWithNetwork(const std::filesystem::path& path, const std::wstring& name,
+                                   const TzRvnNetworkData& network) {
+    AcDbDatabase db;
+    AcDbObjectId id;
+    ASSERT_EQ(Acad::eOk, AddNetwork(&db, name, std::make_unique<TzRvnNetwork>(network), id));
+    std::wstring message;
+    ASSERT_EQ(Acad::eOk, rvnhost::saveDrawingFile(db, path.wstring(), message)) << rvnos::toUtf8(message);
 }
 
 }  // namespace rvntest

@@ -1,6 +1,8 @@
 // Runs a shell command as a user would, with no terminal on its input, and keeps what it printed.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <sys/wait.h>
 
 #include <cstdio>
@@ -13,6 +15,12 @@ struct CommandRun {
     int status = -1;     // the exit status; -1 when the command did not exit normally
     std::string output;  // standard output and standard error together
 };
+
+// Passes when the run printed text; a failure shows all that it printed.
+inline testing::AssertionResult Printed(const CommandRun& run, const std::string& text) {
+    if (run.output.find(text) != std::string::npos) return testing::AssertionSuccess();
+    return testing::AssertionFailure() << "\"" << text << "\" is not in what the run printed:\n" << run.output;
+}
 
 inline std::string singleQuoted(const std::filesystem::path& path) { return "'" + path.string() + "'"; }
 
@@ -27,12 +35,15 @@ inline CommandRun runCommand(const std::string& command) {
     return run;
 }
 
-// The host program with the plug-in module of that name (in the build's bin folder) and the
+// The host program with the plug-in module of that name (in the build's bin folder), then with the
 // arguments, already quoted.
-inline CommandRun runHost(const std::string& arguments, const std::string& plugin = "TestPlugin.arx") {
+inline std::string hostCommand(const std::string& plugin = "TestPlugin.arx") {
     const std::filesystem::path bin = RVN_BIN_DIR;
-    return runCommand("RIVANTA_PLUGIN=" + singleQuoted(bin / plugin) + " " + singleQuoted(bin / "rivanta") + " " +
-                      arguments);
+    return "RIVANTA_PLUGIN=" + singleQuoted(bin / plugin) + " " + singleQuoted(bin / "rivanta");
+}
+
+inline CommandRun runHost(const std::string& arguments, const std::string& plugin = "TestPlugin.arx") {
+    return runCommand(hostCommand(plugin) + " " + arguments);
 }
 
 }  // namespace rvntest
