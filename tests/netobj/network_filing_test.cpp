@@ -7,7 +7,9 @@
 #include "netobj/network_filing.h"
 #include "text_codec.h"
 
+#include <cwchar>
 #include <sstream>
+#include <variant>
 #include <vector>
 
 namespace {
@@ -24,14 +26,9 @@ std::vector<std::wstring> lines(const std::wstring& text) {
     return result;
 }
 
+// The items one line each, so that a failure shows both sequences whole.
 void expectSameItems(const MemoryDwgFiler& expected, const MemoryDwgFiler& actual) {
-    const std::vector<std::wstring> want = lines(expected.dump());
-    const std::vector<std::wstring> got = lines(actual.dump());
-    for (std::size_t i = 0; i < std::max(want.size(), got.size()); ++i) {
-        const std::wstring w = i < want.size() ? want[i] : L"(nothing)";
-        const std::wstring g = i < got.size() ? got[i] : L"(nothing)";
-        EXPECT_EQ(rvnos::toUtf8(w), rvnos::toUtf8(g)) << "item " << i;
-    }
+    EXPECT_EQ(lines(expected.dump()), lines(actual.dump()));
 }
 
 // What every object files before its own items.
@@ -40,13 +37,30 @@ void writeBaseItems(MemoryDwgFiler& filer) {
     ASSERT_EQ(Acad::eOk, plain.dwgOutFields(&filer));
 }
 
-void writeText(MemoryDwgFiler& filer, Adesk::UInt8 prefix, const wchar_t* text) {
-    filer.writeUInt8(prefix);
-    filer.writeString(text);
-}
+// An item of a hand-written sequence: a number as the filer takes it, a text (its length as a UInt8
+// first) or no text (a length of zero alone).
+struct NoText {};
+using Item = std::variant<Adesk::Int16, Adesk::Int32, double, bool, const wchar_t*, NoText>;
+using I16 = Adesk::Int16;
 
-void writeDoubles(MemoryDwgFiler& filer, std::initializer_list<double> values) {
-    for (double value : values) filer.writeDouble(value);
+template <class... Writers>
+struct Overloaded : Writers... {
+    using Writers::operator()...;
+};
+
+void write(MemoryDwgFiler& filer, std::initializer_list<Item> items) {
+    const auto writeText = [&filer](const wchar_t* text) {
+        filer.writeUInt8(static_cast<Adesk::UInt8>(std::wcslen(text)));
+        filer.writeString(text);
+    };
+    for (const Item& item : items) {
+        std::visit(Overloaded{[&](Adesk::Int16 value) { filer.writeInt16(value); },
+                              [&](Adesk::Int32 value) { filer.writeInt32(value); },
+                              [&](double value) { filer.writeDouble(value); },
+                              [&](bool value) { filer.writeBoolean(value); }, writeText,
+                              [&](NoText) { filer.writeUInt8(0); }},
+                   item);
+    }
 }
 
 MemoryDwgFiler filed(const TzRvnNetwork& network, AcDb::FilerType type = AcDb::kFileFiler) {
@@ -66,54 +80,22 @@ TEST(NetworkDwgFiling, WritesTheItemSequenceOfNodesBranchesTanksNotesAndEmptyNam
     const TzRvnNetwork network(sampleNetwork());
     MemoryDwgFiler expected;
     writeBaseItems(expected);
-    expected.writeInt16(1);
-    // Settings: units, fluid, controls (flows in l/s), material (roughness in mm), thresholds, colours.
-    for (Adesk::Int16 unit : {1, 2, 2, 1, 0}) expected.writeInt16(unit);
-    writeDoubles(expected, {1.004e-6, 1.0});
-    expected.writeInt16(100);
-    writeDoubles(expected, {1e-7 / 0.001, 0.001, 1e-5 / 0.001});
-    expected.writeInt16(2);
-    writeDoubles(expected, {0.0001 / 0.001, 0.1, 1.0, 0.1, 1.0});
-    for (Adesk::Int32 colour : {100, 200, 300, -1}) expected.writeInt32(colour);
+    // The version; settings: units, fluid, controls (flows in l/s), material (roughness in mm),
+    // thresholds, colours.
+    write(expected, {I16{1}, I16{1}, I16{2}, I16{2}, I16{1}, I16{0}, 1.004e-6, 1.0, I16{100}, 1e-7 / 0.001, 0.001});
+    write(expected, {1e-5 / 0.001, I16{2}, 0.0001 / 0.001, 0.1, 1.0, 0.1, 1.0, 100, 200, 300, -1});
     // Nodes: name, demand, elevation, note, head, pressure head.
-    expected.writeInt32(3);
-    writeText(expected, 2, L"N1");
-    writeDoubles(expected, {0.0, 40.0});
-    writeText(expected, 8, L"sorgente");
-    writeDoubles(expected, {75.0, 35.0});
-    expected.writeUInt8(0);
-    writeDoubles(expected, {0.002, 0.0});
-    expected.writeUInt8(0);
-    writeDoubles(expected, {NO_RESULT, NO_RESULT});
-    writeText(expected, 2, L"N3");
-    writeDoubles(expected, {0.0015, 20.0});
-    writeText(expected, 5, L"valle");
-    writeDoubles(expected, {NO_RESULT, NO_RESULT});
+    write(expected, {3, L"N1", 0.0, 40.0, L"sorgente", 75.0, 35.0});
+    write(expected, {NoText{}, 0.002, 0.0, NoText{}, NO_RESULT, NO_RESULT});
+    write(expected, {L"N3", 0.0015, 20.0, L"valle", NO_RESULT, NO_RESULT});
     // Branches: ends, excluded, L, D, roughness, csi, note, five results; all SI.
-    expected.writeInt32(2);
-    writeText(expected, 2, L"N1");
-    writeText(expected, 2, L"N3");
-    expected.writeBoolean(false);
-    writeDoubles(expected, {120.0, 0.11, 0.0001, 2.5});
-    writeText(expected, 12, L"ramo \u00e8 nuovo");
-    writeDoubles(expected, {0.0035, 0.368, 40345.0, 0.0021, 0.252});
-    writeText(expected, 2, L"N3");
-    writeText(expected, 2, L"N1");
-    expected.writeBoolean(true);
-    writeDoubles(expected, {10.0, 0.05, 0.0, 0.0});
-    expected.writeUInt8(0);
-    writeDoubles(expected, {NO_RESULT, NO_RESULT, NO_RESULT, NO_RESULT, NO_RESULT});
-    // Tanks: node name, level, note, flow.
-    expected.writeInt32(2);
-    writeText(expected, 2, L"N1");
-    expected.writeDouble(75.0);
-    writeText(expected, 14, L"serbatoio alto");
-    expected.writeDouble(0.0035);
-    writeText(expected, 2, L"N3");
-    expected.writeDouble(60.0);
-    expected.writeUInt8(0);
-    expected.writeDouble(NO_RESULT);
-    expected.writeBoolean(true);
+    write(expected, {2, L"N1", L"N3", false, 120.0, 0.11, 0.0001, 2.5, L"ramo \u00e8 nuovo"});
+    write(expected, {0.0035, 0.368, 40345.0, 0.0021, 0.252});
+    write(expected, {L"N3", L"N1", true, 10.0, 0.05, 0.0, 0.0, NoText{}});
+    write(expected, {NO_RESULT, NO_RESULT, NO_RESULT, NO_RESULT, NO_RESULT});
+    // Tanks: node name, level, note, flow; then the schema flag.
+    write(expected, {2, L"N1", 75.0, L"serbatoio alto", 0.0035});
+    write(expected, {L"N3", 60.0, NoText{}, NO_RESULT, true});
 
     expectSameItems(expected, filed(network));
 }
@@ -157,7 +139,7 @@ TEST(NetworkDwgFiling, ALongNoteKeepsANonZeroPrefixAndRoundTrips) {
 MemoryDwgFiler sequenceWithVersion(Adesk::Int16 version) {
     MemoryDwgFiler filer;
     writeBaseItems(filer);
-    filer.writeInt16(version);
+    write(filer, {version});
     return filer;
 }
 
@@ -166,7 +148,7 @@ TEST(NetworkDwgFiling, AnotherVersionReadsNothingMoreAndLeavesTheObject) {
     for (const auto& [version, expected] : {std::pair{Adesk::Int16(2), Acad::eMakeMeProxy}, {Adesk::Int16(0), Acad::eOk}}) {
         SCOPED_TRACE(version);
         MemoryDwgFiler filer = sequenceWithVersion(version);
-        filer.writeInt16(1);
+        write(filer, {I16{1}});
         filer.rewind();
         TzRvnNetwork network(sampleNetwork());
         EXPECT_EQ(expected, network.dwgInFields(&filer));
@@ -177,13 +159,8 @@ TEST(NetworkDwgFiling, AnotherVersionReadsNothingMoreAndLeavesTheObject) {
 
 // Items 3 to 23 of settings that are all zero.
 void writeZeroSettings(MemoryDwgFiler& filer) {
-    for (int unit = 0; unit < 5; ++unit) filer.writeInt16(0);
-    writeDoubles(filer, {0.0, 0.0});
-    filer.writeInt16(0);
-    writeDoubles(filer, {0.0, 0.0, 0.0});
-    filer.writeInt16(0);
-    writeDoubles(filer, {0.0, 0.0, 0.0, 0.0, 0.0});
-    for (int colour = 0; colour < 4; ++colour) filer.writeInt32(0);
+    write(filer, {I16{0}, I16{0}, I16{0}, I16{0}, I16{0}, 0.0, 0.0, I16{0}, 0.0, 0.0, 0.0, I16{0}});
+    write(filer, {0.0, 0.0, 0.0, 0.0, 0.0, 0, 0, 0, 0});
 }
 
 TEST(NetworkDwgFiling, ADamagedSequenceAnswersTheFilerErrorAndLeavesTheObjectAsItWas) {
@@ -197,8 +174,7 @@ TEST(NetworkDwgFiling, ADamagedSequenceAnswersTheFilerErrorAndLeavesTheObjectAsI
 
     MemoryDwgFiler tooLong = sequenceWithVersion(1);
     writeZeroSettings(tooLong);
-    tooLong.writeInt32(1);
-    writeText(tooLong, 16, L"NomeDiSediciCar!");
+    write(tooLong, {1, L"NomeDiSediciCar!"});
     tooLong.rewind();
     EXPECT_EQ(Acad::eDwgObjectImproperlyRead, network.dwgInFields(&tooLong));
     EXPECT_EQ(1, network.numNodes());
@@ -208,10 +184,7 @@ TEST(NetworkDwgFiling, ADamagedSequenceAnswersTheFilerErrorAndLeavesTheObjectAsI
 TEST(NetworkDwgFiling, ANegativeCountIsAnImproperlyReadObject) {
     MemoryDwgFiler damaged = sequenceWithVersion(1);
     writeZeroSettings(damaged);
-    damaged.writeInt32(0);
-    damaged.writeInt32(-5);
-    damaged.writeInt32(0);
-    damaged.writeBoolean(false);
+    write(damaged, {0, -5, 0, false});
     damaged.rewind();
     TzRvnNetwork network(sampleNetwork());
     EXPECT_EQ(Acad::eDwgObjectImproperlyRead, network.dwgInFields(&damaged));

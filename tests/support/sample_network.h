@@ -15,23 +15,10 @@ inline TzRvnNetworkData sampleNetwork() {
                                    .excludedBranch(L"N3", L"N1", 10.0, 0.05, 0.0)
                                    .tank(L"N1", 75.0).tank(L"N3", 60.0).build();
     network.setHasSchema(true);
-    TzRvnSettings settings = network.settings();
-    settings.flowUnit = 1;
-    settings.diameterUnit = 2;
-    settings.roughnessUnit = 2;
-    settings.slopeUnit = 1;
-    settings.fluidIndex = 0;
-    settings.materialIndex = 2;
-    settings.defaultRoughness = 0.0001;
-    settings.minPressureHead = 0.1;
-    settings.maxPressureHead = 1.0;
-    settings.minVelocity = 0.1;
-    settings.maxVelocity = 1.0;
-    settings.colourLowHead = 100;
-    settings.colourHighHead = 200;
-    settings.colourLowVelocity = 300;
-    settings.colourHighVelocity = 0xFFFFFFFFu;
-    network.setSettings(settings);
+    // The builder's fluid, start velocity, iteration limit and tolerances; units, material, thresholds
+    // and colours of their own.
+    network.setSettings({1, 2, 2, 1, 0, 1.004e-6, 1.0, 100, 1e-7, 0.001, 1e-5, 2, 0.0001, 0.1, 1.0, 0.1, 1.0, 100, 200, 300,
+                         0xFFFFFFFFu});
 
     TzRvnNode& source = network.nodes()[0];
     source.head = 75.0;
