@@ -39,31 +39,24 @@ std::vector<std::wstring> unusableLines(const TzRvnNetworkData& network) {
     return lines;
 }
 
+// A change of the settings, and the one line that names what it made unusable.
 struct SettingCase {
-    const char* what;
     void (*change)(TzRvnSettings&);
     std::wstring line;
 };
 
 TEST(UnusableValues, EachSettingTheSolverCannotUseIsNamedWithItsValue) {
     const SettingCase cases[] = {
-        {"zero viscosity", [](TzRvnSettings& s) { s.setFluid(0, 0.0); },
-         L"Viscosita' cinematica 0 m2/s: deve essere un numero positivo\n"},
-        {"NaN viscosity", [](TzRvnSettings& s) { s.setFluid(0, kNaN); },
-         L"Viscosita' cinematica nan m2/s: deve essere un numero positivo\n"},
-        {"negative initial velocity", [](TzRvnSettings& s) { s.initialVelocity = -0.5; },
-         L"Velocita' iniziale nei rami -0.5 m/s: deve essere un numero positivo\n"},
-        {"no iteration", [](TzRvnSettings& s) { s.maxIterations = 0; },
-         L"Numero max iterazioni 0: e' richiesta almeno una iterazione\n"},
-        {"zero minimum flow", [](TzRvnSettings& s) { s.minBranchFlow = 0.0; },
-         L"Portata minima rami 0 m3/s: deve essere un numero positivo\n"},
-        {"negative head tolerance", [](TzRvnSettings& s) { s.headTolerance = -0.001; },
-         L"Tolleranza sul carico -0.001 m: deve essere un numero non negativo\n"},
-        {"NaN flow tolerance", [](TzRvnSettings& s) { s.flowTolerance = kNaN; },
-         L"Tolleranza su Q nan m3/s: deve essere un numero non negativo\n"},
+        {[](auto& s) { s.setFluid(0, 0.0); }, L"Viscosita' cinematica 0 m2/s: deve essere un numero positivo\n"},
+        {[](auto& s) { s.setFluid(0, kNaN); }, L"Viscosita' cinematica nan m2/s: deve essere un numero positivo\n"},
+        {[](auto& s) { s.initialVelocity = -0.5; }, L"Velocita' iniziale nei rami -0.5 m/s: deve essere un numero positivo\n"},
+        {[](auto& s) { s.maxIterations = 0; }, L"Numero max iterazioni 0: e' richiesta almeno una iterazione\n"},
+        {[](auto& s) { s.minBranchFlow = 0.0; }, L"Portata minima rami 0 m3/s: deve essere un numero positivo\n"},
+        {[](auto& s) { s.headTolerance = -0.001; }, L"Tolleranza sul carico -0.001 m: deve essere un numero non negativo\n"},
+        {[](auto& s) { s.flowTolerance = kNaN; }, L"Tolleranza su Q nan m3/s: deve essere un numero non negativo\n"},
     };
     for (const SettingCase& c : cases) {
-        EXPECT_EQ(unusableLines(withSettings(c.change)), std::vector<std::wstring>{c.line}) << c.what;
+        EXPECT_EQ(unusableLines(withSettings(c.change)), std::vector<std::wstring>{c.line});
     }
     EXPECT_TRUE(UnusableValues(withSettings([](TzRvnSettings& s) {
                     s.headTolerance = 0.0;

@@ -56,6 +56,7 @@ std::map<std::wstring, const AcEdCommand*> registeredCommands() {
 
 std::wstring commandLineText() { return Transcript::instance().textOf(TranscriptKind::CommandLine); }
 
+// The unload at the end of each test also stops the document states a test started.
 class Lifecycle : public rvntest::OpenObjectCheckedTest {
 protected:
     void SetUp() override {
@@ -202,7 +203,6 @@ TEST_F(Lifecycle, CommandsThatAskForItRunWithThePluginsResources) {
     RunCommand(L"Prova", TzRvnResources::unchanged, &noteResourceModule);
     EXPECT_EQ(resourcesSeenByTheCommand, before);
     EXPECT_EQ(AfxGetResourceHandle(), before);
-    StopDocumentStates();
 }
 
 TEST_F(Lifecycle, ACommandRefusesWithoutACurrentDocument) {
@@ -211,7 +211,6 @@ TEST_F(Lifecycle, ACommandRefusesWithoutACurrentDocument) {
     RunCommand(L"Prova", TzRvnResources::pluginFirst, &noteResourceModule);
     EXPECT_EQ(resourcesSeenByTheCommand, nullptr);
     EXPECT_EQ(commandLineText(), L"\nImpossibile eseguire Prova: nessun disegno corrente");
-    StopDocumentStates();
 }
 
 Adesk::Int16 attributeDisplaySeenByTheCommand = -1;
@@ -240,7 +239,6 @@ TEST_F(Lifecycle, EditingCommandsShowAttributesWhileTheyRunAndLeaveTheDrawingsDi
     EXPECT_EQ(commandLineText(), L"\nImpossibile completare Prova: memoria insufficiente");
     RunCommand(L"Prova", TzRvnResources::unchanged, &noteAttributeDisplay);
     EXPECT_EQ(attributeDisplaySeenByTheCommand, 0);
-    StopDocumentStates();
 }
 
 }  // namespace

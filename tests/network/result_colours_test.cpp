@@ -20,13 +20,10 @@ TzRvnSettings thresholds() {
 
 TEST(ResultColours, PressureHeadsBelowOrAboveTheirThresholdsOnly) {
     const TzRvnSettings settings = thresholds();
-    EXPECT_EQ(PressureHeadColour(settings, 9.99), 1u);
-    EXPECT_EQ(PressureHeadColour(settings, -5.0), 1u);
+    for (double low : {9.99, -5.0}) EXPECT_EQ(PressureHeadColour(settings, low), 1u) << low;
     EXPECT_EQ(PressureHeadColour(settings, 70.01), 2u);
-    EXPECT_EQ(PressureHeadColour(settings, 10.0), std::nullopt);  // on a threshold: within
-    EXPECT_EQ(PressureHeadColour(settings, 70.0), std::nullopt);
-    EXPECT_EQ(PressureHeadColour(settings, 40.0), std::nullopt);
-    EXPECT_EQ(PressureHeadColour(settings, NO_RESULT), std::nullopt);
+    // On a threshold is within, and no result has no colour.
+    for (double within : {10.0, 70.0, 40.0, NO_RESULT}) EXPECT_EQ(PressureHeadColour(settings, within), std::nullopt) << within;
     // Thresholds the wrong way round: the low colour wins, as the grid has always shown it.
     TzRvnSettings crossed = settings;
     crossed.minPressureHead = 80.0;
@@ -35,12 +32,9 @@ TEST(ResultColours, PressureHeadsBelowOrAboveTheirThresholdsOnly) {
 
 TEST(ResultColours, VelocitiesByTheirSizeWhicheverTheirDirection) {
     const TzRvnSettings settings = thresholds();
-    EXPECT_EQ(VelocityColour(settings, 0.2), 3u);
-    EXPECT_EQ(VelocityColour(settings, -0.2), 3u);
-    EXPECT_EQ(VelocityColour(settings, -5.0), 4u);
-    EXPECT_EQ(VelocityColour(settings, 2.5), 4u);
-    EXPECT_EQ(VelocityColour(settings, -1.0), std::nullopt);
-    EXPECT_EQ(VelocityColour(settings, NO_RESULT), std::nullopt);
+    for (double low : {0.2, -0.2}) EXPECT_EQ(VelocityColour(settings, low), 3u) << low;
+    for (double high : {-5.0, 2.5}) EXPECT_EQ(VelocityColour(settings, high), 4u) << high;
+    for (double within : {-1.0, NO_RESULT}) EXPECT_EQ(VelocityColour(settings, within), std::nullopt) << within;
 }
 
 TEST(ResultColours, ANetworkHasResultsOnceANodeOrABranchHasOne) {
