@@ -1,6 +1,6 @@
 // The topology report where names, not the shared cases' node numbers, decide (unknown, empty and
 // repeated names, excluded branches), and the iteration log's columns. The shared cases check both
-// reports whole.
+// reports whole; the network object's tests the report of a network without its dictionary.
 #include "analysis/solver/iteration_log.h"
 #include "analysis/solver/text_format.h"
 #include "analysis/topology/topology_check.h"
@@ -53,14 +53,6 @@ TEST(TopologyCheck, AnExcludedBranchWithWrongNamesPassesWithItsIndicesCleared) {
     EXPECT_EQ(network.edges()[1].startIndex, 0);
     EXPECT_EQ(network.edges()[1].endIndex, 0);
     EXPECT_TRUE(contains(report, L"Nodo 2\n  arrivano i rami: 1\n="));
-}
-
-TEST(TopologyCheck, AnUnavailableDictionaryEndsTheReportAfterItsTitle) {
-    TzRvnNetworkData network = NetworkBuilder().node(L"1").build();
-    TzRvnStringReport report;
-    EXPECT_EQ(CheckTopology(network, std::nullopt, report, KeepText), 0);
-    EXPECT_EQ(report.text(), L"============================================================\nRETE:  "
-                             L"Impossibile recuperare il dizionario delle reti\n");
 }
 
 TEST(IterationLog, PadsAndCutsItsColumns) {
