@@ -16,10 +16,11 @@ struct CommandRun {
     std::string output;  // standard output and standard error together
 };
 
-// Passes when the run printed text; a failure shows all that it printed.
+// Passes when the run printed text; a failure of EXPECT_TRUE or EXPECT_FALSE shows all it printed.
 inline testing::AssertionResult Printed(const CommandRun& run, const std::string& text) {
-    if (run.output.find(text) != std::string::npos) return testing::AssertionSuccess();
-    return testing::AssertionFailure() << "\"" << text << "\" is not in what the run printed:\n" << run.output;
+    const bool printed = run.output.find(text) != std::string::npos;
+    return testing::AssertionResult(printed) << "\"" << text << "\" is " << (printed ? "" : "not ")
+                                             << "in what the run printed:\n" << run.output;
 }
 
 inline std::string singleQuoted(const std::filesystem::path& path) { return "'" + path.string() + "'"; }
