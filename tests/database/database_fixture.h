@@ -120,14 +120,10 @@ protected:
     }
 
     // A network of the drawing holding data.
-    AcDbObjectId addNetwork(const std::wstring& name, const TzRvnNetworkData& data, bool hasSchema = false) {
+    AcDbObjectId addNetwork(const std::wstring& name, TzRvnNetworkData data, bool hasSchema = false) {
         const AcDbObjectId id = createNetwork(name, hasSchema);
-        TzRvnOpenObject<TzRvnNetwork> network(id, AcDb::kForWrite);
-        TzRvnNetworkData* held = network->workingData(AcDb::kForWrite);
-        held->nodes() = data.nodes();
-        held->edges() = data.edges();
-        held->tanks() = data.tanks();
-        held->setSettings(data.settings());
+        data.setHasSchema(hasSchema);
+        *TzRvnOpenObject<TzRvnNetwork>(id, AcDb::kForWrite)->workingData(AcDb::kForWrite) = std::move(data);
         return id;
     }
 

@@ -8,6 +8,8 @@
 
 #include "network/settings_units.h"
 
+#include <array>
+
 namespace {
 
 using gridtest::GridWindowTest;
@@ -205,14 +207,6 @@ const CheckCase kCheckCases[] = {
     {9040, {{L"A", L"alta"}}, L"\nLa piezometrica del serbatoio 1 NON e' un numero!", 0},
 };
 
-int savedCount(const TzRvnGridCounts& counts, int gridId) {
-    return gridId == 9038 ? counts.nodes : gridId == 9039 ? counts.edges : counts.tanks;
-}
-
-int elementCount(const TzRvnNetworkData& data, int gridId) {
-    return gridId == 9038 ? data.numNodes() : gridId == 9039 ? data.numEdges() : data.numTanks();
-}
-
 TEST_F(GridWindowTest, EachCheckNamesItsRowKeepsTheElementsBeforeAndLosesNothingTyped) {
     for (const CheckCase& check : kCheckCases) {
         SCOPED_TRACE(rvnos::toUtf8(check.message));
@@ -224,9 +218,11 @@ TEST_F(GridWindowTest, EachCheckNamesItsRowKeepsTheElementsBeforeAndLosesNothing
         const std::wstring before = typed.TableText();
         const AcDbObjectId id = addNetwork(L"rete" + std::to_wstring(&check - kCheckCases), TzRvnNetworkData());
         TzRvnOpenObject<TzRvnNetwork> network(id, AcDb::kForWrite);
-        EXPECT_EQ(savedCount(window->saveInto(*network), check.gridId), -1);
+        const TzRvnGridCounts counts = window->saveInto(*network);
+        EXPECT_EQ((std::array{counts.nodes, counts.edges, counts.tanks})[check.gridId - 9038], -1);
         EXPECT_TRUE(said(check.message)) << rvnos::toUtf8(all());
-        EXPECT_EQ(elementCount(network->data(), check.gridId), check.kept);
+        const TzRvnNetworkData& data = network->data();
+        EXPECT_EQ((std::array{data.numNodes(), data.numEdges(), data.numTanks()})[check.gridId - 9038], check.kept);
         EXPECT_EQ(typed.TableText(), before);
     }
 }

@@ -109,13 +109,11 @@ TEST(GridActions, ActionsAGridCannotTakeAreSaidAndChangeNothing) {
     NodesDialog dialog;
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     const std::wstring said = Transcript::instance().textOf(rvnhost::TranscriptKind::CommandLine);
-    EXPECT_NE(said.find(L"Cell 1,3 of grid 9038 is read-only"), std::wstring::npos);
-    EXPECT_NE(said.find(L"Grid 9038 has no cell 9,9"), std::wstring::npos);
-    EXPECT_NE(said.find(L"A grid action needs a row and a column"), std::wstring::npos);
-    EXPECT_NE(said.find(L"Grid keys:"), std::wstring::npos);
-    EXPECT_NE(said.find(L"The dialog has no grid 9023"), std::wstring::npos);
-    EXPECT_NE(said.find(L"A click is made alone, with ctrl or with shift"), std::wstring::npos);
-    EXPECT_NE(said.find(L"print needs the path of the PDF file"), std::wstring::npos);
+    for (const wchar_t* refusal : {L"Cell 1,3 of grid 9038 is read-only", L"Grid 9038 has no cell 9,9",
+                                   L"A grid action needs a row and a column", L"Grid keys:", L"The dialog has no grid 9023",
+                                   L"A click is made alone, with ctrl or with shift", L"print needs the path of the PDF file"}) {
+        EXPECT_NE(said.find(refusal), std::wstring::npos) << rvnos::toUtf8(refusal);
+    }
 }
 
 TEST(GridActions, TheTerminalFormShowsAGridAsATableWithItsFocusEditorAndSelection) {
