@@ -117,11 +117,6 @@ TEST_P(DrawingRoundTrip, KeepsEntitiesInTheirBlocksWithTheirSubentities) {
     ASSERT_TRUE(line);
     EXPECT_EQ(AcGePoint3d(10, 5, 1), line->endPoint());
     EXPECT_EQ(idOf(*reopened, sample.layer), line->layerId()) << "entities take the current layer";
-    resbuf* xdata = line->xData(kSampleApp);
-    ASSERT_NE(nullptr, xdata);
-    ASSERT_NE(nullptr, xdata->rbnext);
-    EXPECT_STREQ(L"ramo", xdata->rbnext->resval.rstring);
-    acutRelRb(xdata);
     OpenedObject<AcDb3dPolyline> polyline(idOf(*reopened, entities.polyline), AcDb::kForRead);
     ASSERT_TRUE(polyline);
     AcGePoint3dArray points = polyline->pathPoints();
