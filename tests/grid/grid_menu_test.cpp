@@ -67,6 +67,7 @@ public:
     std::vector<UINT> commands;
 };
 
+// How a grayed item is listed and refused is the grid window's menu's (tests/database).
 TEST(PopupMenu, TheItemChosenComesFromTheInputByTextOrIdAndAGrayedOneIsAskedAgain) {
     Transcript::instance().clear();
     CMenu menu;
@@ -75,9 +76,7 @@ TEST(PopupMenu, TheItemChosenComesFromTheInputByTextOrIdAndAGrayedOneIsAskedAgai
     rvntest::QueuedInput input({L"Elimina Riga", L"Sposta", L"inserisci riga", L"32775", L"altro > stampa", L"",
                                 L"esc"});
     EXPECT_EQ(popup.TrackPopupMenu(TPM_RETURNCMD, 0, 0, nullptr), 32771);
-    EXPECT_TRUE(Transcript::instance().contains(L"The item \"Elimina Riga\" is grayed"));
     EXPECT_TRUE(Transcript::instance().contains(L"The menu has no item \"Sposta\""));
-    EXPECT_TRUE(Transcript::instance().contains(L"[32772 Elimina Riga (grayed)]"));
     EXPECT_TRUE(Transcript::instance().contains(L"[32783 Altro > Stampa]"));
 
     CommandWindow owner;
