@@ -32,12 +32,6 @@ struct GridState {
     int saves = 0;
     int clears = 0;
     int refreshedNodes = -1;
-    TzRvnGridWindowHost* host = nullptr;
-
-    void closeByUser() {
-        open = false;
-        host->gridWindowClosed();
-    }
 };
 
 class FakeGrids : public TzRvnGridWindow {
@@ -106,10 +100,7 @@ protected:
     // The test's grid window for every "Database Dati Rete" from now on.
     std::shared_ptr<GridState> fakeGrids() {
         auto state = std::make_shared<GridState>();
-        SetGridWindowFactory([state](TzRvnGridWindowHost& host) {
-            state->host = &host;
-            return std::make_unique<FakeGrids>(state);
-        });
+        SetGridWindowFactory([state](TzRvnGridWindowHost&) { return std::make_unique<FakeGrids>(state); });
         return state;
     }
 

@@ -54,9 +54,10 @@ TEST_F(DatabaseTest, NuovoOffersToSaveTheGridsThenEmptiesThemAndTheSummary) {
     auto grids = fakeGrids();
     grids->data = smallNetwork();
     const AcDbObjectId id = createNetwork(L"alfa");
-    EXPECT_TRUE(calcRet({L"drop 9016", L"choose 9016 alfa", L"click 9001", L"click 9004", L"click 9008", L"yes",
-                         L"type 9016 nuova", L"click 9008", L"click 1"}));
-    EXPECT_TRUE(said(L"Control 9004 is disabled"));  // no settings while the grids are open
+    EXPECT_TRUE(calcRet({L"drop 9016", L"choose 9016 alfa", L"click 9001", L"click 9004", L"click 9002", L"ok",
+                         L"click 9008", L"yes", L"type 9016 nuova", L"click 9008", L"click 1"}));
+    EXPECT_TRUE(said(L"Control 9004 is disabled"));  // no settings and no pick while the grids are open
+    EXPECT_TRUE(said(box(L"[warning]", L"Chiudere la finestra \"Database Dati Rete\"")));
     EXPECT_TRUE(said(box(L"[question]", L"Salvare i dati di alfa?")));
     EXPECT_EQ(grids->saves, 1);
     EXPECT_EQ(grids->clears, 2);
@@ -149,35 +150,7 @@ TEST_F(DatabaseTest, CalcoloFromTheGridsNeedsANameAndNodesThenShowsTheResultsInT
     EXPECT_GT(griglia->maxHead(), 0.0);
 }
 
-// The dialog whose help button stands for the user closing the grid window.
-class ClosingGridsDlg : public TzRvnDatiReteDlg {
-public:
-    explicit ClosingGridsDlg(std::shared_ptr<dbtest::GridState> grids)
-        : TzRvnDatiReteDlg(nullptr), grids_(std::move(grids)) {}
-
-protected:
-    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override {
-        if (LOWORD(wParam) != 9084) return TzRvnDatiReteDlg::OnCommand(wParam, lParam);
-        grids_->closeByUser();
-        return TRUE;
-    }
-
-private:
-    std::shared_ptr<dbtest::GridState> grids_;
-};
-
-TEST_F(DatabaseTest, ClosingTheGridWindowGivesBackTheSettingsAndThePick) {
-    auto grids = fakeGrids();
-    rvntest::QueuedInput input({L"click 9001", L"click 9002", L"ok", L"click 9004", L"click 9084", L"click 9004",
-                                L"esc", L"click 1"});
-    ClosingGridsDlg dialog(grids);
-    EXPECT_EQ(dialog.DoModal(), IDOK);
-    EXPECT_FALSE(input.ranOut());
-    EXPECT_TRUE(said(box(L"[warning]", L"Chiudere la finestra \"Database Dati Rete\"")));
-    EXPECT_TRUE(said(L"Control 9004 is disabled"));
-    EXPECT_TRUE(said(L"Dialog \"Impostazioni\" (9065) opened"));
-}
-
+// Settings given back when the grid window closes are the grid window's test (grid_window_calcret_test.cpp).
 TEST_F(DatabaseTest, PickingANodeBlockSelectsItsNetworkMadeFromTheSchema) {
     const AcDbObjectId node = drawSchema();
     db_.setLuprec(2);
