@@ -8,16 +8,11 @@
 namespace {
 
 using rvntest::CommandRun;
+using rvntest::Printed;
 using rvntest::runHost;
 namespace fs = std::filesystem;
 
 bool isDxf(const std::string& bytes) { return bytes.starts_with("  0\nSECTION\n  2\nHEADER\n"); }
-
-// Whether the run's output holds the text; the output when it does not.
-testing::AssertionResult says(const CommandRun& run, const std::string& text) {
-    if (run.output.find(text) != std::string::npos) return testing::AssertionSuccess();
-    return testing::AssertionFailure() << "no \"" << text << "\" in:\n" << run.output;
-}
 
 class ShellDrawing : public ::testing::Test {
 protected:
@@ -39,14 +34,14 @@ protected:
 TEST_F(ShellDrawing, SavesANewDrawingAndOpensItAtStart) {
     CommandRun saved = script("SAVEAS\n" + path("rete.dwg") + "\nSAVE\n");
     EXPECT_EQ(0, saved.status) << saved.output;
-    EXPECT_TRUE(says(saved, "Save drawing as <Drawing1.dwg>: " + path("rete.dwg")));
-    EXPECT_TRUE(says(saved, "Command: SAVE\nSaved \"" + path("rete.dwg") + "\"."));
+    EXPECT_TRUE(Printed(saved, "Save drawing as <Drawing1.dwg>: " + path("rete.dwg")));
+    EXPECT_TRUE(Printed(saved, "Command: SAVE\nSaved \"" + path("rete.dwg") + "\"."));
 
     for (const std::string& start : {"'" + path("rete.dwg") + "'", "--open '" + path("rete.dwg") + "'"}) {
         CommandRun opened = script("SAVEAS\n" + path("copia.dwg") + "\n", start);
         EXPECT_EQ(0, opened.status) << opened.output;
-        EXPECT_TRUE(says(opened, "Opened \"" + path("rete.dwg") + "\"."));
-        EXPECT_TRUE(says(opened, "Save drawing as <" + path("rete.dwg") + ">"));
+        EXPECT_TRUE(Printed(opened, "Opened \"" + path("rete.dwg") + "\"."));
+        EXPECT_TRUE(Printed(opened, "Save drawing as <" + path("rete.dwg") + ">"));
         EXPECT_EQ(rvntest::readBytes(folder / "rete.dwg"), rvntest::readBytes(folder / "copia.dwg"));
         fs::remove(folder / "copia.dwg");  // saved anew by the next start, without a question
     }
@@ -60,24 +55,24 @@ TEST_F(ShellDrawing, AFileThatCannotBeOpenedLeavesTheCurrentDrawingOrEndsARunSta
                              path("dopo.dwg") + "\n",
                          "'" + path("rete.dwg") + "'");
     EXPECT_EQ(1, run.status) << "the failed commands fail the script";
-    EXPECT_TRUE(says(run, "** Cannot open \"" + path("tronco.dwg") + "\": the file is truncated."));
-    EXPECT_TRUE(says(run, "** Cannot open \"" + path("assente.dwg") + "\": No such file"));
+    EXPECT_TRUE(Printed(run, "** Cannot open \"" + path("tronco.dwg") + "\": the file is truncated."));
+    EXPECT_TRUE(Printed(run, "** Cannot open \"" + path("assente.dwg") + "\": No such file"));
     EXPECT_EQ(whole, rvntest::readBytes(folder / "dopo.dwg")) << "the drawing open before is saved unchanged";
 
     rvntest::writeBytes(folder / "falso.dwg", "not a drawing");
     run = runHost("'" + path("falso.dwg") + "'");
     EXPECT_EQ(1, run.status) << "a drawing that cannot be opened at start ends the run";
-    EXPECT_TRUE(says(run, "** Cannot open \"" + path("falso.dwg") + "\": it is not a drawing file."));
+    EXPECT_TRUE(Printed(run, "** Cannot open \"" + path("falso.dwg") + "\": it is not a drawing file."));
 }
 
 TEST_F(ShellDrawing, UndoSaysWhenThereIsNothingToUndoAndRefusesACountBelowOne) {
     CommandRun run = script("UNDO\n\n");
     EXPECT_EQ(0, run.status) << run.output;
-    EXPECT_TRUE(says(run, "Number of commands to undo <1>: \nNothing to undo."));
+    EXPECT_TRUE(Printed(run, "Number of commands to undo <1>: \nNothing to undo."));
     for (const char* count : {"-1", "0"}) {
         run = script("UNDO\n" + std::string(count) + "\n");
         EXPECT_EQ(1, run.status) << run.output;
-        EXPECT_TRUE(says(run, "UNDO takes a positive number of commands, not " + std::string(count) + "."));
+        EXPECT_TRUE(Printed(run, "UNDO takes a positive number of commands, not " + std::string(count) + "."));
     }
 }
 
@@ -85,7 +80,7 @@ TEST_F(ShellDrawing, DxfoutWritesTheDrawingAsDxfButNeverOverItsInput) {
     saveNewDrawing("rete.dwg");
     CommandRun run = runHost("dxfout '" + path("rete.dwg") + "' '" + path("rete.dxf") + "'");
     EXPECT_EQ(0, run.status) << run.output;
-    EXPECT_TRUE(says(run, "Wrote \"" + path("rete.dxf") + "\"."));
+    EXPECT_TRUE(Printed(run, "Wrote \"" + path("rete.dxf") + "\"."));
     EXPECT_TRUE(isDxf(rvntest::readBytes(folder / "rete.dxf")));
 
     CommandRun missing = runHost("dxfout '" + path("assente.dwg") + "' '" + path("assente.dxf") + "'");
@@ -99,7 +94,7 @@ TEST_F(ShellDrawing, DxfoutWritesTheDrawingAsDxfButNeverOverItsInput) {
     for (const std::string& output : {path("rete.dwg"), path("alias.dxf")}) {
         CommandRun run = runHost("dxfout '" + path("rete.dwg") + "' '" + output + "'");
         EXPECT_EQ(1, run.status);
-        EXPECT_TRUE(says(run, "it is the input file \"" + path("rete.dwg") + "\""));
+        EXPECT_TRUE(Printed(run, "it is the input file \"" + path("rete.dwg") + "\""));
         EXPECT_EQ(drawing, rvntest::readBytes(folder / "rete.dwg"));
     }
 }
@@ -112,7 +107,7 @@ TEST_F(ShellDrawing, SaveasAsksBeforeReplacingAFileWritesThroughLinksAndDxfForAD
     const std::string start = "'" + path("rete.dwg") + "'";
     CommandRun run = script("SAVEAS\n" + path("vista.dwg") + "\nNo\nSAVEAS\n" + path("rete.dxf") + "\n", start);
     EXPECT_EQ(0, run.status) << run.output;
-    EXPECT_TRUE(says(run, "\"" + path("vista.dwg") + "\" already exists. Replace it? [Yes/No] <No>: No"));
+    EXPECT_TRUE(Printed(run, "\"" + path("vista.dwg") + "\" already exists. Replace it? [Yes/No] <No>: No"));
     EXPECT_EQ("other", rvntest::readBytes(folder / "altro.dwg"));
     EXPECT_TRUE(isDxf(rvntest::readBytes(folder / "rete.dxf")));
 
@@ -129,7 +124,7 @@ TEST_F(ShellDrawing, SaveRefusesAReadOnlyDrawing) {
     fs::permissions(folder / "rete.dwg", fs::perms(0444));
     CommandRun run = script("SAVE\n", "'" + path("rete.dwg") + "'");
     EXPECT_EQ(1, run.status);
-    EXPECT_TRUE(says(run, "Cannot save \"" + path("rete.dwg") + "\": the file is read-only."));
+    EXPECT_TRUE(Printed(run, "Cannot save \"" + path("rete.dwg") + "\": the file is read-only."));
     EXPECT_EQ(fs::perms(0444), fs::status(folder / "rete.dwg").permissions() & fs::perms::mask);
 }
 
