@@ -16,22 +16,10 @@
 
 namespace {
 
-resbuf systemCode(int code) {
-    resbuf item{};
-    item.restype = RTSHORT;
-    item.resval.rint = static_cast<short>(code);
-    return item;
-}
+resbuf systemCode(short code) { return {nullptr, RTSHORT, {.rint = code}}; }
 
 // An entity's plane by its normal.
-resbuf planeOf(double x, double y, double z) {
-    resbuf item{};
-    item.restype = RT3DPOINT;
-    item.resval.rpoint[X] = x;
-    item.resval.rpoint[Y] = y;
-    item.resval.rpoint[Z] = z;
-    return item;
-}
+resbuf planeOf(double x, double y, double z) { return {nullptr, RT3DPOINT, {.rpoint = {x, y, z}}}; }
 
 void expectNear(const AcGePoint3d& actual, const AcGePoint3d& expected) {
     EXPECT_NEAR(actual.distanceTo(expected), 0.0, 1e-12) << actual.x << "," << actual.y << "," << actual.z;

@@ -94,12 +94,8 @@ std::vector<std::string> coloursOf(const SvgDocument& document, const std::strin
     return colours;
 }
 
-// "#rrggbb" of a COLORREF (0x00BBGGRR).
-std::string hexOf(std::uint32_t colorref) {
-    char text[8];
-    std::snprintf(text, sizeof text, "#%02x%02x%02x", colorref & 0xFF, (colorref >> 8) & 0xFF, (colorref >> 16) & 0xFF);
-    return text;
-}
+// "#rrggbb" of a COLORREF (0x00BBGGRR), as the palette test checks it.
+std::string hexOf(std::uint32_t colorref) { return rvnhost::hexColour(rvnhost::colourOfColorref(colorref)); }
 
 constexpr char kAsDrawn[] = "#000000";  // colour 7 on the white page
 
