@@ -3,6 +3,7 @@
 #include "schema_fixture.h"
 
 #include "dbattr.h"
+#include "drawing_fixture.h"
 #include "schema/open_attribute.h"
 #include "test_files.h"
 
@@ -39,12 +40,6 @@ protected:
         return path;
     }
 
-    bool hasNodeBlock() {
-        TzRvnOpenObject<AcDbBlockTable> blocks;
-        blocks.take(db_.getSymbolTable(blocks.slot(), AcDb::kForRead));
-        return blocks->has(L"TZ-RV-NODO");
-    }
-
     rvntest::ScratchDir folder_;
 };
 
@@ -76,7 +71,7 @@ TEST_F(SchemaBlocks, AMalformedBlockDrawingIsRefusedAndLeavesNoDefinition) {
         const std::wstring folder = folderWithNodeTags(test.tags);
         AcDbObjectId id;
         EXPECT_EQ(test.accepted, EnsureSchemaBlock(&db_, kNodeBlock, id)) << test.tags.back().size();
-        EXPECT_EQ(test.accepted, hasNodeBlock());
+        EXPECT_EQ(test.accepted, !enttest::recordOf(db_, L"TZ-RV-NODO").isNull());
         if (!test.accepted) {
             EXPECT_EQ(L"\nBlocco: \"" + folder + L"Blocks/NodoRvn.dwg\" NON definito correttamente!", shown());
         }

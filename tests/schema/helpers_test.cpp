@@ -62,13 +62,11 @@ TEST_F(SchemaHelpers, ProgramFolderMessagesTellWhatIsWrong) {
     ASSERT_TRUE(ReadProgramFolder(folder));
     EXPECT_EQ(schematest::kExamplesFolder, folder);
 
-    resbuf* number = acutBuildList(RTSHORT, 3, 0);
-    acedPutSym(L"tz-cpath", number);
-    acutRelRb(number);
+    put(L"tz-cpath", acutBuildList(RTSHORT, 3, 0));
     EXPECT_FALSE(ReadProgramFolder(folder));
     EXPECT_NE(std::wstring::npos, shown().find(L"\n'tz-cpath' non di tipo stringa"));
 
-    unsetProgramFolder();
+    putNil(L"tz-cpath");
     EXPECT_FALSE(ReadProgramFolder(folder));
     EXPECT_NE(std::wstring::npos, shown().find(L"\n'tz-cpath' non inizializzata"));
 }

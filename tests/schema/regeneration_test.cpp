@@ -69,11 +69,6 @@ protected:
         return points;
     }
 
-    std::wstring layerOf(AcDbObjectId entity) {
-        TzRvnOpenObject<AcDbEntity> opened(entity, AcDb::kForRead);
-        return LayerName(opened->layerId());
-    }
-
     // The node's position and the elevations of its attributes.
     std::vector<double> elevationsOf(AcDbObjectId node) {
         TzRvnOpenObject<AcDbBlockReference> reference(node, AcDb::kForRead);
@@ -147,7 +142,7 @@ TEST_F(Regeneration, ExcludedBranchesMoveToTheOffLayerAndBack) {
     records.edges()[0].excluded = 1;
     records.edges()[0].note.set(L"");
     ASSERT_TRUE(write(network, records));
-    EXPECT_EQ(L"TZ-RV-rete-OFF", layerOf(branch));
+    EXPECT_EQ(L"TZ-RV-rete-OFF", LayerName(TzRvnOpenObject<AcDbEntity>(branch, AcDb::kForRead)->layerId()));
     AcDbObjectId offLayer;
     ASSERT_EQ(Acad::eOk, FindLayer(&db_, L"TZ-RV-rete-OFF", offLayer));
     EXPECT_TRUE(IsLayerHidden(offLayer));
@@ -158,7 +153,7 @@ TEST_F(Regeneration, ExcludedBranchesMoveToTheOffLayerAndBack) {
 
     records.edges()[0].excluded = 0;
     ASSERT_TRUE(write(network, records));
-    EXPECT_EQ(kLayer, layerOf(branch));
+    EXPECT_EQ(kLayer, LayerName(TzRvnOpenObject<AcDbEntity>(branch, AcDb::kForRead)->layerId()));
     ASSERT_TRUE(read(network));
     EXPECT_EQ(0, data(network).edges()[0].excluded);
 }

@@ -42,17 +42,13 @@ protected:
         rvnhost::putLispString(L"tz-cpath", kExamplesFolder);
         rvnhost::Transcript::instance().clear();
     }
-    static void unsetProgramFolder() { putNil(L"tz-cpath"); }
-    static void putNil(const wchar_t* name) {
-        resbuf* nil = acutBuildList(RTNIL, 0);
-        acedPutSym(name, nil);
-        acutRelRb(nil);
+    // Gives the LISP symbol the value of the list, which it then releases.
+    static void put(const wchar_t* name, resbuf* value) {
+        acedPutSym(name, value);
+        acutRelRb(value);
     }
-    static void putReal(const wchar_t* name, double value) {
-        resbuf* real = acutBuildList(RTREAL, value, 0);
-        acedPutSym(name, real);
-        acutRelRb(real);
-    }
+    static void putNil(const wchar_t* name) { put(name, acutBuildList(RTNIL, 0)); }
+    static void putReal(const wchar_t* name, double value) { put(name, acutBuildList(RTREAL, value, 0)); }
 
     // Runs the command (times over) with the answers queued; false when it asked for more.
     static bool play(void (*command)(), std::vector<std::wstring> answers, int times = 1) {
