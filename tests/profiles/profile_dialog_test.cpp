@@ -219,7 +219,6 @@ TEST_F(ProfilePickTest, AFailedStartEndsTheCommandAndLeavesTheDrawingAsItWas) {
 TEST_F(ProfilePickTest, PointsAreTypedInTheUserCoordinateSystem) {
     ASSERT_TRUE(rvnhost::setCurrentUcs({100.0, 0.0, 0.0}, AcGeVector3d::kXAxis, AcGeVector3d::kYAxis));
     EXPECT_TRUE(profRet({L"rete", L"click 9055", L"0,0,8", L"100,0,5", L"", L"click 1"}));  // B and D
-    rvnhost::setWorldUcs();
     EXPECT_EQ(rowOf(9045, 1), (Names{L"B", L"D"}));
 }
 

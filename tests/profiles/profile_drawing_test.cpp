@@ -32,10 +32,6 @@ protected:
         addTitleBlockDefinitions();
         putReal(L"TZDISQR", 5.0);
     }
-    void TearDown() override {
-        for (const wchar_t* name : {L"TZDISQR", L"TZCARHTES", L"TZRRHTES"}) putNil(name);
-        ProfileTest::TearDown();
-    }
     void dropSchema() {
         TzRvnOpenObject<TzRvnNetwork> network;
         ASSERT_EQ(Acad::eOk, OpenNetwork(&db_, L"rete", AcDb::kForWrite, network));
@@ -71,9 +67,7 @@ TEST_P(ProfileMeasuredTest, TheLinesAndMarksFollowTheMeasure) {
     drawNetwork(120.0);
     if (!alongSchema) dropSchema();
     ASSERT_TRUE(rvnhost::setCurrentUcs({ucsX, 0.0, 0.0}, AcGeVector3d::kXAxis, AcGeVector3d::kYAxis));
-    const bool played = profRet(kDrawABC);
-    rvnhost::setWorldUcs();
-    EXPECT_TRUE(played) << rvnos::toUtf8(all());
+    EXPECT_TRUE(profRet(kDrawABC)) << rvnos::toUtf8(all());
     const profiletest::DrawnProfile profile = drawn();
     ASSERT_EQ(profile.titles.size(), 1u);
     const profiletest::DrawnTitle& title = profile.titles[0];
@@ -167,7 +161,6 @@ TEST_F(ProfileLookupTest, TheMarginIsTheRealOfTzdisqrElseZero) {
     EXPECT_EQ(ProfileMargin(), 0.0);
     rvnhost::putLispString(L"TZDISQR", L"5.0");
     EXPECT_EQ(ProfileMargin(), 0.0);
-    putNil(L"TZDISQR");
 }
 
 TEST_F(ProfileLookupTest, APolylineIsWalkedFromTheLegsFirstNode) {

@@ -22,7 +22,9 @@
 #include "schema/branch_data.h"
 #include "schema/schema_reader.h"
 #include "table_records.h"
+#include "ucs.h"
 
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -43,6 +45,8 @@ protected:
     }
     void TearDown() override {
         ResetProfiles();
+        rvnhost::LispSymbols::instance().clear();
+        rvnhost::setWorldUcs();
         DocumentSchemaTest::TearDown();
     }
 
@@ -86,28 +90,22 @@ protected:
     // trimmed.
     static std::vector<std::vector<std::wstring>> gridCells(int id) {
         const std::wstring whole = all();
-        const std::wstring head = L"  " + std::to_wstring(id) + L" grid";
         std::size_t at = whole.rfind(L"closed with OK");
-        if (at != std::wstring::npos) at = whole.find(head, at);
+        if (at != std::wstring::npos) at = whole.find(L"  " + std::to_wstring(id) + L" grid", at);
         std::vector<std::vector<std::wstring>> rows;
         if (at == std::wstring::npos) return rows;
-        at = whole.find(L'\n', at) + 1;
-        for (std::size_t end; (end = whole.find(L'\n', at)) != std::wstring::npos; at = end + 1) {
-            const std::wstring line = whole.substr(at, end - at);
-            if (line.rfind(L"    ", 0) != 0) break;
+        std::wistringstream lines(whole.substr(whole.find(L'\n', at) + 1));
+        for (std::wstring line; std::getline(lines, line) && line.starts_with(L"    ");) {
             if (line.find(L"-+-") != std::wstring::npos) continue;
-            std::vector<std::wstring> cells;
-            for (std::size_t from = 4;;) {
-                const std::size_t bar = line.find(L'|', from);
-                const std::wstring cell = line.substr(from, bar == std::wstring::npos ? std::wstring::npos : bar - from);
-                const std::size_t first = cell.find_first_not_of(L' ');
-                cells.push_back(first == std::wstring::npos ? L"" : cell.substr(first, cell.find_last_not_of(L' ') + 1 - first));
-                if (bar == std::wstring::npos) break;
-                from = bar + 1;
-            }
-            rows.push_back(cells);
+            std::wistringstream fields(line.substr(4) + L"|");  // the bar closes the last cell, empty or not
+            std::vector<std::wstring>& cells = rows.emplace_back();
+            for (std::wstring cell; std::getline(fields, cell, L'|');) cells.push_back(trimmed(cell));
         }
         return rows;
+    }
+    static std::wstring trimmed(const std::wstring& cell) {
+        const std::size_t first = cell.find_first_not_of(L' ');
+        return first == std::wstring::npos ? L"" : cell.substr(first, cell.find_last_not_of(L' ') + 1 - first);
     }
     // The non-empty cells of a grid row right of its number column.
     static std::vector<std::wstring> rowOf(int id, std::size_t row) {

@@ -48,11 +48,6 @@ protected:
         putReal(L"TZCARHTES", 2.5);
         TzRvnAskNextTitleBlockPoint();
     }
-    void TearDown() override {
-        rvnhost::LispSymbols::instance().clear();
-        rvnhost::setWorldUcs();
-        ProfileTest::TearDown();
-    }
 
     static TzRvnTitleBlock profile(int number, double width, double minimumHeight = 0.0) {
         return {number, L"", minimumHeight, width, L"distretto", L"N1-N2-N3", 0.0, 37.5, 1000.0, 100.0};
