@@ -32,6 +32,14 @@ protected:
         for (int line = 0; line < 2; ++line) start = dump.find(L'\n', start) + 1;
         return dump.substr(start);
     }
+    // Files source, cuts that many items off the end and reads the rest into target.
+    static Acad::ErrorStatus readCut(const AcDbObject& source, AcDbObject& target, std::size_t cut) {
+        MemoryDwgFiler filer(AcDb::kCopyFiler);
+        EXPECT_EQ(source.dwgOutFields(&filer), Acad::eOk);
+        filer.truncate(filer.items().size() - cut);
+        filer.rewind();
+        return target.dwgInFields(&filer);
+    }
     Acad::ErrorStatus dxfRoundTrip(const AcDbObject& source, AcDbObject& copy) {
         MemoryDxfFiler filer(AcDb::kFileFiler, &db_);
         EXPECT_EQ(source.dxfOutFields(&filer), Acad::eOk);
@@ -157,13 +165,8 @@ TEST_F(EntityFiling, PolylinesAndVertices) {
 }
 
 TEST_F(EntityFiling, ACutOrDamagedSequenceIsRefusedAndChangesNothing) {
-    AcDbLine line({1.0, 1.0, 1.0}, {2.0, 2.0, 2.0});
-    MemoryDwgFiler filer(AcDb::kCopyFiler);
-    line.dwgOutFields(&filer);
-    filer.truncate(filer.items().size() - 2);
     AcDbLine target({7.0, 7.0, 7.0}, {8.0, 8.0, 8.0});
-    filer.rewind();
-    EXPECT_EQ(target.dwgInFields(&filer), Acad::eEndOfFile);
+    EXPECT_EQ(readCut(AcDbLine({1.0, 1.0, 1.0}, {2.0, 2.0, 2.0}), target, 2), Acad::eEndOfFile);
     EXPECT_EQ(target.startPoint(), AcGePoint3d(7.0, 7.0, 7.0));
 
     // A polyline claiming a negative number of vertices.
@@ -176,13 +179,8 @@ TEST_F(EntityFiling, ACutOrDamagedSequenceIsRefusedAndChangesNothing) {
     AcDb3dPolyline polyline;
     EXPECT_EQ(polyline.dwgInFields(&crafted), Acad::eDwgObjectImproperlyRead);
 
-    MemoryDwgFiler badText(AcDb::kCopyFiler);
-    AcDbText text({0.0, 0.0, 0.0}, L"t");
-    text.dwgOutFields(&badText);
-    badText.truncate(badText.items().size() - 1);
-    badText.rewind();
     AcDbText textTarget({5.0, 5.0, 5.0}, L"kept");
-    EXPECT_EQ(textTarget.dwgInFields(&badText), Acad::eEndOfFile);
+    EXPECT_EQ(readCut(AcDbText({0.0, 0.0, 0.0}, L"t"), textTarget, 1), Acad::eEndOfFile);
     EXPECT_STREQ(textTarget.textStringConst(), L"kept");
 }
 

@@ -136,12 +136,7 @@ TEST(PipeSegments, EachJoinedPairTakesTheFirstBranchEitherWayAndItsNodesDemands)
 
 std::vector<TzRvnPipeSegment> boundariesAt(std::initializer_list<double> xs) {
     std::vector<TzRvnPipeSegment> segments;
-    for (double x : xs) {
-        TzRvnPipeSegment segment;
-        segment.gradeX = x;
-        segment.gradeY = 10.0;
-        segments.push_back(segment);
-    }
+    for (double x : xs) segments.push_back({.gradeX = x, .gradeY = 10.0, .endNode = {}});
     return segments;
 }
 
