@@ -162,13 +162,9 @@ TEST_F(SvgOutJob, DrawsTheExampleWithoutItsExcludedBranch) {
     ASSERT_EQ(schema.nodes.size(), 6u);
     for (const auto& [name, node] : schema.nodes)
         EXPECT_FALSE(coloursOf(document, node.first).empty()) << rvnos::toUtf8(name);
-    // Each branch on the network layer is one path from its start to its end, seen from above.
-    for (const auto& [handle, ends] : schema.branches) {
-        ASSERT_EQ(coloursOf(document, handle).size(), 1u);
-        const std::vector<double> n = rvntest::numbersIn(document.find("data-handle", handle)->at("d"));
-        svgtest::expectNumbers({n[0], n[1], n[n.size() - 2], n.back()},
-                               {ends.first.x, ends.first.y, ends.second.x, ends.second.y});
-    }
+    // Each branch on the network layer is one shape (a 3D polyline's path in numbers is the picture
+    // tests').
+    for (const auto& [handle, ends] : schema.branches) EXPECT_EQ(coloursOf(document, handle).size(), 1u);
     EXPECT_EQ(document.find("id", "legend"), nullptr);
 }
 
