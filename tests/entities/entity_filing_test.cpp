@@ -110,14 +110,13 @@ TEST_F(EntityFiling, EntitiesWriteTheirGroupsAndFileAlikeThroughDwgAndDxf) {
     reference->setScaleFactors(AcGeScale3d(2.0));
     reference->appendAttribute(new AcDbAttribute({1.0, 0.0, 0.0}, L"x", L"T"));
     const AcDbObjectId id = append(reference);
-    AcDbBlockReference* opened = nullptr;
-    ASSERT_EQ(acdbOpenObject(opened, id, AcDb::kForRead), Acad::eOk);
-    EXPECT_NE(groups(*opened).find(L"100 AcDbBlockReference\n66 1\n2 B\n10 1,2,3\n41 2\n42 2\n43 2\n50 0.5\n"),
+    const rvnhost::OpenedObject<AcDbBlockReference> opened(id, AcDb::kForRead);
+    ASSERT_TRUE(opened);
+    EXPECT_NE(groups(*opened.get()).find(L"100 AcDbBlockReference\n66 1\n2 B\n10 1,2,3\n41 2\n42 2\n43 2\n50 0.5\n"),
               std::wstring::npos);
     AcDbBlockReference copy;
-    dwgRoundTrip(*opened, copy);
+    dwgRoundTrip(*opened.get(), copy);
     EXPECT_EQ(rvnhost::subentitiesOf(id), copy.subentityList().fileOrder());
-    opened->close();
 }
 
 TEST_F(EntityFiling, PolylinesAndVertices) {
@@ -142,10 +141,9 @@ TEST_F(EntityFiling, PolylinesAndVertices) {
     expectCopiesFileAlike(*vertex);
     vertex->close();
     polyline->close();
-    AcDbSequenceEnd* end = nullptr;
-    ASSERT_EQ(acdbOpenObject(end, owned.back(), AcDb::kForRead), Acad::eOk);
-    EXPECT_EQ(groups(*end), L"100 AcDbEntity\n8 0\n");
-    end->close();
+    const rvnhost::OpenedObject<AcDbSequenceEnd> end(owned.back(), AcDb::kForRead);
+    ASSERT_TRUE(end);
+    EXPECT_EQ(groups(*end.get()), L"100 AcDbEntity\n8 0\n");
 
     AcDb2dPolyline flat(AcDb::k2dSimplePoly, {}, 2.0, true);
     flat.setLayer(L"0");

@@ -192,11 +192,7 @@ TEST_F(EntityLists, TheLastEntityIsTheLastOfModelSpaceNotErased) {
     const AcDbObjectId first = append(new AcDbPoint(AcGePoint3d(1, 1, 0)));
     const AcDbObjectId second = append(new AcDbPoint(AcGePoint3d(2, 2, 0)));
     EXPECT_EQ(lastEntity(), second);
-    {
-        rvnhost::OpenedObject<AcDbEntity> erased(second, AcDb::kForWrite);
-        ASSERT_TRUE(erased);
-        erased->erase();
-    }
+    ASSERT_EQ(rvnhost::OpenedObject<AcDbEntity>(second, AcDb::kForWrite)->erase(), Acad::eOk);
     EXPECT_EQ(lastEntity(), first);
 }
 

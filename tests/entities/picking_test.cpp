@@ -93,12 +93,21 @@ TEST_F(Picking, TheAttributeOfANodeOrItsInsertionPointPicksTheNode) {
     EXPECT_EQ(rvnhost::integerVariable(L"ERRNO", 0), 7);
 }
 
-TEST_F(Picking, APolylineIsPickedOnItsSegmentsAndNotBetweenThem) {
+TEST_F(Picking, PolylinesArePickedOnTheirSegmentsAndArcsAndNotBetweenThem) {
     const AcDbObjectId branch = append(onLayer(
         new AcDb3dPolyline(AcDb::k3dSimplePoly, {{0.0, 0.0, 5.0}, {10.0, 0.0, 5.0}, {10.0, 10.0, 7.0}}), L"TZ-RV-Rete"));
     EXPECT_EQ(pick(L"10,5"), branch);
     EXPECT_EQ(pick(L"3,0.2"), branch);
     EXPECT_EQ(pick(L"5,5"), AcDbObjectId());
+    // Planar polylines are followed along their arcs.
+    auto* light = new AcDbPolyline;
+    light->addVertexAt(0, {60.0, 0.0}, 1.0);
+    light->addVertexAt(1, {62.0, 0.0});
+    const AcDbObjectId arc = append(light);
+    const AcDbObjectId polyline = append(new AcDb2dPolyline(AcDb::k2dSimplePoly, {{70.0, 0.0, 0.0}, {80.0, 0.0, 0.0}}));
+    EXPECT_EQ(pick(L"61,-1"), arc);
+    EXPECT_EQ(pick(L"61,0"), AcDbObjectId());
+    EXPECT_EQ(pick(L"75,0"), polyline);
 }
 
 TEST_F(Picking, ThePickBoxCoversMoreOfTheDrawingWhenTheViewIsZoomedOut) {
@@ -121,23 +130,8 @@ TEST_F(Picking, EntitiesOnHiddenLayersAreSkippedAndTheOneDrawnLastWins) {
     const AcDbObjectId below = append(onLayer(new AcDbLine({20.0, 0.0, 0.0}, {30.0, 0.0, 0.0}), L"TZ-RV-Rete"));
     const AcDbObjectId above = append(new AcDbLine({25.0, -1.0, 0.0}, {25.0, 1.0, 0.0}));
     EXPECT_EQ(pick(L"25,0"), above);
-    AcDbEntity* entity = nullptr;
-    ASSERT_EQ(acdbOpenObject(entity, above, AcDb::kForWrite), Acad::eOk);
-    entity->erase();
-    entity->close();
+    ASSERT_EQ(rvnhost::OpenedObject<AcDbEntity>(above, AcDb::kForWrite)->erase(), Acad::eOk);
     EXPECT_EQ(pick(L"25,0"), below);
-}
-
-TEST_F(Picking, PlanarPolylinesAreFollowedAlongTheirArcs) {
-    auto* light = new AcDbPolyline;
-    light->addVertexAt(0, {60.0, 0.0}, 1.0);
-    light->addVertexAt(1, {62.0, 0.0});
-    const AcDbObjectId arc = append(light);
-    auto* flat = new AcDb2dPolyline(AcDb::k2dSimplePoly, {{70.0, 0.0, 0.0}, {80.0, 0.0, 0.0}});
-    const AcDbObjectId polyline = append(flat);
-    EXPECT_EQ(pick(L"61,-1"), arc);
-    EXPECT_EQ(pick(L"61,0"), AcDbObjectId());
-    EXPECT_EQ(pick(L"75,0"), polyline);
 }
 
 TEST_F(Picking, PointsAreTypedInTheCurrentUcsAndHandlesStillName) {

@@ -93,8 +93,8 @@ TEST_F(Polylines, TwoDimensionalPolylinesLieInTheirPlaneWithArcs) {
     made->appendVertex(new AcDb2dVertex({0.0, 0.0, 2.0}, 1.0));
     made->appendVertex(new AcDb2dVertex({2.0, 0.0, 2.0}, 0.0, 0.5, 0.25));
     const AcDbObjectId id = append(made);
-    AcDb2dPolyline* polyline = nullptr;
-    ASSERT_EQ(acdbOpenObject(polyline, id, AcDb::kForWrite), Acad::eOk);
+    const OpenedObject<AcDb2dPolyline> polyline(id, AcDb::kForWrite);
+    ASSERT_TRUE(polyline);
     AcDbExtents extents;
     ASSERT_EQ(polyline->getGeomExtents(extents), Acad::eOk);
     EXPECT_NEAR(extents.minPoint().y, -1.0, 1e-12);
@@ -111,7 +111,6 @@ TEST_F(Polylines, TwoDimensionalPolylinesLieInTheirPlaneWithArcs) {
     ASSERT_EQ(polyline->transformBy(AcGeMatrix3d::rotation(std::acos(-1.0), AcGeVector3d::kXAxis)), Acad::eOk);
     EXPECT_NEAR(polyline->normal().z, -1.0, 1e-12);
     EXPECT_NEAR(polyline->pathPoints().back().distanceTo({2.0, 0.0, -2.0}), 0.0, 1e-12);
-    polyline->close();
 }
 
 }  // namespace

@@ -17,10 +17,9 @@ class PictureTest : public enttest::DrawingTest {
 protected:
     AcDbObjectId addLayer(const ACHAR* name, int colour, bool off = false, bool frozen = false) {
         const AcDbObjectId id = DrawingTest::addLayer(name, off, frozen);
-        AcDbLayerTableRecord* layer = nullptr;
-        EXPECT_EQ(acdbOpenObject(layer, id, AcDb::kForWrite), Acad::eOk);
-        layer->setColorIndex(static_cast<Adesk::Int16>(colour));
-        layer->close();
+        const rvnhost::OpenedObject<AcDbLayerTableRecord> layer(id, AcDb::kForWrite);
+        EXPECT_TRUE(layer);
+        if (layer) layer->setColorIndex(static_cast<Adesk::Int16>(colour));
         return id;
     }
 
