@@ -68,10 +68,9 @@ protected:
     using DrawingState = std::tuple<std::vector<AcDbObjectId>, bool, bool, std::vector<double>>;
     DrawingState state() {
         AcDbObjectId layer;
-        AcDbRegAppTable* table = nullptr;
-        EXPECT_EQ(db_.getSymbolTable(table, AcDb::kForRead), Acad::eOk);
+        TzRvnOpenObject<AcDbRegAppTable> table;
+        EXPECT_EQ(table.take(db_.getSymbolTable(table.slot(), AcDb::kForRead)), Acad::eOk);
         const bool application = table->has(L"TZ-TOZARI-TZ-RV");
-        table->close();
         std::vector<double> branches;
         if (TzRvnOpenObject<TzRvnNetwork> network(network_, AcDb::kForRead); network.isOpen()) {
             for (const TzRvnEdge& edge : network->data().edges()) branches.insert(branches.end(), {edge.length, edge.flow});

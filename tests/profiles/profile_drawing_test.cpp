@@ -142,13 +142,12 @@ TEST_F(ProfileDrawingTest, ADashInANodeNameAndAPointNotGivenDrawNothing) {
 
 using ProfileLookupTest = ProfileTest;
 
-TEST_F(ProfileLookupTest, TheNextTitleNumberFollowsTheLargestNumberedTitleBlock) {
+// The next title number follows the largest numbered title block; a key is drawn only under a
+// title block's OBJ2.
+TEST_F(ProfileLookupTest, TitleBlocksGiveTheNextNumberAndTheKeysDrawn) {
     EXPECT_EQ(NextTitleNumber(&db_), 1);
     for (const wchar_t* name : {L"TZ-RR7b", L"TZ-RRX12", L"TZ-R19"}) rvntest::addBlock(db_, name);
     EXPECT_EQ(NextTitleNumber(&db_), 8);  // "TZ-RR7b" counts as 7; "TZ-RRX12" and "TZ-R19" are not numbered
-}
-
-TEST_F(ProfileLookupTest, AKeyIsDrawnOnlyUnderATitleBlocksObj2) {
     addTitleBlock(L"A-B-C", L"A-B", L"ALTRO");
     EXPECT_FALSE(ProfileKeyDrawn(&db_, L"A-B"));
     addTitleBlock(L"A-B-C", L"A-B", L"TZ-RR3");

@@ -66,7 +66,7 @@ TEST(ProfileFigures, LengthSumsJoinedPairsAndExtremesTakeElevationsAndHeads) {
     EXPECT_FALSE(ComputeProfileFigures(data, std::vector<std::wstring>{L"X"}).maximum.has_value());
 }
 
-TEST(ProfileMeasure, APairWithoutBranchAddsNothingAndDashesAreRefusedOnlyInPairs) {
+TEST(ProfileMeasure, APairWithoutBranchAddsNothingOneNodeIsFlatAndDashesAreRefusedOnlyInPairs) {
     EXPECT_TRUE(HasDashedPairName({L"A", L"B-2"}));
     EXPECT_FALSE(HasDashedPairName({L"B-2"}));
     // A-C has no branch: the profile starts at C.
@@ -78,9 +78,7 @@ TEST(ProfileMeasure, APairWithoutBranchAddsNothingAndDashesAreRefusedOnlyInPairs
     expectStations(last.terrain, {{0.0, 10.0}});
     EXPECT_EQ(sectionNames(last), std::vector<std::wstring>{L"A"});
     EXPECT_NEAR(last.length, 100.0, kTolerance);
-}
-
-TEST(ProfileMeasure, OneNodeIsFlatAtZeroAndAnUncalculatedHeadFallsToTheMinimum) {
+    // One node is flat at zero; an uncalculated head falls to the minimum.
     const TzRvnProfileMeasure one = MeasureProfile(ProfileLegs(network(), {L"A"}), false);
     EXPECT_EQ(std::vector<double>({one.length, one.minimum, one.maximum}), std::vector<double>(3, 0.0));
     EXPECT_TRUE(one.sections.empty());

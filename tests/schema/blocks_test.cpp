@@ -24,9 +24,7 @@ protected:
             const bool constant = tag.starts_with(L"=");
             auto* definition = new AcDbAttributeDefinition({0.0, y, 0.0}, L"", tag.c_str() + (constant ? 1 : 0), L"?");
             definition->setConstant(constant);
-            AcDbObjectId id;
-            EXPECT_EQ(Acad::eOk, AppendToModelSpace(&drawing, definition, id));
-            definition->close();
+            enttest::appendTo(drawing, ACDB_MODEL_SPACE, definition);
             y -= 1.0;
         }
         std::filesystem::create_directories(folder_.path() / "Blocks");
