@@ -123,17 +123,13 @@ protected:
     AcDbObjectId addTitleBlock(const std::wstring& networkName, const std::wstring& key,
                                const std::wstring& blockName = L"TZ-RR1") {
         auto* reference = new AcDbBlockReference({100.0, 30.0, 0.0}, rvntest::addBlock(db_, blockName.c_str()));
-        AcDbObjectId id;
-        EXPECT_EQ(Acad::eOk, AppendToModelSpace(&db_, reference, id));
         const std::wstring texts[] = {networkName, key, L"0", L"-5", L"1000", L"100"};
         for (int i = 0; i < 6; ++i) {
             const std::wstring tag = L"OBJ" + std::to_wstring(i + 1);
-            auto* attribute = new AcDbAttribute({100.0, 30.0 - 3.5 * i, 0.0}, texts[i].c_str(), tag.c_str());
-            EXPECT_EQ(Acad::eOk, reference->appendAttribute(attribute));
-            attribute->close();
+            EXPECT_EQ(Acad::eOk, reference->appendAttribute(new AcDbAttribute({100.0, 30.0 - 3.5 * i, 0.0}, texts[i].c_str(),
+                                                                              tag.c_str())));
         }
-        reference->close();
-        return id;
+        return append(reference);
     }
 
     // The blocks and the text style title blocks are made of: unit frames, letters 2 high and 0.8 wide.

@@ -7,7 +7,7 @@
 
 #include "acdbads.h"
 #include "db3dpl.h"
-#include "db_entity_iterator.h"
+#include "db_entity_owned.h"
 #include "frame/doc_state.h"
 #include "host/resbuf_list.h"
 #include "schema/branch_command.h"
@@ -125,19 +125,11 @@ protected:
     // A polyline around three sides of a square, its second vertex carrying per-vertex data.
     AcDbObjectId drawPolyline() {
         EXPECT_EQ(RTNORM, acdbRegApp(L"TZ-C-TOZARI"));
-        AcDbObjectId id;
-        auto* polyline = new AcDb3dPolyline(AcDb::k3dSimplePoly, {{-10, 0, 0}, {10, 0, 0}, {10, 10, 0}, {-10, 10, 0}});
-        EXPECT_EQ(Acad::eOk, AppendToModelSpace(&db_, polyline, id));
-        const std::unique_ptr<AcDbObjectIterator> vertices(polyline->vertexIterator());
-        vertices->start();
-        vertices->step();
-        AcDb3dPolylineVertex* second = nullptr;
-        EXPECT_EQ(Acad::eOk, polyline->openVertex(second, vertices->objectId(), AcDb::kForWrite));
-        resbuf* data = acutBuildList(AcDb::kDxfRegAppName, L"TZ-C-TOZARI", AcDb::kDxfXdReal, 2.5, 0);
-        EXPECT_EQ(Acad::eOk, second->setXData(data));
-        acutRelRb(data);
-        second->close();
-        polyline->close();
+        const AcDbObjectId id =
+            append(new AcDb3dPolyline(AcDb::k3dSimplePoly, {{-10, 0, 0}, {10, 0, 0}, {10, 10, 0}, {-10, 10, 0}}));
+        const TzRvnResbufList data(acutBuildList(AcDb::kDxfRegAppName, L"TZ-C-TOZARI", AcDb::kDxfXdReal, 2.5, 0));
+        TzRvnOpenObject<AcDb3dPolylineVertex> second(rvnhost::subentitiesOf(id).at(1), AcDb::kForWrite);
+        EXPECT_EQ(Acad::eOk, second->setXData(data.get()));
         return id;
     }
 };

@@ -12,7 +12,7 @@
 #include "schema/modify_command.h"
 #include "schema/pipe_test_command.h"
 #include "dbpl2d.h"
-#include "db_entity_iterator.h"
+#include "db_entity_owned.h"
 #include "acdbads.h"
 #include "schema/polyline_vertices.h"
 
@@ -79,13 +79,8 @@ TEST_F(ModifyCommand, ThePipeTestWalksItsVerticesShowingNothingButAVertexItCanno
     TestPipePolyline();
     EXPECT_EQ(shown(), L"");
     EXPECT_EQ(acdbRegApp(L"TZ-TOZARI-TZ-RV"), RTERROR);  // registered already by the command
-    TzRvnOpenObject<AcDb2dPolyline> polyline(pipe, AcDb::kForRead);
-    const std::unique_ptr<AcDbObjectIterator> vertices(polyline->vertexIterator());
-    vertices->start();
-    vertices->step();
-    TzRvnOpenObject<AcDb2dVertex> held(vertices->objectId(), AcDb::kForWrite);
+    TzRvnOpenObject<AcDb2dVertex> held(rvnhost::subentitiesOf(pipe).at(1), AcDb::kForWrite);
     ASSERT_TRUE(held.isOpen());
-    polyline.close();
     TestPipePolyline();
     EXPECT_EQ(shown(), L"\nImpossibile aprire il vertice");
     EXPECT_FALSE(input.ranOut());
