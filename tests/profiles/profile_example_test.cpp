@@ -37,14 +37,9 @@ rvntest::CommandRun play(const fs::path& folder, const char* script) {
                                " run " + rvntest::singleQuoted(kExamples / "scripts" / script));
 }
 
-OpenedObject<AcDbBlockTableRecord> blockNamed(AcDbDatabase& database, const ACHAR* name) {
-    return OpenedObject<AcDbBlockTableRecord>(enttest::recordOf(database, name), AcDb::kForRead);
-}
-
 // The vertices (x, y) of the one closed polyline a frame block holds.
 std::vector<double> frameCorners(AcDbDatabase& database, const ACHAR* name) {
-    const OpenedObject<AcDbBlockTableRecord> block = blockNamed(database, name);
-    const std::vector<AcDbObjectId> parts = block ? block->entityIds() : std::vector<AcDbObjectId>{};
+    const std::vector<AcDbObjectId> parts = enttest::entitiesOf(enttest::recordOf(database, name));
     if (parts.size() != 1) return {};
     OpenedObject<AcDb2dPolyline> frame(parts[0], AcDb::kForRead);
     if (!frame || !frame->isClosed()) return {};
@@ -76,9 +71,8 @@ TEST_F(ProfileExample, TheTemplateScriptMakesTheCommittedDrawingWithUnitFrames) 
 
 // The prompts of the block's attribute definitions, each of which must take the title style.
 std::vector<std::wstring> promptsOf(AcDbDatabase& database, const ACHAR* name) {
-    const OpenedObject<AcDbBlockTableRecord> block = blockNamed(database, name);
     std::vector<std::wstring> prompts;
-    for (AcDbObjectId part : block ? block->entityIds() : std::vector<AcDbObjectId>{}) {
+    for (AcDbObjectId part : enttest::entitiesOf(enttest::recordOf(database, name))) {
         if (OpenedObject<AcDbAttributeDefinition> attribute(part, AcDb::kForRead); attribute) {
             prompts.push_back(attribute->promptConst());
             EXPECT_EQ(AcDbSymbolTable::recordName(attribute->textStyle()), L"TZ-CART");
@@ -98,7 +92,7 @@ TEST_F(ProfileExample, TheScriptDrawsTheProfileUnderItsTitleBlock) {
     AcDbDatabase database(false, true);
     ASSERT_EQ(database.readDwgFile(rvnos::fromUtf8((folder.path() / "profilo.dwg").string()).c_str()), Acad::eOk);
     rvntest::WorkingDatabase working(&database);
-    const std::vector<AcDbObjectId> entities = blockNamed(database, ACDB_MODEL_SPACE)->entityIds();
+    const std::vector<AcDbObjectId> entities = enttest::entitiesOf(enttest::recordOf(database, ACDB_MODEL_SPACE));
     const profiletest::DrawnProfile drawn = profiletest::ReadDrawnProfile(entities);
     ASSERT_EQ(drawn.titles.size(), 1u);
     EXPECT_EQ(drawn.titles[0].block + L" " + drawn.titles[0].row(L"OBJ2"), L"TZ-RR1 S-N3-N1-N2");

@@ -79,19 +79,16 @@ protected:
         }
         return z;
     }
-
-    void eraseAttribute(AcDbObjectId node, std::size_t position) {
-        TzRvnOpenObject<AcDbBlockReference> reference(node, AcDb::kForRead);
-        auto attribute = OpenAttribute(*reference, AttributeIds(*reference)[position], AcDb::kForWrite);
-        ASSERT_EQ(Acad::eOk, attribute->erase());
-    }
 };
 
 TEST_F(Regeneration, NodesBranchesAndTanksAreReadInModelSpaceOrder) {
     const AcDbObjectId n1 = addNode(L"N1", {0, 0, 10}, 0.002, L"Piazza");
     addNode(L"N2", {100, 0, 8});
     const AcDbObjectId nameless = addNode(L"N3", {200, 0, 8});
-    eraseAttribute(nameless, 1);
+    {
+        TzRvnOpenObject<AcDbBlockReference> reference(nameless, AcDb::kForRead);
+        ASSERT_EQ(Acad::eOk, OpenAttribute(*reference, AttributeIds(*reference)[1], AcDb::kForWrite)->erase());
+    }
     addNode(L"X1", {0, 0, 10}, 0.0, L"", L"TZ-RV-altra");
     const AcDbObjectId pipe = addBranch({{0, 0, 10}, {50, 20, 10}, {100, 0, 8}}, {120.5, 0.2, 0.0001, 1.5, L"Adduttrice"});
     addBranch({{100, 0, 8}, {200, 0, 8}}, {100, 0.1, 0.0002, 0, L""});

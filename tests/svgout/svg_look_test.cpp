@@ -8,14 +8,8 @@
 
 namespace {
 
-using rvntest::SvgDocument;
-using rvntest::SvgElement;
-using svgtest::expectNumbers;
-using svgtest::kTolerance;
-using svgtest::transformOf;
-using svgtest::pathNumbers;
-using svgtest::shapeOf;
-using svgtest::shapesOf;
+using namespace rvntest;
+using namespace svgtest;
 
 constexpr double kPi = std::numbers::pi;
 

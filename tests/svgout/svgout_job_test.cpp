@@ -11,6 +11,7 @@
 #include "netobj/network_dictionary.h"
 #include "network_of_drawing.h"
 #include "open_object_guard.h"
+#include "schema/block_attributes.h"
 #include "run_command.h"
 #include "svg_arguments.h"
 #include "svg_fixture.h"
@@ -68,13 +69,10 @@ DrawnSchema readSchema(const fs::path& path) {
         rvnhost::OpenedObject<AcDbEntity> entity(id, AcDb::kForRead);
         if (AcDbSymbolTable::recordName(entity->layerId()) != kNetworkLayer) continue;
         if (const AcDbBlockReference* reference = AcDbBlockReference::cast(entity.get())) {
-            std::unique_ptr<AcDbObjectIterator> attributes(reference->attributeIterator());
-            for (; !attributes->done(); attributes->step()) {
-                rvnhost::OpenedObject<AcDbAttribute> attribute(attributes->objectId(), AcDb::kForRead);
-                if (std::wstring(attribute->tagConst()) == L"NODE_01") {
-                    schema.nodes[attribute->textStringConst()] = {handleOf(id), reference->position()};
-                }
-            }
+            std::vector<TzRvnTaggedText> texts;
+            EXPECT_TRUE(ReadAttributeTexts(*reference, texts));
+            const std::optional<std::wstring> name = FindAttributeText(texts, L"NODE_01");  // tanks have none
+            if (name) schema.nodes[*name] = {handleOf(id), reference->position()};
         } else if (const AcDb3dPolyline* branch = AcDb3dPolyline::cast(entity.get())) {
             auto& [handle, ends] = schema.branches.emplace_back(handleOf(id), std::pair<AcGePoint3d, AcGePoint3d>{});
             branch->getStartPoint(ends.first);
