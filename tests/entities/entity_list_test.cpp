@@ -58,6 +58,7 @@ protected:
 };
 
 const ads_real kOrigin[3] = {0.0, 0.0, 0.0};
+const ads_real kEnd[3] = {1.0, 1.0, 0.0};
 
 TEST_F(EntityLists, ALineAndAPointJoinModelSpaceOnTheirLayersMadeWhenMissing) {
     const ads_real from[3] = {1.0, 2.0, 3.0};
@@ -103,11 +104,10 @@ TEST_F(EntityLists, AVertexWithoutAWidthTakesItsPolylines) {
 }
 
 TEST_F(EntityLists, ANamedBlockTheDrawingHasIsDefinedAnew) {
-    const ads_real end[3] = {1.0, 1.0, 0.0};
     for (int definition = 0; definition < 2; ++definition) {
         ASSERT_EQ(make(acutBuildList(RTDXF0, L"BLOCK", 2, L"TZ-FINOBJ", 10, kOrigin, 70, 0, 0)), RTNORM);
         for (int line = 0; line <= definition; ++line) {
-            ASSERT_EQ(make(acutBuildList(RTDXF0, L"LINE", 10, kOrigin, 11, end, 0)), RTNORM);
+            ASSERT_EQ(make(acutBuildList(RTDXF0, L"LINE", 10, kOrigin, 11, kEnd, 0)), RTNORM);
         }
         ASSERT_EQ(make(acutBuildList(RTDXF0, L"ENDBLK", 0)), RTKWORD);
     }
@@ -118,7 +118,6 @@ TEST_F(EntityLists, ANamedBlockTheDrawingHasIsDefinedAnew) {
 // is byte for byte what it was, no layer named in the discarded lists made.
 TEST_F(EntityLists, ARefusedListDiscardsWhatWasGatheredAndLeavesTheDrawingAsItWas) {
     addBlock(L"TZ-FINATT");
-    const ads_real end[3] = {1.0, 1.0, 0.0};
     const std::vector<unsigned char> before = drawingBytes();
     struct Case {
         const char* what;
@@ -128,7 +127,7 @@ TEST_F(EntityLists, ARefusedListDiscardsWhatWasGatheredAndLeavesTheDrawingAsItWa
     const std::vector<Case> cases = {
         {"an unknown block inside a definition",
          {acutBuildList(RTDXF0, L"BLOCK", 2, L"TZ-RR2", 10, kOrigin, 70, 2, 0),
-          acutBuildList(RTDXF0, L"LINE", 8, L"NUOVO", 10, kOrigin, 11, end, 0),
+          acutBuildList(RTDXF0, L"LINE", 8, L"NUOVO", 10, kOrigin, 11, kEnd, 0),
           acutBuildList(RTDXF0, L"INSERT", 2, L"TZ-FINOBJ", 10, kOrigin, 0)},
          39},
         {"an unknown text style",
@@ -143,7 +142,7 @@ TEST_F(EntityLists, ARefusedListDiscardsWhatWasGatheredAndLeavesTheDrawingAsItWa
          36},
         {"a line before the polyline's sequence end",
          {acutBuildList(RTDXF0, L"POLYLINE", 8, L"NUOVO", 66, 1, 10, kOrigin, 0),
-          acutBuildList(RTDXF0, L"VERTEX", 10, kOrigin, 0), acutBuildList(RTDXF0, L"LINE", 10, kOrigin, 11, end, 0)},
+          acutBuildList(RTDXF0, L"VERTEX", 10, kOrigin, 0), acutBuildList(RTDXF0, L"LINE", 10, kOrigin, 11, kEnd, 0)},
          38},
         {"a block begun inside a block",
          {acutBuildList(RTDXF0, L"BLOCK", 2, L"A", 10, kOrigin, 0), acutBuildList(RTDXF0, L"BLOCK", 2, L"B", 10, kOrigin, 0)},

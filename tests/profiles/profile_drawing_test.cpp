@@ -32,11 +32,6 @@ protected:
         addTitleBlockDefinitions();
         putReal(L"TZDISQR", 5.0);
     }
-    void dropSchema() {
-        TzRvnOpenObject<TzRvnNetwork> network;
-        ASSERT_EQ(Acad::eOk, OpenNetwork(&db_, L"rete", AcDb::kForWrite, network));
-        network->workingData(AcDb::kForWrite)->setHasSchema(false);
-    }
 
     profiletest::DrawnProfile drawn() { return profiletest::ReadDrawnProfile(modelSpaceEntities()); }
     static void expectPoints(const std::vector<AcGePoint3d>& actual, const Points& expected) {
@@ -65,7 +60,11 @@ class ProfileMeasuredTest : public ProfileDrawingTest, public ::testing::WithPar
 TEST_P(ProfileMeasuredTest, TheLinesAndMarksFollowTheMeasure) {
     const auto [alongSchema, ucsX] = GetParam();
     drawNetwork(120.0);
-    if (!alongSchema) dropSchema();
+    if (!alongSchema) {
+        TzRvnOpenObject<TzRvnNetwork> network;
+        ASSERT_EQ(Acad::eOk, OpenNetwork(&db_, L"rete", AcDb::kForWrite, network));
+        network->workingData(AcDb::kForWrite)->setHasSchema(false);
+    }
     ASSERT_TRUE(rvnhost::setCurrentUcs({ucsX, 0.0, 0.0}, AcGeVector3d::kXAxis, AcGeVector3d::kYAxis));
     EXPECT_TRUE(profRet(kDrawABC)) << rvnos::toUtf8(all());
     const profiletest::DrawnProfile profile = drawn();

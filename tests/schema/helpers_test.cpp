@@ -135,12 +135,8 @@ TEST_F(SchemaHelpers, ADrawingWithoutNodeBlockGathersNothingAndFrozenAndOffLayer
     AcDbObjectId offLayer;
     ASSERT_EQ(Acad::eOk, GetOrCreateOffLayer(&db_, L"TZ-RV-rete-OFF", offLayer));
     addBranch({{0, 0, 10}, {10, 5, 10}}, {10, 0.1, 0, 0, L""}, L"TZ-RV-rete-OFF");
-    {
-        TzRvnOpenObject<AcDbLayerTableRecord> off(layer(L"TZ-RV-spenta"), AcDb::kForWrite);
-        off->setIsOff(true);
-        TzRvnOpenObject<AcDbLayerTableRecord> frozen(layer(L"TZ-RV-gelata"), AcDb::kForWrite);
-        frozen->setIsFrozen(true);
-    }
+    TzRvnOpenObject<AcDbLayerTableRecord>(layer(L"TZ-RV-spenta"), AcDb::kForWrite)->setIsOff(true);
+    TzRvnOpenObject<AcDbLayerTableRecord>(layer(L"TZ-RV-gelata"), AcDb::kForWrite)->setIsFrozen(true);
     const AcDbObjectId line = append(new AcDb3dPolyline(AcDb::k3dSimplePoly, {{0, 0, 0}, {1, 1, 0}}));
     ASSERT_TRUE(CollectSchema(&db_, modelSpace(), lists));
     ASSERT_EQ(1u, lists.nodes.size());
