@@ -42,6 +42,7 @@ protected:
         rvnhost::putLispString(L"tz-cpath", kExamplesFolder);
         rvnhost::Transcript::instance().clear();
     }
+    static void unsetProgramFolder() { putNil(L"tz-cpath"); }
     // Gives the LISP symbol the value of the list, which it then releases.
     static void put(const wchar_t* name, resbuf* value) {
         acedPutSym(name, value);
