@@ -46,12 +46,6 @@ AcApDocument* AcApDocManager::document(const AcDbDatabase* database) const {
     return nullptr;
 }
 
-AcApDocumentIterator* AcApDocManager::newAcApDocumentIterator() const {
-    std::vector<AcApDocument*> documents;
-    for (const auto& held : documents_) documents.push_back(held.get());
-    return new AcApDocumentIterator(std::move(documents));
-}
-
 void AcApDocManager::addReactor(AcApDocManagerReactor* reactor) {
     if (reactor != nullptr && std::find(reactors_.begin(), reactors_.end(), reactor) == reactors_.end()) {
         reactors_.push_back(reactor);

@@ -50,29 +50,13 @@ public:
     virtual void documentActivated(AcApDocument*) {}
 };
 
-class AcApDocumentIterator : public AcRxObject {
-public:
-    explicit AcApDocumentIterator(std::vector<AcApDocument*> documents) : documents_(std::move(documents)) {}
-    bool done() const { return position_ >= documents_.size(); }
-    void step() { ++position_; }
-    AcApDocument* document() const { return done() ? nullptr : documents_[position_]; }
-
-private:
-    std::vector<AcApDocument*> documents_;
-    std::size_t position_ = 0;
-};
-
 class AcApDocManager : public AcRxObject {
 public:
     ACRX_DECLARE_MEMBERS(AcApDocManager);
 
     AcApDocument* curDocument() const { return current_; }
-    AcApDocument* mdiActiveDocument() const { return active_; }
     // The document owning that database, or null.
     AcApDocument* document(const AcDbDatabase* database) const;
-    int documentCount() const { return static_cast<int>(documents_.size()); }
-    // The caller deletes the iterator; it walks the documents in the order they were opened.
-    AcApDocumentIterator* newAcApDocumentIterator() const;
 
     // Makes the document current (and active when activate is true).
     Acad::ErrorStatus setCurDocument(AcApDocument* document, AcAp::DocLockMode mode = AcAp::kNone,

@@ -70,12 +70,6 @@ bool AcDbDictionary::has(const ACHAR* key) const { return isReadEnabled() && fin
 
 bool AcDbDictionary::has(AcDbObjectId id) const { return isReadEnabled() && findLive(id) != entries_.end(); }
 
-Adesk::UInt32 AcDbDictionary::numEntries() const {
-    if (!isReadEnabled()) return 0;
-    return static_cast<Adesk::UInt32>(std::count_if(entries_.begin(), entries_.end(),
-                                                    [](const Entry& e) { return !e.id.isErased(); }));
-}
-
 Acad::ErrorStatus AcDbDictionary::setAt(const ACHAR* key, AcDbObject* newValue, AcDbObjectId& newId) {
     newId.setNull();
     Acad::ErrorStatus status = assertWriteEnabled();

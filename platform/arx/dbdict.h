@@ -24,7 +24,6 @@ public:
     Acad::ErrorStatus nameAt(AcDbObjectId id, std::wstring& name) const;
     bool has(const ACHAR* key) const;
     bool has(AcDbObjectId id) const;
-    Adesk::UInt32 numEntries() const;
 
     // Needs the dictionary open for write and in a database (eNoDatabase). A new object is added
     // to the database (it is then open for write: close it); the dictionary becomes its owner.

@@ -1,11 +1,9 @@
-// What the filers share: the DWG text read into a new string, and the DXF filer's status, typed
-// writers and look-ahead.
+// What the filers share: the DXF filer's status, typed writers and look-ahead.
 #include "dbfiler.h"
 
 #include <cstdarg>
 #include <cwchar>
 
-#include "acutmem.h"
 #include "builtin_class.h"
 #include "dbmain.h"
 #include "resbuf_kind.h"
@@ -14,14 +12,6 @@ RVN_DEFINE_BUILTIN_MEMBERS(AcDbDwgFiler)
 RVN_DEFINE_BUILTIN_MEMBERS(AcDbDxfFiler)
 
 using rvnhost::ResbufKind;
-
-Acad::ErrorStatus AcDbDwgFiler::readString(ACHAR** value) {
-    *value = nullptr;
-    std::wstring text;
-    Acad::ErrorStatus status = readString(text);
-    if (status != Acad::eOk) return status;
-    return acutNewString(text.c_str(), *value);
-}
 
 void AcDbDxfFiler::resetFilerStatus() {
     status_ = Acad::eOk;

@@ -39,8 +39,6 @@ public:
     // Text; in a drawing file zero-terminated UTF-16. A null text is written as an empty one.
     virtual Acad::ErrorStatus readString(std::wstring& value) = 0;
     virtual Acad::ErrorStatus writeString(const ACHAR* value) = 0;
-    // The text as a new string (free it with acutDelString); null when the read fails.
-    Acad::ErrorStatus readString(ACHAR** value);
 
     // A binary chunk; a read allocates buf with new[] (free it with delete[]).
     virtual Acad::ErrorStatus readBChunk(ads_binary* value) = 0;

@@ -17,9 +17,6 @@ Acad::ErrorStatus acdbOpenObject(AcDbObject*& object, AcDbObjectId id, AcDb::Ope
                                  bool openErased = false);
 Acad::ErrorStatus acdbOpenAcDbObject(AcDbObject*& object, AcDbObjectId id, AcDb::OpenMode mode,
                                      bool openErased = false);
-// As acdbOpenObject, for entities only (eNotAnEntity otherwise).
-Acad::ErrorStatus acdbOpenAcDbEntity(AcDbEntity*& entity, AcDbObjectId id, AcDb::OpenMode mode,
-                                     bool openErased = false);
 
 // Opens the object as class T: eNotThatKindOfClass (and nothing left open) when it is of
 // another class.

@@ -76,13 +76,6 @@ Acad::ErrorStatus AcDbObject::upgradeOpen() {
     }
 }
 
-Acad::ErrorStatus AcDbObject::downgradeOpen() {
-    if (stub_ == nullptr) return Acad::eOk;
-    if (openMode_ != AcDb::kForWrite) return Acad::eNotOpenForWrite;
-    openMode_ = AcDb::kForRead;
-    return Acad::eOk;
-}
-
 Acad::ErrorStatus AcDbObject::assertReadEnabled() const {
     return isReadEnabled() ? Acad::eOk : Acad::eNotOpenForRead;
 }

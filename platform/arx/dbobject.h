@@ -53,9 +53,8 @@ public:
     bool isReadEnabled() const;
     bool isWriteEnabled() const;
     bool isNotifyEnabled() const;
-    // From read (one reader) to write, and back.
+    // From read (one reader) to write.
     Acad::ErrorStatus upgradeOpen();
-    Acad::ErrorStatus downgradeOpen();
 
     // eOk when the object may be read (written); eNotOpenForRead (eNotOpenForWrite) otherwise.
     Acad::ErrorStatus assertReadEnabled() const;

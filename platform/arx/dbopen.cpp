@@ -21,11 +21,6 @@ Acad::ErrorStatus acdbOpenAcDbObject(AcDbObject*& object, AcDbObjectId id, AcDb:
     return acdbOpenObject(object, id, mode, openErased);
 }
 
-Acad::ErrorStatus acdbOpenAcDbEntity(AcDbEntity*& entity, AcDbObjectId id, AcDb::OpenMode mode, bool openErased) {
-    Acad::ErrorStatus status = acdbOpenObject(entity, id, mode, openErased);
-    return status == Acad::eNotThatKindOfClass ? Acad::eNotAnEntity : status;
-}
-
 // An entity name carries the database and the handle, so a stale or forged name is refused
 // rather than followed.
 Acad::ErrorStatus acdbGetAdsName(ads_name& name, AcDbObjectId id) {

@@ -175,43 +175,10 @@ std::map<std::wstring, Variable>& variables() {
     return table;
 }
 
-// The value of a host variable in its own type; strings are kept apart from the result buffer.
-struct HostValue {
-    resbuf value{};
-    std::wstring text;
-};
-
 }  // namespace
 
 void defineVariable(const std::wstring& name, VariableGetter get, VariableSetter set) {
     variables()[upperCase(name)] = Variable{std::move(get), std::move(set)};
-}
-
-void defineHostVariable(const std::wstring& name, const resbuf& initial) {
-    auto held = std::make_shared<HostValue>();
-    held->value = initial;
-    held->value.rbnext = nullptr;
-    if (initial.restype == RTSTR) held->text = initial.resval.rstring ? initial.resval.rstring : L"";
-    const short type = initial.restype;
-    defineVariable(
-        name,
-        [held](resbuf& result) {
-            if (held->value.restype == RTSTR) return setString(result, held->text);
-            result.restype = held->value.restype;
-            result.resval = held->value.resval;
-            return RTNORM;
-        },
-        [held, type](const resbuf& value) {
-            const bool sameType = value.restype == type || (type == RTREAL && realOf(value)) ||
-                                  ((type == RTSHORT || type == RTLONG) && integerOf(value));
-            if (!sameType || (type == RTSTR && value.resval.rstring == nullptr)) return RTERROR;
-            if (type == RTSTR) held->text = value.resval.rstring;
-            else if (type == RTREAL) held->value.resval.rreal = *realOf(value);
-            else if (type == RTSHORT) held->value.resval.rint = static_cast<short>(*integerOf(value));
-            else if (type == RTLONG) held->value.resval.rlong = *integerOf(value);
-            else held->value.resval = value.resval;
-            return RTNORM;
-        });
 }
 
 int getVariable(const std::wstring& name, resbuf& result) {

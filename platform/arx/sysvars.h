@@ -1,6 +1,6 @@
 // System variables as acedGetVar and acedSetVar see them. LUNITS, LUPREC, CLAYER, TEXTSTYLE and
 // TEXTSIZE live in the working database; ERRNO, AUNITS, AUPREC and LASTPOINT the host keeps
-// itself. Other programs may define variables of their own (the product family's, for instance).
+// itself. Other parts of the host define variables of their own (the view's and the UCS's).
 // Names are compared without regard to case.
 #pragma once
 
@@ -20,9 +20,6 @@ using VariableSetter = std::function<int(const resbuf& value)>;
 
 // Defines or redefines a variable; without a setter it is read-only.
 void defineVariable(const std::wstring& name, VariableGetter get, VariableSetter set = {});
-// A variable the host keeps: its type and first value are those of initial (RTSHORT, RTLONG,
-// RTREAL, RTSTR, RTPOINT or RT3DPOINT); it takes values of the same type.
-void defineHostVariable(const std::wstring& name, const resbuf& initial);
 
 int getVariable(const std::wstring& name, resbuf& result);
 int setVariable(const std::wstring& name, const resbuf& value);

@@ -26,17 +26,11 @@ int copyText(const std::wstring& text, LPWSTR buffer, int maxCount) {
     return count;
 }
 
-HWND sibling(HWND window, UINT command) {
+HWND nextSibling(HWND window) {
     if (!window->parent) return nullptr;
     const std::vector<HWND>& siblings = window->parent->children;
     const auto at = std::find(siblings.begin(), siblings.end(), window);
-    switch (command) {
-        case GW_HWNDFIRST: return siblings.front();
-        case GW_HWNDLAST: return siblings.back();
-        case GW_HWNDNEXT: return at + 1 == siblings.end() ? nullptr : *(at + 1);
-        case GW_HWNDPREV: return at == siblings.begin() ? nullptr : *(at - 1);
-        default: return nullptr;
-    }
+    return at + 1 == siblings.end() ? nullptr : *(at + 1);
 }
 
 }  // namespace
@@ -101,8 +95,6 @@ int CWnd::GetWindowText(LPWSTR buffer, int maxCount) const { return GetWindowTex
 
 void CWnd::GetWindowText(std::wstring& text) const { text = live(m_hWnd) ? m_hWnd->text : L""; }
 
-int CWnd::GetWindowTextLength() const { return GetWindowTextLengthW(m_hWnd); }
-
 DWORD CWnd::GetStyle() const { return live(m_hWnd) ? m_hWnd->style : 0; }
 
 CMenu* CWnd::GetMenu() const { return CMenu::FromHandle(::GetMenu(m_hWnd)); }
@@ -126,16 +118,13 @@ int GetDlgCtrlID(HWND window) { return live(window) ? window->id : 0; }
 HWND GetWindow(HWND window, UINT command) {
     if (!live(window)) return nullptr;
     if (command == GW_CHILD) return window->children.empty() ? nullptr : window->children.front();
-    if (command == GW_OWNER) return window->parent;
-    return sibling(window, command);
+    return command == GW_HWNDNEXT ? nextSibling(window) : nullptr;
 }
 
 int GetWindowTextW(HWND window, LPWSTR buffer, int maxCount) {
     if (!live(window)) return copyText(L"", buffer, maxCount);
     return copyText(window->text, buffer, maxCount);
 }
-
-int GetWindowTextLengthW(HWND window) { return live(window) ? static_cast<int>(window->text.size()) : 0; }
 
 BOOL SetWindowTextW(HWND window, LPCWSTR text) {
     if (!live(window)) return FALSE;

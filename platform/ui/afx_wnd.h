@@ -16,11 +16,7 @@ struct CPoint : POINT {
     CPoint(LONG x, LONG y) : POINT{x, y} {}
 };
 
-inline constexpr UINT GW_HWNDFIRST = 0;
-inline constexpr UINT GW_HWNDLAST = 1;
 inline constexpr UINT GW_HWNDNEXT = 2;
-inline constexpr UINT GW_HWNDPREV = 3;
-inline constexpr UINT GW_OWNER = 4;
 inline constexpr UINT GW_CHILD = 5;
 
 
@@ -44,8 +40,7 @@ public:
     CWnd* GetDlgItem(int id) const;
     int GetDlgCtrlID() const;
     int SetDlgCtrlID(int id);
-    // GW_CHILD: the first child; GW_HWNDNEXT/GW_HWNDPREV: the next/previous sibling; GW_HWNDFIRST/
-    // GW_HWNDLAST: the first/last sibling; GW_OWNER: the parent.
+    // GW_CHILD: the first child; GW_HWNDNEXT: the next sibling.
     CWnd* GetWindow(UINT command) const;
     CWnd* GetTopWindow() const { return GetWindow(GW_CHILD); }
     CWnd* GetNextWindow(UINT command = GW_HWNDNEXT) const { return GetWindow(command); }
@@ -53,7 +48,6 @@ public:
     void SetWindowText(LPCWSTR text);
     int GetWindowText(LPWSTR buffer, int maxCount) const;
     void GetWindowText(std::wstring& text) const;
-    int GetWindowTextLength() const;
     DWORD GetStyle() const;
 
     CMenu* GetMenu() const;
@@ -114,7 +108,6 @@ HWND GetDlgItem(HWND parent, int id);
 int GetDlgCtrlID(HWND window);
 HWND GetWindow(HWND window, UINT command);
 int GetWindowTextW(HWND window, LPWSTR buffer, int maxCount);
-int GetWindowTextLengthW(HWND window);
 BOOL SetWindowTextW(HWND window, LPCWSTR text);
 int GetClassNameW(HWND window, LPWSTR buffer, int maxCount);
 HMENU GetMenu(HWND window);
