@@ -10,10 +10,13 @@
 #include "adscodes.h"
 #include "dbdict.h"
 #include "dbsymtb.h"
+#include "editor_open_object.h"
 #include "open_object_guard.h"
 #include "table_records.h"
 
 namespace {
+
+using rvnhost::OpenedObject;
 
 TEST(DbResbuf, BuildListTakesEachValueByItsCode) {
     ads_point point = {1.0, 2.0, 3.0};
@@ -53,19 +56,13 @@ protected:
         object->close();
     }
     Acad::ErrorStatus set(resbuf* list) {
-        AcDbObject* object = nullptr;
-        EXPECT_EQ(Acad::eOk, acdbOpenObject(object, id, AcDb::kForWrite));
-        Acad::ErrorStatus status = object->setXData(list);
-        object->close();
+        const Acad::ErrorStatus status = OpenedObject<AcDbObject>(id, AcDb::kForWrite)->setXData(list);
         acutRelRb(list);
         return status;
     }
     // The codes and values of an xdata list as one text, for comparison.
     std::wstring read(const ACHAR* app) {
-        AcDbObject* object = nullptr;
-        EXPECT_EQ(Acad::eOk, acdbOpenObject(object, id, AcDb::kForRead));
-        resbuf* list = object->xData(app);
-        object->close();
+        resbuf* list = OpenedObject<AcDbObject>(id, AcDb::kForRead)->xData(app);
         std::wstring text;
         for (resbuf* item = list; item != nullptr; item = item->rbnext) {
             text += std::to_wstring(item->restype) + L"=";
@@ -91,10 +88,7 @@ TEST_F(DbXDataTest, EachApplicationKeepsItsOwnData) {
     EXPECT_EQ(L"1001=TZ-SCHEMA_RETE-RVN;1040=12.500000;1000=nota;1001=TZ-C-TOZARI;1010=2.000000;1070=230;",
               read(nullptr));
     EXPECT_EQ(L"", read(L"ACAD"));
-    AcDbObject* object = nullptr;
-    ASSERT_EQ(Acad::eOk, acdbOpenObject(object, id, AcDb::kForRead));
-    EXPECT_EQ(Acad::eNotOpenForWrite, object->setXData(nullptr));
-    object->close();
+    EXPECT_EQ(Acad::eNotOpenForWrite, OpenedObject<AcDbObject>(id, AcDb::kForRead)->setXData(nullptr));
 }
 
 TEST_F(DbXDataTest, NewDataReplacesAnApplicationsDataAndAnEmptyEntryRemovesIt) {

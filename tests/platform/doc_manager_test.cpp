@@ -20,7 +20,6 @@ public:
     void documentToBeDestroyed(AcApDocument* d) override { events.push_back(L"toBeDestroyed:" + title(d)); }
     void documentActivated(AcApDocument* d) override { events.push_back(L"activated:" + title(d)); }
     static std::wstring title(const AcApDocument* document) { return document->docTitle(); }
-
     std::vector<std::wstring> events;
 };
 

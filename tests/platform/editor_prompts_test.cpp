@@ -18,6 +18,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -26,23 +27,15 @@ using rvnhost::KeywordList;
 using rvnhost::Transcript;
 using rvnhost::TranscriptKind;
 
-TEST(EditorAnswers, PointsAbsoluteRelativeAndPolar) {
+TEST(EditorAnswers, PointsAbsoluteRelativeAndPolarAndTextsThatAreNone) {
     const AcGePoint3d last(10.0, 20.0, 5.0);
-    EXPECT_EQ(rvnhost::parsePoint(L"1,2", last, 0), AcGePoint3d(1.0, 2.0, 0.0));
-    EXPECT_EQ(rvnhost::parsePoint(L" -1.5 , 2e1 ,3 ", last, 0), AcGePoint3d(-1.5, 20.0, 3.0));
-    EXPECT_EQ(rvnhost::parsePoint(L"@1,2", last, 0), AcGePoint3d(11.0, 22.0, 5.0));
-    EXPECT_EQ(rvnhost::parsePoint(L"@", last, 0), last);
-    const std::optional<AcGePoint3d> polar = rvnhost::parsePoint(L"@2<90", last, 0);
-    ASSERT_TRUE(polar);
-    EXPECT_NEAR(polar->x, 10.0, 1e-12);
-    EXPECT_NEAR(polar->y, 22.0, 1e-12);
-    const std::optional<AcGePoint3d> inRadians = rvnhost::parsePoint(L"1<3.14159265358979r", last, 3);
-    ASSERT_TRUE(inRadians);
-    EXPECT_NEAR(inRadians->x, -1.0, 1e-12);
-}
-
-TEST(EditorAnswers, TextsThatAreNoPoints) {
-    const AcGePoint3d last;
+    const std::tuple<const wchar_t*, int, AcGePoint3d> cases[] = {
+        {L"1,2", 0, {1.0, 2.0, 0.0}}, {L" -1.5 , 2e1 ,3 ", 0, {-1.5, 20.0, 3.0}}, {L"@1,2", 0, {11.0, 22.0, 5.0}},
+        {L"@", 0, last}, {L"@2<90", 0, {10.0, 22.0, 5.0}}, {L"1<3.14159265358979r", 3, {-1.0, 0.0, 0.0}}};
+    for (const auto& [text, angleUnit, point] : cases) {
+        const AcGePoint3d read = rvnhost::parsePoint(text, last, angleUnit).value_or(AcGePoint3d(-99, -99, -99));
+        EXPECT_TRUE(read.isEqualTo(point)) << rvnos::toUtf8(text) << ": " << read.x << "," << read.y << "," << read.z;
+    }
     for (const wchar_t* text : {L"", L"1", L"1,", L",1", L"1,2,3,4", L"a,b", L"1,2x", L"Nodo", L"1<", L"1<2<3", L"@@1,2"}) {
         EXPECT_FALSE(rvnhost::parsePoint(text, last, 0)) << text;
     }

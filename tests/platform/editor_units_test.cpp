@@ -19,7 +19,6 @@
 #include <sstream>
 #include <string>
 #include <tuple>
-#include <variant>
 
 namespace {
 
@@ -89,23 +88,11 @@ protected:
     }
 };
 
-using Value = std::variant<short, double, std::wstring>;
-
-int setVariable(const wchar_t* name, const Value& value) {
-    resbuf item{};
-    std::wstring text;
-    if (const short* number = std::get_if<short>(&value)) {
-        item.restype = RTSHORT;
-        item.resval.rint = *number;
-    } else if (const double* real = std::get_if<double>(&value)) {
-        item.restype = RTREAL;
-        item.resval.rreal = *real;
-    } else {
-        text = std::get<std::wstring>(value);
-        item.restype = RTSTR;
-        item.resval.rstring = text.data();
-    }
-    return acedSetVar(name, &item);
+// What acedSetVar answers for the value, which it then frees.
+int setVariable(const wchar_t* name, resbuf* value) {
+    const int status = acedSetVar(name, value);
+    acutRelRb(value);
+    return status;
 }
 
 // What acedGetVar answers, as "short 4", "real 2.5", "text 0" or "error".
@@ -166,21 +153,21 @@ TEST_F(EditorWorkingDrawing, EachVariableTakesOnlyItsValuesAndReadsBackWhatItKep
     EXPECT_EQ(variable(L"TEXTSTYLE"), L"text Standard");
     const struct {
         const wchar_t* name;
-        Value value;
+        resbuf* value;
         int status;
         const wchar_t* kept;
     } cases[] = {
-        {L"luprec", short{6}, RTNORM, L"short 6"},
-        {L"LUPREC", short{9}, RTERROR, L"short 6"},
-        {L"LUPREC", std::wstring(L"2"), RTERROR, L"short 6"},
-        {L"CLAYER", std::wstring(L"TZ-RV-RETE1"), RTNORM, L"text TZ-RV-RETE1"},
-        {L"clayer", std::wstring(L"NO-SUCH-LAYER"), RTERROR, L"text TZ-RV-RETE1"},
-        {L"TEXTSTYLE", std::wstring(L"TZ-TESTI"), RTNORM, L"text TZ-TESTI"},
-        {L"TEXTSIZE", 2.5, RTNORM, L"real 2.5"},
-        {L"TEXTSIZE", -1.0, RTERROR, L"real 2.5"},
-        {L"TEXTSIZE", short{3}, RTNORM, L"real 3"},
-        {L"ERRNO", short{52}, RTNORM, L"short 52"},
-        {L"NOSUCHVAR", short{1}, RTERROR, L"error"},
+        {L"luprec", acutBuildList(RTSHORT, 6, 0), RTNORM, L"short 6"},
+        {L"LUPREC", acutBuildList(RTSHORT, 9, 0), RTERROR, L"short 6"},
+        {L"LUPREC", acutBuildList(RTSTR, L"2", 0), RTERROR, L"short 6"},
+        {L"CLAYER", acutBuildList(RTSTR, L"TZ-RV-RETE1", 0), RTNORM, L"text TZ-RV-RETE1"},
+        {L"clayer", acutBuildList(RTSTR, L"NO-SUCH-LAYER", 0), RTERROR, L"text TZ-RV-RETE1"},
+        {L"TEXTSTYLE", acutBuildList(RTSTR, L"TZ-TESTI", 0), RTNORM, L"text TZ-TESTI"},
+        {L"TEXTSIZE", acutBuildList(RTREAL, 2.5, 0), RTNORM, L"real 2.5"},
+        {L"TEXTSIZE", acutBuildList(RTREAL, -1.0, 0), RTERROR, L"real 2.5"},
+        {L"TEXTSIZE", acutBuildList(RTSHORT, 3, 0), RTNORM, L"real 3"},
+        {L"ERRNO", acutBuildList(RTSHORT, 52, 0), RTNORM, L"short 52"},
+        {L"NOSUCHVAR", acutBuildList(RTSHORT, 1, 0), RTERROR, L"error"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(setVariable(c.name, c.value), c.status) << rvnos::toUtf8(c.name);

@@ -198,13 +198,6 @@ protected:
     AcDbDatabase db;
 };
 
-// What a layer read back holds: name, colour, off, frozen, locked, linetype.
-std::tuple<std::wstring, int, bool, bool, bool, AcDbObjectId> layerState(const AcDbLayerTableRecord& layer) {
-    std::wstring name;
-    layer.getName(name);
-    return {name, layer.colorIndex(), layer.isOff(), layer.isFrozen(), layer.isLocked(), layer.linetypeObjectId()};
-}
-
 // The drawing round trip (tests/drawing) files layers with their owner and extended data; here a
 // copy, which has no owner, and a read cut short.
 TEST_F(DbObjectFilingTest, ACopyKeepsItsOwnerAndATruncatedReadReportsIt) {
@@ -220,7 +213,11 @@ TEST_F(DbObjectFilingTest, ACopyKeepsItsOwnerAndATruncatedReadReportsIt) {
     AcDbLayerTableRecord copy;
     filer.rewind();
     ASSERT_EQ(Acad::eOk, copy.dwgInFields(&filer));
-    EXPECT_EQ(std::tuple(L"Tagliato", 3, true, true, false, db.continuousLinetype()), layerState(copy));
+    std::wstring name;
+    copy.getName(name);
+    EXPECT_EQ(std::tuple(L"Tagliato", 3, true, true, false, db.continuousLinetype()),
+              std::tuple(name, copy.colorIndex(), copy.isOff(), copy.isFrozen(), copy.isLocked(),
+                         copy.linetypeObjectId()));
     EXPECT_TRUE(copy.ownerId().isNull());
 
     filer.truncate(filer.items().size() - 1);

@@ -23,21 +23,10 @@ namespace {
 
 const std::wstring kPlatformLibrary = rvnos::fromUtf8(RVN_BIN_DIR) + L"/librvnplatform.so";
 
-// Sets an environment variable for one test and puts the old value back.
-class ScopedEnvironment {
-public:
-    ScopedEnvironment(const char* name, const char* value) : name_(name) {
-        if (const char* old = std::getenv(name)) old_ = old;
-        if (value) setenv(name, value, 1); else unsetenv(name);
-    }
-    ~ScopedEnvironment() {
-        if (old_) setenv(name_, old_->c_str(), 1); else unsetenv(name_);
-    }
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
+// Sets TMPDIR, or unsets it for null.
+void setTmpdir(const char* value) {
+    if (value) setenv("TMPDIR", value, 1); else unsetenv("TMPDIR");
+}
 
 std::wstring tempPathWithBuffer(DWORD length) {
     std::wstring buffer(length, L'#');
@@ -48,21 +37,25 @@ std::wstring tempPathWithBuffer(DWORD length) {
     return written != 0 && written < length ? buffer.substr(0, written) : L"<" + std::to_wstring(written) + L">";
 }
 
-// A folder longer than a path gives 0; one that does not fit the buffer leaves it untouched.
+// A folder longer than a path gives 0; one that does not fit the buffer leaves it untouched. The
+// test's own TMPDIR is put back at its end.
 TEST(OsTempPath, FollowsTmpdirEndsWithSeparatorAndHonoursTheBufferSize) {
+    const char* own = std::getenv("TMPDIR");
+    const std::optional<std::string> saved = own ? std::optional<std::string>(own) : std::nullopt;
     const std::string longFolder = "/" + std::string(300, 'd');
     const std::pair<const char*, const wchar_t*> cases[] = {{"/var/tmp/rivanta", L"/var/tmp/rivanta/"},
                                                             {"/var/tmp/", L"/var/tmp/"}, {"", L"/tmp/"},
                                                             {nullptr, L"/tmp/"}, {longFolder.c_str(), L"<0>"}};
     for (const auto& [tmpdir, expected] : cases) {
-        ScopedEnvironment environment("TMPDIR", tmpdir);
+        setTmpdir(tmpdir);
         EXPECT_EQ(tempPathWithBuffer(MAX_PATH + 1), expected) << (tmpdir ? tmpdir : "(unset)");
     }
-    ScopedEnvironment tmpdir("TMPDIR", "/tmp");
+    setTmpdir("/tmp");
     // "/tmp/" needs 6 units with its terminator.
     EXPECT_EQ(tempPathWithBuffer(5), L"<6>");
     EXPECT_EQ(GetTempPathW(0, nullptr), 6u);
     EXPECT_EQ(tempPathWithBuffer(6), L"/tmp/");
+    setTmpdir(saved ? saved->c_str() : nullptr);
 }
 
 // Loading the plug-in module and the translator, and their failures, are the module's and the
