@@ -45,10 +45,6 @@ TEST(ClassRegistryDeathTest, ADifferentClassUnderTheSameNameStopsTheHost) {
         "Class mismatch");
 }
 
-TEST(ClassRegistryDeathTest, AbortPrintsItsMessage) {
-    EXPECT_DEATH(acrx_abort(L"Fatal %ls %d", L"error", 7), "Fatal error 7");
-}
-
 class DbOpenTest : public rvntest::OpenObjectCheckedTest {
 protected:
     AcDbObjectId addDictionary() {
