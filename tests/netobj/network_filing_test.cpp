@@ -47,6 +47,8 @@ template <class... Writers>
 struct Overloaded : Writers... {
     using Writers::operator()...;
 };
+template <class... Writers>
+Overloaded(Writers...) -> Overloaded<Writers...>;
 
 void write(MemoryDwgFiler& filer, std::initializer_list<Item> items) {
     const auto writeText = [&filer](const wchar_t* text) {
